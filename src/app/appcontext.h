@@ -1,0 +1,26 @@
+#pragma once
+
+#include "module1.h"
+#include "platform.h"
+#include "screenregistry.h"
+
+#include <functional>
+
+// What every screen is handed: the shared state, the machine, and the other screens.
+struct AppContext {
+    explicit AppContext(const Platform &p) : platform(p), screens(*this) {}
+
+    Module1 state;
+    Platform platform;
+    ScreenRegistry screens;
+
+    // Runs when the program is told to end; by default leaves the event loop with exit code 0.
+    std::function<void()> onEnd;
+
+    // Plays a content sound such as "wav\click.wav" when sound is on, through the player on the
+    // backdrop. When sound is off nothing happens at all.
+    void playSound(const QString &contentPath);
+
+    // Closes every window and ends the run.
+    void endProgram();
+};

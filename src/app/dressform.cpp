@@ -1,0 +1,35 @@
+#include "dressform.h"
+
+#include "twips.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+void centreOnScreen(QWidget *form)
+{
+    QScreen *screen = form->screen() ? form->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    form->move(area.x() + area.width() / 2 - form->width() / 2,
+               area.y() + area.height() / 2 - form->height() / 2);
+}
+
+void DressForm(QWidget *form)
+{
+    QPalette pal = form->palette();
+    pal.setColor(QPalette::Window, QColor(39, 63, 137));
+    form->setPalette(pal);
+    form->setAutoFillBackground(true);
+    form->setWindowTitle(QStringLiteral("Quorvel"));
+
+    if (auto *picture = form->findChild<QWidget *>(QStringLiteral("Picture1"))) {
+        QPalette p = picture->palette();
+        p.setColor(QPalette::Window, QColor(49, 135, 214));
+        picture->setPalette(p);
+        picture->setAutoFillBackground(true);
+    }
+    form->setFixedSize(twips::px(12000), twips::px(9000));
+    centreOnScreen(form);
+}

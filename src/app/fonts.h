@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QFont>
+#include <QStringList>
+
+// The screens are designed for Tahoma, Times New Roman and Arial. These are made to resolve to
+// metric-compatible faces installed on the machine.
+namespace fonts
+{
+
+// Registers the faces; returns the families that could not be made available.
+QStringList registerDesignFaces();
+
+// A design font at a size in points (as designed: 20 twips a point).
+QFont design(const QString &family, double points, bool bold = false);
+
+inline QFont tahoma(double points, bool bold = false)
+{
+    return design(QStringLiteral("Tahoma"), points, bold);
+}
+inline QFont times(double points, bool bold = false)
+{
+    return design(QStringLiteral("Times New Roman"), points, bold);
+}
+inline QFont arial(double points, bool bold = false)
+{
+    return design(QStringLiteral("Arial"), points, bold);
+}
+
+} // namespace fonts

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "screen.h"
+
+#include <array>
+
+class QLabel;
+class QRadioButton;
+class QTimer;
+class LabelButton;
+class PictureBox;
+
+// The main menu: the three topics (and the greyed topics this program does not have), the
+// teacher area, the acknowledgments, the guide, the sound switch and the way out.
+class intro0 : public Screen
+{
+    Q_OBJECT
+public:
+    // Indices of the Label2 entries. 11 to 14 do not exist.
+    enum Entry {
+        GalileosTelescope = 0,
+        GalileosExperiments = 1,
+        TychoAndKepler = 2,
+        KeplerAndThePlanets = 3,
+        SirIsaacNewton = 4,
+        Gravity = 5,
+        Magnetism = 6,
+        Electricity = 7,
+        MichaelFaraday = 8,
+        Atoms = 9,
+        NuclearForces = 10,
+        Introduction = 15,
+        Exit = 16,
+        MultipleChoiceWizard = 17,
+        WorksheetCatalogue = 18,
+        Acknowledgments = 19,
+        TeachersGuide = 20,
+    };
+    static constexpr int EntrySlots = 21;
+    static const std::array<int, 17> EntryIndices;
+
+    explicit intro0(AppContext &ctx);
+    void Form_Load() override;
+
+    void Label2_Click(int Index);
+    void Label2_MouseMove(int Index);
+    void Option1_Click();
+    void Option2_Click();
+    void Timer1_Timer();
+
+    QLabel *Label1;
+    std::array<LabelButton *, EntrySlots> Label2{}; // null where no entry exists
+    PictureBox *Image1;
+    QRadioButton *Option1;
+    QRadioButton *Option2;
+    QTimer *Timer1;
+    QLabel *Label3;
+
+protected:
+    void Form_MouseMove() override;
+    void closeRequested() override { Label2_Click(Exit); }
+};

@@ -1,0 +1,60 @@
+#include "labelbutton.h"
+
+#include "twips.h"
+
+#include <QMouseEvent>
+
+LabelButton::LabelButton(const QString &caption, const QRect &twipRect, const QFont &font,
+                         QWidget *parent, const QColor &backColor)
+    : QLabel(caption, parent)
+{
+    setGeometry(twips::rect(twipRect.x(), twipRect.y(), twipRect.width(), twipRect.height()));
+    setFont(font);
+    setAlignment(Qt::AlignCenter);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    setMouseTracking(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, QColor(255, 255, 0));
+    pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
+    pal.setColor(QPalette::Window, backColor);
+    setPalette(pal);
+    setOpaque(true);
+}
+
+void LabelButton::setOpaque(bool opaque)
+{
+    m_opaque = opaque;
+    setAutoFillBackground(opaque);
+    update();
+}
+
+void LabelButton::setBackColor(const QColor &color)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, color);
+    setPalette(pal);
+}
+
+void LabelButton::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_pressed = true;
+    event->accept();
+}
+
+void LabelButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool wasPressed = m_pressed;
+    m_pressed = false;
+    event->accept();
+    if (wasPressed && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+}
+
+void LabelButton::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+    Q_EMIT mouseMoved();
+}

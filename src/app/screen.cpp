@@ -1,0 +1,66 @@
+#include "screen.h"
+
+#include "appcontext.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMouseEvent>
+
+Screen::Screen(AppContext &context) : QWidget(nullptr), ctx(context)
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setMouseTracking(true);
+    setAutoFillBackground(true);
+}
+
+void Screen::showScreen()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void Screen::closeRequested()
+{
+    ctx.screens.unload(this);
+}
+
+void Screen::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!childAt(event->position().toPoint()))
+        Form_MouseMove();
+    QWidget::mouseMoveEvent(event);
+}
+
+void Screen::closeEvent(QCloseEvent *event)
+{
+    // Windows are only ever closed by the program's own buttons; the close button of the window
+    // frame does what the screen's own way out does.
+    event->ignore();
+    if (!ctx.screens.isClosing())
+        closeRequested();
+}
+
+void Screen::setBackColor(const QColor &color)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, color);
+    setPalette(pal);
+}
+
+QLabel *Screen::addLabel(const QString &caption, const QRect &twipRect, const QFont &font,
+                         const QColor &color, Qt::Alignment align)
+{
+    auto *label = new QLabel(caption, this);
+    label->setGeometry(
+        twips::rect(twipRect.x(), twipRect.y(), twipRect.width(), twipRect.height()));
+    label->setFont(font);
+    label->setAlignment(align);
+    label->setWordWrap(true);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, color);
+    label->setPalette(pal);
+    return label;
+}

@@ -1,0 +1,95 @@
+#include "titlefrm.h"
+
+#include "appcontext.h"
+#include "dressform.h"
+#include "fonts.h"
+#include "grey.h"
+#include "intro0.h"
+#include "picturebox.h"
+#include "twips.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+Titlefrm::Titlefrm(AppContext &context) : Screen(context)
+{
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral(" "));
+    setBackColor(QColor(192, 192, 192));
+    setFixedSize(twips::px(5460), twips::px(6570));
+
+    Frame1 = new QFrame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(twips::rect(0, -90, 5480, 6660));
+    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Frame1->setMouseTracking(true);
+
+    const auto label = [this](const QString &caption, QRect r, const QFont &font, QColor color) {
+        auto *l = new QLabel(caption, Frame1);
+        // Positions are the window's; the frame starts 90 twips above it.
+        l->setGeometry(twips::rect(r.x(), r.y() + 90, r.width(), r.height()));
+        l->setFont(font);
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        QPalette pal = l->palette();
+        pal.setColor(QPalette::WindowText, color);
+        l->setPalette(pal);
+        return l;
+    };
+    Label4 = label(QStringLiteral("Quorvel Demo"), {60, 360, 5355, 1065}, fonts::times(21.75, true),
+                   QColor(128, 0, 128));
+    Picture1 = new PictureBox({300, 1200 + 90, 4800, 3600}, Frame1);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Label1 = label(QStringLiteral("Written by the Quorvel science team"), {360, 4980, 4695, 375},
+                   fonts::times(14.25), QColor(0, 0, 255));
+    Label5 = label(QStringLiteral("Programming by Quorvel Software"), {480, 5310, 4455, 375},
+                   fonts::times(12), QColor(0, 0, 255));
+    Label3 = label(QStringLiteral("Series editor: Tavimor Publishing"), {480, 5640, 4455, 375},
+                   fonts::times(12), QColor(0, 0, 255));
+    Label2 =
+        label(QStringLiteral("\u00A9 2026 Tavimor Publishing Ltd \u2022 Science for ages 7 to 11"),
+              {0, 6420, 5415, 255}, fonts::arial(8.25), QColor(0, 128, 0));
+
+    const auto button = [this](const QString &caption, QRect r) {
+        auto *b = new QPushButton(caption, Frame1);
+        b->setGeometry(twips::rect(r.x(), r.y() + 90, r.width(), r.height()));
+        QPalette pal = b->palette();
+        pal.setColor(QPalette::Button, QColor(192, 192, 192));
+        b->setPalette(pal);
+        return b;
+    };
+    Command1 = button(QStringLiteral("OK"), {1320, 6000, 1335, 375});
+    Command2 = button(QStringLiteral("Exit"), {2760, 6000, 1335, 375});
+    Command1->setDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &Titlefrm::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Titlefrm::Command2_Click);
+}
+
+void Titlefrm::Form_Load()
+{
+    centreOnScreen(this);
+    ctx.screens.show<Grey>();
+    const QImage picture = ctx.platform.paths.picture(QStringLiteral("images\\lightning2sm.jpg"));
+    if (!picture.isNull()) {
+        Picture1->setPicture(picture);
+        return;
+    }
+    // Without its picture the screen falls back to the standard look.
+    DressForm(this);
+    Frame1->raise();
+    Picture1->setPicture(ctx.platform.paths.picture(QStringLiteral("images\\lightni0.jpg")));
+}
+
+void Titlefrm::Command1_Click()
+{
+    ctx.screens.show<intro0>();
+    ctx.screens.unload(this);
+    ctx.playSound(QStringLiteral("wav\\click.wav"));
+}
+
+void Titlefrm::Command2_Click()
+{
+    ctx.playSound(QStringLiteral("wav\\click.wav"));
+    ctx.endProgram();
+}

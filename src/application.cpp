@@ -1,0 +1,17 @@
+#include "application.h"
+
+#include "qtprinter.h"
+#include "titlefrm.h"
+
+Application::Application(const QString &runFolder)
+    : m_paths(runFolder), m_sound(m_paths), m_printer(std::make_unique<QtPrinter>())
+{
+    m_ctx = std::make_unique<AppContext>(Platform{m_sound, m_boxes, *m_printer, m_paths});
+}
+
+Application::~Application() = default;
+
+void Application::start()
+{
+    m_ctx->screens.show<Titlefrm>();
+}

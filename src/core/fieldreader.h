@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+class QIODevice;
+
+// Reads the comma-and-line fields that every text file of the program is made of:
+//  - leading spaces are skipped;
+//  - a field that starts with a double quote runs to the next double quote, after which the rest
+//    up to and including the next comma or line end is skipped;
+//  - otherwise a field runs up to (not including) the next comma or line end (CR LF, lone CR or
+//    lone LF), and the terminator is consumed;
+//  - a line holding only spaces yields one empty field;
+//  - asking for a field when no characters are left fails (input past end of file).
+// Bytes are decoded as Windows ANSI. Trailing spaces of an unquoted field are kept.
+class FieldReader
+{
+public:
+    explicit FieldReader(QIODevice *device);
+
+    // False when the input was exhausted before the field started; *field is then left alone.
+    bool read(QString *field);
+    bool atEnd() const;
+
+    // Reads a field as a whole number, as the count lines of the catalogue are read: leading
+    // blanks skipped, digits with an optional sign, trailing blanks allowed. Text that is not a
+    // number fails.
+    bool readNumber(int *value);
+
+private:
+    bool peek(char *c) const;
+    bool get(char *c);
+    void skipLineEnd(char first);
+
+    QIODevice *m_device;
+};

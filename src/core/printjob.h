@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QColor>
+#include <QPoint>
+#include <QString>
+#include <QVector>
+
+// A printout is a list of operations on the printer object, in twips from the top left of the
+// printable area. Layouts are built in the core from a PrinterMetrics (what they must measure) and
+// played on a real or recording printer by the platform.
+struct PrintOp {
+    enum Kind {
+        FontName,  // text
+        FontSize,  // size (points)
+        ForeColor, // color
+        DrawWidth, // size (pixels of line width)
+        CurrentX,  // x
+        Print,     // text; endLine: move to the next line after it
+        Line,      // from, to, color
+        Picture,   // text (content path), from (top left), to (width, height)
+        EndDoc,
+    };
+
+    Kind kind = Print;
+    QString text;
+    double size = 0;
+    QColor color;
+    int x = 0;
+    bool endLine = false;
+    QPoint from;
+    QPoint to;
+
+    static PrintOp fontName(const QString &name);
+    static PrintOp fontSize(double points);
+    static PrintOp foreColor(const QColor &c);
+    static PrintOp drawWidth(int width);
+    static PrintOp currentX(int twips);
+    static PrintOp print(const QString &text, bool endLine);
+    static PrintOp line(QPoint a, QPoint b, const QColor &c);
+    static PrintOp picture(const QString &contentPath, QPoint topLeft, QPoint size);
+    static PrintOp endDoc();
+
+    bool operator==(const PrintOp &o) const;
+};
+
+using PrintJob = QVector<PrintOp>;
+
+// What a layout needs to know about the printer it will be played on.
+class PrinterMetrics
+{
+public:
+    virtual ~PrinterMetrics() = default;
+    // Printable width and height in twips.
+    virtual int scaleWidth() const = 0;
+    virtual int scaleHeight() const = 0;
+    // Width in twips of text in the given printer font.
+    virtual int textWidth(const QString &fontName, double points, const QString &text) const = 0;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QRect>
+
+// Screens are designed in twips; the program draws at 15 twips to a logical pixel and leaves
+// high-density screens to Qt's scaling.
+namespace twips
+{
+
+constexpr int PerPixel = 15;
+
+constexpr int px(int t)
+{
+    return t >= 0 ? (t + PerPixel / 2) / PerPixel : -((-t + PerPixel / 2) / PerPixel);
+}
+
+constexpr int fromPx(int p)
+{
+    return p * PerPixel;
+}
+
+inline QRect rect(int left, int top, int width, int height)
+{
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+// Design font sizes are in points at 20 twips a point, so a point is 4/3 of a logical pixel.
+constexpr int fontPx(double points)
+{
+    return static_cast<int>(points * 4.0 / 3.0 + 0.5);
+}
+
+} // namespace twips

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "printjob.h"
+
+#include <QImage>
+#include <QString>
+
+#include <memory>
+
+class QWidget;
+
+// The seam between the screens and the machine. Screens reach sound, message boxes, the printer
+// and the content folders only through these interfaces; tests replace each with a recording
+// double.
+
+class SoundPlayer
+{
+public:
+    virtual ~SoundPlayer() = default;
+    // Starts playing a content file such as "wav\click.wav" and returns at once. A missing or
+    // undecodable file plays nothing; nothing is reported.
+    virtual void play(const QString &contentPath) = 0;
+};
+
+class MessageBoxes
+{
+public:
+    virtual ~MessageBoxes() = default;
+    // A message with an OK button only.
+    virtual void ok(QWidget *parent, const QString &text) = 0;
+    // A question with OK and Cancel; true for OK.
+    virtual bool okCancel(QWidget *parent, const QString &text) = 0;
+};
+
+class ContentPaths
+{
+public:
+    virtual ~ContentPaths() = default;
+    // The path on disk of a content name such as "Images\lightning2sm.jpg" (any letter case,
+    // either separator), or an empty string for a name that would leave the program's folder.
+    virtual QString path(const QString &contentName) const = 0;
+    // The picture in a content file; a null image when it is missing or cannot be read.
+    QImage picture(const QString &contentName) const;
+};
+
+// The printer object: one document at a time on the default printer. Every operation may fail
+// (no printer, a printer that refuses the job); after a failure failed() stays true and further
+// operations do nothing until reset().
+class Printer : public PrinterMetrics
+{
+public:
+    virtual void setFontName(const QString &name) = 0;
+    virtual void setFontSize(double points) = 0;
+    virtual void setForeColor(const QColor &color) = 0;
+    virtual void setDrawWidth(int width) = 0;
+    virtual void setCurrentX(int twips) = 0;
+    // Prints text at the print position. With endLine the position moves to the left edge of
+    // the next line (one line of the current font down, on a new page when it would not fit);
+    // without it, the position stays on the line just after the text.
+    virtual void print(const QString &text, bool endLine) = 0;
+    virtual void line(QPoint from, QPoint to, const QColor &color) = 0;
+    virtual void paintPicture(const QImage &picture, const QRect &twipsRect) = 0;
+    // Sends the document to the printer. The next operation starts a new document.
+    virtual void endDoc() = 0;
+    // Abandons any unfinished document and clears a failure.
+    virtual void reset() = 0;
+    virtual bool failed() const = 0;
+};
+
+// Plays a laid-out job as a fresh document; false as soon as the printer fails.
+bool playPrintJob(const PrintJob &job, Printer &printer, const ContentPaths &paths);
+
+struct Platform {
+    SoundPlayer &sound;
+    MessageBoxes &boxes;
+    Printer &printer;
+    ContentPaths &paths;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform.h"
+
+#include <QHash>
+#include <QObject>
+
+class QSoundEffect;
+
+// The real machine: content beside the executable, Qt sound effects, Qt message boxes.
+
+class RunFolderPaths : public ContentPaths
+{
+public:
+    // root: the folder holding Images, wav, multiple … (normally the executable's folder).
+    explicit RunFolderPaths(const QString &root);
+    QString path(const QString &contentName) const override;
+    QString root() const { return m_root; }
+
+private:
+    QString m_root;
+};
+
+class QtSoundPlayer : public QObject, public SoundPlayer
+{
+    Q_OBJECT
+public:
+    explicit QtSoundPlayer(const ContentPaths &paths, QObject *parent = nullptr);
+    void play(const QString &contentPath) override;
+
+private:
+    const ContentPaths &m_paths;
+    QHash<QString, QSoundEffect *> m_effects; // one per resolved file
+};
+
+class QtMessageBoxes : public MessageBoxes
+{
+public:
+    void ok(QWidget *parent, const QString &text) override;
+    bool okCancel(QWidget *parent, const QString &text) override;
+};

@@ -1,0 +1,102 @@
+#include "testdoubles.h"
+
+#include "contentpath.h"
+
+void ScriptedMessageBoxes::ok(QWidget *, const QString &text)
+{
+    shown.append(text);
+}
+
+bool ScriptedMessageBoxes::okCancel(QWidget *, const QString &text)
+{
+    shown.append(text);
+    if (okCancelReplies.empty())
+        return true;
+    const bool reply = okCancelReplies.front();
+    okCancelReplies.pop_front();
+    return reply;
+}
+
+QString RecordingContentPaths::path(const QString &contentName) const
+{
+    requested.append(contentName);
+    return contentpath::resolve(m_root, contentName);
+}
+
+int RecordingPrinter::textWidth(const QString &, double points, const QString &text) const
+{
+    return static_cast<int>(text.size() * 100 * points / 10.0);
+}
+
+bool RecordingPrinter::step()
+{
+    if (m_failed)
+        return false;
+    if (failAfter >= 0 && ops.size() >= failAfter) {
+        m_failed = true;
+        return false;
+    }
+    return true;
+}
+
+void RecordingPrinter::setFontName(const QString &name)
+{
+    if (step())
+        ops.append(PrintOp::fontName(name));
+}
+
+void RecordingPrinter::setFontSize(double points)
+{
+    if (step())
+        ops.append(PrintOp::fontSize(points));
+}
+
+void RecordingPrinter::setForeColor(const QColor &color)
+{
+    if (step())
+        ops.append(PrintOp::foreColor(color));
+}
+
+void RecordingPrinter::setDrawWidth(int w)
+{
+    if (step())
+        ops.append(PrintOp::drawWidth(w));
+}
+
+void RecordingPrinter::setCurrentX(int twips)
+{
+    if (step())
+        ops.append(PrintOp::currentX(twips));
+}
+
+void RecordingPrinter::print(const QString &text, bool endLine)
+{
+    if (step())
+        ops.append(PrintOp::print(text, endLine));
+}
+
+void RecordingPrinter::line(QPoint from, QPoint to, const QColor &color)
+{
+    if (step())
+        ops.append(PrintOp::line(from, to, color));
+}
+
+void RecordingPrinter::paintPicture(const QImage &, const QRect &twipsRect)
+{
+    if (step())
+        ops.append(PrintOp::picture(QString(), twipsRect.topLeft(),
+                                    QPoint(twipsRect.width(), twipsRect.height())));
+}
+
+void RecordingPrinter::endDoc()
+{
+    if (step()) {
+        ops.append(PrintOp::endDoc());
+        ++documents;
+    }
+}
+
+void RecordingPrinter::reset()
+{
+    m_failed = false;
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "platform.h"
+
+#include <QStringList>
+
+#include <deque>
+
+// Recording stand-ins for the platform seam, for tests that drive screens without a sound card,
+// a printer or a person to answer message boxes.
+
+class RecordingSoundPlayer : public SoundPlayer
+{
+public:
+    void play(const QString &contentPath) override { played.append(contentPath); }
+    QStringList played;
+};
+
+class ScriptedMessageBoxes : public MessageBoxes
+{
+public:
+    void ok(QWidget *parent, const QString &text) override;
+    bool okCancel(QWidget *parent, const QString &text) override;
+
+    QStringList shown;                // every message, in order
+    std::deque<bool> okCancelReplies; // answers to okCancel, true (OK) once exhausted
+};
+
+class RecordingContentPaths : public ContentPaths
+{
+public:
+    explicit RecordingContentPaths(const QString &root) : m_root(root) {}
+    QString path(const QString &contentName) const override;
+    mutable QStringList requested;
+
+private:
+    QString m_root;
+};
+
+// A printer with a fixed page that records what it was asked. Text is measured as 100 twips a
+// character at 10 pt, in proportion to the size; lines are 20 twips a point high.
+class RecordingPrinter : public Printer
+{
+public:
+    int scaleWidth() const override { return width; }
+    int scaleHeight() const override { return height; }
+    int textWidth(const QString &fontName, double points, const QString &text) const override;
+
+    void setFontName(const QString &name) override;
+    void setFontSize(double points) override;
+    void setForeColor(const QColor &color) override;
+    void setDrawWidth(int w) override;
+    void setCurrentX(int twips) override;
+    void print(const QString &text, bool endLine) override;
+    void line(QPoint from, QPoint to, const QColor &color) override;
+    void paintPicture(const QImage &picture, const QRect &twipsRect) override;
+    void endDoc() override;
+    void reset() override;
+    bool failed() const override { return m_failed; }
+
+    int width = 11000;
+    int height = 15500;
+    int failAfter = -1; // fail on this operation (0-based) when >= 0
+    PrintJob ops;       // what was played, in order
+    int documents = 0;  // documents ended
+
+private:
+    bool step();
+    bool m_failed = false;
+};

@@ -1,0 +1,311 @@
+#include "uitest.h"
+
+#include "dressform.h"
+#include "grey.h"
+#include "intro0.h"
+#include "labelbutton.h"
+#include "picturebox.h"
+#include "titlefrm.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+static const QString Click = QStringLiteral("wav\\click.wav");
+
+class TestShell : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void designFacesResolve_data();
+    void designFacesResolve();
+    void registryLoadsHiddenAndUnloadResets();
+    void dressForm();
+    void startSequence();
+    void titleFallsBackWithoutItsPicture();
+    void soundGating();
+    void hover();
+    void greyedEntriesDoNothing();
+    void exitCancelExit();
+    void exitAtFirstStartIsSilent();
+    void catalogueRead_data();
+    void catalogueRead();
+    void menuTextFitsItsBoxes();
+};
+
+void TestShell::designFacesResolve_data()
+{
+    QTest::addColumn<QString>("design");
+    QTest::addColumn<QString>("face");
+    QTest::newRow("Tahoma") << "Tahoma"
+                            << "Tahoma";
+    QTest::newRow("Times New Roman") << "Times New Roman"
+                                     << "Liberation Serif";
+    QTest::newRow("Arial") << "Arial"
+                           << "Liberation Sans";
+}
+
+void TestShell::designFacesResolve()
+{
+    QFETCH(QString, design);
+    QFETCH(QString, face);
+    QCOMPARE(fonts::registerDesignFaces(), QStringList());
+    const QFontInfo info(fonts::design(design, 12));
+    QCOMPARE(info.family(), face);
+    QFont bold = fonts::design(design, 12, true);
+    QVERIFY(QFontInfo(bold).bold());
+}
+
+void TestShell::registryLoadsHiddenAndUnloadResets()
+{
+    Harness h;
+    auto &screens = h.ctx->screens;
+    QVERIFY(!screens.loaded<intro0>());
+    intro0 *menu = screens.get<intro0>();
+    QVERIFY(menu);
+    QVERIFY(!menu->isVisible());
+    QCOMPARE(int(h.ctx->state.SoundOn), 1); // the load handler ran
+    QCOMPARE(screens.get<intro0>(), menu);  // touching again does not reload
+
+    // Change its state, unload, touch again: a fresh screen at its design state.
+    menu->Option2->click();
+    menu->Label2[intro0::Exit]->setOpaque(false);
+    QCOMPARE(int(h.ctx->state.SoundOn), 0);
+    screens.unload<intro0>();
+    QVERIFY(!screens.loaded<intro0>());
+    settle();
+    intro0 *again = screens.get<intro0>();
+    QVERIFY(again->Label2[intro0::Exit]->isOpaque());
+    QVERIFY(again->Option1->isChecked());
+    QCOMPARE(int(h.ctx->state.SoundOn), 1);
+
+    screens.show<intro0>();
+    QVERIFY(again->isVisible());
+}
+
+void TestShell::dressForm()
+{
+    QWidget form;
+    auto *picture = new QWidget(&form);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    auto *other = new QWidget(&form);
+    DressForm(&form);
+    QCOMPARE(form.palette().color(QPalette::Window), QColor(39, 63, 137));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Quorvel"));
+    QCOMPARE(form.size(), QSize(800, 600));
+    QCOMPARE(picture->palette().color(QPalette::Window), QColor(49, 135, 214));
+    QVERIFY(!other->autoFillBackground());
+}
+
+void TestShell::startSequence()
+{
+    Harness h;
+    auto &screens = h.ctx->screens;
+    Titlefrm *title = screens.show<Titlefrm>();
+    Grey *grey = screens.loaded<Grey>();
+    QVERIFY(grey && grey->isVisible());
+    QCOMPARE(grey->palette().color(QPalette::Window), QColor(48, 133, 214));
+    QVERIFY(grey->windowFlags() & Qt::FramelessWindowHint);
+    QVERIFY(title->isVisible());
+    QCOMPARE(title->size(), QSize(364, 438));
+    QVERIFY(title->Picture1->hasPicture());
+    QCOMPARE(title->Command1->text(), QStringLiteral("OK"));
+
+    title->Command1->click();
+    settle();
+    QVERIFY(!screens.loaded<Titlefrm>());
+    intro0 *menu = screens.loaded<intro0>();
+    QVERIFY(menu && menu->isVisible());
+    QVERIFY(menu->Image1->hasPicture());
+    QCOMPARE(menu->palette().color(QPalette::Window), QColor(Qt::black));
+    QCOMPARE(h.sound.played, QStringList{Click});
+}
+
+void TestShell::titleFallsBackWithoutItsPicture()
+{
+    Harness h;
+    h.removeFolder(QStringLiteral("Images"));
+    Titlefrm *title = h.ctx->screens.show<Titlefrm>();
+    QVERIFY(!title->Picture1->hasPicture());
+    QCOMPARE(title->size(), QSize(800, 600)); // dressed in the standard look
+    QCOMPARE(title->windowTitle(), QStringLiteral("Quorvel"));
+    title->Command1->click();
+    settle();
+    QVERIFY(h.ctx->screens.loaded<intro0>()); // the menu still opens
+    QVERIFY(!h.ctx->screens.loaded<intro0>()->Image1->hasPicture());
+}
+
+void TestShell::soundGating()
+{
+    Harness h;
+    h.ctx->playSound(Click); // before the menu ever loaded
+    QVERIFY(h.sound.played.isEmpty());
+
+    intro0 *menu = h.ctx->screens.show<intro0>();
+    h.ctx->playSound(Click);
+    QCOMPARE(h.sound.played.size(), 1);
+
+    menu->Option2->click();
+    menu->Label2_Click(intro0::Electricity);
+    menu->Label2_Click(intro0::Exit);
+    QCOMPARE(h.sound.played.size(), 1);                // nothing reached the player
+    h.ctx->screens.get<Titlefrm>()->Command1->click(); // "Cancel"
+    QCOMPARE(h.sound.played.size(), 1);
+    settle();
+
+    menu->Option1->click();
+    menu->Label2_Click(intro0::Electricity);
+    QCOMPARE(h.sound.played.size(), 2);
+
+    // Off again, then the menu loads afresh: sound is back on.
+    menu->Option2->click();
+    h.ctx->screens.unload<intro0>();
+    settle();
+    intro0 *fresh = h.ctx->screens.show<intro0>();
+    QVERIFY(fresh->Option1->isChecked());
+    fresh->Label2_Click(intro0::Introduction);
+    QCOMPARE(h.sound.played.size(), 3);
+}
+
+void TestShell::hover()
+{
+    Harness h;
+    intro0 *menu = h.ctx->screens.show<intro0>();
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    for (int i : intro0::EntryIndices) {
+        const bool topic = i <= intro0::NuclearForces || i == intro0::Introduction;
+        QCOMPARE(menu->Label2[i]->isOpaque(), !topic);
+    }
+
+    // Real pointer moves: over an entry highlights it; entries stay lit until the background.
+    LabelButton *electricity = menu->Label2[intro0::Electricity];
+    LabelButton *faraday = menu->Label2[intro0::MichaelFaraday];
+    QTest::mouseMove(electricity, electricity->rect().center());
+    QVERIFY(electricity->isOpaque());
+    QTest::mouseMove(faraday, faraday->rect().center());
+    QVERIFY(electricity->isOpaque());
+    QVERIFY(faraday->isOpaque());
+
+    // Over a plain label (the title) is not the background.
+    QTest::mouseMove(menu->Label1, menu->Label1->rect().center());
+    QVERIFY(faraday->isOpaque());
+
+    QTest::mouseMove(menu, QPoint(5, 590));
+    for (int i : intro0::EntryIndices)
+        QVERIFY2(!menu->Label2[i]->isOpaque(), qPrintable(menu->Label2[i]->text()));
+
+    menu->Label2_MouseMove(intro0::Gravity); // greyed: never highlights
+    QVERIFY(!menu->Label2[intro0::Gravity]->isOpaque());
+}
+
+void TestShell::greyedEntriesDoNothing()
+{
+    Harness h;
+    intro0 *menu = h.ctx->screens.show<intro0>();
+    for (int i : {0, 1, 2, 3, 4, 5, 6, 9, 10}) {
+        QVERIFY(!menu->Label2[i]->isEnabled());
+        QTest::mouseClick(menu->Label2[i], Qt::LeftButton);
+        menu->Label2_Click(i);
+    }
+    QVERIFY(h.sound.played.isEmpty());
+    // An entry whose screen is not in this build still clicks.
+    QTest::mouseClick(menu->Label2[intro0::MultipleChoiceWizard], Qt::LeftButton);
+    QCOMPARE(h.sound.played, QStringList{Click});
+}
+
+void TestShell::exitCancelExit()
+{
+    Harness h;
+    auto &screens = h.ctx->screens;
+    screens.show<Titlefrm>()->Command1->click();
+    settle();
+    intro0 *menu = screens.loaded<intro0>();
+    h.sound.played.clear();
+
+    menu->Label2[intro0::Exit]->clicked();
+    Titlefrm *exitScreen = screens.loaded<Titlefrm>();
+    QVERIFY(exitScreen && exitScreen->isVisible());
+    QCOMPARE(exitScreen->Command1->text(), QStringLiteral("Cancel"));
+    QCOMPARE(h.sound.played, QStringList{Click});
+
+    exitScreen->Command1->click(); // Cancel
+    settle();
+    QVERIFY(!screens.loaded<Titlefrm>());
+    QCOMPARE(screens.loaded<intro0>(), menu); // the same menu, never reloaded
+    QCOMPARE(h.sound.played.size(), 2);
+    QCOMPARE(h.ended, 0);
+
+    menu->Label2_Click(intro0::Exit);
+    QCOMPARE(screens.get<Titlefrm>()->Command1->text(), QStringLiteral("Cancel"));
+    screens.get<Titlefrm>()->Command2->click(); // Exit
+    QCOMPARE(h.ended, 1);
+    QCOMPARE(h.sound.played.size(), 4);
+    QCOMPARE(h.sound.played.last(), Click);
+}
+
+void TestShell::exitAtFirstStartIsSilent()
+{
+    Harness h;
+    h.ctx->screens.show<Titlefrm>()->Command2->click();
+    QCOMPARE(h.ended, 1);
+    QVERIFY(h.sound.played.isEmpty());
+}
+
+void TestShell::catalogueRead_data()
+{
+    QTest::addColumn<QByteArray>("file"); // empty: no catalogue file at all
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("last");
+    QTest::newRow("two titles") << QByteArray(" 2 \r\nLight\r\nSound\r\n") << 2 << "Sound";
+    QTest::newRow("missing file") << QByteArray() << 0 << QString();
+    QTest::newRow("short file") << QByteArray(" 3 \r\nLight\r\n") << 1 << "Light";
+    QTest::newRow("not a number") << QByteArray("lots\r\nLight\r\n") << 0 << QString();
+}
+
+void TestShell::catalogueRead()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, count);
+    QFETCH(QString, last);
+    Harness h;
+    QFile::remove(h.file(QStringLiteral("multiple/track.txt")));
+    if (!file.isEmpty())
+        h.writeFile(QStringLiteral("multiple/track.txt"), file);
+    intro0 *menu = h.ctx->screens.show<intro0>();
+    QVERIFY(menu->Timer1->isActive());
+    QTRY_VERIFY(!menu->Timer1->isActive());
+    QCOMPARE(int(h.ctx->state.WorksheetCount), count);
+    if (count > 0)
+        QCOMPARE(h.ctx->state.WorksheetNames[count], last);
+    QVERIFY(h.boxes.shown.isEmpty());
+}
+
+void TestShell::menuTextFitsItsBoxes()
+{
+    Harness h;
+    QList<QLabel *> labels;
+    intro0 *menu = h.ctx->screens.get<intro0>();
+    labels << menu->Label1 << menu->Label3;
+    for (int i : intro0::EntryIndices)
+        labels << menu->Label2[i];
+    Titlefrm *title = h.ctx->screens.get<Titlefrm>();
+    labels << title->Label4 << title->Label1 << title->Label5 << title->Label3 << title->Label2;
+    for (QLabel *label : labels) {
+        const QFontMetrics metrics(label->font());
+        const int inner = label->contentsRect().width();
+        QVERIFY2(metrics.horizontalAdvance(label->text()) <= inner,
+                 qPrintable(QStringLiteral("'%1' is %2 px wide in a %3 px box")
+                                .arg(label->text())
+                                .arg(metrics.horizontalAdvance(label->text()))
+                                .arg(inner)));
+        QVERIFY2(metrics.height() <= label->contentsRect().height(), qPrintable(label->text()));
+    }
+    for (QRadioButton *o : {menu->Option1, menu->Option2})
+        QVERIFY2(o->sizeHint().width() <= o->width(), qPrintable(o->text()));
+}
+
+QTEST_MAIN(TestShell)
+#include "tst_shell.moc"
