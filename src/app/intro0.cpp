@@ -51,6 +51,16 @@ const EntryDesign Entries[] = {
     {intro0::Exit, "Exit", {10560, 7920, 1245, 495}, 18, true},
 };
 
+void setOptionBackground(QRadioButton *option, const QColor &back)
+{
+    option->setStyleSheet(
+        QStringLiteral("QRadioButton { color: rgb(255, 255, 0); background: %1; }"
+                       "QRadioButton::indicator { width: 9px; height: 9px; border-radius: 5px;"
+                       " border: 1px solid rgb(255, 255, 0); background: %1; }"
+                       "QRadioButton::indicator:checked { background: rgb(255, 255, 0); }")
+            .arg(back.name()));
+}
+
 } // namespace
 
 intro0::intro0(AppContext &context) : Screen(context)
@@ -75,15 +85,12 @@ intro0::intro0(AppContext &context) : Screen(context)
 
     Image1 = new PictureBox({6840, 1440, 4800, 3600}, this);
 
-    const auto option = [this, yellow](const QString &caption, QRect r) {
+    const auto option = [this](const QString &caption, QRect r) {
         auto *o = new QRadioButton(caption, this);
         o->setGeometry(twips::rect(r.x(), r.y(), r.width(), r.height()));
         o->setFont(fonts::tahoma(9.75, true));
         o->setAutoFillBackground(true);
-        QPalette pal = o->palette();
-        pal.setColor(QPalette::WindowText, yellow);
-        pal.setColor(QPalette::Window, QColor(39, 63, 137));
-        o->setPalette(pal);
+        setOptionBackground(o, QColor(39, 63, 137));
         return o;
     };
     Option1 = option(QStringLiteral("Sound On"), {10440, 120, 1455, 255});
@@ -99,9 +106,8 @@ intro0::intro0(AppContext &context) : Screen(context)
     Timer1->setInterval(1);
     connect(Timer1, &QTimer::timeout, this, &intro0::Timer1_Timer);
 
-    Label3 = addLabel(
-        QStringLiteral("Pick a topic to read, answer and explore \u2014 or open the teacher area."),
-        {0, 8220, 12000, 375}, fonts::tahoma(9.75), yellow);
+    Label3 = addLabel(QStringLiteral("Pick a topic to explore, or open the teacher area."),
+                      {0, 8220, 12000, 375}, fonts::tahoma(9.75), yellow);
 }
 
 void intro0::Form_Load()
@@ -109,11 +115,8 @@ void intro0::Form_Load()
     DressForm(this);
     Image1->setPicture(ctx.platform.paths.picture(QStringLiteral("Images\\lightning2sm.jpg")));
     setBackColor(Qt::black);
-    for (QRadioButton *o : {Option1, Option2}) {
-        QPalette pal = o->palette();
-        pal.setColor(QPalette::Window, Qt::black);
-        o->setPalette(pal);
-    }
+    for (QRadioButton *o : {Option1, Option2})
+        setOptionBackground(o, Qt::black);
     ctx.state.SoundOn = 1;
     Timer1->start();
 }

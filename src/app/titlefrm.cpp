@@ -28,8 +28,7 @@ Titlefrm::Titlefrm(AppContext &context) : Screen(context)
 
     const auto label = [this](const QString &caption, QRect r, const QFont &font, QColor color) {
         auto *l = new QLabel(caption, Frame1);
-        // Positions are the window's; the frame starts 90 twips above it.
-        l->setGeometry(twips::rect(r.x(), r.y() + 90, r.width(), r.height()));
+        l->setGeometry(twips::rect(r.x(), r.y(), r.width(), r.height()));
         l->setFont(font);
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         QPalette pal = l->palette();
@@ -39,7 +38,7 @@ Titlefrm::Titlefrm(AppContext &context) : Screen(context)
     };
     Label4 = label(QStringLiteral("Quorvel Demo"), {60, 360, 5355, 1065}, fonts::times(21.75, true),
                    QColor(128, 0, 128));
-    Picture1 = new PictureBox({300, 1200 + 90, 4800, 3600}, Frame1);
+    Picture1 = new PictureBox({300, 1200, 4800, 3600}, Frame1);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Label1 = label(QStringLiteral("Written by the Quorvel science team"), {360, 4980, 4695, 375},
                    fonts::times(14.25), QColor(0, 0, 255));
@@ -53,7 +52,7 @@ Titlefrm::Titlefrm(AppContext &context) : Screen(context)
 
     const auto button = [this](const QString &caption, QRect r) {
         auto *b = new QPushButton(caption, Frame1);
-        b->setGeometry(twips::rect(r.x(), r.y() + 90, r.width(), r.height()));
+        b->setGeometry(twips::rect(r.x(), r.y(), r.width(), r.height()));
         QPalette pal = b->palette();
         pal.setColor(QPalette::Button, QColor(192, 192, 192));
         b->setPalette(pal);
