@@ -1,14 +1,16 @@
 // contentgen: builds the program's content folders from the sources in content/.
 //
-//   contentgen <content dir> <output dir> [--only pictures|sounds|questions]
+//   contentgen <content dir> <output dir> [--only pictures|sounds|questions|pages]
 //
 // pictures   content/pictures/pictures.txt lists each picture: output path, SVG source, width,
 //            height in pixels and optionally frames=N. Saved in the format the extension names.
 // sounds     wav/<name>.wav for every synthesised effect.
 // questions  content/multiple/*.txt installed with CR LF line ends; an installed catalogue
 //            (track.txt) is left as it is.
+// pages      wmf/<page>.wmf and wmf2/<page>.wmf for every page source in content/pages.
 
 #include "gifwriter.h"
+#include "pagecomposer.h"
 #include "soundsynth.h"
 
 #include <QDir>
@@ -190,7 +192,7 @@ int main(int argc, char *argv[])
     const QStringList args = QCoreApplication::arguments();
     if (args.size() != 3 && !(args.size() == 5 && args[3] == QLatin1String("--only"))) {
         std::fprintf(stderr, "usage: contentgen <content dir> <output dir> "
-                             "[--only pictures|sounds|questions]\n");
+                             "[--only pictures|sounds|questions|pages]\n");
         return 2;
     }
     const QDir content(args[1]);
@@ -207,5 +209,11 @@ int main(int argc, char *argv[])
         ok = buildSounds(out) && ok;
     if (wanted("questions"))
         ok = buildQuestions(content, out) && ok;
+    if (wanted("pages")) {
+        QStringList problems;
+        ok = pages::buildPages(content, out, &problems) && ok;
+        for (const QString &p : problems)
+            complain(p);
+    }
     return ok ? 0 : 1;
 }
