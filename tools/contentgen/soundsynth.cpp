@@ -252,6 +252,13 @@ double envelope(double t, double attack, double hold, double release)
     return e;
 }
 
+// Adds v to sample i; samples outside the signal are dropped.
+void addSample(Signal &s, int i, double v)
+{
+    if (i >= 0 && static_cast<size_t>(i) < s.size())
+        s[static_cast<size_t>(i)] += v;
+}
+
 void mixInto(Signal &dst, const Signal &src, double gain, int offset = 0)
 {
     for (size_t i = 0; i < src.size(); ++i) {
@@ -442,7 +449,7 @@ Signal typekey(Random &rng)
             const double ring = 0.5 * std::exp(-t / 0.008) * std::sin(TwoPi * 1750.0 * pitch * t) +
                                 0.3 * std::exp(-t / 0.005) * std::sin(TwoPi * 2950.0 * pitch * t) +
                                 0.3 * std::exp(-t / 0.01) * std::sin(TwoPi * 270.0 * pitch * t);
-            s[static_cast<size_t>(start + j)] += amp * (1.8 * noise + ring);
+            addSample(s, start + j, amp * (1.8 * noise + ring));
         }
     };
     strike(0.002, 1.0, 1.0);
@@ -499,7 +506,7 @@ Signal eagle(Random &rng)
         double env = envelope(t, 0.03, len, 1.0);
         env *= t < 0.15 ? lerp(0.7, 1.0, t / 0.15) : lerp(1.0, 0.65, smoothStep((t - 0.15) / 0.75));
         env *= 1.0 - smoothStep((t - (len - 0.3)) / 0.3);
-        s[static_cast<size_t>(i)] = env * (0.8 * tone * roughness + 1.2 * breath);
+        addSample(s, i, env * (0.8 * tone * roughness + 1.2 * breath));
     }
     addReverb(s, 0.5, 0.5, 0.18);
     return s;
@@ -537,7 +544,7 @@ void addBrass(Signal &s, Random &rng, double at, double dur, double freq, double
             const double vib = 0.004 * smoothStep((t - 0.25) / 0.3) * std::sin(TwoPi * vibRate * t);
             const double f = base * (1.0 - 0.025 * std::exp(-t / 0.025)) * (1.0 + vib);
             tone.set(f * (1.2 + brightness * std::pow(std::min(e, 1.0), 1.5)), 0.9);
-            s[static_cast<size_t>(start + j)] += amp * e * tone.lowpass(saw.next(f)) / 3.0;
+            addSample(s, start + j, amp * e * tone.lowpass(saw.next(f)) / 3.0);
         }
     }
 }
@@ -565,7 +572,7 @@ void addTimpani(Signal &s, Random &rng, double at, double freq, double amp)
         const double tone = (std::sin(p) + 0.5 * std::sin(1.5 * p) + 0.25 * std::sin(1.98 * p)) *
                             std::exp(-t / 0.45);
         const double hit = felt.lowpass(rng.bipolar()) * std::exp(-t / 0.012);
-        s[static_cast<size_t>(start + j)] += amp * (tone + 2.0 * hit);
+        addSample(s, start + j, amp * (tone + 2.0 * hit));
     }
 }
 
@@ -712,7 +719,7 @@ Signal gong(Random &rng)
     Svf felt(1200.0, 0.7);
     for (int i = 0; i < samplesFor(0.1); ++i) {
         const double t = i / Sr;
-        s[static_cast<size_t>(i)] += 2.5 * felt.lowpass(rng.bipolar()) * std::exp(-t / 0.015);
+        addSample(s, i, 2.5 * felt.lowpass(rng.bipolar()) * std::exp(-t / 0.015));
     }
     for (size_t i = 0; i < s.size(); ++i)
         s[i] *= 1.0 - smoothStep((i / Sr - (len - 0.7)) / 0.7);
@@ -759,7 +766,7 @@ void addKlaxonCall(Signal &s, Random &rng, double at)
         env *= 1.0 - 0.5 * std::exp(-std::pow((t - 0.625) / 0.012, 2.0));
         const double y =
             1.0 * f1.bandpass(src) + 0.7 * f2.bandpass(src) + 0.35 * horn.bandpass(src);
-        s[static_cast<size_t>(start + j)] += env * y;
+        addSample(s, start + j, env * y);
     }
 }
 
@@ -789,7 +796,7 @@ void addHonk(Signal &s, Random &rng, double at, double dur, double freq)
         f *= 1.0 + 0.012 * jitter.next();
         const double src = reed.next(f, 0.18) * (1.0 + 0.15 * rough.next());
         const double y = bell1.bandpass(src) + 0.6 * bell2.bandpass(src) + 0.3 * body.lowpass(src);
-        s[static_cast<size_t>(start + j)] += envelope(t, 0.012, dur, 0.04) * y;
+        addSample(s, start + j, envelope(t, 0.012, dur, 0.04) * y);
     }
 }
 
@@ -804,7 +811,7 @@ void addSqueak(Signal &s, Random &rng, double at)
         const double t = j / Sr;
         const double f = lerp(1400.0, 2000.0, smoothStep(t / dur));
         const double y = std::sin(TwoPi * phase.next(f)) + 0.3 * air.bandpass(rng.bipolar());
-        s[static_cast<size_t>(start + j)] += 0.3 * envelope(t, 0.015, dur, 0.015) * y;
+        addSample(s, start + j, 0.3 * envelope(t, 0.015, dur, 0.015) * y);
     }
 }
 
@@ -834,7 +841,7 @@ void addPew(Signal &s, double at, double f1, double f2, double len)
         const double tone = std::sin(p + ring * std::sin(1.5 * p)) + 0.3 * std::sin(2.0 * p);
         double env = (1.0 - std::exp(-t / 0.002)) * std::exp(-t / (0.45 * len));
         env *= 1.0 - smoothStep((t - (len - 0.02)) / 0.02);
-        s[static_cast<size_t>(start + j)] += env * tone;
+        addSample(s, start + j, env * tone);
     }
 }
 
@@ -864,8 +871,9 @@ Signal whizz(Random &rng)
             700.0 * std::pow(3400.0 / 700.0, std::pow(x, 1.3)) * (1.0 + 0.015 * turbulence.next());
         const double p = TwoPi * phase.next(f);
         const double env = envelope(t, 0.15, climb, 0.025) * lerp(0.6, 1.0, x);
-        s[static_cast<size_t>(i)] +=
-            env * (std::sin(p) + 0.15 * std::sin(2.0 * p) + 0.4 * hiss.highpass(rng.bipolar()));
+        addSample(
+            s, i,
+            env * (std::sin(p) + 0.15 * std::sin(2.0 * p) + 0.4 * hiss.highpass(rng.bipolar())));
     }
     // The burst.
     Svf bang(1000.0, 0.7);
@@ -874,7 +882,7 @@ Signal whizz(Random &rng)
         const double t = j / Sr;
         const double y = 6.0 * bang.lowpass(rng.bipolar()) * std::exp(-t / 0.05) +
                          0.8 * std::sin(TwoPi * 110.0 * t) * std::exp(-t / 0.05);
-        s[static_cast<size_t>(burst + j)] += y;
+        addSample(s, burst + j, y);
     }
     // Crackle: sparse sparks, fading.
     Svf spark(5000.0, 0.8);
@@ -884,8 +892,7 @@ Signal whizz(Random &rng)
         const double amp = rng.range(0.3, 1.0) * (1.0 - (at - climb) / 1.0);
         const int start = samplesFor(at);
         for (int j = 0; j < samplesFor(0.004) && start + j < static_cast<int>(s.size()); ++j)
-            sparks[static_cast<size_t>(start + j)] +=
-                amp * rng.bipolar() * std::exp(-j / (0.0008 * Sr));
+            addSample(sparks, start + j, amp * rng.bipolar() * std::exp(-j / (0.0008 * Sr)));
     }
     for (size_t i = 0; i < s.size(); ++i)
         s[i] += 4.0 * spark.bandpass(sparks[i]);
@@ -909,8 +916,8 @@ Signal drumroll(Random &rng)
             const double t = j / Sr;
             const double head = 0.5 * std::exp(-t / 0.04) * std::sin(TwoPi * 185.0 * t) +
                                 0.3 * std::exp(-t / 0.025) * std::sin(TwoPi * 330.0 * t);
-            s[static_cast<size_t>(start + j)] += amp * head;
-            wireHits[static_cast<size_t>(start + j)] += amp * rng.bipolar() * std::exp(-t / 0.06);
+            addSample(s, start + j, amp * head);
+            addSample(wireHits, start + j, amp * rng.bipolar() * std::exp(-t / 0.06));
         }
     };
     int stroke = 0;
@@ -930,8 +937,7 @@ Signal drumroll(Random &rng)
     for (int j = 0; j < samplesFor(0.6) && hit + j < static_cast<int>(s.size()); ++j) {
         const double t = j / Sr;
         const double f = 55.0 + 60.0 * std::exp(-t / 0.03);
-        s[static_cast<size_t>(hit + j)] +=
-            1.2 * std::exp(-t / 0.15) * std::sin(TwoPi * kick.next(f));
+        addSample(s, hit + j, 1.2 * std::exp(-t / 0.15) * std::sin(TwoPi * kick.next(f)));
     }
     // Crash cymbal: a metallic cluster of square waves at inharmonic ratios and
     // bright noise, band-limited to the upper register.
@@ -948,8 +954,7 @@ Signal drumroll(Random &rng)
         const double tone = metalBand.bandpass(cluster) + 0.7 * metalHigh.highpass(cluster);
         const double env =
             (1.0 - std::exp(-t / 0.002)) * (0.7 * std::exp(-t / 0.5) + 0.3 * std::exp(-t / 0.08));
-        s[static_cast<size_t>(hit + j)] +=
-            env * (0.12 * tone + 1.1 * noiseHigh.highpass(rng.bipolar()));
+        addSample(s, hit + j, env * (0.12 * tone + 1.1 * noiseHigh.highpass(rng.bipolar())));
     }
     for (size_t i = 0; i < s.size(); ++i)
         s[i] *= 1.0 - smoothStep((i / Sr - 2.5) / 0.5);
@@ -979,8 +984,8 @@ Signal applause(Random &rng, double length, int clappers, double rateLo, double 
             const int start = samplesFor(t);
             const double strength = amp * rng.range(0.7, 1.0);
             for (int j = 0; j < samplesFor(0.03) && start + j < static_cast<int>(s.size()); ++j)
-                excitation[static_cast<size_t>(start + j)] +=
-                    strength * rng.bipolar() * std::exp(-j / (tau * Sr));
+                addSample(excitation, start + j,
+                          strength * rng.bipolar() * std::exp(-j / (tau * Sr)));
         }
         for (size_t i = 0; i < s.size(); ++i)
             s[i] += hands.bandpass(excitation[i]) + 0.4 * cupped.bandpass(excitation[i]);
@@ -1056,7 +1061,7 @@ void addShout(Signal &s, Random &rng, const Shout &sh)
         r3.set(v.f3 * sh.formants, 10.0);
         const double src = glottis.next(f) + 0.25 * rng.bipolar();
         const double y = r1.bandpass(src) + 0.6 * r2.bandpass(src) + 0.25 * r3.bandpass(src);
-        s[static_cast<size_t>(start + j)] += sh.amp * envelope(t, 0.06, sh.dur, 0.08) * y;
+        addSample(s, start + j, sh.amp * envelope(t, 0.06, sh.dur, 0.08) * y);
     }
 }
 
@@ -1082,7 +1087,7 @@ void addWhistle(Signal &s, Random &rng, double at, double dur, double freq)
         const double t = j / Sr;
         const double f = freq * (1.0 - 0.2 * std::exp(-t / 0.04)) * (1.0 + 0.01 * wobble.next());
         const double y = std::sin(TwoPi * phase.next(f)) + 0.3 * air.bandpass(rng.bipolar());
-        s[static_cast<size_t>(start + j)] += 0.3 * envelope(t, 0.03, dur, 0.04) * y;
+        addSample(s, start + j, 0.3 * envelope(t, 0.03, dur, 0.04) * y);
     }
 }
 
