@@ -5,9 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
-#include <initializer_list>
 #include <limits>
-#include <map>
 #include <vector>
 
 namespace soundsynth
@@ -307,6 +305,8 @@ void addReverb(Signal &s, double size, double damp, double wet)
 
 // ---------------------------------------------------------------- finishing
 
+// RMS of the loud part: all LoudnessBlock blocks within LoudPartRangeDb of the
+// loudest block. 0 for silence.
 double loudness(const Signal &s)
 {
     std::vector<std::pair<double, int>> blocks; // sum of squares, length
@@ -377,6 +377,7 @@ void limitPeaks(Signal &s, double ceiling)
     }
 }
 
+// Raised-cosine fades; the first and last samples become exactly zero.
 void fadeEdges(Signal &s, double fadeIn, double fadeOut)
 {
     const int n = static_cast<int>(s.size());
@@ -388,6 +389,8 @@ void fadeEdges(Signal &s, double fadeIn, double fadeOut)
         s[n - 1 - i] *= 0.5 - 0.5 * std::cos(Pi * i / out);
 }
 
+// Turns a raw effect into what is delivered: no DC, silent edges, the loud
+// part at TargetDbfs, peaks held under CeilingDbfs, rounded to 16 bits.
 QVector<qint16> finish(Signal s)
 {
     if (s.empty())
@@ -1167,21 +1170,17 @@ Signal crowd(Random &rng)
 
 using Generator = Signal (*)(Random &);
 
-const std::map<QString, Generator> &generators()
-{
-    static const std::map<QString, Generator> table = {
-        {QStringLiteral("click"), click},    {QStringLiteral("typekey"), typekey},
-        {QStringLiteral("thud3"), thud},     {QStringLiteral("eagle6"), eagle},
-        {QStringLiteral("cheer2"), cheer},   {QStringLiteral("clap2"), clap2},
-        {QStringLiteral("clap3"), clap3},    {QStringLiteral("clown"), clown},
-        {QStringLiteral("crowd"), crowd},    {QStringLiteral("drumroll"), drumroll},
-        {QStringLiteral("fanf2"), fanfare2}, {QStringLiteral("fanf3"), fanfare3},
-        {QStringLiteral("flute"), flute},    {QStringLiteral("gong"), gong},
-        {QStringLiteral("klaxon"), klaxon},  {QStringLiteral("laser2"), laser},
-        {QStringLiteral("whizz"), whizz},
-    };
-    return table;
-}
+// Every effect in the order the content tool lists them.
+const struct {
+    const char *name;
+    Generator make;
+} effects[] = {
+    {"click", click},  {"typekey", typekey},   {"thud3", thud},     {"eagle6", eagle},
+    {"cheer2", cheer}, {"clap2", clap2},       {"clap3", clap3},    {"clown", clown},
+    {"crowd", crowd},  {"drumroll", drumroll}, {"fanf2", fanfare2}, {"fanf3", fanfare3},
+    {"flute", flute},  {"gong", gong},         {"klaxon", klaxon},  {"laser2", laser},
+    {"whizz", whizz},
+};
 
 void appendLe16(QByteArray &out, quint16 v)
 {
@@ -1201,22 +1200,21 @@ void appendLe32(QByteArray &out, quint32 v)
 
 QStringList soundNames()
 {
-    return {QStringLiteral("click"),    QStringLiteral("typekey"), QStringLiteral("thud3"),
-            QStringLiteral("eagle6"),   QStringLiteral("cheer2"),  QStringLiteral("clap2"),
-            QStringLiteral("clap3"),    QStringLiteral("clown"),   QStringLiteral("crowd"),
-            QStringLiteral("drumroll"), QStringLiteral("fanf2"),   QStringLiteral("fanf3"),
-            QStringLiteral("flute"),    QStringLiteral("gong"),    QStringLiteral("klaxon"),
-            QStringLiteral("laser2"),   QStringLiteral("whizz")};
+    QStringList names;
+    for (const auto &e : effects)
+        names.append(QString::fromLatin1(e.name));
+    return names;
 }
 
 QVector<qint16> synthesise(const QString &name)
 {
-    const auto &table = generators();
-    const auto it = table.find(name);
-    if (it == table.end())
-        return {};
-    Random rng(seedFor(name));
-    return finish(it->second(rng));
+    for (const auto &e : effects) {
+        if (name == QLatin1String(e.name)) {
+            Random rng(seedFor(name));
+            return finish(e.make(rng));
+        }
+    }
+    return {};
 }
 
 QByteArray wavFile(const QVector<qint16> &samples, int sampleRate)
