@@ -49,8 +49,8 @@ const Theme Themes[] = {
     {QStringLiteral("faraday"), QStringLiteral("Tahoma"), QStringLiteral("Tahoma"), 13, 14.5, 20,
      1.25, QColor(92, 42, 112), Qt::white, QColor(190, 150, 210), QColor(92, 42, 112),
      QColor(30, 110, 70), Ink, QColor(92, 42, 112), QColor(240, 231, 246)},
-    {QStringLiteral("notes"), QStringLiteral("Times New Roman"), QStringLiteral("Arial"), 11, 12,
-     16, 1.1, QColor(0, 105, 105), Qt::white, QColor(120, 200, 190), QColor(0, 80, 80),
+    {QStringLiteral("notes"), QStringLiteral("Times New Roman"), QStringLiteral("Arial"), 10.5,
+     11.5, 15, 1.15, QColor(0, 105, 105), Qt::white, QColor(120, 200, 190), QColor(0, 80, 80),
      QColor(0, 105, 105), Ink, QColor(0, 120, 120), QColor(224, 242, 240)},
     {QStringLiteral("guide"), QStringLiteral("Times New Roman"), QStringLiteral("Arial"), 11, 12,
      16, 1.1, QColor(39, 63, 137), QColor(255, 255, 0), QColor(255, 255, 0), QColor(39, 63, 137),
@@ -274,6 +274,8 @@ private:
     int m_margin = 360;
     int m_left = 0, m_right = 0, m_y = 0, m_bottom = 0, m_gap = 0;
     int m_floatTop = 0, m_floatBottom = 0, m_floatLeft = 0;
+    bool m_afterList = false;
+    int m_inkBottom = 0;
     QVector<Op> m_ops;
     QStringList m_problems;
 };
@@ -492,6 +494,7 @@ QVector<Op> Composer::flow(QVector<Token> tokens, const TextStyle &regular, cons
         ops += lineOps(line, regular, bold, x, baseline);
         m_y += height;
     }
+    m_inkBottom = qMax(m_inkBottom, m_y);
     return ops;
 }
 
@@ -554,6 +557,11 @@ void Composer::block(const Block &b)
     const TextStyle bodyBold = style(t.body, t.bodyPt, true, t.text);
     const int bodyLine = lineHeight(body, 1.0);
     const QVector<Token> tokens = tokenize(b.spans);
+    const bool list = b.kind == Block::Bullet || b.kind == Block::Numbered;
+    if (m_afterList && !list && b.kind != Block::Picture)
+        m_y += qRound(bodyLine * 0.3);
+    if (b.kind != Block::Picture)
+        m_afterList = list;
     switch (b.kind) {
     case Block::Title: {
         const TextStyle st = style(t.head, t.titlePt, true, t.title);
@@ -618,6 +626,7 @@ void Composer::block(const Block &b)
         m_y += pad;
         rect(QRect(left, top, right - left, m_y - top), t.tint);
         rect(QRect(left, top, bar, m_y - top), t.marker);
+        m_inkBottom = qMax(m_inkBottom, m_y);
         m_ops += lines;
         m_y += qRound(bodyLine * 0.45);
         break;
@@ -713,7 +722,8 @@ Composed Composer::run()
     furniture();
     for (const Block &b : m_page.blocks)
         block(b);
-    const int end = qMax(m_y, m_floatBottom);
+    // Spacing after the last block does not count, only what is drawn.
+    const int end = qMax(m_inkBottom, m_floatBottom);
     if (end > m_bottom) {
         m_problems << QStringLiteral("%1 copy: text runs %2 twips past the bottom of the page")
                           .arg(m_copy == Copy::Screen ? QStringLiteral("screen")
@@ -976,10 +986,10 @@ bool buildPages(const QDir &content, const QDir &out, QStringList *problems)
             for (const QString &p : composed.problems)
                 problems->append(
                     QStringLiteral("%1 (%2): %3").arg(file, QLatin1String(c.folder), p));
-            if (!composed.problems.isEmpty() || composed.wmf.isEmpty()) {
+            if (!composed.problems.isEmpty())
                 ok = false;
+            if (composed.wmf.isEmpty())
                 continue;
-            }
             const QString target =
                 out.filePath(QStringLiteral("%1/%2.wmf").arg(QLatin1String(c.folder), stem));
             if (!writeIfChanged(target, composed.wmf)) {

@@ -80,7 +80,8 @@ Composed compose(const Page &page, Copy copy, const PictureSource &pictures);
 
 // Composes every "<stem>.txt" in content/pages into out/wmf/<stem>.wmf and out/wmf2/<stem>.wmf.
 // Pictures are looked up in content/pages, then content/pictures. Returns false and fills
-// problems (one line each, naming the source) when any page is unfit; fit pages are still written.
+// problems (one line each, naming the source) when any page is unfit. Unfit pages are written
+// all the same, so that they can be looked at.
 bool buildPages(const QDir &content, const QDir &out, QStringList *problems);
 
 } // namespace pages
