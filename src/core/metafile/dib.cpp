@@ -56,7 +56,7 @@ QByteArray paramBytes(const QVector<quint16> &params, int from)
     return out;
 }
 
-QImage decodeDib(const QByteArray &dib, quint16 colorUsage, QString *problem)
+QImage decodeDib(const QByteArray &dib, quint16 colorUsage, QString *problem, bool *topDownOut)
 {
     const auto *data = reinterpret_cast<const uchar *>(dib.constData());
     const qint64 size = dib.size();
@@ -201,6 +201,8 @@ QImage decodeDib(const QByteArray &dib, quint16 colorUsage, QString *problem)
     }
     if (problem)
         problem->clear();
+    if (topDownOut)
+        *topDownOut = topDown;
     return image;
 }
 

@@ -888,14 +888,15 @@ bool Player::bitmap(quint16 function)
     }
 
     QString why;
-    const QImage image = decodeDib(paramBytes(*m_params, fixed), usage, &why);
+    bool topDown = false;
+    const QImage image = decodeDib(paramBytes(*m_params, fixed), usage, &why, &topDown);
     if (image.isNull()) {
         problem(QStringLiteral("bitmap not drawn: %1").arg(why));
         return false;
     }
     // A bottom-up bitmap's source origin is its lower-left corner.
     const int w = std::abs(srcW), h = std::abs(srcH);
-    QRect source(xSrc, image.height() - ySrc - h, w, h);
+    QRect source(xSrc, topDown ? ySrc : image.height() - ySrc - h, w, h);
     source &= image.rect();
     if (source.isEmpty() || dest.isEmpty())
         return true;
