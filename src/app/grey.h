@@ -17,4 +17,11 @@ public:
 
 protected:
     void closeRequested() override {}
+    QPaintEngine *paintEngine() const override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    // On X11 the server itself fills the window with its background colour, so the backdrop
+    // needs no full-screen backing store of its own.
+    bool m_serverBackground = false;
 };

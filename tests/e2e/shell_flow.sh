@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# The real program from start to end: title over the backdrop, OK to the menu, the menu's Exit
+# to the exit screen, Cancel back to the same menu, Exit, Exit: the program ends with code 0.
+set -euo pipefail
+. "$(dirname "$0")/xdo.sh"
+exe=$1
+
+cd /   # the program must find its content whatever the working directory
+"$exe" & pid=$!
+trap 'kill $pid 2>/dev/null || true' EXIT
+
+backdrop=$(wait_window '^Form1$')
+title=$(wait_window '^ $')
+eval "$(xdotool getwindowgeometry --shell "$backdrop")"
+[ "$WIDTH" -ge 1024 ] || fail "the backdrop does not cover the screen ($WIDTH wide)"
+
+# Buttons lie in a frame that starts 90 twips above the window.
+click "$title" $((1320 + 600)) $((6000 - 90 + 180))         # OK
+menu=$(wait_window '^Quorvel$')
+wait_gone "$title"
+
+click "$menu" $((10560 + 600)) $((7920 + 240))              # Exit
+exitscreen=$(wait_window '^ $')
+click "$exitscreen" $((1320 + 600)) $((6000 - 90 + 180))    # Cancel
+wait_gone "$exitscreen"
+[ "$(xdotool search --onlyvisible --name '^Quorvel$' | tail -n 1)" = "$menu" ] ||
+  fail "Cancel did not return to the same menu"
+
+click "$menu" $((10560 + 600)) $((7920 + 240))              # Exit
+exitscreen=$(wait_window '^ $')
+click "$exitscreen" $((2760 + 600)) $((6000 - 90 + 180))    # Exit
+
+for _ in $(seq 50); do
+  kill -0 $pid 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 $pid 2>/dev/null && fail "the program did not end"
+trap - EXIT
+wait $pid && code=0 || code=$?
+[ "$code" -eq 0 ] || fail "the program ended with code $code"
+echo "PASS"
