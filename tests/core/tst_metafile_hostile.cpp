@@ -199,6 +199,26 @@ void TestMetafileHostile::survive_data()
         return b.rectangle(0, 0, 400, 400).bytes();
     }());
 
+    row("a thousand font faces", [] {
+        Builder b = page();
+        for (int i = 0; i < 1000; ++i)
+            b.font(-40, 0, wmf::ANSI_CHARSET, "Face" + QByteArray::number(i))
+                .select(0)
+                .remove(0)
+                .textOut(0, 0, "x");
+        return b.bytes();
+    }());
+    row(
+        "clip moved far away",
+        [] {
+            Builder b = page().record(wmf::META_INTERSECTCLIPRECT, {500, 500, 0, 0});
+            for (int i = 0; i < 5000; ++i)
+                b.record(wmf::META_OFFSETCLIPRGN, {32767, 32767});
+            return b.fill(QRect(0, 0, 1000, 1000), Qt::red).bytes();
+        }(),
+        false);
+    row("long text", page().font(-2000).select(0).textOut(0, 0, QByteArray(65000, 'W')).bytes());
+
     // Mapping and sizes.
     row("zero extents", page()
                             .record(wmf::META_SETWINDOWEXT, {0, 0})

@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QRawFont>
 #include <QRegion>
+#include <QSet>
 #include <QtMath>
 
 #include <algorithm>
@@ -27,6 +28,12 @@ constexpr int MaxObjects = 16384;
 constexpr int MaxSavedStates = 1024;
 constexpr int MaxClipRects = 4096;
 constexpr int MaxProblems = 40;
+// Every new face name costs a font match; past this many the default face stands in.
+constexpr int MaxFaces = 64;
+// Characters drawn from one text record.
+constexpr int MaxTextLength = 4096;
+// Clip regions stay well inside int range however often they are moved.
+constexpr int MaxClipCoordinate = 1 << 24;
 
 constexpr quint16 R2_NOP = 11;
 constexpr quint32 SRCINVERT = 0x00660046u;
@@ -184,6 +191,7 @@ private:
     std::vector<DcState> m_saved;
     std::vector<Object> m_objects;
     std::set<int> m_freeSlots;
+    QSet<QString> m_faces;
     bool m_clipDirty = true;
 
     RenderResult m_result;
@@ -694,7 +702,16 @@ bool Player::drawText(QPointF reference, const QByteArray &bytes, const QVector<
     // twelve points.
     const double scaleY = std::abs(m_ay);
     const double maxPx = 4 * std::max(m_target.width(), m_target.height()) + 16;
-    QFont font(f.face.isEmpty() ? QStringLiteral("Arial") : f.face);
+    QString face = f.face.isEmpty() ? QStringLiteral("Arial") : f.face;
+    if (!m_faces.contains(face)) {
+        if (m_faces.size() < MaxFaces) {
+            m_faces.insert(face);
+        } else {
+            problem(QStringLiteral("too many fonts; the rest drawn in the default face"));
+            face = QStringLiteral("Arial");
+        }
+    }
+    QFont font(face);
     font.setWeight(static_cast<QFont::Weight>(std::clamp(f.weight == 0 ? 400 : f.weight, 1, 1000)));
     font.setItalic(f.italic);
     font.setUnderline(f.underline);
@@ -724,9 +741,13 @@ bool Player::drawText(QPointF reference, const QByteArray &bytes, const QVector<
     const QFontMetricsF fm(font);
 
     QString text = decodeText(bytes, f.charset);
+    if (text.size() > MaxTextLength) {
+        problem(QStringLiteral("text cut to %1 characters").arg(MaxTextLength));
+        text.truncate(MaxTextLength);
+    }
     // Advances in output units, one per character; dx entries are per byte.
     QVector<double> advances;
-    const bool useDx = !dx.isEmpty() && text.size() == bytes.size();
+    const bool useDx = !dx.isEmpty() && text.size() == bytes.size() && dx.size() >= text.size();
     const double extra = m_dc.charExtra * std::abs(m_ax);
     double width = 0;
     if (useDx) {
@@ -1141,8 +1162,15 @@ bool Player::play(const Record &r)
         if (count() < 2)
             return false;
         if (m_dc.clipped) {
-            m_dc.clip.translate(qRound(std::clamp(s(1) * m_ax, -1e6, 1e6)),
-                                qRound(std::clamp(s(0) * m_ay, -1e6, 1e6)));
+            const int dx = qRound(std::clamp(s(1) * m_ax, -1e6, 1e6));
+            const int dy = qRound(std::clamp(s(0) * m_ay, -1e6, 1e6));
+            const QRect moved = m_dc.clip.boundingRect().translated(dx, dy);
+            const QRect sane(-MaxClipCoordinate, -MaxClipCoordinate, 2 * MaxClipCoordinate,
+                             2 * MaxClipCoordinate);
+            if (sane.contains(moved))
+                m_dc.clip.translate(dx, dy);
+            else
+                m_dc.clip = QRegion(); // moved far off: nothing shows through
             m_clipDirty = true;
         }
         return true;
