@@ -5,7 +5,7 @@
 #include "dressform.h"
 #include "fonts.h"
 #include "labelbutton.h"
-#include "menuactions.h"
+#include "navigation.h"
 #include "picturebox.h"
 #include "titlefrm.h"
 #include "twips.h"
@@ -143,11 +143,11 @@ void intro0::Label2_Click(int Index)
         ctx.screens.show<Titlefrm>();
         break;
     case WorksheetCatalogue:
-        if (menuactions::openWorksheetCatalogue(ctx))
+        if (navigation::openWorksheetCatalogue(ctx))
             ctx.screens.unload(this);
         break;
     default:
-        menuactions::open(ctx, Index);
+        navigation::openFromMenu(ctx, Index);
         break;
     }
     ctx.playSound(QStringLiteral("wav\\click.wav"));

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+struct AppContext;
+
+// Ways from one part of the program into another that the lower layers cannot name themselves:
+// the menu and the hubs live below the screens they open. Defined in src/navigation.cpp, where
+// every screen is known. An opening whose screen this build does not have does nothing.
+namespace navigation
+{
+
+enum class Topic { Introduction, Electricity, Faraday };
+
+// The main menu's entries (topic hubs, wizard, acknowledgments, guide), by entry index.
+void openFromMenu(AppContext &ctx, int entry);
+
+// Shows the worksheet catalogue; true when it opened, so the menu may unload itself.
+bool openWorksheetCatalogue(AppContext &ctx);
+
+// Shows the page viewer at the first page of the page set in PageName and PageCount.
+void openPageSet(AppContext &ctx);
+
+// Shows a topic's labelling or ordering activity with the hub's title.
+void openLabelling(AppContext &ctx, Topic topic, const QString &title);
+void openOrdering(AppContext &ctx, Topic topic, const QString &title);
+
+} // namespace navigation

@@ -1,0 +1,103 @@
+#include "questionfile.h"
+
+#include "ansi.h"
+#include "fieldreader.h"
+
+#include <QIODevice>
+
+namespace questionfile
+{
+
+namespace
+{
+
+QString textField(const QString &field)
+{
+    QString out = field;
+    out.replace(QLatin1Char('&'), QLatin1Char(','));
+    return out;
+}
+
+bool writeLine(QIODevice *device, const QString &text)
+{
+    const QByteArray bytes = ansi::encode(text) + "\r\n";
+    return device->write(bytes) == bytes.size();
+}
+
+QString encoded(QString text)
+{
+    return text.replace(QLatin1Char(','), QLatin1Char('&'));
+}
+
+} // namespace
+
+LoadResult LoadQuestionFile(QIODevice *device, Module1 &state)
+{
+    LoadResult result;
+    FieldReader reader(device);
+    Module1 bank; // only the question bank of this copy is used
+    QString field;
+
+    const auto fail = [&](const QString &why) {
+        result.error = why;
+        return result;
+    };
+
+    if (!reader.read(&field))
+        return fail(QStringLiteral("The file is empty."));
+    bank.QuizTitle = textField(field);
+    if (!reader.read(&field))
+        return fail(QStringLiteral("The file ends after its title."));
+
+    for (int q = 1; q <= Module1::MaxQuestions; ++q) {
+        Module1::QuestionStrings *parts[] = {&bank.QuestionText, &bank.AnswerA, &bank.AnswerB,
+                                             &bank.AnswerC, &bank.AnswerD};
+        for (Module1::QuestionStrings *part : parts) {
+            if (!reader.read(&field))
+                return fail(QStringLiteral("The file ends in question %1.").arg(q));
+            (*part)[q] = textField(field);
+        }
+        if (!reader.read(&field))
+            return fail(QStringLiteral("The file ends in question %1.").arg(q));
+        bank.CorrectAnswer[q] = field;
+        const QString digit = field.trimmed();
+        if (digit.size() != 1 || digit[0] < QLatin1Char('1') || digit[0] > QLatin1Char('4'))
+            return fail(QStringLiteral("Question %1 does not name its correct answer.").arg(q));
+        if (!reader.read(&field))
+            return fail(QStringLiteral("The file ends in question %1.").arg(q));
+        result.questionsRead = q;
+    }
+
+    state.QuizTitle = bank.QuizTitle;
+    state.QuestionText = bank.QuestionText;
+    state.AnswerA = bank.AnswerA;
+    state.AnswerB = bank.AnswerB;
+    state.AnswerC = bank.AnswerC;
+    state.AnswerD = bank.AnswerD;
+    state.CorrectAnswer = bank.CorrectAnswer;
+    result.ok = true;
+    return result;
+}
+
+bool write(QIODevice *device, const Worksheet &sheet)
+{
+    bool ok = writeLine(device, encoded(sheet.title)) && writeLine(device, QStringLiteral(" "));
+    for (const Question &question : sheet.questions) {
+        ok = ok && writeLine(device, encoded(question.text));
+        for (const QString &answer : question.answers)
+            ok = ok && writeLine(device, encoded(answer));
+        for (int a = 0; a < 4; ++a) {
+            if (question.ticks[a])
+                ok = ok && writeLine(device, QString::number(a + 1));
+        }
+        ok = ok && writeLine(device, QStringLiteral(" "));
+    }
+    return ok;
+}
+
+QString fileName(const QString &title)
+{
+    return QStringLiteral("multiple/") + title + QStringLiteral(".txt");
+}
+
+} // namespace questionfile

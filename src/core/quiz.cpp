@@ -1,0 +1,37 @@
+#include "quiz.h"
+
+#include "results.h"
+
+namespace quiz
+{
+
+int correctButton(const Module1 &state, int q)
+{
+    bool ok = false;
+    const int c = state.CorrectAnswer[q].trimmed().toInt(&ok);
+    return ok && c >= 1 && c <= 4 ? c : 0;
+}
+
+void mark(Module1 &state, int q, int chosenButton)
+{
+    const int correct = correctButton(state, q);
+    state.AnswerMark[q] = correct != 0 && chosenButton == correct ? 1 : 0;
+}
+
+QVector<int> finish(Module1 &state)
+{
+    QVector<int> wrong;
+    for (int i = 1; i <= Module1::MaxQuestions; ++i) {
+        state.Score = static_cast<qint16>(state.Score + state.AnswerMark[i]);
+        if (state.AnswerMark[i] == 0)
+            wrong.append(i); // row (i - 1) - Score: the wrong answers before it
+    }
+    return wrong;
+}
+
+QString reviewRow(const Module1 &state, int q)
+{
+    return results::number(q) + QStringLiteral(". ") + state.QuestionText[q];
+}
+
+} // namespace quiz

@@ -1,0 +1,69 @@
+#include "results.h"
+
+namespace results
+{
+
+QString number(int n)
+{
+    return n >= 0 ? QLatin1Char(' ') + QString::number(n) : QString::number(n);
+}
+
+Wording word(int score, int outOf)
+{
+    Wording w;
+    const QString scored = QStringLiteral("You have scored") + number(score) +
+                           QStringLiteral(" out of") + number(outOf) + QLatin1Char('.');
+    if (score > outOf)
+        return w;
+    w.matched = true;
+    if (score == outOf) {
+        w.sentence = QStringLiteral("Excellent work. ") + scored;
+        w.fullMarks = true;
+        w.buttonCaption = QStringLiteral("Print Certificate");
+        return w;
+    }
+    w.sentence = score >= outOf - 2 ? QStringLiteral("Good work. ") + scored : scored;
+    w.hint =
+        QStringLiteral("Click the button above to check which questions you answered incorrectly.");
+    w.buttonCaption = QStringLiteral("Check Wrong Answers");
+    return w;
+}
+
+QStringList celebrationChoices(int score)
+{
+    switch (score) {
+    case 10:
+        return {QStringLiteral("wav\\fanf2.wav"), QStringLiteral("wav\\fanf3.wav")};
+    case 9:
+        return {QStringLiteral("wav\\crowd.wav"), QStringLiteral("wav\\cheer2.wav"),
+                QStringLiteral("wav\\klaxon.wav")};
+    case 8:
+        return {QStringLiteral("wav\\flute.wav"), QStringLiteral("wav\\gong.wav"),
+                QStringLiteral("wav\\clap2.wav")};
+    case 7:
+        return {QStringLiteral("wav\\drumroll.wav"), QStringLiteral("wav\\laser2.wav"),
+                QStringLiteral("wav\\whizz.wav")};
+    case 6:
+        return {QStringLiteral("wav\\clap3.wav"), QStringLiteral("wav\\clown.wav")};
+    default:
+        return {};
+    }
+}
+
+QString celebrationSound(int score, double random)
+{
+    const QStringList choices = celebrationChoices(score);
+    if (choices.isEmpty())
+        return {};
+    const int k = static_cast<int>(choices.size());
+    const int r = qBound(0, static_cast<int>(random * k), k - 1);
+    return choices[r];
+}
+
+QString certificateScoreLine(int score, int outOf)
+{
+    return QStringLiteral("You have scored") + number(score) + QStringLiteral(" out of") +
+           number(outOf) + QLatin1Char('.');
+}
+
+} // namespace results

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// How the results screen words a score and which celebration it plays.
+namespace results
+{
+
+// A number as it is put into a text: non-negative numbers get one leading space.
+QString number(int n);
+
+struct Wording {
+    bool matched = false;   // false when the score is above the full score: nothing changes
+    QString sentence;       // the score sentence (Label1)
+    bool fullMarks = false; // hide the advice, offer the certificate and the name box
+    QString hint;           // Label5 below full marks
+    QString buttonCaption;  // Label3(0)
+};
+
+Wording word(int score, int outOf);
+
+// The celebration sounds a score may play, in table order (empty: no sound).
+QStringList celebrationChoices(int score);
+
+// The sound for a score, given a uniform random value in [0, 1); empty for no sound.
+QString celebrationSound(int score, double random);
+
+// The sentence printed on the certificate.
+QString certificateScoreLine(int score, int outOf);
+
+} // namespace results

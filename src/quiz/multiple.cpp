@@ -1,0 +1,196 @@
+#include "multiple.h"
+
+#include "appcontext.h"
+#include "dressform.h"
+#include "fonts.h"
+#include "labelbutton.h"
+#include "picturebox.h"
+#include "printlayouts.h"
+#include "quiz.h"
+#include "results.h"
+#include "twips.h"
+#include "welldone.h"
+#include "wrong.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QRadioButton>
+
+multiple::multiple(AppContext &context) : Screen(context)
+{
+    const QColor yellow(255, 255, 0);
+    Label1 = addLabel(QStringLiteral("Multiple Choice"), {120, 120, 6240, 900},
+                      fonts::tahoma(36, true), yellow);
+    Label5 = addLabel(QString(), {120, 1200, 6465, 585}, fonts::times(24), QColor(0, 255, 0));
+    Label6 = addLabel(QString(), {120, 1920, 6465, 705}, fonts::times(24), QColor(128, 128, 255));
+    Picture1 = new PictureBox({6840, 240, 855, 615}, this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Label4 = addLabel(QStringLiteral("Question 1"), {360, 3240, 5415, 615}, fonts::times(24),
+                      yellow, Qt::AlignLeft | Qt::AlignTop);
+    Label2 = addLabel(QString(), {960, 3960, 9840, 1455}, fonts::times(30), yellow);
+
+    m_answers = new QButtonGroup(this);
+    for (int i = 1; i <= 4; ++i) {
+        auto *option = new QRadioButton(this);
+        option->setGeometry(twips::rect(2400, 5400 + 600 * (i - 1), 6975, 525));
+        option->setFont(fonts::times(20.25));
+        option->setAutoFillBackground(true);
+        m_answers->addButton(option, i);
+        connect(option, &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
+        Option1[i] = option;
+    }
+
+    const struct {
+        Button index;
+        const char *caption;
+        QRect rect;
+    } buttons[] = {
+        {PreviousQuestion, "<< Previous Question", {2040, 7920, 3765, 495}},
+        {NextQuestion, "Next Question >>", {6000, 7920, 3765, 495}},
+        {Exit, "Exit", {10560, 7920, 1245, 495}},
+        {PrintWorksheet, "Print Worksheet", {7920, 1920, 3045, 495}},
+    };
+    for (const auto &b : buttons) {
+        auto *button = new LabelButton(QString::fromLatin1(b.caption), b.rect,
+                                       fonts::tahoma(15.75, true), this);
+        const int index = b.index;
+        connect(button, &LabelButton::clicked, this, [this, index] { Label3_Click(index); });
+        connect(button, &LabelButton::mouseMoved, this, [this, index] { Label3_MouseMove(index); });
+        Label3[b.index] = button;
+    }
+    Label3[PreviousQuestion]->hide();
+}
+
+void multiple::Form_Load()
+{
+    DressForm(this);
+    Module1 &s = ctx.state;
+    s.Score = 0;
+    s.OutOf = 10;
+    s.QuestionNo = 1;
+    for (int q = 1; q <= Module1::MaxQuestions; ++q)
+        s.AnswerMark[q] = 0;
+    for (int i = 1; i <= 4; ++i) {
+        Option1[i]->setStyleSheet(QStringLiteral(
+            "QRadioButton { color: rgb(255, 255, 0); background: rgb(39, 63, 137);"
+            " spacing: 10px; }"
+            "QRadioButton::indicator { width: 16px; height: 16px; border-radius: 9px;"
+            " border: 2px solid rgb(255, 255, 0); background: rgb(39, 63, 137); }"
+            "QRadioButton::indicator:checked { background: rgb(255, 255, 0); }"));
+    }
+    Label6->setText(s.QuizTitle);
+    showquest();
+}
+
+void multiple::clearAnswer()
+{
+    m_answers->setExclusive(false);
+    for (int i = 1; i <= 4; ++i)
+        Option1[i]->setChecked(false);
+    m_answers->setExclusive(true);
+}
+
+int multiple::chosenAnswer() const
+{
+    const int id = m_answers->checkedId();
+    return id >= 1 && id <= 4 ? id : 0;
+}
+
+void multiple::showquest()
+{
+    const Module1 &s = ctx.state;
+    const int q = s.QuestionNo;
+    clearAnswer();
+    Label3[PreviousQuestion]->show();
+    Label3[NextQuestion]->setText(QStringLiteral("Next Question >>"));
+    Label4->setText(QStringLiteral("Question") + results::number(q));
+    Label2->setText(s.QuestionText[q]);
+    Option1[1]->setText(s.AnswerA[q]);
+    Option1[2]->setText(s.AnswerB[q]);
+    Option1[3]->setText(s.AnswerC[q]);
+    Option1[4]->setText(s.AnswerD[q]);
+    if (q == 1)
+        Label3[PreviousQuestion]->hide();
+    if (q == Module1::MaxQuestions)
+        Label3[NextQuestion]->setText(QStringLiteral("Check Score >>"));
+    // No answer button keeps the focus from the last question.
+    if (isVisible())
+        setFocus();
+}
+
+void multiple::Label3_Click(int Index)
+{
+    Module1 &s = ctx.state;
+    switch (Index) {
+    case PreviousQuestion:
+        if (s.QuestionNo > 1) {
+            --s.QuestionNo;
+            showquest();
+        }
+        break;
+    case NextQuestion:
+        quiz::mark(s, s.QuestionNo, chosenAnswer());
+        ++s.QuestionNo;
+        if (s.QuestionNo < Module1::MaxQuestions + 1)
+            showquest();
+        else
+            finishQuiz();
+        break;
+    case Exit:
+        ctx.screens.unload(this);
+        break;
+    case PrintWorksheet:
+        Printpage();
+        break;
+    default:
+        return;
+    }
+    ctx.playSound(QStringLiteral("wav\\click.wav"));
+}
+
+void multiple::finishQuiz()
+{
+    Module1 &s = ctx.state;
+    const QVector<int> wrongQuestions = quiz::finish(s);
+    for (int k = 0; k < wrongQuestions.size(); ++k) {
+        QLabel *row = ctx.screens.get<Wrong>()->Label2[k];
+        row->setText(quiz::reviewRow(s, wrongQuestions[k]));
+        row->show();
+    }
+    s.TopicName = Label5->text();
+    ctx.screens.get<Wrong>()->Label6->setText(Label6->text());
+    Welldone *results = ctx.screens.get<Welldone>();
+    results->Label6->hide();
+    results->Label5->show();
+    results->Label3[Welldone::CertificateOrReview]->show();
+    results->showScreen();
+    ctx.screens.unload(this);
+}
+
+void multiple::Printpage()
+{
+    const PrintJob job =
+        printlayouts::worksheet(ctx.platform.printer, Label5->text(), Label6->text(), ctx.state);
+    if (!playPrintJob(job, ctx.platform.printer, ctx.platform.paths)) {
+        ctx.platform.boxes.ok(this,
+                              QStringLiteral("There was a problem printing to your printer."));
+        return;
+    }
+    ctx.platform.boxes.ok(this, QStringLiteral("Your worksheet is now printing."));
+}
+
+void multiple::Option1_Click(int)
+{
+    ctx.playSound(QStringLiteral("wav\\typekey.wav"));
+}
+
+void multiple::Form_MouseMove()
+{
+    for (LabelButton *b : Label3)
+        b->setOpaque(false);
+}
+
+void multiple::Label3_MouseMove(int Index)
+{
+    Label3[Index]->setOpaque(true);
+}

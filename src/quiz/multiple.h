@@ -1,0 +1,50 @@
+#pragma once
+
+#include "screen.h"
+
+#include <array>
+
+class QButtonGroup;
+class QLabel;
+class QRadioButton;
+class LabelButton;
+class PictureBox;
+
+// The quiz screen: the ten questions of the loaded question bank, one at a time, each with four
+// answers; marks each question when the pupil moves on, and after the tenth opens the results.
+class multiple : public Screen
+{
+    Q_OBJECT
+public:
+    enum Button { PreviousQuestion = 0, NextQuestion = 1, Exit = 2, PrintWorksheet = 3 };
+
+    explicit multiple(AppContext &ctx);
+    void Form_Load() override;
+
+    void showquest();
+    void Printpage();
+    void Label3_Click(int Index);
+    void Label3_MouseMove(int Index);
+    void Option1_Click(int Index);
+
+    // The answer button (1 to 4) the pupil has chosen, 0 for none.
+    int chosenAnswer() const;
+
+    QLabel *Label1;
+    QLabel *Label5;
+    QLabel *Label6;
+    PictureBox *Picture1;
+    QLabel *Label4;
+    QLabel *Label2;
+    std::array<QRadioButton *, 5> Option1{}; // 1 to 4; no answer chosen is modelled directly
+    std::array<LabelButton *, 4> Label3{};
+
+protected:
+    void Form_MouseMove() override;
+
+private:
+    void finishQuiz();
+    void clearAnswer();
+
+    QButtonGroup *m_answers;
+};

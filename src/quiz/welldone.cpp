@@ -1,0 +1,169 @@
+#include "welldone.h"
+
+#include "appcontext.h"
+#include "dressform.h"
+#include "fonts.h"
+#include "labelbutton.h"
+#include "picturebox.h"
+#include "printlayouts.h"
+#include "results.h"
+#include "twips.h"
+#include "wrong.h"
+
+#include <QDateTime>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRandomGenerator>
+#include <QTimer>
+
+namespace
+{
+
+QTimer *oneShot(QObject *parent, int ms)
+{
+    auto *timer = new QTimer(parent);
+    timer->setInterval(ms);
+    return timer;
+}
+
+} // namespace
+
+Welldone::Welldone(AppContext &context) : Screen(context)
+{
+    const QColor yellow(255, 255, 0);
+    Label4 = addLabel(QStringLiteral("Well Done!"), {0, 120, 12000, 900}, fonts::tahoma(36, true),
+                      yellow);
+    Picture1 = new PictureBox({5880, 1440, 4800, 3600}, this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Label1 = addLabel(QString(), {0, 5400, 12000, 855}, fonts::times(24), yellow);
+    Label5 = addLabel(QString(), {1680, 6000, 8640, 1335}, fonts::times(24), yellow);
+    Label5->hide();
+    Label6 = addLabel(QStringLiteral("Read the Key Facts and try again."), {0, 6240, 12000, 855},
+                      fonts::times(24), yellow);
+
+    Text1 = new QLineEdit(this);
+    Text1->setGeometry(twips::rect(3120, 6600, 5760, 615));
+    Text1->setFont(fonts::times(24));
+    Text1->setMaxLength(25);
+    Text1->hide();
+    Label2 = addLabel(
+        QStringLiteral("Enter your name in the box above before printing your certificate"),
+        {3120, 7440, 5775, 855}, fonts::times(18), yellow);
+    Label2->hide();
+
+    Label3[CertificateOrReview] =
+        new LabelButton(QString(), {240, 1800, 3765, 495}, fonts::tahoma(15.75, true), this);
+    Label3[CertificateOrReview]->hide();
+    Label3[Exit] = new LabelButton(QStringLiteral("Exit"), {10560, 7920, 1245, 495},
+                                   fonts::tahoma(15.75, true), this);
+    for (int i = 0; i < 2; ++i) {
+        connect(Label3[i], &LabelButton::clicked, this, [this, i] { Label3_Click(i); });
+        connect(Label3[i], &LabelButton::mouseMoved, this, [this, i] { Label3_MouseMove(i); });
+    }
+
+    Timer1 = oneShot(this, 1);
+    Timer2 = oneShot(this, 10);
+    Timer3 = oneShot(this, 1);
+    connect(Timer1, &QTimer::timeout, this, &Welldone::Timer1_Timer);
+    connect(Timer2, &QTimer::timeout, this, &Welldone::Timer2_Timer);
+    connect(Timer3, &QTimer::timeout, this, &Welldone::Timer3_Timer);
+
+    random = [] {
+        QRandomGenerator generator(
+            static_cast<quint32>(QDateTime::currentMSecsSinceEpoch() & 0xffffffff));
+        return generator.generateDouble();
+    };
+}
+
+void Welldone::Form_Load()
+{
+    DressForm(this);
+    const results::Wording w = results::word(ctx.state.Score, ctx.state.OutOf);
+    if (w.matched) {
+        Label1->setText(w.sentence);
+        Label3[CertificateOrReview]->setText(w.buttonCaption);
+        if (w.fullMarks) {
+            Label6->hide();
+            Label3[CertificateOrReview]->show();
+            Text1->show();
+            Label2->show();
+        } else {
+            Label5->setText(w.hint);
+        }
+    }
+    Timer1->start();
+}
+
+void Welldone::Timer1_Timer()
+{
+    Timer1->stop();
+    // A missing picture leaves the box empty; the chain goes on either way.
+    Picture1->setPicture(ctx.platform.paths.picture(QStringLiteral("images\\lightning2sm.jpg")));
+    Timer2->start();
+}
+
+void Welldone::Timer2_Timer()
+{
+    Timer2->stop();
+    if (Text1->isVisible())
+        Text1->setFocus();
+    for (LabelButton *b : Label3)
+        b->setOpaque(true);
+    Timer3->start();
+}
+
+void Welldone::Timer3_Timer()
+{
+    Timer3->stop();
+    if (ctx.state.SoundOn != 1)
+        return;
+    const QString sound = results::celebrationSound(ctx.state.Score, random());
+    if (!sound.isEmpty())
+        ctx.playSound(sound);
+}
+
+void Welldone::Printpage()
+{
+    // The long-topic test measures in a small screen font, as the screen's own default font.
+    const QFontMetrics screenFont(fonts::arial(8.25));
+    printlayouts::Certificate c;
+    c.topic = ctx.state.TopicName;
+    c.pupil = Text1->text();
+    c.score = ctx.state.Score;
+    c.outOf = ctx.state.OutOf;
+    c.topicScreenWidth = twips::fromPx(screenFont.horizontalAdvance(c.topic));
+    const PrintJob job = printlayouts::certificate(ctx.platform.printer, c);
+    if (!playPrintJob(job, ctx.platform.printer, ctx.platform.paths)) {
+        ctx.platform.boxes.ok(this,
+                              QStringLiteral("There was a problem printing to your printer."));
+        return;
+    }
+    ctx.platform.boxes.ok(this, QStringLiteral("Your certificate is now printing."));
+}
+
+void Welldone::Label3_Click(int Index)
+{
+    if (Index == CertificateOrReview) {
+        if (ctx.state.OutOf == ctx.state.Score) {
+            Printpage();
+            return;
+        }
+        ctx.screens.show<Wrong>();
+    } else if (Index == Exit) {
+        ctx.screens.unload<Wrong>();
+        ctx.screens.unload(this);
+    }
+    ctx.playSound(QStringLiteral("wav\\click.wav"));
+}
+
+void Welldone::Form_MouseMove()
+{
+    for (LabelButton *b : Label3)
+        b->setOpaque(false);
+}
+
+void Welldone::Label3_MouseMove(int Index)
+{
+    Label3[Index]->setOpaque(true);
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "screen.h"
+
+#include <array>
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QTimer;
+class LabelButton;
+class PictureBox;
+
+// The results screen shared by the quiz and the activities: words Score against OutOf, shows a
+// picture, plays a celebration chosen by the score, and offers the certificate at full marks or
+// the review of wrong answers below it.
+class Welldone : public Screen
+{
+    Q_OBJECT
+public:
+    enum Button { CertificateOrReview = 0, Exit = 1 };
+
+    explicit Welldone(AppContext &ctx);
+    void Form_Load() override;
+
+    void Printpage();
+    void Label3_Click(int Index);
+    void Label3_MouseMove(int Index);
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+
+    // Where the celebration's random value in [0, 1) comes from; seeded from the clock at each
+    // celebration. Tests replace it.
+    std::function<double()> random;
+
+    QLabel *Label4;
+    std::array<LabelButton *, 2> Label3{};
+    PictureBox *Picture1;
+    QLabel *Label1;
+    QLabel *Label5;
+    QLabel *Label6;
+    QLineEdit *Text1;
+    QLabel *Label2;
+    QTimer *Timer1;
+    QTimer *Timer2;
+    QTimer *Timer3;
+
+protected:
+    void Form_MouseMove() override;
+};

@@ -1,0 +1,159 @@
+#include "topichub.h"
+
+#include "appcontext.h"
+#include "dressform.h"
+#include "fonts.h"
+#include "intro0.h"
+#include "labelbutton.h"
+#include "multiple.h"
+#include "picturebox.h"
+#include "questionfile.h"
+#include "twips.h"
+
+#include <QFile>
+#include <QLabel>
+
+const TopicData TopicHub::Introduction = {
+    navigation::Topic::Introduction,
+    QStringLiteral("Introduction"),
+    {240, 0, 6000, 900},
+    QColor(39, 63, 137),
+    QStringLiteral("images\\push.jpg"),
+    {840, 870, 10170, 6810},
+    QStringLiteral("multiple\\introduction.txt"),
+    QStringLiteral("images\\pushsm.jpg"),
+    QStringLiteral("key introduction"),
+    2,
+    QStringLiteral("introduction"),
+    1,
+};
+
+const TopicData TopicHub::Electricity = {
+    navigation::Topic::Electricity,
+    QStringLiteral("Electricity"),
+    {240, 0, 6000, 900},
+    QColor(0, 0, 0),
+    QStringLiteral("images\\electricity.jpg"),
+    {1440, 870, 10080, 6810},
+    QStringLiteral("multiple\\electricity.txt"),
+    QStringLiteral("images\\electricitysm.jpg"),
+    QStringLiteral("key electricity"),
+    2,
+    QStringLiteral("electricity"),
+    2,
+};
+
+const TopicData TopicHub::Faraday = {
+    navigation::Topic::Faraday,
+    QStringLiteral("Michael Faraday"),
+    {240, 0, 6240, 900},
+    QColor(0, 0, 0),
+    QStringLiteral("images\\faraday.jpg"),
+    {3360, 1260, 5460, 6060},
+    QStringLiteral("multiple\\Michael Faraday.txt"),
+    QStringLiteral("images\\faradaysm.jpg"),
+    QStringLiteral("key faraday"),
+    2,
+    QStringLiteral("faraday"),
+    1,
+};
+
+TopicHub::TopicHub(AppContext &context, const TopicData &data) : Screen(context), m_data(data)
+{
+    Label1 = addLabel(data.title, data.titleRect, fonts::times(27.75, true), QColor(255, 255, 0),
+                      Qt::AlignLeft | Qt::AlignVCenter);
+    Image1 = new PictureBox(data.pictureRect, this);
+
+    const struct {
+        Entry index;
+        const char *caption;
+        QRect rect;
+    } entries[] = {
+        {KeyFacts, "Key Facts", {6360, 120, 1995, 495}},
+        {TeachersNotes, "Teacher's Notes", {8640, 120, 3195, 495}},
+        {MultipleChoice, "Multiple Choice", {120, 7920, 3195, 495}},
+        {LabellingActivity, "Labelling Activity", {3600, 7920, 3195, 495}},
+        {OrderingActivity, "Ordering Activity", {7080, 7920, 3195, 495}},
+        {Exit, "Exit", {10560, 7920, 1245, 495}},
+    };
+    for (const auto &e : entries) {
+        auto *entry = new LabelButton(QString::fromLatin1(e.caption), e.rect,
+                                      fonts::tahoma(15.75, true), this);
+        const int index = e.index;
+        connect(entry, &LabelButton::clicked, this, [this, index] { Label3_Click(index); });
+        connect(entry, &LabelButton::mouseMoved, this, [this, index] { Label3_MouseMove(index); });
+        Label3[e.index] = entry;
+    }
+}
+
+void TopicHub::Form_Load()
+{
+    DressForm(this);
+    setBackColor(m_data.background);
+    Image1->setPicture(ctx.platform.paths.picture(m_data.picture));
+    const QRect r = Image1->geometry();
+    Image1->move((twips::px(12000) - r.width()) / 2, r.y());
+}
+
+bool TopicHub::startQuiz()
+{
+    QFile file(ctx.platform.paths.path(m_data.questionFile));
+    const bool opened = file.open(QIODevice::ReadOnly);
+    if (!opened || !questionfile::LoadQuestionFile(&file, ctx.state).ok) {
+        ctx.platform.boxes.ok(this,
+                              QStringLiteral("The questions for this topic could not be read."));
+        return false;
+    }
+    file.close();
+    multiple *quiz = ctx.screens.get<multiple>();
+    quiz->Picture1->setPicture(ctx.platform.paths.picture(m_data.quizPicture));
+    quiz->Label5->setText(QStringLiteral("Quorvel"));
+    quiz->showScreen();
+    return true;
+}
+
+void TopicHub::openPages(const QString &name, int count)
+{
+    ctx.state.PageCount = static_cast<qint16>(count);
+    ctx.state.PageName = name;
+    navigation::openPageSet(ctx);
+}
+
+void TopicHub::Label3_Click(int Index)
+{
+    switch (Index) {
+    case KeyFacts:
+        openPages(m_data.keyFacts, m_data.keyFactsPages);
+        break;
+    case TeachersNotes:
+        openPages(m_data.teachersNotes, m_data.teachersNotesPages);
+        break;
+    case MultipleChoice:
+        startQuiz();
+        break;
+    case LabellingActivity:
+        navigation::openLabelling(ctx, m_data.topic, Label1->text());
+        break;
+    case OrderingActivity:
+        navigation::openOrdering(ctx, m_data.topic, Label1->text());
+        break;
+    case Exit:
+        ctx.screens.show<intro0>();
+        ctx.screens.unload(this);
+        break;
+    default:
+        return;
+    }
+    ctx.playSound(QStringLiteral("wav\\click.wav"));
+}
+
+void TopicHub::Form_MouseMove()
+{
+    for (LabelButton *b : Label3)
+        b->setOpaque(false);
+}
+
+void TopicHub::Label3_MouseMove(int Index)
+{
+    Label3[Index]->setOpaque(true);
+}

@@ -1,0 +1,207 @@
+#include "questionfile.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+namespace
+{
+
+// A well-formed file: title, then question q has text "Qq", answers "qA".."qD", digit.
+QStringList goodLines(const QString &title = QStringLiteral("Magnets"))
+{
+    QStringList l{title, QStringLiteral(" ")};
+    for (int q = 1; q <= 10; ++q) {
+        l << QStringLiteral("Q%1").arg(q);
+        for (const char *a : {"A", "B", "C", "D"})
+            l << QStringLiteral("%1%2").arg(q).arg(QLatin1String(a));
+        l << QString::number((q - 1) % 4 + 1) << QStringLiteral(" ");
+    }
+    return l;
+}
+
+QByteArray crlf(const QStringList &lines)
+{
+    return lines.join(QStringLiteral("\r\n")).toLatin1() + "\r\n";
+}
+
+questionfile::LoadResult load(QByteArray bytes, Module1 &state)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return questionfile::LoadQuestionFile(&buffer, state);
+}
+
+} // namespace
+
+class TestQuestionFile : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void loadsInFileOrder();
+    void surprisingTexts_data();
+    void surprisingTexts();
+    void damagedFilesLeaveTheBankAlone_data();
+    void damagedFilesLeaveTheBankAlone();
+    void roundTrip();
+    void writerLayout();
+    void builtInFiles_data();
+    void builtInFiles();
+};
+
+void TestQuestionFile::loadsInFileOrder()
+{
+    Module1 s;
+    QStringList lines = goodLines();
+    lines << QStringLiteral("anything after line 72") << QStringLiteral("is never read,");
+    const auto r = load(crlf(lines), s);
+    QVERIFY2(r.ok, qPrintable(r.error));
+    QCOMPARE(r.questionsRead, 10);
+    QCOMPARE(s.QuizTitle, QStringLiteral("Magnets"));
+    QCOMPARE(s.QuestionText[1], QStringLiteral("Q1"));
+    QCOMPARE(s.AnswerC[7], QStringLiteral("7C"));
+    QCOMPARE(s.AnswerD[10], QStringLiteral("10D"));
+    QCOMPARE(s.CorrectAnswer[3], QStringLiteral("3"));
+    QCOMPARE(s.CorrectAnswer[5], QStringLiteral("1"));
+    QVERIFY(s.QuestionText[0].isEmpty());
+}
+
+void TestQuestionFile::surprisingTexts_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("loaded");
+    QTest::newRow("ampersand reads as comma") << "salt & pepper"
+                                              << "salt , pepper";
+    QTest::newRow("leading blanks lost") << "  two spaces"
+                                         << "two spaces";
+    QTest::newRow("leading quote cuts the text") << "\"Quoted\" rest"
+                                                 << "Quoted";
+}
+
+void TestQuestionFile::surprisingTexts()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, loaded);
+    QStringList lines = goodLines();
+    lines[3] = line; // question 1, answer A
+    Module1 s;
+    QVERIFY(load(crlf(lines), s).ok);
+    QCOMPARE(s.AnswerA[1], loaded);
+}
+
+void TestQuestionFile::damagedFilesLeaveTheBankAlone_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QStringList nine = goodLines();
+    nine = nine.mid(0, 2 + 7 * 9);
+    QTest::newRow("nine question blocks") << crlf(nine);
+    QStringList noSeparator = goodLines();
+    noSeparator.removeLast();
+    QTest::newRow("last separator missing") << crlf(noSeparator);
+    QTest::newRow("empty file") << QByteArray();
+    for (const char *digit : {"0", "5", "C", "", "12"}) {
+        QStringList bad = goodLines();
+        bad[2 + 7 * 4 + 5] = QString::fromLatin1(digit); // question 5's digit
+        QTest::newRow(qPrintable(QStringLiteral("correct answer '%1'").arg(digit))) << crlf(bad);
+    }
+}
+
+void TestQuestionFile::damagedFilesLeaveTheBankAlone()
+{
+    QFETCH(QByteArray, bytes);
+    Module1 s;
+    QVERIFY(load(crlf(goodLines(QStringLiteral("Earlier"))), s).ok);
+    const auto r = load(bytes, s);
+    QVERIFY(!r.ok);
+    QVERIFY(!r.error.isEmpty());
+    QCOMPARE(s.QuizTitle, QStringLiteral("Earlier"));
+    QCOMPARE(s.QuestionText[1], QStringLiteral("Q1"));
+}
+
+void TestQuestionFile::roundTrip()
+{
+    questionfile::Worksheet sheet;
+    sheet.title = QStringLiteral("Magnets, part 1");
+    for (int q = 0; q < 10; ++q) {
+        sheet.questions[q].text = QStringLiteral("Which pole, north or south, is %1?").arg(q);
+        sheet.questions[q].answers = {QStringLiteral("salt & pepper"), QStringLiteral("b"),
+                                      QStringLiteral("c, d"), QStringLiteral("d")};
+        sheet.questions[q].ticks[q % 4] = true;
+    }
+    QByteArray bytes;
+    QBuffer out(&bytes);
+    out.open(QIODevice::WriteOnly);
+    QVERIFY(questionfile::write(&out, sheet));
+    QVERIFY(bytes.startsWith("Magnets& part 1\r\n \r\n"));
+    QCOMPARE(bytes.count("\r\n"), 72);
+
+    Module1 s;
+    QVERIFY(load(bytes, s).ok);
+    QCOMPARE(s.QuizTitle, QStringLiteral("Magnets, part 1"));
+    QCOMPARE(s.QuestionText[4], QStringLiteral("Which pole, north or south, is 3?"));
+    QCOMPARE(s.AnswerA[1], QStringLiteral("salt , pepper"));
+    QCOMPARE(s.AnswerC[1], QStringLiteral("c, d"));
+    QCOMPARE(s.CorrectAnswer[3], QStringLiteral("3"));
+    QCOMPARE(questionfile::fileName(sheet.title), QStringLiteral("multiple/Magnets, part 1.txt"));
+}
+
+void TestQuestionFile::writerLayout()
+{
+    questionfile::Worksheet sheet;
+    sheet.title = QStringLiteral("T");
+    for (auto &q : sheet.questions) {
+        q.text = QStringLiteral("q");
+        q.answers = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
+                     QStringLiteral("d")};
+        q.ticks[3] = true;
+    }
+    QByteArray bytes;
+    QBuffer out(&bytes);
+    out.open(QIODevice::WriteOnly);
+    QVERIFY(questionfile::write(&out, sheet));
+    const QList<QByteArray> lines = bytes.split('\n');
+    QCOMPARE(lines.size(), 73); // 72 lines and the empty rest after the last line end
+    QCOMPARE(lines[1], QByteArray(" \r"));
+    QCOMPARE(lines[7], QByteArray("4\r"));
+    QCOMPARE(lines[71], QByteArray(" \r"));
+}
+
+void TestQuestionFile::builtInFiles_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("introduction") << "introduction.txt"
+                                  << "Introduction";
+    QTest::newRow("electricity") << "electricity.txt"
+                                 << "Electricity";
+    QTest::newRow("Michael Faraday") << "Michael Faraday.txt"
+                                     << "Michael Faraday";
+}
+
+void TestQuestionFile::builtInFiles()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, title);
+    QFile source(QStringLiteral(QUORVEL_SOURCE_DIR "/content/multiple/") + file);
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    const QByteArray bytes = source.readAll();
+    QCOMPARE(bytes.count('\n'), 72);
+    QVERIFY2(!bytes.contains(',') && !bytes.contains('&'), "commas do not survive the reader");
+
+    Module1 s;
+    const auto r = load(bytes, s);
+    QVERIFY2(r.ok, qPrintable(r.error));
+    QCOMPARE(s.QuizTitle, title);
+    QSet<QString> questions;
+    for (int q = 1; q <= 10; ++q) {
+        QVERIFY(!s.QuestionText[q].isEmpty());
+        questions.insert(s.QuestionText[q]);
+        const QSet<QString> answers{s.AnswerA[q], s.AnswerB[q], s.AnswerC[q], s.AnswerD[q]};
+        QCOMPARE(answers.size(), 4); // four different answers
+    }
+    QCOMPARE(questions.size(), 10);
+}
+
+QTEST_GUILESS_MAIN(TestQuestionFile)
+#include "tst_questionfile.moc"
