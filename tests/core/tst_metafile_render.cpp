@@ -102,8 +102,8 @@ class TestMetafileRender : public QObject
 private Q_SLOTS:
     void scene_data();
     void scene();
-    void hatchBackground_data();
-    void hatchBackground();
+    void opaqueBackground_data();
+    void opaqueBackground();
     void textAlign_data();
     void textAlign();
     void updateCurrentPosition_data();
@@ -170,6 +170,22 @@ void TestMetafileRender::scene_data()
             .record(wmf::META_MOVETO, {50, 0})
             .record(wmf::META_LINETO, {50, 100}),
         {{{50, 50}, Red}, {{50, 20}, bg}});
+    row("inside-frame pen stays within the shape",
+        base()
+            .pen(wmf::PS_INSIDEFRAME, 20, Qt::black)
+            .select(0)
+            .brush(wmf::BS_SOLID, Red)
+            .select(1)
+            .rectangle(0, 0, 100, 100),
+        {{{15, 15}, Qt::black}, {{50, 50}, Red}});
+    row("solid pen is centred on the outline",
+        base()
+            .pen(wmf::PS_SOLID, 20, Qt::black)
+            .select(0)
+            .brush(wmf::BS_SOLID, Red)
+            .select(1)
+            .rectangle(0, 0, 100, 100),
+        {{{5, 5}, Qt::black}, {{15, 15}, Red}});
     row("null pen draws no line",
         base()
             .pen(wmf::PS_NULL, 10, Red)
@@ -419,21 +435,24 @@ void TestMetafileRender::scene()
     QCOMPARE(result.drawn + result.skipped, read.metafile.records.size());
 }
 
-void TestMetafileRender::hatchBackground_data()
+void TestMetafileRender::opaqueBackground_data()
 {
     QTest::addColumn<int>("mode");
     QTest::newRow("opaque fills the gaps") << int(wmf::OPAQUE);
     QTest::newRow("transparent leaves the gaps") << int(wmf::TRANSPARENT);
 }
 
-void TestMetafileRender::hatchBackground()
+void TestMetafileRender::opaqueBackground()
 {
     QFETCH(int, mode);
+    const bool opaque = mode == wmf::OPAQUE;
+
+    // Hatched brush: the gaps between the hatch lines.
     Builder b = base();
     b.record(wmf::META_SETBKCOLOR, colorRef(Green)).record(wmf::META_SETBKMODE, {w(mode)});
     b.pen(wmf::PS_NULL, 0, Qt::black).select(0);
     b.brush(wmf::BS_HATCHED, Blue, wmf::HS_CROSS).select(1).rectangle(0, 0, 100, 100);
-    const QImage image = paint(b.bytes());
+    QImage image = paint(b.bytes());
     int blue = 0, green = 0, grey = 0;
     for (int y = 20; y < 80; ++y)
         for (int x = 20; x < 80; ++x) {
@@ -443,13 +462,22 @@ void TestMetafileRender::hatchBackground()
             grey += near(c, Background);
         }
     QVERIFY(blue > 100);
-    if (mode == wmf::OPAQUE) {
-        QVERIFY(green > 1000);
-        QCOMPARE(grey, 0);
-    } else {
-        QCOMPARE(green, 0);
-        QVERIFY(grey > 1000);
+    QCOMPARE(green > 1000, opaque);
+    QCOMPARE(grey == 0, opaque);
+
+    // Dashed line: the gaps between the dashes, on the pixel row the line runs along.
+    Builder d = base(200);
+    d.record(wmf::META_SETBKCOLOR, colorRef(Green)).record(wmf::META_SETBKMODE, {w(mode)});
+    d.pen(wmf::PS_DASH, 0, Red).select(0).record(wmf::META_POLYLINE, {2, 0, 101, 200, 101});
+    image = paint(d.bytes());
+    int gaps = 0, dashes = 0;
+    for (int x = 2; x < 98; ++x) {
+        const QColor c(image.pixel(x, 50));
+        gaps += near(c, Background);
+        dashes += c.red() > 200 && c.green() < 60;
     }
+    QVERIFY(dashes > 30);
+    QCOMPARE(gaps == 0, opaque);
 }
 
 void TestMetafileRender::textAlign_data()
@@ -604,6 +632,16 @@ void TestMetafileRender::textSpacingAndBoxes()
     natural.font(-40).select(0).extTextOut(20, 50, "II");
     QVERIFY(inkBox(text(spaced)).width() > 110);
     QVERIFY(inkBox(text(natural)).width() < 40);
+    Builder pairs = base(200);
+    pairs.font(-40).select(0).extTextOut(20, 50, "II", wmf::ETO_PDY, {}, {120, 0, 0, 0});
+    QVERIFY(inkBox(text(pairs)).width() > 110);
+
+    // Glyph numbers are not characters: refused rather than drawn as the wrong letters.
+    Builder glyphs = base(200);
+    glyphs.font(-40).select(0).extTextOut(20, 50, "II", wmf::ETO_GLYPH_INDEX);
+    wmf::RenderResult refused;
+    paint(glyphs.bytes(), QSize(200, 200), &refused);
+    QVERIFY(!refused.problems.isEmpty());
 
     // An opaque box is filled with the background colour, text or no text.
     Builder opaque = base(200);

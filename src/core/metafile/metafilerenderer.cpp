@@ -144,6 +144,8 @@ private:
     QPointF unmap(const QPointF &device) const;
 
     // Drawing state.
+    double penWidth() const;
+    QRectF frame(const QRectF &r) const;
     void applyPen();
     void applyBrush();
     void applyClip();
@@ -266,16 +268,33 @@ QRectF Player::mapRect(double left, double top, double right, double bottom) con
     return QRectF(map(left, top), map(right, bottom)).normalized();
 }
 
+double Player::penWidth() const
+{
+    const double width = std::abs(m_dc.pen.width * m_ax);
+    return std::min(width, 2 * std::max(m_target.width(), m_target.height()) + 1);
+}
+
+// An inside-frame pen keeps a shape's outline within its bounding rectangle.
+QRectF Player::frame(const QRectF &r) const
+{
+    if ((m_dc.pen.style & PS_STYLE_MASK) != PS_INSIDEFRAME || m_dc.pen.width == 0)
+        return r;
+    const double half = std::min({penWidth() / 2, r.width() / 2, r.height() / 2});
+    return r.adjusted(half, half, -half, -half);
+}
+
 void Player::applyPen()
 {
+    // The gaps of styled lines and of hatches show the background colour in opaque mode.
+    m_p.setBackgroundMode(m_dc.bkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
+    m_p.setBackground(m_dc.bkColor);
     const PenDef &def = m_dc.pen;
     const quint16 style = def.style & PS_STYLE_MASK;
     if (style == PS_NULL || inkless()) {
         m_p.setPen(Qt::NoPen);
         return;
     }
-    double width = std::abs(def.width * m_ax);
-    width = std::min(width, 2 * std::max(m_target.width(), m_target.height()) + 1);
+    const double width = penWidth();
     QPen pen(def.color);
     // Styled pens are one pixel wide; a wider one draws solid.
     const bool dashed = style >= PS_DASH && style <= PS_DASHDOTDOT && width <= 1.5;
@@ -327,8 +346,6 @@ void Player::applyPen()
 void Player::applyBrush()
 {
     const BrushDef &def = m_dc.brush;
-    m_p.setBackgroundMode(m_dc.bkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
-    m_p.setBackground(m_dc.bkColor);
     if (def.style == BS_NULL || inkless()) {
         m_p.setBrush(Qt::NoBrush);
         return;
@@ -560,7 +577,7 @@ bool Player::rectangle()
     if (count() < 4)
         return false;
     QPainterPath path;
-    path.addRect(mapRect(s(3), s(2), s(1), s(0)));
+    path.addRect(frame(mapRect(s(3), s(2), s(1), s(0))));
     strokeAndFill(path, true);
     return true;
 }
@@ -569,7 +586,7 @@ bool Player::roundRect()
 {
     if (count() < 6)
         return false;
-    const QRectF r = mapRect(s(5), s(4), s(3), s(2));
+    const QRectF r = frame(mapRect(s(5), s(4), s(3), s(2)));
     const double rw = std::min(std::abs(s(1) * m_ax), r.width()) / 2;
     const double rh = std::min(std::abs(s(0) * m_ay), r.height()) / 2;
     QPainterPath path;
@@ -583,7 +600,7 @@ bool Player::ellipse()
     if (count() < 4)
         return false;
     QPainterPath path;
-    path.addEllipse(mapRect(s(3), s(2), s(1), s(0)));
+    path.addEllipse(frame(mapRect(s(3), s(2), s(1), s(0))));
     strokeAndFill(path, true);
     return true;
 }
@@ -594,7 +611,7 @@ bool Player::arcFamily(quint16 function)
 {
     if (count() < 8)
         return false;
-    const QRectF r = mapRect(s(7), s(6), s(5), s(4));
+    const QRectF r = frame(mapRect(s(7), s(6), s(5), s(4)));
     if (r.width() <= 0 || r.height() <= 0)
         return true;
     const QPointF c = r.center();
@@ -675,11 +692,17 @@ bool Player::extTextOut()
     }
     const QByteArray bytes = paramBytes(*m_params, at).left(static_cast<int>(length));
     at += static_cast<int>(stringWords);
+    if (options & ETO_GLYPH_INDEX) {
+        problem(QStringLiteral("text given as glyph numbers not drawn"));
+        return false;
+    }
+    // With ETO_PDY each character has an x and a y advance; only x is used.
+    const qint64 step = (options & ETO_PDY) ? 2 : 1;
     QVector<qint16> dx;
-    if (length > 0 && at + length <= count()) {
+    if (length > 0 && at + length * step <= count()) {
         dx.reserve(static_cast<int>(length));
-        for (int i = 0; i < length; ++i)
-            dx.append(s(at + i));
+        for (qint64 i = 0; i < length; ++i)
+            dx.append(s(static_cast<int>(at + i * step)));
     } else if (at < count() && length > 0) {
         problem(QStringLiteral("character spacing shorter than the text"));
     }
