@@ -1,0 +1,120 @@
+#pragma once
+
+#include "activity.h"
+
+#include <QColor>
+#include <QLine>
+#include <QRect>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// The content of the six activity screens, as designed: texts, boxes, start positions, pictures,
+// lines, fonts and colours. Positions are twips (Left, Top, Width, Height; lines X1, Y1, X2, Y2).
+namespace activity
+{
+
+struct FontDesign {
+    QString family;
+    double points = 0;
+    bool bold = true;
+};
+
+// A draggable item: its target box (Label1 i, whose text label i takes at load) and the start
+// position of label i, with its group for the grouped rule.
+struct ItemDesign {
+    QString text;
+    QRect target;
+    QRect start;
+    int group = 0;
+};
+
+// A picture control (Image1 or Image2, by index) with the file it shows at load. Listed back to
+// front: later pictures are drawn over earlier ones.
+struct PictureDesign {
+    QString control;
+    int index = 0;
+    QString file;
+    QRect frame;
+};
+
+// A text label; index -1 for a label that is not part of a control array.
+struct TextDesign {
+    QString control;
+    int index = -1;
+    QString caption;
+    QRect rect;
+    FontDesign font;
+    QColor color;
+    Qt::Alignment align = Qt::AlignHCenter;
+};
+
+// A line drawn on the window, 3 pixels wide.
+struct LineDesign {
+    QString control;
+    int index = -1;
+    QLine line;
+    QColor color;
+};
+
+struct ActivityDesign {
+    QString name;
+    std::optional<QColor> background; // none: the standard background of DressForm
+    FontDesign itemFont;              // boxes and labels
+    Scoring scoring = Scoring::OneToOne;
+    std::vector<ItemDesign> items;
+    std::vector<PictureDesign> pictures;
+    std::vector<TextDesign> texts; // Label6, the heading, is always the first
+    std::vector<LineDesign> lines;
+    bool startSound = false; // plays "wav\eagle6.wav" shortly after loading
+
+    int count() const { return int(items.size()); }
+    // The engine at the design arrangement.
+    Engine engine() const;
+};
+
+// The button labels (Label3) shared by every activity screen, by index.
+struct ButtonDesign {
+    QString caption;
+    QRect rect;
+};
+const ButtonDesign &buttonDesign(int index);
+
+// Light cyan, green, yellow, orange, as designed.
+QColor yellow();
+QColor green();
+QColor lightCyan();
+QColor orange();
+
+const ActivityDesign &introductionlabDesign();
+const ActivityDesign &electricitylabDesign();
+const ActivityDesign &faradaylabDesign();
+const ActivityDesign &introductionordDesign();
+const ActivityDesign &electricityordDesign();
+const ActivityDesign &faradayordDesign();
+
+// All six, labelling screens first.
+std::vector<const ActivityDesign *> allDesigns();
+
+// The experiment pictures.
+namespace pictures
+{
+inline const char *const CircuitOff = "Images\\circuit0.bmp";
+inline const char *const CircuitOn = "Images\\circuit1.bmp";
+inline const char *const SwitchOff = "Images\\circuit6.bmp";
+inline const char *const SwitchOn = "Images\\circuit4.bmp";
+inline const char *const CompassOff = "Images\\compass2.jpg";
+inline const char *const CompassOn = "Images\\compass1.jpg";
+inline const char *const GeneratorRest = "Images\\circuit5.bmp";
+inline const char *const GeneratorMoving = "Images\\circuit7.bmp";
+} // namespace pictures
+
+// Left of the moving magnet for a scroll-bar value 0..100.
+constexpr int magnetLeft(int value)
+{
+    return value * 24 + 4080;
+}
+constexpr int MagnetTop = 6000;
+
+} // namespace activity
