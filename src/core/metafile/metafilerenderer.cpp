@@ -171,8 +171,8 @@ private:
     bool extTextOut();
     bool drawText(QPointF reference, const QByteArray &bytes, const QVector<qint16> &dx,
                   quint16 options, const QRectF &box);
-    void drawSpaced(const QFont &font, const QString &text, const QVector<double> &advances,
-                    QPointF at);
+    void drawSpaced(const QFont &font, double pixelSize, const QString &text,
+                    const QVector<double> &advances, QPointF at);
     bool bitmap(quint16 function);
     bool patBlt();
     bool setPixel();
@@ -754,14 +754,18 @@ bool Player::drawText(QPointF reference, const QByteArray &bytes, const QVector<
     em = std::min(em, maxPx);
     if (em < 0.5)
         return true; // too small to see
-    font.setPixelSize(std::max(1, qRound(em)));
+    // A fractional size, so that text keeps its width at every scale: point size through the
+    // resolution of the device being painted.
+    QPaintDevice *device = m_p.device();
+    const int dpi = device && device->logicalDpiY() > 0 ? device->logicalDpiY() : 96;
+    font.setPointSizeF(em * 72.0 / dpi);
     if (f.width > 0) {
-        const double natural = QFontMetricsF(font).averageCharWidth();
+        const double natural = QFontMetricsF(font, device).averageCharWidth();
         const double wanted = f.width * std::abs(m_ax);
         if (natural > 0)
             font.setStretch(std::clamp(qRound(100 * wanted / natural), 1, 4000));
     }
-    const QFontMetricsF fm(font);
+    const QFontMetricsF fm(font, device);
 
     QString text = decodeText(bytes, f.charset);
     if (text.size() > MaxTextLength) {
@@ -820,7 +824,7 @@ bool Player::drawText(QPointF reference, const QByteArray &bytes, const QVector<
     m_p.setPen(m_dc.textColor);
     if (!inkless()) {
         if (useDx) {
-            drawSpaced(font, text, advances, QPointF(x0, baseline));
+            drawSpaced(font, em, text, advances, QPointF(x0, baseline));
         } else {
             if (extra != 0)
                 font.setLetterSpacing(QFont::AbsoluteSpacing, extra);
@@ -847,10 +851,12 @@ bool Player::drawText(QPointF reference, const QByteArray &bytes, const QVector<
 
 // Text with its own character advances: one glyph run when the font has every character, else
 // character by character so that font fallback still finds the missing ones.
-void Player::drawSpaced(const QFont &font, const QString &text, const QVector<double> &advances,
-                        QPointF at)
+void Player::drawSpaced(const QFont &font, double pixelSize, const QString &text,
+                        const QVector<double> &advances, QPointF at)
 {
-    const QRawFont raw = QRawFont::fromFont(font);
+    QRawFont raw = QRawFont::fromFont(font);
+    if (raw.isValid())
+        raw.setPixelSize(pixelSize);
     bool whole = raw.isValid();
     for (int i = 0; whole && i < text.size(); ++i)
         whole = text.at(i).isSpace() || raw.supportsCharacter(text.at(i));
