@@ -287,6 +287,15 @@ void TestMetafileHostile::survive_data()
             .select(0)
             .rectangle(0, 0, 10, 10)
             .bytes());
+    row("bitmap pattern brush larger than a tile", [] {
+        QImage big(1024, 1024, QImage::Format_RGB32);
+        big.fill(Qt::black);
+        return page()
+            .record(wmf::META_DIBCREATEPATTERNBRUSH, Words{5, 0} + bytesToWords(dib(big, 1, false)))
+            .select(0)
+            .rectangle(0, 0, 10, 10)
+            .bytes();
+    }());
     row("bitmap source outside the picture",
         page()
             .record(wmf::META_STRETCHDIB,

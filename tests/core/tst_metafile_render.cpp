@@ -186,6 +186,20 @@ void TestMetafileRender::scene_data()
             .select(1)
             .rectangle(0, 0, 100, 100),
         {{{5, 5}, Qt::black}, {{15, 15}, Red}});
+    {
+        QImage tile(8, 8, QImage::Format_RGB32);
+        tile.fill(Green);
+        row("bitmap pattern brush",
+            base()
+                .pen(wmf::PS_NULL, 0, Qt::black)
+                .select(0)
+                .record(wmf::META_DIBCREATEPATTERNBRUSH,
+                        Words{wmf::BS_DIBPATTERN, wmf::DIB_RGB_COLORS} +
+                            bytesToWords(dib(tile, 24, false)))
+                .select(1)
+                .rectangle(20, 20, 80, 80),
+            {{{50, 50}, Green}, {{10, 10}, Background}});
+    }
     row("null pen draws no line",
         base()
             .pen(wmf::PS_NULL, 10, Red)

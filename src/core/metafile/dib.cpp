@@ -2,6 +2,8 @@
 
 #include <QVector>
 
+#include <algorithm>
+
 #include "metafile/wmfrecords.h"
 
 namespace
@@ -56,7 +58,8 @@ QByteArray paramBytes(const QVector<quint16> &params, int from)
     return out;
 }
 
-QImage decodeDib(const QByteArray &dib, quint16 colorUsage, QString *problem, bool *topDownOut)
+QImage decodeDib(const QByteArray &dib, quint16 colorUsage, QString *problem, bool *topDownOut,
+                 qint64 maxPixels)
 {
     const auto *data = reinterpret_cast<const uchar *>(dib.constData());
     const qint64 size = dib.size();
@@ -97,7 +100,8 @@ QImage decodeDib(const QByteArray &dib, quint16 colorUsage, QString *problem, bo
         fail(problem, QStringLiteral("bitmap with no pixels"));
         return QImage();
     }
-    if (width > MaxBitmapSide || height > MaxBitmapSide || width * height > MaxBitmapPixels) {
+    if (width > MaxBitmapSide || height > MaxBitmapSide ||
+        width * height > std::min(maxPixels, MaxBitmapPixels)) {
         fail(problem, QStringLiteral("bitmap too large"));
         return QImage();
     }

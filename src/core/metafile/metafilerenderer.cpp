@@ -34,6 +34,8 @@ constexpr int MaxFaces = 64;
 constexpr int MaxTextLength = 4096;
 // Clip regions stay well inside int range however often they are moved.
 constexpr int MaxClipCoordinate = 1 << 24;
+// Brush patterns are tiles; every one is kept for the life of its object.
+constexpr qint64 MaxPatternPixels = 256 * 256;
 
 constexpr quint16 R2_NOP = 11;
 constexpr quint32 SRCINVERT = 0x00660046u;
@@ -474,7 +476,8 @@ bool Player::createPatternBrush()
     o.kind = Object::Brush;
     if (count() >= 2) {
         QString why;
-        o.brush.pattern = decodeDib(paramBytes(*m_params, 2), u(1), &why);
+        o.brush.pattern =
+            decodeDib(paramBytes(*m_params, 2), u(1), &why, nullptr, MaxPatternPixels);
         if (o.brush.pattern.isNull())
             problem(QStringLiteral("pattern brush: %1").arg(why));
     }
