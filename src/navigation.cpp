@@ -2,7 +2,15 @@
 
 #include "appcontext.h"
 #include "intro0.h"
+#include "labelbutton.h"
+#include "metafileview.h"
+#include "pages.h"
+#include "pageviewer.h"
+#include "picturebox.h"
 #include "topichub.h"
+
+#include <QLabel>
+#include <QTimer>
 
 namespace navigation
 {
@@ -19,8 +27,32 @@ void openFromMenu(AppContext &ctx, int entry)
     case intro0::MichaelFaraday:
         ctx.screens.show<faraday>();
         break;
+    case intro0::Acknowledgments: {
+        teacher *viewer = ctx.screens.get<teacher>();
+        viewer->Label1->hide();
+        viewer->Label3[teacher::NextPage]->hide();
+        viewer->Label3[teacher::PreviousPage]->hide();
+        viewer->Image1->load(ctx.platform.paths, QStringLiteral("wmf\\acknowledgments.wmf"));
+        viewer->Picture2->setPicture(
+            ctx.platform.paths.picture(QStringLiteral("logo\\tavimor2.bmp")));
+        viewer->Image2->load(ctx.platform.paths, QStringLiteral("wmf2\\acknowledgments.wmf"));
+        QPalette pal = viewer->palette();
+        pal.setColor(QPalette::Window, QColor(49, 130, 212));
+        viewer->setPalette(pal);
+        viewer->Timer1->start();
+        viewer->showScreen();
+        break;
+    }
+    case intro0::TeachersGuide: {
+        guide *viewer = ctx.screens.get<guide>();
+        viewer->Image1->load(ctx.platform.paths, pages::guideFile(1, false));
+        viewer->Image2->load(ctx.platform.paths, pages::guideFile(1, true));
+        ctx.state.PageNumber = 1;
+        viewer->showScreen();
+        break;
+    }
     default:
-        // The wizard, the acknowledgments and the guide are not in this build yet.
+        // The wizard is not in this build yet.
         break;
     }
 }
@@ -30,9 +62,13 @@ bool openWorksheetCatalogue(AppContext &)
     return false; // the catalogue is not in this build yet
 }
 
-void openPageSet(AppContext &)
+void openPageSet(AppContext &ctx)
 {
-    // The page viewer is not in this build yet.
+    // Touching the viewer loads it, so its load handler sees the new page set.
+    teacher *viewer = ctx.screens.get<teacher>();
+    viewer->Image1->load(ctx.platform.paths, pages::pageFile(ctx.state.PageName, 1, false));
+    viewer->Image2->load(ctx.platform.paths, pages::pageFile(ctx.state.PageName, 1, true));
+    viewer->showScreen();
 }
 
 void openLabelling(AppContext &, Topic, const QString &)

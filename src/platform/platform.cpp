@@ -1,6 +1,32 @@
 #include "platform.h"
 
+#include "metafile/metafile.h"
+#include "metafile/metafilerenderer.h"
+
+#include <QFile>
 #include <QImageReader>
+
+namespace {
+
+// Metafile pages are printed as pictures drawn at printer resolution.
+constexpr double MetafilePrintDpi = 300.0;
+
+QImage printPicture(const ContentPaths &paths, const QString &name, QSize twips)
+{
+    if (!name.endsWith(QLatin1String(".wmf"), Qt::CaseInsensitive))
+        return paths.picture(name);
+    QFile file(paths.path(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const wmf::ReadResult read = wmf::read(&file);
+    const QSize pixels(qRound(twips.width() * MetafilePrintDpi / 1440.0),
+                       qRound(twips.height() * MetafilePrintDpi / 1440.0));
+    if (read.metafile.records.isEmpty() || pixels.isEmpty())
+        return {};
+    return wmf::renderToImage(read.metafile, pixels);
+}
+
+} // namespace
 
 QImage ContentPaths::picture(const QString &contentName) const
 {
@@ -39,7 +65,7 @@ bool playPrintJob(const PrintJob &job, Printer &printer, const ContentPaths &pat
             printer.line(op.from, op.to, op.color);
             break;
         case PrintOp::Picture:
-            printer.paintPicture(paths.picture(op.text),
+            printer.paintPicture(printPicture(paths, op.text, QSize(op.to.x(), op.to.y())),
                                  QRect(op.from.x(), op.from.y(), op.to.x(), op.to.y()));
             break;
         case PrintOp::EndDoc:

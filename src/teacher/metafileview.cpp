@@ -1,0 +1,43 @@
+#include "metafileview.h"
+
+#include "metafile/metafilerenderer.h"
+#include "platform.h"
+#include "twips.h"
+
+#include <QFile>
+#include <QPainter>
+
+MetafileView::MetafileView(const QPoint &twipTopLeft, QWidget *parent) : QWidget(parent)
+{
+    move(twips::px(twipTopLeft.x()), twips::px(twipTopLeft.y()));
+    resize(0, 0);
+}
+
+bool MetafileView::load(const ContentPaths &paths, const QString &contentName)
+{
+    m_name = contentName;
+    m_metafile = wmf::Metafile();
+    QFile file(paths.path(contentName));
+    if (file.open(QIODevice::ReadOnly))
+        m_metafile = wmf::read(&file).metafile; // a damaged page shows what could be read
+    resize(hasPicture() ? m_metafile.pixelSize(96) : QSize(0, 0));
+    update();
+    return hasPicture();
+}
+
+QSize MetafileView::ownSizeTwips() const
+{
+    const QSizeF inches = m_metafile.sizeInInches();
+    return QSize(qRound(inches.width() * 1440), qRound(inches.height() * 1440));
+}
+
+void MetafileView::paintEvent(QPaintEvent *)
+{
+    if (!hasPicture())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    wmf::render(m_metafile, painter, QRectF(rect()));
+}

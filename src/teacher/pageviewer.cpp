@@ -1,0 +1,161 @@
+#include "pageviewer.h"
+
+#include "appcontext.h"
+#include "dressform.h"
+#include "fonts.h"
+#include "labelbutton.h"
+#include "metafileview.h"
+#include "pages.h"
+#include "picturebox.h"
+#include "twips.h"
+
+#include <QLabel>
+#include <QTimer>
+
+PageScreen::PageScreen(AppContext &context) : Screen(context)
+{
+    Image1 = new MetafileView({120, 0}, this);
+    Image2 = new MetafileView({0, 0}, this);
+    Image2->hide();
+
+    Label1 = new QLabel(this);
+    Label1->setGeometry(twips::rect(4200, 7920, 2295, 495));
+    Label1->setFont(fonts::tahoma(15.75, true));
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Label1->setAutoFillBackground(true);
+    QPalette pal = Label1->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    Label1->setPalette(pal);
+
+    const struct {
+        Button index;
+        const char *caption;
+        QRect rect;
+    } buttons[] = {
+        {Print, "Print", {10680, 120, 1125, 495}},
+        {Exit, "Exit", {10680, 7920, 1125, 495}},
+        {NextPage, "Next Page", {6720, 7920, 2685, 495}},
+        {PreviousPage, "Previous Page", {1320, 7920, 2685, 495}},
+    };
+    for (const auto &b : buttons) {
+        auto *button = new LabelButton(QString::fromLatin1(b.caption), b.rect,
+                                       fonts::tahoma(15.75, true), this);
+        const int index = b.index;
+        connect(button, &LabelButton::clicked, this, [this, index] { Label3_Click(index); });
+        Label3[b.index] = button;
+    }
+    Label3[PreviousPage]->setEnabled(false);
+}
+
+void PageScreen::Label3_Click(int Index)
+{
+    Module1 &s = ctx.state;
+    switch (Index) {
+    case Print:
+        Printpage();
+        break;
+    case Exit:
+        ctx.screens.unload(this);
+        break;
+    case NextPage:
+        ++s.PageNumber;
+        showPage();
+        break;
+    case PreviousPage:
+        --s.PageNumber;
+        showPage();
+        break;
+    default:
+        break;
+    }
+}
+
+void PageScreen::Printpage()
+{
+    const PrintJob job = pages::printJob(Image2->contentName(), Image2->ownSizeTwips());
+    if (!Image2->hasPicture() || !playPrintJob(job, ctx.platform.printer, ctx.platform.paths))
+        ctx.platform.boxes.ok(this,
+                              QStringLiteral("There was a problem printing to your printer."));
+}
+
+teacher::teacher(AppContext &context) : PageScreen(context)
+{
+    Picture1 = new PictureBox({8520, 4320, 1800, 1800}, this);
+    Picture1->hide();
+    Picture2 = new PictureBox({8550, 6240, 1800, 1335}, this);
+    Picture2->hide();
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(25);
+    connect(Timer1, &QTimer::timeout, this, &teacher::Timer1_Timer);
+}
+
+void teacher::Form_Load()
+{
+    DressForm(this);
+    Module1 &s = ctx.state;
+    if (s.PageCount == 1) {
+        Label1->hide();
+        Label3[NextPage]->hide();
+        Label3[PreviousPage]->hide();
+    }
+    s.StepCounter = 0;
+    s.PageNumber = 1;
+    Label1->setText(pages::counter(s.PageNumber, s.PageCount));
+}
+
+void teacher::showPage()
+{
+    const Module1 &s = ctx.state;
+    const pages::Buttons b = pages::buttons(s.PageNumber, s.PageCount);
+    Label3[PreviousPage]->setEnabled(b.previous);
+    Label3[NextPage]->setEnabled(b.next);
+    Image1->load(ctx.platform.paths, pages::pageFile(s.PageName, s.PageNumber, false));
+    Image2->load(ctx.platform.paths, pages::pageFile(s.PageName, s.PageNumber, true));
+    Label1->setText(pages::counter(s.PageNumber, s.PageCount));
+}
+
+void teacher::Timer1_Timer()
+{
+    Module1 &s = ctx.state;
+    s.StepCounter = static_cast<qint16>(pages::nextLogoFrame(s.StepCounter));
+    Picture1->setPicture(ctx.platform.paths.picture(pages::logoFrameFile(s.StepCounter)));
+    Picture1->show();
+    Picture2->show();
+}
+
+guide::guide(AppContext &context) : PageScreen(context)
+{
+    Image2->move(twips::px(120), twips::px(-240));
+    Label1->setText(pages::counter(1, pages::GuidePages));
+}
+
+void guide::Form_Load()
+{
+    DressForm(this);
+}
+
+void guide::Form_MouseMove()
+{
+    for (LabelButton *b : Label3)
+        b->setOpaque(false);
+}
+
+void guide::showPage()
+{
+    const int page = ctx.state.PageNumber;
+    Image1->load(ctx.platform.paths, pages::guideFile(page, false));
+    Image2->load(ctx.platform.paths, pages::guideFile(page, true));
+    if (page == 1)
+        Label3[PreviousPage]->setEnabled(false);
+    if (page == 2) {
+        Label3[PreviousPage]->setEnabled(true);
+        Label3[NextPage]->setEnabled(true);
+    }
+    if (page == pages::GuidePages) {
+        Label3[PreviousPage]->setEnabled(true);
+        Label3[NextPage]->setEnabled(false);
+    }
+    Label1->setText(pages::counter(page, pages::GuidePages));
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "screen.h"
+
+#include <array>
+
+class QLabel;
+class QTimer;
+class LabelButton;
+class MetafileView;
+class PictureBox;
+
+// What the page viewer and the teachers' guide share: a metafile page on screen with its print
+// copy held beside it, a page counter, and "Print", "Exit", "Next Page", "Previous Page".
+class PageScreen : public Screen
+{
+    Q_OBJECT
+public:
+    enum Button { Print = 0, Exit = 1, NextPage = 2, PreviousPage = 3 };
+
+    explicit PageScreen(AppContext &ctx);
+
+    void Label3_Click(int Index);
+    // Prints the print copy of the page on show. Nothing is said when it fails, but the failure
+    // is not silent either: the viewer reports it in a message.
+    void Printpage();
+
+    MetafileView *Image1;
+    MetafileView *Image2; // never shown
+    QLabel *Label1;
+    std::array<LabelButton *, 4> Label3{};
+
+protected:
+    // Turns to PageNumber: loads both copies and sets the buttons and the counter.
+    virtual void showPage() = 0;
+};
+
+// The page viewer of key facts, teacher's notes and the acknowledgments.
+class teacher : public PageScreen
+{
+    Q_OBJECT
+public:
+    explicit teacher(AppContext &ctx);
+    void Form_Load() override;
+    void Timer1_Timer();
+
+    PictureBox *Picture1; // animated logo
+    PictureBox *Picture2; // still logo
+    QTimer *Timer1;
+
+protected:
+    void showPage() override;
+};
+
+// The teachers' guide: three fixed pages.
+class guide : public PageScreen
+{
+    Q_OBJECT
+public:
+    explicit guide(AppContext &ctx);
+    void Form_Load() override;
+
+protected:
+    void Form_MouseMove() override;
+    void showPage() override;
+};
