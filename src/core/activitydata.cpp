@@ -160,7 +160,9 @@ ActivityDesign makeFaradaylab()
         text("Label7", 0,
              "The experiments of Oersted and Faraday showed that there is a close connection "
              "between the electric and magnetic forces.",
-             {4080, 120, 7665, 945}, timesRegular(15.75), yellow()),
+             // At 15.75 pt the sentence runs a few pixels past two lines and its third line
+             // would fall over the instruction below; 15 pt keeps it to two.
+             {4080, 120, 7665, 945}, timesRegular(15), yellow()),
         text("Label7", 1,
              "Click the switches to turn the electric currents on and off. Drag the scroll bar "
              "to move the magnet.",

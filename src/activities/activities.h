@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+struct AppContext;
+
+// The topic hubs' ways into the activities.
+namespace activities
+{
+enum class Topic { Introduction, Electricity, Faraday };
+// Sets the labelling (or ordering) screen's Label6 caption to title and shows it.
+void openLabelling(AppContext &ctx, Topic topic, const QString &title);
+void openOrdering(AppContext &ctx, Topic topic, const QString &title);
+} // namespace activities

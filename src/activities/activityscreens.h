@@ -1,0 +1,82 @@
+#pragma once
+
+#include "activityscreen.h"
+
+class QScrollBar;
+class QTimer;
+
+// The six activity screens. Each is its own class so that the screen registry keeps one of
+// each; the content comes from the designs in activitydata.h.
+
+class introductionlab : public ActivityScreen
+{
+    Q_OBJECT
+public:
+    explicit introductionlab(AppContext &ctx);
+};
+
+// The circuit picture behind the boxes switches on and off when clicked.
+class electricitylab : public ActivityScreen
+{
+    Q_OBJECT
+public:
+    explicit electricitylab(AppContext &ctx);
+    void Image1_Click(int Index) override;
+
+protected:
+    void loadContent() override;
+};
+
+// A bulb circuit and a compass circuit that switch on and off, and a magnet moved by a scroll
+// bar beside a generator circuit that shows a current for a moment after each move.
+class faradaylab : public ActivityScreen
+{
+    Q_OBJECT
+public:
+    enum Picture { BulbCircuit = 0, IronFilings = 1, CompassCircuit = 2, GeneratorCircuit = 3 };
+    enum Picture2 { Compass = 0, Magnet = 1 };
+
+    explicit faradaylab(AppContext &ctx);
+    void Image1_Click(int Index) override;
+    void HScroll1_Change();
+    void Timer1_Timer();
+
+    QScrollBar *HScroll1;
+    QTimer *Timer1;
+
+protected:
+    void loadContent() override;
+};
+
+// An ordering screen that plays its start sound once, shortly after it loads.
+class SoundedOrdering : public ActivityScreen
+{
+    Q_OBJECT
+public:
+    SoundedOrdering(AppContext &ctx, const activity::ActivityDesign &design);
+    void Form_Load() override;
+    void Timer1_Timer();
+
+    QTimer *Timer1;
+};
+
+class introductionord : public SoundedOrdering
+{
+    Q_OBJECT
+public:
+    explicit introductionord(AppContext &ctx);
+};
+
+class electricityord : public ActivityScreen
+{
+    Q_OBJECT
+public:
+    explicit electricityord(AppContext &ctx);
+};
+
+class faradayord : public SoundedOrdering
+{
+    Q_OBJECT
+public:
+    explicit faradayord(AppContext &ctx);
+};

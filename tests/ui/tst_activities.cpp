@@ -1,0 +1,553 @@
+#include "uitest.h"
+
+#include "activities.h"
+#include "activityscreens.h"
+#include "labelbutton.h"
+#include "twips.h"
+#include "welldone.h"
+
+#include <QScrollBar>
+#include <QTimer>
+
+using namespace activity;
+
+namespace
+{
+
+const QString Thud = QStringLiteral("wav\\thud3.wav");
+const QString Click = QStringLiteral("wav\\click.wav");
+const QString Eagle = QStringLiteral("wav\\eagle6.wav");
+
+ActivityScreen *open(Harness &h, const QString &name, const QString &title)
+{
+    using activities::Topic;
+    const struct {
+        const char *name;
+        bool labelling;
+        Topic topic;
+    } screens[] = {
+        {"introductionlab", true, Topic::Introduction},
+        {"electricitylab", true, Topic::Electricity},
+        {"faradaylab", true, Topic::Faraday},
+        {"introductionord", false, Topic::Introduction},
+        {"electricityord", false, Topic::Electricity},
+        {"faradayord", false, Topic::Faraday},
+    };
+    for (const auto &s : screens) {
+        if (name != QLatin1String(s.name))
+            continue;
+        if (s.labelling)
+            activities::openLabelling(*h.ctx, s.topic, title);
+        else
+            activities::openOrdering(*h.ctx, s.topic, title);
+    }
+    auto &r = h.ctx->screens;
+    const QList<ActivityScreen *> loaded = {
+        r.loaded<introductionlab>(), r.loaded<electricitylab>(), r.loaded<faradaylab>(),
+        r.loaded<introductionord>(), r.loaded<electricityord>(), r.loaded<faradayord>()};
+    for (ActivityScreen *s : loaded) {
+        if (s && s->design().name == name)
+            return s;
+    }
+    return nullptr;
+}
+
+QPoint px(float left, float top)
+{
+    return QPoint(twips::px(int(left)), twips::px(int(top)));
+}
+
+// Drags label i with real mouse events: press at its centre, move in steps until its centre is
+// at `to` (window pixels), release there.
+void mouseDrag(ActivityScreen *s, int i, QPoint to, Qt::MouseButton button = Qt::LeftButton)
+{
+    DragLabel *label = s->Label2[size_t(i)];
+    const QPoint from = label->geometry().center();
+    QTest::mousePress(label, button, {}, label->mapFrom(s, from));
+    for (int step = 1; step <= 4; ++step) {
+        const QPoint p = from + (to - from) * step / 4;
+        QTest::mouseMove(label, label->mapFrom(s, p));
+    }
+    QTest::mouseRelease(label, button, {}, label->mapFrom(s, to));
+}
+
+// The window point that puts label i's top-left corner a little inside box's drop zone.
+QPoint intoBox(ActivityScreen *s, int i, const TwipRect &box)
+{
+    const QSize size = s->Label2[size_t(i)]->size();
+    return px(box.Left - 60, box.Top - 60) + QPoint(size.width() / 2, size.height() / 2);
+}
+
+void fill(ActivityScreen *s, const QList<int> &boxOf)
+{
+    for (int i = 0; i < boxOf.size(); ++i)
+        mouseDrag(s, i, intoBox(s, i, s->engine().target(boxOf[i])));
+}
+
+QList<int> identity(int n)
+{
+    QList<int> l;
+    for (int i = 0; i < n; ++i)
+        l << i;
+    return l;
+}
+
+} // namespace
+
+class TestActivities : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void opens_data();
+    void opens();
+    void realMouseDragSnaps();
+    void otherButtonsDoNotDrag_data();
+    void otherButtonsDoNotDrag();
+    void checkScoreToResults_data();
+    void checkScoreToResults();
+    void startAgainAndExit();
+    void hover();
+    void zOrder();
+    void electricityCircuit();
+    void faradayExperiments();
+    void startSound_data();
+    void startSound();
+    void textFits_data();
+    void textFits();
+};
+
+void TestActivities::opens_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("introductionlab") << "introductionlab"
+                                     << "Introduction";
+    QTest::newRow("electricitylab") << "electricitylab"
+                                    << "Electricity";
+    QTest::newRow("faradaylab") << "faradaylab"
+                                << "Michael Faraday";
+    QTest::newRow("introductionord") << "introductionord"
+                                     << "Introduction";
+    QTest::newRow("electricityord") << "electricityord"
+                                    << "Electricity";
+    QTest::newRow("faradayord") << "faradayord"
+                                << "Michael Faraday";
+}
+
+void TestActivities::opens()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, title);
+    Harness h;
+    const QString hubTitle = title + QStringLiteral(" (hub)");
+    ActivityScreen *s = open(h, name, hubTitle);
+    QVERIFY(s);
+    QVERIFY(s->isVisible());
+    QCOMPARE(s->size(), QSize(800, 600));
+    QCOMPARE(s->Label6->text(), hubTitle);
+    const ActivityDesign &d = s->design();
+    QCOMPARE(int(h.ctx->state.OutOf), d.count());
+    QCOMPARE(s->palette().color(QPalette::Window), d.background.value_or(QColor(39, 63, 137)));
+    for (int i = 0; i < d.count(); ++i) {
+        QCOMPARE(s->Label2[size_t(i)]->text(), d.items[size_t(i)].text);
+        QCOMPARE(s->Label1[size_t(i)]->text(), QString());
+        QCOMPARE(s->Label1[size_t(i)]->geometry(),
+                 twips::rect(d.items[size_t(i)].target.x(), d.items[size_t(i)].target.y(),
+                             d.items[size_t(i)].target.width(),
+                             d.items[size_t(i)].target.height()));
+        QCOMPARE(s->Label4[size_t(i)]->geometry(), s->Label2[size_t(i)]->geometry());
+        QVERIFY(s->Label2[size_t(i)]->autoFillBackground());
+        QVERIFY(!s->Label1[size_t(i)]->autoFillBackground());
+    }
+    QVERIFY(!s->Label3[CheckScoreButton]->isVisible());
+    QVERIFY(s->Label3[ExitButton]->isVisible() && s->Label3[ExitButton]->isOpaque());
+    for (const PictureDesign &p : d.pictures) {
+        ClickablePicture *picture = s->picture(p.control, p.index);
+        QVERIFY(picture);
+        QCOMPARE(picture->file(), p.file);
+        QVERIFY2(picture->hasPicture(), qPrintable(p.file));
+    }
+    for (const TextDesign &t : d.texts) {
+        if (t.control != QLatin1String("Label6"))
+            QCOMPARE(s->text(t.control, t.index)->text(), t.caption);
+    }
+}
+
+void TestActivities::realMouseDragSnaps()
+{
+    Harness h;
+    h.ctx->state.SoundOn = 1;
+    ActivityScreen *s = open(h, QStringLiteral("electricitylab"), QStringLiteral("Electricity"));
+    DragLabel *battery = s->Label2[0];
+    const QPoint start = battery->pos();
+
+    // Halfway: the label's centre follows the pointer, even outside the label's old place.
+    QTest::mousePress(battery, Qt::LeftButton, {}, battery->rect().center());
+    const QPoint halfway(300, 250);
+    QTest::mouseMove(battery, battery->mapFrom(s, halfway));
+    QVERIFY(qAbs(battery->geometry().center().x() - halfway.x()) <= 1);
+    QVERIFY(qAbs(battery->geometry().center().y() - halfway.y()) <= 1);
+    QVERIFY(h.sound.played.isEmpty());
+
+    // On into the zone of its box (top-left corner at 2100, 2700 twips) and let go.
+    const QPoint release = px(2100, 2700) + battery->rect().center();
+    QTest::mouseMove(battery, battery->mapFrom(s, release));
+    QTest::mouseRelease(battery, Qt::LeftButton, {}, battery->mapFrom(s, release));
+    QCOMPARE(battery->pos(), px(2760, 2880));
+    QCOMPARE(s->engine().label(0).Left, 2760.f);
+    QCOMPARE(s->engine().label(0).Top, 2880.f);
+    QCOMPARE(h.sound.played, QStringList{Thud});
+    QVERIFY(battery->pos() != start);
+
+    // Short of the zone (corner at Left 2000): stays where it was let go, silently.
+    h.sound.played.clear();
+    mouseDrag(s, 0, px(2000, 2700) + battery->rect().center());
+    QVERIFY((battery->pos() - px(2000, 2700)).manhattanLength() <= 1);
+    for (int k = 0; k < s->count(); ++k)
+        QVERIFY(!isOn(s->engine().label(0), s->engine().target(k)));
+    QVERIFY(h.sound.played.isEmpty());
+
+    // Back onto its own start box: snaps there with a thud.
+    mouseDrag(s, 0, start + QPoint(5, 5) + battery->rect().center());
+    QCOMPARE(battery->pos(), start);
+    QCOMPARE(h.sound.played, QStringList{Thud});
+    QVERIFY(!s->Label3[CheckScoreButton]->isVisible());
+}
+
+void TestActivities::otherButtonsDoNotDrag_data()
+{
+    QTest::addColumn<bool>("twoButtons");
+    QTest::newRow("right button") << false;
+    QTest::newRow("left and right") << true;
+}
+
+void TestActivities::otherButtonsDoNotDrag()
+{
+    QFETCH(bool, twoButtons);
+    Harness h;
+    h.ctx->state.SoundOn = 1;
+    ActivityScreen *s = open(h, QStringLiteral("introductionord"), QStringLiteral("Introduction"));
+    DragLabel *label = s->Label2[1];
+    const QPoint start = label->pos();
+    if (twoButtons)
+        QTest::mousePress(label, Qt::LeftButton, {}, label->rect().center());
+    QTest::mousePress(label, Qt::RightButton, {}, label->rect().center());
+    QTest::mouseMove(label, label->rect().center() - QPoint(200, 200));
+    QCOMPARE(label->pos(), start);
+    // Releasing any button runs the drop pass: the label is on its start box and snaps there.
+    QTest::mouseRelease(label, Qt::RightButton, {}, label->rect().center());
+    QCOMPARE(h.sound.played, QStringList{Thud});
+    if (twoButtons) {
+        // With the left button alone still held, moves drag again.
+        QTest::mouseMove(label, label->rect().center() - QPoint(100, 0));
+        QVERIFY(qAbs(label->pos().x() - (start.x() - 100)) <= 1);
+        QTest::mouseRelease(label, Qt::LeftButton, {}, label->rect().center());
+    }
+}
+
+void TestActivities::checkScoreToResults_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QList<int>>("boxOf");
+    QTest::addColumn<int>("score");
+    QTest::addColumn<QString>("sentence");
+    QTest::newRow("introductionlab, all right")
+        << "introductionlab" << identity(5) << 5 << "Excellent work. You have scored 5 out of 5.";
+    QTest::newRow("electricitylab, full but wrong")
+        << "electricitylab" << QList<int>{1, 2, 3, 0} << 0 << "You have scored 0 out of 4.";
+    QTest::newRow("faradaylab, two in one box")
+        << "faradaylab" << QList<int>{0, 0, 2, 3} << 3 << "Good work. You have scored 3 out of 4.";
+    QTest::newRow("introductionord, two swapped") << "introductionord" << QList<int>{3, 1, 2, 0}
+                                                  << 2 << "Good work. You have scored 2 out of 4.";
+    QTest::newRow("electricityord, copper and steel swapped")
+        << "electricityord" << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 9, 8} << 10
+        << "Excellent work. You have scored 10 out of 10.";
+    QTest::newRow("faradayord, all right")
+        << "faradayord" << identity(6) << 6 << "Excellent work. You have scored 6 out of 6.";
+}
+
+void TestActivities::checkScoreToResults()
+{
+    QFETCH(QString, name);
+    QFETCH(QList<int>, boxOf);
+    QFETCH(int, score);
+    QFETCH(QString, sentence);
+    Harness h;
+    h.ctx->state.SoundOn = 1;
+    ActivityScreen *s = open(h, name, QStringLiteral("Title"));
+    fill(s, boxOf);
+    QVERIFY(s->Label3[CheckScoreButton]->isVisible());
+    h.sound.played.clear();
+    QTest::mouseClick(s->Label3[CheckScoreButton], Qt::LeftButton);
+    QCOMPARE(int(h.ctx->state.Score), score);
+    QCOMPARE(int(h.ctx->state.OutOf), s->count());
+    Welldone *results = h.ctx->screens.loaded<Welldone>();
+    QVERIFY(results && results->isVisible());
+    QCOMPARE(results->Label1->text(), sentence);
+    QCOMPARE(h.sound.played, QStringList{Click});
+    QVERIFY(s->isVisible());
+
+    // Pressed again with one label taken off its box: the results are worded afresh.
+    mouseDrag(s, 0, QPoint(400, 560));
+    QVERIFY(s->Label3[CheckScoreButton]->isVisible());
+    QTest::mouseClick(s->Label3[CheckScoreButton], Qt::LeftButton);
+    settle();
+    const int again = boxOf[0] == 0 ? score - 1 : score;
+    QCOMPARE(int(h.ctx->state.Score), again);
+    results = h.ctx->screens.loaded<Welldone>();
+    QVERIFY(results && results->isVisible());
+    QVERIFY(results->Label1->text().contains(QStringLiteral(" %1 out of").arg(again)));
+}
+
+void TestActivities::startAgainAndExit()
+{
+    Harness h;
+    h.ctx->state.SoundOn = 1;
+    ActivityScreen *s = open(h, QStringLiteral("electricityord"), QStringLiteral("Electricity"));
+    fill(s, identity(10));
+    QTest::mouseClick(s->Label3[CheckScoreButton], Qt::LeftButton);
+    QCOMPARE(int(h.ctx->state.Score), 10);
+    h.ctx->screens.unload<Welldone>();
+
+    h.sound.played.clear();
+    QTest::mouseClick(s->Label3[StartAgainButton], Qt::LeftButton);
+    QCOMPARE(int(h.ctx->state.Score), 0);
+    QVERIFY(!s->Label3[CheckScoreButton]->isVisible());
+    for (int i = 0; i < s->count(); ++i)
+        QCOMPARE(s->Label2[size_t(i)]->geometry(), s->Label4[size_t(i)]->geometry());
+    QCOMPARE(h.sound.played, QStringList{Click});
+
+    fill(s, identity(10));
+    h.ctx->state.Score = 7;
+    h.sound.played.clear();
+    QTest::mouseClick(s->Label3[ExitButton], Qt::LeftButton);
+    QCOMPARE(int(h.ctx->state.Score), 0);
+    QVERIFY(!h.ctx->screens.loaded<electricityord>());
+    QCOMPARE(h.sound.played, QStringList{Click});
+    settle();
+
+    // Reopened: the design arrangement again.
+    s = open(h, QStringLiteral("electricityord"), QStringLiteral("Electricity"));
+    for (int i = 0; i < s->count(); ++i)
+        QCOMPARE(s->Label2[size_t(i)]->pos(), px(s->design().items[size_t(i)].start.x(),
+                                                 s->design().items[size_t(i)].start.y()));
+    QVERIFY(!s->Label3[CheckScoreButton]->isVisible());
+}
+
+void TestActivities::hover()
+{
+    Harness h;
+    ActivityScreen *s = open(h, QStringLiteral("introductionlab"), QStringLiteral("Introduction"));
+    QVERIFY(QTest::qWaitForWindowExposed(s));
+    s->Label3[CheckScoreButton]->show();
+    for (LabelButton *b : s->Label3)
+        QVERIFY(b->isOpaque());
+    // Over a picture: nothing changes.
+    QTest::mouseMove(s, s->picture(QStringLiteral("Image1"), 2)->geometry().center());
+    QVERIFY(s->Label3[ExitButton]->isOpaque());
+    // Over the bare background: all three transparent.
+    QTest::mouseMove(s, QPoint(5, 595));
+    for (LabelButton *b : s->Label3)
+        QVERIFY(!b->isOpaque());
+    QTest::mouseMove(s->Label3[StartAgainButton], QPoint(10, 10));
+    QVERIFY(s->Label3[StartAgainButton]->isOpaque());
+    QVERIFY(!s->Label3[ExitButton]->isOpaque());
+}
+
+void TestActivities::zOrder()
+{
+    Harness h;
+    ActivityScreen *s = open(h, QStringLiteral("faradaylab"), QStringLiteral("Michael Faraday"));
+    const QObjectList children = s->children();
+    const auto depth = [&](QObject *o) { return children.indexOf(o); };
+    for (int i = 0; i < 4; ++i) {
+        for (int j = 0; j < 2; ++j)
+            QVERIFY(depth(s->picture(QStringLiteral("Image1"), i)) <
+                    depth(s->picture(QStringLiteral("Image2"), j)));
+        QVERIFY(depth(s->picture(QStringLiteral("Image1"), i)) < depth(s->Label1[0]));
+    }
+    for (int i = 0; i < 4; ++i) {
+        QVERIFY(depth(s->picture(QStringLiteral("Image2"), 1)) < depth(s->Label1[size_t(i)]));
+        QVERIFY(depth(s->Label1[size_t(i)]) < depth(s->Label2[0]));
+        QVERIFY(depth(s->Label4[size_t(i)]) < depth(s->Label2[0]));
+    }
+    // A label dropped on a box over a picture is what the pointer finds there.
+    mouseDrag(s, 3, intoBox(s, 3, s->engine().target(3)));
+    QCOMPARE(s->childAt(s->Label1[3]->geometry().center()), s->Label2[3]);
+}
+
+void TestActivities::electricityCircuit()
+{
+    Harness h;
+    h.ctx->state.SoundOn = 1;
+    h.ctx->state.StepCounter = 1;
+    auto *s = static_cast<electricitylab *>(
+        open(h, QStringLiteral("electricitylab"), QStringLiteral("Electricity")));
+    QCOMPARE(int(h.ctx->state.StepCounter), 0);
+    mouseDrag(s, 1, intoBox(s, 1, s->engine().target(1)));
+    const QPoint placed = s->Label2[1]->pos();
+    h.sound.played.clear();
+
+    ClickablePicture *circuit = s->picture(QStringLiteral("Image1"), 0);
+    const QPoint bare = circuit->mapFrom(s, QPoint(60, 400)); // no box or label over it
+    QTest::mouseClick(circuit, Qt::LeftButton, {}, bare);
+    QCOMPARE(circuit->file(), QString::fromLatin1(pictures::CircuitOn));
+    QCOMPARE(int(h.ctx->state.StepCounter), 1);
+    QTest::mouseClick(circuit, Qt::LeftButton, {}, bare);
+    QCOMPARE(circuit->file(), QString::fromLatin1(pictures::CircuitOff));
+    QCOMPARE(int(h.ctx->state.StepCounter), 0);
+    QTest::mouseClick(circuit, Qt::RightButton, {}, bare);
+    QCOMPARE(circuit->file(), QString::fromLatin1(pictures::CircuitOff));
+    QVERIFY(h.sound.played.isEmpty());
+    QCOMPARE(s->Label2[1]->pos(), placed);
+
+    // Reopened after Exit: circuit off.
+    s->Image1_Click(0);
+    QTest::mouseClick(s->Label3[ExitButton], Qt::LeftButton);
+    settle();
+    s = static_cast<electricitylab *>(
+        open(h, QStringLiteral("electricitylab"), QStringLiteral("Electricity")));
+    QCOMPARE(s->picture(QStringLiteral("Image1"), 0)->file(),
+             QString::fromLatin1(pictures::CircuitOff));
+    QCOMPARE(int(h.ctx->state.StepCounter), 0);
+}
+
+void TestActivities::faradayExperiments()
+{
+    Harness h;
+    h.ctx->state.StepCounter = 3;
+    h.ctx->state.StepCounter2 = 1;
+    auto *s = static_cast<faradaylab *>(
+        open(h, QStringLiteral("faradaylab"), QStringLiteral("Michael Faraday")));
+    QCOMPARE(int(h.ctx->state.StepCounter), 0);
+    QCOMPARE(int(h.ctx->state.StepCounter2), 0);
+    const auto file = [s](const char *control, int i) {
+        return s->picture(QString::fromLatin1(control), i)->file();
+    };
+    const QString on = QString::fromLatin1(pictures::SwitchOn);
+    const QString off = QString::fromLatin1(pictures::SwitchOff);
+
+    s->Image1_Click(faradaylab::CompassCircuit);
+    QCOMPARE(file("Image1", faradaylab::CompassCircuit), on);
+    QCOMPARE(file("Image2", faradaylab::Compass), QString::fromLatin1(pictures::CompassOn));
+    QCOMPARE(file("Image1", faradaylab::BulbCircuit), off);
+
+    s->Image1_Click(faradaylab::BulbCircuit);
+    QCOMPARE(file("Image1", faradaylab::BulbCircuit), on);
+    QCOMPARE(file("Image2", faradaylab::Compass), QString::fromLatin1(pictures::CompassOn));
+    QCOMPARE(int(h.ctx->state.StepCounter2), 1);
+
+    s->Image1_Click(faradaylab::CompassCircuit);
+    QCOMPARE(file("Image1", faradaylab::CompassCircuit), off);
+    QCOMPARE(file("Image2", faradaylab::Compass), QString::fromLatin1(pictures::CompassOff));
+    QCOMPARE(file("Image1", faradaylab::BulbCircuit), on);
+
+    for (int i : {int(faradaylab::IronFilings), int(faradaylab::GeneratorCircuit)}) {
+        s->Image1_Click(i);
+        QCOMPARE(int(h.ctx->state.StepCounter), 0);
+        QCOMPARE(int(h.ctx->state.StepCounter2), 1);
+    }
+
+    // The magnet follows the scroll bar; the generator flashes for one timer tick.
+    ClickablePicture *magnet = s->picture(QStringLiteral("Image2"), faradaylab::Magnet);
+    QCOMPARE(magnet->pos(), px(4080, 6000));
+    for (int value : {100, 0}) {
+        s->HScroll1->setValue(value);
+        QCOMPARE(magnet->pos(), px(float(magnetLeft(value)), 6000));
+        QCOMPARE(file("Image1", faradaylab::GeneratorCircuit),
+                 QString::fromLatin1(pictures::GeneratorMoving));
+        QVERIFY(s->Timer1->isActive());
+        QCOMPARE(s->Timer1->interval(), 50);
+        QTRY_COMPARE(file("Image1", faradaylab::GeneratorCircuit),
+                     QString::fromLatin1(pictures::GeneratorRest));
+        QVERIFY(!s->Timer1->isActive());
+    }
+
+    s->HScroll1->setValue(60);
+    QTest::mouseClick(s->Label3[ExitButton], Qt::LeftButton);
+    settle();
+    s = static_cast<faradaylab *>(
+        open(h, QStringLiteral("faradaylab"), QStringLiteral("Michael Faraday")));
+    QCOMPARE(s->picture(QStringLiteral("Image2"), faradaylab::Magnet)->pos(), px(4080, 6000));
+    QCOMPARE(s->HScroll1->value(), 0);
+    QCOMPARE(file("Image1", faradaylab::BulbCircuit), off);
+    QCOMPARE(file("Image1", faradaylab::GeneratorCircuit),
+             QString::fromLatin1(pictures::GeneratorRest));
+}
+
+void TestActivities::startSound_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("soundOn");
+    QTest::addColumn<bool>("plays");
+    QTest::newRow("introductionord") << "introductionord" << 1 << true;
+    QTest::newRow("faradayord") << "faradayord" << 1 << true;
+    QTest::newRow("faradayord, sound off") << "faradayord" << 0 << false;
+    QTest::newRow("electricityord") << "electricityord" << 1 << false;
+    QTest::newRow("introductionlab") << "introductionlab" << 1 << false;
+}
+
+void TestActivities::startSound()
+{
+    QFETCH(QString, name);
+    QFETCH(int, soundOn);
+    QFETCH(bool, plays);
+    Harness h;
+    h.ctx->state.SoundOn = qint16(soundOn);
+    ActivityScreen *s = open(h, name, QStringLiteral("Title"));
+    QVERIFY(h.sound.played.isEmpty());
+    QTest::qWait(150);
+    QCOMPARE(h.sound.played.count(Eagle), plays ? 1 : 0);
+    // Start Again does not play it again; reopening does.
+    QTest::mouseClick(s->Label3[StartAgainButton], Qt::LeftButton);
+    QTest::qWait(150);
+    QCOMPARE(h.sound.played.count(Eagle), plays ? 1 : 0);
+    QTest::mouseClick(s->Label3[ExitButton], Qt::LeftButton);
+    settle();
+    open(h, name, QStringLiteral("Title"));
+    QTest::qWait(150);
+    QCOMPARE(h.sound.played.count(Eagle), plays ? 2 : 0);
+}
+
+void TestActivities::textFits_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const ActivityDesign *d : allDesigns())
+        QTest::newRow(qPrintable(d->name)) << d->name;
+}
+
+void TestActivities::textFits()
+{
+    QFETCH(QString, name);
+    Harness h;
+    QString heading;
+    for (const ActivityDesign *d : allDesigns()) {
+        if (d->name == name)
+            heading = d->texts.front().caption;
+    }
+    ActivityScreen *s = open(h, name, heading);
+    QList<QLabel *> labels;
+    for (QLabel *l : s->Label2)
+        labels << l;
+    for (LabelButton *b : s->Label3)
+        labels << b;
+    for (const TextDesign &t : s->design().texts)
+        labels << s->text(t.control, t.index);
+    for (QLabel *label : labels) {
+        const QFontMetrics metrics(label->font());
+        const QRect inner = label->contentsRect();
+        const QRect needed =
+            metrics.boundingRect(inner, int(label->alignment()) | Qt::TextWordWrap, label->text());
+        // The last line's descent may touch the bottom edge; every line's letters must show.
+        QVERIFY2(needed.height() - metrics.descent() <= inner.height(),
+                 qPrintable(QStringLiteral("'%1' needs %2 px in a %3 px box")
+                                .arg(label->text())
+                                .arg(needed.height())
+                                .arg(inner.height())));
+        for (const QString &word : label->text().split(QLatin1Char(' ')))
+            QVERIFY2(metrics.horizontalAdvance(word) <= inner.width(), qPrintable(word));
+    }
+}
+
+QTEST_MAIN(TestActivities)
+#include "tst_activities.moc"
