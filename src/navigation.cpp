@@ -1,6 +1,8 @@
 #include "navigation.h"
 
+#include "activities.h"
 #include "appcontext.h"
+#include "contentnames.h"
 #include "intro0.h"
 #include "labelbutton.h"
 #include "metafileview.h"
@@ -32,10 +34,9 @@ void openFromMenu(AppContext &ctx, int entry)
         viewer->Label1->hide();
         viewer->Label3[teacher::NextPage]->hide();
         viewer->Label3[teacher::PreviousPage]->hide();
-        viewer->Image1->load(ctx.platform.paths, QStringLiteral("wmf\\acknowledgments.wmf"));
-        viewer->Picture2->setPicture(
-            ctx.platform.paths.picture(QStringLiteral("logo\\tavimor2.bmp")));
-        viewer->Image2->load(ctx.platform.paths, QStringLiteral("wmf2\\acknowledgments.wmf"));
+        viewer->Image1->load(ctx.platform.paths, contentnames::AcknowledgmentsPage);
+        viewer->Picture2->setPicture(ctx.platform.paths.picture(contentnames::StillLogo));
+        viewer->Image2->load(ctx.platform.paths, contentnames::AcknowledgmentsPrintCopy);
         QPalette pal = viewer->palette();
         pal.setColor(QPalette::Window, QColor(49, 130, 212));
         viewer->setPalette(pal);
@@ -71,14 +72,32 @@ void openPageSet(AppContext &ctx)
     viewer->showScreen();
 }
 
-void openLabelling(AppContext &, Topic, const QString &)
+namespace
 {
-    // The activities are not in this build yet.
+
+activities::Topic activityTopic(Topic topic)
+{
+    switch (topic) {
+    case Topic::Introduction:
+        return activities::Topic::Introduction;
+    case Topic::Electricity:
+        return activities::Topic::Electricity;
+    case Topic::Faraday:
+        break;
+    }
+    return activities::Topic::Faraday;
 }
 
-void openOrdering(AppContext &, Topic, const QString &)
+} // namespace
+
+void openLabelling(AppContext &ctx, Topic topic, const QString &title)
 {
-    // The activities are not in this build yet.
+    activities::openLabelling(ctx, activityTopic(topic), title);
+}
+
+void openOrdering(AppContext &ctx, Topic topic, const QString &title)
+{
+    activities::openOrdering(ctx, activityTopic(topic), title);
 }
 
 } // namespace navigation

@@ -1,6 +1,7 @@
 #include "activityscreen.h"
 
 #include "appcontext.h"
+#include "contentnames.h"
 #include "dressform.h"
 #include "fonts.h"
 #include "labelbutton.h"
@@ -15,8 +16,8 @@
 namespace
 {
 
-const QString Thud = QStringLiteral("wav\\thud3.wav");
-const QString Click = QStringLiteral("wav\\click.wav");
+const QString &Thud = contentnames::ThudSound;
+const QString &Click = contentnames::ClickSound;
 
 QRect pixelRect(const QRect &t)
 {

@@ -1,6 +1,7 @@
 #include "activityscreens.h"
 
 #include "appcontext.h"
+#include "contentnames.h"
 #include "twips.h"
 
 #include <QScrollBar>
@@ -110,7 +111,7 @@ void SoundedOrdering::Form_Load()
 
 void SoundedOrdering::Timer1_Timer()
 {
-    ctx.playSound(QStringLiteral("wav\\eagle6.wav"));
+    ctx.playSound(contentnames::EagleSound);
     Timer1->stop();
 }
 

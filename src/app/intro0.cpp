@@ -2,6 +2,7 @@
 
 #include "appcontext.h"
 #include "catalogue.h"
+#include "contentnames.h"
 #include "dressform.h"
 #include "fonts.h"
 #include "labelbutton.h"
@@ -113,7 +114,7 @@ intro0::intro0(AppContext &context) : Screen(context)
 void intro0::Form_Load()
 {
     DressForm(this);
-    Image1->setPicture(ctx.platform.paths.picture(QStringLiteral("Images\\lightning2sm.jpg")));
+    Image1->setPicture(ctx.platform.paths.picture(contentnames::MenuPicture));
     setBackColor(Qt::black);
     for (QRadioButton *o : {Option1, Option2})
         setOptionBackground(o, Qt::black);
@@ -150,7 +151,7 @@ void intro0::Label2_Click(int Index)
         navigation::openFromMenu(ctx, Index);
         break;
     }
-    ctx.playSound(QStringLiteral("wav\\click.wav"));
+    ctx.playSound(contentnames::ClickSound);
 }
 
 void intro0::Option1_Click()
@@ -166,7 +167,7 @@ void intro0::Option2_Click()
 void intro0::Timer1_Timer()
 {
     Timer1->stop();
-    QFile file(ctx.platform.paths.path(QStringLiteral("multiple\\track.txt")));
+    QFile file(ctx.platform.paths.path(contentnames::Catalogue));
     if (file.open(QIODevice::ReadOnly))
         catalogue::read(&file, ctx.state);
 }

@@ -1,6 +1,7 @@
 #include "titlefrm.h"
 
 #include "appcontext.h"
+#include "contentnames.h"
 #include "dressform.h"
 #include "fonts.h"
 #include "grey.h"
@@ -69,7 +70,7 @@ void Titlefrm::Form_Load()
 {
     centreOnScreen(this);
     ctx.screens.show<Grey>();
-    const QImage picture = ctx.platform.paths.picture(QStringLiteral("images\\lightning2sm.jpg"));
+    const QImage picture = ctx.platform.paths.picture(contentnames::TitlePicture);
     if (!picture.isNull()) {
         Picture1->setPicture(picture);
         return;
@@ -77,18 +78,18 @@ void Titlefrm::Form_Load()
     // Without its picture the screen falls back to the standard look.
     DressForm(this);
     Frame1->raise();
-    Picture1->setPicture(ctx.platform.paths.picture(QStringLiteral("images\\lightni0.jpg")));
+    Picture1->setPicture(ctx.platform.paths.picture(contentnames::TitleFallback));
 }
 
 void Titlefrm::Command1_Click()
 {
     ctx.screens.show<intro0>();
     ctx.screens.unload(this);
-    ctx.playSound(QStringLiteral("wav\\click.wav"));
+    ctx.playSound(contentnames::ClickSound);
 }
 
 void Titlefrm::Command2_Click()
 {
-    ctx.playSound(QStringLiteral("wav\\click.wav"));
+    ctx.playSound(contentnames::ClickSound);
     ctx.endProgram();
 }

@@ -28,6 +28,10 @@ public:
     explicit QtSoundPlayer(const ContentPaths &paths, QObject *parent = nullptr);
     void play(const QString &contentPath) override;
 
+    // Whether a file is a WAV the player can play: RIFF/WAVE with uncompressed 8- or 16-bit PCM,
+    // one or two channels, a sensible rate, and sample data present.
+    static bool isPlayable(const QByteArray &wav);
+
 private:
     const ContentPaths &m_paths;
     QHash<QString, QSoundEffect *> m_effects; // one per resolved file

@@ -1,6 +1,7 @@
 #include "multiple.h"
 
 #include "appcontext.h"
+#include "contentnames.h"
 #include "dressform.h"
 #include "fonts.h"
 #include "labelbutton.h"
@@ -145,7 +146,7 @@ void multiple::Label3_Click(int Index)
     default:
         return;
     }
-    ctx.playSound(QStringLiteral("wav\\click.wav"));
+    ctx.playSound(contentnames::ClickSound);
 }
 
 void multiple::finishQuiz()
@@ -181,7 +182,7 @@ void multiple::Printpage()
 
 void multiple::Option1_Click(int)
 {
-    ctx.playSound(QStringLiteral("wav\\typekey.wav"));
+    ctx.playSound(contentnames::TypeKeySound);
 }
 
 void multiple::Form_MouseMove()

@@ -1,6 +1,7 @@
 #include "welldone.h"
 
 #include "appcontext.h"
+#include "contentnames.h"
 #include "dressform.h"
 #include "fonts.h"
 #include "labelbutton.h"
@@ -99,7 +100,7 @@ void Welldone::Timer1_Timer()
 {
     Timer1->stop();
     // A missing picture leaves the box empty; the chain goes on either way.
-    Picture1->setPicture(ctx.platform.paths.picture(QStringLiteral("images\\lightning2sm.jpg")));
+    Picture1->setPicture(ctx.platform.paths.picture(contentnames::TitlePicture));
     Timer2->start();
 }
 
@@ -154,7 +155,7 @@ void Welldone::Label3_Click(int Index)
         ctx.screens.unload<Wrong>();
         ctx.screens.unload(this);
     }
-    ctx.playSound(QStringLiteral("wav\\click.wav"));
+    ctx.playSound(contentnames::ClickSound);
 }
 
 void Welldone::Form_MouseMove()

@@ -1,6 +1,7 @@
 #include "topichub.h"
 
 #include "appcontext.h"
+#include "contentnames.h"
 #include "dressform.h"
 #include "fonts.h"
 #include "intro0.h"
@@ -144,7 +145,7 @@ void TopicHub::Label3_Click(int Index)
     default:
         return;
     }
-    ctx.playSound(QStringLiteral("wav\\click.wav"));
+    ctx.playSound(contentnames::ClickSound);
 }
 
 void TopicHub::Form_MouseMove()
