@@ -116,17 +116,14 @@ void ClickablePicture::setFile(const QString &file, const QImage &image)
 
 void ClickablePicture::mousePressEvent(QMouseEvent *event)
 {
-    m_pressed = event->button() == Qt::LeftButton;
+    m_click.press(event);
     event->accept();
 }
 
 void ClickablePicture::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool wasPressed = m_pressed;
-    m_pressed = false;
     event->accept();
-    if (wasPressed && event->button() == Qt::LeftButton &&
-        rect().contains(event->position().toPoint()))
+    if (m_click.release(event, this))
         Q_EMIT clicked();
 }
 

@@ -2,6 +2,7 @@
 
 #include "activity.h"
 #include "activitydata.h"
+#include "clicktracker.h"
 #include "picturebox.h"
 #include "screen.h"
 
@@ -52,7 +53,7 @@ protected:
 
 private:
     QString m_file;
-    bool m_pressed = false;
+    ClickTracker m_click;
 };
 
 // One drag-and-drop activity screen, built from its design: pictures at the back, lines and

@@ -38,18 +38,14 @@ void LabelButton::setBackColor(const QColor &color)
 
 void LabelButton::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
-        m_pressed = true;
+    m_click.press(event);
     event->accept();
 }
 
 void LabelButton::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool wasPressed = m_pressed;
-    m_pressed = false;
     event->accept();
-    if (wasPressed && event->button() == Qt::LeftButton &&
-        rect().contains(event->position().toPoint()))
+    if (m_click.release(event, this))
         Q_EMIT clicked();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "clicktracker.h"
+
 #include <QLabel>
 
 // The clickable entries of every screen: a bordered label, yellow text on a back colour that
@@ -27,5 +29,5 @@ protected:
 
 private:
     bool m_opaque = true;
-    bool m_pressed = false;
+    ClickTracker m_click;
 };

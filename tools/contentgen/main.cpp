@@ -10,6 +10,7 @@
 // pages      wmf/<page>.wmf and wmf2/<page>.wmf for every page source in content/pages.
 
 #include "gifwriter.h"
+#include "outputfile.h"
 #include "pagecomposer.h"
 #include "soundsynth.h"
 
@@ -33,19 +34,12 @@ void complain(const QString &message)
     std::fprintf(stderr, "contentgen: %s\n", qPrintable(message));
 }
 
-bool writeFileIfChanged(const QString &path, const QByteArray &bytes)
+bool writeFileReporting(const QString &path, const QByteArray &bytes)
 {
-    QFile existing(path);
-    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes)
+    if (writeIfChanged(path, bytes))
         return true;
-    existing.close();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size()) {
-        complain(QStringLiteral("cannot write %1").arg(path));
-        return false;
-    }
-    return true;
+    complain(QStringLiteral("cannot write %1").arg(path));
+    return false;
 }
 
 bool saveImage(const QImage &image, const QString &path)
@@ -152,7 +146,7 @@ bool buildSounds(const QDir &out)
     bool ok = true;
     for (const QString &name : soundsynth::soundNames()) {
         const QVector<qint16> samples = soundsynth::synthesise(name);
-        ok = writeFileIfChanged(out.filePath(QStringLiteral("wav/%1.wav").arg(name)),
+        ok = writeFileReporting(out.filePath(QStringLiteral("wav/%1.wav").arg(name)),
                                 soundsynth::wavFile(samples)) &&
              ok;
     }
@@ -177,7 +171,7 @@ bool buildQuestions(const QDir &content, const QDir &out)
         // The catalogue is the teacher's from the moment it is installed: never overwrite it.
         if (name == QLatin1String("track.txt") && QFileInfo::exists(target))
             continue;
-        ok = writeFileIfChanged(target, bytes) && ok;
+        ok = writeFileReporting(target, bytes) && ok;
     }
     return ok;
 }

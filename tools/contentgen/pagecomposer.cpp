@@ -2,6 +2,7 @@
 
 #include "ansi.h"
 #include "metafile/wmfwriter.h"
+#include "outputfile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -924,22 +925,6 @@ Composed compose(const Page &page, Copy copy, const PictureSource &pictures)
         return {{}, {QStringLiteral("cannot measure %1").arg(missing.join(QStringLiteral(", ")))}};
     return Composer(page, copy, pictures).run();
 }
-
-namespace
-{
-
-bool writeIfChanged(const QString &path, const QByteArray &bytes)
-{
-    QFile existing(path);
-    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes)
-        return true;
-    existing.close();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile out(path);
-    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.flush();
-}
-
-} // namespace
 
 bool buildPages(const QDir &content, const QDir &out, QStringList *problems)
 {
