@@ -42,6 +42,12 @@ void QtSoundPlayer::play(const QString &contentPath)
     effect->play();
 }
 
+bool QtSoundPlayer::isPlaying(const QString &contentPath) const
+{
+    const QSoundEffect *effect = m_effects.value(m_paths.path(contentPath));
+    return effect && effect->isPlaying();
+}
+
 bool QtSoundPlayer::isPlayable(const QByteArray &wav)
 {
     const auto u16 = [&](int at) {

@@ -32,6 +32,9 @@ public:
     // one or two channels, a sensible rate, and sample data present.
     static bool isPlayable(const QByteArray &wav);
 
+    // Whether the effect of a content file is playing now (for checks on a real sound device).
+    bool isPlaying(const QString &contentPath) const;
+
 private:
     const ContentPaths &m_paths;
     QHash<QString, QSoundEffect *> m_effects; // one per resolved file
