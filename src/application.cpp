@@ -4,7 +4,8 @@
 #include "titlefrm.h"
 
 Application::Application(const QString &runFolder)
-    : m_paths(runFolder), m_sound(m_paths), m_printer(std::make_unique<QtPrinter>())
+    : m_paths(runFolder, RunFolderPaths::worksheetFolderFor(runFolder)), m_sound(m_paths),
+      m_printer(std::make_unique<QtPrinter>())
 {
     m_ctx = std::make_unique<AppContext>(Platform{m_sound, m_boxes, *m_printer, m_paths});
 }

@@ -2,17 +2,51 @@
 
 #include "contentpath.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QSoundEffect>
+#include <QStandardPaths>
 #include <QUrl>
 
-RunFolderPaths::RunFolderPaths(const QString &root) : m_root(root) {}
+namespace
+{
+
+const QString Worksheets = QStringLiteral("multiple");
+
+} // namespace
+
+RunFolderPaths::RunFolderPaths(const QString &root, const QString &userWorksheets)
+    : m_root(root), m_userWorksheets(userWorksheets)
+{
+    if (m_userWorksheets.isEmpty())
+        return;
+    QDir().mkpath(m_userWorksheets);
+    const QDir installed(contentpath::resolve(m_root, Worksheets));
+    for (const QString &name : installed.entryList(QDir::Files)) {
+        const QString target = QDir(m_userWorksheets).filePath(name);
+        if (!QFileInfo::exists(target))
+            QFile::copy(installed.filePath(name), target);
+    }
+}
 
 QString RunFolderPaths::path(const QString &contentName) const
 {
+    const QStringList parts = contentpath::parts(contentName);
+    if (!m_userWorksheets.isEmpty() && parts.size() > 1 &&
+        parts.first().compare(Worksheets, Qt::CaseInsensitive) == 0)
+        return contentpath::resolve(m_userWorksheets, parts.mid(1).join(QLatin1Char('/')));
     return contentpath::resolve(m_root, contentName);
+}
+
+QString RunFolderPaths::worksheetFolderFor(const QString &root)
+{
+    const QFileInfo installed(contentpath::resolve(root, Worksheets));
+    if (installed.isDir() && installed.isWritable())
+        return {};
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1Char('/') +
+           Worksheets;
 }
 
 QtSoundPlayer::QtSoundPlayer(const ContentPaths &paths, QObject *parent)

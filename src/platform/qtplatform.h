@@ -13,12 +13,21 @@ class RunFolderPaths : public ContentPaths
 {
 public:
     // root: the folder holding Images, wav, multiple … (normally the executable's folder).
-    explicit RunFolderPaths(const QString &root);
+    // userWorksheets: where the worksheets live instead of root's "multiple" folder, for an
+    // installation whose own folder cannot be written. It is seeded from root's "multiple" with
+    // every file it does not have yet, so a teacher's worksheets and catalogue are never
+    // overwritten.
+    explicit RunFolderPaths(const QString &root, const QString &userWorksheets = QString());
     QString path(const QString &contentName) const override;
     QString root() const { return m_root; }
 
+    // The folder for the worksheets of this installation: root's "multiple" when it can be
+    // written, otherwise "multiple" under the user's application data folder.
+    static QString worksheetFolderFor(const QString &root);
+
 private:
     QString m_root;
+    QString m_userWorksheets;
 };
 
 class QtSoundPlayer : public QObject, public SoundPlayer

@@ -1,0 +1,69 @@
+#include "qtplatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace
+{
+
+void write(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray read(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestPlatform : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void worksheetsInTheRunFolder();
+    void worksheetsInAUserFolder();
+};
+
+void TestPlatform::worksheetsInTheRunFolder()
+{
+    QTemporaryDir root;
+    write(root.filePath(QStringLiteral("multiple/track.txt")), " 0 \r\n");
+    QVERIFY(RunFolderPaths::worksheetFolderFor(root.path()).isEmpty()); // writable: used as it is
+    RunFolderPaths paths(root.path());
+    QCOMPARE(paths.path(QStringLiteral("Multiple\\track.txt")),
+             root.filePath(QStringLiteral("multiple/track.txt")));
+}
+
+void TestPlatform::worksheetsInAUserFolder()
+{
+    QTemporaryDir root, user;
+    write(root.filePath(QStringLiteral("multiple/track.txt")), " 0 \r\n");
+    write(root.filePath(QStringLiteral("multiple/electricity.txt")), "Electricity v2\r\n");
+    write(root.filePath(QStringLiteral("Images/a.jpg")), "jpeg");
+    // A teacher's catalogue and worksheet from an earlier run.
+    const QString folder = user.filePath(QStringLiteral("multiple"));
+    write(folder + QStringLiteral("/track.txt"), " 1 \r\nMagnets\r\n");
+    write(folder + QStringLiteral("/Magnets.txt"), "Magnets\r\n");
+
+    RunFolderPaths paths(root.path(), folder);
+    QCOMPARE(read(folder + QStringLiteral("/track.txt")), QByteArray(" 1 \r\nMagnets\r\n"));
+    QCOMPARE(read(folder + QStringLiteral("/electricity.txt")), QByteArray("Electricity v2\r\n"));
+    QCOMPARE(paths.path(QStringLiteral("multiple\\TRACK.TXT")),
+             folder + QStringLiteral("/track.txt"));
+    QCOMPARE(paths.path(QStringLiteral("multiple/New sheet.txt")),
+             folder + QStringLiteral("/New sheet.txt"));
+    QCOMPARE(paths.path(QStringLiteral("images\\A.JPG")),
+             root.filePath(QStringLiteral("Images/a.jpg")));
+    QVERIFY(paths.path(QStringLiteral("multiple\\..\\..\\x")).isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestPlatform)
+#include "tst_platform.moc"
