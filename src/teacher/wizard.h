@@ -1,0 +1,65 @@
+#pragma once
+
+#include "screen.h"
+
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class LabelButton;
+
+// The worksheet wizard: a title, ten questions with four answers each and one tick per question
+// at the correct answer. "Save Worksheet" checks the boxes and writes the worksheet as a question
+// file named after its title, then lists the title in the catalogue. The catalogue screen may
+// fill the boxes (title, questions, answers, ticks) before showing it, to edit a worksheet.
+//
+// Question q (0 to 9) has its text in Text2[q]; answer a (0 to 3, A to D) of question q is
+// Text3[4 * q + a] with its tick box Check1[4 * q + a].
+class wizard : public Screen
+{
+    Q_OBJECT
+public:
+    enum Button { Exit = 0, SaveWorksheet = 1 };
+    static constexpr int Questions = 10;
+    static constexpr int Answers = 4 * Questions;
+    static constexpr int TitleLength = 25;
+    static constexpr int QuestionLength = 60;
+    static constexpr int AnswerLength = 30;
+
+    explicit wizard(AppContext &ctx);
+    void Form_Load() override;
+
+    void Label3_Click(int Index);
+    void Label3_MouseMove(int Index);
+
+    // Runs the checks; the first failure is told in a message box, otherwise saveworksheet runs.
+    void genwork();
+    // Writes the worksheet file and lists its title in the catalogue; tells the teacher whether
+    // it worked. True when both were done.
+    bool saveworksheet();
+
+    // Enter in a box moves the focus on: title -> question 1 -> its answers A to D -> question 2
+    // and so on; Enter in the last answer keeps the focus where it is.
+    void Text1_KeyPress(int KeyAscii);
+    void Text2_KeyPress(int Index, int KeyAscii);
+    void Text3_KeyPress(int Index, int KeyAscii);
+
+    // Clears every tick box (the catalogue's edit path calls this before filling the boxes).
+    void clearTicks();
+
+    QLineEdit *Text1;
+    std::array<QLineEdit *, Questions> Text2{};
+    std::array<QLineEdit *, Answers> Text3{};
+    std::array<QCheckBox *, Answers> Check1{};
+    std::array<LabelButton *, 2> Label3{};
+
+    QLabel *Label1;                           // "Multiple Choice Wizard"
+    QLabel *Label2;                           // "Worksheet Title"
+    std::array<QLabel *, Questions> Label4{}; // "Question 1" to "Question 10"
+    std::array<QLabel *, Answers> Label5{};   // "A." to "D." beside the tick boxes
+
+protected:
+    void Form_MouseMove() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
