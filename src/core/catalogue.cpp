@@ -1,6 +1,11 @@
 #include "catalogue.h"
 
+#include "ansi.h"
 #include "fieldreader.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringList>
 
 namespace catalogue
 {
@@ -32,6 +37,148 @@ ReadStatus read(QIODevice *device, Module1 &state)
     if (held < qMin(wanted, capacity))
         return ReadStatus::Short;
     return wanted > capacity ? ReadStatus::OverLimit : ReadStatus::Complete;
+}
+
+QByteArray format(const QStringList &names)
+{
+    QByteArray out = " " + QByteArray::number(names.size()) + " \r\n";
+    for (const QString &name : names)
+        out += ansi::encode(name) + "\r\n";
+    return out;
+}
+
+namespace
+{
+
+// Reads the whole catalogue at path into names; an error text when it cannot be read in full.
+QString readAll(const QString &path, QStringList *names)
+{
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return QStringLiteral("The catalogue of worksheets cannot be opened.");
+    Module1 scratch;
+    const ReadStatus status = read(&file, scratch);
+    switch (status) {
+    case ReadStatus::NoCount:
+        return QStringLiteral("The catalogue of worksheets does not start with its count.");
+    case ReadStatus::Short:
+        return QStringLiteral("The catalogue of worksheets is shorter than its count.");
+    case ReadStatus::OverLimit:
+        return QStringLiteral("The catalogue of worksheets lists more than %1 worksheets.")
+            .arg(Module1::MaxWorksheets);
+    case ReadStatus::Complete:
+        break;
+    }
+    names->clear();
+    for (int i = 1; i <= scratch.WorksheetCount; ++i)
+        names->append(scratch.WorksheetNames[i]);
+    return QString();
+}
+
+// Replaces the file at path as a whole: the old file stays intact unless the new one was written
+// completely.
+QString writeAll(const QString &path, const QStringList &names)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("The catalogue of worksheets cannot be written.");
+    const QByteArray bytes = format(names);
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        return QStringLiteral("The catalogue of worksheets cannot be written.");
+    return QString();
+}
+
+void hold(const QStringList &names, Module1 &state)
+{
+    for (int i = 0; i < names.size(); ++i)
+        state.WorksheetNames[i + 1] = names[i];
+    state.WorksheetCount = static_cast<qint16>(names.size());
+}
+
+Change failure(const QString &why)
+{
+    Change change;
+    change.error = why;
+    return change;
+}
+
+} // namespace
+
+Change add(const QString &path, const QString &title, Module1 &state)
+{
+    QStringList names;
+    const QString readError = readAll(path, &names);
+    if (!readError.isEmpty())
+        return failure(readError);
+    Change change;
+    if (names.contains(title)) {
+        hold(names, state);
+        change.ok = true;
+        return change;
+    }
+    if (names.size() >= Module1::MaxWorksheets)
+        return failure(QStringLiteral("The catalogue of worksheets is full."));
+    names.append(title);
+    const QString writeError = writeAll(path, names);
+    if (!writeError.isEmpty())
+        return failure(writeError);
+    hold(names, state);
+    change.ok = true;
+    change.changed = true;
+    return change;
+}
+
+Change remove(const QString &path, const QString &title, Module1 &state)
+{
+    QStringList names;
+    const QString readError = readAll(path, &names);
+    if (!readError.isEmpty())
+        return failure(readError);
+    Change change;
+    const qsizetype pos = names.lastIndexOf(title);
+    if (pos < 0) {
+        hold(names, state);
+        change.ok = true;
+        return change;
+    }
+    names.removeAt(pos);
+    const QString writeError = writeAll(path, names);
+    if (!writeError.isEmpty())
+        return failure(writeError);
+    // The slot the last name moved out of no longer names anything.
+    state.WorksheetNames[names.size() + 1].clear();
+    hold(names, state);
+    change.ok = true;
+    change.changed = true;
+    return change;
+}
+
+bool isStorableTitle(const QString &title)
+{
+    if (title.isEmpty() || title != title.trimmed())
+        return false;
+    if (ansi::decode(ansi::encode(title)) != title)
+        return false; // outside Windows-1252
+    static const QString refused = QStringLiteral("<>:\"/\\|?*,&");
+    for (QChar c : title) {
+        if (c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() <= 0x9f) ||
+            refused.contains(c) || (c.isSpace() && c != QLatin1Char(' ')))
+            return false;
+    }
+    if (title.contains(QLatin1String("..")) || title.startsWith(QLatin1Char('.')) ||
+        title.endsWith(QLatin1Char('.')))
+        return false;
+    // Device names that Windows will not give to a file, whatever the extension.
+    const QString upper = title.toUpper();
+    static const QStringList devices = {QStringLiteral("CON"), QStringLiteral("PRN"),
+                                        QStringLiteral("AUX"), QStringLiteral("NUL")};
+    if (devices.contains(upper))
+        return false;
+    if (upper.size() == 4 &&
+        (upper.startsWith(QLatin1String("COM")) || upper.startsWith(QLatin1String("LPT"))) &&
+        upper[3] >= QLatin1Char('1') && upper[3] <= QLatin1Char('9'))
+        return false;
+    return true;
 }
 
 } // namespace catalogue

@@ -2,6 +2,8 @@
 
 #include "module1.h"
 
+#include <QString>
+
 class QIODevice;
 
 namespace catalogue
@@ -19,5 +21,35 @@ enum class ReadStatus {
 // and sets WorksheetCount to the number of names actually held, so the count never claims names
 // that are not there.
 ReadStatus read(QIODevice *device, Module1 &state);
+
+// The outcome of a change to the catalogue file. ok is false when the catalogue could not be
+// read in full or not be written; error then says why in the program's own words, the file is
+// as it was and state is untouched. changed says whether the file was rewritten.
+struct Change {
+    bool ok = false;
+    QString error;
+    bool changed = false;
+};
+
+// Reads the catalogue at path afresh into state, then appends title unless it is listed
+// (exact, case-sensitive). The file is rewritten only when the title was added. A catalogue that
+// is missing, holds fewer names than its count, or already holds MaxWorksheets names fails
+// without touching the file.
+Change add(const QString &path, const QString &title, Module1 &state);
+
+// Reads the catalogue at path afresh into state and removes the LAST entry equal to title,
+// keeping the order of the others. A title that is not listed leaves the file untouched
+// (changed = false, ok = true). Missing or short catalogues fail as for add.
+Change remove(const QString &path, const QString &title, Module1 &state);
+
+// Whether a title can name a worksheet file and survive the catalogue and the field reader: not
+// empty; no leading or trailing blanks; no comma, "&", double quote or other character that a
+// file name, the catalogue line or the question file cannot carry back unchanged; no folder
+// separators, "..", or names the file systems reserve; only Windows-1252 characters.
+bool isStorableTitle(const QString &title);
+
+// The catalogue file's bytes for these names: the count line (" n "), then one name a line, every
+// line ended by CR LF.
+QByteArray format(const QStringList &names);
 
 } // namespace catalogue

@@ -1,6 +1,9 @@
 #include "catalogue.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using catalogue::ReadStatus;
@@ -15,6 +18,13 @@ private Q_SLOTS:
     void read();
     void overLimitKeepsFirstThousand();
     void zeroLeavesNamesUntouched();
+    void change_data();
+    void change();
+    void missingCatalogueFails();
+    void removeClearsTheFreedSlot();
+    void failedWriteKeepsTheOldFile();
+    void storableTitle_data();
+    void storableTitle();
 };
 
 static QByteArray lines(const QStringList &l)
@@ -89,6 +99,217 @@ void TestCatalogue::zeroLeavesNamesUntouched()
     catalogue::read(&buffer, state);
     QCOMPARE(state.WorksheetNames[1], QStringLiteral("Earlier"));
     QCOMPARE(int(state.WorksheetCount), 0);
+}
+
+static QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+static QStringList sheets(int n)
+{
+    QStringList l;
+    for (int i = 1; i <= n; ++i)
+        l << QStringLiteral("Sheet %1").arg(i);
+    return l;
+}
+
+void TestCatalogue::change_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<bool>("adding");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<QByteArray>("after"); // empty: the file is byte for byte as before
+    QTest::addColumn<QStringList>("held"); // the names in memory afterwards (when ok)
+
+    const QByteArray three = lines({" 3 ", "Light", "Sound", "Magnets"});
+    const QByteArray two = lines({" 2 ", "Light", "Sound"});
+    QTest::newRow("add new title") << two << true << "Magnets" << true << true << three
+                                   << QStringList{"Light", "Sound", "Magnets"};
+    QTest::newRow("add listed title")
+        << two << true << "Light" << true << false << QByteArray() << QStringList{"Light", "Sound"};
+    QTest::newRow("add is case-sensitive")
+        << two << true << "light" << true << true << lines({" 3 ", "Light", "Sound", "light"})
+        << QStringList{"Light", "Sound", "light"};
+    QTest::newRow("add to empty catalogue") << lines({" 0 "}) << true << "Magnets" << true << true
+                                            << lines({" 1 ", "Magnets"}) << QStringList{"Magnets"};
+    QTest::newRow("add to short catalogue") << lines({" 3 ", "Light", "Sound"}) << true << "Magnets"
+                                            << false << false << QByteArray() << QStringList{};
+    QTest::newRow("add to catalogue without count")
+        << lines({"Light", "Sound"}) << true << "Magnets" << false << false << QByteArray()
+        << QStringList{};
+    QTest::newRow("extra lines dropped on rewrite")
+        << lines({" 2 ", "Light", "Sound", "Stray"}) << true << "Magnets" << true << true << three
+        << QStringList{"Light", "Sound", "Magnets"};
+    QTest::newRow("add to full catalogue")
+        << lines(QStringList{" 1000 "} + sheets(1000)) << true << "Magnets" << false << false
+        << QByteArray() << QStringList{};
+    QTest::newRow("listed title in full catalogue")
+        << lines(QStringList{" 1000 "} + sheets(1000)) << true << "Sheet 7" << true << false
+        << QByteArray() << sheets(1000);
+    QTest::newRow("add to over-full catalogue")
+        << lines(QStringList{" 1001 "} + sheets(1001)) << true << "Sheet 7" << false << false
+        << QByteArray() << QStringList{};
+    QTest::newRow("add keeps code page")
+        << two << true << QStringLiteral("Caf\u00e9") << true << true
+        << QByteArray(" 3 \r\nLight\r\nSound\r\nCaf\xe9\r\n")
+        << QStringList{"Light", "Sound", QStringLiteral("Caf\u00e9")};
+
+    QTest::newRow("remove middle")
+        << three << false << "Sound" << true << true << lines({" 2 ", "Light", "Magnets"})
+        << QStringList{"Light", "Magnets"};
+    QTest::newRow("remove last") << three << false << "Magnets" << true << true << two
+                                 << QStringList{"Light", "Sound"};
+    QTest::newRow("remove only title") << lines({" 1 ", "Light"}) << false << "Light" << true
+                                       << true << lines({" 0 "}) << QStringList{};
+    QTest::newRow("remove later duplicate")
+        << lines({" 3 ", "Light", "Sound", "Light"}) << false << "Light" << true << true
+        << lines({" 2 ", "Light", "Sound"}) << QStringList{"Light", "Sound"};
+    QTest::newRow("remove unlisted title")
+        << three << false << "Gravity" << true << false << QByteArray()
+        << QStringList{"Light", "Sound", "Magnets"};
+    QTest::newRow("remove is case-sensitive")
+        << three << false << "sound" << true << false << QByteArray()
+        << QStringList{"Light", "Sound", "Magnets"};
+    QTest::newRow("remove from short catalogue")
+        << lines({" 4 ", "Light", "Sound", "Magnets"}) << false << "Sound" << false << false
+        << QByteArray() << QStringList{};
+    QTest::newRow("remove drops lines past the count")
+        << lines({" 2 ", "Light", "Sound", "Magnets"}) << false << "Light" << true << true
+        << lines({" 1 ", "Sound"}) << QStringList{"Sound"};
+}
+
+void TestCatalogue::change()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(bool, adding);
+    QFETCH(QString, title);
+    QFETCH(bool, ok);
+    QFETCH(bool, changed);
+    QFETCH(QByteArray, after);
+    QFETCH(QStringList, held);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("track.txt"));
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(before);
+    }
+    Module1 state;
+    state.WorksheetCount = 1;
+    state.WorksheetNames[1] = QStringLiteral("Before");
+    const catalogue::Change result =
+        adding ? catalogue::add(path, title, state) : catalogue::remove(path, title, state);
+    QCOMPARE(result.ok, ok);
+    QCOMPARE(result.changed, changed);
+    QCOMPARE(result.error.isEmpty(), ok);
+    QCOMPARE(readFile(path), after.isEmpty() ? before : after);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"track.txt"});
+    if (!ok) {
+        QCOMPARE(int(state.WorksheetCount), 1); // memory untouched by a failed change
+        QCOMPARE(state.WorksheetNames[1], QStringLiteral("Before"));
+        return;
+    }
+    QCOMPARE(int(state.WorksheetCount), held.size());
+    for (int i = 0; i < held.size(); ++i)
+        QCOMPARE(state.WorksheetNames[i + 1], held[i]);
+}
+
+void TestCatalogue::missingCatalogueFails()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("track.txt"));
+    Module1 state;
+    QVERIFY(!catalogue::add(path, QStringLiteral("Light"), state).ok);
+    QVERIFY(!catalogue::remove(path, QStringLiteral("Light"), state).ok);
+    QVERIFY(!QFile::exists(path)); // never created
+    QVERIFY(!catalogue::add(QString(), QStringLiteral("Light"), state).ok);
+}
+
+void TestCatalogue::removeClearsTheFreedSlot()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("track.txt"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(lines({" 2 ", "Light", "Sound"}));
+    f.close();
+    Module1 state;
+    QVERIFY(catalogue::remove(path, QStringLiteral("Light"), state).ok);
+    QCOMPARE(state.WorksheetNames[1], QStringLiteral("Sound"));
+    QCOMPARE(state.WorksheetNames[2], QString());
+}
+
+void TestCatalogue::failedWriteKeepsTheOldFile()
+{
+    // A name at the file system's length limit leaves no room for the temporary file written
+    // beside it, so the write fails whoever runs the test.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QString(251, QLatin1Char('t')) + QStringLiteral(".txt"));
+    const QByteArray before = lines({" 2 ", "Light", "Sound"});
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(before);
+    }
+    Module1 state;
+    catalogue::Change result = catalogue::add(path, QStringLiteral("Magnets"), state);
+    QVERIFY(!result.ok);
+    QVERIFY(!result.changed);
+    QVERIFY2(result.error.contains(QLatin1String("written")), qPrintable(result.error));
+    result = catalogue::remove(path, QStringLiteral("Light"), state);
+    QVERIFY(!result.ok);
+    QCOMPARE(readFile(path), before);
+    QCOMPARE(int(state.WorksheetCount), 0);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
+void TestCatalogue::storableTitle_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("storable");
+    QTest::newRow("plain") << "Magnets" << true;
+    QTest::newRow("inner spaces and digits") << "Forces 2  and friction" << true;
+    QTest::newRow("25 characters") << "abcdefghijklmnopqrstuvwxy" << true;
+    QTest::newRow("apostrophe and hyphen") << "Pupil's test - week 3" << true;
+    QTest::newRow("accented") << QStringLiteral("Caf\u00e9") << true;
+    QTest::newRow("inner single dot") << "Unit 3.2" << true;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("comma") << "Magnets, part 1" << false;
+    QTest::newRow("leading quote") << "\"Magnets" << false;
+    QTest::newRow("inner quote") << "The \"push\"" << false;
+    QTest::newRow("leading blank") << " Magnets" << false;
+    QTest::newRow("trailing blank") << "Magnets " << false;
+    QTest::newRow("slash") << "a/b" << false;
+    QTest::newRow("backslash") << "a\\b" << false;
+    QTest::newRow("parent folder") << ".." << false;
+    QTest::newRow("dots inside") << "a..b" << false;
+    QTest::newRow("leading dot") << ".hidden" << false;
+    QTest::newRow("trailing dot") << "Magnets." << false;
+    QTest::newRow("colon") << "Unit: 3" << false;
+    QTest::newRow("star") << "a*" << false;
+    QTest::newRow("pipe") << "a|b" << false;
+    QTest::newRow("angle") << "a<b" << false;
+    QTest::newRow("ampersand") << "Salt & pepper" << false;
+    QTest::newRow("tab") << "a\tb" << false;
+    QTest::newRow("line break") << "a\nb" << false;
+    QTest::newRow("no-break space") << QStringLiteral("a\u00a0b") << false;
+    QTest::newRow("outside code page") << QStringLiteral("\u03a9 ohms") << false;
+    QTest::newRow("C1 control") << QStringLiteral("a\u0081") << false;
+    QTest::newRow("device name") << "Con" << false;
+    QTest::newRow("numbered device") << "lpt1" << false;
+    QTest::newRow("device-like word") << "Console" << true;
+}
+
+void TestCatalogue::storableTitle()
+{
+    QFETCH(QString, title);
+    QFETCH(bool, storable);
+    QCOMPARE(catalogue::isStorableTitle(title), storable);
 }
 
 QTEST_GUILESS_MAIN(TestCatalogue)

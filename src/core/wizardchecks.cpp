@@ -1,0 +1,117 @@
+#include "wizardchecks.h"
+
+#include "catalogue.h"
+
+namespace wizardchecks
+{
+
+const QString NoTitle = QStringLiteral("You have not chosen a title for your worksheet");
+const QString TitleCharacters =
+    QStringLiteral("Please use only letters, numbers and spaces in the title.");
+const QString TitleBlanks = QStringLiteral("Please do not begin or end the title with a space.");
+const QString TitleReserved = QStringLiteral(
+    "That title is used by one of the program's own quizzes. Please choose another title.");
+
+namespace
+{
+
+QString numbered(const char *message, int questionNumber)
+{
+    return QString::fromLatin1(message) + QStringLiteral(" ") + QString::number(questionNumber);
+}
+
+// A text whose first non-blank character is a double quote would be read back as a quoted field:
+// cut at the next quote, or running on into the following lines.
+bool startsWithQuote(const QString &text)
+{
+    for (QChar c : text) {
+        if (c != QLatin1Char(' '))
+            return c == QLatin1Char('"');
+    }
+    return false;
+}
+
+} // namespace
+
+QString notCompleted(int questionNumber)
+{
+    return numbered("You have not completed Question", questionNumber);
+}
+
+QString notTicked(int questionNumber)
+{
+    return numbered("You have not ticked the correct answer for Question", questionNumber);
+}
+
+QString tickedMoreThanOne(int questionNumber)
+{
+    return numbered("You have ticked more than one correct answer for Question", questionNumber);
+}
+
+QString startsWithQuoteMark(int questionNumber)
+{
+    return numbered("Please do not begin a question or an answer with a double quote mark in "
+                    "Question",
+                    questionNumber);
+}
+
+bool isReservedTitle(const QString &title)
+{
+    static const QStringList reserved = {QStringLiteral("track"), QStringLiteral("introduction"),
+                                         QStringLiteral("electricity"),
+                                         QStringLiteral("Michael Faraday")};
+    for (const QString &name : reserved) {
+        if (title.compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+QString sameAsListed(const QString &listedTitle)
+{
+    return QStringLiteral("There is already a worksheet called ") + listedTitle +
+           QStringLiteral(". Please type its title exactly the same, or choose another title.");
+}
+
+QString firstFailure(const questionfile::Worksheet &sheet, const QStringList &listed)
+{
+    if (sheet.title.isEmpty())
+        return NoTitle;
+    if (!catalogue::isStorableTitle(sheet.title)) {
+        const QString trimmed = sheet.title.trimmed();
+        if (trimmed != sheet.title && catalogue::isStorableTitle(trimmed))
+            return TitleBlanks;
+        return TitleCharacters;
+    }
+    if (isReservedTitle(sheet.title))
+        return TitleReserved;
+    for (const QString &name : listed) {
+        if (name != sheet.title && name.compare(sheet.title, Qt::CaseInsensitive) == 0)
+            return sameAsListed(name);
+    }
+    for (int q = 0; q < int(sheet.questions.size()); ++q) {
+        const questionfile::Question &question = sheet.questions[q];
+        const int n = q + 1;
+        if (question.text.isEmpty())
+            return notCompleted(n);
+        int ticks = 0;
+        for (int a = 0; a < 4; ++a) {
+            if (question.answers[a].isEmpty())
+                return notCompleted(n);
+            if (question.ticks[a])
+                ++ticks;
+        }
+        if (ticks == 0)
+            return notTicked(n);
+        if (ticks > 1)
+            return tickedMoreThanOne(n);
+        bool quoted = startsWithQuote(question.text);
+        for (const QString &answer : question.answers)
+            quoted = quoted || startsWithQuote(answer);
+        if (quoted)
+            return startsWithQuoteMark(n);
+    }
+    return QString();
+}
+
+} // namespace wizardchecks

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "questionfile.h"
+
+#include <QString>
+#include <QStringList>
+
+// What "Save Worksheet" checks before anything is written, in the order the teacher is told:
+// the title, then each question in turn (its text, its answers A to D, its ticks), so question 1
+// is examined completely before question 2.
+namespace wizardchecks
+{
+
+// The message for the first thing that stops the worksheet from being saved, or an empty string
+// when it can be saved. "Empty" means exactly the empty string: a box of blanks passes.
+// listed holds the titles in the catalogue: a title that differs from a listed one only in letter
+// case would name the same file on a case-blind file system, so it is refused.
+QString firstFailure(const questionfile::Worksheet &sheet, const QStringList &listed = {});
+
+// Titles whose file is one of the program's own: the catalogue and the topics' quizzes, in any
+// letter case.
+bool isReservedTitle(const QString &title);
+QString sameAsListed(const QString &listedTitle);
+
+// The numbered messages, with the question number (1 to 10) after one space.
+QString notCompleted(int questionNumber);
+QString notTicked(int questionNumber);
+QString tickedMoreThanOne(int questionNumber);
+// A question or answer that starts with a double quote, which the question file cannot carry.
+QString startsWithQuoteMark(int questionNumber);
+
+extern const QString NoTitle;
+extern const QString TitleCharacters;
+extern const QString TitleBlanks;
+extern const QString TitleReserved;
+
+} // namespace wizardchecks

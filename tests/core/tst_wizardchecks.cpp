@@ -1,0 +1,159 @@
+#include "wizardchecks.h"
+
+#include <QTest>
+
+#include <functional>
+
+using questionfile::Worksheet;
+using Edit = std::function<void(Worksheet &)>;
+
+Q_DECLARE_METATYPE(Edit)
+
+class TestWizardChecks : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void firstFailure_data();
+    void firstFailure();
+    void listedTitles_data();
+    void listedTitles();
+};
+
+// Every box filled, answer B of each question ticked.
+static Worksheet complete()
+{
+    Worksheet sheet;
+    sheet.title = QStringLiteral("Magnets");
+    for (int q = 0; q < 10; ++q) {
+        sheet.questions[q].text = QStringLiteral("Question text %1").arg(q + 1);
+        for (int a = 0; a < 4; ++a)
+            sheet.questions[q].answers[a] = QStringLiteral("Answer %1").arg(a);
+        sheet.questions[q].ticks[1] = true;
+    }
+    return sheet;
+}
+
+void TestWizardChecks::firstFailure_data()
+{
+    QTest::addColumn<Edit>("edit");
+    QTest::addColumn<QString>("message");
+
+    const QString none;
+    QTest::newRow("complete") << Edit([](Worksheet &) {}) << none;
+    QTest::newRow("every box empty") << Edit([](Worksheet &s) { s = Worksheet(); })
+                                     << "You have not chosen a title for your worksheet";
+    QTest::newRow("title only") << Edit([](Worksheet &s) {
+        const QString title = s.title;
+        s = Worksheet();
+        s.title = title;
+    }) << "You have not completed Question 1";
+    QTest::newRow("question 1 filled, no tick")
+        << Edit([](Worksheet &s) { s.questions[0].ticks = {}; })
+        << "You have not ticked the correct answer for Question 1";
+    QTest::newRow("answer C of question 1 empty and no tick") << Edit([](Worksheet &s) {
+        s.questions[0].answers[2].clear();
+        s.questions[0].ticks = {};
+    }) << "You have not completed Question 1";
+    QTest::newRow("A and D of question 7 ticked") << Edit([](Worksheet &s) {
+        s.questions[6].ticks = {true, false, false, true};
+    }) << "You have ticked more than one correct answer for Question 7";
+    QTest::newRow("question 1 examined before question 2") << Edit([](Worksheet &s) {
+        s.questions[0].ticks = {};
+        s.questions[1].text.clear();
+    }) << "You have not ticked the correct answer for Question 1";
+    QTest::newRow("question 10 text empty")
+        << Edit([](Worksheet &s) { s.questions[9].text.clear(); })
+        << "You have not completed Question 10";
+    QTest::newRow("answer D empty wins over a missing tick") << Edit([](Worksheet &s) {
+        s.questions[3].answers[3].clear();
+        s.questions[3].ticks = {};
+    }) << "You have not completed Question 4";
+    QTest::newRow("blank texts pass") << Edit([](Worksheet &s) {
+        s.questions[2].text = QStringLiteral("   ");
+        s.questions[2].answers[0] = QStringLiteral(" ");
+    }) << none;
+    QTest::newRow("empty title before empty questions") << Edit([](Worksheet &s) {
+        s.title.clear();
+        s.questions[0].text.clear();
+    }) << "You have not chosen a title for your worksheet";
+
+    const QString characters =
+        QStringLiteral("Please use only letters, numbers and spaces in the title.");
+    const QString blanks = QStringLiteral("Please do not begin or end the title with a space.");
+    const struct {
+        const char *name;
+        QString title;
+        QString message;
+    } titles[] = {
+        {"title with comma", QStringLiteral("Magnets, part 1"), characters},
+        {"title with slash", QStringLiteral("../track"), characters},
+        {"title with backslash", QStringLiteral("a\\b"), characters},
+        {"title of two dots", QStringLiteral(".."), characters},
+        {"title with leading quote", QStringLiteral("\"Forces\""), characters},
+        {"title with ampersand", QStringLiteral("Push & pull"), characters},
+        {"title with question mark", QStringLiteral("Why?"), characters},
+        {"title with tab", QStringLiteral("a\tb"), characters},
+        {"title outside the code page", QStringLiteral("Magnet \u2192 iron"), characters},
+        {"title of a device name", QStringLiteral("nul"), characters},
+        {"title with leading blanks", QStringLiteral("  Magnets"), blanks},
+        {"title with trailing blank", QStringLiteral("Magnets "), blanks},
+        {"title of blanks", QStringLiteral("   "), characters},
+        {"catalogue's own name", QStringLiteral("TRACK"),
+         QStringLiteral("That title is used by one of the program's own quizzes. Please choose "
+                        "another title.")},
+        {"a topic's quiz", QStringLiteral("michael faraday"),
+         QStringLiteral("That title is used by one of the program's own quizzes. Please choose "
+                        "another title.")},
+        {"letters digits and accents", QStringLiteral("Forces 2 - caf\u00e9's"), QString()},
+    };
+    for (const auto &t : titles) {
+        const QString title = t.title;
+        QTest::newRow(t.name) << Edit([title](Worksheet &s) { s.title = title; }) << t.message;
+    }
+
+    QTest::newRow("question starting with a quote")
+        << Edit([](Worksheet &s) { s.questions[4].text = QStringLiteral("  \"Push\" or pull?"); })
+        << "Please do not begin a question or an answer with a double quote mark in Question 5";
+    QTest::newRow("answer starting with a quote")
+        << Edit([](Worksheet &s) { s.questions[8].answers[3] = QStringLiteral("\"Gravity\""); })
+        << "Please do not begin a question or an answer with a double quote mark in Question 9";
+    QTest::newRow("inner quote and comma are fine") << Edit([](Worksheet &s) {
+        s.questions[0].text = QStringLiteral("Which, of these, is a \"magnet\"?");
+    }) << none;
+}
+
+void TestWizardChecks::firstFailure()
+{
+    QFETCH(Edit, edit);
+    QFETCH(QString, message);
+    Worksheet sheet = complete();
+    edit(sheet);
+    QCOMPARE(wizardchecks::firstFailure(sheet), message);
+}
+
+void TestWizardChecks::listedTitles_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("listed");
+    QTest::addColumn<QString>("message");
+    const QStringList listed{QStringLiteral("Light"), QStringLiteral("Sound")};
+    QTest::newRow("same title saves again") << "Light" << listed << QString();
+    QTest::newRow("new title") << "Magnets" << listed << QString();
+    QTest::newRow("differs only in case")
+        << "sound" << listed
+        << "There is already a worksheet called Sound. Please type its title exactly the same, or "
+           "choose another title.";
+}
+
+void TestWizardChecks::listedTitles()
+{
+    QFETCH(QString, title);
+    QFETCH(QStringList, listed);
+    QFETCH(QString, message);
+    Worksheet sheet = complete();
+    sheet.title = title;
+    QCOMPARE(wizardchecks::firstFailure(sheet, listed), message);
+}
+
+QTEST_GUILESS_MAIN(TestWizardChecks)
+#include "tst_wizardchecks.moc"
