@@ -10,6 +10,8 @@
 #include "pageviewer.h"
 #include "picturebox.h"
 #include "topichub.h"
+#include "wizard.h"
+#include "worksheets.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -52,15 +54,18 @@ void openFromMenu(AppContext &ctx, int entry)
         viewer->showScreen();
         break;
     }
+    case intro0::MultipleChoiceWizard:
+        ctx.screens.show<wizard>();
+        break;
     default:
-        // The wizard is not in this build yet.
         break;
     }
 }
 
-bool openWorksheetCatalogue(AppContext &)
+bool openWorksheetCatalogue(AppContext &ctx)
 {
-    return false; // the catalogue is not in this build yet
+    ctx.screens.show<worksheets>();
+    return true;
 }
 
 void openPageSet(AppContext &ctx)

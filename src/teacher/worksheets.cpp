@@ -1,0 +1,292 @@
+#include "worksheets.h"
+
+#include "appcontext.h"
+#include "catalogue.h"
+#include "contentnames.h"
+#include "dressform.h"
+#include "fonts.h"
+#include "intro0.h"
+#include "labelbutton.h"
+#include "multiple.h"
+#include "picturebox.h"
+#include "questionfile.h"
+#include "results.h"
+#include "twips.h"
+#include "wizard.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace
+{
+
+const QColor Yellow(255, 255, 0);
+const QColor FormBack(39, 63, 137);
+
+QString checkBoxStyle(const QColor &text, const QColor &back)
+{
+    return QStringLiteral("QCheckBox { color: %1; background: %2; }").arg(text.name(), back.name());
+}
+
+} // namespace
+
+worksheets::worksheets(AppContext &context) : Screen(context)
+{
+    Label1 = addLabel(QStringLiteral("Worksheets Catalogue"), {0, 0, 12000, 780},
+                      fonts::tahoma(24, true), Yellow);
+
+    const auto checkBox = [this](const QString &caption, const QRect &r, const QColor &text) {
+        auto *box = new QCheckBox(caption, this);
+        box->setGeometry(twips::rect(r.x(), r.y(), r.width(), r.height()));
+        box->setFont(fonts::tahoma(12, true));
+        box->setAutoFillBackground(true);
+        box->setStyleSheet(QStringLiteral("QCheckBox { color: %1; }").arg(text.name()));
+        return box;
+    };
+    Check1 = checkBox(QStringLiteral("Edit Worksheet"), {120, 120, 2535, 375}, Yellow);
+    Check2 =
+        checkBox(QStringLiteral("Delete Worksheet"), {9240, 120, 2535, 375}, QColor(255, 0, 0));
+    connect(Check1, &QCheckBox::clicked, this, &worksheets::Check1_Click);
+    connect(Check2, &QCheckBox::clicked, this, &worksheets::Check2_Click);
+
+    Label2[Exit] = new LabelButton(QStringLiteral("Exit"), {10560, 7920, 1245, 495},
+                                   fonts::tahoma(18, true), this);
+    for (int k = 1; k <= Slots; ++k) {
+        const int column = (k - 1) / SlotsPerColumn;
+        const int row = (k - 1) % SlotsPerColumn;
+        auto *slot = new LabelButton(QString(), {120 + 6000 * column, 720 + 600 * row, 5715, 375},
+                                     fonts::tahoma(12, true), this);
+        slot->setTextFormat(Qt::PlainText); // a title is shown as typed, never as markup
+        Label2[k] = slot;
+    }
+    for (int i = 0; i <= Slots; ++i) {
+        connect(Label2[i], &LabelButton::clicked, this, [this, i] { Label2_Click(i); });
+        connect(Label2[i], &LabelButton::mouseMoved, this, [this, i] { Label2_MouseMove(i); });
+    }
+
+    const struct {
+        PageButton index;
+        const char *caption;
+        QRect rect;
+    } pageButtons[] = {
+        {PreviousPage, "<< Previous Page", {2640, 7920, 3195, 495}},
+        {NextPage, "Next Page >>", {6000, 7920, 3195, 495}},
+    };
+    for (const auto &b : pageButtons) {
+        auto *button = new LabelButton(QString::fromLatin1(b.caption), b.rect,
+                                       fonts::tahoma(15.75, true), this);
+        const int index = b.index;
+        connect(button, &LabelButton::clicked, this, [this, index] { Label3_Click(index); });
+        button->hide();
+        Label3[b.index] = button;
+    }
+
+    Label4 = new QLabel(QStringLiteral("Page 1"), this);
+    Label4->setGeometry(twips::rect(120, 7920, 1995, 495));
+    Label4->setFont(fonts::tahoma(15.75, true));
+    Label4->setAlignment(Qt::AlignCenter);
+    Label4->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Label4->setAutoFillBackground(true);
+    QPalette pal = Label4->palette();
+    pal.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    pal.setColor(QPalette::Window, Qt::white);
+    Label4->setPalette(pal);
+}
+
+void worksheets::Form_Load()
+{
+    DressForm(this);
+    Module1 &s = ctx.state;
+    // A catalogue that cannot be opened or read leaves the titles already held.
+    QFile file(ctx.platform.paths.path(contentnames::Catalogue));
+    if (file.open(QIODevice::ReadOnly))
+        catalogue::read(&file, s);
+    file.close();
+
+    Check1->setStyleSheet(checkBoxStyle(Yellow, FormBack));
+    Check2->setStyleSheet(checkBoxStyle(QColor(255, 0, 0), FormBack));
+    s.CataloguePage = 0;
+    for (int i = 1; i <= Slots; ++i) {
+        Label2[i]->hide();
+        Label2[i]->setFont(fonts::tahoma(12, true));
+    }
+    int n = s.WorksheetCount;
+    if (n > Slots) {
+        n = Slots;
+        Label3[NextPage]->show();
+    }
+    for (int i = 1; i <= n; ++i) {
+        Label2[i]->setText(s.WorksheetNames[i]);
+        Label2[i]->show();
+    }
+}
+
+int worksheets::lastPage() const
+{
+    const int count = qBound(0, int(ctx.state.WorksheetCount), int(Module1::MaxWorksheets));
+    return count == 0 ? 0 : (count - 1) / Slots;
+}
+
+void worksheets::workpage()
+{
+    const Module1 &s = ctx.state;
+    for (int i = 1; i <= Slots; ++i) {
+        Label2[i]->setText(QString());
+        Label2[i]->hide();
+    }
+    Label3[PreviousPage]->show();
+    Label3[NextPage]->show();
+    if (s.CataloguePage == 0)
+        Label3[PreviousPage]->hide();
+    Label4->setText(QStringLiteral("Page") + results::number(s.CataloguePage + 1));
+
+    const int count = qBound(0, int(s.WorksheetCount), int(Module1::MaxWorksheets));
+    const int base = Slots * s.CataloguePage;
+    int last = base + Slots;
+    if (count < base + Slots + 1) {
+        last = count;
+        Label3[NextPage]->hide();
+    }
+    for (int i = base + 1; i <= last; ++i) {
+        Label2[i - base]->setText(s.WorksheetNames[i]);
+        Label2[i - base]->show();
+    }
+}
+
+void worksheets::Label3_Click(int Index)
+{
+    Module1 &s = ctx.state;
+    switch (Index) {
+    case PreviousPage:
+        if (s.CataloguePage <= 0)
+            return;
+        --s.CataloguePage;
+        break;
+    case NextPage:
+        if (s.CataloguePage >= lastPage())
+            return;
+        ++s.CataloguePage;
+        break;
+    default:
+        return;
+    }
+    workpage();
+    ctx.playSound(contentnames::ClickSound);
+}
+
+void worksheets::Check1_Click()
+{
+    if (Check1->isChecked())
+        Check2->setChecked(false);
+}
+
+void worksheets::Check2_Click()
+{
+    if (Check2->isChecked())
+        Check1->setChecked(false);
+}
+
+void worksheets::Form_MouseMove()
+{
+    for (LabelButton *label : Label2)
+        label->setOpaque(false);
+}
+
+void worksheets::Label2_MouseMove(int Index)
+{
+    Label2[Index]->setOpaque(true);
+}
+
+void worksheets::Label2_Click(int Index)
+{
+    if (Index < 0 || Index > Slots)
+        return;
+    ctx.playSound(contentnames::ClickSound);
+    if (Index == Exit) {
+        ctx.screens.show<intro0>();
+        ctx.screens.unload(this);
+        return;
+    }
+
+    const QString name = Label2[Index]->text();
+    if (!loadWorksheet(name))
+        return;
+    if (Check1->isChecked())
+        editworksheet();
+    else if (Check2->isChecked())
+        deleteWorksheet(name);
+    else
+        runWorksheet();
+}
+
+bool worksheets::loadWorksheet(const QString &name)
+{
+    // A name that would lead out of the worksheet folder has no path, so it cannot be opened.
+    const QString path = ctx.platform.paths.path(questionfile::fileName(name));
+    QFile file(path);
+    const bool loaded = !path.isEmpty() && file.open(QIODevice::ReadOnly) &&
+                        questionfile::LoadQuestionFile(&file, ctx.state).ok;
+    file.close();
+    if (!loaded)
+        corrupted();
+    return loaded;
+}
+
+void worksheets::corrupted()
+{
+    ctx.platform.boxes.ok(this, QStringLiteral("This worksheet seems to be corrupted."));
+}
+
+void worksheets::editworksheet()
+{
+    const Module1 &s = ctx.state;
+    wizard *w = ctx.screens.get<wizard>();
+    // A wizard already open keeps no ticks of the worksheet it held before.
+    w->clearTicks();
+    w->Text1->setText(s.QuizTitle);
+    for (int q = 0; q < Module1::MaxQuestions; ++q) {
+        w->Text2[q]->setText(s.QuestionText[q + 1]);
+        w->Text3[4 * q]->setText(s.AnswerA[q + 1]);
+        w->Text3[4 * q + 1]->setText(s.AnswerB[q + 1]);
+        w->Text3[4 * q + 2]->setText(s.AnswerC[q + 1]);
+        w->Text3[4 * q + 3]->setText(s.AnswerD[q + 1]);
+        const int k = s.CorrectAnswer[q + 1].trimmed().toInt();
+        if (k >= 1 && k <= 4)
+            w->Check1[4 * q + k - 1]->setChecked(true);
+    }
+    w->showScreen();
+}
+
+void worksheets::deleteWorksheet(const QString &name)
+{
+    Module1 &s = ctx.state;
+    if (!ctx.platform.boxes.okCancel(
+            this, QStringLiteral("Are you sure that you want to delete the worksheet ") + name +
+                      QStringLiteral("?")))
+        return;
+    s.ChosenWorksheet = name;
+    const catalogue::Change change =
+        catalogue::remove(ctx.platform.paths.path(contentnames::Catalogue), name, s);
+    if (!change.ok) {
+        corrupted();
+        return;
+    }
+    // The page stays where it was unless it has no titles left; its buttons follow the new count.
+    if (s.CataloguePage > lastPage())
+        s.CataloguePage = static_cast<qint16>(lastPage());
+    workpage();
+}
+
+void worksheets::runWorksheet()
+{
+    // A quiz still open from before would keep its old questions: the worksheet starts afresh.
+    ctx.screens.unload<multiple>();
+    multiple *quiz = ctx.screens.get<multiple>();
+    // Touching the menu loads it, hidden, if it is not loaded.
+    intro0 *menu = ctx.screens.get<intro0>();
+    quiz->Picture1->setPicture(menu->Image1->picture());
+    quiz->Label5->setText(menu->Label1->text());
+    quiz->showScreen();
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "screen.h"
+
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class LabelButton;
+
+// The worksheet catalogue: the catalogued worksheet titles, 24 to a page in two columns of 12.
+// Clicking a title loads its worksheet and runs it as a quiz; with "Edit Worksheet" ticked it
+// opens it in the wizard instead, with "Delete Worksheet" ticked it asks and then removes the
+// title from the catalogue (the worksheet's file stays on disk). "Exit" brings back the menu.
+//
+// The screen keeps the titles as read when it loaded (or as left by a deletion): worksheets saved
+// in the meantime appear the next time it opens.
+class worksheets : public Screen
+{
+    Q_OBJECT
+public:
+    static constexpr int Slots = 24;
+    static constexpr int SlotsPerColumn = 12;
+    enum Entry { Exit = 0 }; // Label2[1] to Label2[Slots] are the title slots
+    enum PageButton { PreviousPage = 0, NextPage = 1 };
+
+    explicit worksheets(AppContext &ctx);
+    void Form_Load() override;
+
+    // Draws page CataloguePage: its titles in the slots, its number, and the page buttons that
+    // lead to further titles.
+    void workpage();
+
+    void Label2_Click(int Index);
+    void Label2_MouseMove(int Index);
+    void Label3_Click(int Index);
+    void Check1_Click();
+    void Check2_Click();
+
+    // Fills the wizard with the worksheet in the question bank, its ticks at the correct answers
+    // only, and shows it.
+    void editworksheet();
+
+    // The last page that holds titles (0 when there are none).
+    int lastPage() const;
+
+    QLabel *Label1;
+    QCheckBox *Check1; // "Edit Worksheet"
+    QCheckBox *Check2; // "Delete Worksheet"
+    std::array<LabelButton *, Slots + 1> Label2{};
+    std::array<LabelButton *, 2> Label3{};
+    QLabel *Label4;
+
+protected:
+    void Form_MouseMove() override;
+    void closeRequested() override { Label2_Click(Exit); }
+
+private:
+    // Opens the worksheet titled name, or tells the teacher it cannot be read. True when the
+    // question bank now holds it.
+    bool loadWorksheet(const QString &name);
+    void deleteWorksheet(const QString &name);
+    void runWorksheet();
+    void corrupted();
+};
