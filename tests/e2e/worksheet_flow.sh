@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# The real program: a worksheet written in the wizard (typed with Enter moving from box to box),
+# saved and listed in the catalogue; found on the worksheet catalogue, run as a quiz with every
+# answer right to the results, where its certificate prints; then deleted from the catalogue,
+# its file left on disk. Every 800 x 600 screen is centred at the same place, so positions are
+# taken from the menu window.
+set -euo pipefail
+. "$(dirname "$0")/xdo.sh"
+exe=$1
+folder="$(dirname "$exe")/multiple"
+track="$folder/track.txt"
+pdf_dir=${QUORVEL_PDF_DIR:?QUORVEL_PDF_DIR is not set (run through scripts/run-tests)}
+title="Pulleys Check $$"
+sheet="$folder/$title.txt"
+
+[ -w "$folder" ] || fail "the worksheet folder $folder cannot be written"
+[ -e "$sheet" ] && fail "$sheet is already there"
+cp "$track" "$track.e2e-saved"
+"$exe" & pid=$!
+cleanup() {
+  kill $pid 2>/dev/null || true
+  mv -f "$track.e2e-saved" "$track"
+  rm -f "$sheet"
+}
+trap cleanup EXIT
+
+listed() { tr -d '\r' < "$track" | tail -n +2 | grep -cxF "$title" || true; }
+
+title_window=$(wait_window '^ $')
+click "$title_window" $((1320 + 600)) $((6000 - 90 + 180))   # OK
+menu=$(wait_window '^Quorvel$')
+sleep 0.5
+
+# The wizard: the title box first, then Enter walks question, answers A to D, next question.
+click "$menu" $((6960 + 2300)) $((5760 + 240))              # Multiple Choice Wizard
+sleep 0.5
+click "$menu" $((7560 + 2000)) $((120 + 187))               # the title box
+xdotool type --delay 20 "$title"
+xdotool key Return
+for q in $(seq 1 10); do
+  xdotool type --delay 10 "Which pulley, number $q?"
+  xdotool key Return
+  for a in A B C D; do
+    xdotool type --delay 10 "pulley $q$a"
+    xdotool key Return
+  done
+done
+# Tick the correct answer of question q: answer (q - 1) mod 4, A to D.
+for q in $(seq 0 9); do
+  a=$((q % 4))
+  left=$(( (a % 2 == 0 ? 480 : 3330) + 5880 * (q / 5) ))
+  top=$(( (a < 2 ? 1230 : 1560) + 1440 * (q % 5) ))
+  click "$menu" $((left + 120)) $((top + 150))
+done
+click "$menu" $((240 + 1580)) $((7920 + 240))               # Save Worksheet
+sleep 1
+xdotool key Return                                          # "Your worksheet has been saved."
+sleep 0.5
+[ -f "$sheet" ] || fail "the wizard wrote no worksheet file"
+[ "$(tr -d '\r' < "$sheet" | sed -n 3p)" = "Which pulley& number 1?" ] ||
+  fail "the worksheet file does not hold question 1 with its comma encoded"
+[ "$(listed)" -eq 1 ] || fail "the saved worksheet is not listed in the catalogue"
+click "$menu" $((10560 + 600)) $((7920 + 240))              # Exit the wizard
+
+# The catalogue: the new title is the last entry.
+count=$(tr -d '\r ' < "$track" | head -n 1)
+[ "$count" -le 24 ] || fail "the catalogue holds $count titles; this test needs them on page 1"
+slot_x() { echo $((120 + 6000 * (($1 - 1) / 12) + 2850)); }
+slot_y() { echo $((720 + 600 * (($1 - 1) % 12) + 187)); }
+click "$menu" $((6960 + 2300)) $((6600 + 240))              # Worksheet Catalogue
+wait_gone "$menu"                                           # the menu unloads itself
+cat=$(wait_window '^Quorvel$')
+click "$cat" "$(slot_x "$count")" "$(slot_y "$count")"        # the worksheet, run as a quiz
+sleep 0.5
+for q in $(seq 1 10); do
+  digit=$(( (q - 1) % 4 + 1 ))
+  click "$cat" $((2400 + 150)) $((5400 + 600 * (digit - 1) + 260))  # the right answer
+  click "$cat" $((6000 + 1800)) $((7920 + 240))                     # Next / Check Score
+done
+sleep 0.5
+
+# Full marks: the results offer the certificate.
+before=$(ls "$pdf_dir" | wc -l)
+click "$cat" $((3120 + 2000)) $((6600 + 300))              # the name box
+xdotool type --delay 30 "Grace Hopper"
+click "$cat" $((240 + 1800)) $((1800 + 240))               # Print Certificate
+sleep 1
+xdotool key Return                                          # "Your certificate is now printing."
+for _ in $(seq 150); do
+  [ "$(ls "$pdf_dir" | wc -l)" -gt "$before" ] && break
+  sleep 0.2
+done
+[ "$(ls "$pdf_dir" | wc -l)" -gt "$before" ] ||
+  fail "no certificate came out: the worksheet quiz did not end at full marks"
+click "$cat" $((10560 + 600)) $((7920 + 240))              # Exit the results
+sleep 0.5
+
+# Back on the catalogue: tick "Delete Worksheet", pick the title, confirm.
+click "$cat" $((9240 + 300)) $((120 + 187))                # Delete Worksheet
+click "$cat" "$(slot_x "$count")" "$(slot_y "$count")"
+sleep 1
+xdotool key Return                                          # OK to the question
+sleep 0.5
+[ "$(listed)" -eq 0 ] || fail "the deleted worksheet is still listed in the catalogue"
+[ -f "$sheet" ] || fail "deleting from the catalogue removed the worksheet file"
+[ "$(tr -d '\r ' < "$track" | head -n 1)" -eq $((count - 1)) ] ||
+  fail "the catalogue's count was not lowered by one"
+
+click "$cat" $((10560 + 600)) $((7920 + 240))               # Exit the catalogue
+wait_gone "$cat"
+menu_again=$(wait_window '^Quorvel$')
+[ "$menu_again" != "$cat" ] || fail "the menu did not come back"
+echo PASS
