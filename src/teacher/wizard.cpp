@@ -1,48 +1,244 @@
 #include "wizard.h"
 
 #include "appcontext.h"
+#include "catalogue.h"
+#include "contentnames.h"
 #include "dressform.h"
+#include "fonts.h"
 #include "labelbutton.h"
+#include "twips.h"
+#include "wizardchecks.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSaveFile>
+
+namespace
+{
+
+const QColor Yellow(255, 255, 0);
+const QColor FormBack(39, 63, 137);
+constexpr int EnterKey = 13;
+
+// Question q's block stands in column q div 5, row q mod 5.
+QPoint blockOffset(int q)
+{
+    return {5880 * (q / 5), 1440 * (q % 5)};
+}
+
+QLineEdit *makeBox(QWidget *parent, const QRect &twipRect, int maxLength, const QFont &font)
+{
+    auto *box = new QLineEdit(parent);
+    box->setGeometry(twips::rect(twipRect.x(), twipRect.y(), twipRect.width(), twipRect.height()));
+    box->setMaxLength(maxLength);
+    box->setFont(font);
+    // The design boxes are only a little taller than their text: no inner margins.
+    box->setTextMargins(1, 0, 1, 0);
+    box->setStyleSheet(QStringLiteral("QLineEdit { background: white; color: black;"
+                                      " border: 1px solid rgb(0, 0, 0); padding: 0px; }"));
+    // A text longer than the box shows from its start unless the teacher is typing in it.
+    QObject::connect(box, &QLineEdit::textChanged, box, [box] {
+        if (!box->hasFocus())
+            box->setCursorPosition(0);
+    });
+    QObject::connect(box, &QLineEdit::editingFinished, box, [box] { box->setCursorPosition(0); });
+    return box;
+}
+
+} // namespace
 
 wizard::wizard(AppContext &context) : Screen(context)
 {
-    Text1 = new QLineEdit(this);
-    for (auto &box : Text2)
-        box = new QLineEdit(this);
-    for (auto &box : Text3)
-        box = new QLineEdit(this);
-    for (auto &box : Check1)
-        box = new QCheckBox(this);
-    for (auto &label : Label4)
-        label = new QLabel(this);
-    for (auto &label : Label5)
-        label = new QLabel(this);
-    Label1 = new QLabel(this);
-    Label2 = new QLabel(this);
+    Label1 = addLabel(QStringLiteral("Multiple Choice Wizard"), {0, 0, 4320, 540},
+                      fonts::tahoma(18, true), Yellow);
+    Label2 = addLabel(QStringLiteral("Worksheet Title"), {5160, 120, 2280, 345},
+                      fonts::tahoma(14.25, true), Yellow);
+    Text1 = makeBox(this, {7560, 120, 4215, 375}, TitleLength, fonts::times(12));
+
+    static const char *const letters[] = {"A.", "B.", "C.", "D."};
+    static const int boxLeft[] = {720, 3600, 720, 3600};
+    static const int tickLeft[] = {480, 3330, 480, 3330};
+    static const int rowTop[] = {1230, 1230, 1560, 1560};
+    static const int letterLeft[] = {255, 3090, 270, 3090};
+    static const int letterTop[] = {1200, 1200, 1560, 1560};
+
+    for (int q = 0; q < Questions; ++q) {
+        const QPoint o = blockOffset(q);
+        Label4[q] = addLabel(QStringLiteral("Question ") + QString::number(q + 1),
+                             {240 + o.x(), 600 + o.y(), 2400, 255}, fonts::tahoma(9.75, true),
+                             Yellow, Qt::AlignLeft | Qt::AlignTop);
+        Text2[q] =
+            makeBox(this, {240 + o.x(), 840 + o.y(), 5655, 375}, QuestionLength, fonts::times(12));
+        connect(Text2[q], &QLineEdit::returnPressed, this,
+                [this, q] { Text2_KeyPress(q, EnterKey); });
+        for (int a = 0; a < 4; ++a) {
+            const int i = 4 * q + a;
+            Text3[i] = makeBox(this, {boxLeft[a] + o.x(), rowTop[a] + o.y(), 2295, 330},
+                               AnswerLength, fonts::times(9.75));
+            connect(Text3[i], &QLineEdit::returnPressed, this,
+                    [this, i] { Text3_KeyPress(i, EnterKey); });
+            Check1[i] = new QCheckBox(this);
+            Check1[i]->setGeometry(twips::rect(tickLeft[a] + o.x(), rowTop[a] + o.y(), 255, 315));
+            Label5[i] = addLabel(QString::fromLatin1(letters[a]),
+                                 {letterLeft[a] + o.x(), letterTop[a] + o.y(), 240, 300},
+                                 fonts::tahoma(12, true), Yellow, Qt::AlignLeft | Qt::AlignTop);
+        }
+    }
+    connect(Text1, &QLineEdit::returnPressed, this, [this] { Text1_KeyPress(EnterKey); });
+
+    // Tab order: the title, then each question followed by its answers A to D; the tick boxes
+    // come after every text box.
+    QWidget *previous = Text1;
+    for (int q = 0; q < Questions; ++q) {
+        setTabOrder(previous, Text2[q]);
+        previous = Text2[q];
+        for (int a = 0; a < 4; ++a) {
+            setTabOrder(previous, Text3[4 * q + a]);
+            previous = Text3[4 * q + a];
+        }
+    }
+    for (QCheckBox *tick : Check1) {
+        setTabOrder(previous, tick);
+        previous = tick;
+    }
+
+    const struct {
+        Button index;
+        const char *caption;
+        QRect rect;
+    } buttons[] = {
+        {Exit, "Exit", {10560, 7920, 1245, 495}},
+        {SaveWorksheet, "Save Worksheet", {240, 7920, 3165, 495}},
+    };
+    for (const auto &b : buttons) {
+        auto *button = new LabelButton(QString::fromLatin1(b.caption), b.rect,
+                                       fonts::tahoma(15.75, true), this);
+        const int index = b.index;
+        connect(button, &LabelButton::clicked, this, [this, index] { Label3_Click(index); });
+        connect(button, &LabelButton::mouseMoved, this, [this, index] { Label3_MouseMove(index); });
+        Label3[b.index] = button;
+    }
 }
 
 void wizard::Form_Load()
 {
     DressForm(this);
+    for (QCheckBox *tick : Check1) {
+        QPalette palette = tick->palette();
+        palette.setColor(QPalette::Window, FormBack);
+        tick->setPalette(palette);
+        tick->setAutoFillBackground(true);
+    }
 }
 
-void wizard::Label3_Click(int) {}
-void wizard::Label3_MouseMove(int) {}
-void wizard::genwork() {}
+void wizard::Label3_Click(int Index)
+{
+    switch (Index) {
+    case SaveWorksheet:
+        genwork();
+        break;
+    case Exit:
+        ctx.screens.unload(this);
+        break;
+    default:
+        return;
+    }
+    ctx.playSound(contentnames::ClickSound);
+}
+
+void wizard::Label3_MouseMove(int Index)
+{
+    Label3[Index]->setOpaque(true);
+}
+
+void wizard::Form_MouseMove()
+{
+    for (LabelButton *b : Label3)
+        b->setOpaque(false);
+}
+
+questionfile::Worksheet wizard::worksheet() const
+{
+    questionfile::Worksheet sheet;
+    sheet.title = Text1->text();
+    for (int q = 0; q < Questions; ++q) {
+        questionfile::Question &question = sheet.questions[q];
+        question.text = Text2[q]->text();
+        for (int a = 0; a < 4; ++a) {
+            question.answers[a] = Text3[4 * q + a]->text();
+            question.ticks[a] = Check1[4 * q + a]->isChecked();
+        }
+    }
+    return sheet;
+}
+
+void wizard::genwork()
+{
+    // The titles listed now, so that a title differing only in letter case is caught before it
+    // replaces another worksheet's file.
+    QStringList listed;
+    QFile file(ctx.platform.paths.path(contentnames::Catalogue));
+    if (file.open(QIODevice::ReadOnly)) {
+        Module1 scratch;
+        catalogue::read(&file, scratch);
+        for (int i = 1; i <= scratch.WorksheetCount; ++i)
+            listed << scratch.WorksheetNames[i];
+    }
+    const QString failure = wizardchecks::firstFailure(worksheet(), listed);
+    if (!failure.isEmpty()) {
+        ctx.platform.boxes.ok(this, failure);
+        return;
+    }
+    saveworksheet();
+}
+
 bool wizard::saveworksheet()
 {
-    return false;
+    const questionfile::Worksheet sheet = worksheet();
+    bool ok = false;
+    // The title was checked, so its file stays inside the worksheet folder; the old file is
+    // replaced only once the new one has been written in full.
+    const QString path = ctx.platform.paths.path(questionfile::fileName(sheet.title));
+    if (!path.isEmpty()) {
+        QSaveFile out(path);
+        ok = out.open(QIODevice::WriteOnly) && questionfile::write(&out, sheet) && out.commit();
+    }
+    if (ok) {
+        const catalogue::Change change = catalogue::add(
+            ctx.platform.paths.path(contentnames::Catalogue), sheet.title, ctx.state);
+        ok = change.ok;
+    }
+    ctx.platform.boxes.ok(this, ok ? QStringLiteral("Your worksheet has been saved.")
+                                   : QStringLiteral("There was a problem saving your worksheet"));
+    return ok;
 }
-void wizard::Text1_KeyPress(int) {}
-void wizard::Text2_KeyPress(int, int) {}
-void wizard::Text3_KeyPress(int, int) {}
-void wizard::clearTicks() {}
-void wizard::Form_MouseMove() {}
-bool wizard::eventFilter(QObject *watched, QEvent *event)
+
+void wizard::Text1_KeyPress(int KeyAscii)
 {
-    return Screen::eventFilter(watched, event);
+    if (KeyAscii == EnterKey)
+        Text2[0]->setFocus();
+}
+
+void wizard::Text2_KeyPress(int Index, int KeyAscii)
+{
+    if (KeyAscii == EnterKey && Index >= 0 && Index < Questions)
+        Text3[4 * Index]->setFocus();
+}
+
+void wizard::Text3_KeyPress(int Index, int KeyAscii)
+{
+    if (KeyAscii != EnterKey || Index < 0 || Index >= Answers)
+        return;
+    if (Index % 4 != 3)
+        Text3[Index + 1]->setFocus();
+    else if (Index < Answers - 1)
+        Text2[(Index + 1) / 4]->setFocus();
+}
+
+void wizard::clearTicks()
+{
+    for (QCheckBox *tick : Check1)
+        tick->setChecked(false);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "questionfile.h"
 #include "screen.h"
 
 #include <array>
@@ -48,6 +49,9 @@ public:
     // Clears every tick box (the catalogue's edit path calls this before filling the boxes).
     void clearTicks();
 
+    // The worksheet as the boxes hold it now.
+    questionfile::Worksheet worksheet() const;
+
     QLineEdit *Text1;
     std::array<QLineEdit *, Questions> Text2{};
     std::array<QLineEdit *, Answers> Text3{};
@@ -61,5 +65,4 @@ public:
 
 protected:
     void Form_MouseMove() override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 };
