@@ -1,0 +1,533 @@
+#include "uitest.h"
+
+#include "intro0.h"
+#include "labelbutton.h"
+#include "multiple.h"
+#include "picturebox.h"
+#include "questionfile.h"
+#include "twips.h"
+#include "wizard.h"
+#include "worksheets.h"
+
+#include <QBuffer>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+
+static const QString Click = QStringLiteral("wav\\click.wav");
+static const QString Corrupted = QStringLiteral("This worksheet seems to be corrupted.");
+static const QString Track = QStringLiteral("multiple/track.txt");
+
+namespace
+{
+
+QByteArray catalogueBytes(const QStringList &titles)
+{
+    QByteArray bytes = " " + QByteArray::number(titles.size()) + " \r\n";
+    for (const QString &t : titles)
+        bytes += t.toLatin1() + "\r\n";
+    return bytes;
+}
+
+QStringList numberedTitles(int count)
+{
+    QStringList titles;
+    for (int i = 1; i <= count; ++i)
+        titles << QStringLiteral("Sheet %1").arg(i);
+    return titles;
+}
+
+// A complete worksheet whose texts name its title, with the correct answer of question q at
+// answer (q mod 4).
+QByteArray worksheetBytes(const QString &title)
+{
+    questionfile::Worksheet sheet;
+    sheet.title = title;
+    for (int q = 0; q < 10; ++q) {
+        questionfile::Question &question = sheet.questions[q];
+        question.text = QStringLiteral("%1, question %2").arg(title).arg(q + 1);
+        for (int a = 0; a < 4; ++a)
+            question.answers[a] = QStringLiteral("answer %1%2").arg(q + 1).arg(QChar('A' + a));
+        question.ticks[q % 4] = true;
+    }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    questionfile::write(&buffer, sheet);
+    return buffer.data();
+}
+
+QStringList shownSlots(const worksheets *screen)
+{
+    QStringList shown;
+    for (int k = 1; k <= worksheets::Slots; ++k) {
+        if (!screen->Label2[k]->isHidden())
+            shown << screen->Label2[k]->text();
+    }
+    return shown;
+}
+
+int slotOf(const worksheets *screen, const QString &title)
+{
+    for (int k = 1; k <= worksheets::Slots; ++k) {
+        if (!screen->Label2[k]->isHidden() && screen->Label2[k]->text() == title)
+            return k;
+    }
+    return -1;
+}
+
+} // namespace
+
+class TestWorksheets : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void layout_data();
+    void layout();
+    void paging_data();
+    void paging();
+    void missingCatalogueKeepsTitlesHeld();
+    void ticksExcludeEachOther_data();
+    void ticksExcludeEachOther();
+    void hover();
+    void runsWorksheetAsQuiz();
+    void realClickRunsWorksheet();
+    void unreadableWorksheet_data();
+    void unreadableWorksheet();
+    void nameLeavingTheFolderIsNotOpened();
+    void deleteWorksheet_data();
+    void deleteWorksheet();
+    void deleteCancelled();
+    void deleteOnLaterPage_data();
+    void deleteOnLaterPage();
+    void deleteWithCatalogueGone();
+    void editOpensWizard();
+    void exitBringsBackMenu();
+
+private:
+    worksheets *open(Harness &h, const QStringList &titles, bool withFiles = false);
+};
+
+worksheets *TestWorksheets::open(Harness &h, const QStringList &titles, bool withFiles)
+{
+    h.writeFile(Track, catalogueBytes(titles));
+    if (withFiles) {
+        for (const QString &t : titles)
+            h.writeFile(questionfile::fileName(t), worksheetBytes(t));
+    }
+    h.ctx->state.SoundOn = 1;
+    return h.ctx->screens.show<worksheets>();
+}
+
+void TestWorksheets::layout_data()
+{
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QRect>("twipRect");
+    QTest::newRow("1: left column, top") << 1 << QRect(120, 720, 5715, 375);
+    QTest::newRow("12: left column, bottom") << 12 << QRect(120, 7320, 5715, 375);
+    QTest::newRow("13: right column, top") << 13 << QRect(6120, 720, 5715, 375);
+    QTest::newRow("24: right column, bottom") << 24 << QRect(6120, 7320, 5715, 375);
+    QTest::newRow("0: Exit") << 0 << QRect(10560, 7920, 1245, 495);
+}
+
+void TestWorksheets::layout()
+{
+    QFETCH(int, slot);
+    QFETCH(QRect, twipRect);
+    Harness h;
+    worksheets *screen = open(h, numberedTitles(24));
+    QCOMPARE(screen->Label2[slot]->geometry(),
+             twips::rect(twipRect.x(), twipRect.y(), twipRect.width(), twipRect.height()));
+    QCOMPARE(screen->windowTitle(), QStringLiteral("Quorvel"));
+    QCOMPARE(screen->Label1->text(), QStringLiteral("Worksheets Catalogue"));
+    QCOMPARE(screen->Label4->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    QCOMPARE(screen->Label4->palette().color(QPalette::Window), QColor(Qt::white));
+}
+
+void TestWorksheets::paging_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("nextClicks");
+    QTest::addColumn<int>("firstShown"); // catalogue entry in slot 1, 0 for none
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<bool>("previous");
+    QTest::addColumn<bool>("next");
+    QTest::addColumn<QString>("pageLabel");
+    QTest::newRow("empty catalogue") << 0 << 0 << 0 << 0 << false << false << "Page 1";
+    QTest::newRow("5: one page") << 5 << 0 << 1 << 5 << false << false << "Page 1";
+    QTest::newRow("24: one full page") << 24 << 0 << 1 << 24 << false << false << "Page 1";
+    QTest::newRow("25: next page offered") << 25 << 0 << 1 << 24 << false << true << "Page 1";
+    QTest::newRow("25: page 2 holds one") << 25 << 1 << 25 << 1 << true << false << "Page 2";
+    QTest::newRow("48: page 2 full, last") << 48 << 1 << 25 << 24 << true << false << "Page 2";
+    QTest::newRow("49: page 2 leads on") << 49 << 1 << 25 << 24 << true << true << "Page 2";
+    QTest::newRow("1000: page 41") << 1000 << 40 << 961 << 24 << true << true << "Page 41";
+    QTest::newRow("1000: page 42 holds the last 16")
+        << 1000 << 41 << 985 << 16 << true << false << "Page 42";
+    QTest::newRow("Next on the last page does nothing")
+        << 30 << 3 << 25 << 6 << true << false << "Page 2";
+}
+
+void TestWorksheets::paging()
+{
+    QFETCH(int, count);
+    QFETCH(int, nextClicks);
+    QFETCH(int, firstShown);
+    QFETCH(int, shown);
+    QFETCH(bool, previous);
+    QFETCH(bool, next);
+    QFETCH(QString, pageLabel);
+    Harness h;
+    worksheets *screen = open(h, numberedTitles(count));
+    for (int i = 0; i < nextClicks; ++i)
+        screen->Label3_Click(worksheets::NextPage);
+
+    const QStringList titles = shownSlots(screen);
+    QCOMPARE(titles.size(), shown);
+    if (firstShown > 0) {
+        QCOMPARE(screen->Label2[1]->text(), QStringLiteral("Sheet %1").arg(firstShown));
+        QCOMPARE(titles.last(), QStringLiteral("Sheet %1").arg(firstShown + shown - 1));
+    }
+    // Shown slots are the first ones, with no gaps.
+    for (int k = 1; k <= worksheets::Slots; ++k)
+        QCOMPARE(screen->Label2[k]->isHidden(), k > shown);
+    QCOMPARE(!screen->Label3[worksheets::PreviousPage]->isHidden(), previous);
+    QCOMPARE(!screen->Label3[worksheets::NextPage]->isHidden(), next);
+    QCOMPARE(screen->Label4->text(), pageLabel);
+
+    if (nextClicks > 0) {
+        const int clicks = h.sound.played.count(Click);
+        screen->Label3_Click(worksheets::PreviousPage);
+        QCOMPARE(h.sound.played.count(Click), clicks + 1);
+        QCOMPARE(int(h.ctx->state.CataloguePage), int(pageLabel.mid(5).toInt()) - 2);
+    }
+}
+
+void TestWorksheets::missingCatalogueKeepsTitlesHeld()
+{
+    Harness h;
+    QFile::remove(h.file(Track));
+    Module1 &s = h.ctx->state;
+    s.WorksheetCount = 2;
+    s.WorksheetNames[1] = QStringLiteral("Light");
+    s.WorksheetNames[2] = QStringLiteral("Sound");
+    worksheets *screen = h.ctx->screens.show<worksheets>();
+    QCOMPARE(shownSlots(screen), (QStringList{QStringLiteral("Light"), QStringLiteral("Sound")}));
+    QVERIFY(h.boxes.shown.isEmpty());
+}
+
+void TestWorksheets::ticksExcludeEachOther_data()
+{
+    QTest::addColumn<QString>("clicks"); // "1" clicks Edit, "2" clicks Delete, in order
+    QTest::addColumn<bool>("edit");
+    QTest::addColumn<bool>("remove");
+    QTest::newRow("edit") << "1" << true << false;
+    QTest::newRow("delete") << "2" << false << true;
+    QTest::newRow("edit then delete") << "12" << false << true;
+    QTest::newRow("delete then edit") << "21" << true << false;
+    QTest::newRow("edit ticked and cleared") << "11" << false << false;
+    QTest::newRow("delete cleared leaves edit clear") << "122" << false << false;
+}
+
+void TestWorksheets::ticksExcludeEachOther()
+{
+    QFETCH(QString, clicks);
+    QFETCH(bool, edit);
+    QFETCH(bool, remove);
+    Harness h;
+    worksheets *screen = open(h, {});
+    for (QChar c : clicks)
+        (c == QLatin1Char('1') ? screen->Check1 : screen->Check2)->click();
+    QCOMPARE(screen->Check1->isChecked(), edit);
+    QCOMPARE(screen->Check2->isChecked(), remove);
+}
+
+void TestWorksheets::hover()
+{
+    Harness h;
+    worksheets *screen = open(h, numberedTitles(3));
+    // Between the two columns of slots: bare background.
+    const QPointF gap(twips::px(5900), twips::px(1500));
+    QVERIFY(!screen->childAt(gap.toPoint()));
+    QMouseEvent background(QEvent::MouseMove, gap, gap, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(screen, &background);
+    for (LabelButton *label : screen->Label2)
+        QVERIFY(!label->isOpaque());
+    QMouseEvent over(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(screen->Label2[2], &over);
+    QVERIFY(screen->Label2[2]->isOpaque());
+    QVERIFY(!screen->Label2[1]->isOpaque());
+}
+
+void TestWorksheets::runsWorksheetAsQuiz()
+{
+    Harness h;
+    const QStringList titles = {QStringLiteral("Light"), QStringLiteral("Magnets 1")};
+    worksheets *screen = open(h, titles, true);
+    h.ctx->state.SoundOn = 0;
+    const int slot = slotOf(screen, titles[1]);
+    QVERIFY(slot > 0);
+    screen->Label2_Click(slot);
+
+    multiple *quiz = h.ctx->screens.loaded<multiple>();
+    QVERIFY(quiz && quiz->isVisible());
+    QCOMPARE(quiz->Label6->text(), titles[1]);
+    QCOMPARE(quiz->Label2->text(), QStringLiteral("Magnets 1, question 1"));
+    QCOMPARE(quiz->Label5->text(), QStringLiteral("Quorvel Demo"));
+    QVERIFY(quiz->Picture1->hasPicture());
+    // The menu was touched for its picture and caption: loaded, hidden, sound back on.
+    intro0 *menu = h.ctx->screens.loaded<intro0>();
+    QVERIFY(menu && !menu->isVisible());
+    QCOMPARE(int(h.ctx->state.SoundOn), 1);
+    QVERIFY(h.sound.played.isEmpty()); // the click came first, while sound was off
+    QVERIFY(screen->isVisible());      // the catalogue stays beneath the quiz
+    QVERIFY(h.boxes.shown.isEmpty());
+
+    // A second worksheet replaces the first quiz rather than leaving its questions on show.
+    quiz->Label3_Click(multiple::NextQuestion);
+    screen->Label2_Click(slotOf(screen, titles[0]));
+    settle();
+    quiz = h.ctx->screens.loaded<multiple>();
+    QCOMPARE(quiz->Label6->text(), titles[0]);
+    QCOMPARE(int(h.ctx->state.QuestionNo), 1);
+}
+
+void TestWorksheets::realClickRunsWorksheet()
+{
+    Harness h;
+    worksheets *screen = open(h, {QStringLiteral("Friction")}, true);
+    QTest::mouseClick(screen->Label2[1], Qt::LeftButton, {}, screen->Label2[1]->rect().center());
+    multiple *quiz = h.ctx->screens.loaded<multiple>();
+    QVERIFY(quiz && quiz->isVisible());
+    QCOMPARE(quiz->Label6->text(), QStringLiteral("Friction"));
+    QCOMPARE(h.sound.played, QStringList{Click});
+}
+
+void TestWorksheets::unreadableWorksheet_data()
+{
+    QTest::addColumn<QByteArray>("bytes"); // empty: the file is missing
+    QTest::addColumn<int>("ticked");       // 0 none, 1 edit, 2 delete
+    QByteArray badDigit("Broken\r\n \r\n");
+    for (int q = 0; q < 10; ++q)
+        badDigit += "q\r\na\r\nb\r\nc\r\nd\r\n" + QByteArray(q == 6 ? "5" : "2") + "\r\n \r\n";
+    const QByteArray shortFile = worksheetBytes(QStringLiteral("Broken")).left(200);
+    for (int ticked = 0; ticked <= 2; ++ticked) {
+        const char *box[] = {"run", "edit", "delete"};
+        QTest::addRow("missing, %s", box[ticked]) << QByteArray() << ticked;
+        QTest::addRow("short, %s", box[ticked]) << shortFile << ticked;
+        QTest::addRow("correct answer 5, %s", box[ticked]) << badDigit << ticked;
+    }
+}
+
+void TestWorksheets::unreadableWorksheet()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, ticked);
+    Harness h;
+    const QStringList titles = {QStringLiteral("Light"), QStringLiteral("Broken")};
+    worksheets *screen = open(h, titles);
+    if (!bytes.isEmpty())
+        h.writeFile(questionfile::fileName(titles[1]), bytes);
+    if (ticked == 1)
+        screen->Check1->click();
+    if (ticked == 2)
+        screen->Check2->click();
+    Module1 &s = h.ctx->state;
+    s.QuizTitle = QStringLiteral("before");
+    s.QuestionText[7] = QStringLiteral("before 7");
+
+    screen->Label2_Click(2);
+    QCOMPARE(h.boxes.shown, QStringList{Corrupted});
+    QCOMPARE(s.QuizTitle, QStringLiteral("before"));
+    QCOMPARE(s.QuestionText[7], QStringLiteral("before 7"));
+    QVERIFY(!h.ctx->screens.loaded<multiple>());
+    QVERIFY(!h.ctx->screens.loaded<wizard>());
+    QFile track(h.file(Track));
+    QVERIFY(track.open(QIODevice::ReadOnly));
+    QCOMPARE(track.readAll(), catalogueBytes(titles));
+    QCOMPARE(shownSlots(screen), titles);
+    QCOMPARE(h.sound.played, QStringList{Click});
+
+    // The screen stays usable.
+    screen->Label2_Click(worksheets::Exit);
+    settle();
+    QVERIFY(!h.ctx->screens.loaded<worksheets>());
+}
+
+void TestWorksheets::nameLeavingTheFolderIsNotOpened()
+{
+    Harness h;
+    h.writeFile(QStringLiteral("outside.txt"), worksheetBytes(QStringLiteral("outside")));
+    worksheets *screen = open(h, {QStringLiteral("../outside")});
+    screen->Label2_Click(1);
+    QCOMPARE(h.boxes.shown, QStringList{Corrupted});
+    QVERIFY(h.ctx->state.QuizTitle.isEmpty());
+    QVERIFY(!h.ctx->screens.loaded<multiple>());
+}
+
+void TestWorksheets::deleteWorksheet_data()
+{
+    QTest::addColumn<QStringList>("titles");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QStringList>("after");
+    const QStringList five = numberedTitles(5);
+    QTest::newRow("third of five")
+        << five << "Sheet 3" << QStringList{"Sheet 1", "Sheet 2", "Sheet 4", "Sheet 5"};
+    QTest::newRow("last of five") << five << "Sheet 5"
+                                  << QStringList{"Sheet 1", "Sheet 2", "Sheet 3", "Sheet 4"};
+    QTest::newRow("the only one") << QStringList{"Light"} << "Light" << QStringList{};
+    QTest::newRow("listed twice: the later goes")
+        << QStringList{"Light", "Sound", "Light"} << "Light" << QStringList{"Light", "Sound"};
+}
+
+void TestWorksheets::deleteWorksheet()
+{
+    QFETCH(QStringList, titles);
+    QFETCH(QString, chosen);
+    QFETCH(QStringList, after);
+    Harness h;
+    worksheets *screen = open(h, titles, true);
+    screen->Check2->click();
+    screen->Label2_Click(slotOf(screen, chosen));
+
+    QCOMPARE(h.boxes.shown,
+             QStringList{QStringLiteral("Are you sure that you want to delete the worksheet ") +
+                         chosen + QStringLiteral("?")});
+    QCOMPARE(h.ctx->state.ChosenWorksheet, chosen);
+    QCOMPARE(shownSlots(screen), after);
+    QFile track(h.file(Track));
+    QVERIFY(track.open(QIODevice::ReadOnly));
+    QCOMPARE(track.readAll(), catalogueBytes(after));
+    QVERIFY(QFile::exists(h.file(questionfile::fileName(chosen)))); // the file stays
+    QVERIFY(screen->Check2->isChecked());                           // the tick stays
+    QVERIFY(!h.ctx->screens.loaded<multiple>());
+}
+
+void TestWorksheets::deleteCancelled()
+{
+    Harness h;
+    const QStringList titles = numberedTitles(3);
+    worksheets *screen = open(h, titles, true);
+    screen->Check2->click();
+    h.boxes.okCancelReplies = {false};
+    screen->Label2_Click(2);
+    QCOMPARE(h.boxes.shown.size(), 1);
+    QFile track(h.file(Track));
+    QVERIFY(track.open(QIODevice::ReadOnly));
+    QCOMPARE(track.readAll(), catalogueBytes(titles));
+    QCOMPARE(shownSlots(screen), titles);
+    QVERIFY(h.ctx->state.ChosenWorksheet.isEmpty());
+}
+
+void TestWorksheets::deleteOnLaterPage_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<int>("pageAfter");
+    QTest::addColumn<int>("firstShown"); // entry of the catalogue before the deletion
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<bool>("next");
+    QTest::newRow("40 entries, page 1") << 40 << 0 << 3 << 0 << 1 << 24 << true;
+    QTest::newRow("25 entries, page 1: no page 2 left") << 25 << 0 << 1 << 0 << 2 << 24 << false;
+    QTest::newRow("25 entries, the one on page 2") << 25 << 1 << 25 << 0 << 1 << 24 << false;
+    QTest::newRow("30 entries, page 2") << 30 << 1 << 26 << 1 << 25 << 5 << false;
+    QTest::newRow("full catalogue, the last title")
+        << 1000 << 41 << 1000 << 41 << 985 << 15 << false;
+}
+
+void TestWorksheets::deleteOnLaterPage()
+{
+    QFETCH(int, count);
+    QFETCH(int, page);
+    QFETCH(int, entry);
+    QFETCH(int, pageAfter);
+    QFETCH(int, firstShown);
+    QFETCH(int, shown);
+    QFETCH(bool, next);
+    Harness h;
+    const QStringList titles = numberedTitles(count);
+    worksheets *screen = open(h, titles);
+    const QString chosen = titles[entry - 1];
+    h.writeFile(questionfile::fileName(chosen), worksheetBytes(chosen));
+    for (int i = 0; i < page; ++i)
+        screen->Label3_Click(worksheets::NextPage);
+    screen->Check2->click();
+    screen->Label2_Click(slotOf(screen, chosen));
+
+    QCOMPARE(int(h.ctx->state.WorksheetCount), count - 1);
+    QCOMPARE(int(h.ctx->state.CataloguePage), pageAfter);
+    const QStringList onPage = shownSlots(screen);
+    QCOMPARE(onPage.size(), shown);
+    QVERIFY(!onPage.contains(chosen));
+    QCOMPARE(onPage.first(), titles[firstShown - 1]);
+    QCOMPARE(!screen->Label3[worksheets::NextPage]->isHidden(), next);
+    QCOMPARE(!screen->Label3[worksheets::PreviousPage]->isHidden(), pageAfter > 0);
+    QCOMPARE(screen->Label4->text(), QStringLiteral("Page %1").arg(pageAfter + 1));
+}
+
+void TestWorksheets::deleteWithCatalogueGone()
+{
+    Harness h;
+    worksheets *screen = open(h, numberedTitles(3), true);
+    QFile::remove(h.file(Track));
+    screen->Check2->click();
+    screen->Label2_Click(1);
+    QCOMPARE(h.boxes.shown.size(), 2);
+    QCOMPARE(h.boxes.shown.last(), Corrupted);
+    QVERIFY(!QFile::exists(h.file(Track))); // never created by a deletion
+    QCOMPARE(shownSlots(screen), numberedTitles(3));
+}
+
+void TestWorksheets::editOpensWizard()
+{
+    Harness h;
+    const QStringList titles = {QStringLiteral("Magnets 1"), QStringLiteral("Light")};
+    worksheets *screen = open(h, titles, true);
+
+    // A wizard already open with other ticks keeps none of them.
+    wizard *w = h.ctx->screens.show<wizard>();
+    for (QCheckBox *box : w->Check1)
+        box->setChecked(true);
+
+    screen->Check1->click();
+    screen->Label2_Click(slotOf(screen, titles[0]));
+    QVERIFY(w->isVisible());
+    QCOMPARE(w->Text1->text(), titles[0]);
+    for (int q = 0; q < 10; ++q) {
+        QCOMPARE(w->Text2[q]->text(), QStringLiteral("Magnets 1, question %1").arg(q + 1));
+        for (int a = 0; a < 4; ++a) {
+            QCOMPARE(w->Text3[4 * q + a]->text(),
+                     QStringLiteral("answer %1%2").arg(q + 1).arg(QChar('A' + a)));
+            QCOMPARE(w->Check1[4 * q + a]->isChecked(), a == q % 4);
+        }
+    }
+    QVERIFY(screen->Check1->isChecked()); // the tick stays for the next title
+    QVERIFY(!h.ctx->screens.loaded<multiple>());
+    QVERIFY(h.boxes.shown.isEmpty());
+}
+
+void TestWorksheets::exitBringsBackMenu()
+{
+    Harness h;
+    worksheets *screen = open(h, numberedTitles(2));
+    h.ctx->state.SoundOn = 0; // as if "Sound Off" had been chosen before the menu closed
+    screen->Label2_Click(worksheets::Exit);
+    settle();
+    QVERIFY(!h.ctx->screens.loaded<worksheets>());
+    intro0 *menu = h.ctx->screens.loaded<intro0>();
+    QVERIFY(menu && menu->isVisible());
+    QCOMPARE(int(h.ctx->state.SoundOn), 1);
+    QVERIFY(h.sound.played.isEmpty());
+
+    // The window frame's close button is the same way out.
+    screen = h.ctx->screens.show<worksheets>();
+    h.ctx->screens.unload<intro0>();
+    settle();
+    screen->close();
+    settle();
+    QVERIFY(!h.ctx->screens.loaded<worksheets>());
+    QVERIFY(h.ctx->screens.loaded<intro0>());
+}
+
+QTEST_MAIN(TestWorksheets)
+#include "tst_worksheets.moc"
