@@ -11,7 +11,7 @@ namespace fonts
 namespace
 {
 
-// Folders that may hold a Tahoma face: Debian's fonts-wine, and a copy beside the program.
+// The Tahoma faces of Debian's fonts-wine, which fontconfig does not list.
 const char *const TahomaFiles[] = {
     "/usr/share/wine/fonts/tahoma.ttf",
     "/usr/share/wine/fonts/tahomabd.ttf",
@@ -19,32 +19,33 @@ const char *const TahomaFiles[] = {
 
 } // namespace
 
+namespace
+{
+
+QStringList registerOnce()
+{
+    // Nothing here asks the font database what it has: that would make it load every family on
+    // the machine, which costs more than the rest of start-up together.
+    QStringList missing;
+    bool tahoma = false;
+    for (const char *file : TahomaFiles) {
+        const QString path = QString::fromLatin1(file);
+        if (QFile::exists(path) && QFontDatabase::addApplicationFont(path) >= 0)
+            tahoma = true;
+    }
+    if (!tahoma)
+        missing << QStringLiteral("Tahoma");
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                              QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    return missing;
+}
+
+} // namespace
+
 QStringList registerDesignFaces()
 {
-    QStringList missing;
-    if (!QFontDatabase::hasFamily(QStringLiteral("Tahoma"))) {
-        for (const char *file : TahomaFiles) {
-            if (QFile::exists(QString::fromLatin1(file)))
-                QFontDatabase::addApplicationFont(QString::fromLatin1(file));
-        }
-    }
-    if (!QFontDatabase::hasFamily(QStringLiteral("Tahoma")))
-        missing << QStringLiteral("Tahoma");
-
-    const struct {
-        const char *design;
-        const char *twin;
-    } twins[] = {{"Times New Roman", "Liberation Serif"}, {"Arial", "Liberation Sans"}};
-    for (const auto &t : twins) {
-        const QString design = QString::fromLatin1(t.design);
-        const QString twin = QString::fromLatin1(t.twin);
-        if (QFontDatabase::hasFamily(design))
-            continue;
-        if (QFontDatabase::hasFamily(twin))
-            QFont::insertSubstitution(design, twin);
-        else
-            missing << design;
-    }
+    static const QStringList missing = registerOnce();
     return missing;
 }
 
