@@ -118,6 +118,7 @@ bool QtSoundPlayer::isPlayable(const QByteArray &wav)
 void QtMessageBoxes::ok(QWidget *parent, const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quorvel"), text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText); // titles typed by teachers are never markup
     box.exec();
 }
 
@@ -125,5 +126,6 @@ bool QtMessageBoxes::okCancel(QWidget *parent, const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quorvel"), text,
                     QMessageBox::Ok | QMessageBox::Cancel, parent);
+    box.setTextFormat(Qt::PlainText);
     return box.exec() == QMessageBox::Ok;
 }

@@ -211,12 +211,16 @@ void worksheets::Label2_Click(int Index)
     }
 
     const QString name = Label2[Index]->text();
+    // Deleting only takes the title off the catalogue, so it does not need the worksheet to be
+    // readable: a broken or missing worksheet can always be removed.
+    if (Check2->isChecked()) {
+        deleteWorksheet(name);
+        return;
+    }
     if (!loadWorksheet(name))
         return;
     if (Check1->isChecked())
         editworksheet();
-    else if (Check2->isChecked())
-        deleteWorksheet(name);
     else
         runWorksheet();
 }
