@@ -1,25 +1,22 @@
 #!/usr/bin/env bash
 # Cold start to the title screen on view, and peak memory, side by side with a bare Qt Widgets
 # program showing one 800 x 600 window, in the same run on the same X display.
-# Usage: bench/startup.sh <quorvel> <bare_window> [runs]   (needs DISPLAY and xdotool)
+# Usage: bench/startup.sh <quorvel> <bare_window> [runs]   (needs DISPLAY; wait_window is built
+# beside bare_window)
 # Target: Quorvel at most 1.5 times the bare program's time and memory.
 set -euo pipefail
 quorvel=$1
 bare=$2
 runs=${3:-7}
+wait_window="$(dirname "$bare")/wait_window"
 [ -n "${DISPLAY:-}" ] || { echo "needs an X display" >&2; exit 2; }
 
-# measure EXE WINDOW_NAME -> "milliseconds peak_kib"
+# measure EXE WINDOW_TITLE -> "milliseconds peak_kib"
 measure() {
   local start pid end hwm
   start=$(date +%s%N)
   "$1" >/dev/null 2>&1 & pid=$!
-  local tries=0
-  until xdotool search --onlyvisible --name "$2" >/dev/null 2>&1; do
-    sleep 0.005
-    tries=$((tries + 1))
-    [ $tries -lt 2000 ] || { kill $pid; echo "no window from $1" >&2; exit 2; }
-  done
+  "$wait_window" "$2" 20000 || { kill $pid 2>/dev/null; echo "no window from $1" >&2; exit 2; }
   end=$(date +%s%N)
   sleep 0.3 # let painting settle before reading the peak
   hwm=$(awk '/VmHWM/ {print $2}' /proc/$pid/status)
@@ -31,8 +28,8 @@ median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
 q_t=(); q_m=(); b_t=(); b_m=()
 for _ in $(seq "$runs"); do
-  read -r t m < <(measure "$bare" '^bare$'); b_t+=("$t"); b_m+=("$m")
-  read -r t m < <(measure "$quorvel" '^ $'); q_t+=("$t"); q_m+=("$m")
+  read -r t m < <(measure "$bare" 'bare'); b_t+=("$t"); b_m+=("$m")
+  read -r t m < <(measure "$quorvel" ' '); q_t+=("$t"); q_m+=("$m")
 done
 bt=$(printf '%s\n' "${b_t[@]}" | median); bm=$(printf '%s\n' "${b_m[@]}" | median)
 qt=$(printf '%s\n' "${q_t[@]}" | median); qm=$(printf '%s\n' "${q_m[@]}" | median)

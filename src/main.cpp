@@ -10,6 +10,9 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationDomain(QStringLiteral("quorvel.org"));
     QApplication::setQuitOnLastWindowClosed(false);
     fonts::registerDesignFaces();
+    // Controls without a design font (the title screen's buttons, message boxes) use Arial, so
+    // no further face has to be loaded for them.
+    QApplication::setFont(fonts::arial(9.75));
 
     Application quorvel(QCoreApplication::applicationDirPath());
     quorvel.start();

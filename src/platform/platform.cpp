@@ -6,7 +6,8 @@
 #include <QFile>
 #include <QImageReader>
 
-namespace {
+namespace
+{
 
 // Metafile pages are printed as pictures drawn at printer resolution.
 constexpr double MetafilePrintDpi = 300.0;
@@ -34,7 +35,6 @@ QImage ContentPaths::picture(const QString &contentName) const
     if (file.isEmpty())
         return {};
     QImageReader reader(file);
-    reader.setDecideFormatFromContent(true);
     return reader.read();
 }
 
