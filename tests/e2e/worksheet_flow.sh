@@ -6,8 +6,12 @@
 # taken from the menu window.
 set -euo pipefail
 . "$(dirname "$0")/xdo.sh"
-exe=$1
-folder="$(dirname "$exe")/multiple"
+# The program runs from a private copy of the run folder, so the teacher's files of the build
+# (and the other tests, which read the run folder) are never touched.
+copy=$(mktemp -d)
+cp -a "$(dirname "$1")/." "$copy/"
+exe="$copy/$(basename "$1")"
+folder="$copy/multiple"
 track="$folder/track.txt"
 pdf_dir=${QUORVEL_PDF_DIR:?QUORVEL_PDF_DIR is not set (run through scripts/run-tests)}
 title="Pulleys Check $$"
@@ -15,12 +19,10 @@ sheet="$folder/$title.txt"
 
 [ -w "$folder" ] || fail "the worksheet folder $folder cannot be written"
 [ -e "$sheet" ] && fail "$sheet is already there"
-cp "$track" "$track.e2e-saved"
 "$exe" & pid=$!
 cleanup() {
   kill $pid 2>/dev/null || true
-  mv -f "$track.e2e-saved" "$track"
-  rm -f "$sheet"
+  rm -rf "$copy"
 }
 trap cleanup EXIT
 
