@@ -1,6 +1,8 @@
 #include "screen.h"
 
 #include "appcontext.h"
+#include "fonts.h"
+#include "labelbutton.h"
 #include "twips.h"
 
 #include <QCloseEvent>
@@ -63,4 +65,16 @@ QLabel *Screen::addLabel(const QString &caption, const QRect &twipRect, const QF
     pal.setColor(QPalette::WindowText, color);
     label->setPalette(pal);
     return label;
+}
+
+LabelButton *Screen::addButton(const ButtonDesign &design, const std::function<void(int)> &onClick,
+                               const std::function<void(int)> &onMove)
+{
+    auto *button = new LabelButton(QString::fromLatin1(design.caption), design.rect,
+                                   fonts::tahoma(15.75, true), this);
+    const int index = design.index;
+    connect(button, &LabelButton::clicked, this, [onClick, index] { onClick(index); });
+    if (onMove)
+        connect(button, &LabelButton::mouseMoved, this, [onMove, index] { onMove(index); });
+    return button;
 }

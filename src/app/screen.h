@@ -2,8 +2,20 @@
 
 #include <QWidget>
 
+#include <array>
+#include <functional>
+#include <initializer_list>
+
 struct AppContext;
+class LabelButton;
 class QLabel;
+
+// One entry of a screen's control array of label buttons.
+struct ButtonDesign {
+    int index;
+    const char *caption;
+    QRect rect; // twips
+};
 
 // A screen of the program: one top-level window, created and destroyed only by the
 // ScreenRegistry. The constructor builds the controls in their design state; Form_Load is the
@@ -34,6 +46,19 @@ protected:
     // transparent background.
     QLabel *addLabel(const QString &caption, const QRect &twipRect, const QFont &font,
                      const QColor &color, Qt::Alignment align = Qt::AlignHCenter | Qt::AlignTop);
+
+    // Builds a control array of label buttons (Tahoma 15.75 pt bold unless another font is
+    // given). Clicks and pointer moves are reported with the button's index; onMove may be empty.
+    template <std::size_t N>
+    void
+    addButtons(std::array<LabelButton *, N> &array, std::initializer_list<ButtonDesign> designs,
+               const std::function<void(int)> &onClick, const std::function<void(int)> &onMove = {})
+    {
+        for (const ButtonDesign &design : designs)
+            array.at(static_cast<std::size_t>(design.index)) = addButton(design, onClick, onMove);
+    }
+    LabelButton *addButton(const ButtonDesign &design, const std::function<void(int)> &onClick,
+                           const std::function<void(int)> &onMove);
 
     AppContext &ctx;
 };

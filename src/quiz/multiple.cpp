@@ -41,24 +41,13 @@ multiple::multiple(AppContext &context) : Screen(context)
         Option1[i] = option;
     }
 
-    const struct {
-        Button index;
-        const char *caption;
-        QRect rect;
-    } buttons[] = {
-        {PreviousQuestion, "<< Previous Question", {2040, 7920, 3765, 495}},
-        {NextQuestion, "Next Question >>", {6000, 7920, 3765, 495}},
-        {Exit, "Exit", {10560, 7920, 1245, 495}},
-        {PrintWorksheet, "Print Worksheet", {7920, 1920, 3045, 495}},
-    };
-    for (const auto &b : buttons) {
-        auto *button = new LabelButton(QString::fromLatin1(b.caption), b.rect,
-                                       fonts::tahoma(15.75, true), this);
-        const int index = b.index;
-        connect(button, &LabelButton::clicked, this, [this, index] { Label3_Click(index); });
-        connect(button, &LabelButton::mouseMoved, this, [this, index] { Label3_MouseMove(index); });
-        Label3[b.index] = button;
-    }
+    addButtons(
+        Label3,
+        {{PreviousQuestion, "<< Previous Question", {2040, 7920, 3765, 495}},
+         {NextQuestion, "Next Question >>", {6000, 7920, 3765, 495}},
+         {Exit, "Exit", {10560, 7920, 1245, 495}},
+         {PrintWorksheet, "Print Worksheet", {7920, 1920, 3045, 495}}},
+        [this](int i) { Label3_Click(i); }, [this](int i) { Label3_MouseMove(i); });
     Label3[PreviousQuestion]->hide();
 }
 

@@ -29,23 +29,12 @@ PageScreen::PageScreen(AppContext &context) : Screen(context)
     pal.setColor(QPalette::WindowText, Qt::black);
     Label1->setPalette(pal);
 
-    const struct {
-        Button index;
-        const char *caption;
-        QRect rect;
-    } buttons[] = {
-        {Print, "Print", {10680, 120, 1125, 495}},
-        {Exit, "Exit", {10680, 7920, 1125, 495}},
-        {NextPage, "Next Page", {6720, 7920, 2685, 495}},
-        {PreviousPage, "Previous Page", {1320, 7920, 2685, 495}},
-    };
-    for (const auto &b : buttons) {
-        auto *button = new LabelButton(QString::fromLatin1(b.caption), b.rect,
-                                       fonts::tahoma(15.75, true), this);
-        const int index = b.index;
-        connect(button, &LabelButton::clicked, this, [this, index] { Label3_Click(index); });
-        Label3[b.index] = button;
-    }
+    addButtons(Label3,
+               {{Print, "Print", {10680, 120, 1125, 495}},
+                {Exit, "Exit", {10680, 7920, 1125, 495}},
+                {NextPage, "Next Page", {6720, 7920, 2685, 495}},
+                {PreviousPage, "Previous Page", {1320, 7920, 2685, 495}}},
+               [this](int i) { Label3_Click(i); });
     Label3[PreviousPage]->setEnabled(false);
 }
 

@@ -104,22 +104,11 @@ wizard::wizard(AppContext &context) : Screen(context)
         previous = tick;
     }
 
-    const struct {
-        Button index;
-        const char *caption;
-        QRect rect;
-    } buttons[] = {
-        {Exit, "Exit", {10560, 7920, 1245, 495}},
-        {SaveWorksheet, "Save Worksheet", {240, 7920, 3165, 495}},
-    };
-    for (const auto &b : buttons) {
-        auto *button = new LabelButton(QString::fromLatin1(b.caption), b.rect,
-                                       fonts::tahoma(15.75, true), this);
-        const int index = b.index;
-        connect(button, &LabelButton::clicked, this, [this, index] { Label3_Click(index); });
-        connect(button, &LabelButton::mouseMoved, this, [this, index] { Label3_MouseMove(index); });
-        Label3[b.index] = button;
-    }
+    addButtons(
+        Label3,
+        {{Exit, "Exit", {10560, 7920, 1245, 495}},
+         {SaveWorksheet, "Save Worksheet", {240, 7920, 3165, 495}}},
+        [this](int i) { Label3_Click(i); }, [this](int i) { Label3_MouseMove(i); });
 }
 
 void wizard::Form_Load()

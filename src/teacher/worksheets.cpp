@@ -66,22 +66,12 @@ worksheets::worksheets(AppContext &context) : Screen(context)
         connect(Label2[i], &LabelButton::mouseMoved, this, [this, i] { Label2_MouseMove(i); });
     }
 
-    const struct {
-        PageButton index;
-        const char *caption;
-        QRect rect;
-    } pageButtons[] = {
-        {PreviousPage, "<< Previous Page", {2640, 7920, 3195, 495}},
-        {NextPage, "Next Page >>", {6000, 7920, 3195, 495}},
-    };
-    for (const auto &b : pageButtons) {
-        auto *button = new LabelButton(QString::fromLatin1(b.caption), b.rect,
-                                       fonts::tahoma(15.75, true), this);
-        const int index = b.index;
-        connect(button, &LabelButton::clicked, this, [this, index] { Label3_Click(index); });
+    addButtons(Label3,
+               {{PreviousPage, "<< Previous Page", {2640, 7920, 3195, 495}},
+                {NextPage, "Next Page >>", {6000, 7920, 3195, 495}}},
+               [this](int i) { Label3_Click(i); });
+    for (LabelButton *button : Label3)
         button->hide();
-        Label3[b.index] = button;
-    }
 
     Label4 = new QLabel(QStringLiteral("Page 1"), this);
     Label4->setGeometry(twips::rect(120, 7920, 1995, 495));

@@ -65,26 +65,15 @@ TopicHub::TopicHub(AppContext &context, const TopicData &data) : Screen(context)
                       Qt::AlignLeft | Qt::AlignVCenter);
     Image1 = new PictureBox(data.pictureRect, this);
 
-    const struct {
-        Entry index;
-        const char *caption;
-        QRect rect;
-    } entries[] = {
-        {KeyFacts, "Key Facts", {6360, 120, 1995, 495}},
-        {TeachersNotes, "Teacher's Notes", {8640, 120, 3195, 495}},
-        {MultipleChoice, "Multiple Choice", {120, 7920, 3195, 495}},
-        {LabellingActivity, "Labelling Activity", {3600, 7920, 3195, 495}},
-        {OrderingActivity, "Ordering Activity", {7080, 7920, 3195, 495}},
-        {Exit, "Exit", {10560, 7920, 1245, 495}},
-    };
-    for (const auto &e : entries) {
-        auto *entry = new LabelButton(QString::fromLatin1(e.caption), e.rect,
-                                      fonts::tahoma(15.75, true), this);
-        const int index = e.index;
-        connect(entry, &LabelButton::clicked, this, [this, index] { Label3_Click(index); });
-        connect(entry, &LabelButton::mouseMoved, this, [this, index] { Label3_MouseMove(index); });
-        Label3[e.index] = entry;
-    }
+    addButtons(
+        Label3,
+        {{KeyFacts, "Key Facts", {6360, 120, 1995, 495}},
+         {TeachersNotes, "Teacher's Notes", {8640, 120, 3195, 495}},
+         {MultipleChoice, "Multiple Choice", {120, 7920, 3195, 495}},
+         {LabellingActivity, "Labelling Activity", {3600, 7920, 3195, 495}},
+         {OrderingActivity, "Ordering Activity", {7080, 7920, 3195, 495}},
+         {Exit, "Exit", {10560, 7920, 1245, 495}}},
+        [this](int i) { Label3_Click(i); }, [this](int i) { Label3_MouseMove(i); });
 }
 
 void TopicHub::Form_Load()

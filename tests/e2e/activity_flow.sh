@@ -5,14 +5,9 @@
 set -euo pipefail
 . "$(dirname "$0")/xdo.sh"
 exe=$1
-pdf_dir=${QUORVEL_PDF_DIR:?QUORVEL_PDF_DIR is not set (run through scripts/run-tests)}
+: "${QUORVEL_PDF_DIR:?QUORVEL_PDF_DIR is not set (run through scripts/run-tests)}"
 
-"$exe" & pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
-
-title=$(wait_window '^ $')
-click "$title" $((1320 + 600)) $((6000 - 90 + 180))     # OK
-menu=$(wait_window '^Quorvel$')
+start_program "$exe"
 click "$menu" $((3360 + 1500)) $((3600 + 180))          # Electricity
 sleep 0.5
 click "$menu" $((3600 + 1500)) $((7920 + 240))          # Labelling Activity
@@ -38,16 +33,6 @@ drag 9840 6600 7800 720     # bulb
 click "$menu" $((6000 + 1280)) $((7920 + 240))          # Check Score
 sleep 0.8
 
-before=$(ls "$pdf_dir" | wc -l)
-click "$menu" $((240 + 1800)) $((1800 + 240))           # Print Certificate
-sleep 1
-xdotool key Return                                       # "Your certificate is now printing."
-for _ in $(seq 150); do
-  [ "$(ls "$pdf_dir" | wc -l)" -gt "$before" ] && break
-  sleep 0.2
-done
-[ "$(ls "$pdf_dir" | wc -l)" -gt "$before" ] ||
+print_certificate "$menu" "Ada Lovelace" ||
   fail "no certificate: the activity did not reach full marks"
-kill $pid
-trap - EXIT
 echo PASS

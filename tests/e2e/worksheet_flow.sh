@@ -13,24 +13,16 @@ cp -a "$(dirname "$1")/." "$copy/"
 exe="$copy/$(basename "$1")"
 folder="$copy/multiple"
 track="$folder/track.txt"
-pdf_dir=${QUORVEL_PDF_DIR:?QUORVEL_PDF_DIR is not set (run through scripts/run-tests)}
+: "${QUORVEL_PDF_DIR:?QUORVEL_PDF_DIR is not set (run through scripts/run-tests)}"
 title="Pulleys Check $$"
 sheet="$folder/$title.txt"
 
 [ -w "$folder" ] || fail "the worksheet folder $folder cannot be written"
 [ -e "$sheet" ] && fail "$sheet is already there"
-"$exe" & pid=$!
-cleanup() {
-  kill $pid 2>/dev/null || true
-  rm -rf "$copy"
-}
-trap cleanup EXIT
-
 listed() { tr -d '\r' < "$track" | tail -n +2 | grep -cxF "$title" || true; }
 
-title_window=$(wait_window '^ $')
-click "$title_window" $((1320 + 600)) $((6000 - 90 + 180))   # OK
-menu=$(wait_window '^Quorvel$')
+start_program "$exe"
+trap 'kill $program 2>/dev/null || true; rm -rf "$copy"' EXIT
 sleep 0.5
 
 # The wizard: the title box first, then Enter walks question, answers A to D, next question.
@@ -74,25 +66,9 @@ wait_gone "$menu"                                           # the menu unloads i
 cat=$(wait_window '^Quorvel$')
 click "$cat" "$(slot_x "$count")" "$(slot_y "$count")"        # the worksheet, run as a quiz
 sleep 0.5
-for q in $(seq 1 10); do
-  digit=$(( (q - 1) % 4 + 1 ))
-  click "$cat" $((2400 + 150)) $((5400 + 600 * (digit - 1) + 260))  # the right answer
-  click "$cat" $((6000 + 1800)) $((7920 + 240))                     # Next / Check Score
-done
-sleep 0.5
-
+answer_quiz "$cat" 1 2 3 4 1 2 3 4 1 2
 # Full marks: the results offer the certificate.
-before=$(ls "$pdf_dir" | wc -l)
-click "$cat" $((3120 + 2000)) $((6600 + 300))              # the name box
-xdotool type --delay 30 "Grace Hopper"
-click "$cat" $((240 + 1800)) $((1800 + 240))               # Print Certificate
-sleep 1
-xdotool key Return                                          # "Your certificate is now printing."
-for _ in $(seq 150); do
-  [ "$(ls "$pdf_dir" | wc -l)" -gt "$before" ] && break
-  sleep 0.2
-done
-[ "$(ls "$pdf_dir" | wc -l)" -gt "$before" ] ||
+print_certificate "$cat" "Grace Hopper" ||
   fail "no certificate came out: the worksheet quiz did not end at full marks"
 click "$cat" $((10560 + 600)) $((7920 + 240))              # Exit the results
 sleep 0.5

@@ -39,3 +39,44 @@ click() {
   xdotool click 1
   sleep 0.3
 }
+
+# start_program EXE: starts the program as $program (killed when the test ends), presses the
+# title screen's "OK" and sets $menu to the main menu's window. Every 800 x 600 screen is centred
+# at the same place, so the menu's position serves for every later screen.
+start_program() {
+  "$1" >/dev/null 2>&1 & program=$!
+  trap 'kill $program 2>/dev/null || true' EXIT
+  local title
+  title=$(wait_window '^ $')
+  click "$title" $((1320 + 600)) $((6000 - 90 + 180))   # OK (its frame starts 90 twips up)
+  menu=$(wait_window '^Quorvel$')
+}
+
+# answer_quiz WINDOW DIGIT... -> picks the given answer (1 to 4) of each question and presses
+# "Next Question >>" / "Check Score >>".
+answer_quiz() {
+  local window=$1 digit
+  shift
+  for digit in "$@"; do
+    click "$window" $((2400 + 150)) $((5400 + 600 * (digit - 1) + 260))
+    click "$window" $((6000 + 1800)) $((7920 + 240))
+  done
+  sleep 0.5
+}
+
+# print_certificate WINDOW NAME -> on the results screen at full marks: types the name, presses
+# "Print Certificate", closes the message, and waits for a new PDF in $QUORVEL_PDF_DIR.
+print_certificate() {
+  local window=$1 before
+  before=$(ls "${QUORVEL_PDF_DIR:?}" | wc -l)
+  click "$window" $((3120 + 2000)) $((6600 + 300))     # the name box
+  xdotool type --delay 30 "$2"
+  click "$window" $((240 + 1800)) $((1800 + 240))      # Print Certificate
+  sleep 1
+  xdotool key Return                                   # "Your certificate is now printing."
+  for _ in $(seq 150); do
+    [ "$(ls "$QUORVEL_PDF_DIR" | wc -l)" -gt "$before" ] && return 0
+    sleep 0.2
+  done
+  return 1
+}
