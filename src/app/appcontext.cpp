@@ -3,6 +3,7 @@
 #include "grey.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 void AppContext::playSound(const QString &contentPath)
 {
@@ -14,8 +15,10 @@ void AppContext::playSound(const QString &contentPath)
 void AppContext::endProgram()
 {
     screens.unloadAll();
-    if (onEnd)
+    if (onEnd) {
         onEnd();
-    else
-        QCoreApplication::exit(0);
+        return;
+    }
+    // The windows are gone at once; the run ends a moment later so that the last click is heard.
+    QTimer::singleShot(state.SoundOn == 1 ? 300 : 0, [] { QCoreApplication::exit(0); });
 }

@@ -39,6 +39,12 @@ void Grey::Form_Load()
     xcb_flush(connection);
 }
 
+void Grey::mousePressEvent(QMouseEvent *event)
+{
+    lower();
+    Screen::mousePressEvent(event);
+}
+
 QPaintEngine *Grey::paintEngine() const
 {
     return m_serverBackground ? nullptr : Screen::paintEngine();

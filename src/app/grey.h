@@ -17,6 +17,9 @@ public:
 
 protected:
     void closeRequested() override {}
+    // A click on the backdrop would bring it over every screen and seem to close the program:
+    // it goes back behind them instead.
+    void mousePressEvent(QMouseEvent *event) override;
     QPaintEngine *paintEngine() const override;
     void paintEvent(QPaintEvent *event) override;
 
