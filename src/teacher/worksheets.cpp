@@ -27,7 +27,12 @@ const QColor FormBack(39, 63, 137);
 
 QString checkBoxStyle(const QColor &text, const QColor &back)
 {
-    return QStringLiteral("QCheckBox { color: %1; background: %2; }").arg(text.name(), back.name());
+    // The tick box takes the text's colour so it stands out on the dark background.
+    return QStringLiteral("QCheckBox { color: %1; background: %2; spacing: 6px; }"
+                          "QCheckBox::indicator { width: 11px; height: 11px;"
+                          " border: 2px solid %1; background: %2; }"
+                          "QCheckBox::indicator:checked { background: %1; }")
+        .arg(text.name(), back.name());
 }
 
 } // namespace
