@@ -29,6 +29,21 @@ void FieldReader::skipLineEnd(char first)
         get(&next);
 }
 
+void FieldReader::readToEndOfField(QByteArray *kept)
+{
+    char c;
+    while (get(&c)) {
+        if (c == ',')
+            return;
+        if (c == '\r' || c == '\n') {
+            skipLineEnd(c);
+            return;
+        }
+        if (kept)
+            kept->append(c);
+    }
+}
+
 bool FieldReader::read(QString *field)
 {
     char c;
@@ -42,25 +57,10 @@ bool FieldReader::read(QString *field)
         get(&c);
         while (get(&c) && c != '"')
             bytes.append(c);
-        // Skip whatever follows the closing quote up to the end of the field.
-        while (get(&c)) {
-            if (c == ',')
-                break;
-            if (c == '\r' || c == '\n') {
-                skipLineEnd(c);
-                break;
-            }
-        }
+        // Whatever follows the closing quote up to the end of the field is dropped.
+        readToEndOfField(nullptr);
     } else {
-        while (get(&c)) {
-            if (c == ',')
-                break;
-            if (c == '\r' || c == '\n') {
-                skipLineEnd(c);
-                break;
-            }
-            bytes.append(c);
-        }
+        readToEndOfField(&bytes);
     }
     *field = ansi::decode(bytes);
     return true;

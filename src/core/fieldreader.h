@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class QIODevice;
@@ -31,6 +32,9 @@ private:
     bool peek(char *c) const;
     bool get(char *c);
     void skipLineEnd(char first);
+    // Consumes up to and including the next comma or line end, appending what comes before it to
+    // *kept unless kept is null.
+    void readToEndOfField(QByteArray *kept);
 
     QIODevice *m_device;
 };
