@@ -421,7 +421,7 @@ void TestActivities::faradayExperiments()
         open(h, QStringLiteral("faradaylab"), QStringLiteral("Michael Faraday")));
     QCOMPARE(int(h.ctx->state.StepCounter), 0);
     QCOMPARE(int(h.ctx->state.StepCounter2), 0);
-    const auto file = [s](const char *control, int i) {
+    const auto file = [&s](const char *control, int i) {
         return s->picture(QString::fromLatin1(control), i)->file();
     };
     const QString on = QString::fromLatin1(pictures::SwitchOn);
