@@ -102,6 +102,21 @@ Change failure(const QString &why)
     return change;
 }
 
+// Writes the names over the file when they changed, then holds them in memory.
+Change conclude(const QString &path, const QStringList &names, bool changed, Module1 &state)
+{
+    if (changed) {
+        const QString writeError = writeAll(path, names);
+        if (!writeError.isEmpty())
+            return failure(writeError);
+    }
+    hold(names, state);
+    Change change;
+    change.ok = true;
+    change.changed = changed;
+    return change;
+}
+
 } // namespace
 
 Change add(const QString &path, const QString &title, Module1 &state)
@@ -110,22 +125,12 @@ Change add(const QString &path, const QString &title, Module1 &state)
     const QString readError = readAll(path, &names);
     if (!readError.isEmpty())
         return failure(readError);
-    Change change;
-    if (names.contains(title)) {
-        hold(names, state);
-        change.ok = true;
-        return change;
-    }
+    if (names.contains(title))
+        return conclude(path, names, false, state);
     if (names.size() >= Module1::MaxWorksheets)
         return failure(QStringLiteral("The catalogue of worksheets is full."));
     names.append(title);
-    const QString writeError = writeAll(path, names);
-    if (!writeError.isEmpty())
-        return failure(writeError);
-    hold(names, state);
-    change.ok = true;
-    change.changed = true;
-    return change;
+    return conclude(path, names, true, state);
 }
 
 Change remove(const QString &path, const QString &title, Module1 &state)
@@ -134,22 +139,14 @@ Change remove(const QString &path, const QString &title, Module1 &state)
     const QString readError = readAll(path, &names);
     if (!readError.isEmpty())
         return failure(readError);
-    Change change;
     const qsizetype pos = names.lastIndexOf(title);
-    if (pos < 0) {
-        hold(names, state);
-        change.ok = true;
-        return change;
-    }
+    if (pos < 0)
+        return conclude(path, names, false, state);
     names.removeAt(pos);
-    const QString writeError = writeAll(path, names);
-    if (!writeError.isEmpty())
-        return failure(writeError);
+    const Change change = conclude(path, names, true, state);
     // The slot the last name moved out of no longer names anything.
-    state.WorksheetNames[names.size() + 1].clear();
-    hold(names, state);
-    change.ok = true;
-    change.changed = true;
+    if (change.ok)
+        state.WorksheetNames[names.size() + 1].clear();
     return change;
 }
 
