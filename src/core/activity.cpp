@@ -92,6 +92,8 @@ bool Engine::everyLabelOnATarget() const
 
 void Engine::startAgain()
 {
+    m_held = -1;
+    m_stop = -1;
     for (size_t i = 0; i < m_labels.size(); ++i) {
         m_labels[i].Left = m_starts[i].Left;
         m_labels[i].Top = m_starts[i].Top;
@@ -132,6 +134,56 @@ void Engine::press(int button, Module1 &state)
     default:
         break;
     }
+}
+
+const TwipRect &Engine::dropBox(int box) const
+{
+    return box < count() ? m_targets[size_t(box)] : m_starts[size_t(box - count())];
+}
+
+void Engine::pickUp(int i)
+{
+    putDown();
+    if (i < 0 || i >= count())
+        return;
+    m_held = i;
+    m_heldFrom = m_labels[size_t(i)];
+}
+
+void Engine::putDown()
+{
+    if (m_held >= 0)
+        m_labels[size_t(m_held)] = m_heldFrom;
+    m_held = -1;
+    m_stop = -1;
+}
+
+int Engine::step(int direction)
+{
+    if (m_held < 0 || dropBoxCount() == 0)
+        return -1;
+    const int n = dropBoxCount();
+    m_stop =
+        m_stop < 0 ? (direction > 0 ? 0 : n - 1) : ((m_stop + (direction > 0 ? 1 : -1)) + n) % n;
+    TwipRect &l = m_labels[size_t(m_held)];
+    l.Left = dropBox(m_stop).Left;
+    l.Top = dropBox(m_stop).Top;
+    return m_stop;
+}
+
+int Engine::place(int box)
+{
+    const int i = m_held;
+    if (i < 0 || box < 0 || box >= dropBoxCount()) {
+        putDown();
+        return 0;
+    }
+    m_held = -1;
+    m_stop = -1;
+    TwipRect &l = m_labels[size_t(i)];
+    l.Left = dropBox(box).Left;
+    l.Top = dropBox(box).Top;
+    return drop(i);
 }
 
 } // namespace activity

@@ -90,6 +90,32 @@ public:
     // the arrangement; "Check Score" sets Score from the arrangement and OutOf to the item count.
     void press(int button, Module1 &state);
 
+    // Placing without dragging: one label at a time can be held. A held label stays where it was
+    // until it is placed on a drop box, where it lands exactly as if it had been dragged and
+    // released there (the same drop pass, snaps and "Check Score" rule).
+    //
+    // Drop boxes are numbered as the keyboard visits them: target boxes 0 to N-1, then start
+    // boxes N to 2N-1.
+    int dropBoxCount() const { return 2 * count(); }
+    const TwipRect &dropBox(int box) const;
+
+    // The label held, or -1.
+    int held() const { return m_held; }
+    // Holds label i; a label already held is first put down. Out of range: nothing is held.
+    void pickUp(int i);
+    // The held label goes back to where it was picked up; nothing is held afterwards.
+    void putDown();
+    // Moves the held label to the next (+1) or previous (-1) drop box: the first step forwards
+    // goes to target box 0, the first step backwards to the last start box, and the order
+    // wraps round. Returns the drop box reached, or -1 when nothing is held.
+    int step(int direction);
+    // The drop box the held label was last stepped to, or -1.
+    int steppedTo() const { return m_stop; }
+    // Places the held label on drop box `box` and runs the drop pass for it; nothing is held
+    // afterwards. Returns the number of snaps. Out of range, or nothing held: returns 0 and
+    // puts the label down.
+    int place(int box);
+
 private:
     std::vector<TwipRect> m_targets;
     std::vector<TwipRect> m_starts;
@@ -97,6 +123,9 @@ private:
     std::vector<int> m_groups;
     Scoring m_scoring;
     bool m_checkScoreShown = false;
+    int m_held = -1;
+    int m_stop = -1;
+    TwipRect m_heldFrom;
 };
 
 } // namespace activity

@@ -51,6 +51,7 @@ private Q_SLOTS:
     void dropPassOrder();
     void releaseOnDesignScreen_data();
     void releaseOnDesignScreen();
+    void holdAndPutDown();
     void checkScoreAppears_data();
     void checkScoreAppears();
     void checkScoreStaysAfterDraggingOff();
@@ -174,12 +175,15 @@ void TestActivity::releaseOnDesignScreen_data()
     QTest::addColumn<float>("endTop");
     QTest::addColumn<int>("snaps");
     QTest::addColumn<int>("score");
+    QTest::addColumn<int>("box"); // the drop box a click or the keys reach it by, -1: none
     // electricitylab label 0 ("battery"); its box is 2760, 2880, its start box 8280, 7200.
-    QTest::newRow("into its box") << 2100.f << 2700.f << 2760.f << 2880.f << 1 << 1;
-    QTest::newRow("just short of its box") << 2000.f << 2700.f << 2000.f << 2700.f << 0 << 0;
-    QTest::newRow("back on its start box") << 8000.f << 7100.f << 8280.f << 7200.f << 1 << 0;
-    QTest::newRow("onto another's box") << 5500.f << 3600.f << 5880.f << 3720.f << 1 << 0;
-    QTest::newRow("onto another's start box") << 9800.f << 6500.f << 9840.f << 6600.f << 1 << 0;
+    // Drop boxes: targets 0 to 3, then start boxes 4 to 7.
+    QTest::newRow("into its box") << 2100.f << 2700.f << 2760.f << 2880.f << 1 << 1 << 0;
+    QTest::newRow("just short of its box") << 2000.f << 2700.f << 2000.f << 2700.f << 0 << 0 << -1;
+    QTest::newRow("back on its start box") << 8000.f << 7100.f << 8280.f << 7200.f << 1 << 0 << 4;
+    QTest::newRow("onto another's box") << 5500.f << 3600.f << 5880.f << 3720.f << 1 << 0 << 1;
+    QTest::newRow("onto another's start box")
+        << 9800.f << 6500.f << 9840.f << 6600.f << 1 << 0 << 7;
 }
 
 void TestActivity::releaseOnDesignScreen()
@@ -190,12 +194,58 @@ void TestActivity::releaseOnDesignScreen()
     QFETCH(float, endTop);
     QFETCH(int, snaps);
     QFETCH(int, score);
+    QFETCH(int, box);
     Engine e = electricitylabDesign().engine();
     placeAt(e, 0, left, top);
     QCOMPARE(e.drop(0), snaps);
     QCOMPARE(e.label(0).Left, endLeft);
     QCOMPARE(e.label(0).Top, endTop);
     QCOMPARE(e.score(), score);
+    if (box < 0)
+        return;
+
+    // The same landing by click-then-click, by Right/Down presses and by Left/Up presses.
+    for (const int way : {0, 1, -1}) {
+        Engine k = electricitylabDesign().engine();
+        k.pickUp(0);
+        if (way != 0) {
+            const int presses = way > 0 ? box + 1 : 8 - box;
+            for (int p = 0; p < presses; ++p)
+                k.step(way);
+            QCOMPARE(k.steppedTo(), box);
+            QCOMPARE(k.label(0).Left, endLeft); // shown at the box before it is dropped
+        }
+        QCOMPARE(k.place(box), snaps);
+        QCOMPARE(k.held(), -1);
+        QCOMPARE(k.label(0).Left, endLeft);
+        QCOMPARE(k.label(0).Top, endTop);
+        QCOMPARE(k.score(), score);
+    }
+}
+
+void TestActivity::holdAndPutDown()
+{
+    Engine e = electricitylabDesign().engine();
+    e.pickUp(1);
+    QCOMPARE(e.step(-1), 7); // the last start box comes before target box 0
+    QCOMPARE(e.step(+1), 0); // and wraps round to it
+    QCOMPARE(e.step(+1), 1);
+    e.putDown(); // Escape: back where it was picked up, nothing placed
+    QCOMPARE(e.label(1), e.start(1));
+    QCOMPARE(e.held(), -1);
+    QCOMPARE(e.step(+1), -1);
+
+    // Picking up another label puts the first one down; placing every label shows "Check Score".
+    e.pickUp(0);
+    e.step(+1);
+    e.pickUp(2);
+    QCOMPARE(e.label(0), e.start(0));
+    for (int i = 0; i < e.count(); ++i) {
+        e.pickUp(i);
+        e.place(i);
+    }
+    QVERIFY(e.checkScoreShown());
+    QCOMPARE(e.score(), 4);
 }
 
 void TestActivity::checkScoreAppears_data()
