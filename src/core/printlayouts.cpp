@@ -7,8 +7,13 @@ namespace printlayouts
 
 const QString WorksheetHeader = QStringLiteral("Quorvel") + QString(57, QLatin1Char(' ')) +
                                 QStringLiteral("Tavimor Publishing Ltd");
+const QString WorksheetTopic = QStringLiteral("Quorvel Demo");
+const QString QuizTopic = QStringLiteral("Quorvel");
 const QString CertificateBanner =
     QStringLiteral("   Well Done      Well Done     Well Done     Well Done    ");
+
+const QString AnswerMark = QStringLiteral("\u00bb ");
+const QColor AnswerColour(192, 0, 0);
 
 namespace
 {
@@ -42,9 +47,10 @@ public:
         for (int i = 0; i < lines; ++i)
             text(QStringLiteral(" "));
     }
+    int width(const QString &t) const { return m_printer.textWidth(m_font, m_size, t); }
     void centred(const QString &t)
     {
-        at((W() - m_printer.textWidth(m_font, m_size, t)) / 2);
+        at((W() - width(t)) / 2);
         text(t);
     }
     void line(int x1, int y1, int x2, int y2)
@@ -74,8 +80,13 @@ private:
 
 } // namespace
 
-PrintJob worksheet(const PrinterMetrics &printer, const QString &topic, const QString &title,
-                   const Module1 &bank)
+namespace
+{
+
+// The pupil's worksheet; with answers, the teacher's copy: each right answer in red behind a
+// marker in the margin before its column, and the list of right letters at the end.
+PrintJob questionSheet(const PrinterMetrics &printer, const QString &topic, const QString &title,
+                       const Module1 &bank, bool answers)
 {
     Layout p(printer);
     p.fontName(Serif);
@@ -92,21 +103,58 @@ PrintJob worksheet(const PrinterMetrics &printer, const QString &topic, const QS
     p.blank();
 
     p.font(12);
+    QStringList key;
     for (int q = 1; q <= Module1::MaxQuestions; ++q) {
         p.at(p.W() / 16);
         p.text(QStringLiteral("Question") + results::number(q) + QStringLiteral("    ") +
                bank.QuestionText[q]);
-        p.at(p.W() / 3);
-        p.text(QStringLiteral("A. ") + bank.AnswerA[q], false);
-        p.at(2 * p.W() / 3);
-        p.text(QStringLiteral("B. ") + bank.AnswerB[q]);
-        p.at(p.W() / 3);
-        p.text(QStringLiteral("C. ") + bank.AnswerC[q], false);
-        p.at(2 * p.W() / 3);
-        p.text(QStringLiteral("D. ") + bank.AnswerD[q]);
+        const int right = answers ? bank.CorrectAnswer[q].trimmed().toInt() : 0;
+        const QString *texts[] = {&bank.AnswerA[q], &bank.AnswerB[q], &bank.AnswerC[q],
+                                  &bank.AnswerD[q]};
+        for (int a = 0; a < 4; ++a) {
+            const QString letter(QChar(u'A' + a));
+            const int column = a % 2 == 0 ? p.W() / 3 : 2 * p.W() / 3;
+            const bool endLine = a % 2 == 1;
+            const QString text = letter + QStringLiteral(". ") + *texts[a];
+            if (a + 1 != right) {
+                p.at(column);
+                p.text(text, endLine);
+                continue;
+            }
+            p.colour(AnswerColour);
+            p.at(column - p.width(AnswerMark));
+            p.text(AnswerMark + text, endLine);
+            p.colour(Qt::black);
+        }
         p.blank();
+        if (answers)
+            key << QString::number(q) + QStringLiteral(". ") +
+                       (right >= 1 && right <= 4 ? QString(QChar(u'A' + right - 1))
+                                                 : QStringLiteral("?"));
+    }
+    if (answers) {
+        p.font(16);
+        p.at(p.W() / 16);
+        p.text(QStringLiteral("Answers"));
+        p.font(12);
+        p.at(p.W() / 16);
+        p.text(key.join(QStringLiteral("   ")));
     }
     return p.done();
+}
+
+} // namespace
+
+PrintJob worksheet(const PrinterMetrics &printer, const QString &topic, const QString &title,
+                   const Module1 &bank)
+{
+    return questionSheet(printer, topic, title, bank, false);
+}
+
+PrintJob answerKey(const PrinterMetrics &printer, const QString &topic, const QString &title,
+                   const Module1 &bank)
+{
+    return questionSheet(printer, topic, title, bank, true);
 }
 
 PrintJob certificate(const PrinterMetrics &printer, const Certificate &c)

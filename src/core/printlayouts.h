@@ -8,11 +8,23 @@ namespace printlayouts
 {
 
 extern const QString WorksheetHeader;
+// The topic line above a worksheet run from the catalogue (the menu's title) and above a
+// built-in quiz (the product title).
+extern const QString WorksheetTopic;
+extern const QString QuizTopic;
 extern const QString CertificateBanner;
+// How the teacher's copy marks a right answer: this mark before it, both in this colour.
+extern const QString AnswerMark;
+extern const QColor AnswerColour;
 
 // The paper worksheet of the loaded quiz: a header line, topic and title in large centred type,
 // then the ten questions with their answers in two columns at a third and two thirds of the width.
 PrintJob worksheet(const PrinterMetrics &printer, const QString &topic, const QString &title,
+                   const Module1 &bank);
+
+// The teacher's copy of that worksheet: the same page with each right answer marked, then an
+// "Answers" list ("1. C   2. A ..."). The pupil's worksheet never shows the answers.
+PrintJob answerKey(const PrinterMetrics &printer, const QString &topic, const QString &title,
                    const Module1 &bank);
 
 struct Certificate {

@@ -64,6 +64,7 @@ private Q_SLOTS:
     void longTopic_data();
     void longTopic();
     void worksheetPositions();
+    void answerKey();
 };
 
 void TestPrintLayouts::certificateFrame()
@@ -210,6 +211,35 @@ void TestPrintLayouts::worksheetPositions()
     }
     QCOMPARE(q, 10);
     QCOMPARE(job.last().kind, PrintOp::EndDoc);
+}
+
+void TestPrintLayouts::answerKey()
+{
+    FixedMetrics m;
+    Module1 bank;
+    for (int q = 1; q <= 10; ++q) {
+        bank.QuestionText[q] = QStringLiteral("Text %1").arg(q);
+        bank.AnswerA[q] = bank.AnswerB[q] = bank.AnswerC[q] = bank.AnswerD[q] = QStringLiteral("x");
+        bank.CorrectAnswer[q] = QString::number(q % 4 + 1);
+    }
+    const QString topic = QStringLiteral("Quorvel"), title = QStringLiteral("Magnets");
+    const QVector<Placed> pupil = texts(printlayouts::worksheet(m, topic, title, bank));
+    const PrintJob job = printlayouts::answerKey(m, topic, title, bank);
+    const QVector<Placed> key = texts(job);
+    // The pupil's page, each right answer marked in the margin before its column, then the list.
+    QCOMPARE(key.size(), pupil.size() + 2);
+    for (int i = 0; i < pupil.size(); ++i) {
+        const bool right = key[i].text.startsWith(QStringLiteral("\u00bb "));
+        QCOMPARE(key[i].text, right ? QStringLiteral("\u00bb ") + pupil[i].text : pupil[i].text);
+        QCOMPARE(key[i].x, right ? pupil[i].x - 2 * 120 : pupil[i].x);
+        QVERIFY(!pupil[i].text.contains(QChar(0xbb)));
+    }
+    QCOMPARE(key[7 + 6 + 3].text, QStringLiteral("\u00bb C. x")); // question 2, answer C
+    QCOMPARE(key[pupil.size()].text, QStringLiteral("Answers"));
+    QCOMPARE(
+        key.last().text,
+        QStringLiteral("1. B   2. C   3. D   4. A   5. B   6. C   7. D   8. A   9. B   10. C"));
+    QCOMPARE(job.count(PrintOp::foreColor(QColor(192, 0, 0))), 10);
 }
 
 QTEST_GUILESS_MAIN(TestPrintLayouts)

@@ -1,0 +1,531 @@
+#include "exchange.h"
+
+#include "ansi.h"
+
+#include <QIODevice>
+#include <QRegularExpression>
+#include <QStringDecoder>
+
+namespace exchange
+{
+
+namespace
+{
+
+struct Line {
+    int number = 0; // from 1
+    QString text;
+};
+
+// The file as lines of text, or an error.
+QString decodeLines(QIODevice *device, QVector<Line> *lines)
+{
+    QByteArray bytes = device->read(MaxFileSize + 1);
+    if (bytes.size() > MaxFileSize)
+        return QStringLiteral("The file is larger than %1 MB, too large for a question file.")
+            .arg(MaxFileSize / (1024 * 1024));
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        text = ansi::decode(bytes); // text from an older Windows tool
+    for (QChar c : text) {
+        if (c.unicode() < 0x20 && c != QLatin1Char('\n') && c != QLatin1Char('\r') &&
+            c != QLatin1Char('\t'))
+            return QStringLiteral("The file is not a text file.");
+    }
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const QStringList split = text.split(QLatin1Char('\n'));
+    for (int i = 0; i < split.size(); ++i)
+        lines->append({i + 1, split[i]});
+    return QString();
+}
+
+QString collapsed(const QString &text)
+{
+    return text.simplified();
+}
+
+// The first few words of a text, to name a question that has no name.
+QString firstWords(const QString &text)
+{
+    const QStringList words = collapsed(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QString out = words.mid(0, 6).join(QLatin1Char(' '));
+    if (words.size() > 6)
+        out += QStringLiteral("...");
+    return out;
+}
+
+// A text as the quiz will show it: an "&" the question file cannot carry becomes "and".
+QString asShown(const QString &text)
+{
+    QString out = text;
+    out.replace(QLatin1Char('&'), QLatin1String(" and "));
+    return collapsed(out);
+}
+
+bool fitsCodePage(const QString &text, QChar *bad)
+{
+    for (QChar c : text) {
+        if (c.unicode() < 0x20 || ansi::decode(ansi::encode(QString(c))) != QString(c)) {
+            *bad = c;
+            return false;
+        }
+    }
+    return true;
+}
+
+// Why a complete question cannot go into a worksheet, or an empty string.
+QString unfit(const questionfile::Question &q)
+{
+    QChar bad;
+    QStringList texts{q.text};
+    for (const QString &answer : q.answers)
+        texts << answer;
+    for (const QString &text : texts) {
+        if (text.isEmpty())
+            return text == q.text ? QStringLiteral("its question is empty")
+                                  : QStringLiteral("it has an empty answer");
+        if (text.startsWith(QLatin1Char('"')))
+            return QStringLiteral("it begins a text with a double quote mark");
+        if (!fitsCodePage(text, &bad))
+            return QStringLiteral("it uses the character \"%1\", which a worksheet cannot hold")
+                .arg(bad);
+    }
+    if (q.text.size() > MaxQuestionLength)
+        return QStringLiteral("its question is longer than %1 characters").arg(MaxQuestionLength);
+    for (int a = 0; a < 4; ++a) {
+        if (q.answers[a].size() > MaxAnswerLength)
+            return QStringLiteral("answer %1 is longer than %2 characters")
+                .arg(QChar(u'A' + a))
+                .arg(MaxAnswerLength);
+    }
+    return QString();
+}
+
+// ---- GIFT ----
+
+// Escaped characters are held as private-use characters while the question is taken apart.
+constexpr char16_t EscapeBase = 0xE000;
+const QString Escapable = QStringLiteral("~=#{}:\\");
+
+QString hideEscapes(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == QLatin1Char('\\') && i + 1 < text.size()) {
+            const QChar next = text[i + 1];
+            const qsizetype k = Escapable.indexOf(next);
+            if (k >= 0) {
+                out.append(QChar(char16_t(EscapeBase + k)));
+                ++i;
+                continue;
+            }
+            if (next == QLatin1Char('n')) {
+                out.append(QLatin1Char('\n'));
+                ++i;
+                continue;
+            }
+        }
+        out.append(c);
+    }
+    return out;
+}
+
+QString restoreEscapes(QString text)
+{
+    for (int k = 0; k < Escapable.size(); ++k)
+        text.replace(QChar(char16_t(EscapeBase + k)), Escapable[k]);
+    return text;
+}
+
+QString decodeEntity(const QString &name)
+{
+    static const QHash<QString, QString> named = {
+        {QStringLiteral("amp"), QStringLiteral("&")},
+        {QStringLiteral("lt"), QStringLiteral("<")},
+        {QStringLiteral("gt"), QStringLiteral(">")},
+        {QStringLiteral("quot"), QStringLiteral("\"")},
+        {QStringLiteral("apos"), QStringLiteral("'")},
+        {QStringLiteral("nbsp"), QStringLiteral(" ")},
+        {QStringLiteral("deg"), QStringLiteral("°")},
+        {QStringLiteral("eacute"), QStringLiteral("é")},
+        {QStringLiteral("ndash"), QStringLiteral("–")},
+        {QStringLiteral("mdash"), QStringLiteral("—")},
+    };
+    if (name.startsWith(QLatin1Char('#'))) {
+        bool ok = false;
+        const uint code = name.startsWith(QLatin1String("#x"), Qt::CaseInsensitive)
+                              ? name.mid(2).toUInt(&ok, 16)
+                              : name.mid(1).toUInt(&ok, 10);
+        if (ok && code > 0 && code <= 0x10FFFF)
+            return QString::fromUcs4(reinterpret_cast<const char32_t *>(&code), 1);
+        return QString();
+    }
+    return named.value(name);
+}
+
+// An [html] text as plain text: tags removed, entities decoded.
+QString fromHtml(const QString &html)
+{
+    static const QRegularExpression breaks(QStringLiteral("<\\s*(br|/p|p)\\b[^>]*>"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
+    static const QRegularExpression entity(QStringLiteral("&(#?[A-Za-z0-9]+);"));
+    QString text = html;
+    text.replace(breaks, QStringLiteral(" "));
+    text.remove(tags);
+    QString out;
+    qsizetype from = 0;
+    auto it = entity.globalMatch(text);
+    while (it.hasNext()) {
+        const auto m = it.next();
+        const QString decoded = decodeEntity(m.captured(1));
+        out += text.mid(from, m.capturedStart() - from);
+        out += decoded.isEmpty() ? m.captured(0) : decoded;
+        from = m.capturedEnd();
+    }
+    out += text.mid(from);
+    return out;
+}
+
+struct GiftAnswer {
+    QChar mark; // '=' or '~'
+    QString text;
+    double weight = -1; // -1: no weight given
+};
+
+// The kind of answer set that is not one worksheet question, or empty when it may be one.
+QString answerSetKind(const QString &body, QVector<GiftAnswer> *answers)
+{
+    const QString trimmed = body.trimmed();
+    if (trimmed.isEmpty())
+        return QStringLiteral("it is an essay question");
+    if (trimmed.startsWith(QLatin1Char('#')))
+        return QStringLiteral("it is a numeric question");
+    // As learning platforms decide: any "~" makes a multiple-choice question.
+    if (!trimmed.contains(QLatin1Char('~'))) {
+        static const QStringList truth = {QStringLiteral("T"), QStringLiteral("F"),
+                                          QStringLiteral("TRUE"), QStringLiteral("FALSE")};
+        if (trimmed.startsWith(QLatin1Char('=')) && trimmed.contains(QLatin1String("->")))
+            return QStringLiteral("it is a matching question");
+        if (truth.contains(trimmed.section(QLatin1Char('#'), 0, 0).trimmed().toUpper()))
+            return QStringLiteral("it is a true/false question");
+        if (trimmed.startsWith(QLatin1Char('=')))
+            return QStringLiteral("it is a short-answer question");
+    }
+    if (trimmed[0] != QLatin1Char('=') && trimmed[0] != QLatin1Char('~'))
+        return QStringLiteral("its answers cannot be read");
+    static const QRegularExpression weight(QStringLiteral("^%(-?\\d+(?:\\.\\d+)?)%"));
+    qsizetype start = 0;
+    for (qsizetype i = 1; i <= trimmed.size(); ++i) {
+        if (i < trimmed.size() && trimmed[i] != QLatin1Char('=') && trimmed[i] != QLatin1Char('~'))
+            continue;
+        GiftAnswer answer;
+        answer.mark = trimmed[start];
+        answer.text = trimmed.mid(start + 1, i - start - 1).section(QLatin1Char('#'), 0, 0);
+        const auto m = weight.match(answer.text.trimmed());
+        if (m.hasMatch()) {
+            answer.weight = m.captured(1).toDouble();
+            answer.text = answer.text.trimmed().mid(m.capturedLength());
+        }
+        answers->append(answer);
+        start = i;
+    }
+    for (const GiftAnswer &answer : *answers) {
+        if (answer.weight > 0 && answer.weight < 100)
+            return QStringLiteral("it gives part marks for several answers");
+    }
+    return QString();
+}
+
+struct Block {
+    int firstLine = 0;
+    QString text;
+};
+
+void readGiftBlock(const Block &block, ReadResult *result)
+{
+    QString s = hideEscapes(block.text).trimmed();
+    QString name;
+    if (s.startsWith(QLatin1String("::"))) {
+        const qsizetype end = s.indexOf(QLatin1String("::"), 2);
+        if (end > 0) {
+            name = collapsed(restoreEscapes(s.mid(2, end - 2)));
+            s = s.mid(end + 2).trimmed();
+        }
+    }
+    bool html = false;
+    static const QRegularExpression marker(QStringLiteral("^\\[(html|moodle|plain|markdown)\\]"));
+    const auto m = marker.match(s);
+    if (m.hasMatch()) {
+        html = m.captured(1) == QLatin1String("html");
+        s = s.mid(m.capturedLength());
+    }
+    const auto clean = [html](const QString &text) {
+        const QString plain = restoreEscapes(text);
+        return asShown(html ? fromHtml(plain) : plain);
+    };
+
+    const auto skip = [&](const QString &why, const QString &words) {
+        const QString label =
+            name.isEmpty()
+                ? QStringLiteral("line %1 (\"%2\")").arg(block.firstLine).arg(firstWords(words))
+                : QStringLiteral("\"%1\"").arg(name);
+        result->skipped.append(QStringLiteral("Skipped %1: %2.").arg(label, why));
+    };
+
+    const qsizetype open = s.indexOf(QLatin1Char('{'));
+    const qsizetype close = s.indexOf(QLatin1Char('}'));
+    const QString words = clean(open >= 0 ? s.left(open) : s);
+    if (open < 0 && close < 0)
+        return skip(QStringLiteral("it has no answers"), words);
+    if (open >= 0 && close < 0)
+        return skip(QStringLiteral("its closing brace is missing"), words);
+    if (open < 0 || close < open)
+        return skip(QStringLiteral("it has a closing brace without an opening one"), words);
+    const QString body = s.mid(open + 1, close - open - 1);
+    const QString tail = s.mid(close + 1);
+    if (body.contains(QLatin1Char('{')) || tail.contains(QLatin1Char('{')) ||
+        tail.contains(QLatin1Char('}')))
+        return skip(QStringLiteral("its braces do not match"), words);
+
+    QVector<GiftAnswer> answers;
+    const QString kind = answerSetKind(body, &answers);
+    if (!kind.isEmpty())
+        return skip(kind, words);
+    if (answers.size() != 4)
+        return skip(QStringLiteral("it has %1 answers, not 4").arg(answers.size()), words);
+    int right = 0;
+    questionfile::Question question;
+    for (int a = 0; a < 4; ++a) {
+        const GiftAnswer &answer = answers[a];
+        const bool isRight = answer.mark == QLatin1Char('=')
+                                 ? answer.weight < 0 || answer.weight >= 100
+                                 : answer.weight >= 100;
+        question.ticks[a] = isRight;
+        right += isRight ? 1 : 0;
+        question.answers[a] = clean(answer.text);
+    }
+    if (right != 1)
+        return skip(right == 0 ? QStringLiteral("it has no right answer")
+                               : QStringLiteral("it has %1 right answers, not 1").arg(right),
+                    words);
+    const QString after = clean(tail);
+    question.text = after.isEmpty() ? words : words + QStringLiteral(" _____ ") + after;
+    const QString why = unfit(question);
+    if (!why.isEmpty())
+        return skip(why, words);
+    result->questions.append(question);
+}
+
+void readGift(const QVector<Line> &lines, ReadResult *result)
+{
+    Block block;
+    const auto flush = [&] {
+        if (!block.text.trimmed().isEmpty())
+            readGiftBlock(block, result);
+        block = Block();
+    };
+    for (const Line &line : lines) {
+        const QString trimmed = line.text.trimmed();
+        if (trimmed.startsWith(QLatin1String("//")))
+            continue;
+        if (trimmed.isEmpty()) {
+            flush();
+            continue;
+        }
+        if (trimmed.startsWith(QLatin1String("$CATEGORY:")))
+            continue;
+        if (block.text.isEmpty())
+            block.firstLine = line.number;
+        else
+            block.text += QLatin1Char('\n');
+        block.text += line.text;
+    }
+    flush();
+}
+
+// ---- Aiken ----
+
+void readAiken(const QVector<Line> &lines, ReadResult *result)
+{
+    static const QRegularExpression option(QStringLiteral("^([A-Z])[.)]\\s+(.*)$"));
+    static const QRegularExpression answerLine(QStringLiteral("^ANSWER:\\s*(\\S*)\\s*$"));
+    int first = 0;
+    QString stem;
+    QVector<QPair<QChar, QString>> options;
+
+    const auto skip = [&](const QString &why) {
+        result->skipped.append(
+            QStringLiteral("Skipped line %1 (\"%2\"): %3.").arg(first).arg(firstWords(stem), why));
+    };
+    const auto restart = [&](const Line &line) {
+        first = line.number;
+        stem = line.text.trimmed();
+        options.clear();
+    };
+    const auto finish = [&](const QString &letter) {
+        if (options.size() != 4)
+            return skip(QStringLiteral("it has %1 answers, not 4").arg(options.size()));
+        questionfile::Question question;
+        question.text = asShown(stem);
+        bool found = false;
+        for (int a = 0; a < 4; ++a) {
+            question.answers[a] = asShown(options[a].second);
+            question.ticks[a] = letter == options[a].first;
+            found = found || question.ticks[a];
+        }
+        if (!found)
+            return skip(QStringLiteral("its ANSWER line names none of its answers"));
+        const QString why = unfit(question);
+        if (!why.isEmpty())
+            return skip(why);
+        result->questions.append(question);
+    };
+
+    for (const Line &line : lines) {
+        const QString text = line.text.trimmed();
+        if (text.isEmpty())
+            continue;
+        const auto answer = answerLine.match(text);
+        if (answer.hasMatch()) {
+            if (!stem.isEmpty())
+                finish(answer.captured(1));
+            stem.clear();
+            options.clear();
+            continue;
+        }
+        const auto m = option.match(text);
+        if (m.hasMatch() && !stem.isEmpty()) {
+            options.append({m.captured(1)[0], m.captured(2)});
+            continue;
+        }
+        if (!stem.isEmpty() && !options.isEmpty()) {
+            skip(QStringLiteral("it has no ANSWER line"));
+            restart(line);
+        } else if (stem.isEmpty()) {
+            restart(line);
+        } else {
+            stem += QLatin1Char(' ') + text; // a question over several lines
+        }
+    }
+    if (!stem.isEmpty())
+        skip(QStringLiteral("it has no ANSWER line"));
+}
+
+// ---- writing ----
+
+QString giftEscaped(const QString &text)
+{
+    QString out;
+    for (QChar c : text) {
+        if (c == QLatin1Char('\n'))
+            out += QStringLiteral("\\n");
+        else if (c == QLatin1Char('\r'))
+            continue;
+        else if (Escapable.contains(c))
+            out += QLatin1Char('\\') + QString(c);
+        else
+            out += c;
+    }
+    return out;
+}
+
+int rightAnswer(const Module1 &bank, int q)
+{
+    const int k = bank.CorrectAnswer[q].trimmed().toInt();
+    return k >= 1 && k <= 4 ? k : 0;
+}
+
+} // namespace
+
+Format sniff(const QByteArray &bytes)
+{
+    static const QRegularExpression answerLine(QStringLiteral("(^|\\n)\\s*ANSWER:"));
+    const QString text = QString::fromUtf8(bytes.left(MaxFileSize));
+    return !text.contains(QLatin1Char('{')) && text.contains(answerLine) ? Format::Aiken
+                                                                         : Format::Gift;
+}
+
+ReadResult read(QIODevice *device, Format format)
+{
+    ReadResult result;
+    QVector<Line> lines;
+    result.error = decodeLines(device, &lines);
+    if (!result.error.isEmpty())
+        return result;
+    if (format == Format::Gift)
+        readGift(lines, &result);
+    else
+        readAiken(lines, &result);
+    return result;
+}
+
+WriteResult write(QIODevice *device, Format format, const Module1 &bank)
+{
+    WriteResult result;
+    const QString title = bank.QuizTitle;
+    QString out;
+    const Module1::QuestionStrings *answers[] = {&bank.AnswerA, &bank.AnswerB, &bank.AnswerC,
+                                                 &bank.AnswerD};
+    if (format == Format::Gift)
+        out += QStringLiteral("// %1\n\n").arg(QString(title).remove(QLatin1Char('\n')));
+    for (int q = 1; q <= Module1::MaxQuestions; ++q) {
+        const int right = rightAnswer(bank, q);
+        if (right == 0)
+            result.problems.append(QStringLiteral("Question %1 has no right answer.").arg(q));
+        if (format == Format::Gift) {
+            out += QStringLiteral("::%1::%2{\n")
+                       .arg(giftEscaped(title + QStringLiteral(" ") + QString::number(q)),
+                            giftEscaped(bank.QuestionText[q]));
+            for (int a = 0; a < 4; ++a) {
+                out += QStringLiteral("\t%1%2\n")
+                           .arg(a + 1 == right ? QLatin1Char('=') : QLatin1Char('~'))
+                           .arg(giftEscaped((*answers[a])[q]));
+            }
+            out += QStringLiteral("}\n\n");
+            continue;
+        }
+        // Aiken is one line a text; a line that reads as an option or an ANSWER line would
+        // change the question.
+        static const QRegularExpression optionLike(QStringLiteral("^([A-Z][.)]\\s|ANSWER:)"));
+        const auto line = [&](const QString &text, bool isQuestion) {
+            QString flat = text;
+            if (flat.contains(QLatin1Char('\n')) || flat.contains(QLatin1Char('\r'))) {
+                result.problems.append(
+                    QStringLiteral("Question %1 holds a line break, written as a space.").arg(q));
+                flat = collapsed(flat);
+            }
+            if (isQuestion && flat.trimmed().contains(optionLike))
+                result.problems.append(
+                    QStringLiteral("Question %1 begins like an answer line and will not read back.")
+                        .arg(q));
+            return flat.trimmed();
+        };
+        out += line(bank.QuestionText[q], true) + QLatin1Char('\n');
+        for (int a = 0; a < 4; ++a)
+            out += QStringLiteral("%1. %2\n").arg(QChar(u'A' + a), line((*answers[a])[q], false));
+        out += QStringLiteral("ANSWER: %1\n\n").arg(right ? QChar(u'A' + right - 1) : QChar(u'?'));
+    }
+    const QByteArray bytes = out.toUtf8();
+    result.ok = device->write(bytes) == bytes.size();
+    return result;
+}
+
+bool formatForFileName(const QString &fileName, Format *format)
+{
+    if (fileName.endsWith(QLatin1String(".gift"), Qt::CaseInsensitive))
+        *format = Format::Gift;
+    else if (fileName.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
+        *format = Format::Aiken;
+    else
+        return false;
+    return true;
+}
+
+} // namespace exchange

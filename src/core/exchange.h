@@ -1,0 +1,55 @@
+#pragma once
+
+#include "questionfile.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class QIODevice;
+
+// The two plain-text question formats that learning platforms and quiz makers exchange: GIFT and
+// Aiken. Only the questions a worksheet can hold are taken: four answers, exactly one of them
+// right, texts within the wizard's limits (60 characters a question, 30 an answer) and in
+// Windows-1252. Every other question is skipped and reported, never cut or changed in meaning.
+namespace exchange
+{
+
+enum class Format { Gift, Aiken };
+
+constexpr int MaxQuestionLength = 60;
+constexpr int MaxAnswerLength = 30;
+// Larger files are refused unread: a thousand worksheets of GIFT with feedback stay far below.
+constexpr qint64 MaxFileSize = 8 * 1024 * 1024;
+
+struct ReadResult {
+    // The questions taken, in file order, with their texts as the quiz shows them (a comma is a
+    // comma; an "&" of the source has become "and").
+    QVector<questionfile::Question> questions;
+    // One message per question skipped, naming it by its GIFT name or its first line and words.
+    QStringList skipped;
+    // Set when the file as a whole cannot be read (too large, not text); nothing is taken then.
+    QString error;
+};
+
+// Reads UTF-8 text (with or without a byte-order mark, LF or CR LF line ends) in the given
+// format. The device must be open for reading.
+ReadResult read(QIODevice *device, Format format);
+
+// The format of a file's contents: Aiken when it has an "ANSWER:" line and no "{", else GIFT.
+Format sniff(const QByteArray &bytes);
+
+struct WriteResult {
+    bool ok = false;      // false when the device refused a write
+    QStringList problems; // text the format cannot carry, per question, written as near as it can
+};
+
+// Writes the ten questions of a question bank (indices 1 to 10) as UTF-8.
+// GIFT: one named multiple-choice question each ("title q"), every special character escaped.
+// Aiken: the question line, options "A." to "D.", then "ANSWER: X".
+WriteResult write(QIODevice *device, Format format, const Module1 &bank);
+
+// The format a file name asks for: GIFT for ".gift", Aiken for ".txt" (any letter case).
+bool formatForFileName(const QString &fileName, Format *format);
+
+} // namespace exchange

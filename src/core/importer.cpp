@@ -1,0 +1,146 @@
+#include "importer.h"
+
+#include "catalogue.h"
+#include "contentnames.h"
+#include "wizardchecks.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace importer
+{
+
+namespace
+{
+
+QString readCatalogue(const QString &path, QStringList *names)
+{
+    QFile file(path);
+    Module1 scratch;
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly) ||
+        catalogue::read(&file, scratch) != catalogue::ReadStatus::Complete)
+        return QStringLiteral("The catalogue of worksheets cannot be read.");
+    for (int i = 1; i <= scratch.WorksheetCount; ++i)
+        names->append(scratch.WorksheetNames[i]);
+    return QString();
+}
+
+bool taken(const QString &title, const QStringList &listed, const PathOf &pathOf)
+{
+    for (const QString &name : listed) {
+        if (name.compare(title, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    const QString path = pathOf(questionfile::fileName(title));
+    return wizardchecks::isReservedTitle(title) || path.isEmpty() || QFileInfo::exists(path);
+}
+
+QString numbered(const QString &title, int n)
+{
+    return n == 1 ? title : title + QLatin1Char(' ') + QString::number(n);
+}
+
+bool writeWorksheet(const QString &path, const questionfile::Worksheet &sheet)
+{
+    QSaveFile out(path);
+    return out.open(QIODevice::WriteOnly) && questionfile::write(&out, sheet) && out.commit();
+}
+
+} // namespace
+
+QString titleForFile(const QString &fileName)
+{
+    QString title;
+    for (QChar c : QFileInfo(fileName).completeBaseName()) {
+        const QString one(c);
+        title += catalogue::isStorableTitle(QStringLiteral("a") + one + QStringLiteral("a"))
+                     ? one
+                     : QStringLiteral(" ");
+    }
+    title = title.simplified().left(MaxBaseTitleLength).trimmed();
+    while (title.endsWith(QLatin1Char('.')))
+        title.chop(1);
+    if (!catalogue::isStorableTitle(title) || wizardchecks::isReservedTitle(title))
+        return QStringLiteral("Imported");
+    return title;
+}
+
+Outcome import(const exchange::ReadResult &read, const QString &title, const PathOf &pathOf,
+               Module1 &state)
+{
+    Outcome outcome;
+    if (!read.error.isEmpty()) {
+        outcome.error = read.error;
+        return outcome;
+    }
+    const int sheets = int(read.questions.size()) / Module1::MaxQuestions;
+    if (sheets == 0) {
+        outcome.error =
+            read.questions.isEmpty()
+                ? QStringLiteral("The file holds no question that a worksheet can take.")
+                : QStringLiteral("The file holds only %1 questions that a worksheet can take; "
+                                 "a worksheet needs ten.")
+                      .arg(read.questions.size());
+        outcome.report = read.skipped;
+        return outcome;
+    }
+    const QString cataloguePath = pathOf(contentnames::Catalogue);
+    QStringList listed;
+    outcome.error = readCatalogue(cataloguePath, &listed);
+    if (outcome.error.isEmpty() && listed.size() >= Module1::MaxWorksheets)
+        outcome.error = QStringLiteral("The catalogue of worksheets is full (%1 worksheets).")
+                            .arg(Module1::MaxWorksheets);
+    if (outcome.error.isEmpty() && title.size() > MaxBaseTitleLength)
+        outcome.error =
+            QStringLiteral("Please use a title of at most %1 characters.").arg(MaxBaseTitleLength);
+    if (outcome.error.isEmpty()) {
+        questionfile::Worksheet probe;
+        probe.title = title;
+        const QString failure = wizardchecks::firstFailure(probe);
+        if (failure == wizardchecks::NoTitle || failure == wizardchecks::TitleCharacters ||
+            failure == wizardchecks::TitleBlanks || failure == wizardchecks::TitleReserved)
+            outcome.error = failure;
+    }
+    if (!outcome.error.isEmpty())
+        return outcome;
+
+    outcome.report = read.skipped;
+    int number = 1;
+    for (int s = 0; s < sheets; ++s) {
+        questionfile::Worksheet sheet;
+        while (taken(numbered(title, number), listed, pathOf))
+            ++number;
+        sheet.title = numbered(title, number);
+        for (int q = 0; q < Module1::MaxQuestions; ++q)
+            sheet.questions[q] = read.questions[s * Module1::MaxQuestions + q];
+        const QString path = pathOf(questionfile::fileName(sheet.title));
+        if (!writeWorksheet(path, sheet)) {
+            outcome.error = QStringLiteral("The worksheet %1 could not be written: the disk may "
+                                           "be full or the folder read-only.")
+                                .arg(sheet.title);
+            return outcome;
+        }
+        const catalogue::Change change = catalogue::add(cataloguePath, sheet.title, state);
+        if (!change.ok) {
+            QFile::remove(path); // a new file, not listed: nothing is left half-done
+            outcome.error = change.error;
+            return outcome;
+        }
+        listed.append(sheet.title);
+        outcome.written.append(sheet.title);
+        outcome.report.append(
+            QStringLiteral("Made the worksheet %1 of the questions taken %2 to %3.")
+                .arg(sheet.title)
+                .arg(s * 10 + 1)
+                .arg(s * 10 + 10));
+    }
+    const int left = int(read.questions.size()) % Module1::MaxQuestions;
+    if (left > 0)
+        outcome.report.append(QStringLiteral("Not imported: the last %1 questions, too few for a "
+                                             "worksheet of ten.")
+                                  .arg(left));
+    return outcome;
+}
+
+} // namespace importer

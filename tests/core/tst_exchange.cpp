@@ -1,0 +1,351 @@
+#include "catalogue.h"
+#include "contentpath.h"
+#include "exchange.h"
+#include "importer.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using exchange::Format;
+
+namespace
+{
+
+exchange::ReadResult readBytes(QByteArray bytes, Format format)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return exchange::read(&buffer, format);
+}
+
+// A question as "text|A|B|C|D|right letter".
+QString summary(const questionfile::Question &q)
+{
+    QString right;
+    for (int a = 0; a < 4; ++a) {
+        if (q.ticks[a])
+            right += QChar(u'A' + a);
+    }
+    return QStringList{q.text, q.answers[0], q.answers[1], q.answers[2], q.answers[3], right}.join(
+        QLatin1Char('|'));
+}
+
+QByteArray giftQuestions(int n)
+{
+    QByteArray out;
+    for (int i = 1; i <= n; ++i)
+        out += QStringLiteral("::n%1::Question %1?{=r%1 ~w ~x ~y}\n\n").arg(i).toUtf8();
+    return out;
+}
+
+} // namespace
+
+class TestExchange : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void reads_data();
+    void reads();
+    void roundTrips_data();
+    void roundTrips();
+    void aikenReportsWhatItCannotCarry();
+    void importsTenToAWorksheet();
+    void nothingImportable_data();
+    void nothingImportable();
+    void stopsPartWayWithEarlierWorksheetsComplete();
+};
+
+void TestExchange::reads_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("taken");   // summary of the one question taken, or empty
+    QTest::addColumn<QString>("skipped"); // the message for the one question skipped, or empty
+    const int gift = int(Format::Gift), aiken = int(Format::Aiken);
+
+    QTest::newRow("gift: named, comments, category")
+        << gift
+        << QByteArray("// a comment\n$CATEGORY: $course$/Forces\n\n"
+                      "::Push::\n  // a comment inside\nWhat is a push?{~a pull =a force "
+                      "~a magnet ~a wire}\n")
+        << "What is a push?|a pull|a force|a magnet|a wire|B" << QString();
+    QTest::newRow("gift: BOM, CR LF, lines, feedback")
+        << gift
+        << QByteArray("\xEF\xBB\xBFWhich one\r\nis a magnet?\r\n{\r\n~wood#No.\r\n=iron#Yes!"
+                      "\r\n~glass\r\n~paper####General\r\n}\r\n")
+        << "Which one is a magnet?|wood|iron|glass|paper|B" << QString();
+    QTest::newRow("gift: html")
+        << gift << QByteArray("[html]<p><b>Heat</b> &amp; light&#33;</p>{=yes ~no ~maybe ~never}")
+        << "Heat and light!|yes|no|maybe|never|A" << QString();
+    QTest::newRow("gift: escapes")
+        << gift << QByteArray("[plain]1\\=1\\: \\{so\\} \\~ \\# \\\\ \\n ok?{=a\\=b ~c ~d ~e}")
+        << "1=1: {so} ~ # \\ ok?|a=b|c|d|e|A" << QString();
+    QTest::newRow("gift: weights")
+        << gift << QByteArray("Q?{~%0%a ~%-50%b ~%100%c ~d}") << "Q?|a|b|c|d|C" << QString();
+    QTest::newRow("gift: comma and ampersand")
+        << gift << QByteArray("Salt, pepper & oil?{=A&B ~c ~d ~e}")
+        << "Salt, pepper and oil?|A and B|c|d|e|A" << QString();
+    QTest::newRow("gift: missing word")
+        << gift << QByteArray("The Sun is a {=star ~planet ~moon ~comet} in the sky.")
+        << "The Sun is a _____ in the sky.|star|planet|moon|comet|A" << QString();
+    QTest::newRow("gift: true/false")
+        << gift << QByteArray("::tf::The Sun is hot.{TRUE#yes}") << QString()
+        << "Skipped \"tf\": it is a true/false question.";
+    QTest::newRow("gift: short answer")
+        << gift << QByteArray("::sa::Two and two?{=four =4}") << QString()
+        << "Skipped \"sa\": it is a short-answer question.";
+    QTest::newRow("gift: matching")
+        << gift << QByteArray("::m::Match.{=cat -> animal =rose -> flower =iron -> metal}")
+        << QString() << "Skipped \"m\": it is a matching question.";
+    QTest::newRow("gift: numeric") << gift << QByteArray("::n::Pi?{#3.14:0.01}") << QString()
+                                   << "Skipped \"n\": it is a numeric question.";
+    QTest::newRow("gift: essay") << gift << QByteArray("::e::Write about magnets.{}") << QString()
+                                 << "Skipped \"e\": it is an essay question.";
+    QTest::newRow("gift: five answers") << gift << QByteArray("::f::Q?{=a ~b ~c ~d ~e}")
+                                        << QString() << "Skipped \"f\": it has 5 answers, not 4.";
+    QTest::newRow("gift: several right") << gift << QByteArray("::s::Q?{=a =b ~c ~d}") << QString()
+                                         << "Skipped \"s\": it has 2 right answers, not 1.";
+    QTest::newRow("gift: outside Windows-1252, unnamed")
+        << gift << QByteArray("\n\nIs \xE2\x98\x83 cold?{=yes ~no ~hot ~wet}") << QString()
+        << QString::fromUtf8("Skipped line 3 (\"Is \xE2\x98\x83 cold?\"): it uses the character "
+                             "\"\xE2\x98\x83\", which a worksheet cannot hold.");
+    QTest::newRow("gift: question of 61 characters")
+        << gift << (QByteArray("::long::") + QByteArray(61, 'q') + "{=a ~b ~c ~d}") << QString()
+        << "Skipped \"long\": its question is longer than 60 characters.";
+    QTest::newRow("gift: answer of 31 characters")
+        << gift << (QByteArray("::long::Q?{~a =") + QByteArray(31, 'b') + " ~c ~d}") << QString()
+        << "Skipped \"long\": answer B is longer than 30 characters.";
+    QTest::newRow("gift: closing brace missing")
+        << gift << QByteArray("::u::Q?{=a ~b ~c ~d") << QString()
+        << "Skipped \"u\": its closing brace is missing.";
+    QTest::newRow("gift: closing brace alone")
+        << gift << QByteArray("::c::Q? =a ~b}") << QString()
+        << "Skipped \"c\": it has a closing brace without an opening one.";
+
+    QTest::newRow("aiken: both option styles")
+        << aiken << QByteArray("What is 2+2?\r\nA) 3\r\nB) 4\r\nC. 5\r\nD. 6\r\nANSWER: B\r\n")
+        << "What is 2+2?|3|4|5|6|B" << QString();
+    QTest::newRow("aiken: two answers")
+        << aiken << QByteArray("\nIs it on?\nA. Yes\nB. No\nANSWER: A\n") << QString()
+        << "Skipped line 2 (\"Is it on?\"): it has 2 answers, not 4.";
+    QTest::newRow("aiken: no ANSWER line")
+        << aiken << QByteArray("Q one\nA. a\nB. b\nC. c\nD. d\n") << QString()
+        << "Skipped line 1 (\"Q one\"): it has no ANSWER line.";
+    QTest::newRow("aiken: ANSWER names no option")
+        << aiken << QByteArray("Q\nA. a\nB. b\nC. c\nD. d\nANSWER: E\n") << QString()
+        << "Skipped line 1 (\"Q\"): its ANSWER line names none of its answers.";
+}
+
+void TestExchange::reads()
+{
+    QFETCH(int, format);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, taken);
+    QFETCH(QString, skipped);
+    const exchange::ReadResult r = readBytes(bytes, Format(format));
+    QVERIFY2(r.error.isEmpty(), qPrintable(r.error));
+    QCOMPARE(r.skipped, skipped.isEmpty() ? QStringList() : QStringList{skipped});
+    QCOMPARE(r.questions.size(), taken.isEmpty() ? 0 : 1);
+    if (!taken.isEmpty())
+        QCOMPARE(summary(r.questions[0]), taken);
+}
+
+void TestExchange::roundTrips_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("format");
+    for (const char *file : {"introduction.txt", "electricity.txt", "Michael Faraday.txt"}) {
+        QTest::addRow("%s as GIFT", file) << QString::fromLatin1(file) << int(Format::Gift);
+        QTest::addRow("%s as Aiken", file) << QString::fromLatin1(file) << int(Format::Aiken);
+    }
+    QTest::newRow("special characters as GIFT") << QString() << int(Format::Gift);
+}
+
+void TestExchange::roundTrips()
+{
+    QFETCH(QString, file);
+    QFETCH(int, format);
+    Module1 bank;
+    if (file.isEmpty()) {
+        bank.QuizTitle = QStringLiteral("Odd: {one}");
+        for (int q = 1; q <= 10; ++q) {
+            bank.QuestionText[q] = QStringLiteral("a=b, {c} ~d #e: \\f //g %1?").arg(q);
+            bank.AnswerA[q] = QStringLiteral("=%100%");
+            bank.AnswerB[q] = QStringLiteral("~x#y");
+            bank.AnswerC[q] = QStringLiteral("T");
+            bank.AnswerD[q] = QStringLiteral("-> ::");
+            bank.CorrectAnswer[q] = QString::number((q - 1) % 4 + 1);
+        }
+    } else {
+        QFile source(QStringLiteral(QUORVEL_SOURCE_DIR "/content/multiple/") + file);
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        QVERIFY(questionfile::LoadQuestionFile(&source, bank).ok);
+    }
+    QByteArray bytes;
+    QBuffer out(&bytes);
+    out.open(QIODevice::WriteOnly);
+    const exchange::WriteResult w = exchange::write(&out, Format(format), bank);
+    QVERIFY(w.ok);
+    QCOMPARE(w.problems, QStringList());
+    QCOMPARE(exchange::sniff(bytes), Format(format));
+
+    const exchange::ReadResult r = readBytes(bytes, Format(format));
+    QVERIFY2(r.skipped.isEmpty(), qPrintable(r.skipped.join(QLatin1Char('\n'))));
+    QCOMPARE(r.questions.size(), 10);
+    for (int q = 1; q <= 10; ++q) {
+        const QString expected =
+            QStringList{
+                bank.QuestionText[q], bank.AnswerA[q],
+                bank.AnswerB[q],      bank.AnswerC[q],
+                bank.AnswerD[q],      QString(QChar(u'A' + bank.CorrectAnswer[q].toInt() - 1))}
+                .join(QLatin1Char('|'));
+        QCOMPARE(summary(r.questions[q - 1]), expected);
+    }
+}
+
+void TestExchange::aikenReportsWhatItCannotCarry()
+{
+    Module1 bank;
+    for (int q = 1; q <= 10; ++q) {
+        bank.QuestionText[q] = QStringLiteral("Q");
+        bank.AnswerA[q] = bank.AnswerB[q] = bank.AnswerC[q] = bank.AnswerD[q] = QStringLiteral("a");
+        bank.CorrectAnswer[q] = QStringLiteral("1");
+    }
+    bank.QuestionText[2] = QStringLiteral("Two\nlines");
+    bank.QuestionText[3] = QStringLiteral("B. looks like an answer");
+    QByteArray bytes;
+    QBuffer out(&bytes);
+    out.open(QIODevice::WriteOnly);
+    const exchange::WriteResult w = exchange::write(&out, Format::Aiken, bank);
+    QCOMPARE(w.problems,
+             QStringList({"Question 2 holds a line break, written as a space.",
+                          "Question 3 begins like an answer line and will not read back."}));
+    QVERIFY(bytes.contains("\nTwo lines\nA. a\n"));
+}
+
+namespace
+{
+
+struct Folder {
+    QTemporaryDir dir;
+    QString multiple;
+    explicit Folder(const QStringList &listed)
+    {
+        multiple = dir.filePath(QStringLiteral("multiple"));
+        QDir().mkpath(multiple);
+        QFile track(multiple + QStringLiteral("/track.txt"));
+        track.open(QIODevice::WriteOnly);
+        track.write(catalogue::format(listed));
+    }
+    importer::PathOf pathOf() const
+    {
+        return [this](const QString &name) { return contentpath::resolve(dir.path(), name); };
+    }
+    QByteArray catalogueBytes() const
+    {
+        QFile track(multiple + QStringLiteral("/track.txt"));
+        track.open(QIODevice::ReadOnly);
+        return track.readAll();
+    }
+};
+
+} // namespace
+
+void TestExchange::importsTenToAWorksheet()
+{
+    Folder folder({QStringLiteral("magnets"), QStringLiteral("Magnets 3")});
+    QByteArray bytes = giftQuestions(25);
+    bytes += "::tf::Hot?{T}\n";
+    Module1 state;
+    const importer::Outcome o = importer::import(readBytes(bytes, Format::Gift),
+                                                 QStringLiteral("Magnets"), folder.pathOf(), state);
+    QCOMPARE(o.error, QString());
+    // "magnets" is listed (a case-blind file system would share its file), so is "Magnets 3".
+    QCOMPARE(o.written, QStringList({"Magnets 2", "Magnets 4"}));
+    QCOMPARE(o.report,
+             QStringList({"Skipped \"tf\": it is a true/false question.",
+                          "Made the worksheet Magnets 2 of the questions taken 1 to 10.",
+                          "Made the worksheet Magnets 4 of the questions taken 11 to 20.",
+                          "Not imported: the last 5 questions, too few for a worksheet of ten."}));
+    QCOMPARE(folder.catalogueBytes(),
+             catalogue::format({"magnets", "Magnets 3", "Magnets 2", "Magnets 4"}));
+    QFile sheet(folder.multiple + QStringLiteral("/Magnets 4.txt"));
+    QVERIFY(sheet.open(QIODevice::ReadOnly));
+    Module1 loaded;
+    QVERIFY(questionfile::LoadQuestionFile(&sheet, loaded).ok);
+    QCOMPARE(loaded.QuizTitle, QStringLiteral("Magnets 4"));
+    QCOMPARE(loaded.QuestionText[1], QStringLiteral("Question 11?"));
+    QCOMPARE(loaded.CorrectAnswer[10], QStringLiteral("1"));
+    QCOMPARE(importer::titleForFile(QStringLiteral("/x/Forces: push, & pull.gift")),
+             QStringLiteral("Forces push pull"));
+}
+
+void TestExchange::nothingImportable_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("listed");
+    QTest::addColumn<QString>("error");
+    const QString none = QStringLiteral("The file holds no question that a worksheet can take.");
+    QByteArray random(4096, 0);
+    for (int i = 0; i < random.size(); ++i)
+        random[i] = char((i * 7919 + 13) % 251);
+    QTest::newRow("random bytes") << random << "T" << 0 << "The file is not a text file.";
+    QTest::newRow("empty file") << QByteArray() << "T" << 0 << none;
+    QTest::newRow("only comments") << QByteArray("// one\n//two\n") << "T" << 0 << none;
+    QTest::newRow("50 MB") << QByteArray(50 * 1024 * 1024, 'x') << "T" << 0
+                           << "The file is larger than 8 MB, too large for a question file.";
+    QTest::newRow("nine questions")
+        << giftQuestions(9) << "T" << 0
+        << "The file holds only 9 questions that a worksheet can take; a worksheet needs ten.";
+    QTest::newRow("full catalogue") << giftQuestions(10) << "T" << 1000
+                                    << "The catalogue of worksheets is full (1000 worksheets).";
+    QTest::newRow("title with a comma") << giftQuestions(10) << "A, B" << 0
+                                        << "Please use only letters, numbers and spaces in the "
+                                           "title.";
+}
+
+void TestExchange::nothingImportable()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, title);
+    QFETCH(int, listed);
+    QFETCH(QString, error);
+    QStringList names;
+    for (int i = 1; i <= listed; ++i)
+        names << QStringLiteral("W%1").arg(i);
+    Folder folder(names);
+    const QByteArray before = folder.catalogueBytes();
+    Module1 state;
+    const importer::Outcome o =
+        importer::import(readBytes(bytes, Format::Gift), title, folder.pathOf(), state);
+    QCOMPARE(o.error, error);
+    QVERIFY(o.written.isEmpty());
+    QCOMPARE(folder.catalogueBytes(), before);
+    QCOMPARE(QDir(folder.multiple).count(), 3u); // ".", ".." and the catalogue
+}
+
+void TestExchange::stopsPartWayWithEarlierWorksheetsComplete()
+{
+    Folder folder({});
+    // The second worksheet's file cannot be written (its folder does not exist).
+    const importer::PathOf pathOf = [&](const QString &name) {
+        return name.contains(QLatin1String("Pulleys 2"))
+                   ? folder.dir.filePath("gone/x.txt")
+                   : contentpath::resolve(folder.dir.path(), name);
+    };
+    Module1 state;
+    const importer::Outcome o = importer::import(readBytes(giftQuestions(30), Format::Gift),
+                                                 QStringLiteral("Pulleys"), pathOf, state);
+    QCOMPARE(o.written, QStringList{"Pulleys"});
+    QVERIFY(o.error.startsWith("The worksheet Pulleys 2 could not be written"));
+    QCOMPARE(folder.catalogueBytes(), catalogue::format({"Pulleys"}));
+    QCOMPARE(QDir(folder.multiple).entryList(QDir::Files),
+             QStringList({"Pulleys.txt", "track.txt"}));
+}
+
+QTEST_GUILESS_MAIN(TestExchange)
+#include "tst_exchange.moc"
