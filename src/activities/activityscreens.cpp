@@ -36,6 +36,12 @@ void electricitylab::Image1_Click(int Index)
 
 faradaylab::faradaylab(AppContext &context) : ActivityScreen(context, faradaylabDesign())
 {
+    // Both circuits show one picture, whose bulb hangs below the loop where the two frames
+    // overlap: the bulb circuit lies over the compass circuit, so the bulb shows on the bulb
+    // circuit only, and on the compass circuit the compass covers that part with the wire running
+    // over it.
+    picture(QStringLiteral("Image1"), CompassCircuit)
+        ->stackUnder(picture(QStringLiteral("Image1"), BulbCircuit));
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
     HScroll1->setGeometry(twips::rect(4920, 7440, 3255, 255));
     HScroll1->setRange(0, 100);

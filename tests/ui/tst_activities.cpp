@@ -371,6 +371,8 @@ void TestActivities::zOrder()
         QVERIFY(depth(s->Label1[size_t(i)]) < depth(s->Label2[0]));
         QVERIFY(depth(s->Label4[size_t(i)]) < depth(s->Label2[0]));
     }
+    // Where the two circuits overlap (their picture's bulb) the bulb circuit lies on top.
+    QCOMPARE(s->childAt(QPoint(135, 295)), s->picture(QStringLiteral("Image1"), 0));
     // A label dropped on a box over a picture is what the pointer finds there.
     mouseDrag(s, 3, intoBox(s, 3, s->engine().target(3)));
     QCOMPARE(s->childAt(s->Label1[3]->geometry().center()), s->Label2[3]);
