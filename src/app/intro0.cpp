@@ -167,7 +167,9 @@ void intro0::Option2_Click()
 void intro0::Timer1_Timer()
 {
     Timer1->stop();
-    QFile file(ctx.platform.paths.path(contentnames::Catalogue));
+    const QString path = ctx.platform.paths.path(contentnames::Catalogue);
+    catalogue::recover(path);
+    QFile file(path);
     if (file.open(QIODevice::ReadOnly))
         catalogue::read(&file, ctx.state);
 }

@@ -2,9 +2,14 @@
 
 #include "ansi.h"
 #include "fieldreader.h"
+#include "questionfile.h"
+#include "savefile.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QLockFile>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace catalogue
@@ -13,13 +18,13 @@ namespace catalogue
 ReadStatus read(QIODevice *device, Module1 &state)
 {
     FieldReader reader(device);
+    if (reader.tooLarge())
+        return ReadStatus::TooLarge;
     int count = 0;
-    if (!reader.readNumber(&count))
-        return ReadStatus::NoCount;
-    if (count > 0x7fff)
-        return ReadStatus::NoCount; // does not fit the 16-bit count
+    if (!reader.readNumber(&count) || count < 0 || count > 0x7fff)
+        return ReadStatus::NoCount; // not a count the 16-bit count can hold
 
-    const int wanted = qMax(0, count);
+    const int wanted = count;
     const int capacity = Module1::MaxWorksheets;
     int held = 0;
     for (int i = 1; i <= qMin(wanted, capacity); ++i) {
@@ -29,13 +34,11 @@ ReadStatus read(QIODevice *device, Module1 &state)
         state.WorksheetNames[i] = name;
         held = i;
     }
-    if (wanted == 0) {
-        state.WorksheetCount = static_cast<qint16>(qMax(count, 0));
-        return ReadStatus::Complete;
-    }
     state.WorksheetCount = static_cast<qint16>(held);
     if (held < qMin(wanted, capacity))
         return ReadStatus::Short;
+    if (held > 0 && !reader.lastFieldEnded())
+        return ReadStatus::Unended;
     return wanted > capacity ? ReadStatus::OverLimit : ReadStatus::Complete;
 }
 
@@ -61,6 +64,10 @@ QString readAll(const QString &path, QStringList *names)
     switch (status) {
     case ReadStatus::NoCount:
         return QStringLiteral("The catalogue of worksheets does not start with its count.");
+    case ReadStatus::TooLarge:
+        return QStringLiteral("The catalogue of worksheets is too large.");
+    case ReadStatus::Unended:
+        return QStringLiteral("The catalogue of worksheets ends in the middle of a line.");
     case ReadStatus::Short:
         return QStringLiteral("The catalogue of worksheets is shorter than its count.");
     case ReadStatus::OverLimit:
@@ -75,17 +82,34 @@ QString readAll(const QString &path, QStringList *names)
     return QString();
 }
 
+// A change holds the lock for its whole read-change-write. A lock older than StaleLockMs is taken
+// to be left by a program that died (on this machine a dead owner is seen at once); a live one
+// holds it for milliseconds.
+constexpr int StaleLockMs = 10000;
+constexpr int LockWaitMs = StaleLockMs + 1000;
+
+// Takes the lock beside the catalogue at path, then reads the whole catalogue into names.
+QString lockAndReadAll(const QString &path, QLockFile &lock, QStringList *names)
+{
+    if (path.isEmpty())
+        return QStringLiteral("The catalogue of worksheets cannot be opened.");
+    lock.setStaleLockTime(StaleLockMs);
+    if (!lock.tryLock(LockWaitMs)) {
+        return lock.error() == QLockFile::LockFailedError
+                   ? QStringLiteral("The catalogue of worksheets is in use.")
+                   : QStringLiteral("The catalogue of worksheets cannot be written.");
+    }
+    return readAll(path, names);
+}
+
 // Replaces the file at path as a whole: the old file stays intact unless the new one was written
 // completely.
 QString writeAll(const QString &path, const QStringList &names)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("The catalogue of worksheets cannot be written.");
     const QByteArray bytes = format(names);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("The catalogue of worksheets cannot be written.");
-    return QString();
+    const bool written = savefile::replace(
+        path, [&](QIODevice *device) { return device->write(bytes) == bytes.size(); });
+    return written ? QString() : QStringLiteral("The catalogue of worksheets cannot be written.");
 }
 
 void hold(const QStringList &names, Module1 &state)
@@ -121,8 +145,9 @@ Change conclude(const QString &path, const QStringList &names, bool changed, Mod
 
 Change add(const QString &path, const QString &title, Module1 &state)
 {
+    QLockFile lock(lockPath(path));
     QStringList names;
-    const QString readError = readAll(path, &names);
+    const QString readError = lockAndReadAll(path, lock, &names);
     if (!readError.isEmpty())
         return failure(readError);
     if (names.contains(title))
@@ -135,8 +160,9 @@ Change add(const QString &path, const QString &title, Module1 &state)
 
 Change remove(const QString &path, const QString &title, Module1 &state)
 {
+    QLockFile lock(lockPath(path));
     QStringList names;
-    const QString readError = readAll(path, &names);
+    const QString readError = lockAndReadAll(path, lock, &names);
     if (!readError.isEmpty())
         return failure(readError);
     const qsizetype pos = names.lastIndexOf(title);
@@ -148,6 +174,49 @@ Change remove(const QString &path, const QString &title, Module1 &state)
     if (change.ok)
         state.WorksheetNames[names.size() + 1].clear();
     return change;
+}
+
+QString lockPath(const QString &path)
+{
+    return path + QStringLiteral(".lock");
+}
+
+QString markerPath(const QString &path, const QString &title)
+{
+    return path.isEmpty() ? QString()
+                          : QFileInfo(path).dir().filePath(title + QStringLiteral(".pending"));
+}
+
+bool markPending(const QString &path, const QString &title)
+{
+    return !path.isEmpty() && isStorableTitle(title) &&
+           savefile::replace(markerPath(path, title), [](QIODevice *) { return true; });
+}
+
+void recover(const QString &path)
+{
+    if (path.isEmpty())
+        return;
+    const QDir folder = QFileInfo(path).dir();
+    for (const QFileInfo &marker :
+         folder.entryInfoList({QStringLiteral("*.pending")}, QDir::Files)) {
+        const QString title = marker.completeBaseName();
+        QFile sheet(folder.filePath(title + QStringLiteral(".txt")));
+        Module1 scratch;
+        const bool written = isStorableTitle(title) && sheet.open(QIODevice::ReadOnly) &&
+                             questionfile::LoadQuestionFile(&sheet, scratch).ok;
+        // A marker whose worksheet was never written in full has nothing to list.
+        if (!written || add(path, title, scratch).ok)
+            QFile::remove(marker.filePath());
+    }
+    // The temporary files of replacements that never finished: "<name>.XXXXXX". A live one is
+    // renamed within a second of being written.
+    static const QRegularExpression temporary(QStringLiteral("\\.(txt|pending)\\.[A-Za-z0-9]{6}$"));
+    const QDateTime stale = QDateTime::currentDateTimeUtc().addSecs(-60);
+    for (const QFileInfo &file : folder.entryInfoList(QDir::Files | QDir::Hidden)) {
+        if (temporary.match(file.fileName()).hasMatch() && file.lastModified().toUTC() < stale)
+            QFile::remove(file.filePath());
+    }
 }
 
 bool isStorableTitle(const QString &title)

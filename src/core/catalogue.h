@@ -11,9 +11,13 @@ namespace catalogue
 
 enum class ReadStatus {
     Complete,  // the count and every name it announced were read
-    NoCount,   // the file is empty or its first field is not a number: nothing changed
+    NoCount,   // the file is empty, or its first field is not a count from 0 to 32767: nothing
+               // changed
     Short,     // fewer names than the count says; the names read so far were kept
     OverLimit, // the count is above the capacity; the first names up to the capacity were kept
+    Unended,   // every name was read and kept, but the last one runs to the end of the file
+               // without its line end: the file may have been cut off
+    TooLarge,  // the file is over FieldReader::MaxBytes: nothing changed
 };
 
 // Reads the catalogue file "multiple\track.txt" (a count, then one name a line) into
@@ -23,13 +27,19 @@ enum class ReadStatus {
 ReadStatus read(QIODevice *device, Module1 &state);
 
 // The outcome of a change to the catalogue file. ok is false when the catalogue could not be
-// read in full or not be written; error then says why in the program's own words, the file is
-// as it was and state is untouched. changed says whether the file was rewritten.
+// read in full (any status but Complete and OverLimit marks it damaged) or not be written; error
+// then says why in the program's own words, the file is as it was and state is untouched. changed
+// says whether the file was rewritten.
 struct Change {
     bool ok = false;
     QString error;
     bool changed = false;
 };
+
+// add and remove hold the lock file lockPath(path) for their whole read-change-write, so that two
+// programs changing one catalogue at once (a shared folder, two copies running) both land; a
+// catalogue kept locked for longer than a change takes says it is in use. Every rewrite replaces
+// the file through savefile::replace.
 
 // Reads the catalogue at path afresh into state, then appends title unless it is listed
 // (exact, case-sensitive). The file is rewritten only when the title was added. A catalogue that
@@ -41,6 +51,21 @@ Change add(const QString &path, const QString &title, Module1 &state);
 // keeping the order of the others. A title that is not listed leaves the file untouched
 // (changed = false, ok = true). Missing or short catalogues fail as for add.
 Change remove(const QString &path, const QString &title, Module1 &state);
+
+QString lockPath(const QString &path);
+
+// A worksheet is saved in three steps: markPending leaves the marker "<title>.pending" beside the
+// catalogue at path, the caller replaces the worksheet file and adds the title, and takes the
+// marker (markerPath) away whatever the outcome. A kill between the steps leaves the marker.
+// markPending is false when the marker cannot be written (nothing is then to be saved).
+bool markPending(const QString &path, const QString &title);
+QString markerPath(const QString &path, const QString &title);
+
+// Mends what a program killed while saving left in the folder of the catalogue at path: adds the
+// title of every marker whose worksheet file reads as a question file (a marker whose file is
+// missing or broken is only removed; one whose title cannot be added stays for the next time),
+// and removes temporary files of unfinished replacements that are over a minute old.
+void recover(const QString &path);
 
 // Whether a title can name a worksheet file and survive the catalogue and the field reader: not
 // empty; no leading or trailing blanks; no comma, "&", double quote or other character that a

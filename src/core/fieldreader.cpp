@@ -4,22 +4,34 @@
 
 #include <QIODevice>
 
-FieldReader::FieldReader(QIODevice *device) : m_device(device) {}
+FieldReader::FieldReader(QIODevice *device)
+{
+    constexpr qint64 Block = 64 * 1024;
+    while (device && !m_tooLarge) {
+        const QByteArray block = device->read(Block);
+        if (block.isEmpty())
+            break;
+        m_bytes += block;
+        m_tooLarge = m_bytes.size() > MaxBytes;
+    }
+    if (m_tooLarge)
+        m_bytes.clear();
+}
 
 bool FieldReader::peek(char *c) const
 {
-    return m_device && m_device->peek(c, 1) == 1;
+    if (atEnd())
+        return false;
+    *c = m_bytes.at(m_pos);
+    return true;
 }
 
 bool FieldReader::get(char *c)
 {
-    return m_device && m_device->getChar(c);
-}
-
-bool FieldReader::atEnd() const
-{
-    char c;
-    return !peek(&c);
+    if (!peek(c))
+        return false;
+    ++m_pos;
+    return true;
 }
 
 void FieldReader::skipLineEnd(char first)
@@ -31,6 +43,7 @@ void FieldReader::skipLineEnd(char first)
 
 void FieldReader::readToEndOfField(QByteArray *kept)
 {
+    m_lastFieldEnded = true;
     char c;
     while (get(&c)) {
         if (c == ',')
@@ -42,6 +55,7 @@ void FieldReader::readToEndOfField(QByteArray *kept)
         if (kept)
             kept->append(c);
     }
+    m_lastFieldEnded = false;
 }
 
 bool FieldReader::read(QString *field)

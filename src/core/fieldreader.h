@@ -14,14 +14,24 @@ class QIODevice;
 //  - a line holding only spaces yields one empty field;
 //  - asking for a field when no characters are left fails (input past end of file).
 // Bytes are decoded as Windows ANSI. Trailing spaces of an unquoted field are kept.
+//
+// The text files are small: the reader takes in everything the device has left, in blocks, up to
+// MaxBytes. A device holding more is refused as a whole: tooLarge() is true and every read fails.
 class FieldReader
 {
 public:
+    static constexpr qint64 MaxBytes = 1024 * 1024;
+
     explicit FieldReader(QIODevice *device);
+
+    bool tooLarge() const { return m_tooLarge; }
 
     // False when the input was exhausted before the field started; *field is then left alone.
     bool read(QString *field);
-    bool atEnd() const;
+    bool atEnd() const { return m_pos >= m_bytes.size(); }
+    // Whether the last field read was closed by a comma or a line end rather than by the end of
+    // the input (a file cut off in the middle of its last line).
+    bool lastFieldEnded() const { return m_lastFieldEnded; }
 
     // Reads a field as a whole number, as the count lines of the catalogue are read: leading
     // blanks skipped, digits with an optional sign, trailing blanks allowed. Text that is not a
@@ -36,5 +46,8 @@ private:
     // *kept unless kept is null.
     void readToEndOfField(QByteArray *kept);
 
-    QIODevice *m_device;
+    QByteArray m_bytes;
+    qsizetype m_pos = 0;
+    bool m_tooLarge = false;
+    bool m_lastFieldEnded = false;
 };

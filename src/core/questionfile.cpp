@@ -43,6 +43,8 @@ LoadResult LoadQuestionFile(QIODevice *device, Module1 &state)
         return result;
     };
 
+    if (reader.tooLarge())
+        return fail(QStringLiteral("The file is too large to be a question file."));
     if (!reader.read(&field))
         return fail(QStringLiteral("The file is empty."));
     bank.QuizTitle = textField(field);

@@ -35,9 +35,9 @@ struct LoadResult {
 
 // Reads an opened question file into the question bank of state (QuizTitle, QuestionText,
 // AnswerA..D, CorrectAnswer at indices 1 to 10), in the file's order. Nothing after the tenth
-// separator is read. The bank is only changed when the whole file reads well: a file that ends
-// early or names a correct answer other than 1 to 4 leaves the bank as it was, so no screen ever
-// works on half of one quiz and half of another.
+// separator is looked at. The bank is only changed when the whole file reads well: a file that
+// ends early, names a correct answer other than 1 to 4 or is over FieldReader::MaxBytes leaves the
+// bank as it was, so no screen ever works on half of one quiz and half of another.
 LoadResult LoadQuestionFile(QIODevice *device, Module1 &state);
 
 // Writes a worksheet in the question-file layout. Returns false when the device refuses a write.

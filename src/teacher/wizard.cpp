@@ -6,6 +6,7 @@
 #include "dressform.h"
 #include "fonts.h"
 #include "labelbutton.h"
+#include "savefile.h"
 #include "twips.h"
 #include "wizardchecks.h"
 
@@ -13,7 +14,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSaveFile>
 
 namespace
 {
@@ -186,19 +186,17 @@ void wizard::genwork()
 bool wizard::saveworksheet()
 {
     const questionfile::Worksheet sheet = worksheet();
-    bool ok = false;
+    const QString cataloguePath = ctx.platform.paths.path(contentnames::Catalogue);
     // The title was checked, so its file stays inside the worksheet folder; the old file is
-    // replaced only once the new one has been written in full.
+    // replaced only once the new one has been written in full. The marker lets the next start
+    // list the worksheet should the program be killed before the catalogue lists it.
     const QString path = ctx.platform.paths.path(questionfile::fileName(sheet.title));
-    if (!path.isEmpty()) {
-        QSaveFile out(path);
-        ok = out.open(QIODevice::WriteOnly) && questionfile::write(&out, sheet) && out.commit();
-    }
-    if (ok) {
-        const catalogue::Change change = catalogue::add(
-            ctx.platform.paths.path(contentnames::Catalogue), sheet.title, ctx.state);
-        ok = change.ok;
-    }
+    const bool ok =
+        catalogue::markPending(cataloguePath, sheet.title) &&
+        savefile::replace(path,
+                          [&](QIODevice *device) { return questionfile::write(device, sheet); }) &&
+        catalogue::add(cataloguePath, sheet.title, ctx.state).ok;
+    QFile::remove(catalogue::markerPath(cataloguePath, sheet.title));
     ctx.platform.boxes.ok(this, ok ? QStringLiteral("Your worksheet has been saved.")
                                    : QStringLiteral("There was a problem saving your worksheet"));
     return ok;

@@ -61,10 +61,8 @@ worksheets::worksheets(AppContext &context) : Screen(context)
     for (int k = 1; k <= Slots; ++k) {
         const int column = (k - 1) / SlotsPerColumn;
         const int row = (k - 1) % SlotsPerColumn;
-        auto *slot = new LabelButton(QString(), {120 + 6000 * column, 720 + 600 * row, 5715, 375},
-                                     fonts::tahoma(12, true), this);
-        slot->setTextFormat(Qt::PlainText); // a title is shown as typed, never as markup
-        Label2[k] = slot;
+        Label2[k] = new LabelButton(QString(), {120 + 6000 * column, 720 + 600 * row, 5715, 375},
+                                    fonts::tahoma(12, true), this);
     }
     for (int i = 0; i <= Slots; ++i) {
         connect(Label2[i], &LabelButton::clicked, this, [this, i] { Label2_Click(i); });
@@ -79,6 +77,7 @@ worksheets::worksheets(AppContext &context) : Screen(context)
         button->hide();
 
     Label4 = new QLabel(QStringLiteral("Page 1"), this);
+    Label4->setTextFormat(Qt::PlainText);
     Label4->setGeometry(twips::rect(120, 7920, 1995, 495));
     Label4->setFont(fonts::tahoma(15.75, true));
     Label4->setAlignment(Qt::AlignCenter);
@@ -95,7 +94,9 @@ void worksheets::Form_Load()
     DressForm(this);
     Module1 &s = ctx.state;
     // A catalogue that cannot be opened or read leaves the titles already held.
-    QFile file(ctx.platform.paths.path(contentnames::Catalogue));
+    const QString path = ctx.platform.paths.path(contentnames::Catalogue);
+    catalogue::recover(path);
+    QFile file(path);
     if (file.open(QIODevice::ReadOnly))
         catalogue::read(&file, s);
     file.close();

@@ -3,8 +3,12 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
 
 using catalogue::ReadStatus;
 
@@ -22,7 +26,10 @@ private Q_SLOTS:
     void change();
     void missingCatalogueFails();
     void removeClearsTheFreedSlot();
+    void failedWriteKeepsTheOldFile_data();
     void failedWriteKeepsTheOldFile();
+    void recoverAfterKill();
+    void twoProgramsAtOnce();
     void storableTitle_data();
     void storableTitle();
 };
@@ -53,6 +60,13 @@ void TestCatalogue::read_data()
         << lines({"many", "Light"}) << ReadStatus::NoCount << 7 << QStringList{};
     QTest::newRow("count too large for a number")
         << lines({"99999", "Light"}) << ReadStatus::NoCount << 7 << QStringList{};
+    QTest::newRow("negative count")
+        << lines({"-1", "Light"}) << ReadStatus::NoCount << 7 << QStringList{};
+    QTest::newRow("last title without line end")
+        << QByteArray(" 2 \r\nLight\r\nSou") << ReadStatus::Unended << 2
+        << QStringList{"Light", "Sou"};
+    QTest::newRow("over 1 MB") << lines({" 1 ", QString(1024 * 1024, QLatin1Char('x'))})
+                               << ReadStatus::TooLarge << 7 << QStringList{};
     QTest::newRow("title with comma reads as two fields")
         << lines({" 2 ", "Magnets, part 1", "Sound"}) << ReadStatus::Complete << 2
         << QStringList{"Magnets", "part 1"};
@@ -140,6 +154,12 @@ void TestCatalogue::change_data()
                                             << false << false << QByteArray() << QStringList{};
     QTest::newRow("add to catalogue without count")
         << lines({"Light", "Sound"}) << true << "Magnets" << false << false << QByteArray()
+        << QStringList{};
+    QTest::newRow("add to catalogue with negative count")
+        << lines({"-1", "Light"}) << true << "Magnets" << false << false << QByteArray()
+        << QStringList{};
+    QTest::newRow("remove from catalogue cut in its last title")
+        << QByteArray(" 2 \r\nLight\r\nSou") << false << "Light" << false << false << QByteArray()
         << QStringList{};
     QTest::newRow("extra lines dropped on rewrite")
         << lines({" 2 ", "Light", "Sound", "Stray"}) << true << "Magnets" << true << true << three
@@ -244,28 +264,107 @@ void TestCatalogue::removeClearsTheFreedSlot()
     QCOMPARE(state.WorksheetNames[2], QString());
 }
 
+void TestCatalogue::failedWriteKeepsTheOldFile_data()
+{
+    QTest::addColumn<int>("nameLength");
+    QTest::addColumn<qint64>("fileSizeLimit"); // bytes any file may grow to; 0: no limit
+    // A name at the file system's length limit leaves room for the lock beside it, but none for
+    // the temporary file.
+    QTest::newRow("temporary file refused") << 246 << qint64(0);
+    // The disk fills up while the new catalogue is written (the lock file is smaller).
+    QTest::newRow("disk full") << 5 << qint64(300);
+}
+
 void TestCatalogue::failedWriteKeepsTheOldFile()
 {
-    // A name at the file system's length limit leaves no room for the temporary file written
-    // beside it, so the write fails whoever runs the test.
+    QFETCH(int, nameLength);
+    QFETCH(qint64, fileSizeLimit);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QString(251, QLatin1Char('t')) + QStringLiteral(".txt"));
-    const QByteArray before = lines({" 2 ", "Light", "Sound"});
+    const QString path = dir.filePath(QString(nameLength, QLatin1Char('t')) + ".txt");
+    const QByteArray before = lines(QStringList{" 50 "} + sheets(50));
     {
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(before);
     }
+    rlimit unlimited{};
+    getrlimit(RLIMIT_FSIZE, &unlimited);
+    if (fileSizeLimit > 0) {
+        signal(SIGXFSZ, SIG_IGN); // a write past the limit fails with EFBIG instead
+        rlimit limited = unlimited;
+        limited.rlim_cur = rlim_t(fileSizeLimit);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &limited) == 0);
+    }
     Module1 state;
-    catalogue::Change result = catalogue::add(path, QStringLiteral("Magnets"), state);
-    QVERIFY(!result.ok);
-    QVERIFY(!result.changed);
-    QVERIFY2(result.error.contains(QLatin1String("written")), qPrintable(result.error));
-    result = catalogue::remove(path, QStringLiteral("Light"), state);
-    QVERIFY(!result.ok);
+    const catalogue::Change added = catalogue::add(path, QStringLiteral("Magnets"), state);
+    const catalogue::Change removed = catalogue::remove(path, QStringLiteral("Sheet 1"), state);
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+    QVERIFY(!added.ok);
+    QVERIFY(!added.changed);
+    QVERIFY2(added.error.contains(QLatin1String("written")), qPrintable(added.error));
+    QVERIFY(!removed.ok);
     QCOMPARE(readFile(path), before);
     QCOMPARE(int(state.WorksheetCount), 0);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
+void TestCatalogue::recoverAfterKill()
+{
+    // Killed after writing "Magnets.txt" (marked) and half way through a temporary file; a marker
+    // whose worksheet was never written; a fresh temporary file of a save going on elsewhere.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("track.txt"));
+    auto put = [&](const QString &name, const QByteArray &bytes, int ageSeconds = 0) {
+        QFile f(dir.filePath(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        f.flush();
+        f.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
+                      QFileDevice::FileModificationTime);
+    };
+    put(QStringLiteral("track.txt"), lines({" 1 ", "Light"}));
+    QStringList sheet{"Magnets", " "};
+    for (int q = 1; q <= 10; ++q)
+        sheet << "Q"
+              << "A"
+              << "B"
+              << "C"
+              << "D"
+              << "1"
+              << " ";
+    put(QStringLiteral("Magnets.txt"), lines(sheet));
+    put(QStringLiteral("Magnets.pending"), QByteArray());
+    put(QStringLiteral("Sound.pending"), QByteArray());
+    put(QStringLiteral("track.txt.Ab12Cd"), " 3 \r\nLi", 120);
+    put(QStringLiteral("Gravity.txt.Zz9yX8"), "Grav", 2);
+
+    catalogue::recover(path);
+    QCOMPARE(readFile(path), lines({" 2 ", "Light", "Magnets"}));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+             (QStringList{"Gravity.txt.Zz9yX8", "Magnets.txt", "track.txt"}));
+}
+
+// Twenty pairs of saves at once: this test runs itself twice over, each copy adding its own
+// twenty titles as fast as it can.
+void TestCatalogue::twoProgramsAtOnce()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("track.txt"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(lines({" 0 "}));
+    f.close();
+    QProcess first, second;
+    first.start(QCoreApplication::applicationFilePath(), {"--add", path, "First"});
+    second.start(QCoreApplication::applicationFilePath(), {"--add", path, "Second"});
+    QVERIFY(first.waitForFinished(60000) && second.waitForFinished(60000));
+    QCOMPARE(first.exitCode() + second.exitCode(), 0);
+    QByteArray file = readFile(path);
+    QBuffer buffer(&file);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    Module1 state;
+    QCOMPARE(catalogue::read(&buffer, state), ReadStatus::Complete);
+    QCOMPARE(int(state.WorksheetCount), 40);
 }
 
 void TestCatalogue::storableTitle_data()
@@ -312,5 +411,21 @@ void TestCatalogue::storableTitle()
     QCOMPARE(catalogue::isStorableTitle(title), storable);
 }
 
-QTEST_GUILESS_MAIN(TestCatalogue)
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc == 4 && QByteArray(argv[1]) == "--add") {
+        Module1 state;
+        for (int i = 1; i <= 20; ++i) {
+            const QString title =
+                QStringLiteral("%1 %2").arg(QString::fromLocal8Bit(argv[3])).arg(i);
+            if (!catalogue::add(QString::fromLocal8Bit(argv[2]), title, state).ok)
+                return 1;
+        }
+        return 0;
+    }
+    TestCatalogue test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_catalogue.moc"

@@ -100,6 +100,7 @@ void TestQuestionFile::damagedFilesLeaveTheBankAlone_data()
     noSeparator.removeLast();
     QTest::newRow("last separator missing") << crlf(noSeparator);
     QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("well-formed but over 1 MB") << crlf(goodLines()) + QByteArray(1024 * 1024, 'x');
     for (const char *digit : {"0", "5", "C", "", "12"}) {
         QStringList bad = goodLines();
         bad[2 + 7 * 4 + 5] = QString::fromLatin1(digit); // question 5's digit
