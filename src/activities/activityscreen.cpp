@@ -45,6 +45,7 @@ void setTextColor(QLabel *label, const QColor &color)
 QLabel *makeBox(QWidget *parent, const QString &caption, const QRect &twipRect, const QFont &font)
 {
     auto *box = new QLabel(caption, parent);
+    box->setTextFormat(Qt::PlainText);
     box->setGeometry(pixelRect(twipRect));
     box->setFont(font);
     box->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -72,6 +73,7 @@ int buttonsOf(Qt::MouseButtons buttons)
 
 DragLabel::DragLabel(QWidget *parent) : QLabel(parent)
 {
+    setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setWordWrap(true);
     setFrameStyle(QFrame::Box | QFrame::Plain);

@@ -8,6 +8,7 @@ LabelButton::LabelButton(const QString &caption, const QRect &twipRect, const QF
                          QWidget *parent, const QColor &backColor)
     : QLabel(caption, parent)
 {
+    setTextFormat(Qt::PlainText); // captions may come from files and teachers: never markup
     setGeometry(twips::rect(twipRect.x(), twipRect.y(), twipRect.width(), twipRect.height()));
     setFont(font);
     setAlignment(Qt::AlignCenter);

@@ -55,6 +55,7 @@ QLabel *Screen::addLabel(const QString &caption, const QRect &twipRect, const QF
                          const QColor &color, Qt::Alignment align)
 {
     auto *label = new QLabel(caption, this);
+    label->setTextFormat(Qt::PlainText); // captions may come from files and teachers
     label->setGeometry(
         twips::rect(twipRect.x(), twipRect.y(), twipRect.width(), twipRect.height()));
     label->setFont(font);

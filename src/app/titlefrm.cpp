@@ -29,6 +29,7 @@ Titlefrm::Titlefrm(AppContext &context) : Screen(context)
 
     const auto label = [this](const QString &caption, QRect r, const QFont &font, QColor color) {
         auto *l = new QLabel(caption, Frame1);
+        l->setTextFormat(Qt::PlainText);
         l->setGeometry(twips::rect(r.x(), r.y(), r.width(), r.height()));
         l->setFont(font);
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

@@ -19,6 +19,7 @@ PageScreen::PageScreen(AppContext &context) : Screen(context)
     Image2->hide();
 
     Label1 = new QLabel(this);
+    Label1->setTextFormat(Qt::PlainText);
     Label1->setGeometry(twips::rect(4200, 7920, 2295, 495));
     Label1->setFont(fonts::tahoma(15.75, true));
     Label1->setAlignment(Qt::AlignCenter);

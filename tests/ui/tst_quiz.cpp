@@ -36,6 +36,7 @@ private Q_SLOTS:
     void worksheetPrints();
     void reviewExitClosesBoth();
     void quizTextFitsItsBoxes();
+    void markupShowsAsText();
 
 private:
     multiple *startQuiz(Harness &h, TopicHub *hub = nullptr);
@@ -419,6 +420,37 @@ void TestQuiz::quizTextFitsItsBoxes()
     check(h.ctx->screens.show<introduction>());
     check(h.ctx->screens.show<electricity>());
     check(h.ctx->screens.show<faraday>());
+}
+
+void TestQuiz::markupShowsAsText()
+{
+    // A worksheet typed with markup: shown as typed, never read as HTML (an image of /dev/zero
+    // would be read without end).
+    const QByteArray markup = "<b>Magnets</b> <img src=\"/dev/zero\">";
+    QByteArray file = markup + "\r\n \r\n";
+    for (int q = 0; q < 10; ++q)
+        file += markup + "\r\n" + markup + "\r\nb\r\nc\r\nd\r\n1\r\n \r\n";
+    Harness h;
+    h.writeFile(QStringLiteral("multiple/electricity.txt"), file);
+    int seen = 0;
+    const auto plain = [&seen](QWidget *screen) {
+        for (QLabel *label : screen->findChildren<QLabel *>()) {
+            if (Qt::mightBeRichText(label->text())) {
+                QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->text()));
+                ++seen;
+            }
+        }
+    };
+    multiple *quiz = startQuiz(h);
+    plain(quiz);
+    for (int q = 1; q <= 10; ++q) {
+        quiz->Option1[2]->click();
+        quiz->Label3_Click(multiple::NextQuestion);
+    }
+    settle();
+    plain(h.ctx->screens.loaded<Welldone>());
+    plain(h.ctx->screens.loaded<Wrong>());
+    QVERIFY(seen >= 11); // the quiz's question and the review's ten rows at least
 }
 
 QTEST_MAIN(TestQuiz)
