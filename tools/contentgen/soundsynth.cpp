@@ -17,8 +17,11 @@ constexpr double Pi = 3.14159265358979323846;
 constexpr double TwoPi = 2.0 * Pi;
 constexpr double Sr = SampleRate;
 
-// Loudness target for the loud part of every effect, and the peak ceiling.
+// Loudness target for the loud part of every effect, and the peak ceiling. The eagle that greets
+// an ordering screen is an interface sound: a long scream at the celebrations' level would be
+// far louder than a click or a key press, so it is made quieter.
 constexpr double TargetDbfs = -16.0;
+constexpr double EagleDbfs = -26.0;
 constexpr double CeilingDbfs = -1.5;
 // Loudness is measured over blocks of this length; blocks more than
 // LoudPartRangeDb below the loudest block are not part of the loud part.
@@ -390,14 +393,14 @@ void fadeEdges(Signal &s, double fadeIn, double fadeOut)
 }
 
 // Turns a raw effect into what is delivered: no DC, silent edges, the loud
-// part at TargetDbfs, peaks held under CeilingDbfs, rounded to 16 bits.
-QVector<qint16> finish(Signal s)
+// part at targetDbfs, peaks held under CeilingDbfs, rounded to 16 bits.
+QVector<qint16> finish(Signal s, double targetDbfs)
 {
     if (s.empty())
         return {};
     removeDc(s);
     fadeEdges(s, 0.002, 0.010);
-    const double target = dbToGain(TargetDbfs);
+    const double target = dbToGain(targetDbfs);
     const double ceiling = dbToGain(CeilingDbfs);
     for (int pass = 0; pass < 6; ++pass) {
         const double level = loudness(s);
@@ -783,7 +786,7 @@ Signal klaxon(Random &rng)
 }
 
 // One squeeze of a bulb horn: a nasal reed buzz that jumps up to pitch, trembles
-// and sags as the air runs out.
+// and lifts a little at the end.
 void addHonk(Signal &s, Random &rng, double at, double dur, double freq)
 {
     Pulse reed(rng.uniform());
@@ -795,7 +798,7 @@ void addHonk(Signal &s, Random &rng, double at, double dur, double freq)
     for (int j = 0; j < n && start + j < static_cast<int>(s.size()); ++j) {
         const double t = j / Sr;
         double f = freq * (1.0 - 0.18 * std::exp(-t / 0.015));
-        f *= 1.0 - 0.06 * smoothStep((t - (dur - 0.06)) / 0.06);
+        f *= 1.0 + 0.03 * smoothStep((t - (dur - 0.06)) / 0.06);
         f *= 1.0 + 0.012 * jitter.next();
         const double src = reed.next(f, 0.18) * (1.0 + 0.15 * rough.next());
         const double y = bell1.bandpass(src) + 0.6 * bell2.bandpass(src) + 0.3 * body.lowpass(src);
@@ -803,35 +806,38 @@ void addHonk(Signal &s, Random &rng, double at, double dur, double freq)
     }
 }
 
-// The rubber bulb refilling: a thin squeak sliding up.
-void addSqueak(Signal &s, Random &rng, double at)
+// A slide whistle swooping up from f1 to f2, breathy, with a little vibrato at the top.
+void addSlideWhistle(Signal &s, Random &rng, double at, double dur, double f1, double f2)
 {
-    const double dur = 0.09;
     Phase phase(rng.uniform());
-    Svf air(2500.0, 2.0);
+    Svf air(f2, 2.0);
     const int start = samplesFor(at);
     for (int j = 0; j < samplesFor(dur + 0.05) && start + j < static_cast<int>(s.size()); ++j) {
         const double t = j / Sr;
-        const double f = lerp(1400.0, 2000.0, smoothStep(t / dur));
-        const double y = std::sin(TwoPi * phase.next(f)) + 0.3 * air.bandpass(rng.bipolar());
-        addSample(s, start + j, 0.3 * envelope(t, 0.015, dur, 0.015) * y);
+        const double x = smoothStep(t / dur);
+        const double f = f1 * std::pow(f2 / f1, x) * (1.0 + 0.01 * x * std::sin(TwoPi * 7.0 * t));
+        const double y = std::sin(TwoPi * phase.next(f)) + 0.2 * air.bandpass(rng.bipolar());
+        addSample(s, start + j, 0.35 * envelope(t, 0.02, dur, 0.02) * y);
     }
 }
 
+// A cheerful circus "ta-da": bulb-horn honks climbing a G major arpeggio, a slide whistle
+// swooping up, and a last honk held on the top G.
 Signal clown(Random &rng)
 {
-    Signal s(static_cast<size_t>(samplesFor(1.1)));
-    addHonk(s, rng, 0.00, 0.30, 415.0);
-    addSqueak(s, rng, 0.34);
-    addHonk(s, rng, 0.48, 0.36, 415.0);
-    addSqueak(s, rng, 0.90);
+    Signal s(static_cast<size_t>(samplesFor(1.6)));
+    addHonk(s, rng, 0.00, 0.13, midiToHz(67));
+    addHonk(s, rng, 0.17, 0.13, midiToHz(71));
+    addHonk(s, rng, 0.34, 0.13, midiToHz(74));
+    addSlideWhistle(s, rng, 0.52, 0.32, 700.0, 1900.0);
+    addHonk(s, rng, 0.92, 0.42, midiToHz(79));
     addReverb(s, 0.3, 0.5, 0.08);
     return s;
 }
 
 // ---------------------------------------------------------------- sci-fi and fireworks
 
-// "Pew": a ringing tone diving exponentially from f1 to f2.
+// "Pew": a ringing tone gliding exponentially from f1 to f2.
 void addPew(Signal &s, double at, double f1, double f2, double len)
 {
     Phase phase;
@@ -842,18 +848,19 @@ void addPew(Signal &s, double at, double f1, double f2, double len)
         const double p = TwoPi * phase.next(f);
         const double ring = 1.2 * std::exp(-t / 0.05);
         const double tone = std::sin(p + ring * std::sin(1.5 * p)) + 0.3 * std::sin(2.0 * p);
-        double env = (1.0 - std::exp(-t / 0.002)) * std::exp(-t / (0.45 * len));
+        double env = (1.0 - std::exp(-t / 0.002)) * std::exp(-t / (0.8 * len));
         env *= 1.0 - smoothStep((t - (len - 0.02)) / 0.02);
         addSample(s, start + j, env * tone);
     }
 }
 
+// Three power-up zaps, each climbing higher than the last.
 Signal laser(Random &)
 {
     Signal s(static_cast<size_t>(samplesFor(1.25)));
-    addPew(s, 0.00, 3200.0, 220.0, 0.24);
-    addPew(s, 0.30, 2900.0, 200.0, 0.24);
-    addPew(s, 0.60, 3400.0, 180.0, 0.30);
+    addPew(s, 0.00, 200.0, 1800.0, 0.24);
+    addPew(s, 0.30, 260.0, 2400.0, 0.24);
+    addPew(s, 0.60, 320.0, 3200.0, 0.30);
     addReverb(s, 0.5, 0.3, 0.2);
     return s;
 }
@@ -1036,21 +1043,25 @@ struct Shout {
     double amp;
 };
 
-// One voice shouting: a breathy band-limited sawtooth whose pitch lifts and
-// falls, through three formant resonances gliding along the vowel path.
+// One voice shouting: a band-limited sawtooth with a breath of air, whose pitch lifts and falls
+// with a singer's vibrato, through three formant resonances gliding along the vowel path.
 void addShout(Signal &s, Random &rng, const Shout &sh)
 {
     Sawtooth glottis(rng.uniform());
-    Svf r1, r2, r3;
+    Svf r1, r2, r3, chest;
     ValueNoise drift(rng, 8.0);
+    const double vibratoRate = rng.range(5.0, 6.5);
+    const double vibratoPhase = rng.uniform();
     const int start = samplesFor(sh.at);
     const int n = samplesFor(sh.dur + 0.2);
     const double segments = static_cast<double>(sh.vowels.size() - 1);
     for (int j = 0; j < n && start + j < static_cast<int>(s.size()); ++j) {
         const double t = j / Sr;
         const double x = std::min(1.0, t / sh.dur);
+        const double vibrato =
+            0.015 * smoothStep(t / 0.25) * std::sin(TwoPi * (vibratoRate * t + vibratoPhase));
         const double f = sh.pitch * (1.0 + sh.rise * std::sin(Pi * std::pow(x, 0.7))) *
-                         (1.0 + 0.02 * drift.next());
+                         (1.0 + 0.01 * drift.next() + vibrato);
         Vowel v = sh.vowels.front();
         if (segments > 0) {
             const double pos = x * segments;
@@ -1059,11 +1070,13 @@ void addShout(Signal &s, Random &rng, const Shout &sh)
             const Vowel &a = sh.vowels[k], &b = sh.vowels[k + 1];
             v = {lerp(a.f1, b.f1, y), lerp(a.f2, b.f2, y), lerp(a.f3, b.f3, y)};
         }
-        r1.set(v.f1 * sh.formants, 6.0);
+        r1.set(v.f1 * sh.formants, 5.0);
         r2.set(v.f2 * sh.formants, 8.0);
         r3.set(v.f3 * sh.formants, 10.0);
-        const double src = glottis.next(f) + 0.25 * rng.bipolar();
-        const double y = r1.bandpass(src) + 0.6 * r2.bandpass(src) + 0.25 * r3.bandpass(src);
+        chest.set(2.5 * f, 0.7);
+        const double src = glottis.next(f) + 0.04 * rng.bipolar();
+        const double y = r1.bandpass(src) + 0.6 * r2.bandpass(src) + 0.25 * r3.bandpass(src) +
+                         0.35 * chest.lowpass(src);
         addSample(s, start + j, sh.amp * envelope(t, 0.06, sh.dur, 0.08) * y);
     }
 }
@@ -1118,9 +1131,10 @@ Signal cheer(Random &rng)
         {Oo, Oo, Oo},         // woo
         {Ee, Ah, Ah},         // yeah
     };
-    for (int k = 0; k < 18; ++k) {
-        const double at = rng.range(0.0, 1.5);
-        const double dur = rng.range(0.5, 1.1);
+    // Few enough voices that each can be heard; the roar and the clapping stay underneath.
+    for (int k = 0; k < 9; ++k) {
+        const double at = 0.05 + 0.16 * k + rng.range(0.0, 0.1);
+        const double dur = rng.range(0.5, 1.0);
         addShout(s, rng,
                  randomVoice(rng, at, dur, rng.range(0.3, 0.7),
                              words[static_cast<size_t>(rng.below(static_cast<int>(words.size())))],
@@ -1128,17 +1142,17 @@ Signal cheer(Random &rng)
     }
     addWhistle(s, rng, 0.35, 0.6, 2700.0);
     addWhistle(s, rng, 1.25, 0.8, 2450.0);
-    addCrowdBed(s, rng, 1.2, [&](double t) {
+    addCrowdBed(s, rng, 0.12, [&](double t) {
         return smoothStep(t / 0.3) * (1.0 - smoothStep((t - 1.8) / 1.0));
     });
-    mixInto(s, applause(rng, length, 8, 4.0, 5.5, 0.2, 1.0), 0.35);
+    mixInto(s, applause(rng, length, 8, 4.0, 5.5, 0.2, 1.0), 0.12);
     for (size_t i = 0; i < s.size(); ++i)
         s[i] *= 1.0 - smoothStep((i / Sr - (length - 0.6)) / 0.6);
     addReverb(s, 0.5, 0.5, 0.18);
     return s;
 }
 
-// A stadium crowd: a swelling roar of many voices on open vowels, with applause.
+// A crowd cheering: a swell of voices on open vowels, with applause underneath.
 Signal crowd(Random &rng)
 {
     const double length = 3.0;
@@ -1149,7 +1163,7 @@ Signal crowd(Random &rng)
         {Ee, Ah, Ah}, // yeah
         {Oh, Oo},     // ohh
     };
-    for (int k = 0; k < 36; ++k) {
+    for (int k = 0; k < 14; ++k) {
         const double at = rng.range(0.0, 0.9);
         const double dur = rng.range(1.0, 2.0);
         addShout(s, rng,
@@ -1160,8 +1174,8 @@ Signal crowd(Random &rng)
     const auto swell = [&](double t) {
         return smoothStep(t / 0.9) * (1.0 - smoothStep((t - 1.8) / 1.2));
     };
-    addCrowdBed(s, rng, 2.5, swell);
-    mixInto(s, applause(rng, length, 25, 4.0, 6.0, 0.6, 1.2), 0.5);
+    addCrowdBed(s, rng, 0.2, swell);
+    mixInto(s, applause(rng, length, 25, 4.0, 6.0, 0.6, 1.2), 0.15);
     for (size_t i = 0; i < s.size(); ++i)
         s[i] *= 1.0 - smoothStep((i / Sr - (length - 0.8)) / 0.8);
     addReverb(s, 0.85, 0.45, 0.3);
@@ -1211,7 +1225,7 @@ QVector<qint16> synthesise(const QString &name)
     for (const auto &e : effects) {
         if (name == QLatin1String(e.name)) {
             Random rng(seedFor(name));
-            return finish(e.make(rng));
+            return finish(e.make(rng), name == QLatin1String("eagle6") ? EagleDbfs : TargetDbfs);
         }
     }
     return {};
