@@ -1,10 +1,11 @@
 # The two commands of the README:
 #   make run    set up the machine if needed, build, start the program
 #   make test   set up the machine if needed, build, run every test
+#   make package  set up the machine if needed, build, and make build/quorvel_<version>_<arch>.deb
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build setup clean format
+.PHONY: run test package build setup clean format
 
 setup:
 	@scripts/setup
@@ -18,6 +19,9 @@ run: build
 
 test: build
 	@scripts/run-tests $(BUILD)
+
+package: build
+	@cmake --build $(BUILD) --target package
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -14,6 +14,9 @@ namespace
 {
 
 const QString Worksheets = QStringLiteral("multiple");
+// Written into the run folder by installation: the folder belongs to the package manager and is
+// never written, not even by a user (root) who could.
+const QString ReadOnlyMark = QStringLiteral("read-only");
 
 } // namespace
 
@@ -43,7 +46,8 @@ QString RunFolderPaths::path(const QString &contentName) const
 QString RunFolderPaths::worksheetFolderFor(const QString &root)
 {
     const QFileInfo installed(contentpath::resolve(root, Worksheets));
-    if (installed.isDir() && installed.isWritable())
+    if (installed.isDir() && installed.isWritable() &&
+        !QFileInfo::exists(QDir(root).filePath(ReadOnlyMark)))
         return {};
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1Char('/') +
            Worksheets;

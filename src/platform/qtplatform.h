@@ -22,7 +22,8 @@ public:
     QString root() const { return m_root; }
 
     // The folder for the worksheets of this installation: root's "multiple" when it can be
-    // written, otherwise "multiple" under the user's application data folder.
+    // written and root holds no "read-only" mark, otherwise "multiple" under the user's
+    // application data folder.
     static QString worksheetFolderFor(const QString &root);
 
 private:

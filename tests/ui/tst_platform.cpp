@@ -40,6 +40,10 @@ void TestPlatform::worksheetsInTheRunFolder()
     RunFolderPaths paths(root.path());
     QCOMPARE(paths.path(QStringLiteral("Multiple\\track.txt")),
              root.filePath(QStringLiteral("multiple/track.txt")));
+    // An installed run folder is never written, even by a user who may.
+    write(root.filePath(QStringLiteral("read-only")), "");
+    const QString user = RunFolderPaths::worksheetFolderFor(root.path());
+    QVERIFY(user.endsWith(QStringLiteral("/multiple")) && !user.startsWith(root.path()));
 }
 
 void TestPlatform::worksheetsInAUserFolder()
