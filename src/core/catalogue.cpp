@@ -221,30 +221,46 @@ void recover(const QString &path)
 
 bool isStorableTitle(const QString &title)
 {
-    if (title.isEmpty() || title != title.trimmed())
-        return false;
-    if (ansi::decode(ansi::encode(title)) != title)
-        return false; // outside Windows-1252
+    return checkTitle(title).fault == TitleFault::None;
+}
+
+TitleCheck checkTitle(const QString &title)
+{
+    if (title.isEmpty())
+        return {TitleFault::Empty, {}};
+    if (title != title.trimmed())
+        return {TitleFault::Blanks, {}};
+    if (ansi::decode(ansi::encode(title)) != title) {
+        for (qsizetype i = 0; i < title.size();) {
+            const qsizetype n = title[i].isHighSurrogate() && i + 1 < title.size() ? 2 : 1;
+            const QString c = title.mid(i, n);
+            if (ansi::decode(ansi::encode(c)) != c)
+                return {c[0].isPrint() ? TitleFault::OutsideAnsi : TitleFault::Invisible, c};
+            i += n;
+        }
+    }
     static const QString refused = QStringLiteral("<>:\"/\\|?*,&");
     for (QChar c : title) {
         if (c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() <= 0x9f) ||
-            refused.contains(c) || (c.isSpace() && c != QLatin1Char(' ')))
-            return false;
+            (c.isSpace() && c != QLatin1Char(' ')))
+            return {TitleFault::Invisible, {}};
+        if (refused.contains(c))
+            return {TitleFault::Character, QString(c)};
     }
     if (title.contains(QLatin1String("..")) || title.startsWith(QLatin1Char('.')) ||
         title.endsWith(QLatin1Char('.')))
-        return false;
+        return {TitleFault::FullStops, {}};
     // Device names that Windows will not give to a file, whatever the extension.
     const QString upper = title.toUpper();
     static const QStringList devices = {QStringLiteral("CON"), QStringLiteral("PRN"),
                                         QStringLiteral("AUX"), QStringLiteral("NUL")};
     if (devices.contains(upper))
-        return false;
+        return {TitleFault::ReservedName, {}};
     if (upper.size() == 4 &&
         (upper.startsWith(QLatin1String("COM")) || upper.startsWith(QLatin1String("LPT"))) &&
         upper[3] >= QLatin1Char('1') && upper[3] <= QLatin1Char('9'))
-        return false;
-    return true;
+        return {TitleFault::ReservedName, {}};
+    return {};
 }
 
 } // namespace catalogue

@@ -73,6 +73,23 @@ void recover(const QString &path);
 // separators, "..", or names the file systems reserve; only Windows-1252 characters.
 bool isStorableTitle(const QString &title);
 
+// Why isStorableTitle refuses a title, the first reason found, in the order listed.
+enum class TitleFault {
+    None,
+    Empty,
+    Blanks,       // a leading or trailing blank
+    OutsideAnsi,  // character is outside Windows-1252
+    Character,    // character is one that a file name or the files cannot carry
+    Invisible,    // a tab, line break or other control or non-blank space
+    FullStops,    // "..", or a leading or trailing full stop
+    ReservedName, // a device name the file systems keep (CON, PRN, AUX, NUL, COM1, LPT1, ...)
+};
+struct TitleCheck {
+    TitleFault fault = TitleFault::None;
+    QString character; // the offending character, for OutsideAnsi and Character
+};
+TitleCheck checkTitle(const QString &title);
+
 // The catalogue file's bytes for these names: the count line (" n "), then one name a line, every
 // line ended by CR LF.
 QByteArray format(const QStringList &names);

@@ -94,14 +94,8 @@ Outcome import(const exchange::ReadResult &read, const QString &title, const Pat
     if (outcome.error.isEmpty() && title.size() > MaxBaseTitleLength)
         outcome.error =
             QStringLiteral("Please use a title of at most %1 characters.").arg(MaxBaseTitleLength);
-    if (outcome.error.isEmpty()) {
-        questionfile::Worksheet probe;
-        probe.title = title;
-        const QString failure = wizardchecks::firstFailure(probe);
-        if (failure == wizardchecks::NoTitle || failure == wizardchecks::TitleCharacters ||
-            failure == wizardchecks::TitleBlanks || failure == wizardchecks::TitleReserved)
-            outcome.error = failure;
-    }
+    if (outcome.error.isEmpty())
+        outcome.error = wizardchecks::titleFailure(title);
     if (!outcome.error.isEmpty())
         return outcome;
 

@@ -6,8 +6,6 @@ namespace wizardchecks
 {
 
 const QString NoTitle = QStringLiteral("You have not chosen a title for your worksheet");
-const QString TitleCharacters =
-    QStringLiteral("Please use only letters, numbers and spaces in the title.");
 const QString TitleBlanks = QStringLiteral("Please do not begin or end the title with a space.");
 const QString TitleReserved = QStringLiteral(
     "That title is used by one of the program's own quizzes. Please choose another title.");
@@ -29,6 +27,12 @@ bool startsWithQuote(const QString &text)
             return c == QLatin1Char('"');
     }
     return false;
+}
+
+// Text of blanks shows nothing to the pupil and reads back as an empty field.
+bool isBlank(const QString &text)
+{
+    return text.trimmed().isEmpty();
 }
 
 } // namespace
@@ -67,6 +71,46 @@ bool isReservedTitle(const QString &title)
     return false;
 }
 
+QString refusedTitle(const QString &title)
+{
+    const catalogue::TitleCheck check = catalogue::checkTitle(title);
+    switch (check.fault) {
+    case catalogue::TitleFault::None:
+        return QString();
+    case catalogue::TitleFault::Empty:
+        return NoTitle;
+    case catalogue::TitleFault::Blanks:
+        return TitleBlanks;
+    case catalogue::TitleFault::OutsideAnsi:
+        return QStringLiteral("The title cannot contain ") + check.character +
+               QStringLiteral(": only the letters and signs of Western European languages can be "
+                              "stored.");
+    case catalogue::TitleFault::Character:
+        return QStringLiteral("The title cannot contain the sign ") + check.character +
+               QStringLiteral(". These signs cannot be used in a title: < > : \" / \\ | ? * , &");
+    case catalogue::TitleFault::Invisible:
+        return QStringLiteral("The title cannot contain tabs, line breaks or other invisible "
+                              "characters.");
+    case catalogue::TitleFault::FullStops:
+        return QStringLiteral("The title cannot begin or end with a full stop, or have two full "
+                              "stops together.");
+    case catalogue::TitleFault::ReservedName:
+        return QStringLiteral("The computer keeps ") + title +
+               QStringLiteral(" as a name of its own. Please choose another title.");
+    }
+    return QString();
+}
+
+QString titleFailure(const QString &title)
+{
+    if (isBlank(title))
+        return NoTitle;
+    const QString refused = refusedTitle(title);
+    if (!refused.isEmpty())
+        return refused;
+    return isReservedTitle(title) ? TitleReserved : QString();
+}
+
 QString sameAsListed(const QString &listedTitle)
 {
     return QStringLiteral("There is already a worksheet called ") + listedTitle +
@@ -75,16 +119,9 @@ QString sameAsListed(const QString &listedTitle)
 
 QString firstFailure(const questionfile::Worksheet &sheet, const QStringList &listed)
 {
-    if (sheet.title.isEmpty())
-        return NoTitle;
-    if (!catalogue::isStorableTitle(sheet.title)) {
-        const QString trimmed = sheet.title.trimmed();
-        if (trimmed != sheet.title && catalogue::isStorableTitle(trimmed))
-            return TitleBlanks;
-        return TitleCharacters;
-    }
-    if (isReservedTitle(sheet.title))
-        return TitleReserved;
+    const QString title = titleFailure(sheet.title);
+    if (!title.isEmpty())
+        return title;
     for (const QString &name : listed) {
         if (name != sheet.title && name.compare(sheet.title, Qt::CaseInsensitive) == 0)
             return sameAsListed(name);
@@ -92,11 +129,11 @@ QString firstFailure(const questionfile::Worksheet &sheet, const QStringList &li
     for (int q = 0; q < int(sheet.questions.size()); ++q) {
         const questionfile::Question &question = sheet.questions[q];
         const int n = q + 1;
-        if (question.text.isEmpty())
+        if (isBlank(question.text))
             return notCompleted(n);
         int ticks = 0;
         for (int a = 0; a < 4; ++a) {
-            if (question.answers[a].isEmpty())
+            if (isBlank(question.answers[a]))
                 return notCompleted(n);
             if (question.ticks[a])
                 ++ticks;

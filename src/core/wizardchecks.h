@@ -12,7 +12,7 @@ namespace wizardchecks
 {
 
 // The message for the first thing that stops the worksheet from being saved, or an empty string
-// when it can be saved. "Empty" means exactly the empty string: a box of blanks passes.
+// when it can be saved. A box holding only blanks counts as empty.
 // listed holds the titles in the catalogue: a title that differs from a listed one only in letter
 // case would name the same file on a case-blind file system, so it is refused.
 QString firstFailure(const questionfile::Worksheet &sheet, const QStringList &listed = {});
@@ -29,8 +29,13 @@ QString tickedMoreThanOne(int questionNumber);
 // A question or answer that starts with a double quote, which the question file cannot carry.
 QString startsWithQuoteMark(int questionNumber);
 
+// Why a title cannot be stored, in the teacher's words; empty when it can.
+QString refusedTitle(const QString &title);
+// The title checks of firstFailure alone: no title, a title that cannot be stored, a title of one
+// of the program's own files.
+QString titleFailure(const QString &title);
+
 extern const QString NoTitle;
-extern const QString TitleCharacters;
 extern const QString TitleBlanks;
 extern const QString TitleReserved;
 

@@ -304,8 +304,8 @@ void TestExchange::nothingImportable_data()
     QTest::newRow("full catalogue") << giftQuestions(10) << "T" << 1000
                                     << "The catalogue of worksheets is full (1000 worksheets).";
     QTest::newRow("title with a comma") << giftQuestions(10) << "A, B" << 0
-                                        << "Please use only letters, numbers and spaces in the "
-                                           "title.";
+                                        << "The title cannot contain the sign ,. These signs "
+                                           "cannot be used in a title: < > : \" / \\ | ? * , &";
 }
 
 void TestExchange::nothingImportable()

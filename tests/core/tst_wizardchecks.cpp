@@ -68,36 +68,57 @@ void TestWizardChecks::firstFailure_data()
         s.questions[3].answers[3].clear();
         s.questions[3].ticks = {};
     }) << "You have not completed Question 4";
-    QTest::newRow("blank texts pass") << Edit([](Worksheet &s) {
-        s.questions[2].text = QStringLiteral("   ");
-        s.questions[2].answers[0] = QStringLiteral(" ");
-    }) << none;
+    QTest::newRow("question of blanks")
+        << Edit([](Worksheet &s) { s.questions[2].text = QStringLiteral("   "); })
+        << "You have not completed Question 3";
+    QTest::newRow("answer of blanks")
+        << Edit([](Worksheet &s) { s.questions[5].answers[1] = QStringLiteral(" "); })
+        << "You have not completed Question 6";
+    QTest::newRow("blanks around a text pass")
+        << Edit([](Worksheet &s) { s.questions[2].text = QStringLiteral(" Why? "); }) << none;
     QTest::newRow("empty title before empty questions") << Edit([](Worksheet &s) {
         s.title.clear();
         s.questions[0].text.clear();
     }) << "You have not chosen a title for your worksheet";
 
-    const QString characters =
-        QStringLiteral("Please use only letters, numbers and spaces in the title.");
     const QString blanks = QStringLiteral("Please do not begin or end the title with a space.");
+    const QString signs =
+        QStringLiteral(". These signs cannot be used in a title: < > : \" / \\ | ? * , &");
+    const QString sign = QStringLiteral("The title cannot contain the sign ");
+    const QString invisible =
+        QStringLiteral("The title cannot contain tabs, line breaks or other invisible characters.");
+    const QString stops = QStringLiteral(
+        "The title cannot begin or end with a full stop, or have two full stops together.");
+    const QString western =
+        QStringLiteral(": only the letters and signs of Western European languages can be stored.");
     const struct {
         const char *name;
         QString title;
         QString message;
     } titles[] = {
-        {"title with comma", QStringLiteral("Magnets, part 1"), characters},
-        {"title with slash", QStringLiteral("../track"), characters},
-        {"title with backslash", QStringLiteral("a\\b"), characters},
-        {"title of two dots", QStringLiteral(".."), characters},
-        {"title with leading quote", QStringLiteral("\"Forces\""), characters},
-        {"title with ampersand", QStringLiteral("Push & pull"), characters},
-        {"title with question mark", QStringLiteral("Why?"), characters},
-        {"title with tab", QStringLiteral("a\tb"), characters},
-        {"title outside the code page", QStringLiteral("Magnet \u2192 iron"), characters},
-        {"title of a device name", QStringLiteral("nul"), characters},
+        {"title with comma", QStringLiteral("Magnets, part 1"), sign + "," + signs},
+        {"title with slash", QStringLiteral("../track"), sign + "/" + signs},
+        {"title with backslash", QStringLiteral("a\\b"), sign + "\\" + signs},
+        {"title of two dots", QStringLiteral(".."), stops},
+        {"title ending in a full stop", QStringLiteral("Magnets."), stops},
+        {"title with leading quote", QStringLiteral("\"Forces\""), sign + "\"" + signs},
+        {"title with ampersand", QStringLiteral("Push & pull"), sign + "&" + signs},
+        {"title with question mark", QStringLiteral("Why?"), sign + "?" + signs},
+        {"title with tab", QStringLiteral("a\tb"), invisible},
+        {"title outside the code page", QStringLiteral("Magnet \u2192 iron"),
+         QStringLiteral("The title cannot contain \u2192") + western},
+        {"Cyrillic title", QStringLiteral("\u041c\u0430\u0433\u043d\u0438\u0442"),
+         QStringLiteral("The title cannot contain \u041c") + western},
+        {"title of a device name", QStringLiteral("CON"),
+         QStringLiteral("The computer keeps CON as a name of its own. Please choose another "
+                        "title.")},
+        {"title of a numbered device name", QStringLiteral("lpt1"),
+         QStringLiteral("The computer keeps lpt1 as a name of its own. Please choose another "
+                        "title.")},
         {"title with leading blanks", QStringLiteral("  Magnets"), blanks},
         {"title with trailing blank", QStringLiteral("Magnets "), blanks},
-        {"title of blanks", QStringLiteral("   "), characters},
+        {"title of blanks", QStringLiteral("   "),
+         QStringLiteral("You have not chosen a title for your worksheet")},
         {"catalogue's own name", QStringLiteral("TRACK"),
          QStringLiteral("That title is used by one of the program's own quizzes. Please choose "
                         "another title.")},
