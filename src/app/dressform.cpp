@@ -33,3 +33,12 @@ void DressForm(QWidget *form)
     form->setFixedSize(twips::px(12000), twips::px(9000));
     centreOnScreen(form);
 }
+
+QString tickBoxStyle(const QColor &mark, const QColor &back)
+{
+    return QStringLiteral("QCheckBox { color: %1; background: %2; spacing: 6px; }"
+                          "QCheckBox::indicator { width: 11px; height: 11px;"
+                          " border: 2px solid %1; background: %2; }"
+                          "QCheckBox::indicator:checked { background: %1; }")
+        .arg(mark.name(), back.name());
+}

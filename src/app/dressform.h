@@ -1,5 +1,7 @@
 #pragma once
 
+class QColor;
+class QString;
 class QWidget;
 
 // The standard look every screen but the backdrop and the title takes first when it loads:
@@ -9,3 +11,7 @@ void DressForm(QWidget *form);
 
 // Centres a top-level window on its screen.
 void centreOnScreen(QWidget *form);
+
+// Style sheet for a tick box on a dark background: the box is drawn in the mark's colour, empty
+// on the background colour, and filled with the mark's colour when ticked.
+QString tickBoxStyle(const QColor &mark, const QColor &back);

@@ -119,6 +119,7 @@ void wizard::Form_Load()
         palette.setColor(QPalette::Window, FormBack);
         tick->setPalette(palette);
         tick->setAutoFillBackground(true);
+        tick->setStyleSheet(tickBoxStyle(Yellow, FormBack));
     }
 }
 

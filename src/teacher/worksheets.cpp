@@ -25,16 +25,6 @@ namespace
 const QColor Yellow(255, 255, 0);
 const QColor FormBack(39, 63, 137);
 
-QString checkBoxStyle(const QColor &text, const QColor &back)
-{
-    // The tick box takes the text's colour so it stands out on the dark background.
-    return QStringLiteral("QCheckBox { color: %1; background: %2; spacing: 6px; }"
-                          "QCheckBox::indicator { width: 11px; height: 11px;"
-                          " border: 2px solid %1; background: %2; }"
-                          "QCheckBox::indicator:checked { background: %1; }")
-        .arg(text.name(), back.name());
-}
-
 } // namespace
 
 worksheets::worksheets(AppContext &context) : Screen(context)
@@ -101,8 +91,8 @@ void worksheets::Form_Load()
         catalogue::read(&file, s);
     file.close();
 
-    Check1->setStyleSheet(checkBoxStyle(Yellow, FormBack));
-    Check2->setStyleSheet(checkBoxStyle(QColor(255, 0, 0), FormBack));
+    Check1->setStyleSheet(tickBoxStyle(Yellow, FormBack));
+    Check2->setStyleSheet(tickBoxStyle(QColor(255, 0, 0), FormBack));
     s.CataloguePage = 0;
     for (int i = 1; i <= Slots; ++i) {
         Label2[i]->hide();
