@@ -13,12 +13,19 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace
+{
+
+const QColor TitleBack(192, 192, 192);
+
+} // namespace
+
 Titlefrm::Titlefrm(AppContext &context) : Screen(context)
 {
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral(" "));
-    setBackColor(QColor(192, 192, 192));
+    setBackColor(TitleBack);
     setFixedSize(twips::px(5460), twips::px(6570));
 
     Frame1 = new QFrame(this);
@@ -76,8 +83,13 @@ void Titlefrm::Form_Load()
         Picture1->setPicture(picture);
         return;
     }
-    // Without its picture the screen falls back to the standard look.
+    // Without its picture the screen falls back to the standard look; the frame keeps the
+    // screen's own grey, on which its purple, blue and green texts were chosen to be read.
     DressForm(this);
+    QPalette framePalette = Frame1->palette();
+    framePalette.setColor(QPalette::Window, TitleBack);
+    Frame1->setPalette(framePalette);
+    Frame1->setAutoFillBackground(true);
     Frame1->raise();
     Picture1->setPicture(ctx.platform.paths.picture(contentnames::TitleFallback));
 }
