@@ -59,6 +59,7 @@ public:
     // without it, the position stays on the line just after the text.
     virtual void print(const QString &text, bool endLine) = 0;
     virtual void line(QPoint from, QPoint to, const QColor &color) = 0;
+    // Unlike text and lines, a picture is placed in twips from the corner of the paper.
     virtual void paintPicture(const QImage &picture, const QRect &twipsRect) = 0;
     // Sends the document to the printer. The next operation starts a new document.
     virtual void endDoc() = 0;

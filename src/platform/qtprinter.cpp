@@ -40,7 +40,12 @@ QPrinter *QtPrinter::printerForMetrics() const
 {
     if (m_printer)
         return m_printer.get();
-    // Measuring before a document starts: a PDF printer of the default page size stands in.
+    // Measuring before a document starts: the printer the document will go to, or without one a
+    // PDF printer of the default page size.
+    if (!m_metrics)
+        m_metrics = makePrinter(m_outputPdf);
+    if (m_metrics)
+        return m_metrics.get();
     static QPrinter fallback(QPrinter::HighResolution);
     return &fallback;
 }
@@ -183,8 +188,12 @@ void QtPrinter::paintPicture(const QImage &picture, const QRect &twipsRect)
 {
     if (!ensureDocument() || picture.isNull())
         return;
-    m_painter.drawImage(QRectF(toDevice(twipsRect.x()), toDevice(twipsRect.y()),
-                               toDevice(twipsRect.width()), toDevice(twipsRect.height())),
+    // The painter's origin is the corner of the printable area; pictures are placed from the
+    // corner of the paper.
+    const QPointF paper = m_printer->pageRect(QPrinter::DevicePixel).topLeft();
+    m_painter.drawImage(QRectF(toDevice(twipsRect.x()) - paper.x(),
+                               toDevice(twipsRect.y()) - paper.y(), toDevice(twipsRect.width()),
+                               toDevice(twipsRect.height())),
                         picture);
 }
 
@@ -193,6 +202,7 @@ void QtPrinter::reset()
     if (m_painter.isActive())
         m_painter.end();
     m_printer.reset();
+    m_metrics.reset();
     m_open = false;
     m_failed = false;
 }

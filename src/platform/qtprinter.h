@@ -11,7 +11,8 @@ class QPrinter;
 
 // The printer object on the system's default printer (or, for tests, a PDF file). A document
 // starts with the first operation after the previous endDoc. Positions are twips from the top
-// left of the printable area; a line that would not fit below the last starts a new page.
+// left of the printable area (pictures: of the paper); a line that would not fit below the last
+// starts a new page.
 class QtPrinter : public Printer
 {
 public:
@@ -47,6 +48,7 @@ private:
 
     QString m_outputPdf;
     std::unique_ptr<QPrinter> m_printer;
+    mutable std::unique_ptr<QPrinter> m_metrics; // measures before a document starts
     QPainter m_painter;
     bool m_open = false;
     bool m_failed = false;

@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -73,29 +75,50 @@ QString TestPrinting::waitForNewPdf(const QSet<QString> &before)
     return {};
 }
 
+// The printable area of the default printer, in twips from the corner of the paper.
+static QRect printableArea()
+{
+    QPrinter probe(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    const QRectF inches = probe.pageRect(QPrinter::Inch);
+    return QRect(qRound(inches.x() * 1440), qRound(inches.y() * 1440),
+                 qRound(inches.width() * 1440), qRound(inches.height() * 1440));
+}
+
 void TestPrinting::jobs_data()
 {
-    QTest::addColumn<bool>("certificate");
+    QTest::addColumn<QString>("kind");
     QTest::addColumn<int>("minimumInk"); // dark pixels on the first page at 30 dpi
-    QTest::newRow("certificate") << true << 1500;
-    QTest::newRow("worksheet") << false << 1500;
+    // Where the first ink lies, leftmost and topmost, in twips from the corner of the paper
+    // (-1: not checked).
+    QTest::addColumn<QPoint>("firstInk");
+    const QRect printable = printableArea();
+    // The outer border's corner, less half of its line.
+    QTest::newRow("certificate") << "certificate" << 1500
+                                 << printable.topLeft() + QPoint(45 - 15, 270 - 15);
+    // The header starts at a sixteenth of the printable width.
+    QTest::newRow("worksheet") << "worksheet" << 1500
+                               << QPoint(printable.x() + printable.width() / 16, -1);
+    // A page's picture from the corner of the paper.
+    QTest::newRow("page") << "page" << 300 << QPoint(1000, 1000);
 }
 
 void TestPrinting::jobs()
 {
-    QFETCH(bool, certificate);
+    QFETCH(QString, kind);
     QFETCH(int, minimumInk);
+    QFETCH(QPoint, firstInk);
 
     QtPrinter printer; // the system's default printer
+    QTemporaryDir scratch;
     PrintJob job;
-    if (certificate) {
+    if (kind == QLatin1String("certificate")) {
         printlayouts::Certificate c;
         c.topic = QStringLiteral("Quorvel");
         c.pupil = QStringLiteral("Ada Lovelace");
         c.score = 10;
         c.outOf = 10;
         job = printlayouts::certificate(printer, c);
-    } else {
+    } else if (kind == QLatin1String("worksheet")) {
         Module1 bank;
         for (int q = 1; q <= 10; ++q) {
             bank.QuestionText[q] = QStringLiteral("What does a battery do in circuit %1?").arg(q);
@@ -106,11 +129,19 @@ void TestPrinting::jobs()
         }
         job = printlayouts::worksheet(printer, QStringLiteral("Quorvel"),
                                       QStringLiteral("Electricity"), bank);
+    } else {
+        QImage black(40, 20, QImage::Format_RGB32);
+        black.fill(Qt::black);
+        QVERIFY(black.save(scratch.filePath(QStringLiteral("black.png"))));
+        job = {
+            PrintOp::print(QStringLiteral(" "), true),
+            PrintOp::picture(QStringLiteral("black.png"), QPoint(1000, 1000), QPoint(2000, 1000)),
+            PrintOp::endDoc()};
     }
 
     const QStringList existing = m_pdfs.entryList({QStringLiteral("*.pdf")}, QDir::Files);
     const QSet<QString> before(existing.cbegin(), existing.cend());
-    RunFolderPaths paths(QDir::tempPath());
+    RunFolderPaths paths(scratch.path());
     QVERIFY(playPrintJob(job, printer, paths));
     QVERIFY(!printer.failed());
     const int pages = printer.pagesInLastDocument();
@@ -122,12 +153,14 @@ void TestPrinting::jobs()
     QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\b").arg(pages))),
              qPrintable(info));
     // Not blank: the first page, rendered small, carries a fair amount of ink.
-    QTemporaryDir scratch;
-    const QString prefix = scratch.filePath(QStringLiteral("page"));
-    run(QStringLiteral("pdftoppm"),
-        {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-gray"),
-         QStringLiteral("-singlefile"), QStringLiteral("-f"), QStringLiteral("1"), pdf, prefix});
-    const QImage page(prefix + QStringLiteral(".pgm"));
+    const auto render = [&](int dpi) {
+        const QString prefix = scratch.filePath(QStringLiteral("page%1").arg(dpi));
+        run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi),
+                                         QStringLiteral("-gray"), QStringLiteral("-singlefile"),
+                                         QStringLiteral("-f"), QStringLiteral("1"), pdf, prefix});
+        return QImage(prefix + QStringLiteral(".pgm"));
+    };
+    const QImage page = render(30);
     QVERIFY(!page.isNull());
     int ink = 0;
     for (int y = 0; y < page.height(); ++y) {
@@ -135,8 +168,27 @@ void TestPrinting::jobs()
             ink += qGray(page.pixel(x, y)) < 160 ? 1 : 0;
     }
     QVERIFY2(ink > minimumInk, qPrintable(QString::number(ink)));
-    if (certificate)
+    if (kind == QLatin1String("certificate"))
         QCOMPARE(pages, 1);
+
+    // The first ink, at 72 dpi (20 twips a pixel), within two pixels of where it belongs.
+    const QImage fine = render(72);
+    QVERIFY(!fine.isNull());
+    int left = fine.width();
+    int top = fine.height();
+    for (int y = 0; y < fine.height(); ++y) {
+        for (int x = 0; x < fine.width(); ++x) {
+            if (qGray(fine.pixel(x, y)) < 160) {
+                left = std::min(left, x);
+                top = std::min(top, y);
+            }
+        }
+    }
+    const QString where = QStringLiteral("first ink at %1, %2 twips").arg(left * 20).arg(top * 20);
+    if (firstInk.x() >= 0)
+        QVERIFY2(std::abs(left * 20 - firstInk.x()) <= 40, qPrintable(where));
+    if (firstInk.y() >= 0)
+        QVERIFY2(std::abs(top * 20 - firstInk.y()) <= 40, qPrintable(where));
 }
 
 void TestPrinting::unwritableOutputFails()
