@@ -16,6 +16,80 @@
 #include <QButtonGroup>
 #include <QLabel>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+namespace
+{
+
+constexpr double QuestionPoints = 30;
+constexpr double AnswerPoints = 20.25;
+constexpr double SmallestPoints = 10;
+
+// A text and the font it is shown in: the design size when the text fits its box, else the
+// largest size down to SmallestPoints at which it fits, and at that size, if it still does not
+// fit, the longest start of the text that fits followed by "…". Wrapped texts fit by height.
+struct Fitted {
+    QFont font;
+    QString text;
+};
+
+Fitted fitText(const QString &text, double points, QSize box, bool wrap)
+{
+    const auto fits = [box, wrap](const QFont &font, const QString &t) {
+        const QFontMetrics metrics(font);
+        if (!wrap)
+            return metrics.horizontalAdvance(t) <= box.width();
+        const QRect r = metrics.boundingRect(QRect(0, 0, box.width(), 100 * box.height()),
+                                             Qt::AlignHCenter | Qt::TextWordWrap, t);
+        return r.width() <= box.width() && r.height() <= box.height();
+    };
+    QFont font = fonts::times(points);
+    const int smallest = twips::fontPx(SmallestPoints);
+    while (font.pixelSize() > smallest && !fits(font, text))
+        font.setPixelSize(font.pixelSize() - 1);
+    if (fits(font, text))
+        return {font, text};
+    const auto cut = [&text](qsizetype length) {
+        QString start = text.left(length);
+        while (start.endsWith(QLatin1Char(' ')))
+            start.chop(1);
+        return start + QChar(0x2026);
+    };
+    qsizetype longest = 0;
+    for (qsizetype low = 1, high = text.size() - 1; low <= high;) {
+        const qsizetype mid = (low + high) / 2;
+        if (fits(font, cut(mid))) {
+            longest = mid;
+            low = mid + 1;
+        } else {
+            high = mid - 1;
+        }
+    }
+    return {font, cut(longest)};
+}
+
+void showFitted(QLabel *label, const QString &text)
+{
+    const Fitted fitted = fitText(text, QuestionPoints, label->contentsRect().size(), true);
+    label->setFont(fitted.font);
+    label->setText(fitted.text);
+}
+
+void showFitted(QRadioButton *option, const QString &text)
+{
+    option->ensurePolished();
+    QStyleOptionButton style;
+    style.initFrom(option);
+    style.text = text;
+    const QRect room =
+        option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option);
+    const Fitted fitted = fitText(text, AnswerPoints, room.size(), false);
+    option->setFont(fitted.font);
+    option->setText(fitted.text);
+}
+
+} // namespace
 
 multiple::multiple(AppContext &context) : Screen(context)
 {
@@ -28,13 +102,13 @@ multiple::multiple(AppContext &context) : Screen(context)
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Label4 = addLabel(QStringLiteral("Question 1"), {360, 3240, 5415, 615}, fonts::times(24),
                       yellow, Qt::AlignLeft | Qt::AlignTop);
-    Label2 = addLabel(QString(), {960, 3960, 9840, 1455}, fonts::times(30), yellow);
+    Label2 = addLabel(QString(), {960, 3960, 9840, 1455}, fonts::times(QuestionPoints), yellow);
 
     m_answers = new QButtonGroup(this);
     for (int i = 1; i <= 4; ++i) {
         auto *option = new QRadioButton(this);
         option->setGeometry(twips::rect(2400, 5400 + 600 * (i - 1), 6975, 525));
-        option->setFont(fonts::times(20.25));
+        option->setFont(fonts::times(AnswerPoints));
         option->setAutoFillBackground(true);
         m_answers->addButton(option, i);
         connect(option, &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
@@ -94,11 +168,11 @@ void multiple::showquest()
     Label3[PreviousQuestion]->show();
     Label3[NextQuestion]->setText(QStringLiteral("Next Question >>"));
     Label4->setText(QStringLiteral("Question") + results::number(q));
-    Label2->setText(s.QuestionText[q]);
-    Option1[1]->setText(s.AnswerA[q]);
-    Option1[2]->setText(s.AnswerB[q]);
-    Option1[3]->setText(s.AnswerC[q]);
-    Option1[4]->setText(s.AnswerD[q]);
+    showFitted(Label2, s.QuestionText[q]);
+    showFitted(Option1[1], s.AnswerA[q]);
+    showFitted(Option1[2], s.AnswerB[q]);
+    showFitted(Option1[3], s.AnswerC[q]);
+    showFitted(Option1[4], s.AnswerD[q]);
     if (q == 1)
         Label3[PreviousQuestion]->hide();
     if (q == Module1::MaxQuestions)
