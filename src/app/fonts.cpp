@@ -11,11 +11,17 @@ namespace fonts
 namespace
 {
 
-// The Tahoma faces of Debian's fonts-wine, which fontconfig does not list.
+// The regular Tahoma face of Debian's fonts-wine, which fontconfig does not list. Its bold face
+// is left out: it has the regular face's stroke weight and only wider spacing, so bold text read
+// as spaced-out plain text. Without it, bold Tahoma is the regular face emboldened.
 const char *const TahomaFiles[] = {
     "/usr/share/wine/fonts/tahoma.ttf",
-    "/usr/share/wine/fonts/tahomabd.ttf",
 };
+
+// The bold face's advances exceed the regular face's by about 0.08 em a letter (0.075 keeps
+// every layout measured with the bold face inside its box); its space is 0.02 em narrower.
+constexpr double BoldLetterEm = 0.075;
+constexpr double BoldSpaceEm = -0.02;
 
 } // namespace
 
@@ -55,6 +61,11 @@ QFont design(const QString &family, double points, bool bold)
     font.setPixelSize(twips::fontPx(points));
     font.setBold(bold);
     font.setStyleStrategy(QFont::PreferAntialias);
+    if (bold && family == QLatin1String("Tahoma")) {
+        const double px = font.pixelSize();
+        font.setLetterSpacing(QFont::AbsoluteSpacing, BoldLetterEm * px);
+        font.setWordSpacing((BoldSpaceEm - BoldLetterEm) * px);
+    }
     return font;
 }
 

@@ -4,14 +4,19 @@
 #include "grey.h"
 #include "intro0.h"
 #include "labelbutton.h"
+#include "metafile/metafile.h"
+#include "metafile/metafilerenderer.h"
+#include "metafile/wmfwriter.h"
 #include "picturebox.h"
 #include "titlefrm.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRawFont>
 #include <QTimer>
 
 static const QString Click = QStringLiteral("wav\\click.wav");
@@ -22,6 +27,8 @@ class TestShell : public QObject
 private Q_SLOTS:
     void designFacesResolve_data();
     void designFacesResolve();
+    void boldIsHeavierWithNaturalGaps_data();
+    void boldIsHeavierWithNaturalGaps();
     void registryLoadsHiddenAndUnloadResets();
     void dressForm();
     void startSequence();
@@ -57,6 +64,99 @@ void TestShell::designFacesResolve()
     QCOMPARE(info.family(), face);
     QFont bold = fonts::design(design, 12, true);
     QVERIFY(QFontInfo(bold).bold());
+}
+
+namespace
+{
+
+const QString Word = QStringLiteral("newtons");
+constexpr int WordPx = 21; // the label buttons' 15.75 pt
+
+// The word drawn as the screens draw their labels.
+QImage onScreen(bool bold)
+{
+    QImage image(200, 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setFont(fonts::tahoma(WordPx * 0.75, bold));
+    p.setPen(Qt::black);
+    p.drawText(10, 30, Word);
+    return image;
+}
+
+// The word as a page's text record: Tahoma with the bold face's own advances, as the pages are
+// composed, drawn at the screen's size.
+QImage onPage(bool bold)
+{
+    const int em = 100;
+    const QRawFont face(QStringLiteral("/usr/share/wine/fonts/tahomabd.ttf"), em);
+    const QList<QPointF> advances = face.advancesForGlyphIndexes(face.glyphIndexesForString(Word));
+    QVector<qint16> dx;
+    for (const QPointF &a : advances)
+        dx.append(qint16(qRound(a.x())));
+    wmf::Writer writer(QRect(0, 0, 950, 190), 1440);
+    writer.mapToBounds();
+    wmf::LogFont font;
+    font.faceName = QStringLiteral("Tahoma");
+    font.height = -em;
+    font.weight = bold ? 700 : 400;
+    writer.selectObject(writer.createFont(font));
+    writer.extTextOut(QPoint(48, 40), Word.toLatin1(), dx);
+    const wmf::ReadResult read = wmf::read(writer.finish());
+    return wmf::renderToImage(read.metafile, QSize(200, 40));
+}
+
+struct Ink {
+    double darkness = 0;
+    QVector<int> gaps; // widths of the blank column runs between letters
+};
+
+Ink inkOf(const QImage &image)
+{
+    Ink ink;
+    int run = -1;
+    for (int x = 0; x < image.width(); ++x) {
+        bool inked = false;
+        for (int y = 0; y < image.height(); ++y) {
+            const int dark = 255 - qGray(image.pixel(x, y));
+            ink.darkness += dark;
+            inked = inked || dark > 96;
+        }
+        if (inked) {
+            if (run > 0)
+                ink.gaps.append(run);
+            run = 0;
+        } else if (run >= 0) {
+            ++run;
+        }
+    }
+    return ink;
+}
+
+} // namespace
+
+void TestShell::boldIsHeavierWithNaturalGaps_data()
+{
+    QTest::addColumn<bool>("page");
+    QTest::newRow("screen") << false;
+    QTest::newRow("page") << true;
+}
+
+// Bold must read as bold: clearly more ink than the regular word, and letters no further apart
+// than the regular word's widest gap and a pixel.
+void TestShell::boldIsHeavierWithNaturalGaps()
+{
+    QFETCH(bool, page);
+    fonts::registerDesignFaces();
+    const Ink regular = inkOf(page ? onPage(false) : onScreen(false));
+    const Ink bold = inkOf(page ? onPage(true) : onScreen(true));
+    QVERIFY2(bold.darkness > 1.3 * regular.darkness,
+             qPrintable(QStringLiteral("%1 against %2").arg(bold.darkness).arg(regular.darkness)));
+    QVERIFY(!regular.gaps.isEmpty() && !bold.gaps.isEmpty());
+    const int widest = *std::max_element(regular.gaps.cbegin(), regular.gaps.cend());
+    for (int gap : bold.gaps)
+        QVERIFY2(gap <= widest + 1,
+                 qPrintable(QStringLiteral("gap %1 beside %2").arg(gap).arg(widest)));
 }
 
 void TestShell::registryLoadsHiddenAndUnloadResets()
