@@ -28,6 +28,7 @@ file(STRINGS ${QUORVEL_PACKAGING_DIR}/changelog latest LIMIT_COUNT 1)
 if(NOT latest MATCHES "^quorvel \\(${PROJECT_VERSION}\\) ")
     message(FATAL_ERROR "packaging/changelog needs an entry for version ${PROJECT_VERSION}")
 endif()
+configure_file(${QUORVEL_PACKAGING_DIR}/quorvel.1 ${QUORVEL_STAGE_DIR}/man/quorvel.1 @ONLY)
 set(icon ${QUORVEL_DESKTOP_DIR}/org.quorvel.quorvel.svg)
 set(stamp ${QUORVEL_STAGE_DIR}/packaging.stamp)
 file(GLOB questions CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/../content/multiple/*.txt)
@@ -36,12 +37,12 @@ add_custom_command(
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${QUORVEL_STAGE_DIR}/icons ${QUORVEL_STAGE_DIR}/content
     COMMAND quorvel-iconrender ${icon} ${QUORVEL_STAGE_DIR}/icons ${QUORVEL_ICON_SIZES}
     COMMAND contentgen ${CMAKE_CURRENT_LIST_DIR}/../content ${QUORVEL_STAGE_DIR}/content --only questions
-    COMMAND ${CMAKE_COMMAND} -E copy ${QUORVEL_PACKAGING_DIR}/quorvel.1
+    COMMAND ${CMAKE_COMMAND} -E copy ${QUORVEL_STAGE_DIR}/man/quorvel.1
             ${QUORVEL_PACKAGING_DIR}/changelog ${QUORVEL_STAGE_DIR}
     COMMAND ${GZIP} -9nf ${QUORVEL_STAGE_DIR}/quorvel.1 ${QUORVEL_STAGE_DIR}/changelog
     COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
     DEPENDS quorvel-iconrender contentgen ${icon} ${questions}
-            ${QUORVEL_PACKAGING_DIR}/quorvel.1 ${QUORVEL_PACKAGING_DIR}/changelog
+            ${QUORVEL_STAGE_DIR}/man/quorvel.1 ${QUORVEL_PACKAGING_DIR}/changelog
     COMMENT "Building the icons, manual page and question files for installation"
     VERBATIM)
 add_custom_target(packaging ALL DEPENDS ${stamp})
