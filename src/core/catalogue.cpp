@@ -235,17 +235,19 @@ TitleCheck checkTitle(const QString &title)
             const qsizetype n = title[i].isHighSurrogate() && i + 1 < title.size() ? 2 : 1;
             const QString c = title.mid(i, n);
             if (ansi::decode(ansi::encode(c)) != c)
-                return {c[0].isPrint() ? TitleFault::OutsideAnsi : TitleFault::Invisible, c};
+                return {c[0].isPrint() ? TitleFault::OutsideAnsi : TitleFault::Invisible, c,
+                        int(i) + 1};
             i += n;
         }
     }
     static const QString refused = QStringLiteral("<>:\"/\\|?*,&");
-    for (QChar c : title) {
+    for (qsizetype i = 0; i < title.size(); ++i) {
+        const QChar c = title[i];
         if (c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() <= 0x9f) ||
             (c.isSpace() && c != QLatin1Char(' ')))
             return {TitleFault::Invisible, {}};
         if (refused.contains(c))
-            return {TitleFault::Character, QString(c)};
+            return {TitleFault::Character, QString(c), int(i) + 1};
     }
     if (title.contains(QLatin1String("..")) || title.startsWith(QLatin1Char('.')) ||
         title.endsWith(QLatin1Char('.')))

@@ -87,6 +87,7 @@ enum class TitleFault {
 struct TitleCheck {
     TitleFault fault = TitleFault::None;
     QString character; // the offending character, for OutsideAnsi and Character
+    int position = 0;  // where it stands in the title, from 1
 };
 TitleCheck checkTitle(const QString &title);
 

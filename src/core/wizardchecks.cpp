@@ -82,9 +82,11 @@ QString refusedTitle(const QString &title)
     case catalogue::TitleFault::Blanks:
         return TitleBlanks;
     case catalogue::TitleFault::OutsideAnsi:
-        return QStringLiteral("The title cannot contain ") + check.character +
-               QStringLiteral(": only the letters and signs of Western European languages can be "
-                              "stored.");
+        return QStringLiteral("The title cannot contain \"%1\" (character %2 of the title): "
+                              "only the letters and signs of Western European languages can be "
+                              "stored.")
+            .arg(check.character)
+            .arg(check.position);
     case catalogue::TitleFault::Character:
         return QStringLiteral("The title cannot contain the sign ") + check.character +
                QStringLiteral(". These signs cannot be used in a title: < > : \" / \\ | ? * , &");

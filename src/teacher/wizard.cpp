@@ -119,7 +119,10 @@ void wizard::Form_Load()
         palette.setColor(QPalette::Window, FormBack);
         tick->setPalette(palette);
         tick->setAutoFillBackground(true);
-        tick->setStyleSheet(tickBoxStyle(Yellow, FormBack));
+        // The box keeps clear of the full stop of the "A." to "D." beside it.
+        tick->setStyleSheet(tickBoxStyle(Yellow, FormBack) +
+                            QStringLiteral("QCheckBox { padding-left: 2px; }"
+                                           "QCheckBox::indicator { width: 9px; height: 9px; }"));
     }
 }
 

@@ -89,8 +89,9 @@ void TestWizardChecks::firstFailure_data()
         QStringLiteral("The title cannot contain tabs, line breaks or other invisible characters.");
     const QString stops = QStringLiteral(
         "The title cannot begin or end with a full stop, or have two full stops together.");
-    const QString western =
-        QStringLiteral(": only the letters and signs of Western European languages can be stored.");
+    const QString western = QStringLiteral(
+        "The title cannot contain \"%1\" (character %2 of the title): only the letters and signs "
+        "of Western European languages can be stored.");
     const struct {
         const char *name;
         QString title;
@@ -106,9 +107,9 @@ void TestWizardChecks::firstFailure_data()
         {"title with question mark", QStringLiteral("Why?"), sign + "?" + signs},
         {"title with tab", QStringLiteral("a\tb"), invisible},
         {"title outside the code page", QStringLiteral("Magnet \u2192 iron"),
-         QStringLiteral("The title cannot contain \u2192") + western},
+         western.arg(QStringLiteral("\u2192")).arg(8)},
         {"Cyrillic title", QStringLiteral("\u041c\u0430\u0433\u043d\u0438\u0442"),
-         QStringLiteral("The title cannot contain \u041c") + western},
+         western.arg(QStringLiteral("\u041c")).arg(1)},
         {"title of a device name", QStringLiteral("CON"),
          QStringLiteral("The computer keeps CON as a name of its own. Please choose another "
                         "title.")},
