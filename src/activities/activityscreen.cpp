@@ -1,5 +1,6 @@
 #include "activityscreen.h"
 
+#include "access.h"
 #include "appcontext.h"
 #include "contentnames.h"
 #include "dressform.h"
@@ -8,9 +9,12 @@
 #include "twips.h"
 #include "welldone.h"
 
+#include <QKeyEvent>
+#include <QLineF>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -42,10 +46,11 @@ void setTextColor(QLabel *label, const QColor &color)
 }
 
 // A bordered box in the item font: a target box (carrying its text until load) or a start box.
-QLabel *makeBox(QWidget *parent, const QString &caption, const QRect &twipRect, const QFont &font)
+DropBox *makeBox(QWidget *parent, const QString &caption, const QRect &twipRect, const QFont &font)
 {
-    auto *box = new QLabel(caption, parent);
+    auto *box = new DropBox(caption, parent);
     box->setTextFormat(Qt::PlainText);
+    access::setRole(box, access::Role::StaticText);
     box->setGeometry(pixelRect(twipRect));
     box->setFont(font);
     box->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -83,6 +88,17 @@ DragLabel::DragLabel(QWidget *parent) : QLabel(parent)
     pal.setColor(QPalette::WindowText, activity::yellow());
     pal.setColor(QPalette::Window, Qt::black);
     setPalette(pal);
+    setFocusPolicy(Qt::StrongFocus);
+    access::setRole(this, access::Role::PushButton);
+}
+
+void DragLabel::setHeld(bool held)
+{
+    if (held == m_held)
+        return;
+    m_held = held;
+    setAccessibleName(held ? text() + QStringLiteral(", picked up") : QString());
+    update();
 }
 
 void DragLabel::mousePressEvent(QMouseEvent *event)
@@ -91,18 +107,79 @@ void DragLabel::mousePressEvent(QMouseEvent *event)
     // pressed label is drawn over the other labels.
     event->accept();
     raise();
+    const bool first = (event->buttons() & ~event->button()) == Qt::NoButton;
+    m_maybeClick = first && event->button() == Qt::LeftButton;
+    m_pressedAt = event->globalPosition();
 }
 
 void DragLabel::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
+    if (m_maybeClick) {
+        if (QLineF(m_pressedAt, event->globalPosition()).length() < ClickDistance)
+            return;
+        m_maybeClick = false;
+    }
     Q_EMIT moved(buttonsOf(event->buttons()), event->position());
 }
 
 void DragLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
+    if (m_swallowRelease) {
+        m_swallowRelease = false;
+        return;
+    }
+    const bool click = m_maybeClick && event->button() == Qt::LeftButton;
+    const bool far = QLineF(m_pressedAt, event->globalPosition()).length() >= ClickDistance;
+    m_maybeClick = false;
+    if (click && !far) {
+        Q_EMIT clicked();
+        return;
+    }
+    // A press that jumped away without reporting a move is still a drag to the release point.
+    if (click)
+        Q_EMIT moved(activity::LeftButton, event->position());
     Q_EMIT released();
+}
+
+void DragLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The second press of a double-click completes nothing: a double-click is one click.
+    event->accept();
+    m_maybeClick = false;
+    m_swallowRelease = true;
+}
+
+void DragLabel::focusOutEvent(QFocusEvent *event)
+{
+    QLabel::focusOutEvent(event);
+    Q_EMIT focusLost();
+}
+
+void DragLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!m_held && !access::focusRingShown(this))
+        return;
+    QPainter painter(this);
+    if (m_held)
+        access::drawHeldRing(painter, rect());
+    else
+        access::drawFocusRing(painter, rect());
+}
+
+void DropBox::mousePressEvent(QMouseEvent *event)
+{
+    m_click.press(event);
+    event->accept();
+}
+
+void DropBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (m_click.release(event, this))
+        Q_EMIT clicked();
 }
 
 ClickablePicture::ClickablePicture(const QRect &twipRect, QWidget *parent)
@@ -114,6 +191,39 @@ void ClickablePicture::setFile(const QString &file, const QImage &image)
 {
     m_file = file;
     setPicture(image);
+}
+
+void ClickablePicture::describe(const QString &description)
+{
+    if (focusPolicy() == Qt::NoFocus) {
+        setFocusPolicy(Qt::StrongFocus);
+        access::setRole(this, access::Role::Button);
+    }
+    if (accessibleName() != description)
+        setAccessibleName(description);
+}
+
+void ClickablePicture::keyPressEvent(QKeyEvent *event)
+{
+    if (focusPolicy() != Qt::NoFocus &&
+        (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+         event->key() == Qt::Key_Space)) {
+        event->accept();
+        click();
+        return;
+    }
+    PictureBox::keyPressEvent(event);
+}
+
+void ClickablePicture::paintEvent(QPaintEvent *event)
+{
+    PictureBox::paintEvent(event);
+    if (!access::focusRingShown(this))
+        return;
+    // Only the part inside the window: the circuit of the Electricity screen reaches above it.
+    QPainter painter(this);
+    access::drawFocusRing(
+        painter, rect().intersected(QRect(mapFromParent(QPoint()), parentWidget()->size())));
 }
 
 void ClickablePicture::mousePressEvent(QMouseEvent *event)
@@ -141,6 +251,7 @@ ActivityScreen::ActivityScreen(AppContext &context, const activity::ActivityDesi
             connect(picture, &ClickablePicture::clicked, this,
                     [this, index] { Image1_Click(index); });
         }
+        connect(picture, &ClickablePicture::clicked, this, &ActivityScreen::putDown);
     }
 
     for (const activity::TextDesign &t : design.texts) {
@@ -151,10 +262,17 @@ ActivityScreen::ActivityScreen(AppContext &context, const activity::ActivityDesi
     Label6 = text(QStringLiteral("Label6"));
 
     const QFont itemFont = designFont(design.itemFont);
-    for (const activity::ItemDesign &item : design.items)
+    const int n = design.count();
+    for (const activity::ItemDesign &item : design.items) {
         Label4.push_back(makeBox(this, QString(), item.start, itemFont));
-    for (const activity::ItemDesign &item : design.items)
+        const int box = n + int(Label4.size()) - 1;
+        connect(Label4.back(), &DropBox::clicked, this, [this, box] { Box_Click(box); });
+    }
+    for (const activity::ItemDesign &item : design.items) {
         Label1.push_back(makeBox(this, item.text, item.target, itemFont));
+        const int box = int(Label1.size()) - 1;
+        connect(Label1.back(), &DropBox::clicked, this, [this, box] { Box_Click(box); });
+    }
 
     for (int i = 0; i < 3; ++i) {
         const activity::ButtonDesign &b = activity::buttonDesign(i);
@@ -176,6 +294,11 @@ ActivityScreen::ActivityScreen(AppContext &context, const activity::ActivityDesi
             Label2_MouseMove(i, buttons, float(pointer.x()) - l.Left, float(pointer.y()) - l.Top);
         });
         connect(label, &DragLabel::released, this, [this, i] { Label2_MouseUp(i); });
+        connect(label, &DragLabel::clicked, this, [this, i] { Label2_Click(i); });
+        connect(label, &DragLabel::focusLost, this, [this, i] {
+            if (m_engine->held() == i)
+                putDown();
+        });
         Label2.push_back(label);
     }
 
@@ -194,6 +317,7 @@ void ActivityScreen::Form_Load()
         Label2[size_t(i)]->setText(Label1[size_t(i)]->text());
         Label1[size_t(i)]->setText(QString());
     }
+    refresh();
 }
 
 void ActivityScreen::loadContent()
@@ -228,19 +352,148 @@ void ActivityScreen::placeLabel(int i)
 
 void ActivityScreen::Label2_MouseMove(int Index, int Button, float X, float Y)
 {
+    // A drag takes over from any label held for placing by clicks or keys.
+    if (m_engine->held() >= 0)
+        putDown();
     if (m_engine->move(Index, Button, X, Y))
         placeLabel(Index);
 }
 
 void ActivityScreen::Label2_MouseUp(int Index)
 {
-    const int snaps = m_engine->drop(Index);
-    if (Index >= 0 && Index < count())
-        placeLabel(Index);
-    for (int i = 0; i < snaps; ++i)
+    dropped(Index, m_engine->drop(Index));
+}
+
+void ActivityScreen::Label2_Click(int Index)
+{
+    if (m_engine->held() == Index)
+        m_engine->putDown();
+    else
+        m_engine->pickUp(Index);
+    refresh();
+}
+
+void ActivityScreen::Box_Click(int Box)
+{
+    const int i = m_engine->held();
+    if (i >= 0)
+        dropped(i, m_engine->place(Box));
+}
+
+void ActivityScreen::dropped(int i, int snaps)
+{
+    if (i >= 0 && i < count())
+        placeLabel(i);
+    for (int k = 0; k < snaps; ++k)
         ctx.playSound(Thud);
     if (m_engine->checkScoreShown())
         Label3[activity::CheckScoreButton]->show();
+    refresh();
+}
+
+void ActivityScreen::putDown()
+{
+    if (m_engine->held() < 0)
+        return;
+    m_engine->putDown();
+    refresh();
+}
+
+void ActivityScreen::refresh()
+{
+    const int n = count();
+    for (int i = 0; i < n; ++i) {
+        placeLabel(i);
+        Label2[size_t(i)]->setHeld(m_engine->held() == i);
+    }
+    if (m_engine->held() >= 0)
+        Label2[size_t(m_engine->held())]->raise();
+    for (int box = 0; box < m_engine->dropBoxCount(); ++box) {
+        QStringList holds;
+        for (int i = 0; i < n; ++i) {
+            if (activity::isOn(m_engine->label(i), m_engine->dropBox(box)))
+                holds << Label2[size_t(i)]->text();
+        }
+        const QString name = QStringLiteral("%1 %2 of %3: %4")
+                                 .arg(box < n ? QStringLiteral("Box") : QStringLiteral("Start box"))
+                                 .arg(box % n + 1)
+                                 .arg(n)
+                                 .arg(holds.isEmpty() ? QStringLiteral("empty")
+                                                      : holds.join(QStringLiteral(" and ")));
+        QLabel *w = box < n ? Label1[size_t(box)] : Label4[size_t(box - n)];
+        if (w->accessibleName() != name)
+            w->setAccessibleName(name);
+    }
+}
+
+void ActivityScreen::keyPressEvent(QKeyEvent *event)
+{
+    const auto it = std::find(Label2.begin(), Label2.end(), focusWidget());
+    const int focused = it == Label2.end() ? -1 : int(it - Label2.begin());
+    const int held = m_engine->held();
+    int direction = 0;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (focused < 0 || event->isAutoRepeat())
+            break;
+        event->accept();
+        if (held != focused) {
+            m_engine->pickUp(focused);
+            refresh();
+        } else if (m_engine->steppedTo() < 0) {
+            putDown();
+        } else {
+            dropped(focused, m_engine->place(m_engine->steppedTo()));
+        }
+        return;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        direction = 1;
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        direction = -1;
+        break;
+    default:
+        break;
+    }
+    if (direction != 0 && held >= 0) {
+        event->accept();
+        m_engine->step(direction);
+        refresh();
+        return;
+    }
+    Screen::keyPressEvent(event);
+}
+
+void ActivityScreen::escapePressed()
+{
+    if (m_engine->held() >= 0)
+        putDown();
+    else
+        Label3_Click(activity::ExitButton);
+}
+
+void ActivityScreen::mouseReleaseEvent(QMouseEvent *event)
+{
+    // A click on the background puts a held label down.
+    if (event->button() == Qt::LeftButton)
+        putDown();
+    Screen::mouseReleaseEvent(event);
+}
+
+QList<QWidget *> ActivityScreen::tabOrder() const
+{
+    QList<QWidget *> order(Label2.begin(), Label2.end());
+    order << Label3[activity::CheckScoreButton] << Label3[activity::StartAgainButton]
+          << Label3[activity::ExitButton];
+    for (QWidget *w : Screen::tabOrder()) {
+        if (!order.contains(w))
+            order << w;
+    }
+    return order;
 }
 
 void ActivityScreen::Label3_Click(int Index)
@@ -251,8 +504,7 @@ void ActivityScreen::Label3_Click(int Index)
         ctx.screens.unload(this);
         break;
     case activity::StartAgainButton:
-        for (int i = 0; i < count(); ++i)
-            placeLabel(i);
+        refresh();
         Label3[activity::CheckScoreButton]->hide();
         break;
     case activity::CheckScoreButton:

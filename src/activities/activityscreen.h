@@ -16,25 +16,67 @@
 class LabelButton;
 
 // A draggable label (Label2 i). Reports moves with the buttons held and releases; the pointer
-// stays captured by the label from press to the release of the last button.
+// stays captured by the label from press to the release of the last button. A left press
+// released before the pointer has gone ClickDistance pixels away is a click, not a drag: it
+// reports no moves and no release. A double-click counts as one click.
 class DragLabel : public QLabel
 {
     Q_OBJECT
 public:
+    static constexpr int ClickDistance = 4;
+
     explicit DragLabel(QWidget *parent);
+
+    // Shown picked up: a thick outline; screen readers hear it in the label's name.
+    void setHeld(bool held);
+    bool isHeld() const { return m_held; }
+
+public Q_SLOTS:
+    void click() { Q_EMIT clicked(); }
 
 Q_SIGNALS:
     // buttons as activity::MouseButton flags; pos relative to the label, in pixels.
     void moved(int buttons, QPointF pos);
     void released();
+    void clicked();
+    void focusLost();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPointF m_pressedAt;
+    bool m_maybeClick = false;
+    bool m_swallowRelease = false;
+    bool m_held = false;
 };
 
-// A picture control that reports a click (left press and release over it).
+// A target or start box (Label1 i, Label4 i); reports a click on it.
+class DropBox : public QLabel
+{
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    ClickTracker m_click;
+};
+
+// A picture control that reports a click (left press and release over it). A picture that does
+// something when clicked is described with describe(): it then takes the keyboard focus, Enter
+// and Space click it, and screen readers hear what it shows and does.
 class ClickablePicture : public PictureBox
 {
     Q_OBJECT
@@ -43,6 +85,10 @@ public:
     // The content file shown, as it was named.
     const QString &file() const { return m_file; }
     void setFile(const QString &file, const QImage &picture);
+    void describe(const QString &description);
+
+public Q_SLOTS:
+    void click() { Q_EMIT clicked(); }
 
 Q_SIGNALS:
     void clicked();
@@ -50,6 +96,8 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     QString m_file;
@@ -71,6 +119,11 @@ public:
     // X and Y: the pointer relative to the label's top-left corner, in twips.
     void Label2_MouseMove(int Index, int Button, float X, float Y);
     void Label2_MouseUp(int Index);
+    // Placing without dragging: a click on a label picks it up or, if it is the one held, puts
+    // it down; a click on drop box Box (targets 0 to N-1, start boxes N to 2N-1) places the held
+    // label there as a drop would.
+    void Label2_Click(int Index);
+    void Box_Click(int Box);
     void Label3_Click(int Index);
     void Label3_MouseMove(int Index);
 
@@ -83,9 +136,9 @@ public:
     // A picture control ("Image1" or "Image2") by index; null if none.
     ClickablePicture *picture(const QString &control, int index) const;
 
-    std::vector<QLabel *> Label1;    // target boxes
+    std::vector<DropBox *> Label1;   // target boxes
     std::vector<DragLabel *> Label2; // draggable labels
-    std::vector<QLabel *> Label4;    // start boxes
+    std::vector<DropBox *> Label4;   // start boxes
     std::array<LabelButton *, 3> Label3{};
     QLabel *Label6 = nullptr; // the heading, which the topic hub sets
 
@@ -100,10 +153,20 @@ protected:
 
     void Form_MouseMove() override;
     void closeRequested() override { Label3_Click(activity::ExitButton); }
+    void escapePressed() override;
+    QList<QWidget *> tabOrder() const override;
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     void placeLabel(int i);
+    // Mirrors the engine after a drop: the label's place, the thuds, "Check Score".
+    void dropped(int i, int snaps);
+    // Puts a held label down where it was picked up.
+    void putDown();
+    // The held look and the names screen readers hear, from the engine.
+    void refresh();
 
     const activity::ActivityDesign &m_design;
     std::optional<activity::Engine> m_engine;

@@ -1,13 +1,63 @@
 #include "activityscreens.h"
 
+#include "access.h"
 #include "appcontext.h"
 #include "contentnames.h"
 #include "twips.h"
 
+#include <QKeyEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTimer>
 
+#include <map>
+
 using namespace activity;
+
+namespace
+{
+
+// The magnet's scroll bar, with the focus outline of the program's other controls.
+class MagnetScrollBar : public QScrollBar
+{
+public:
+    explicit MagnetScrollBar(QWidget *parent) : QScrollBar(Qt::Horizontal, parent) {}
+
+protected:
+    // The arrows move the magnet a small step, Page Up and Page Down a large one.
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        static const std::map<int, SliderAction> actions = {
+            {Qt::Key_Right, SliderSingleStepAdd},  {Qt::Key_Down, SliderSingleStepAdd},
+            {Qt::Key_Left, SliderSingleStepSub},   {Qt::Key_Up, SliderSingleStepSub},
+            {Qt::Key_PageDown, SliderPageStepAdd}, {Qt::Key_PageUp, SliderPageStepSub},
+            {Qt::Key_Home, SliderToMinimum},       {Qt::Key_End, SliderToMaximum}};
+        const auto it = actions.find(event->key());
+        if (it == actions.end()) {
+            QScrollBar::keyPressEvent(event);
+            return;
+        }
+        event->accept();
+        triggerAction(it->second);
+    }
+
+    void paintEvent(QPaintEvent *event) override
+    {
+        QScrollBar::paintEvent(event);
+        if (access::focusRingShown(this)) {
+            QPainter painter(this);
+            access::drawFocusRing(painter, rect());
+        }
+    }
+};
+
+QString switchName(const char *what, qint16 state)
+{
+    return QString::fromLatin1(what) +
+           (state == 1 ? QStringLiteral(": on") : QStringLiteral(": off"));
+}
+
+} // namespace
 
 introductionlab::introductionlab(AppContext &context)
     : ActivityScreen(context, introductionlabDesign())
@@ -17,6 +67,7 @@ introductionlab::introductionlab(AppContext &context)
 electricitylab::electricitylab(AppContext &context)
     : ActivityScreen(context, electricitylabDesign())
 {
+    picture(QStringLiteral("Image1"), 0)->describe(switchName("Circuit switch", 0));
 }
 
 void electricitylab::loadContent()
@@ -32,6 +83,8 @@ void electricitylab::Image1_Click(int Index)
     setPicture(picture(QStringLiteral("Image1"), 0),
                QString::fromLatin1(ctx.state.StepCounter == 1 ? pictures::CircuitOn
                                                               : pictures::CircuitOff));
+    picture(QStringLiteral("Image1"), 0)
+        ->describe(switchName("Circuit switch", ctx.state.StepCounter));
 }
 
 faradaylab::faradaylab(AppContext &context) : ActivityScreen(context, faradaylabDesign())
@@ -42,7 +95,13 @@ faradaylab::faradaylab(AppContext &context) : ActivityScreen(context, faradaylab
     // over it.
     picture(QStringLiteral("Image1"), CompassCircuit)
         ->stackUnder(picture(QStringLiteral("Image1"), BulbCircuit));
-    HScroll1 = new QScrollBar(Qt::Horizontal, this);
+    picture(QStringLiteral("Image1"), BulbCircuit)->describe(switchName("Bulb circuit switch", 0));
+    picture(QStringLiteral("Image1"), CompassCircuit)
+        ->describe(switchName("Compass circuit switch", 0));
+
+    HScroll1 = new MagnetScrollBar(this);
+    HScroll1->setFocusPolicy(Qt::StrongFocus);
+    HScroll1->setAccessibleName(QStringLiteral("Magnet beside the generator circuit"));
     HScroll1->setGeometry(twips::rect(4920, 7440, 3255, 255));
     HScroll1->setRange(0, 100);
     HScroll1->setSingleStep(2);
@@ -72,6 +131,8 @@ void faradaylab::Image1_Click(int Index)
                    QString::fromLatin1(on ? pictures::SwitchOn : pictures::SwitchOff));
         setPicture(picture(QStringLiteral("Image2"), Compass),
                    QString::fromLatin1(on ? pictures::CompassOn : pictures::CompassOff));
+        picture(image1, CompassCircuit)
+            ->describe(switchName("Compass circuit switch", ctx.state.StepCounter));
         break;
     }
     case BulbCircuit:
@@ -79,6 +140,8 @@ void faradaylab::Image1_Click(int Index)
         setPicture(picture(image1, BulbCircuit),
                    QString::fromLatin1(ctx.state.StepCounter2 == 1 ? pictures::SwitchOn
                                                                    : pictures::SwitchOff));
+        picture(image1, BulbCircuit)
+            ->describe(switchName("Bulb circuit switch", ctx.state.StepCounter2));
         break;
     default:
         break;

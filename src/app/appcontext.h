@@ -1,5 +1,6 @@
 #pragma once
 
+#include "access.h"
 #include "module1.h"
 #include "platform.h"
 #include "screenregistry.h"
@@ -10,6 +11,8 @@
 struct AppContext {
     explicit AppContext(const Platform &p) : platform(p), screens(*this) {}
 
+    // Screen-reader interfaces and the keyboard focus outline, for as long as the program runs.
+    access::Support accessSupport;
     Module1 state;
     Platform platform;
     ScreenRegistry screens;

@@ -9,6 +9,9 @@ class ClickTracker
 public:
     void press(const QMouseEvent *event) { m_pressed = event->button() == Qt::LeftButton; }
 
+    // Forgets the press, so that the next release completes no click.
+    void cancel() { m_pressed = false; }
+
     // True when this release completes a click on widget.
     bool release(const QMouseEvent *event, const QWidget *widget)
     {

@@ -1,8 +1,11 @@
 #include "labelbutton.h"
 
+#include "access.h"
 #include "twips.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 LabelButton::LabelButton(const QString &caption, const QRect &twipRect, const QFont &font,
                          QWidget *parent, const QColor &backColor)
@@ -15,6 +18,8 @@ LabelButton::LabelButton(const QString &caption, const QRect &twipRect, const QF
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    access::setRole(this, access::Role::PushButton);
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, QColor(255, 255, 0));
     pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
@@ -48,6 +53,44 @@ void LabelButton::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
     if (m_click.release(event, this))
         Q_EMIT clicked();
+}
+
+void LabelButton::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The second press of a double-click, wherever it lands, completes no click: the first one
+    // has already been acted on, and the screen under the pointer may be another one by now.
+    m_click.cancel();
+    event->accept();
+}
+
+void LabelButton::click()
+{
+    if (isEnabled())
+        Q_EMIT clicked();
+}
+
+void LabelButton::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat())
+            click();
+        event->accept();
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void LabelButton::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (access::focusRingShown(this)) {
+        QPainter painter(this);
+        access::drawFocusRing(painter, rect());
+    }
 }
 
 void LabelButton::mouseMoveEvent(QMouseEvent *event)

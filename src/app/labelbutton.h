@@ -6,7 +6,9 @@
 
 // The clickable entries of every screen: a bordered label, yellow text on a back colour that
 // shows only while the button is opaque. Clicks come on release over the button, as with any
-// push button; moves of the pointer over it are reported for highlighting.
+// push button; moves of the pointer over it are reported for highlighting. A double-click counts
+// as one click. The button takes the keyboard focus, Enter and Space press it, and screen
+// readers see a push button named by its caption.
 class LabelButton : public QLabel
 {
     Q_OBJECT
@@ -18,6 +20,9 @@ public:
     bool isOpaque() const { return m_opaque; }
     void setBackColor(const QColor &color);
 
+public Q_SLOTS:
+    void click();
+
 Q_SIGNALS:
     void clicked();
     void mouseMoved();
@@ -25,7 +30,10 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     bool m_opaque = true;

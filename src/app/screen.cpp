@@ -6,8 +6,11 @@
 #include "twips.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+
+#include <algorithm>
 
 Screen::Screen(AppContext &context) : QWidget(nullptr), ctx(context)
 {
@@ -42,6 +45,47 @@ void Screen::closeEvent(QCloseEvent *event)
     event->ignore();
     if (!ctx.screens.isClosing())
         closeRequested();
+}
+
+void Screen::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && !event->isAutoRepeat()) {
+        event->accept();
+        escapePressed();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+QList<QWidget *> Screen::tabOrder() const
+{
+    QList<QWidget *> order;
+    for (QWidget *w : findChildren<QWidget *>()) {
+        if (w->focusPolicy() & Qt::TabFocus)
+            order.append(w);
+    }
+    std::stable_sort(order.begin(), order.end(), [this](const QWidget *a, const QWidget *b) {
+        const QPoint pa = a->mapTo(this, QPoint()), pb = b->mapTo(this, QPoint());
+        return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
+    });
+    return order;
+}
+
+void Screen::showEvent(QShowEvent *event)
+{
+    const QList<QWidget *> order = tabOrder();
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    // Without a focus of its own, the screen starts at the first control of its Tab order.
+    if (!focusWidget()) {
+        for (QWidget *w : order) {
+            if (w->isVisibleTo(this) && w->isEnabled()) {
+                w->setFocus();
+                break;
+            }
+        }
+    }
+    QWidget::showEvent(event);
 }
 
 void Screen::setBackColor(const QColor &color)

@@ -6,6 +6,7 @@
 #include "twips.h"
 #include "welldone.h"
 
+#include <QApplication>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -78,10 +79,35 @@ QPoint intoBox(ActivityScreen *s, int i, const TwipRect &box)
     return px(box.Left - 60, box.Top - 60) + QPoint(size.width() / 2, size.height() / 2);
 }
 
-void fill(ActivityScreen *s, const QList<int> &boxOf)
+enum Way { Drag, Clicks, Keys };
+
+// A key press on whatever has the focus, as the keyboard sends it.
+void key(Qt::Key k, Qt::KeyboardModifiers modifiers = {})
 {
-    for (int i = 0; i < boxOf.size(); ++i)
-        mouseDrag(s, i, intoBox(s, i, s->engine().target(boxOf[i])));
+    QTest::keyClick(QApplication::focusWidget(), k, modifiers);
+}
+
+// Puts label i on target box boxOf[i] for every i: by dragging, by a click on the label and one
+// on the box, or with the keys (Tab to the label, Enter, Right boxOf[i] + 1 times, Enter).
+void fill(ActivityScreen *s, const QList<int> &boxOf, Way way = Drag)
+{
+    for (int i = 0; i < boxOf.size(); ++i) {
+        if (way == Drag) {
+            mouseDrag(s, i, intoBox(s, i, s->engine().target(boxOf[i])));
+        } else if (way == Clicks) {
+            QTest::mouseClick(s->Label2[size_t(i)], Qt::LeftButton);
+            QTest::mouseClick(s->Label1[size_t(boxOf[i])], Qt::LeftButton);
+        } else {
+            if (i > 0)
+                key(Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), s->Label2[size_t(i)]);
+            key(Qt::Key_Return);
+            for (int step = 0; step <= boxOf[i]; ++step)
+                key(Qt::Key_Right);
+            key(Qt::Key_Space);
+            QCOMPARE(QApplication::focusWidget(), s->Label2[size_t(i)]);
+        }
+    }
 }
 
 QList<int> identity(int n)
@@ -106,6 +132,7 @@ private Q_SLOTS:
     void checkScoreToResults_data();
     void checkScoreToResults();
     void startAgainAndExit();
+    void placingWithoutDragging();
     void hover();
     void zOrder();
     void electricityCircuit();
@@ -251,19 +278,39 @@ void TestActivities::checkScoreToResults_data()
     QTest::addColumn<QList<int>>("boxOf");
     QTest::addColumn<int>("score");
     QTest::addColumn<QString>("sentence");
+    QTest::addColumn<int>("way");
+    const auto full = [](int n) {
+        return QStringLiteral("Excellent work. You have scored %1 out of %1.").arg(n);
+    };
+    const struct {
+        const char *name;
+        int n;
+    } screens[] = {{"introductionlab", 5}, {"electricitylab", 4},  {"faradaylab", 4},
+                   {"introductionord", 4}, {"electricityord", 10}, {"faradayord", 6}};
+    for (const auto &sc : screens) {
+        for (const int way : {int(Clicks), int(Keys)}) {
+            QTest::addRow("%s by %s", sc.name, way == Clicks ? "clicks" : "keys")
+                << sc.name << identity(sc.n) << sc.n << full(sc.n) << way;
+        }
+    }
     QTest::newRow("introductionlab, all right")
-        << "introductionlab" << identity(5) << 5 << "Excellent work. You have scored 5 out of 5.";
+        << "introductionlab" << identity(5) << 5 << "Excellent work. You have scored 5 out of 5."
+        << int(Drag);
     QTest::newRow("electricitylab, full but wrong")
-        << "electricitylab" << QList<int>{1, 2, 3, 0} << 0 << "You have scored 0 out of 4.";
+        << "electricitylab" << QList<int>{1, 2, 3, 0} << 0 << "You have scored 0 out of 4."
+        << int(Drag);
     QTest::newRow("faradaylab, two in one box")
-        << "faradaylab" << QList<int>{0, 0, 2, 3} << 3 << "Good work. You have scored 3 out of 4.";
-    QTest::newRow("introductionord, two swapped") << "introductionord" << QList<int>{3, 1, 2, 0}
-                                                  << 2 << "Good work. You have scored 2 out of 4.";
+        << "faradaylab" << QList<int>{0, 0, 2, 3} << 3 << "Good work. You have scored 3 out of 4."
+        << int(Drag);
+    QTest::newRow("introductionord, two swapped")
+        << "introductionord" << QList<int>{3, 1, 2, 0} << 2
+        << "Good work. You have scored 2 out of 4." << int(Drag);
     QTest::newRow("electricityord, copper and steel swapped")
         << "electricityord" << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 9, 8} << 10
-        << "Excellent work. You have scored 10 out of 10.";
+        << "Excellent work. You have scored 10 out of 10." << int(Drag);
     QTest::newRow("faradayord, all right")
-        << "faradayord" << identity(6) << 6 << "Excellent work. You have scored 6 out of 6.";
+        << "faradayord" << identity(6) << 6 << "Excellent work. You have scored 6 out of 6."
+        << int(Drag);
 }
 
 void TestActivities::checkScoreToResults()
@@ -272,10 +319,13 @@ void TestActivities::checkScoreToResults()
     QFETCH(QList<int>, boxOf);
     QFETCH(int, score);
     QFETCH(QString, sentence);
+    QFETCH(int, way);
     Harness h;
     h.ctx->state.SoundOn = 1;
     ActivityScreen *s = open(h, name, QStringLiteral("Title"));
-    fill(s, boxOf);
+    QVERIFY(QTest::qWaitForWindowActive(s));
+    fill(s, boxOf, Way(way));
+    QCOMPARE(h.sound.played.count(Thud), boxOf.size());
     QVERIFY(s->Label3[CheckScoreButton]->isVisible());
     h.sound.played.clear();
     QTest::mouseClick(s->Label3[CheckScoreButton], Qt::LeftButton);
@@ -332,6 +382,83 @@ void TestActivities::startAgainAndExit()
         QCOMPARE(s->Label2[size_t(i)]->pos(), px(s->design().items[size_t(i)].start.x(),
                                                  s->design().items[size_t(i)].start.y()));
     QVERIFY(!s->Label3[CheckScoreButton]->isVisible());
+}
+
+void TestActivities::placingWithoutDragging()
+{
+    Harness h;
+    h.ctx->state.SoundOn = 1;
+    auto *s = static_cast<faradaylab *>(
+        open(h, QStringLiteral("faradaylab"), QStringLiteral("Michael Faraday")));
+    QVERIFY(QTest::qWaitForWindowActive(s));
+    DragLabel *l0 = s->Label2[0];
+    const QString image1 = QStringLiteral("Image1");
+
+    // Tab: the labels, the buttons on show, the experiments, round again; Shift+Tab back.
+    const QList<QWidget *> order = {l0,
+                                    s->Label2[1],
+                                    s->Label2[2],
+                                    s->Label2[3],
+                                    s->Label3[StartAgainButton],
+                                    s->Label3[ExitButton],
+                                    s->picture(image1, faradaylab::BulbCircuit),
+                                    s->picture(image1, faradaylab::CompassCircuit),
+                                    s->HScroll1,
+                                    l0};
+    for (QWidget *w : order) {
+        QCOMPARE(QApplication::focusWidget(), w);
+        key(Qt::Key_Tab);
+    }
+    key(Qt::Key_Backtab);
+    key(Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), s->HScroll1);
+    key(Qt::Key_Right);
+    QVERIFY(s->HScroll1->value() > 0);
+    key(Qt::Key_Backtab);
+    key(Qt::Key_Space); // clicks the compass circuit
+    QCOMPARE(int(h.ctx->state.StepCounter), 1);
+    QCOMPARE(s->picture(image1, faradaylab::CompassCircuit)->accessibleName(),
+             QStringLiteral("Compass circuit switch: on"));
+
+    // Held with Enter, shown at the last start box after Left, back home with Escape.
+    l0->setFocus();
+    const QRect home = l0->geometry();
+    key(Qt::Key_Return);
+    QVERIFY(l0->isHeld());
+    QCOMPARE(l0->accessibleName(), l0->text() + QStringLiteral(", picked up"));
+    key(Qt::Key_Left);
+    QCOMPARE(l0->geometry(), s->Label4[3]->geometry());
+    QCOMPARE(s->Label4[3]->accessibleName(),
+             QStringLiteral("Start box 4 of 4: %1 and %2").arg(l0->text(), s->Label2[3]->text()));
+    key(Qt::Key_Escape);
+    QVERIFY(!l0->isHeld() && s->isVisible());
+    QCOMPARE(l0->geometry(), home);
+
+    // A click that wobbles less than 4 pixels picks up; a click on it again, or on the
+    // background, puts it down where it was, without a thud.
+    h.sound.played.clear();
+    const QPoint c = l0->rect().center();
+    QTest::mousePress(l0, Qt::LeftButton, {}, c);
+    QTest::mouseMove(l0, c + QPoint(2, 2));
+    QTest::mouseRelease(l0, Qt::LeftButton, {}, c + QPoint(2, 2));
+    QVERIFY(l0->isHeld());
+    QTest::mouseClick(l0, Qt::LeftButton);
+    QVERIFY(!l0->isHeld());
+    QTest::mouseClick(l0, Qt::LeftButton);
+    QTest::mouseClick(s, Qt::LeftButton, {}, QPoint(5, 595));
+    QVERIFY(!l0->isHeld());
+    QCOMPARE(l0->geometry(), home);
+    QVERIFY(h.sound.played.isEmpty());
+
+    // Placed by clicks, the boxes say what they hold.
+    QTest::mouseClick(l0, Qt::LeftButton);
+    QTest::mouseClick(s->Label1[1], Qt::LeftButton);
+    QCOMPARE(s->Label1[1]->accessibleName(), QStringLiteral("Box 2 of 4: ") + l0->text());
+    QCOMPARE(s->Label4[0]->accessibleName(), QStringLiteral("Start box 1 of 4: empty"));
+
+    // Escape with nothing held is the screen's "Exit".
+    key(Qt::Key_Escape);
+    QVERIFY(!h.ctx->screens.loaded<faradaylab>());
 }
 
 void TestActivities::hover()

@@ -1,0 +1,190 @@
+#include "access.h"
+
+#include "picturebox.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QPainter>
+
+namespace
+{
+
+const char RoleProperty[] = "quorvelAccessibleRole";
+const char KeyboardProperty[] = "quorvelFocusVisible";
+
+QAccessible::Role qtRole(access::Role role)
+{
+    switch (role) {
+    case access::Role::PushButton:
+        return QAccessible::PushButton;
+    case access::Role::Button:
+        return QAccessible::Button;
+    case access::Role::StaticText:
+        break;
+    }
+    return QAccessible::StaticText;
+}
+
+// A control the program draws itself: its declared role, named by its accessible name or its
+// text; pressable ones offer the press action, which clicks them.
+class AccessibleControl : public QAccessibleWidget
+{
+public:
+    AccessibleControl(QWidget *w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name) {
+            if (!widget()->accessibleName().isEmpty())
+                return widget()->accessibleName();
+            if (const auto *label = qobject_cast<const QLabel *>(widget()))
+                return label->text();
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override
+    {
+        if (role() == QAccessible::StaticText)
+            return QAccessibleWidget::actionNames();
+        return QStringList(pressAction()) << QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &name) override
+    {
+        if (name == pressAction() && widget()->isEnabled())
+            QMetaObject::invokeMethod(widget(), "click");
+        else
+            QAccessibleWidget::doAction(name);
+    }
+};
+
+// A window or frame whose decorative pictures are left out of the tree.
+class AccessibleContainer : public QAccessibleWidget
+{
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+
+    int childCount() const override { return int(shown().size()); }
+    QAccessibleInterface *child(int index) const override
+    {
+        const QList<QWidget *> list = shown();
+        return index >= 0 && index < list.size()
+                   ? QAccessible::queryAccessibleInterface(list[index])
+                   : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child ? int(shown().indexOf(qobject_cast<QWidget *>(child->object()))) : -1;
+    }
+
+private:
+    QList<QWidget *> shown() const
+    {
+        QList<QWidget *> list;
+        for (QObject *o : widget()->children()) {
+            auto *w = qobject_cast<QWidget *>(o);
+            if (!w || w->isWindow())
+                continue;
+            if (qobject_cast<PictureBox *>(w) && w->accessibleName().isEmpty())
+                continue;
+            list.append(w);
+        }
+        return list;
+    }
+};
+
+QAccessibleInterface *factory(const QString &className, QObject *object)
+{
+    auto *w = qobject_cast<QWidget *>(object);
+    if (!w)
+        return nullptr;
+    const QVariant role = w->property(RoleProperty);
+    if (role.isValid())
+        return new AccessibleControl(w, QAccessible::Role(role.toInt()));
+    if (className == QLatin1String("Screen") ||
+        (className == QLatin1String("QFrame") && w->metaObject() == &QFrame::staticMetaObject))
+        return new AccessibleContainer(w,
+                                       w->isWindow() ? QAccessible::Window : QAccessible::Grouping);
+    return nullptr;
+}
+
+void repaintFocus()
+{
+    if (QWidget *w = QApplication::focusWidget())
+        w->update();
+}
+
+} // namespace
+
+namespace access
+{
+
+void setRole(QWidget *widget, Role role)
+{
+    widget->setProperty(RoleProperty, int(qtRole(role)));
+}
+
+bool focusRingShown(const QWidget *widget)
+{
+    return widget->hasFocus() && qApp && qApp->property(KeyboardProperty).toBool();
+}
+
+void drawFocusRing(QPainter &painter, const QRect &rect)
+{
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    painter.drawRect(rect.adjusted(3, 3, -4, -4));
+    painter.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(QRectF(rect).adjusted(2, 2, -2, -2));
+    painter.restore();
+}
+
+void drawHeldRing(QPainter &painter, const QRect &rect)
+{
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    painter.setPen(QPen(Qt::white, 5, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(QRectF(rect).adjusted(3.5, 3.5, -3.5, -3.5));
+    painter.restore();
+}
+
+void announce(QWidget *widget)
+{
+    QAccessibleEvent event(widget, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+Support::Support()
+{
+    QAccessible::installFactory(factory);
+    if (qApp)
+        qApp->installEventFilter(this);
+}
+
+Support::~Support()
+{
+    QAccessible::removeFactory(factory);
+}
+
+bool Support::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress || type == QEvent::MouseButtonPress) {
+        const bool keyboard = type == QEvent::KeyPress;
+        if (qApp->property(KeyboardProperty).toBool() != keyboard) {
+            qApp->setProperty(KeyboardProperty, keyboard);
+            repaintFocus();
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace access

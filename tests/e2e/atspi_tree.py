@@ -1,0 +1,77 @@
+#!/usr/bin/python3
+"""Reads the program's window through AT-SPI and checks what a screen reader would hear.
+
+Usage: atspi_tree.py menu|activity|held|placed; exits 1 with the differences on failure."""
+import sys
+import time
+
+import pyatspi
+
+
+def window():
+    for _ in range(50):
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is None:
+                continue
+            for frame in app:
+                if frame is not None and frame.name == "Quorvel" and \
+                        frame.getState().contains(pyatspi.STATE_ACTIVE):
+                    return frame
+        time.sleep(0.2)
+    sys.exit("no active window named 'Quorvel' on the accessibility bus")
+
+
+def controls(node):
+    """(role, name, enabled) of every object under node, depth first."""
+    found = []
+    for child in node:
+        if child is None:
+            continue
+        found.append((child.getRoleName(), child.name,
+                      child.getState().contains(pyatspi.STATE_ENABLED)))
+        found.extend(controls(child))
+    return found
+
+
+GREYED = ["Galileo's Telescope", "Galileo's Experiments", "Tycho and Kepler",
+          "Kepler and the Planets", "Sir Isaac Newton", "Gravity", "Magnetism", "Atoms",
+          "Nuclear Forces"]
+MENU = ["Teachers' Guide", "Introduction", "Electricity", "Michael Faraday",
+        "Multiple Choice Wizard", "Worksheet Catalogue", "Acknowledgments", "Exit"]
+
+EXPECTED = {
+    "menu": [("push button", n, True) for n in MENU] +
+            [("push button", n, False) for n in GREYED] +
+            [("radio button", "Sound On", True), ("radio button", "Sound Off", True)],
+    "activity": [("push button", n, True) for n in
+                 ["battery", "switch", "wire", "bulb", "Start Again", "Exit"]] +
+                [("label", "Box 1 of 4: empty", True), ("label", "Start box 1 of 4: battery", True),
+                 ("push button", "Circuit switch: off", True)],
+    "held": [("push button", "battery, picked up", True)],
+    "placed": [("push button", "battery", True), ("label", "Box 1 of 4: battery", True),
+               ("label", "Start box 1 of 4: empty", True)],
+}
+
+# Pictures that only decorate are not in the tree.
+ABSENT_ROLES = {"menu": {"image", "filler", "panel"}}
+
+
+def main():
+    which = sys.argv[1]
+    for attempt in range(20):
+        found = controls(window())
+        missing = [e for e in EXPECTED[which] if e not in found]
+        extra = [f for f in found if f[0] in ABSENT_ROLES.get(which, set())]
+        if not missing and not extra:
+            print(f"{which}: {len(found)} objects read")
+            return
+        time.sleep(0.3)
+    for e in missing:
+        print(f"missing {e}", file=sys.stderr)
+    for f in extra:
+        print(f"decorative object in the tree: {f}", file=sys.stderr)
+    print("read:", *found, sep="\n  ", file=sys.stderr)
+    sys.exit(1)
+
+
+main()
