@@ -126,6 +126,13 @@ namespace access
 void setRole(QWidget *widget, Role role)
 {
     widget->setProperty(RoleProperty, int(qtRole(role)));
+    // An interface made before the role was known (a text set while a reader listens) is
+    // dropped, so the next query makes the right one.
+    if (QAccessible::isActive()) {
+        QAccessibleInterface *made = QAccessible::queryAccessibleInterface(widget);
+        if (made && made->role() != qtRole(role))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
 }
 
 bool focusRingShown(const QWidget *widget)
