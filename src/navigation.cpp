@@ -37,7 +37,7 @@ void openFromMenu(AppContext &ctx, int entry)
         viewer->Label3[teacher::NextPage]->hide();
         viewer->Label3[teacher::PreviousPage]->hide();
         viewer->Image1->load(ctx.platform.paths, contentnames::AcknowledgmentsPage);
-        viewer->Picture2->setPicture(ctx.platform.paths.picture(contentnames::StillLogo));
+        viewer->Picture2->load(ctx.platform.paths, contentnames::StillLogo);
         viewer->Image2->load(ctx.platform.paths, contentnames::AcknowledgmentsPrintCopy);
         QPalette pal = viewer->palette();
         pal.setColor(QPalette::Window, QColor(49, 130, 212));
@@ -94,6 +94,18 @@ activities::Topic activityTopic(Topic topic)
 }
 
 } // namespace
+
+void warmHubs(AppContext &ctx, qreal ratio)
+{
+    for (const TopicData *hub :
+         {&TopicHub::Introduction, &TopicHub::Electricity, &TopicHub::Faraday})
+        warmPicture(ctx.platform.paths, hub->picture, hub->pictureRect, ratio);
+}
+
+void warmActivities(AppContext &ctx, Topic topic, qreal ratio)
+{
+    activities::warm(ctx, activityTopic(topic), ratio);
+}
 
 void openLabelling(AppContext &ctx, Topic topic, const QString &title)
 {

@@ -1,7 +1,9 @@
 #include "activities.h"
 
+#include "activitydata.h"
 #include "activityscreens.h"
 #include "appcontext.h"
+#include "picturebox.h"
 
 namespace activities
 {
@@ -18,6 +20,19 @@ template <class T> void open(AppContext &ctx, const QString &title)
 }
 
 } // namespace
+
+void warm(AppContext &ctx, Topic topic, qreal ratio)
+{
+    using namespace activity;
+    const ActivityDesign *designs[2] = {&introductionlabDesign(), &introductionordDesign()};
+    if (topic == Topic::Electricity)
+        designs[0] = &electricitylabDesign(), designs[1] = &electricityordDesign();
+    if (topic == Topic::Faraday)
+        designs[0] = &faradaylabDesign(), designs[1] = &faradayordDesign();
+    for (const ActivityDesign *design : designs)
+        for (const PictureDesign &p : design->pictures)
+            warmPicture(ctx.platform.paths, p.file, p.frame, ratio);
+}
 
 void openLabelling(AppContext &ctx, Topic topic, const QString &title)
 {

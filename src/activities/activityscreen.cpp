@@ -341,7 +341,13 @@ ClickablePicture *ActivityScreen::picture(const QString &control, int index) con
 void ActivityScreen::setPicture(ClickablePicture *control, const QString &file)
 {
     if (control)
-        control->setFile(file, ctx.platform.paths.picture(file));
+        control->setFile(file, ctx.platform.paths.picture(file, control->devicePixels()));
+}
+
+void ActivityScreen::warm(const ClickablePicture *control, const char *file) const
+{
+    if (control)
+        ctx.platform.paths.picture(QString::fromLatin1(file), control->devicePixels());
 }
 
 void ActivityScreen::placeLabel(int i)

@@ -150,6 +150,8 @@ protected:
 
     // Loads a content picture into a picture control.
     void setPicture(ClickablePicture *control, const QString &file);
+    // Reads and keeps a picture the control will show later, at the control's size.
+    void warm(const ClickablePicture *control, const char *file) const;
 
     void Form_MouseMove() override;
     void closeRequested() override { Label3_Click(activity::ExitButton); }

@@ -76,6 +76,11 @@ void electricitylab::loadContent()
     ActivityScreen::loadContent();
 }
 
+void electricitylab::warmNext()
+{
+    warm(picture(QStringLiteral("Image1"), 0), pictures::CircuitOn);
+}
+
 void electricitylab::Image1_Click(int Index)
 {
     Q_UNUSED(Index);
@@ -118,6 +123,15 @@ void faradaylab::loadContent()
     ctx.state.StepCounter2 = 0;
     ctx.state.StepCounter = 0;
     ActivityScreen::loadContent();
+}
+
+void faradaylab::warmNext()
+{
+    const QString image1 = QStringLiteral("Image1");
+    warm(picture(image1, CompassCircuit), pictures::SwitchOn);
+    warm(picture(image1, BulbCircuit), pictures::SwitchOn);
+    warm(picture(QStringLiteral("Image2"), Compass), pictures::CompassOn);
+    warm(picture(image1, GeneratorCircuit), pictures::GeneratorMoving);
 }
 
 void faradaylab::Image1_Click(int Index)

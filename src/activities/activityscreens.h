@@ -25,6 +25,7 @@ public:
 
 protected:
     void loadContent() override;
+    void warmNext() override;
 };
 
 // A bulb circuit and a compass circuit that switch on and off, and a magnet moved by a scroll
@@ -46,6 +47,7 @@ public:
 
 protected:
     void loadContent() override;
+    void warmNext() override;
 };
 
 // An ordering screen that plays its start sound once, shortly after it loads.

@@ -21,6 +21,8 @@
 const std::array<int, 17> intro0::EntryIndices = {0, 1,  2,  3,  4,  5,  6,  7, 8,
                                                   9, 10, 15, 16, 17, 18, 19, 20};
 
+const QRect intro0::PictureRect(6840, 1440, 4800, 3600);
+
 namespace
 {
 
@@ -84,7 +86,7 @@ intro0::intro0(AppContext &context) : Screen(context)
         Label2[e.index] = entry;
     }
 
-    Image1 = new PictureBox({6840, 1440, 4800, 3600}, this);
+    Image1 = new PictureBox(PictureRect, this);
 
     const auto option = [this](const QString &caption, QRect r) {
         auto *o = new QRadioButton(caption, this);
@@ -114,12 +116,17 @@ intro0::intro0(AppContext &context) : Screen(context)
 void intro0::Form_Load()
 {
     DressForm(this);
-    Image1->setPicture(ctx.platform.paths.picture(contentnames::MenuPicture));
+    Image1->load(ctx.platform.paths, contentnames::MenuPicture);
     setBackColor(Qt::black);
     for (QRadioButton *o : {Option1, Option2})
         setOptionBackground(o, Qt::black);
     ctx.state.SoundOn = 1;
     Timer1->start();
+}
+
+void intro0::warmNext()
+{
+    navigation::warmHubs(ctx, devicePixelRatioF());
 }
 
 void intro0::Form_MouseMove()

@@ -37,6 +37,7 @@ public:
         TeachersGuide = 20,
     };
     static constexpr int EntrySlots = 21;
+    static const QRect PictureRect; // Image1, twips
     static const std::array<int, 17> EntryIndices;
 
     explicit intro0(AppContext &ctx);
@@ -59,4 +60,5 @@ public:
 protected:
     void Form_MouseMove() override;
     void closeRequested() override { Label2_Click(Exit); }
+    void warmNext() override;
 };

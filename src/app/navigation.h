@@ -25,4 +25,9 @@ void openPageSet(AppContext &ctx);
 void openLabelling(AppContext &ctx, Topic topic, const QString &title);
 void openOrdering(AppContext &ctx, Topic topic, const QString &title);
 
+// Read and keep the pictures the topic hubs open with, or those a topic's two activities open
+// with, for a screen of this device pixel ratio.
+void warmHubs(AppContext &ctx, qreal ratio);
+void warmActivities(AppContext &ctx, Topic topic, qreal ratio);
+
 } // namespace navigation

@@ -1,5 +1,6 @@
 #include "picturebox.h"
 
+#include "platform.h"
 #include "twips.h"
 
 #include <QPainter>
@@ -9,17 +10,41 @@ PictureBox::PictureBox(const QRect &twipRect, QWidget *parent) : QWidget(parent)
     setGeometry(twips::rect(twipRect.x(), twipRect.y(), twipRect.width(), twipRect.height()));
 }
 
+void warmPicture(const ContentPaths &paths, const QString &contentName, const QRect &twipRect,
+                 qreal ratio)
+{
+    const QRect r = twips::rect(twipRect.x(), twipRect.y(), twipRect.width(), twipRect.height());
+    paths.picture(contentName, r.size() * ratio);
+}
+
 void PictureBox::setPicture(const QImage &picture)
 {
     m_picture = picture;
+    m_drawn = QImage();
     update();
+}
+
+void PictureBox::load(const ContentPaths &paths, const QString &contentName)
+{
+    setPicture(paths.picture(contentName, devicePixels()));
+}
+
+QSize PictureBox::devicePixels() const
+{
+    return size() * devicePixelRatioF();
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
     if (m_picture.isNull())
         return;
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(rect(), m_picture);
+    const QSize pixels = devicePixels();
+    if (m_drawn.size() != pixels) {
+        m_drawn = screenFormat(
+            m_picture.size() == pixels
+                ? m_picture
+                : m_picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        m_drawn.setDevicePixelRatio(devicePixelRatioF());
+    }
+    QPainter(this).drawImage(QPoint(0, 0), m_drawn);
 }

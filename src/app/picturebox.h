@@ -3,8 +3,15 @@
 #include <QImage>
 #include <QWidget>
 
-// A picture or image control: shows a picture scaled to the control. Content pictures are drawn
-// at twice their frame's size, so they stay sharp on high-density screens.
+class ContentPaths;
+
+// Reads and keeps a content picture at the size a picture control of this design rectangle
+// (twips) draws it on a screen of this device pixel ratio, so that showing it later costs nothing.
+void warmPicture(const ContentPaths &paths, const QString &contentName, const QRect &twipRect,
+                 qreal ratio);
+
+// A picture or image control: shows a picture scaled to the control. The picture is scaled once,
+// to the control's size in device pixels, never at each paint.
 class PictureBox : public QWidget
 {
     Q_OBJECT
@@ -12,6 +19,11 @@ public:
     PictureBox(const QRect &twipRect, QWidget *parent);
 
     void setPicture(const QImage &picture);
+    // Shows a content picture decoded at the control's size in device pixels (a null picture when
+    // it cannot be read).
+    void load(const ContentPaths &paths, const QString &contentName);
+    // The control's size in device pixels: the size its pictures are decoded at.
+    QSize devicePixels() const;
     const QImage &picture() const { return m_picture; }
     bool hasPicture() const { return !m_picture.isNull(); }
 
@@ -20,4 +32,5 @@ protected:
 
 private:
     QImage m_picture;
+    QImage m_drawn; // m_picture at the control's size in device pixels, made at the first paint
 };

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -24,6 +25,16 @@ void Screen::showScreen()
     show();
     raise();
     activateWindow();
+}
+
+bool Screen::event(QEvent *event)
+{
+    if (event->type() == QEvent::Paint && !m_painted) {
+        m_painted = true;
+        // Queued behind the paint, which reaches the screen before the next event is handled.
+        QTimer::singleShot(0, this, [this] { warmNext(); });
+    }
+    return QWidget::event(event);
 }
 
 void Screen::closeRequested()

@@ -32,6 +32,11 @@ public:
     void showScreen();
 
 protected:
+    // Runs once, just after the screen's first paint: reads and decodes what the screens most
+    // likely opened next need, so that opening them does not wait on files.
+    virtual void warmNext() {}
+    bool event(QEvent *event) override;
+
     // The pointer moved over the bare window background (not over any control).
     virtual void Form_MouseMove() {}
     // The window manager's close button. By default the screen unloads itself.
@@ -69,4 +74,7 @@ protected:
                            const std::function<void(int)> &onMove);
 
     AppContext &ctx;
+
+private:
+    bool m_painted = false;
 };

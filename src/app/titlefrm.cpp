@@ -78,11 +78,9 @@ void Titlefrm::Form_Load()
 {
     centreOnScreen(this);
     ctx.screens.show<Grey>();
-    const QImage picture = ctx.platform.paths.picture(contentnames::TitlePicture);
-    if (!picture.isNull()) {
-        Picture1->setPicture(picture);
+    Picture1->load(ctx.platform.paths, contentnames::TitlePicture);
+    if (Picture1->hasPicture())
         return;
-    }
     // Without its picture the screen falls back to the standard look; the frame keeps the
     // screen's own grey, on which its purple, blue and green texts were chosen to be read.
     DressForm(this);
@@ -91,7 +89,13 @@ void Titlefrm::Form_Load()
     Frame1->setPalette(framePalette);
     Frame1->setAutoFillBackground(true);
     Frame1->raise();
-    Picture1->setPicture(ctx.platform.paths.picture(contentnames::TitleFallback));
+    Picture1->load(ctx.platform.paths, contentnames::TitleFallback);
+}
+
+void Titlefrm::warmNext()
+{
+    warmPicture(ctx.platform.paths, contentnames::MenuPicture, intro0::PictureRect,
+                devicePixelRatioF());
 }
 
 void Titlefrm::Command1_Click()

@@ -31,4 +31,5 @@ public:
 
 protected:
     void closeRequested() override { Command2_Click(); }
+    void warmNext() override;
 };

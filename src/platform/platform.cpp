@@ -38,6 +38,32 @@ QImage ContentPaths::picture(const QString &contentName) const
     return reader.read();
 }
 
+QImage ContentPaths::picture(const QString &contentName, const QSize &pixels) const
+{
+    const QString file = path(contentName);
+    if (file.isEmpty() || pixels.isEmpty())
+        return {};
+    const QString key =
+        QStringLiteral("%1|%2x%3").arg(file).arg(pixels.width()).arg(pixels.height());
+    if (const QImage *kept = m_pictures.object(key))
+        return *kept;
+    QImageReader reader(file);
+    if (reader.size().isValid() && reader.size() != pixels)
+        reader.setScaledSize(pixels);
+    QImage image = reader.read();
+    if (image.isNull())
+        return {};
+    image = screenFormat(image);
+    m_pictures.insert(key, new QImage(image), static_cast<int>(image.sizeInBytes() / 1024 + 1));
+    return image;
+}
+
+QImage screenFormat(const QImage &image)
+{
+    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                         : QImage::Format_RGB32);
+}
+
 bool playPrintJob(const PrintJob &job, Printer &printer, const ContentPaths &paths)
 {
     printer.reset();

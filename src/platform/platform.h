@@ -2,6 +2,7 @@
 
 #include "printjob.h"
 
+#include <QCache>
 #include <QImage>
 #include <QString>
 
@@ -41,6 +42,14 @@ public:
     virtual QString path(const QString &contentName) const = 0;
     // The picture in a content file; a null image when it is missing or cannot be read.
     QImage picture(const QString &contentName) const;
+    // The same picture at a size in device pixels, ready to be drawn without further work:
+    // decoded straight at that size where the format allows, in a screen format, and kept, so a
+    // later request for the same file at the same size is answered without reading or decoding.
+    // Content files do not change while the program runs.
+    QImage picture(const QString &contentName, const QSize &pixels) const;
+
+private:
+    mutable QCache<QString, QImage> m_pictures{24 * 1024}; // cost: KiB of pixels
 };
 
 // The printer object: one document at a time on the default printer. Every operation may fail
@@ -69,6 +78,10 @@ public:
 };
 
 // Plays a laid-out job as a fresh document; false as soon as the printer fails.
+// The image in the format the screen draws fastest: premultiplied ARGB when it has an alpha
+// channel, RGB32 otherwise.
+QImage screenFormat(const QImage &image);
+
 bool playPrintJob(const PrintJob &job, Printer &printer, const ContentPaths &paths);
 
 struct Platform {

@@ -69,7 +69,17 @@ void QtSoundPlayer::play(const QString &contentPath)
         if (!wav.open(QIODevice::ReadOnly) || !isPlayable(wav.read(1 << 22)))
             return;
         effect = new QSoundEffect(this);
-        effect->setSource(QUrl::fromLocalFile(file));
+        const QUrl source = QUrl::fromLocalFile(file);
+        effect->setSource(source);
+        // Once a sound has ended, its output stream can go on waking the program 50 times a
+        // second; setting the source again closes that stream. The decoded sound is kept by the
+        // sound library, so the next play starts as quickly.
+        connect(effect, &QSoundEffect::playingChanged, effect, [effect, source] {
+            if (effect->isPlaying() || effect->status() != QSoundEffect::Ready)
+                return;
+            effect->setSource(QUrl());
+            effect->setSource(source);
+        });
         m_effects.insert(file, effect);
     }
     // A file that failed to decode stays in the Error state and is simply not heard. A new

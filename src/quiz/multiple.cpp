@@ -91,6 +91,8 @@ void showFitted(QRadioButton *option, const QString &text)
 
 } // namespace
 
+const QRect multiple::PictureRect(6840, 240, 855, 615);
+
 multiple::multiple(AppContext &context) : Screen(context)
 {
     const QColor yellow(255, 255, 0);
@@ -98,7 +100,7 @@ multiple::multiple(AppContext &context) : Screen(context)
                       fonts::tahoma(36, true), yellow);
     Label5 = addLabel(QString(), {120, 1200, 6465, 585}, fonts::times(24), QColor(0, 255, 0));
     Label6 = addLabel(QString(), {120, 1920, 6465, 705}, fonts::times(24), QColor(128, 128, 255));
-    Picture1 = new PictureBox({6840, 240, 855, 615}, this);
+    Picture1 = new PictureBox(PictureRect, this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Label4 = addLabel(QStringLiteral("Question 1"), {360, 3240, 5415, 615}, fonts::times(24),
                       yellow, Qt::AlignLeft | Qt::AlignTop);

@@ -17,6 +17,7 @@ class multiple : public Screen
     Q_OBJECT
 public:
     enum Button { PreviousQuestion = 0, NextQuestion = 1, Exit = 2, PrintWorksheet = 3 };
+    static const QRect PictureRect; // Picture1, twips
 
     explicit multiple(AppContext &ctx);
     void Form_Load() override;

@@ -100,7 +100,7 @@ void Welldone::Timer1_Timer()
 {
     Timer1->stop();
     // A missing picture leaves the box empty; the chain goes on either way.
-    Picture1->setPicture(ctx.platform.paths.picture(contentnames::TitlePicture));
+    Picture1->load(ctx.platform.paths, contentnames::TitlePicture);
     Timer2->start();
 }
 

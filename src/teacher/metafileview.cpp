@@ -17,6 +17,7 @@ bool MetafileView::load(const ContentPaths &paths, const QString &contentName)
 {
     m_name = contentName;
     m_metafile = wmf::Metafile();
+    m_drawn = QImage();
     QFile file(paths.path(contentName));
     if (file.open(QIODevice::ReadOnly))
         m_metafile = wmf::read(&file).metafile; // a damaged page shows what could be read
@@ -35,9 +36,16 @@ void MetafileView::paintEvent(QPaintEvent *)
 {
     if (!hasPicture())
         return;
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    wmf::render(m_metafile, painter, QRectF(rect()));
+    const qreal ratio = devicePixelRatioF();
+    if (m_drawn.size() != size() * ratio) {
+        m_drawn = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        m_drawn.setDevicePixelRatio(ratio);
+        m_drawn.fill(Qt::transparent);
+        QPainter painter(&m_drawn);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        wmf::render(m_metafile, painter, QRectF(rect()));
+    }
+    QPainter(this).drawImage(QPoint(0, 0), m_drawn);
 }

@@ -2,13 +2,14 @@
 
 #include "metafile/metafile.h"
 
+#include <QImage>
 #include <QWidget>
 
 class ContentPaths;
 
 // An image control holding a metafile page, shown at the picture's own size (its header's size at
 // 96 dots an inch) with its top-left corner where the control is. A page that cannot be read
-// shows as nothing.
+// shows as nothing. The page is drawn once; later paints copy that drawing.
 class MetafileView : public QWidget
 {
     Q_OBJECT
@@ -28,4 +29,5 @@ protected:
 private:
     QString m_name;
     wmf::Metafile m_metafile;
+    QImage m_drawn; // the page drawn at the control's size, made at the first paint after a load
 };

@@ -110,9 +110,28 @@ void teacher::Timer1_Timer()
 {
     Module1 &s = ctx.state;
     s.StepCounter = static_cast<qint16>(pages::nextLogoFrame(s.StepCounter));
-    Picture1->setPicture(ctx.platform.paths.picture(pages::logoFrameFile(s.StepCounter)));
+    QImage &frame = m_logo[static_cast<size_t>(s.StepCounter)];
+    if (frame.isNull())
+        frame = ctx.platform.paths.picture(pages::logoFrameFile(s.StepCounter),
+                                           Picture1->devicePixels());
+    Picture1->setPicture(frame); // repaints the logo's rectangle only
     Picture1->show();
     Picture2->show();
+}
+
+void teacher::hideEvent(QHideEvent *event)
+{
+    m_logoPaused = Timer1->isActive();
+    Timer1->stop();
+    PageScreen::hideEvent(event);
+}
+
+void teacher::showEvent(QShowEvent *event)
+{
+    if (m_logoPaused)
+        Timer1->start();
+    m_logoPaused = false;
+    PageScreen::showEvent(event);
 }
 
 guide::guide(AppContext &context) : PageScreen(context)

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "pages.h"
 #include "screen.h"
+
+#include <QImage>
 
 #include <array>
 
@@ -50,6 +53,14 @@ public:
 
 protected:
     void showPage() override;
+    // The logo stands still while the viewer is hidden.
+    void hideEvent(QHideEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    // Each frame is read and decoded at the first tick that shows it, then kept.
+    std::array<QImage, pages::LogoFrames> m_logo;
+    bool m_logoPaused = false;
 };
 
 // The teachers' guide: three fixed pages.

@@ -80,7 +80,7 @@ void TopicHub::Form_Load()
 {
     DressForm(this);
     setBackColor(m_data.background);
-    Image1->setPicture(ctx.platform.paths.picture(m_data.picture));
+    Image1->load(ctx.platform.paths, m_data.picture);
     const QRect r = Image1->geometry();
     Image1->move((twips::px(12000) - r.width()) / 2, r.y());
 }
@@ -96,7 +96,7 @@ bool TopicHub::startQuiz()
     }
     file.close();
     multiple *quiz = ctx.screens.get<multiple>();
-    quiz->Picture1->setPicture(ctx.platform.paths.picture(m_data.quizPicture));
+    quiz->Picture1->load(ctx.platform.paths, m_data.quizPicture);
     quiz->Label5->setText(QStringLiteral("Quorvel"));
     quiz->showScreen();
     return true;
@@ -135,6 +135,12 @@ void TopicHub::Label3_Click(int Index)
         return;
     }
     ctx.playSound(contentnames::ClickSound);
+}
+
+void TopicHub::warmNext()
+{
+    warmPicture(ctx.platform.paths, m_data.quizPicture, multiple::PictureRect, devicePixelRatioF());
+    navigation::warmActivities(ctx, m_data.topic, devicePixelRatioF());
 }
 
 void TopicHub::Form_MouseMove()

@@ -58,6 +58,7 @@ public:
 
 protected:
     void Form_MouseMove() override;
+    void warmNext() override;
 
 private:
     bool startQuiz();

@@ -113,6 +113,7 @@ void TestPageViewer::acknowledgmentsAnimateTheLogo()
     QVERIFY(viewer->Picture1->hasPicture() && !viewer->Picture1->isHidden());
     QCOMPARE(h.paths.requested.first(), QStringLiteral("logo\\tavimor0001.gif"));
     QCOMPARE(h.paths.requested[19], QStringLiteral("logo\\tavimor0000.gif"));
+    QCOMPARE(h.paths.requested.size(), 20); // each frame is read once, then kept
     QCOMPARE(int(h.ctx->state.StepCounter), 1);
 }
 

@@ -212,6 +212,8 @@ void TestShell::startSequence()
     QVERIFY(title->isVisible());
     QCOMPARE(title->size(), QSize(364, 438));
     QVERIFY(title->Picture1->hasPicture());
+    // Decoded at the size it is drawn (its file is twice that), so no paint scales it.
+    QCOMPARE(title->Picture1->picture().size(), QSize(320, 240));
     QCOMPARE(title->Command1->text(), QStringLiteral("OK"));
 
     title->Command1->click();
