@@ -28,7 +28,8 @@ constexpr double SmallestPoints = 10;
 
 // A text and the font it is shown in: the design size when the text fits its box, else the
 // largest size down to SmallestPoints at which it fits, and at that size, if it still does not
-// fit, the longest start of the text that fits followed by "…". Wrapped texts fit by height.
+// fit, the longest start of the text that fits (whole words where it can) followed by "…". Wrapped
+// texts fit by height.
 struct Fitted {
     QFont font;
     QString text;
@@ -66,7 +67,9 @@ Fitted fitText(const QString &text, double points, QSize box, bool wrap)
             high = mid - 1;
         }
     }
-    return {font, cut(longest)};
+    // Cut between words where one ends within the part that fits.
+    const qsizetype wordEnd = text.lastIndexOf(QLatin1Char(' '), longest);
+    return {font, cut(wordEnd > 0 ? wordEnd : longest)};
 }
 
 void showFitted(QLabel *label, const QString &text)
