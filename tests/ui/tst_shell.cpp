@@ -85,7 +85,7 @@ QImage onScreen(bool bold)
 }
 
 // The word as a page's text record: Tahoma with the bold face's own advances, as the pages are
-// composed, drawn at the screen's size.
+// composed, drawn four times the screen's size, as on a printed page.
 QImage onPage(bool bold)
 {
     const int em = 100;
@@ -103,7 +103,7 @@ QImage onPage(bool bold)
     writer.selectObject(writer.createFont(font));
     writer.extTextOut(QPoint(48, 40), Word.toLatin1(), dx);
     const wmf::ReadResult read = wmf::read(writer.finish());
-    return wmf::renderToImage(read.metafile, QSize(200, 40));
+    return wmf::renderToImage(read.metafile, QSize(800, 160));
 }
 
 struct Ink {

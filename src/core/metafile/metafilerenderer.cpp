@@ -175,6 +175,9 @@ private:
                   quint16 options, const QRectF &box);
     void drawSpaced(const QFont &font, double pixelSize, const QString &text,
                     const QVector<double> &advances, QPointF at);
+    static bool syntheticBold(const QFont &font, const QRawFont &raw);
+    void drawEmboldened(QFont font, const QVector<quint32> &glyphs,
+                        const QVector<QPointF> &positions, double pixelSize);
     bool bitmap(quint16 function);
     bool patBlt();
     bool setPixel();
@@ -852,6 +855,38 @@ bool Player::drawText(QPointF reference, const QByteArray &bytes, const QVector<
     return true;
 }
 
+// Whether bold was asked of a regular face, which the font engine emboldens only for some sizes
+// and devices (not when glyphs are drawn large, as on a printed page). Decorated text is left to
+// the engine, which draws the lines.
+bool Player::syntheticBold(const QFont &font, const QRawFont &raw)
+{
+    if (font.weight() < QFont::DemiBold || font.underline() || font.strikeOut())
+        return false;
+    const QByteArray os2 = raw.fontTable("OS/2");
+    const int faceWeight = os2.size() >= 6 ? (quint8(os2[4]) << 8) | quint8(os2[5]) : 400;
+    return faceWeight < QFont::DemiBold;
+}
+
+// The regular outlines filled and widened by a 24th of the em, as the font engine emboldens.
+void Player::drawEmboldened(QFont font, const QVector<quint32> &glyphs,
+                            const QVector<QPointF> &positions, double pixelSize)
+{
+    font.setWeight(QFont::Normal); // outlines the engine has not emboldened already
+    QRawFont raw = QRawFont::fromFont(font);
+    raw.setPixelSize(pixelSize);
+    QPainterPath outline;
+    for (int i = 0; i < glyphs.size(); ++i)
+        outline.addPath(raw.pathForGlyph(glyphs[i]).translated(positions[i]));
+    QPen pen(m_p.pen().color(), pixelSize / 24);
+    pen.setJoinStyle(Qt::RoundJoin);
+    m_p.save();
+    m_p.setRenderHint(QPainter::Antialiasing);
+    m_p.setPen(pen);
+    m_p.setBrush(pen.color());
+    m_p.drawPath(outline);
+    m_p.restore();
+}
+
 // Text with its own character advances: one glyph run when the font has every character, else
 // character by character so that font fallback still finds the missing ones.
 void Player::drawSpaced(const QFont &font, double pixelSize, const QString &text,
@@ -872,6 +907,10 @@ void Player::drawSpaced(const QFont &font, double pixelSize, const QString &text
             for (int i = 0; i < glyphs.size(); ++i) {
                 positions.append(QPointF(x, at.y()));
                 x += advances[i];
+            }
+            if (syntheticBold(font, raw)) {
+                drawEmboldened(font, glyphs, positions, pixelSize);
+                return;
             }
             QGlyphRun run;
             run.setRawFont(raw);
