@@ -2,11 +2,11 @@
 
 #include "catalogue.h"
 #include "contentnames.h"
+#include "savefile.h"
 #include "wizardchecks.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace importer
 {
@@ -43,8 +43,8 @@ QString numbered(const QString &title, int n)
 
 bool writeWorksheet(const QString &path, const questionfile::Worksheet &sheet)
 {
-    QSaveFile out(path);
-    return out.open(QIODevice::WriteOnly) && questionfile::write(&out, sheet) && out.commit();
+    return savefile::replace(path,
+                             [&](QIODevice *device) { return questionfile::write(device, sheet); });
 }
 
 } // namespace
