@@ -3,6 +3,7 @@
 // text, shapes and a picture. Target: read plus draw under 8 ms.
 //
 //   QT_QPA_PLATFORM=offscreen ./bench_metafile [iterations]
+//   QT_QPA_PLATFORM=offscreen ./bench_metafile slow [cap bytes]
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
@@ -53,9 +54,44 @@ static QByteArray pageMetafile()
     return b.bytes();
 }
 
+// Read and draw once at the page viewer's size; the time in ms and what the renderer said.
+static void timeSlowFile(const char *name, const QByteArray &bytes)
+{
+    QElapsedTimer t;
+    t.start();
+    const wmf::ReadResult r = wmf::read(bytes);
+    const qint64 readMs = t.elapsed();
+    QImage image(r.metafile.pixelSize(96), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    const wmf::RenderResult drawn = wmf::render(r.metafile, painter, QRectF(image.rect()));
+    painter.end();
+    QTextStream(stdout) << name << ": " << bytes.size() << " bytes, " << r.metafile.records.size()
+                        << " records, read " << readMs << " ms, drawn in " << t.elapsed() - readMs
+                        << " ms: " << drawn.drawn << ", "
+                        << drawn.problems.join(QStringLiteral("; ")) << "\n";
+}
+
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
+    // "slow": the font and polygon floods at the 32 MB cap and at 1 MB (target: about a second).
+    if (argc > 2 && QByteArray(argv[1]) == "polygon") {
+        const int points = atoi(argv[2]);
+        const qint64 bytes = argc > 3 ? atoll(argv[3]) : 200 + 2 * (4 + 2 * points);
+        timeSlowFile("polygons", polygonFlood(bytes, points));
+        return 0;
+    }
+    if (argc > 1 && QByteArray(argv[1]) == "slow") {
+        const qint64 cap = argc > 2 ? atoll(argv[2]) : 32 * 1024 * 1024;
+        timeSlowFile("font flood, one size, 1 MB", fontFlood(1024 * 1024, 1));
+        timeSlowFile("font flood, every size new, 1 MB", fontFlood(1024 * 1024, 30000));
+        timeSlowFile("polygon flood, 1 MB", polygonFlood(1024 * 1024));
+        timeSlowFile("font flood, one size, cap", fontFlood(cap, 1));
+        timeSlowFile("font flood, every size new, cap", fontFlood(cap, 30000));
+        timeSlowFile("polygon flood, cap", polygonFlood(cap));
+        return 0;
+    }
     const int iterations = argc > 1 ? std::max(1, atoi(argv[1])) : 100;
     const QByteArray bytes = pageMetafile();
     const QSize size = wmf::read(bytes).metafile.pixelSize(96);

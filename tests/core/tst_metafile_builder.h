@@ -266,4 +266,40 @@ private:
     int m_nextGuess = 0;
 };
 
+// Files that are well formed and inside the size cap but slow to draw, cut to at most maxBytes:
+// font floods (create a font of one of `sizes` sizes, select it, draw two letters, delete it)
+// and polygons of 32,767 points strewn over a page, each edge crossing much of it.
+inline QByteArray fontFlood(qint64 maxBytes, int sizes)
+{
+    Builder b;
+    b.placeable(QRect(0, 0, 10485, 11955), 1440).window(0, 0, 10485, 11955);
+    const qint64 group = 2 * (3 + 12) + 2 * (3 + 1) + 2 * (3 + 4) + 2 * (3 + 1);
+    for (qint64 i = 0, n = (maxBytes - 200) / group; i < n; ++i) {
+        b.record(wmf::META_CREATEFONTINDIRECT,
+                 Words{w(-int(8 + i % sizes)), 0, 0, 0, w(wmf::FW_NORMAL), 0, 0, 0, 0} +
+                     bytesToWords(QByteArray("Arial", 6)));
+        b.select(0).textOut(int(i * 37 % 10000), int(i * 91 % 11000), "Aa").remove(0);
+    }
+    return b.bytes();
+}
+
+inline QByteArray polygonFlood(qint64 maxBytes, int Points = 32767)
+{
+    Builder b;
+    b.placeable(QRect(0, 0, 10485, 11955), 1440).window(0, 0, 10485, 11955);
+    b.brush(wmf::BS_SOLID, QColor(200, 30, 30)).select(0);
+    quint32 seed = 1;
+    const auto next = [&seed](int range) {
+        seed = seed * 1103515245u + 12345u;
+        return int((seed >> 8) % quint32(range));
+    };
+    for (qint64 used = 200; used + 2 * (4 + 2 * Points) <= maxBytes; used += 2 * (4 + 2 * Points)) {
+        Words p{w(Points)};
+        for (int k = 0; k < Points; ++k)
+            p += Words{w(next(10485)), w(next(11955))};
+        b.record(wmf::META_POLYGON, p);
+    }
+    return b.bytes();
+}
+
 } // namespace wmftest

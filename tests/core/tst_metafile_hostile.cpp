@@ -303,6 +303,9 @@ void TestMetafileHostile::survive_data()
                         bytesToWords(dib(QImage(2, 2, QImage::Format_RGB32), 24, false)))
             .bytes(),
         false);
+    // Well formed, but slow to draw: the drawing stops at its work budget.
+    row("a megabyte of fonts of new sizes", fontFlood(1024 * 1024, 30000));
+    row("a megabyte of polygons of 32767 points", polygonFlood(1024 * 1024));
     row("bitmap with an unknown raster operation",
         page()
             .record(wmf::META_STRETCHDIB,

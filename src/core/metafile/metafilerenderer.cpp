@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QGlyphRun>
+#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRawFont>
@@ -36,6 +37,28 @@ constexpr int MaxTextLength = 4096;
 constexpr int MaxClipCoordinate = 1 << 24;
 // Brush patterns are tiles; every one is kept for the life of its object.
 constexpr qint64 MaxPatternPixels = 256 * 256;
+
+// The work of one drawing, in units of about a nanosecond of a desktop processor: a shape, text
+// or bitmap that would take the drawing past WorkBudget is not drawn and the drawing stops, so
+// that no file however well formed draws for much longer than a second. Measured on the raster
+// engine: every record costs RecordCost; a shape PixelCost for each pixel of its box inside the
+// target and EdgeRowCost for each row each of its edges spans (the rasterizer meets an edge on
+// every row it crosses); text TextCost a record and CharCost a character besides its box (and
+// OutlineCharCost more for a character emboldened by hand); a font not drawn with before
+// FontBuildCost (a match in the font database).
+constexpr qint64 WorkBudget = 1'000'000'000;
+constexpr qint64 RecordCost = 60;
+constexpr double PixelCost = 5;
+constexpr double EdgeRowCost = 300;
+constexpr qint64 TextCost = 30'000;
+constexpr qint64 CharCost = 400;
+constexpr qint64 OutlineCharCost = 20'000; // a character drawn as its widened outline
+constexpr qint64 FontBuildCost = 500'000;
+// Shapes whose edges cross each row more often than this on average are drawn without
+// antialiasing, whose cost grows far faster with crossing edges.
+constexpr double MaxSmoothCrossings = 4;
+// Fonts kept for reuse within one drawing, by their description.
+constexpr int MaxCachedFonts = 256;
 
 constexpr quint16 R2_NOP = 11;
 constexpr quint32 SRCINVERT = 0x00660046u;
@@ -115,6 +138,15 @@ double unitsPerInchOf(quint16 mode)
     }
 }
 
+// A font as drawn: built once per description and scale within a drawing.
+struct TextFont {
+    QFont font;
+    double em = 0; // pixel size of the em; under half a pixel nothing is drawn
+    QFontMetricsF metrics{QFont()};
+    QRawFont raw; // for text with its own advances, made on first use
+    bool rawMade = false;
+};
+
 class Player
 {
 public:
@@ -135,6 +167,15 @@ private:
 
     void problem(const QString &text);
     bool play(const Record &r);
+    // Adds the work of drawing over box (target coordinates) a shape whose edges span edgeRows
+    // rows of the target in all, plus fixed. False, adding nothing, when that would take the
+    // drawing past its budget: the caller then draws nothing and the drawing stops.
+    bool afford(const QRectF &box, double edgeRows = 0, qint64 fixed = 0);
+    bool overBudget() const { return m_work > WorkBudget; }
+    double edgeRows(const QPainterPath &path) const;
+    // afford for a filled or outlined shape, choosing whether to smooth its edges.
+    bool affordShape(const QPainterPath &path);
+    TextFont &textFont(const QString &face, double maxPx);
 
     // Mapping.
     void resetMapping();
@@ -152,7 +193,7 @@ private:
     void applyBrush();
     void applyClip();
     bool inkless() const { return m_dc.rop2 == R2_NOP; }
-    void strokeAndFill(const QPainterPath &path, bool fill);
+    bool strokeAndFill(const QPainterPath &path, bool fill);
 
     // Records.
     bool createObject(const Object &object);
@@ -173,8 +214,8 @@ private:
     bool extTextOut();
     bool drawText(QPointF reference, const QByteArray &bytes, const QVector<qint16> &dx,
                   quint16 options, const QRectF &box);
-    void drawSpaced(const QFont &font, double pixelSize, const QString &text,
-                    const QVector<double> &advances, QPointF at);
+    void drawSpaced(TextFont &textFace, const QString &text, const QVector<double> &advances,
+                    QPointF at);
     static bool syntheticBold(const QFont &font, const QRawFont &raw);
     void drawEmboldened(QFont font, const QVector<quint32> &glyphs,
                         const QVector<QPointF> &positions, double pixelSize);
@@ -199,6 +240,8 @@ private:
     std::vector<Object> m_objects;
     std::set<int> m_freeSlots;
     QSet<QString> m_faces;
+    QHash<QString, TextFont> m_fonts;
+    qint64 m_work = 0;
     bool m_clipDirty = true;
 
     RenderResult m_result;
@@ -208,6 +251,52 @@ void Player::problem(const QString &text)
 {
     if (m_result.problems.size() < MaxProblems && !m_result.problems.contains(text))
         m_result.problems.append(text);
+}
+
+bool Player::afford(const QRectF &box, double edgeRows, qint64 fixed)
+{
+    const QRectF seen = box.normalized() & m_target;
+    const double cost = seen.width() * seen.height() * PixelCost + edgeRows * EdgeRowCost +
+                        double(fixed) + double(m_work);
+    if (cost > double(WorkBudget)) {
+        m_work = WorkBudget + 1;
+        return false;
+    }
+    m_work = qint64(cost);
+    return true;
+}
+
+double Player::edgeRows(const QPainterPath &path) const
+{
+    const double top = m_target.top(), bottom = m_target.bottom();
+    const auto rows = [&](double a, double b) {
+        return std::max(0.0, std::min(std::max(a, b), bottom) - std::max(std::min(a, b), top));
+    };
+    double total = 0;
+    QPointF start, last;
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.isMoveTo()) {
+            total += rows(last.y(), start.y()); // the closing edge of the subpath before
+            start = last = e;
+            continue;
+        }
+        total += rows(last.y(), e.y);
+        last = e;
+    }
+    return total + rows(last.y(), start.y());
+}
+
+bool Player::affordShape(const QPainterPath &path)
+{
+    const double pen = penWidth();
+    const QRectF box = path.controlPointRect().adjusted(-pen, -pen, pen, pen);
+    const double rows = edgeRows(path);
+    if (!afford(box, rows))
+        return false;
+    const double height = std::max(1.0, (box & m_target).height());
+    m_p.setRenderHint(QPainter::Antialiasing, rows <= MaxSmoothCrossings * height);
+    return true;
 }
 
 void Player::resetMapping()
@@ -378,8 +467,10 @@ void Player::applyClip()
     m_clipDirty = false;
 }
 
-void Player::strokeAndFill(const QPainterPath &path, bool fill)
+bool Player::strokeAndFill(const QPainterPath &path, bool fill)
 {
+    if (!affordShape(path))
+        return false;
     applyClip();
     applyPen();
     if (fill)
@@ -387,6 +478,7 @@ void Player::strokeAndFill(const QPainterPath &path, bool fill)
     else
         m_p.setBrush(Qt::NoBrush);
     m_p.drawPath(path);
+    return true;
 }
 
 bool Player::createObject(const Object &object)
@@ -533,6 +625,10 @@ bool Player::polygon(bool closed)
         points.append(mapPoint(1 + 2 * i, 2 + 2 * i));
     if (points.size() < 2)
         return true;
+    QPainterPath outline;
+    outline.addPolygon(points);
+    if (!affordShape(outline))
+        return false;
     applyClip();
     applyPen();
     if (closed) {
@@ -574,8 +670,7 @@ bool Player::polyPolygon()
             path.closeSubpath();
         }
     }
-    strokeAndFill(path, true);
-    return true;
+    return strokeAndFill(path, true);
 }
 
 bool Player::rectangle()
@@ -584,8 +679,7 @@ bool Player::rectangle()
         return false;
     QPainterPath path;
     path.addRect(frame(mapRect(s(3), s(2), s(1), s(0))));
-    strokeAndFill(path, true);
-    return true;
+    return strokeAndFill(path, true);
 }
 
 bool Player::roundRect()
@@ -597,8 +691,7 @@ bool Player::roundRect()
     const double rh = std::min(std::abs(s(0) * m_ay), r.height()) / 2;
     QPainterPath path;
     path.addRoundedRect(r, rw, rh);
-    strokeAndFill(path, true);
-    return true;
+    return strokeAndFill(path, true);
 }
 
 bool Player::ellipse()
@@ -607,8 +700,7 @@ bool Player::ellipse()
         return false;
     QPainterPath path;
     path.addEllipse(frame(mapRect(s(3), s(2), s(1), s(0))));
-    strokeAndFill(path, true);
-    return true;
+    return strokeAndFill(path, true);
 }
 
 // Arcs run counter-clockwise as seen on the output from the radial through the start point to
@@ -643,8 +735,7 @@ bool Player::arcFamily(quint16 function)
         if (function == META_CHORD)
             path.closeSubpath();
     }
-    strokeAndFill(path, function != META_ARC);
-    return true;
+    return strokeAndFill(path, function != META_ARC);
 }
 
 bool Player::lineTo()
@@ -652,9 +743,15 @@ bool Player::lineTo()
     if (count() < 2)
         return false;
     const QPointF to(s(1), s(0));
+    const QPointF from = map(m_dc.currentPosition.x(), m_dc.currentPosition.y());
+    const double pen = penWidth();
+    const QRectF box = QRectF(from, map(to.x(), to.y())).normalized();
+    if (!afford(box.adjusted(-pen, -pen, pen, pen), box.height()))
+        return false;
+    m_p.setRenderHint(QPainter::Antialiasing);
     applyClip();
     applyPen();
-    m_p.drawLine(map(m_dc.currentPosition.x(), m_dc.currentPosition.y()), map(to.x(), to.y()));
+    m_p.drawLine(from, map(to.x(), to.y()));
     m_dc.currentPosition = to;
     return true;
 }
@@ -715,31 +812,30 @@ bool Player::extTextOut()
     return drawText(reference, bytes, dx, options, box);
 }
 
-bool Player::drawText(QPointF reference, const QByteArray &bytes, const QVector<qint16> &dx,
-                      quint16 options, const QRectF &box)
+TextFont &Player::textFont(const QString &face, double maxPx)
 {
-    applyClip();
     const FontDef &f = m_dc.font;
-    const bool updateCp = m_dc.textAlign & TA_UPDATECP;
-    const QPointF origin = map(updateCp ? m_dc.currentPosition.x() : reference.x(),
-                               updateCp ? m_dc.currentPosition.y() : reference.y());
-
-    if ((options & ETO_OPAQUE) && !box.isEmpty() && !inkless())
-        m_p.fillRect(box, m_dc.bkColor);
+    QPaintDevice *device = m_p.device();
+    const int dpi = device && device->logicalDpiY() > 0 ? device->logicalDpiY() : 96;
+    const QString key = QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8")
+                            .arg(face)
+                            .arg(f.height)
+                            .arg(f.width)
+                            .arg(f.weight)
+                            .arg(int(f.italic) | int(f.underline) << 1 | int(f.strikeOut) << 2)
+                            .arg(m_ax)
+                            .arg(m_ay)
+                            .arg(dpi);
+    const auto cached = m_fonts.find(key);
+    if (cached != m_fonts.end())
+        return *cached;
+    if (m_fonts.size() >= MaxCachedFonts)
+        m_fonts.clear();
+    m_work += FontBuildCost;
 
     // Character height: negative is the em size, positive the cell height, zero a default of
     // twelve points.
     const double scaleY = std::abs(m_ay);
-    const double maxPx = 4 * std::max(m_target.width(), m_target.height()) + 16;
-    QString face = f.face.isEmpty() ? QStringLiteral("Arial") : f.face;
-    if (!m_faces.contains(face)) {
-        if (m_faces.size() < MaxFaces) {
-            m_faces.insert(face);
-        } else {
-            problem(QStringLiteral("too many fonts; the rest drawn in the default face"));
-            face = QStringLiteral("Arial");
-        }
-    }
     QFont font(face);
     font.setWeight(static_cast<QFont::Weight>(std::clamp(f.weight == 0 ? 400 : f.weight, 1, 1000)));
     font.setItalic(f.italic);
@@ -758,12 +854,12 @@ bool Player::drawText(QPointF reference, const QByteArray &bytes, const QVector<
         em = std::abs(m_mf.header.unitsPerInch / 6.0 * m_target.height() / m_bounds.height());
     }
     em = std::min(em, maxPx);
+    TextFont made;
+    made.em = em;
     if (em < 0.5)
-        return true; // too small to see
+        return *m_fonts.insert(key, made);
     // A fractional size, so that text keeps its width at every scale: point size through the
     // resolution of the device being painted.
-    QPaintDevice *device = m_p.device();
-    const int dpi = device && device->logicalDpiY() > 0 ? device->logicalDpiY() : 96;
     font.setPointSizeF(em * 72.0 / dpi);
     if (f.width > 0) {
         const double natural = QFontMetricsF(font, device).averageCharWidth();
@@ -771,7 +867,39 @@ bool Player::drawText(QPointF reference, const QByteArray &bytes, const QVector<
         if (natural > 0)
             font.setStretch(std::clamp(qRound(100 * wanted / natural), 1, 4000));
     }
-    const QFontMetricsF fm(font, device);
+
+    made.font = font;
+    made.metrics = QFontMetricsF(font, device);
+    return *m_fonts.insert(key, made);
+}
+
+bool Player::drawText(QPointF reference, const QByteArray &bytes, const QVector<qint16> &dx,
+                      quint16 options, const QRectF &box)
+{
+    applyClip();
+    const FontDef &f = m_dc.font;
+    const bool updateCp = m_dc.textAlign & TA_UPDATECP;
+    const QPointF origin = map(updateCp ? m_dc.currentPosition.x() : reference.x(),
+                               updateCp ? m_dc.currentPosition.y() : reference.y());
+
+    if ((options & ETO_OPAQUE) && !box.isEmpty() && !inkless())
+        m_p.fillRect(box, m_dc.bkColor);
+
+    const double maxPx = 4 * std::max(m_target.width(), m_target.height()) + 16;
+    QString face = f.face.isEmpty() ? QStringLiteral("Arial") : f.face;
+    if (!m_faces.contains(face)) {
+        if (m_faces.size() < MaxFaces) {
+            m_faces.insert(face);
+        } else {
+            problem(QStringLiteral("too many fonts; the rest drawn in the default face"));
+            face = QStringLiteral("Arial");
+        }
+    }
+    TextFont &textFace = textFont(face, maxPx);
+    if (textFace.em < 0.5)
+        return true; // too small to see
+    QFont font = textFace.font;
+    const QFontMetricsF &fm = textFace.metrics;
 
     QString text = decodeText(bytes, f.charset);
     if (text.size() > MaxTextLength) {
@@ -816,6 +944,10 @@ bool Player::drawText(QPointF reference, const QByteArray &bytes, const QVector<
         break;
     }
     const double angle = f.escapement / 10.0;
+    if (!afford(QRectF(origin.x() + x0, origin.y() + baseline - fm.ascent(), width,
+                       fm.ascent() + fm.descent()),
+                0, TextCost + CharCost * text.size()))
+        return false;
 
     m_p.save();
     if ((options & ETO_CLIPPED) && !box.isEmpty())
@@ -830,7 +962,7 @@ bool Player::drawText(QPointF reference, const QByteArray &bytes, const QVector<
     m_p.setPen(m_dc.textColor);
     if (!inkless()) {
         if (useDx) {
-            drawSpaced(font, em, text, advances, QPointF(x0, baseline));
+            drawSpaced(textFace, text, advances, QPointF(x0, baseline));
         } else {
             if (extra != 0)
                 font.setLetterSpacing(QFont::AbsoluteSpacing, extra);
@@ -889,12 +1021,17 @@ void Player::drawEmboldened(QFont font, const QVector<quint32> &glyphs,
 
 // Text with its own character advances: one glyph run when the font has every character, else
 // character by character so that font fallback still finds the missing ones.
-void Player::drawSpaced(const QFont &font, double pixelSize, const QString &text,
-                        const QVector<double> &advances, QPointF at)
+void Player::drawSpaced(TextFont &textFace, const QString &text, const QVector<double> &advances,
+                        QPointF at)
 {
-    QRawFont raw = QRawFont::fromFont(font);
-    if (raw.isValid())
-        raw.setPixelSize(pixelSize);
+    if (!textFace.rawMade) {
+        textFace.raw = QRawFont::fromFont(textFace.font);
+        if (textFace.raw.isValid())
+            textFace.raw.setPixelSize(textFace.em);
+        textFace.rawMade = true;
+    }
+    const QRawFont &raw = textFace.raw;
+    const QFont &font = textFace.font;
     bool whole = raw.isValid();
     for (int i = 0; whole && i < text.size(); ++i)
         whole = text.at(i).isSpace() || raw.supportsCharacter(text.at(i));
@@ -909,7 +1046,8 @@ void Player::drawSpaced(const QFont &font, double pixelSize, const QString &text
                 x += advances[i];
             }
             if (syntheticBold(font, raw)) {
-                drawEmboldened(font, glyphs, positions, pixelSize);
+                if (afford(QRectF(), 0, OutlineCharCost * glyphs.size()))
+                    drawEmboldened(font, glyphs, positions, textFace.em);
                 return;
             }
             QGlyphRun run;
@@ -967,6 +1105,8 @@ bool Player::bitmap(quint16 function)
     const QRectF dest = QRectF(a, b).normalized();
     applyClip();
     if (!withBitmap) {
+        if (!afford(dest))
+            return false;
         if (rop == BLACKNESS)
             m_p.fillRect(dest, Qt::black);
         else if (rop == WHITENESS)
@@ -1014,6 +1154,8 @@ bool Player::bitmap(quint16 function)
         problem(QStringLiteral("bitmap raster operation %1 not drawn").arg(rop, 8, 16));
         return false;
     }
+    if (!afford(dest, 0, qint64(double(image.width()) * image.height() * PixelCost)))
+        return false;
     QImage piece = image.copy(source);
     const bool flipX = (b.x() < a.x()) != (srcW < 0);
     const bool flipY = (b.y() < a.y()) != (srcH < 0);
@@ -1034,6 +1176,8 @@ bool Player::patBlt()
         return false;
     const quint32 rop = u32(0);
     const QRectF r = mapRect(s(5), s(4), double(s(5)) + s(3), double(s(4)) + s(2));
+    if (!afford(r))
+        return false;
     applyClip();
     if (rop == BLACKNESS)
         m_p.fillRect(r, Qt::black);
@@ -1327,6 +1471,9 @@ RenderResult Player::run()
     m_p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                        QPainter::SmoothPixmapTransform);
     for (const Record &r : m_mf.records) {
+        if (overBudget())
+            break;
+        m_work += RecordCost;
         if (ignoredQuietly(r.function)) {
             ++m_result.skipped;
             continue;
@@ -1336,12 +1483,18 @@ RenderResult Player::run()
             continue;
         }
         ++m_result.skipped;
+        if (overBudget())
+            continue; // reported below
         const char *name = functionName(r.function);
         problem(
             QStringLiteral("%1 skipped")
                 .arg(*name
                          ? QString::fromLatin1(name)
                          : QStringLiteral("record 0x%1").arg(r.function, 4, 16, QLatin1Char('0'))));
+    }
+    if (overBudget()) {
+        problem(QStringLiteral("drawing stopped: too much work"));
+        m_result.skipped = int(m_mf.records.size()) - m_result.drawn;
     }
     m_p.restore();
     return m_result;

@@ -23,6 +23,9 @@ struct RenderResult {
 };
 
 // Draws the metafile so that its bounds fill target. The painter's state is restored afterwards.
+// A drawing has a work budget of about a second (records, shape pixels and edges, characters,
+// fonts): a file that would take longer is drawn up to there and "drawing stopped: too much
+// work" is among the problems; the records not drawn count as skipped.
 RenderResult render(const Metafile &metafile, QPainter &painter, const QRectF &target);
 // The whole picture drawn into a new image of the given size over the background colour.
 QImage renderToImage(const Metafile &metafile, QSize size, const QColor &background = Qt::white);
