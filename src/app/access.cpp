@@ -163,12 +163,6 @@ void drawHeldRing(QPainter &painter, const QRect &rect)
     painter.restore();
 }
 
-void announce(QWidget *widget)
-{
-    QAccessibleEvent event(widget, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
-}
-
 Support::Support()
 {
     QAccessible::installFactory(factory);

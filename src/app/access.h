@@ -30,9 +30,6 @@ void drawFocusRing(QPainter &painter, const QRect &rect);
 // The picked-up outline of a held label: 5 pixels of white with a black edge.
 void drawHeldRing(QPainter &painter, const QRect &rect);
 
-// Tells screen readers that widget's name or text changed (a score, a question, a page).
-void announce(QWidget *widget);
-
 // Installs the accessibility factory and the key/mouse watch for the focus outline on the
 // running application; both are removed again when it is destroyed.
 class Support : public QObject

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTimer>
 
 #include <algorithm>
@@ -25,6 +26,7 @@ void Screen::showScreen()
     show();
     raise();
     activateWindow();
+    ctx.screens.raised(this);
 }
 
 bool Screen::event(QEvent *event)
@@ -68,6 +70,16 @@ void Screen::keyPressEvent(QKeyEvent *event)
     QWidget::keyPressEvent(event);
 }
 
+void Screen::escapePressed()
+{
+    for (LabelButton *b : findChildren<LabelButton *>()) {
+        if (b->text() == QLatin1String("Exit") && b->isVisibleTo(this) && b->isEnabled()) {
+            b->click();
+            return;
+        }
+    }
+}
+
 QList<QWidget *> Screen::tabOrder() const
 {
     QList<QWidget *> order;
@@ -87,6 +99,9 @@ void Screen::showEvent(QShowEvent *event)
     const QList<QWidget *> order = tabOrder();
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
+    // Enter presses a push button that has the focus, as Space does.
+    for (QPushButton *b : findChildren<QPushButton *>())
+        b->setAutoDefault(true);
     // Without a focus of its own, the screen starts at the first control of its Tab order.
     if (!focusWidget()) {
         for (QWidget *w : order) {

@@ -41,8 +41,9 @@ protected:
     virtual void Form_MouseMove() {}
     // The window manager's close button. By default the screen unloads itself.
     virtual void closeRequested();
-    // Escape: what the screen's "Exit" does; by default the same as the close button.
-    virtual void escapePressed() { closeRequested(); }
+    // Escape: what the screen's "Exit" does. By default presses the label button "Exit" when it
+    // is on show; a screen without one ignores Escape.
+    virtual void escapePressed();
     // The Tab order, applied each time the screen is shown (hidden controls are passed over);
     // a screen shown without a focus starts at its first control. By default every control that
     // takes the focus, in reading order (top to bottom, then left to right).

@@ -1,5 +1,7 @@
 #include "screenregistry.h"
 
+#include <algorithm>
+
 ScreenRegistry::~ScreenRegistry()
 {
     m_closing = true;
@@ -15,8 +17,31 @@ void ScreenRegistry::unload(Screen *screen)
             break;
         }
     }
+    const bool hadKeyboard = screen->isActiveWindow();
     screen->hide();
     screen->deleteLater();
+    forget(screen);
+    if (!hadKeyboard)
+        return;
+    for (auto it = m_front.rbegin(); it != m_front.rend(); ++it) {
+        if ((*it)->isVisible()) {
+            (*it)->activateWindow();
+            return;
+        }
+    }
+}
+
+void ScreenRegistry::raised(Screen *screen)
+{
+    forget(screen);
+    m_front.emplace_back(screen);
+}
+
+void ScreenRegistry::forget(Screen *screen)
+{
+    m_front.erase(std::remove_if(m_front.begin(), m_front.end(),
+                                 [screen](const QPointer<Screen> &s) { return !s || s == screen; }),
+                  m_front.end());
 }
 
 void ScreenRegistry::unloadAll()

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <typeindex>
+#include <vector>
 
 struct AppContext;
 
@@ -60,8 +61,15 @@ public:
     void unloadAll();
     bool isClosing() const { return m_closing; }
 
+    // The screen came to the front. When a screen is unloaded, the one shown last of those still
+    // on view takes the keyboard, whether or not the desktop hands it on.
+    void raised(Screen *screen);
+
 private:
+    void forget(Screen *screen);
+
     AppContext &m_ctx;
     std::map<std::type_index, QPointer<Screen>> m_screens;
+    std::vector<QPointer<Screen>> m_front; // least recently raised first
     bool m_closing = false;
 };

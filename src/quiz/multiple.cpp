@@ -14,6 +14,7 @@
 #include "wrong.h"
 
 #include <QButtonGroup>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
 #include <QStyle>
@@ -182,9 +183,25 @@ void multiple::showquest()
         Label3[PreviousQuestion]->hide();
     if (q == Module1::MaxQuestions)
         Label3[NextQuestion]->setText(QStringLiteral("Check Score >>"));
-    // No answer button keeps the focus from the last question.
-    if (isVisible())
+    // No answer button keeps the focus from the last question; a label button pressed from the
+    // keyboard keeps it, so Enter goes on to the next question.
+    if (isVisible() && std::find(Option1.begin(), Option1.end(), focusWidget()) != Option1.end())
         setFocus();
+}
+
+void multiple::keyPressEvent(QKeyEvent *event)
+{
+    // 1 to 4 and A to D choose answer A to D, as a click on it does.
+    const int key = event->key();
+    const int answer = key >= Qt::Key_1 && key <= Qt::Key_4   ? key - Qt::Key_1 + 1
+                       : key >= Qt::Key_A && key <= Qt::Key_D ? key - Qt::Key_A + 1
+                                                              : 0;
+    if (answer == 0 || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+        Screen::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    Option1[size_t(answer)]->click();
 }
 
 void multiple::Label3_Click(int Index)

@@ -42,6 +42,7 @@ public:
 
 protected:
     void Form_MouseMove() override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void finishQuiz();

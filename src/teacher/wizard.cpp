@@ -88,27 +88,27 @@ wizard::wizard(AppContext &context) : Screen(context)
     }
     connect(Text1, &QLineEdit::returnPressed, this, [this] { Text1_KeyPress(EnterKey); });
 
-    // Tab order: the title, then each question followed by its answers A to D; the tick boxes
-    // come after every text box.
-    QWidget *previous = Text1;
-    for (int q = 0; q < Questions; ++q) {
-        setTabOrder(previous, Text2[q]);
-        previous = Text2[q];
-        for (int a = 0; a < 4; ++a) {
-            setTabOrder(previous, Text3[4 * q + a]);
-            previous = Text3[4 * q + a];
-        }
-    }
-    for (QCheckBox *tick : Check1) {
-        setTabOrder(previous, tick);
-        previous = tick;
-    }
-
     addButtons(
         Label3,
         {{Exit, "Exit", {10560, 7920, 1245, 495}},
          {SaveWorksheet, "Save Worksheet", {240, 7920, 3165, 495}}},
         [this](int i) { Label3_Click(i); }, [this](int i) { Label3_MouseMove(i); });
+}
+
+QList<QWidget *> wizard::tabOrder() const
+{
+    // The title, then each question followed by its answers A to D; the tick boxes come after
+    // every text box, the buttons last.
+    QList<QWidget *> order{Text1};
+    for (int q = 0; q < Questions; ++q) {
+        order << Text2[q];
+        for (int a = 0; a < 4; ++a)
+            order << Text3[4 * q + a];
+    }
+    for (QCheckBox *tick : Check1)
+        order << tick;
+    order << Label3[SaveWorksheet] << Label3[Exit];
+    return order;
 }
 
 void wizard::Form_Load()

@@ -65,4 +65,5 @@ public:
 
 protected:
     void Form_MouseMove() override;
+    QList<QWidget *> tabOrder() const override;
 };

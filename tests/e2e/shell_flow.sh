@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real program from start to end: title over the backdrop, OK to the menu, the menu's Exit
-# to the exit screen, Cancel back to the same menu, Exit, Exit: the program ends with code 0.
+# to the exit screen, Cancel back to the same menu, a double-click on a hub's Exit that closes
+# only the hub, Exit, Exit: the program ends with code 0.
 set -euo pipefail
 . "$(dirname "$0")/xdo.sh"
 exe=$1
@@ -25,6 +26,17 @@ click "$exitscreen" $((1320 + 600)) $((6000 - 90 + 180))    # Cancel
 wait_gone "$exitscreen"
 [ "$(xdotool search --onlyvisible --name '^Quorvel$' | tail -n 1)" = "$menu" ] ||
   fail "Cancel did not return to the same menu"
+
+# A double-click on a hub's "Exit", which lies where the menu's "Exit" does, closes the hub only.
+click "$menu" $((3360 + 1500)) $((3600 + 180))              # Electricity
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$menu")"
+xdotool mousemove $((X + (10560 + 600) / 15)) $((Y + (7920 + 240) / 15)); sleep 0.2
+xdotool click --repeat 2 --delay 80 1; sleep 1
+xdotool search --onlyvisible --name '^ $' >/dev/null 2>&1 &&
+  fail "the second click of a double-click on the hub's Exit pressed the menu's Exit"
+[ "$(xdotool search --onlyvisible --name '^Quorvel$' | wc -l)" -eq 1 ] ||
+  fail "a double-click on the hub's Exit left the hub open"
 
 click "$menu" $((10560 + 600)) $((7920 + 240))              # Exit
 exitscreen=$(wait_window '^ $')
