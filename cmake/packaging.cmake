@@ -49,11 +49,13 @@ add_custom_target(packaging ALL DEPENDS ${stamp})
 
 # Full RELRO, as Debian builds its packages.
 target_link_options(quorvel PRIVATE -Wl,-z,relro,-z,now)
+target_link_options(quorvel-devices PRIVATE -Wl,-z,relro,-z,now)
 install(CODE "set(lib_dir ${QUORVEL_LIB_DIR})
     set(data_dir ${QUORVEL_DATA_DIR})
     set(bin_dir ${CMAKE_INSTALL_BINDIR})
     set(objcopy ${CMAKE_OBJCOPY})")
 install(TARGETS quorvel RUNTIME DESTINATION ${QUORVEL_LIB_DIR})
+install(TARGETS quorvel-devices LIBRARY DESTINATION ${QUORVEL_LIB_DIR})
 # A stripped program also loses the compiler's notes, as Debian's own packages do.
 install(CODE [[
     if(CMAKE_INSTALL_DO_STRIP)
@@ -64,7 +66,8 @@ install(CODE [[
 ]])
 install(FILES ${QUORVEL_PACKAGING_DIR}/read-only DESTINATION ${QUORVEL_LIB_DIR})
 install(DIRECTORY ${QUORVEL_RUN_DIR}/ DESTINATION ${QUORVEL_DATA_DIR}
-        PATTERN quorvel EXCLUDE PATTERN multiple EXCLUDE PATTERN read-only EXCLUDE)
+        PATTERN quorvel EXCLUDE PATTERN quorvel-devices.so EXCLUDE PATTERN multiple EXCLUDE
+        PATTERN read-only EXCLUDE)
 install(DIRECTORY ${QUORVEL_STAGE_DIR}/content/multiple DESTINATION ${QUORVEL_DATA_DIR})
 # The program finds its content folders beside itself: each is a link into the data folder.
 install(CODE [[

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "appcontext.h"
+#include "devices.h"
 #include "qtplatform.h"
 
 #include <memory>
 
-class QtPrinter;
-
 // The running program on the real machine: content beside the executable, real sound, message
-// boxes and printer.
+// boxes and printer (sound and printer from the devices module).
 class Application
 {
 public:
@@ -21,8 +20,9 @@ public:
 
 private:
     RunFolderPaths m_paths;
-    QtSoundPlayer m_sound;
+    DeviceModule m_devices;
+    DeferredSoundPlayer m_sound;
     QtMessageBoxes m_boxes;
-    std::unique_ptr<Printer> m_printer;
+    DeferredPrinter m_printer;
     std::unique_ptr<AppContext> m_ctx;
 };

@@ -94,6 +94,8 @@ void Titlefrm::Form_Load()
 
 void Titlefrm::warmNext()
 {
+    // Loads the sound system, so that the first click is heard at once.
+    ctx.platform.sound.prepare(contentnames::ClickSound);
     warmPicture(ctx.platform.paths, contentnames::MenuPicture, intro0::PictureRect,
                 devicePixelRatioF());
 }

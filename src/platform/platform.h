@@ -21,6 +21,8 @@ public:
     // Starts playing a content file such as "wav\click.wav" and returns at once. A missing or
     // undecodable file plays nothing; nothing is reported.
     virtual void play(const QString &contentPath) = 0;
+    // Makes ready to play a content file without delay later; by default nothing.
+    virtual void prepare(const QString &contentPath) { Q_UNUSED(contentPath); }
 };
 
 class MessageBoxes

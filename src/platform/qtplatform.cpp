@@ -6,9 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSoundEffect>
 #include <QStandardPaths>
-#include <QUrl>
 
 namespace
 {
@@ -51,82 +49,6 @@ QString RunFolderPaths::worksheetFolderFor(const QString &root)
         return {};
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1Char('/') +
            Worksheets;
-}
-
-QtSoundPlayer::QtSoundPlayer(const ContentPaths &paths, QObject *parent)
-    : QObject(parent), m_paths(paths)
-{
-}
-
-void QtSoundPlayer::play(const QString &contentPath)
-{
-    const QString file = m_paths.path(contentPath);
-    if (file.isEmpty() || !QFileInfo(file).isFile())
-        return;
-    QSoundEffect *effect = m_effects.value(file);
-    if (!effect) {
-        QFile wav(file);
-        if (!wav.open(QIODevice::ReadOnly) || !isPlayable(wav.read(1 << 22)))
-            return;
-        effect = new QSoundEffect(this);
-        const QUrl source = QUrl::fromLocalFile(file);
-        effect->setSource(source);
-        // Once a sound has ended, its output stream can go on waking the program 50 times a
-        // second; setting the source again closes that stream. The decoded sound is kept by the
-        // sound library, so the next play starts as quickly.
-        connect(effect, &QSoundEffect::playingChanged, effect, [effect, source] {
-            if (effect->isPlaying() || effect->status() != QSoundEffect::Ready)
-                return;
-            effect->setSource(QUrl());
-            effect->setSource(source);
-        });
-        m_effects.insert(file, effect);
-    }
-    // A file that failed to decode stays in the Error state and is simply not heard. A new
-    // request for a sound still playing starts it again from the beginning.
-    if (effect->status() == QSoundEffect::Error)
-        return;
-    effect->stop();
-    effect->play();
-}
-
-bool QtSoundPlayer::isPlaying(const QString &contentPath) const
-{
-    const QSoundEffect *effect = m_effects.value(m_paths.path(contentPath));
-    return effect && effect->isPlaying();
-}
-
-bool QtSoundPlayer::isPlayable(const QByteArray &wav)
-{
-    const auto u16 = [&](int at) {
-        return static_cast<quint16>(static_cast<uchar>(wav[at]) | static_cast<uchar>(wav[at + 1])
-                                                                      << 8);
-    };
-    const auto u32 = [&](int at) { return static_cast<quint32>(u16(at) | u16(at + 2) << 16); };
-    if (wav.size() < 12 || !wav.startsWith("RIFF") || wav.mid(8, 4) != "WAVE")
-        return false;
-    bool format = false;
-    qint64 at = 12;
-    while (at + 8 <= wav.size()) {
-        const QByteArray id = wav.mid(static_cast<int>(at), 4);
-        const qint64 size = u32(static_cast<int>(at) + 4);
-        const qint64 body = at + 8;
-        if (id == "fmt ") {
-            if (size < 16 || body + 16 > wav.size())
-                return false;
-            const int b = static_cast<int>(body);
-            const quint16 tag = u16(b), channels = u16(b + 2), bits = u16(b + 14);
-            const quint32 rate = u32(b + 4);
-            format = tag == 1 && (channels == 1 || channels == 2) && (bits == 8 || bits == 16) &&
-                     rate >= 8000 && rate <= 192000;
-            if (!format)
-                return false;
-        } else if (id == "data") {
-            return format && size > 0;
-        }
-        at = body + size + (size & 1);
-    }
-    return false;
 }
 
 void QtMessageBoxes::ok(QWidget *parent, const QString &text)

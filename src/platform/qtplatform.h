@@ -2,12 +2,8 @@
 
 #include "platform.h"
 
-#include <QHash>
-#include <QObject>
-
-class QSoundEffect;
-
-// The real machine: content beside the executable, Qt sound effects, Qt message boxes.
+// The real machine: content beside the executable, Qt message boxes. Its sound player and printer
+// are in qtsound.h and qtprinter.h.
 
 class RunFolderPaths : public ContentPaths
 {
@@ -29,25 +25,6 @@ public:
 private:
     QString m_root;
     QString m_userWorksheets;
-};
-
-class QtSoundPlayer : public QObject, public SoundPlayer
-{
-    Q_OBJECT
-public:
-    explicit QtSoundPlayer(const ContentPaths &paths, QObject *parent = nullptr);
-    void play(const QString &contentPath) override;
-
-    // Whether a file is a WAV the player can play: RIFF/WAVE with uncompressed 8- or 16-bit PCM,
-    // one or two channels, a sensible rate, and sample data present.
-    static bool isPlayable(const QByteArray &wav);
-
-    // Whether the effect of a content file is playing now (for checks on a real sound device).
-    bool isPlaying(const QString &contentPath) const;
-
-private:
-    const ContentPaths &m_paths;
-    QHash<QString, QSoundEffect *> m_effects; // one per resolved file
 };
 
 class QtMessageBoxes : public MessageBoxes

@@ -3,6 +3,7 @@
 
 #include "contentnames.h"
 #include "qtplatform.h"
+#include "qtsound.h"
 #include "results.h"
 
 #include <QFile>

@@ -7,6 +7,7 @@
 #include "metafile/metafile.h"
 #include "pages.h"
 #include "qtplatform.h"
+#include "qtsound.h"
 #include "questionfile.h"
 #include "results.h"
 #include "topichub.h"

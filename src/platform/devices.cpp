@@ -1,0 +1,132 @@
+#include "devices.h"
+
+#include <QLibrary>
+
+DeviceModule::DeviceModule(const QString &folder, const ContentPaths &paths)
+    : m_folder(folder), m_paths(paths)
+{
+}
+
+// The devices go before the module's code would; the module itself stays loaded to the end.
+DeviceModule::~DeviceModule() = default;
+
+void DeviceModule::load()
+{
+    if (m_tried)
+        return;
+    m_tried = true;
+    QLibrary module(m_folder + QStringLiteral("/quorvel-devices"));
+    const auto sound = reinterpret_cast<CreateSoundPlayer>(module.resolve(CreateSoundPlayerName));
+    const auto printer = reinterpret_cast<CreatePrinter>(module.resolve(CreatePrinterName));
+    if (!sound || !printer) {
+        qWarning("Quorvel: no sound or printing: %s", qPrintable(module.errorString()));
+        return;
+    }
+    m_sound.reset(sound(&m_paths));
+    m_printer.reset(printer());
+}
+
+SoundPlayer *DeviceModule::sound()
+{
+    load();
+    return m_sound.get();
+}
+
+Printer *DeviceModule::printer()
+{
+    load();
+    return m_printer.get();
+}
+
+void DeferredSoundPlayer::play(const QString &contentPath)
+{
+    if (SoundPlayer *sound = m_module.sound())
+        sound->play(contentPath);
+}
+
+void DeferredSoundPlayer::prepare(const QString &contentPath)
+{
+    if (SoundPlayer *sound = m_module.sound())
+        sound->prepare(contentPath);
+}
+
+// Without the module the page is one twip square and every operation fails.
+int DeferredPrinter::scaleWidth() const
+{
+    return device() ? device()->scaleWidth() : 1;
+}
+
+int DeferredPrinter::scaleHeight() const
+{
+    return device() ? device()->scaleHeight() : 1;
+}
+
+int DeferredPrinter::textWidth(const QString &fontName, double points, const QString &text) const
+{
+    return device() ? device()->textWidth(fontName, points, text) : 0;
+}
+
+void DeferredPrinter::setFontName(const QString &name)
+{
+    if (device())
+        device()->setFontName(name);
+}
+
+void DeferredPrinter::setFontSize(double points)
+{
+    if (device())
+        device()->setFontSize(points);
+}
+
+void DeferredPrinter::setForeColor(const QColor &color)
+{
+    if (device())
+        device()->setForeColor(color);
+}
+
+void DeferredPrinter::setDrawWidth(int width)
+{
+    if (device())
+        device()->setDrawWidth(width);
+}
+
+void DeferredPrinter::setCurrentX(int twips)
+{
+    if (device())
+        device()->setCurrentX(twips);
+}
+
+void DeferredPrinter::print(const QString &text, bool endLine)
+{
+    if (device())
+        device()->print(text, endLine);
+}
+
+void DeferredPrinter::line(QPoint from, QPoint to, const QColor &color)
+{
+    if (device())
+        device()->line(from, to, color);
+}
+
+void DeferredPrinter::paintPicture(const QImage &picture, const QRect &twipsRect)
+{
+    if (device())
+        device()->paintPicture(picture, twipsRect);
+}
+
+void DeferredPrinter::endDoc()
+{
+    if (device())
+        device()->endDoc();
+}
+
+void DeferredPrinter::reset()
+{
+    if (device())
+        device()->reset();
+}
+
+bool DeferredPrinter::failed() const
+{
+    return !device() || device()->failed();
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "platform.h"
+
+#include <QString>
+
+#include <memory>
+
+// The real sound player and printer live in a module of their own, quorvel-devices beside the
+// executable, so that the sound and printing libraries are not loaded on the way to the first
+// screen. DeviceModule loads it at the first use of either, or when the title screen asks for the
+// click sound to be made ready just after it is drawn. Without the module nothing is heard and
+// every print fails, as with a missing sound card or printer.
+class DeviceModule
+{
+public:
+    DeviceModule(const QString &folder, const ContentPaths &paths);
+    ~DeviceModule();
+    DeviceModule(const DeviceModule &) = delete;
+    DeviceModule &operator=(const DeviceModule &) = delete;
+
+    // Null when the module could not be loaded.
+    SoundPlayer *sound();
+    Printer *printer();
+
+private:
+    void load();
+
+    QString m_folder;
+    const ContentPaths &m_paths;
+    bool m_tried = false;
+    std::unique_ptr<SoundPlayer> m_sound;
+    std::unique_ptr<Printer> m_printer;
+};
+
+// Stand-ins handed to the screens: every call goes to the module's device.
+class DeferredSoundPlayer : public SoundPlayer
+{
+public:
+    explicit DeferredSoundPlayer(DeviceModule &module) : m_module(module) {}
+    void play(const QString &contentPath) override;
+    void prepare(const QString &contentPath) override;
+
+private:
+    DeviceModule &m_module;
+};
+
+class DeferredPrinter : public Printer
+{
+public:
+    explicit DeferredPrinter(DeviceModule &module) : m_module(module) {}
+    int scaleWidth() const override;
+    int scaleHeight() const override;
+    int textWidth(const QString &fontName, double points, const QString &text) const override;
+    void setFontName(const QString &name) override;
+    void setFontSize(double points) override;
+    void setForeColor(const QColor &color) override;
+    void setDrawWidth(int width) override;
+    void setCurrentX(int twips) override;
+    void print(const QString &text, bool endLine) override;
+    void line(QPoint from, QPoint to, const QColor &color) override;
+    void paintPicture(const QImage &picture, const QRect &twipsRect) override;
+    void endDoc() override;
+    void reset() override;
+    bool failed() const override;
+
+private:
+    Printer *device() const { return m_module.printer(); }
+    DeviceModule &m_module;
+};
+
+// The module's entry points (extern "C", by these names).
+using CreateSoundPlayer = SoundPlayer *(*)(const ContentPaths *paths);
+using CreatePrinter = Printer *(*)();
+inline constexpr char CreateSoundPlayerName[] = "quorvelCreateSoundPlayer";
+inline constexpr char CreatePrinterName[] = "quorvelCreatePrinter";
