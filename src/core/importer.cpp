@@ -109,13 +109,18 @@ Outcome import(const exchange::ReadResult &read, const QString &title, const Pat
         for (int q = 0; q < Module1::MaxQuestions; ++q)
             sheet.questions[q] = read.questions[s * Module1::MaxQuestions + q];
         const QString path = pathOf(questionfile::fileName(sheet.title));
-        if (!writeWorksheet(path, sheet)) {
+        // As the wizard saves: the marker lets the next start list a worksheet whose import was
+        // killed before the catalogue listed it.
+        const QString marker = catalogue::markerPath(cataloguePath, sheet.title);
+        if (!catalogue::markPending(cataloguePath, sheet.title) || !writeWorksheet(path, sheet)) {
+            QFile::remove(marker);
             outcome.error = QStringLiteral("The worksheet %1 could not be written: the disk may "
                                            "be full or the folder read-only.")
                                 .arg(sheet.title);
             return outcome;
         }
         const catalogue::Change change = catalogue::add(cataloguePath, sheet.title, state);
+        QFile::remove(marker);
         if (!change.ok) {
             QFile::remove(path); // a new file, not listed: nothing is left half-done
             outcome.error = change.error;
