@@ -160,13 +160,10 @@ void DragLabel::focusOutEvent(QFocusEvent *event)
 void DragLabel::paintEvent(QPaintEvent *event)
 {
     QLabel::paintEvent(event);
-    if (!m_held && !access::focusRingShown(this))
+    if (!m_held)
         return;
     QPainter painter(this);
-    if (m_held)
-        access::drawHeldRing(painter, rect());
-    else
-        access::drawFocusRing(painter, rect());
+    access::drawHeldRing(painter, rect());
 }
 
 void DropBox::mousePressEvent(QMouseEvent *event)
@@ -213,17 +210,6 @@ void ClickablePicture::keyPressEvent(QKeyEvent *event)
         return;
     }
     PictureBox::keyPressEvent(event);
-}
-
-void ClickablePicture::paintEvent(QPaintEvent *event)
-{
-    PictureBox::paintEvent(event);
-    if (!access::focusRingShown(this))
-        return;
-    // Only the part inside the window: the circuit of the Electricity screen reaches above it.
-    QPainter painter(this);
-    access::drawFocusRing(
-        painter, rect().intersected(QRect(mapFromParent(QPoint()), parentWidget()->size())));
 }
 
 void ClickablePicture::mousePressEvent(QMouseEvent *event)

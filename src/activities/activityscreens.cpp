@@ -6,7 +6,6 @@
 #include "twips.h"
 
 #include <QKeyEvent>
-#include <QPainter>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -17,7 +16,7 @@ using namespace activity;
 namespace
 {
 
-// The magnet's scroll bar, with the focus outline of the program's other controls.
+// The magnet's scroll bar, moved by the keys as well.
 class MagnetScrollBar : public QScrollBar
 {
 public:
@@ -39,15 +38,6 @@ protected:
         }
         event->accept();
         triggerAction(it->second);
-    }
-
-    void paintEvent(QPaintEvent *event) override
-    {
-        QScrollBar::paintEvent(event);
-        if (access::focusRingShown(this)) {
-            QPainter painter(this);
-            access::drawFocusRing(painter, rect());
-        }
     }
 };
 

@@ -13,7 +13,33 @@ namespace
 {
 
 const char RoleProperty[] = "quorvelAccessibleRole";
-const char KeyboardProperty[] = "quorvelFocusVisible";
+
+// Width of the outline laid outside the focused control: 2 pixels of white between single
+// pixels of black, so it stands out on the dark screens, on pictures and on white text boxes.
+constexpr int Ring = 4;
+
+class FocusOutline : public QWidget
+{
+public:
+    explicit FocusOutline(QWidget *window) : QWidget(window)
+    {
+        setObjectName(QStringLiteral("focusOutline"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setPen(QPen(Qt::black, 1));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.drawRect(rect().adjusted(Ring - 1, Ring - 1, -Ring, -Ring));
+        painter.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(QRectF(rect()).adjusted(2, 2, -2, -2));
+    }
+};
 
 QAccessible::Role qtRole(access::Role role)
 {
@@ -91,6 +117,8 @@ private:
                 continue;
             if (qobject_cast<PictureBox *>(w) && w->accessibleName().isEmpty())
                 continue;
+            if (w->objectName() == QLatin1String("focusOutline"))
+                continue;
             list.append(w);
         }
         return list;
@@ -112,12 +140,6 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
     return nullptr;
 }
 
-void repaintFocus()
-{
-    if (QWidget *w = QApplication::focusWidget())
-        w->update();
-}
-
 } // namespace
 
 namespace access
@@ -133,23 +155,6 @@ void setRole(QWidget *widget, Role role)
         if (made && made->role() != qtRole(role))
             QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
     }
-}
-
-bool focusRingShown(const QWidget *widget)
-{
-    return widget->hasFocus() && qApp && qApp->property(KeyboardProperty).toBool();
-}
-
-void drawFocusRing(QPainter &painter, const QRect &rect)
-{
-    painter.save();
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Qt::black, 1));
-    painter.drawRect(rect.adjusted(0, 0, -1, -1));
-    painter.drawRect(rect.adjusted(3, 3, -4, -4));
-    painter.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.drawRect(QRectF(rect).adjusted(2, 2, -2, -2));
-    painter.restore();
 }
 
 void drawHeldRing(QPainter &painter, const QRect &rect)
@@ -175,17 +180,50 @@ Support::~Support()
     QAccessible::removeFactory(factory);
 }
 
+const QWidget *Support::focusOutline() const
+{
+    return m_outline && m_outline->isVisible() ? m_outline.data() : nullptr;
+}
+
 bool Support::eventFilter(QObject *watched, QEvent *event)
 {
-    const QEvent::Type type = event->type();
-    if (type == QEvent::KeyPress || type == QEvent::MouseButtonPress) {
-        const bool keyboard = type == QEvent::KeyPress;
-        if (qApp->property(KeyboardProperty).toBool() != keyboard) {
-            qApp->setProperty(KeyboardProperty, keyboard);
-            repaintFocus();
-        }
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+        m_keyboard = event->type() == QEvent::KeyPress;
+        placeOutline();
+        break;
+    case QEvent::FocusIn:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::Hide:
+        if (watched == QApplication::focusWidget())
+            placeOutline();
+        break;
+    default:
+        break;
     }
     return QObject::eventFilter(watched, event);
+}
+
+void Support::placeOutline()
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (!m_keyboard || !focus || focus->isWindow() || !focus->isVisible()) {
+        if (m_outline)
+            m_outline->hide();
+        return;
+    }
+    QWidget *window = focus->window();
+    if (!m_outline || m_outline->parentWidget() != window) {
+        delete m_outline;
+        m_outline = new FocusOutline(window);
+    }
+    const QRect r(focus->mapTo(window, QPoint()), focus->size());
+    m_outline->setGeometry(r.adjusted(-Ring, -Ring, Ring, Ring).intersected(window->rect()));
+    m_outline->raise();
+    m_outline->show();
 }
 
 } // namespace access

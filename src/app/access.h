@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 class QPainter;
 class QRect;
@@ -14,7 +15,9 @@ class QWidget;
 // without a name only decorate and are left out of the tree.
 //
 // The focus outline follows the usual desktop rule: it is drawn only once a key has been pressed,
-// and disappears again at the next mouse press.
+// and disappears again at the next mouse press. It is one overlay per window, laid round
+// whichever control has the focus (label buttons, labels, pictures, answers, tick boxes, text
+// boxes, the scroll bar), so no control draws it itself.
 namespace access
 {
 
@@ -22,11 +25,6 @@ namespace access
 enum class Role { PushButton, StaticText, Button };
 void setRole(QWidget *widget, Role role);
 
-// Whether widget has the focus and the focus outline is to be shown.
-bool focusRingShown(const QWidget *widget);
-// The focus outline inside rect: 2 pixels of white inside 1 pixel of black on each side, so it
-// stands out on the dark screens, on the pictures and on the controls' own black.
-void drawFocusRing(QPainter &painter, const QRect &rect);
 // The picked-up outline of a held label: 5 pixels of white with a black edge.
 void drawHeldRing(QPainter &painter, const QRect &rect);
 
@@ -38,8 +36,17 @@ public:
     Support();
     ~Support() override;
 
+    // The outline on show round the focused control, or null.
+    const QWidget *focusOutline() const;
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void placeOutline();
+
+    bool m_keyboard = false;
+    QPointer<QWidget> m_outline;
 };
 
 } // namespace access

@@ -5,7 +5,6 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 
 LabelButton::LabelButton(const QString &caption, const QRect &twipRect, const QFont &font,
                          QWidget *parent, const QColor &backColor)
@@ -81,15 +80,6 @@ void LabelButton::keyPressEvent(QKeyEvent *event)
         return;
     default:
         QLabel::keyPressEvent(event);
-    }
-}
-
-void LabelButton::paintEvent(QPaintEvent *event)
-{
-    QLabel::paintEvent(event);
-    if (access::focusRingShown(this)) {
-        QPainter painter(this);
-        access::drawFocusRing(painter, rect());
     }
 }
 

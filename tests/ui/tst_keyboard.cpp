@@ -99,6 +99,7 @@ private Q_SLOTS:
     void everyScreen_data();
     void everyScreen();
     void quizAnswerKeys();
+    void focusOutline();
     void doubleClicks();
 };
 
@@ -192,6 +193,31 @@ void TestKeyboard::quizAnswerKeys()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(quiz->Label4->text(), QStringLiteral("Question 3"));
     QCOMPARE(int(h.ctx->state.AnswerMark[1]), h.ctx->state.CorrectAnswer[1] == "2" ? 1 : 0);
+}
+
+void TestKeyboard::focusOutline()
+{
+    Harness h;
+    electricity *hub = h.ctx->screens.show<electricity>();
+    QVERIFY(QTest::qWaitForWindowActive(hub));
+    QWidget *focus = QApplication::focusWidget();
+    QTest::mouseClick(hub, Qt::LeftButton, {}, QPoint(5, 595));
+    QVERIFY(!h.ctx->accessSupport.focusOutline()); // not for mouse users
+
+    QTest::keyClick(focus, Qt::Key_Tab);
+    focus = QApplication::focusWidget();
+    const QWidget *outline = h.ctx->accessSupport.focusOutline();
+    QVERIFY(outline);
+    QCOMPARE(outline->geometry(), focus->geometry().adjusted(-4, -4, 4, 4));
+    // Two pixels of white edged in black, on the hub's black, all round the control.
+    const QImage shot = hub->grab().toImage();
+    const QPoint corner = focus->geometry().topLeft();
+    for (const QPoint &p : {QPoint(-2, 10), QPoint(-3, 10), QPoint(10, -2), QPoint(10, -3)})
+        QCOMPARE(shot.pixelColor(corner + p), QColor(Qt::white));
+    QCOMPARE(shot.pixelColor(corner + QPoint(-1, 10)), QColor(Qt::black));
+
+    QTest::mouseClick(hub, Qt::LeftButton, {}, QPoint(5, 595));
+    QVERIFY(!h.ctx->accessSupport.focusOutline());
 }
 
 void TestKeyboard::doubleClicks()
