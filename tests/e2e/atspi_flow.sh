@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program as a screen reader sees it: on an accessibility bus (started here inside a
 # private session bus when there is none), the main menu and the Electricity labelling activity
-# are read through AT-SPI: roles, names, and the greyed topics not enabled.
+# are read through AT-SPI (roles, names, the greyed topics not enabled), and the quiz's next
+# question is heard as it comes.
 set -euo pipefail
 if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
   exec dbus-run-session -- "$0" "$@"
@@ -16,6 +17,7 @@ dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
   string:ScreenReaderEnabled variant:boolean:true >/dev/null ||
   fail "no accessibility bus (at-spi2-core)"
 
+announced=$(mktemp)
 start_program "$exe"
 read_tree() { /usr/bin/python3 "$(dirname "$0")/atspi_tree.py" "$@"; }
 
@@ -29,4 +31,15 @@ xdotool key Return; sleep 0.3                           # pick up "battery"
 read_tree held || fail "a picked-up label"
 xdotool key Right Return; sleep 0.3                     # into box 1
 read_tree placed || fail "a placed label"
+
+# A new question is announced.
+xdotool key Escape; sleep 0.8                           # the activity's Exit
+click "$menu" $((120 + 1500)) $((7920 + 240))           # Multiple Choice
+sleep 1
+read_tree listen 4 > "$announced" & listener=$!
+for _ in $(seq 50); do grep -q listening "$announced" && break; sleep 0.1; done
+click "$menu" $((6000 + 1800)) $((7920 + 240))          # Next Question >>
+wait $listener
+grep -qx "Question 2" "$announced" || fail "the new question was not announced: $(cat "$announced")"
+rm -f "$announced"
 echo PASS

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Reads the program's window through AT-SPI and checks what a screen reader would hear.
 
-Usage: atspi_tree.py menu|activity|held|placed; exits 1 with the differences on failure."""
+Usage: atspi_tree.py menu|activity|held|placed; exits 1 with the differences on failure.
+       atspi_tree.py listen SECONDS: prints the names announced as changed meanwhile."""
 import sys
 import time
 
@@ -56,8 +57,23 @@ EXPECTED = {
 ABSENT_ROLES = {"menu": {"image", "filler", "panel"}}
 
 
+def listen(seconds):
+    from gi.repository import GLib
+
+    def changed(event):
+        print(event.source.name, flush=True)
+
+    pyatspi.Registry.registerEventListener(changed, "object:property-change:accessible-name")
+    GLib.timeout_add(int(seconds * 1000), pyatspi.Registry.stop)
+    print("listening", flush=True)
+    pyatspi.Registry.start()
+
+
 def main():
     which = sys.argv[1]
+    if which == "listen":
+        listen(float(sys.argv[2]))
+        return
     for attempt in range(20):
         found = controls(window())
         missing = [e for e in EXPECTED[which] if e not in found]
