@@ -55,13 +55,19 @@ install(CODE "set(lib_dir ${QUORVEL_LIB_DIR})
     set(bin_dir ${CMAKE_INSTALL_BINDIR})
     set(objcopy ${CMAKE_OBJCOPY})")
 install(TARGETS quorvel RUNTIME DESTINATION ${QUORVEL_LIB_DIR})
-install(TARGETS quorvel-devices LIBRARY DESTINATION ${QUORVEL_LIB_DIR})
+# The device module is loaded by its path beside the program, which a link provides. The file
+# itself sits one folder further down: a shared object directly in a folder of /usr/lib makes
+# CPack add ldconfig calls to the maintainer scripts, which a private module does not need.
+install(TARGETS quorvel-devices LIBRARY DESTINATION ${QUORVEL_LIB_DIR}/modules)
 # A stripped program also loses the compiler's notes, as Debian's own packages do.
 install(CODE [[
+    set(lib "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${lib_dir}")
+    file(CREATE_LINK modules/quorvel-devices.so "${lib}/quorvel-devices.so" SYMBOLIC)
     if(CMAKE_INSTALL_DO_STRIP)
-        execute_process(COMMAND ${objcopy} --remove-section=.comment --remove-section=.note
-                                "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${lib_dir}/quorvel"
-                        COMMAND_ERROR_IS_FATAL ANY)
+        foreach(binary quorvel modules/quorvel-devices.so)
+            execute_process(COMMAND ${objcopy} --remove-section=.comment --remove-section=.note
+                                    "${lib}/${binary}" COMMAND_ERROR_IS_FATAL ANY)
+        endforeach()
     endif()
 ]])
 install(FILES ${QUORVEL_PACKAGING_DIR}/read-only DESTINATION ${QUORVEL_LIB_DIR})
