@@ -1,12 +1,36 @@
 #include "application.h"
+#include "commandline.h"
 #include "fonts.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
+#include <QTextStream>
+
+#include <cstdio>
 
 namespace
 {
+
+void name()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Quorvel"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("quorvel.org"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
+}
+
+// The command line draws its printouts offscreen, so it runs without a display.
+int runCommandLine(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    name();
+    fonts::registerDesignFaces();
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return commandline::run(QCoreApplication::arguments(), QCoreApplication::applicationDirPath(),
+                            out, err);
+}
 
 // An installed copy shows the desktop entry's icon (share/icons/hicolor beside lib/quorvel) on its
 // windows, for task bars that show a window's own icon. Named files instead of an icon-theme
@@ -28,9 +52,10 @@ void setInstalledIcon()
 
 int main(int argc, char *argv[])
 {
+    if (commandline::wanted(argc))
+        return runCommandLine(argc, argv);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quorvel"));
-    QApplication::setOrganizationDomain(QStringLiteral("quorvel.org"));
+    name();
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvel.quorvel"));
     setInstalledIcon();
     QApplication::setQuitOnLastWindowClosed(false);

@@ -290,8 +290,11 @@ void readGiftBlock(const Block &block, ReadResult *result)
         return skip(QStringLiteral("it has a closing brace without an opening one"), words);
     const QString body = s.mid(open + 1, close - open - 1);
     const QString tail = s.mid(close + 1);
-    if (body.contains(QLatin1Char('{')) || tail.contains(QLatin1Char('{')) ||
-        tail.contains(QLatin1Char('}')))
+    if (tail.contains(QLatin1Char('{')))
+        return skip(QStringLiteral("it runs into the next question (a blank line must come "
+                                   "between questions)"),
+                    words);
+    if (body.contains(QLatin1Char('{')) || tail.contains(QLatin1Char('}')))
         return skip(QStringLiteral("its braces do not match"), words);
 
     QVector<GiftAnswer> answers;

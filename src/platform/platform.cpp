@@ -3,8 +3,11 @@
 #include "metafile/metafile.h"
 #include "metafile/metafilerenderer.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
+#include <QStandardPaths>
 
 namespace
 {
@@ -102,4 +105,74 @@ bool playPrintJob(const PrintJob &job, Printer &printer, const ContentPaths &pat
             return false;
     }
     return true;
+}
+
+namespace
+{
+
+// A file name the file systems accept, from a title a teacher or pupil typed.
+QString safeFileName(const QString &name)
+{
+    QString out;
+    for (QChar c : name)
+        out += c.unicode() < 0x20 || QStringLiteral("\\/:*?\"<>|").contains(c) ? QChar(u' ') : c;
+    out = out.simplified();
+    return out.isEmpty() || out == QLatin1String(".pdf") ? QStringLiteral("Quorvel.pdf") : out;
+}
+
+} // namespace
+
+QString documentsFolder()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
+}
+
+PrintOutcome printOrSavePdf(const Platform &platform, QWidget *parent, const PrintJob &job,
+                            const QString &pdfName)
+{
+    PrintOutcome outcome;
+    const bool printer = platform.printer.hasDefaultPrinter();
+    if (printer && playPrintJob(job, platform.printer, platform.paths)) {
+        outcome.kind = PrintOutcome::Printed;
+        return outcome;
+    }
+    const QString file =
+        platform.boxes.saveFile(parent,
+                                printer ? QStringLiteral("Printing failed: save as PDF")
+                                        : QStringLiteral("No printer: save as PDF"),
+                                QDir(documentsFolder()).filePath(safeFileName(pdfName)),
+                                QStringLiteral("PDF files (*.pdf)"));
+    if (file.isEmpty()) {
+        outcome.kind = PrintOutcome::Cancelled;
+        return outcome;
+    }
+    outcome.pdfFile = file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)
+                          ? file
+                          : file + QStringLiteral(".pdf");
+    platform.printer.setPdfFile(outcome.pdfFile);
+    const bool saved = playPrintJob(job, platform.printer, platform.paths);
+    platform.printer.setPdfFile(QString());
+    outcome.kind = saved ? PrintOutcome::SavedAsPdf : PrintOutcome::Failed;
+    return outcome;
+}
+
+void printAndReport(const Platform &platform, QWidget *parent, const PrintJob &job,
+                    const QString &pdfName, const QString &printedMessage, const QString &what)
+{
+    const PrintOutcome outcome = printOrSavePdf(platform, parent, job, pdfName);
+    switch (outcome.kind) {
+    case PrintOutcome::Printed:
+        if (!printedMessage.isEmpty())
+            platform.boxes.ok(parent, printedMessage);
+        break;
+    case PrintOutcome::SavedAsPdf:
+        platform.boxes.ok(parent, QStringLiteral("Your %1 has been saved as %2.")
+                                      .arg(what, QDir::toNativeSeparators(outcome.pdfFile)));
+        break;
+    case PrintOutcome::Failed:
+    case PrintOutcome::Cancelled:
+        platform.boxes.ok(parent, QStringLiteral("There was a problem printing to your printer."));
+        break;
+    }
 }

@@ -33,6 +33,11 @@ public:
     virtual void ok(QWidget *parent, const QString &text) = 0;
     // A question with OK and Cancel; true for OK.
     virtual bool okCancel(QWidget *parent, const QString &text) = 0;
+    // File dialogs: the file chosen, or an empty string when the user cancels. filter names the
+    // kinds of file offered, as "PDF files (*.pdf)"; suggested is a full path.
+    virtual QString saveFile(QWidget *parent, const QString &caption, const QString &suggested,
+                             const QString &filter) = 0;
+    virtual QString openFile(QWidget *parent, const QString &caption, const QString &filter) = 0;
 };
 
 class ContentPaths
@@ -77,6 +82,11 @@ public:
     // Abandons any unfinished document and clears a failure.
     virtual void reset() = 0;
     virtual bool failed() const = 0;
+    // Whether there is a default printer to print on.
+    virtual bool hasDefaultPrinter() const = 0;
+    // Documents started from now on go into this PDF file, drawn exactly as on paper; an empty
+    // name sends them to the default printer again.
+    virtual void setPdfFile(const QString &file) = 0;
 };
 
 // Plays a laid-out job as a fresh document; false as soon as the printer fails.
@@ -92,3 +102,25 @@ struct Platform {
     Printer &printer;
     ContentPaths &paths;
 };
+
+// Where files the user saves or opens are looked for first: the documents folder, or the home
+// folder when there is none.
+QString documentsFolder();
+
+struct PrintOutcome {
+    enum Kind { Printed, SavedAsPdf, Failed, Cancelled };
+    Kind kind = Failed;
+    QString pdfFile; // for SavedAsPdf
+};
+
+// Plays a job on the default printer. When there is no default printer, or printing fails, it
+// offers to save the same job as a PDF file instead, through a file dialog whose title says why,
+// suggesting pdfName (a file name without folder) in the user's documents folder.
+PrintOutcome printOrSavePdf(const Platform &platform, QWidget *parent, const PrintJob &job,
+                            const QString &pdfName);
+
+// printOrSavePdf, then tells the user: printed (the message given, none when it is empty),
+// saved ("Your <what> has been saved as <file>."), or "There was a problem printing to your
+// printer." when nothing was printed or saved (the dialog cancelled included).
+void printAndReport(const Platform &platform, QWidget *parent, const PrintJob &job,
+                    const QString &pdfName, const QString &printedMessage, const QString &what);

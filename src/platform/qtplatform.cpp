@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -64,4 +65,15 @@ bool QtMessageBoxes::okCancel(QWidget *parent, const QString &text)
                     QMessageBox::Ok | QMessageBox::Cancel, parent);
     box.setTextFormat(Qt::PlainText);
     return box.exec() == QMessageBox::Ok;
+}
+
+QString QtMessageBoxes::saveFile(QWidget *parent, const QString &caption, const QString &suggested,
+                                 const QString &filter)
+{
+    return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+}
+
+QString QtMessageBoxes::openFile(QWidget *parent, const QString &caption, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(parent, caption, documentsFolder(), filter);
 }

@@ -32,4 +32,7 @@ class QtMessageBoxes : public MessageBoxes
 public:
     void ok(QWidget *parent, const QString &text) override;
     bool okCancel(QWidget *parent, const QString &text) override;
+    QString saveFile(QWidget *parent, const QString &caption, const QString &suggested,
+                     const QString &filter) override;
+    QString openFile(QWidget *parent, const QString &caption, const QString &filter) override;
 };

@@ -30,6 +30,11 @@ std::unique_ptr<QPrinter> makePrinter(const QString &outputPdf)
 
 QtPrinter::QtPrinter(const QString &outputPdf) : m_outputPdf(outputPdf) {}
 
+bool QtPrinter::hasDefaultPrinter() const
+{
+    return !m_outputPdf.isEmpty() || !QPrinterInfo::defaultPrinter().isNull();
+}
+
 QtPrinter::~QtPrinter()
 {
     if (m_painter.isActive())

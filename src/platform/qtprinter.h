@@ -9,7 +9,7 @@
 
 class QPrinter;
 
-// The printer object on the system's default printer (or, for tests, a PDF file). A document
+// The printer object on the system's default printer, or a PDF file. A document
 // starts with the first operation after the previous endDoc. Positions are twips from the top
 // left of the printable area (pictures: of the paper); a line that would not fit below the last
 // starts a new page.
@@ -35,6 +35,8 @@ public:
     void endDoc() override;
     void reset() override;
     bool failed() const override { return m_failed; }
+    bool hasDefaultPrinter() const override;
+    void setPdfFile(const QString &file) override { m_outputPdf = file; }
 
     int pagesInLastDocument() const { return m_lastPages; }
 

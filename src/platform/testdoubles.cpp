@@ -17,6 +17,33 @@ bool ScriptedMessageBoxes::okCancel(QWidget *, const QString &text)
     return reply;
 }
 
+namespace
+{
+
+QString nextReply(std::deque<QString> &replies)
+{
+    if (replies.empty())
+        return QString();
+    const QString reply = replies.front();
+    replies.pop_front();
+    return reply;
+}
+
+} // namespace
+
+QString ScriptedMessageBoxes::saveFile(QWidget *, const QString &caption, const QString &suggested,
+                                       const QString &filter)
+{
+    dialogs.append(caption + QLatin1Char('|') + suggested + QLatin1Char('|') + filter);
+    return nextReply(fileReplies);
+}
+
+QString ScriptedMessageBoxes::openFile(QWidget *, const QString &caption, const QString &filter)
+{
+    dialogs.append(caption + QStringLiteral("||") + filter);
+    return nextReply(fileReplies);
+}
+
 QString RecordingContentPaths::path(const QString &contentName) const
 {
     requested.append(contentName);
@@ -32,7 +59,11 @@ bool RecordingPrinter::step()
 {
     if (m_failed)
         return false;
-    if (failAfter >= 0 && ops.size() >= failAfter) {
+    if (!hasPrinter && pdfFile.isEmpty()) {
+        m_failed = true;
+        return false;
+    }
+    if (failAfter >= 0 && pdfFile.isEmpty() && ops.size() >= failAfter) {
         m_failed = true;
         return false;
     }
@@ -93,6 +124,8 @@ void RecordingPrinter::endDoc()
     if (step()) {
         ops.append(PrintOp::endDoc());
         ++documents;
+        if (!pdfFile.isEmpty())
+            pdfFiles.append(pdfFile);
     }
 }
 

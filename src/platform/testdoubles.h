@@ -22,8 +22,15 @@ public:
     void ok(QWidget *parent, const QString &text) override;
     bool okCancel(QWidget *parent, const QString &text) override;
 
+    QString saveFile(QWidget *parent, const QString &caption, const QString &suggested,
+                     const QString &filter) override;
+    QString openFile(QWidget *parent, const QString &caption, const QString &filter) override;
+
     QStringList shown;                // every message, in order
     std::deque<bool> okCancelReplies; // answers to okCancel, true (OK) once exhausted
+    // File dialogs, as "caption|suggested path|filter" (no suggestion for an open dialog).
+    QStringList dialogs;
+    std::deque<QString> fileReplies; // the files chosen; cancelled once exhausted
 };
 
 class RecordingContentPaths : public ContentPaths
@@ -57,10 +64,15 @@ public:
     void endDoc() override;
     void reset() override;
     bool failed() const override { return m_failed; }
+    bool hasDefaultPrinter() const override { return hasPrinter; }
+    void setPdfFile(const QString &file) override { pdfFile = file; }
 
+    bool hasPrinter = true;
+    QString pdfFile;      // where documents go now; empty: the default printer
+    QStringList pdfFiles; // the PDF file of each document ended into one, in order
     int width = 11000;
     int height = 15500;
-    int failAfter = -1; // fail on this operation (0-based) when >= 0
+    int failAfter = -1; // fail on this operation (0-based) when >= 0, on paper only
     PrintJob ops;       // what was played, in order
     int documents = 0;  // documents ended
 

@@ -257,12 +257,8 @@ void multiple::Printpage()
 {
     const PrintJob job =
         printlayouts::worksheet(ctx.platform.printer, Label5->text(), Label6->text(), ctx.state);
-    if (!playPrintJob(job, ctx.platform.printer, ctx.platform.paths)) {
-        ctx.platform.boxes.ok(this,
-                              QStringLiteral("There was a problem printing to your printer."));
-        return;
-    }
-    ctx.platform.boxes.ok(this, QStringLiteral("Your worksheet is now printing."));
+    printAndReport(ctx.platform, this, job, Label6->text() + QStringLiteral(".pdf"),
+                   QStringLiteral("Your worksheet is now printing."), QStringLiteral("worksheet"));
 }
 
 void multiple::Option1_Click(int)

@@ -135,12 +135,9 @@ void Welldone::Printpage()
     c.outOf = ctx.state.OutOf;
     c.topicScreenWidth = twips::fromPx(screenFont.horizontalAdvance(c.topic));
     const PrintJob job = printlayouts::certificate(ctx.platform.printer, c);
-    if (!playPrintJob(job, ctx.platform.printer, ctx.platform.paths)) {
-        ctx.platform.boxes.ok(this,
-                              QStringLiteral("There was a problem printing to your printer."));
-        return;
-    }
-    ctx.platform.boxes.ok(this, QStringLiteral("Your certificate is now printing."));
+    printAndReport(
+        ctx.platform, this, job, QStringLiteral("Certificate ") + c.pupil + QStringLiteral(".pdf"),
+        QStringLiteral("Your certificate is now printing."), QStringLiteral("certificate"));
 }
 
 void Welldone::Label3_Click(int Index)

@@ -9,6 +9,7 @@
 #include "picturebox.h"
 #include "twips.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QTimer>
 
@@ -65,9 +66,15 @@ void PageScreen::Label3_Click(int Index)
 void PageScreen::Printpage()
 {
     const PrintJob job = pages::printJob(Image2->contentName(), Image2->ownSizeTwips());
-    if (!Image2->hasPicture() || !playPrintJob(job, ctx.platform.printer, ctx.platform.paths))
+    if (!Image2->hasPicture()) {
         ctx.platform.boxes.ok(this,
                               QStringLiteral("There was a problem printing to your printer."));
+        return;
+    }
+    const QString page =
+        QFileInfo(QString(Image2->contentName()).replace(u'\\', u'/')).completeBaseName();
+    printAndReport(ctx.platform, this, job, page + QStringLiteral(".pdf"), QString(),
+                   QStringLiteral("page"));
 }
 
 teacher::teacher(AppContext &context) : PageScreen(context)

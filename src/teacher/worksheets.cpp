@@ -4,20 +4,27 @@
 #include "catalogue.h"
 #include "contentnames.h"
 #include "dressform.h"
+#include "exchange.h"
 #include "fonts.h"
+#include "importer.h"
 #include "intro0.h"
 #include "labelbutton.h"
 #include "multiple.h"
 #include "picturebox.h"
+#include "printlayouts.h"
 #include "questionfile.h"
 #include "results.h"
 #include "twips.h"
 #include "wizard.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSaveFile>
+
+#include <algorithm>
 
 namespace
 {
@@ -43,8 +50,17 @@ worksheets::worksheets(AppContext &context) : Screen(context)
     Check1 = checkBox(QStringLiteral("Edit Worksheet"), {120, 120, 2535, 375}, Yellow);
     Check2 =
         checkBox(QStringLiteral("Delete Worksheet"), {9240, 120, 2535, 375}, QColor(255, 0, 0));
+    Check3 = checkBox(QStringLiteral("Export Worksheet"), {120, 8520, 2535, 375}, Yellow);
+    Check4 = checkBox(QStringLiteral("Print Answer Key"), {2880, 8520, 2535, 375}, Yellow);
     connect(Check1, &QCheckBox::clicked, this, &worksheets::Check1_Click);
     connect(Check2, &QCheckBox::clicked, this, &worksheets::Check2_Click);
+    for (QCheckBox *box : {Check3, Check4})
+        connect(box, &QCheckBox::clicked, this, [this, box] { untickOthers(box); });
+
+    Label5 = new LabelButton(QStringLiteral("Import Worksheets"), {9240, 8520, 2535, 375},
+                             fonts::tahoma(12, true), this);
+    connect(Label5, &LabelButton::clicked, this, &worksheets::Label5_Click);
+    connect(Label5, &LabelButton::mouseMoved, this, [this] { Label5->setOpaque(true); });
 
     Label2[Exit] = new LabelButton(QStringLiteral("Exit"), {10560, 7920, 1245, 495},
                                    fonts::tahoma(18, true), this);
@@ -93,6 +109,8 @@ void worksheets::Form_Load()
 
     Check1->setStyleSheet(tickBoxStyle(Yellow, FormBack));
     Check2->setStyleSheet(tickBoxStyle(QColor(255, 0, 0), FormBack));
+    Check3->setStyleSheet(tickBoxStyle(Yellow, FormBack));
+    Check4->setStyleSheet(tickBoxStyle(Yellow, FormBack));
     s.CataloguePage = 0;
     for (int i = 1; i <= Slots; ++i) {
         Label2[i]->hide();
@@ -164,20 +182,29 @@ void worksheets::Label3_Click(int Index)
 
 void worksheets::Check1_Click()
 {
-    if (Check1->isChecked())
-        Check2->setChecked(false);
+    untickOthers(Check1);
 }
 
 void worksheets::Check2_Click()
 {
-    if (Check2->isChecked())
-        Check1->setChecked(false);
+    untickOthers(Check2);
+}
+
+void worksheets::untickOthers(QCheckBox *ticked)
+{
+    if (!ticked->isChecked())
+        return;
+    for (QCheckBox *box : {Check1, Check2, Check3, Check4}) {
+        if (box != ticked)
+            box->setChecked(false);
+    }
 }
 
 void worksheets::Form_MouseMove()
 {
     for (LabelButton *label : Label2)
         label->setOpaque(false);
+    Label5->setOpaque(false);
 }
 
 void worksheets::Label2_MouseMove(int Index)
@@ -207,8 +234,104 @@ void worksheets::Label2_Click(int Index)
         return;
     if (Check1->isChecked())
         editworksheet();
+    else if (Check3->isChecked())
+        exportWorksheet(name);
+    else if (Check4->isChecked())
+        printAnswerKey();
     else
         runWorksheet();
+}
+
+namespace
+{
+
+// A message of lines, with a long list of skipped questions cut short.
+QString listed(const QString &first, const QStringList &lines)
+{
+    constexpr int Shown = 12;
+    QStringList out{first};
+    out += lines.mid(0, Shown);
+    if (lines.size() > Shown)
+        out << QStringLiteral("... and %1 more.").arg(lines.size() - Shown);
+    return out.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+void worksheets::exportWorksheet(const QString &name)
+{
+    QString file = ctx.platform.boxes.saveFile(
+        this, QStringLiteral("Export Worksheet"),
+        QDir(documentsFolder()).filePath(name + QStringLiteral(".gift")),
+        QStringLiteral("GIFT files (*.gift);;Aiken files (*.txt)"));
+    if (file.isEmpty())
+        return;
+    exchange::Format format;
+    if (!exchange::formatForFileName(file, &format)) {
+        file += QStringLiteral(".gift");
+        format = exchange::Format::Gift;
+    }
+    QSaveFile out(file);
+    exchange::WriteResult written;
+    if (out.open(QIODevice::WriteOnly))
+        written = exchange::write(&out, format, ctx.state);
+    if (!written.ok || !out.commit()) {
+        ctx.platform.boxes.ok(this, QStringLiteral("The worksheet could not be exported to %1.")
+                                        .arg(QDir::toNativeSeparators(file)));
+        return;
+    }
+    ctx.platform.boxes.ok(this, listed(QStringLiteral("The worksheet %1 has been exported to %2.")
+                                           .arg(name, QDir::toNativeSeparators(file)),
+                                       written.problems));
+}
+
+void worksheets::printAnswerKey()
+{
+    const Module1 &s = ctx.state;
+    const PrintJob job =
+        printlayouts::answerKey(ctx.platform.printer, printlayouts::WorksheetTopic, s.QuizTitle, s);
+    printAndReport(ctx.platform, this, job, s.QuizTitle + QStringLiteral(" answers.pdf"),
+                   QStringLiteral("The answer key is now printing."), QStringLiteral("answer key"));
+}
+
+void worksheets::Label5_Click()
+{
+    ctx.playSound(contentnames::ClickSound);
+    const QString file = ctx.platform.boxes.openFile(
+        this, QStringLiteral("Import Worksheets"),
+        QStringLiteral("GIFT or Aiken files (*.gift *.txt);;All files (*)"));
+    if (file.isEmpty())
+        return;
+    QFile in(file);
+    exchange::ReadResult read;
+    if (in.open(QIODevice::ReadOnly))
+        read = exchange::read(&in, exchange::sniff(in.peek(exchange::MaxFileSize)));
+    else
+        read.error = QStringLiteral("The file cannot be opened.");
+    const importer::Outcome outcome = importer::import(
+        read, importer::titleForFile(file),
+        [this](const QString &name) { return ctx.platform.paths.path(name); }, ctx.state);
+    QString first;
+    if (outcome.written.isEmpty())
+        first = QStringLiteral("Nothing was imported. ") + outcome.error;
+    else if (outcome.written.size() == 1)
+        first = QStringLiteral("Imported the worksheet %1.").arg(outcome.written.first());
+    else
+        first = QStringLiteral("Imported %1 worksheets: %2.")
+                    .arg(outcome.written.size())
+                    .arg(outcome.written.join(QStringLiteral(", ")));
+    QStringList lines = outcome.report;
+    if (!outcome.written.isEmpty() && !outcome.error.isEmpty())
+        lines.prepend(QStringLiteral("The import stopped: ") + outcome.error);
+    // The "Made the worksheet" lines repeat the first line.
+    lines.erase(std::remove_if(lines.begin(), lines.end(),
+                               [](const QString &line) {
+                                   return line.startsWith(QLatin1String("Made the worksheet"));
+                               }),
+                lines.end());
+    if (!outcome.written.isEmpty())
+        workpage(); // the new titles are at the end of the catalogue
+    ctx.platform.boxes.ok(this, listed(first, lines));
 }
 
 bool worksheets::loadWorksheet(const QString &name)

@@ -15,6 +15,11 @@ class LabelButton;
 //
 // The screen keeps the titles as read when it loaded (or as left by a deletion): worksheets saved
 // in the meantime appear the next time it opens.
+//
+// Below the design's controls, in the same look: "Export Worksheet" and "Print Answer Key" ticks,
+// which like "Edit Worksheet" and "Delete Worksheet" act on the title clicked next (at most one of
+// the four is ticked), and "Import Worksheets", which makes worksheets of a GIFT or Aiken file
+// and lists them at once.
 class worksheets : public Screen
 {
     Q_OBJECT
@@ -36,6 +41,9 @@ public:
     void Label3_Click(int Index);
     void Check1_Click();
     void Check2_Click();
+    // Any tick clears the others.
+    void untickOthers(QCheckBox *ticked);
+    void Label5_Click();
 
     // Fills the wizard with the worksheet in the question bank, its ticks at the correct answers
     // only, and shows it.
@@ -45,8 +53,11 @@ public:
     int lastPage() const;
 
     QLabel *Label1;
-    QCheckBox *Check1; // "Edit Worksheet"
-    QCheckBox *Check2; // "Delete Worksheet"
+    QCheckBox *Check1;   // "Edit Worksheet"
+    QCheckBox *Check2;   // "Delete Worksheet"
+    QCheckBox *Check3;   // "Export Worksheet"
+    QCheckBox *Check4;   // "Print Answer Key"
+    LabelButton *Label5; // "Import Worksheets"
     std::array<LabelButton *, Slots + 1> Label2{};
     std::array<LabelButton *, 2> Label3{};
     QLabel *Label4;
@@ -61,5 +72,7 @@ private:
     bool loadWorksheet(const QString &name);
     void deleteWorksheet(const QString &name);
     void runWorksheet();
+    void exportWorksheet(const QString &name);
+    void printAnswerKey();
     void corrupted();
 };

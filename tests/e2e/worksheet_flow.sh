@@ -2,8 +2,8 @@
 # The real program: a worksheet written in the wizard (typed with Enter moving from box to box),
 # saved and listed in the catalogue; found on the worksheet catalogue, run as a quiz with every
 # answer right to the results, where its certificate prints; then deleted from the catalogue,
-# its file left on disk. Every 800 x 600 screen is centred at the same place, so positions are
-# taken from the menu window.
+# its file left on disk; then a GIFT file imported through the file dialog. Every 800 x 600
+# screen is centred at the same place, so positions are taken from the menu window.
 set -euo pipefail
 . "$(dirname "$0")/xdo.sh"
 # The program runs from a private copy of the run folder, so the teacher's files of the build
@@ -83,6 +83,25 @@ sleep 0.5
 [ -f "$sheet" ] || fail "deleting from the catalogue removed the worksheet file"
 [ "$(tr -d '\r ' < "$track" | head -n 1)" -eq $((count - 1)) ] ||
   fail "the catalogue's count was not lowered by one"
+
+# "Import Worksheets": a GIFT file through the file dialog becomes a worksheet at the end of the
+# catalogue; the true/false question in it is skipped.
+gift="$copy/Import $$.gift"
+{
+  printf '::tf::The Sun is a star.{T}\n\n'
+  for q in $(seq 10); do printf '::q%s::Pulley %s lifts...{~less =more ~nothing ~water}\n\n' "$q" "$q"; done
+} > "$gift"
+click "$cat" $((9240 + 1260)) $((8520 + 187))               # Import Worksheets
+sleep 1
+xdotool key ctrl+a
+xdotool type --delay 10 "$gift"
+xdotool key Return
+sleep 1
+xdotool key Return                                          # the message of what was imported
+sleep 0.5
+tr -d '\r' < "$track" | tail -n 1 | grep -qxF "Import $$" ||
+  fail "the imported worksheet is not the last title of the catalogue"
+[ -f "$folder/Import $$.txt" ] || fail "the import wrote no worksheet file"
 
 click "$cat" $((10560 + 600)) $((7920 + 240))               # Exit the catalogue
 wait_gone "$cat"

@@ -102,6 +102,10 @@ private Q_SLOTS:
     void deleteWithCatalogueGone();
     void editOpensWizard();
     void exitBringsBackMenu();
+    void addedControlsCoverNothing();
+    void importMakesWorksheets();
+    void answerKeyWithoutPrinter_data();
+    void answerKeyWithoutPrinter();
 
 private:
     worksheets *open(Harness &h, const QStringList &titles, bool withFiles = false);
@@ -216,28 +220,42 @@ void TestWorksheets::missingCatalogueKeepsTitlesHeld()
 
 void TestWorksheets::ticksExcludeEachOther_data()
 {
-    QTest::addColumn<QString>("clicks"); // "1" clicks Edit, "2" clicks Delete, in order
-    QTest::addColumn<bool>("edit");
-    QTest::addColumn<bool>("remove");
-    QTest::newRow("edit") << "1" << true << false;
-    QTest::newRow("delete") << "2" << false << true;
-    QTest::newRow("edit then delete") << "12" << false << true;
-    QTest::newRow("delete then edit") << "21" << true << false;
-    QTest::newRow("edit ticked and cleared") << "11" << false << false;
-    QTest::newRow("delete cleared leaves edit clear") << "122" << false << false;
+    QTest::addColumn<QString>("clicks"); // the ticks clicked in order: 1 Edit, 2 Delete, 3 Export,
+                                         // 4 Print Answer Key
+    QTest::addColumn<QString>("ticked"); // the ticks left ticked
+    QTest::newRow("edit") << "1"
+                          << "1";
+    QTest::newRow("delete") << "2"
+                            << "2";
+    QTest::newRow("edit then delete") << "12"
+                                      << "2";
+    QTest::newRow("delete then edit") << "21"
+                                      << "1";
+    QTest::newRow("edit ticked and cleared") << "11" << QString();
+    QTest::newRow("delete cleared leaves edit clear") << "122" << QString();
+    QTest::newRow("edit then export") << "13"
+                                      << "3";
+    QTest::newRow("export then answer key") << "34"
+                                            << "4";
+    QTest::newRow("answer key then delete") << "42"
+                                            << "2";
 }
 
 void TestWorksheets::ticksExcludeEachOther()
 {
     QFETCH(QString, clicks);
-    QFETCH(bool, edit);
-    QFETCH(bool, remove);
+    QFETCH(QString, ticked);
     Harness h;
     worksheets *screen = open(h, {});
+    const QCheckBox *boxes[] = {screen->Check1, screen->Check2, screen->Check3, screen->Check4};
     for (QChar c : clicks)
-        (c == QLatin1Char('1') ? screen->Check1 : screen->Check2)->click();
-    QCOMPARE(screen->Check1->isChecked(), edit);
-    QCOMPARE(screen->Check2->isChecked(), remove);
+        const_cast<QCheckBox *>(boxes[c.digitValue() - 1])->click();
+    QString now;
+    for (int i = 0; i < 4; ++i) {
+        if (boxes[i]->isChecked())
+            now += QString::number(i + 1);
+    }
+    QCOMPARE(now, ticked);
 }
 
 void TestWorksheets::hover()
@@ -535,6 +553,99 @@ void TestWorksheets::exitBringsBackMenu()
     settle();
     QVERIFY(!h.ctx->screens.loaded<worksheets>());
     QVERIFY(h.ctx->screens.loaded<intro0>());
+}
+
+void TestWorksheets::addedControlsCoverNothing()
+{
+    Harness h;
+    worksheets *screen = open(h, numberedTitles(30));
+    screen->Label3_Click(worksheets::NextPage); // both page buttons shown
+    QList<QWidget *> design{screen->Label1, screen->Check1, screen->Check2, screen->Label4};
+    for (QWidget *w : screen->Label2)
+        design << w;
+    for (QWidget *w : screen->Label3)
+        design << w;
+    const QRect window = twips::rect(0, 0, 12000, 9000);
+    for (QWidget *added :
+         {static_cast<QWidget *>(screen->Check3), static_cast<QWidget *>(screen->Check4),
+          static_cast<QWidget *>(screen->Label5)}) {
+        QVERIFY(added->isVisible());
+        QVERIFY(window.contains(added->geometry()));
+        for (QWidget *w : design)
+            QVERIFY2(!added->geometry().intersects(w->geometry()), qPrintable(w->objectName()));
+    }
+}
+
+void TestWorksheets::importMakesWorksheets()
+{
+    Harness h;
+    QByteArray gift = "// made by a quiz maker\n\n::tf::The Sun is a star.{T}\n\n";
+    for (int q = 1; q <= 10; ++q)
+        gift += QStringLiteral("::q%1::Which is number %1?{~one =number %1 ~two ~three}\n\n")
+                    .arg(q)
+                    .toUtf8();
+    h.writeFile(QStringLiteral("Year 5 forces.gift"), gift);
+    h.boxes.fileReplies = {h.file(QStringLiteral("Year 5 forces.gift"))};
+    worksheets *screen = open(h, {QStringLiteral("Light")});
+    screen->Label5_Click();
+
+    QCOMPARE(h.boxes.dialogs.size(), 1);
+    QVERIFY(h.boxes.dialogs[0].startsWith(QStringLiteral("Import Worksheets||")));
+    QCOMPARE(h.boxes.shown,
+             QStringList{QStringLiteral("Imported the worksheet Year 5 forces.\n"
+                                        "Skipped \"tf\": it is a true/false question.")});
+    QCOMPARE(shownSlots(screen),
+             (QStringList{QStringLiteral("Light"), QStringLiteral("Year 5 forces")}));
+    QFile track(h.file(Track));
+    QVERIFY(track.open(QIODevice::ReadOnly));
+    QCOMPARE(track.readAll(),
+             catalogueBytes({QStringLiteral("Light"), QStringLiteral("Year 5 forces")}));
+
+    // The new worksheet runs as a quiz.
+    screen->Label2_Click(2);
+    multiple *quiz = h.ctx->screens.loaded<multiple>();
+    QVERIFY(quiz && quiz->isVisible());
+    QCOMPARE(h.ctx->state.QuestionText[3], QStringLiteral("Which is number 3?"));
+    QCOMPARE(h.ctx->state.CorrectAnswer[3], QStringLiteral("2"));
+}
+
+void TestWorksheets::answerKeyWithoutPrinter_data()
+{
+    QTest::addColumn<bool>("hasPrinter");
+    QTest::addColumn<bool>("chosen"); // a PDF file is chosen in the dialog
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("no printer") << false << true << "No printer: save as PDF";
+    QTest::newRow("printing fails") << true << true << "Printing failed: save as PDF";
+    QTest::newRow("dialog cancelled") << false << false << "No printer: save as PDF";
+}
+
+void TestWorksheets::answerKeyWithoutPrinter()
+{
+    QFETCH(bool, hasPrinter);
+    QFETCH(bool, chosen);
+    QFETCH(QString, caption);
+    Harness h;
+    h.printer.hasPrinter = hasPrinter;
+    h.printer.failAfter = 3;
+    const QString pdf = h.file(QStringLiteral("key.pdf"));
+    if (chosen)
+        h.boxes.fileReplies = {pdf};
+    worksheets *screen = open(h, {QStringLiteral("Light: 2")}, true);
+    screen->Check4->click();
+    screen->Label2_Click(1);
+
+    const QString documents = documentsFolder();
+    // The suggested name leaves out what a file name cannot hold.
+    QCOMPARE(h.boxes.dialogs,
+             QStringList{caption + QLatin1Char('|') + documents +
+                         QStringLiteral("/Light 2 answers.pdf|PDF files (*.pdf)")});
+    QCOMPARE(h.printer.pdfFiles, chosen ? QStringList{pdf} : QStringList());
+    QCOMPARE(h.boxes.shown,
+             chosen ? QStringList{QStringLiteral("Your answer key has been saved as %1.")
+                                      .arg(QDir::toNativeSeparators(pdf))}
+                    : QStringList{QStringLiteral("There was a problem printing to your printer.")});
+    if (chosen)
+        QVERIFY(h.printer.ops.contains(PrintOp::print(QStringLiteral("Answers"), true)));
 }
 
 QTEST_MAIN(TestWorksheets)

@@ -1,0 +1,232 @@
+#include "commandline.h"
+
+#include "catalogue.h"
+#include "contentnames.h"
+#include "exchange.h"
+#include "importer.h"
+#include "printlayouts.h"
+#include "qtplatform.h"
+#include "qtprinter.h"
+#include "wizardchecks.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QSaveFile>
+#include <QTextStream>
+
+namespace commandline
+{
+
+namespace
+{
+
+const QStringList BuiltInQuizzes = {QStringLiteral("introduction"), QStringLiteral("electricity"),
+                                    QStringLiteral("Michael Faraday")};
+
+struct Loaded {
+    Module1 bank;
+    QString topic; // the topic line the program prints above it
+    QString error;
+};
+
+// A catalogued worksheet by its exact title, or a built-in quiz by its file name in any case.
+Loaded load(const ContentPaths &paths, const QString &title)
+{
+    Loaded loaded;
+    QString file;
+    for (const QString &quiz : BuiltInQuizzes) {
+        if (quiz.compare(title, Qt::CaseInsensitive) == 0) {
+            file = questionfile::fileName(quiz);
+            loaded.topic = printlayouts::QuizTopic;
+        }
+    }
+    if (file.isEmpty()) {
+        QFile track(paths.path(contentnames::Catalogue));
+        Module1 listed;
+        if (track.open(QIODevice::ReadOnly))
+            catalogue::read(&track, listed);
+        for (int i = 1; i <= listed.WorksheetCount; ++i) {
+            if (listed.WorksheetNames[i] == title)
+                file = questionfile::fileName(title);
+        }
+        loaded.topic = printlayouts::WorksheetTopic;
+    }
+    if (file.isEmpty()) {
+        loaded.error = QStringLiteral("There is no worksheet or quiz called %1.").arg(title);
+        return loaded;
+    }
+    QFile source(paths.path(file));
+    if (!source.open(QIODevice::ReadOnly) ||
+        !questionfile::LoadQuestionFile(&source, loaded.bank).ok)
+        loaded.error = QStringLiteral("The worksheet %1 seems to be corrupted.").arg(title);
+    return loaded;
+}
+
+int importFile(const RunFolderPaths &paths, const QString &fileName, const QString &title,
+               QTextStream &out, QTextStream &err)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        err << QStringLiteral("Cannot open %1.").arg(fileName) << Qt::endl;
+        return 1;
+    }
+    const exchange::ReadResult read =
+        exchange::read(&file, exchange::sniff(file.peek(exchange::MaxFileSize)));
+    Module1 state;
+    const importer::Outcome outcome = importer::import(
+        read, title.isEmpty() ? importer::titleForFile(fileName) : title,
+        [&](const QString &name) { return paths.path(name); }, state);
+    for (const QString &line : outcome.report)
+        out << line << Qt::endl;
+    if (outcome.error.isEmpty())
+        return 0;
+    err << outcome.error << Qt::endl;
+    if (outcome.written.isEmpty())
+        err << QStringLiteral("Nothing was imported.") << Qt::endl;
+    return 1;
+}
+
+int exportFile(const RunFolderPaths &paths, const QString &title, const QString &fileName,
+               QTextStream &out, QTextStream &err)
+{
+    exchange::Format format;
+    if (!exchange::formatForFileName(fileName, &format)) {
+        err << QStringLiteral("Please name a .gift file (GIFT) or a .txt file (Aiken).")
+            << Qt::endl;
+        return 1;
+    }
+    const Loaded loaded = load(paths, title);
+    if (!loaded.error.isEmpty()) {
+        err << loaded.error << Qt::endl;
+        return 1;
+    }
+    QSaveFile file(fileName);
+    exchange::WriteResult written;
+    if (file.open(QIODevice::WriteOnly))
+        written = exchange::write(&file, format, loaded.bank);
+    if (!written.ok || !file.commit()) {
+        err << QStringLiteral("Cannot write %1.").arg(fileName) << Qt::endl;
+        return 1;
+    }
+    for (const QString &problem : written.problems)
+        out << problem << Qt::endl;
+    out << QStringLiteral("Exported %1 to %2 as %3.")
+               .arg(title, fileName,
+                    format == exchange::Format::Gift ? QStringLiteral("GIFT")
+                                                     : QStringLiteral("Aiken"))
+        << Qt::endl;
+    return 0;
+}
+
+int printFile(const RunFolderPaths &paths, const QString &title, bool answers, const QString &pdf,
+              QTextStream &out, QTextStream &err)
+{
+    const Loaded loaded = load(paths, title);
+    if (!loaded.error.isEmpty()) {
+        err << loaded.error << Qt::endl;
+        return 1;
+    }
+    QtPrinter printer(pdf);
+    if (!printer.hasDefaultPrinter()) {
+        err << QStringLiteral("There is no default printer; --pdf FILE saves a PDF file instead.")
+            << Qt::endl;
+        return 1;
+    }
+    const QString what =
+        answers ? QStringLiteral("the answer key of") : QStringLiteral("the worksheet");
+    const PrintJob job =
+        answers
+            ? printlayouts::answerKey(printer, loaded.topic, loaded.bank.QuizTitle, loaded.bank)
+            : printlayouts::worksheet(printer, loaded.topic, loaded.bank.QuizTitle, loaded.bank);
+    if (!playPrintJob(job, printer, paths)) {
+        err << QStringLiteral("There was a problem printing to your printer.") << Qt::endl;
+        return 1;
+    }
+    out << (pdf.isEmpty() ? QStringLiteral("Printed %1 %2 on the default printer.").arg(what, title)
+                          : QStringLiteral("Saved %1 %2 as %3.").arg(what, title, pdf))
+        << Qt::endl;
+    return 0;
+}
+
+} // namespace
+
+bool wanted(int argc)
+{
+    return argc > 1;
+}
+
+int run(const QStringList &arguments, const QString &runFolder, QTextStream &out, QTextStream &err)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Quorvel, science for primary schools. Without arguments the program opens its windows.\n"
+        "\n"
+        "Commands:\n"
+        "  import FILE [--title TITLE]   make worksheets of the questions in a GIFT or Aiken file\n"
+        "  export TITLE FILE             write a worksheet or built-in quiz to a GIFT file (.gift)"
+        "\n"
+        "                                or an Aiken file (.txt)\n"
+        "  print TITLE [--answers] [--pdf FILE]\n"
+        "                                print a worksheet, or its answer key, on the default\n"
+        "                                printer or into a PDF file\n"
+        "\n"
+        "TITLE is a worksheet's title as the catalogue lists it, or a built-in quiz by its file\n"
+        "name: introduction, electricity, \"Michael Faraday\"."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption title(QStringLiteral("title"),
+                                   QStringLiteral("import: the title of the new worksheets."),
+                                   QStringLiteral("TITLE"));
+    const QCommandLineOption answers(QStringLiteral("answers"),
+                                     QStringLiteral("print: the answer key instead."));
+    const QCommandLineOption pdf(QStringLiteral("pdf"),
+                                 QStringLiteral("print: into this PDF file instead."),
+                                 QStringLiteral("FILE"));
+    parser.addOptions({title, answers, pdf});
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("import, export or print, then its arguments."));
+
+    if (!parser.parse(arguments)) {
+        err << parser.errorText() << Qt::endl;
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        out << parser.helpText();
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion()
+            << Qt::endl;
+        return 0;
+    }
+
+    const QStringList args = parser.positionalArguments();
+    const QString command = args.value(0);
+    const auto usage = [&](const QString &line) {
+        err << QStringLiteral("Usage: quorvel %1").arg(line) << Qt::endl;
+        return 2;
+    };
+    const RunFolderPaths paths(runFolder, RunFolderPaths::worksheetFolderFor(runFolder));
+    if (command == QLatin1String("import")) {
+        if (args.size() != 2 || parser.isSet(answers) || parser.isSet(pdf))
+            return usage(QStringLiteral("import FILE [--title TITLE]"));
+        return importFile(paths, args[1], parser.value(title), out, err);
+    }
+    if (command == QLatin1String("export")) {
+        if (args.size() != 3 || parser.isSet(title) || parser.isSet(answers) || parser.isSet(pdf))
+            return usage(QStringLiteral("export TITLE FILE"));
+        return exportFile(paths, args[1], args[2], out, err);
+    }
+    if (command == QLatin1String("print")) {
+        if (args.size() != 2 || parser.isSet(title))
+            return usage(QStringLiteral("print TITLE [--answers] [--pdf FILE]"));
+        return printFile(paths, args[1], parser.isSet(answers), parser.value(pdf), out, err);
+    }
+    err << QStringLiteral("Unknown command %1; quorvel --help lists the commands.")
+               .arg(command.isEmpty() ? QStringLiteral("(none)") : command)
+        << Qt::endl;
+    return 2;
+}
+
+} // namespace commandline

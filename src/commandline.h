@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QStringList>
+
+class QTextStream;
+
+// The program's command line, for scripts and for school computers managed from a terminal. It
+// needs no display: it works on the same worksheet folder as the program (the per-user folder of
+// an installation whose own folder is read-only) and prints through the same printer seam.
+//
+//   quorvel import FILE [--title TITLE]     GIFT or Aiken questions into worksheets
+//   quorvel export TITLE FILE               a worksheet or built-in quiz to GIFT (.gift) or
+//                                           Aiken (.txt)
+//   quorvel print TITLE [--answers] [--pdf FILE]
+//
+// TITLE names a catalogued worksheet, or a built-in quiz by its file name ("electricity").
+namespace commandline
+{
+
+// Whether these arguments (argv without the program) ask for the command line rather than the
+// windows: any argument at all.
+bool wanted(int argc);
+
+// Runs the command in arguments (the program's name first) against the content of runFolder;
+// one line to out per worksheet and per skipped question, problems to err. Returns the exit
+// status: 0 when the command did everything it could, 1 when it failed (and then a message on
+// err), 2 for a command line that cannot be understood.
+int run(const QStringList &arguments, const QString &runFolder, QTextStream &out, QTextStream &err);
+
+} // namespace commandline

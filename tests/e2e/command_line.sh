@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# The real program's command line, with no display: a GIFT file written for a learning platform,
+# with questions of other kinds mixed in, becomes a worksheet; a file with nothing to take
+# changes nothing; the worksheet exports to Aiken and imports again unchanged; a built-in quiz
+# exports to GIFT; the answer key prints into a PDF file that pdftotext reads back.
+set -euo pipefail
+fail() { echo "FAIL: $*" >&2; exit 1; }
+# A private copy of the run folder, so the build's own worksheets are never touched.
+copy=$(mktemp -d)
+trap 'rm -rf "$copy"' EXIT
+cp -a "$(dirname "$1")/." "$copy/"
+exe="$copy/$(basename "$1")"
+folder="$copy/multiple"
+unset DISPLAY WAYLAND_DISPLAY
+
+gift="$copy/forces.gift"
+{
+  printf '// Forces, for the learning platform\r\n$CATEGORY: $course$/Forces\r\n\r\n'
+  printf '::tf::The Sun is a star.{T}\r\n\r\n::sa::Name the force that slows a parachute.{=drag}\r\n\r\n'
+  for q in 1 2 3 4 5 6 7 8 9 10; do
+    printf '::q%s::[html]Push number <b>%s</b> is a...{~pull =push, %s ~twist ~turn}\r\n\r\n' "$q" "$q" "$q"
+  done
+} > "$gift"
+
+out=$("$exe" import "$gift" --title "Forces CLI") || fail "import failed"
+[ "$out" = "$(printf '%s\n' 'Skipped "tf": it is a true/false question.' \
+  'Skipped "sa": it is a short-answer question.' \
+  'Made the worksheet Forces CLI of the questions taken 1 to 10.')" ] ||
+  fail "import reported: $out"
+sheet="$folder/Forces CLI.txt"
+[ "$(tr -d '\r' < "$sheet" | sed -n 3,5p | paste -sd '|')" = "Push number 1 is a...|pull|push& 1" ] ||
+  fail "the worksheet does not hold question 1 as the quiz shows it"
+tr -d '\r' < "$folder/track.txt" | grep -qxF "Forces CLI" || fail "the worksheet is not catalogued"
+
+before=$(md5sum < "$folder/track.txt")
+printf '// only a comment\n' > "$copy/empty.gift"
+if "$exe" import "$copy/empty.gift" 2> "$copy/err" > /dev/null; then fail "an empty import succeeded"; fi
+grep -q "no question" "$copy/err" || fail "an empty import said: $(cat "$copy/err")"
+[ "$(md5sum < "$folder/track.txt")" = "$before" ] || fail "an empty import changed the catalogue"
+
+"$exe" export "Forces CLI" "$copy/forces.txt" > /dev/null || fail "export to Aiken failed"
+grep -qx "ANSWER: B" "$copy/forces.txt" || fail "the Aiken file names no right answer B"
+"$exe" import "$copy/forces.txt" --title "Forces again" > /dev/null || fail "the Aiken file did not import"
+diff <(tail -n +2 "$sheet") <(tail -n +2 "$folder/Forces again.txt") ||
+  fail "the worksheet changed on its way through Aiken"
+
+"$exe" export electricity "$copy/electricity.gift" > /dev/null || fail "export of a quiz failed"
+[ "$(grep -c '^::Electricity [0-9]*::' "$copy/electricity.gift")" -eq 10 ] ||
+  fail "the built-in quiz did not export as ten GIFT questions"
+
+"$exe" print "Forces CLI" --answers --pdf "$copy/key.pdf" > /dev/null || fail "print failed"
+text=$(pdftotext -layout "$copy/key.pdf" -)
+grep -q "Push number 10 is a" <<< "$text" || fail "the answer key lacks question 10"
+grep -q "^ *Answers" <<< "$text" || fail "the answer key has no Answers heading"
+grep -Eq "1\. B +2\. B +3\. B.* 10\. B" <<< "$text" || fail "the answer key lists the wrong answers"
+
+"$exe" --version | grep -qx "Quorvel [0-9.]*" || fail "--version"
+"$exe" --help | grep -q "print TITLE \[--answers\] \[--pdf FILE\]" || fail "--help"
+echo "command line: ok"
