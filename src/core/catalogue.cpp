@@ -265,4 +265,26 @@ TitleCheck checkTitle(const QString &title)
     return {};
 }
 
+Change saveWorksheet(const QString &path, const QString &worksheetPath,
+                     const questionfile::Worksheet &sheet, Module1 &state, bool *written)
+{
+    bool replaced = false;
+    Change change;
+    if (!markPending(path, sheet.title)) {
+        change.error = QStringLiteral("The worksheet folder cannot be written.");
+    } else if (worksheetPath.isEmpty() || !savefile::replace(worksheetPath, [&](QIODevice *device) {
+                   return questionfile::write(device, sheet);
+               })) {
+        change.error = QStringLiteral("The worksheet file cannot be written: the disk may be full "
+                                      "or the folder read-only.");
+    } else {
+        replaced = true;
+        change = add(path, sheet.title, state);
+    }
+    QFile::remove(markerPath(path, sheet.title));
+    if (written)
+        *written = replaced;
+    return change;
+}
+
 } // namespace catalogue

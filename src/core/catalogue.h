@@ -1,6 +1,7 @@
 #pragma once
 
 #include "module1.h"
+#include "questionfile.h"
 
 #include <QString>
 
@@ -66,6 +67,12 @@ QString markerPath(const QString &path, const QString &title);
 // missing or broken is only removed; one whose title cannot be added stays for the next time),
 // and removes temporary files of unfinished replacements that are over a minute old.
 void recover(const QString &path);
+
+// Saves a worksheet in those three steps: the marker, the worksheet file at worksheetPath replaced
+// as a whole, its title added to the catalogue at path. *written (when given) tells whether the
+// worksheet file was replaced: it stays when only the catalogue change failed.
+Change saveWorksheet(const QString &path, const QString &worksheetPath,
+                     const questionfile::Worksheet &sheet, Module1 &state, bool *written = nullptr);
 
 // Whether a title can name a worksheet file and survive the catalogue and the field reader: not
 // empty; no leading or trailing blanks; no comma, "&", double quote or other character that a

@@ -2,7 +2,6 @@
 
 #include "catalogue.h"
 #include "contentnames.h"
-#include "savefile.h"
 #include "wizardchecks.h"
 
 #include <QFile>
@@ -39,12 +38,6 @@ bool taken(const QString &title, const QStringList &listed, const PathOf &pathOf
 QString numbered(const QString &title, int n)
 {
     return n == 1 ? title : title + QLatin1Char(' ') + QString::number(n);
-}
-
-bool writeWorksheet(const QString &path, const questionfile::Worksheet &sheet)
-{
-    return savefile::replace(path,
-                             [&](QIODevice *device) { return questionfile::write(device, sheet); });
 }
 
 } // namespace
@@ -109,21 +102,14 @@ Outcome import(const exchange::ReadResult &read, const QString &title, const Pat
         for (int q = 0; q < Module1::MaxQuestions; ++q)
             sheet.questions[q] = read.questions[s * Module1::MaxQuestions + q];
         const QString path = pathOf(questionfile::fileName(sheet.title));
-        // As the wizard saves: the marker lets the next start list a worksheet whose import was
-        // killed before the catalogue listed it.
-        const QString marker = catalogue::markerPath(cataloguePath, sheet.title);
-        if (!catalogue::markPending(cataloguePath, sheet.title) || !writeWorksheet(path, sheet)) {
-            QFile::remove(marker);
-            outcome.error = QStringLiteral("The worksheet %1 could not be written: the disk may "
-                                           "be full or the folder read-only.")
-                                .arg(sheet.title);
-            return outcome;
-        }
-        const catalogue::Change change = catalogue::add(cataloguePath, sheet.title, state);
-        QFile::remove(marker);
+        bool written = false;
+        const catalogue::Change change =
+            catalogue::saveWorksheet(cataloguePath, path, sheet, state, &written);
         if (!change.ok) {
-            QFile::remove(path); // a new file, not listed: nothing is left half-done
-            outcome.error = change.error;
+            if (written)
+                QFile::remove(path); // a new file, not listed: nothing is left half-done
+            outcome.error =
+                QStringLiteral("The worksheet %1 was not saved. ").arg(sheet.title) + change.error;
             return outcome;
         }
         listed.append(sheet.title);

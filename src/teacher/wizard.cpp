@@ -6,7 +6,6 @@
 #include "dressform.h"
 #include "fonts.h"
 #include "labelbutton.h"
-#include "savefile.h"
 #include "twips.h"
 #include "wizardchecks.h"
 
@@ -195,12 +194,7 @@ bool wizard::saveworksheet()
     // replaced only once the new one has been written in full. The marker lets the next start
     // list the worksheet should the program be killed before the catalogue lists it.
     const QString path = ctx.platform.paths.path(questionfile::fileName(sheet.title));
-    const bool ok =
-        catalogue::markPending(cataloguePath, sheet.title) &&
-        savefile::replace(path,
-                          [&](QIODevice *device) { return questionfile::write(device, sheet); }) &&
-        catalogue::add(cataloguePath, sheet.title, ctx.state).ok;
-    QFile::remove(catalogue::markerPath(cataloguePath, sheet.title));
+    const bool ok = catalogue::saveWorksheet(cataloguePath, path, sheet, ctx.state).ok;
     ctx.platform.boxes.ok(this, ok ? QStringLiteral("Your worksheet has been saved.")
                                    : QStringLiteral("There was a problem saving your worksheet"));
     return ok;

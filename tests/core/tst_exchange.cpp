@@ -341,7 +341,7 @@ void TestExchange::stopsPartWayWithEarlierWorksheetsComplete()
     const importer::Outcome o = importer::import(readBytes(giftQuestions(30), Format::Gift),
                                                  QStringLiteral("Pulleys"), pathOf, state);
     QCOMPARE(o.written, QStringList{"Pulleys"});
-    QVERIFY(o.error.startsWith("The worksheet Pulleys 2 could not be written"));
+    QVERIFY(o.error.startsWith("The worksheet Pulleys 2 was not saved. The worksheet file cannot"));
     QCOMPARE(folder.catalogueBytes(), catalogue::format({"Pulleys"}));
     QCOMPARE(QDir(folder.multiple).entryList(QDir::Files),
              QStringList({"Pulleys.txt", "track.txt"}));
