@@ -30,6 +30,12 @@ std::unique_ptr<QPrinter> makePrinter(const QString &outputPdf)
 
 QtPrinter::QtPrinter(const QString &outputPdf) : m_outputPdf(outputPdf) {}
 
+void QtPrinter::setPdfFile(const QString &file)
+{
+    m_outputPdf = file;
+    m_metrics.reset(); // measured afresh on the printer the next document goes to
+}
+
 bool QtPrinter::hasDefaultPrinter() const
 {
     return !m_outputPdf.isEmpty() || !QPrinterInfo::defaultPrinter().isNull();

@@ -36,7 +36,7 @@ public:
     void reset() override;
     bool failed() const override { return m_failed; }
     bool hasDefaultPrinter() const override;
-    void setPdfFile(const QString &file) override { m_outputPdf = file; }
+    void setPdfFile(const QString &file) override;
 
     int pagesInLastDocument() const { return m_lastPages; }
 
