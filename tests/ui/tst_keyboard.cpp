@@ -140,7 +140,8 @@ void TestKeyboard::everyScreen_data()
                                  << "electricity"
                                  << "electricity";
     QTest::newRow("catalogue") << "worksheets"
-                               << QStringList{"Edit Worksheet", "Delete Worksheet", "Exit"}
+                               << QStringList{"Edit Worksheet", "Delete Worksheet",
+                                              "Import Worksheets"} // below "Exit"
                                << "Exit"
                                << "intro0"
                                << "intro0";
