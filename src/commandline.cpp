@@ -2,11 +2,11 @@
 
 #include "catalogue.h"
 #include "contentnames.h"
+#include "devices.h"
 #include "exchange.h"
 #include "importer.h"
 #include "printlayouts.h"
 #include "qtplatform.h"
-#include "qtprinter.h"
 #include "wizardchecks.h"
 
 #include <QCommandLineParser>
@@ -119,16 +119,25 @@ int exportFile(const RunFolderPaths &paths, const QString &title, const QString 
     return 0;
 }
 
-int printFile(const RunFolderPaths &paths, const QString &title, bool answers, const QString &pdf,
-              QTextStream &out, QTextStream &err)
+int printFile(const RunFolderPaths &paths, const QString &runFolder, const QString &title,
+              bool answers, const QString &pdf, QTextStream &out, QTextStream &err)
 {
     const Loaded loaded = load(paths, title);
     if (!loaded.error.isEmpty()) {
         err << loaded.error << Qt::endl;
         return 1;
     }
-    QtPrinter printer(pdf);
-    if (!printer.hasDefaultPrinter()) {
+    DeviceModule devices(runFolder, paths);
+    Printer *printer = devices.printer();
+    if (!printer) {
+        err << QStringLiteral("Printing is not available: the program's quorvel-devices module is "
+                              "missing.")
+            << Qt::endl;
+        return 1;
+    }
+    if (!pdf.isEmpty())
+        printer->setPdfFile(pdf);
+    if (!printer->hasDefaultPrinter()) {
         err << QStringLiteral("There is no default printer; --pdf FILE saves a PDF file instead.")
             << Qt::endl;
         return 1;
@@ -137,9 +146,9 @@ int printFile(const RunFolderPaths &paths, const QString &title, bool answers, c
         answers ? QStringLiteral("the answer key of") : QStringLiteral("the worksheet");
     const PrintJob job =
         answers
-            ? printlayouts::answerKey(printer, loaded.topic, loaded.bank.QuizTitle, loaded.bank)
-            : printlayouts::worksheet(printer, loaded.topic, loaded.bank.QuizTitle, loaded.bank);
-    if (!playPrintJob(job, printer, paths)) {
+            ? printlayouts::answerKey(*printer, loaded.topic, loaded.bank.QuizTitle, loaded.bank)
+            : printlayouts::worksheet(*printer, loaded.topic, loaded.bank.QuizTitle, loaded.bank);
+    if (!playPrintJob(job, *printer, paths)) {
         err << QStringLiteral("There was a problem printing to your printer.") << Qt::endl;
         return 1;
     }
@@ -221,7 +230,8 @@ int run(const QStringList &arguments, const QString &runFolder, QTextStream &out
     if (command == QLatin1String("print")) {
         if (args.size() != 2 || parser.isSet(title))
             return usage(QStringLiteral("print TITLE [--answers] [--pdf FILE]"));
-        return printFile(paths, args[1], parser.isSet(answers), parser.value(pdf), out, err);
+        return printFile(paths, runFolder, args[1], parser.isSet(answers), parser.value(pdf), out,
+                         err);
     }
     err << QStringLiteral("Unknown command %1; quorvel --help lists the commands.")
                .arg(command.isEmpty() ? QStringLiteral("(none)") : command)

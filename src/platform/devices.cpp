@@ -130,3 +130,14 @@ bool DeferredPrinter::failed() const
 {
     return !device() || device()->failed();
 }
+
+bool DeferredPrinter::hasDefaultPrinter() const
+{
+    return device() && device()->hasDefaultPrinter();
+}
+
+void DeferredPrinter::setPdfFile(const QString &file)
+{
+    if (device())
+        device()->setPdfFile(file);
+}

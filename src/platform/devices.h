@@ -63,6 +63,8 @@ public:
     void endDoc() override;
     void reset() override;
     bool failed() const override;
+    bool hasDefaultPrinter() const override;
+    void setPdfFile(const QString &file) override;
 
 private:
     Printer *device() const { return m_module.printer(); }
