@@ -3,7 +3,9 @@
 # program showing one 800 x 600 window, in the same run on the same X display.
 # Usage: bench/startup.sh <quorvel> <bare_window> [runs]   (needs DISPLAY; wait_window is built
 # beside bare_window)
-# Target: Quorvel at most 1.5 times the bare program's time and memory.
+# Targets: Quorvel at most 1.2 times the bare program's time and 1.5 times its memory. On a busy
+# machine run it (and the X server) at a higher priority, e.g. under `nice -n -10`, and with more
+# runs; docs/performance.md has the figures.
 set -euo pipefail
 quorvel=$1
 bare=$2
@@ -35,4 +37,5 @@ bt=$(printf '%s\n' "${b_t[@]}" | median); bm=$(printf '%s\n' "${b_m[@]}" | media
 qt=$(printf '%s\n' "${q_t[@]}" | median); qm=$(printf '%s\n' "${q_m[@]}" | median)
 echo "start-up (median of $runs): bare ${bt} ms, quorvel ${qt} ms, ratio $(awk "BEGIN{printf \"%.2f\", $qt/$bt}")"
 echo "peak memory:               bare ${bm} KiB, quorvel ${qm} KiB, ratio $(awk "BEGIN{printf \"%.2f\", $qm/$bm}")"
-awk "BEGIN{exit !($qt <= 1.5*$bt && $qm <= 1.5*$bm)}" && echo "within 1.5 times" || { echo "OVER the 1.5 times target"; exit 1; }
+awk "BEGIN{exit !($qt <= 1.2*$bt && $qm <= 1.5*$bm)}" && echo "within the targets" ||
+  { echo "OVER a target"; exit 1; }

@@ -42,7 +42,7 @@ void openFromMenu(AppContext &ctx, int entry)
         QPalette pal = viewer->palette();
         pal.setColor(QPalette::Window, QColor(49, 130, 212));
         viewer->setPalette(pal);
-        viewer->Timer1->start();
+        viewer->startLogo();
         viewer->showScreen();
         break;
     }

@@ -126,6 +126,14 @@ void teacher::Timer1_Timer()
     Picture2->show();
 }
 
+void teacher::startLogo()
+{
+    Picture1->load(ctx.platform.paths, pages::logoFrameFile(ctx.state.StepCounter));
+    Picture1->show();
+    Picture2->show();
+    Timer1->start();
+}
+
 void teacher::hideEvent(QHideEvent *event)
 {
     m_logoPaused = Timer1->isActive();

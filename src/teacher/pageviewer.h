@@ -46,6 +46,9 @@ public:
     explicit teacher(AppContext &ctx);
     void Form_Load() override;
     void Timer1_Timer();
+    // Shows both logos, the turning one at its current frame, and starts it turning: the page is
+    // complete at its first paint, not at the first tick.
+    void startLogo();
 
     PictureBox *Picture1; // animated logo
     PictureBox *Picture2; // still logo
