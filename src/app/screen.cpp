@@ -29,12 +29,20 @@ void Screen::showScreen()
     ctx.screens.raised(this);
 }
 
+namespace
+{
+
+constexpr int WarmDelayMs = 100;
+
+} // namespace
+
 bool Screen::event(QEvent *event)
 {
     if (event->type() == QEvent::Paint && !m_painted) {
         m_painted = true;
-        // Queued behind the paint, which reaches the screen before the next event is handled.
-        QTimer::singleShot(0, this, [this] { warmNext(); });
+        // Late enough for the repaints that follow a new window (activation, focus) to be done,
+        // well before a person clicks again.
+        QTimer::singleShot(WarmDelayMs, this, [this] { warmNext(); });
     }
     return QWidget::event(event);
 }

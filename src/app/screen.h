@@ -32,8 +32,8 @@ public:
     void showScreen();
 
 protected:
-    // Runs once, just after the screen's first paint: reads and decodes what the screens most
-    // likely opened next need, so that opening them does not wait on files.
+    // Runs once, a tenth of a second after the screen's first paint: reads and decodes what the
+    // screens most likely opened next need, so that opening them does not wait on files.
     virtual void warmNext() {}
     bool event(QEvent *event) override;
 
