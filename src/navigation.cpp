@@ -6,6 +6,7 @@
 #include "intro0.h"
 #include "labelbutton.h"
 #include "metafileview.h"
+#include "multiple.h"
 #include "pages.h"
 #include "pageviewer.h"
 #include "picturebox.h"
@@ -77,23 +78,13 @@ void openPageSet(AppContext &ctx)
     viewer->showScreen();
 }
 
-namespace
+void openQuiz(AppContext &ctx, const QString &picture)
 {
-
-activities::Topic activityTopic(Topic topic)
-{
-    switch (topic) {
-    case Topic::Introduction:
-        return activities::Topic::Introduction;
-    case Topic::Electricity:
-        return activities::Topic::Electricity;
-    case Topic::Faraday:
-        break;
-    }
-    return activities::Topic::Faraday;
+    multiple *quiz = ctx.screens.get<multiple>();
+    quiz->Picture1->load(ctx.platform.paths, picture);
+    quiz->Label5->setText(QStringLiteral("Quorvel"));
+    quiz->showScreen();
 }
-
-} // namespace
 
 void warmHubs(AppContext &ctx, qreal ratio)
 {
@@ -102,19 +93,24 @@ void warmHubs(AppContext &ctx, qreal ratio)
         warmPicture(ctx.platform.paths, hub->picture, hub->pictureRect, ratio);
 }
 
+void warmQuiz(AppContext &ctx, const QString &picture, qreal ratio)
+{
+    warmPicture(ctx.platform.paths, picture, multiple::PictureRect, ratio);
+}
+
 void warmActivities(AppContext &ctx, Topic topic, qreal ratio)
 {
-    activities::warm(ctx, activityTopic(topic), ratio);
+    activities::warm(ctx, topic, ratio);
 }
 
 void openLabelling(AppContext &ctx, Topic topic, const QString &title)
 {
-    activities::openLabelling(ctx, activityTopic(topic), title);
+    activities::openLabelling(ctx, topic, title);
 }
 
 void openOrdering(AppContext &ctx, Topic topic, const QString &title)
 {
-    activities::openOrdering(ctx, activityTopic(topic), title);
+    activities::openOrdering(ctx, topic, title);
 }
 
 } // namespace navigation

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "navigation.h"
+
 #include <QString>
 
 struct AppContext;
@@ -7,7 +9,7 @@ struct AppContext;
 // The topic hubs' ways into the activities.
 namespace activities
 {
-enum class Topic { Introduction, Electricity, Faraday };
+using navigation::Topic;
 // Sets the labelling (or ordering) screen's Label6 caption to title and shows it.
 void openLabelling(AppContext &ctx, Topic topic, const QString &title);
 void openOrdering(AppContext &ctx, Topic topic, const QString &title);

@@ -10,6 +10,7 @@ struct AppContext;
 namespace navigation
 {
 
+// The three topics, each with a hub, a quiz and two activities.
 enum class Topic { Introduction, Electricity, Faraday };
 
 // The main menu's entries (topic hubs, wizard, acknowledgments, guide), by entry index.
@@ -21,13 +22,18 @@ bool openWorksheetCatalogue(AppContext &ctx);
 // Shows the page viewer at the first page of the page set in PageName and PageCount.
 void openPageSet(AppContext &ctx);
 
+// Shows the multiple-choice quiz on the question bank already in ctx.state, with the topic's
+// picture (a content name) and the program's name as its caption.
+void openQuiz(AppContext &ctx, const QString &picture);
+
 // Shows a topic's labelling or ordering activity with the hub's title.
 void openLabelling(AppContext &ctx, Topic topic, const QString &title);
 void openOrdering(AppContext &ctx, Topic topic, const QString &title);
 
-// Read and keep the pictures the topic hubs open with, or those a topic's two activities open
-// with, for a screen of this device pixel ratio.
+// Read and keep the pictures the topic hubs open with, the quiz's picture, or those a topic's
+// two activities open with, for a screen of this device pixel ratio.
 void warmHubs(AppContext &ctx, qreal ratio);
+void warmQuiz(AppContext &ctx, const QString &picture, qreal ratio);
 void warmActivities(AppContext &ctx, Topic topic, qreal ratio);
 
 } // namespace navigation

@@ -2,6 +2,8 @@
 
 #include <QRect>
 
+#include <cmath>
+
 // Screens are designed in twips; the program draws at 15 twips to a logical pixel and leaves
 // high-density screens to Qt's scaling.
 namespace twips
@@ -25,9 +27,9 @@ inline QRect rect(int left, int top, int width, int height)
 }
 
 // Design font sizes are in points at 20 twips a point, so a point is 4/3 of a logical pixel.
-constexpr int fontPx(double points)
+inline int fontPx(double points)
 {
-    return static_cast<int>(points * 4.0 / 3.0 + 0.5);
+    return static_cast<int>(std::lround(points * 4.0 / 3.0));
 }
 
 } // namespace twips

@@ -6,7 +6,6 @@
 #include "fonts.h"
 #include "intro0.h"
 #include "labelbutton.h"
-#include "multiple.h"
 #include "picturebox.h"
 #include "questionfile.h"
 #include "twips.h"
@@ -95,10 +94,7 @@ bool TopicHub::startQuiz()
         return false;
     }
     file.close();
-    multiple *quiz = ctx.screens.get<multiple>();
-    quiz->Picture1->load(ctx.platform.paths, m_data.quizPicture);
-    quiz->Label5->setText(QStringLiteral("Quorvel"));
-    quiz->showScreen();
+    navigation::openQuiz(ctx, m_data.quizPicture);
     return true;
 }
 
@@ -139,7 +135,7 @@ void TopicHub::Label3_Click(int Index)
 
 void TopicHub::warmNext()
 {
-    warmPicture(ctx.platform.paths, m_data.quizPicture, multiple::PictureRect, devicePixelRatioF());
+    navigation::warmQuiz(ctx, m_data.quizPicture, devicePixelRatioF());
     navigation::warmActivities(ctx, m_data.topic, devicePixelRatioF());
 }
 

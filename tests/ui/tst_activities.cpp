@@ -21,7 +21,7 @@ const QString Eagle = QStringLiteral("wav\\eagle6.wav");
 
 ActivityScreen *open(Harness &h, const QString &name, const QString &title)
 {
-    using activities::Topic;
+    using navigation::Topic;
     const struct {
         const char *name;
         bool labelling;
