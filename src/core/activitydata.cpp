@@ -55,8 +55,8 @@ ItemDesign item(const char *text, int w, int h, QPoint target, QPoint start, int
     return {QString::fromUtf8(text), QRect(target, QSize(w, h)), QRect(start, QSize(w, h)), group};
 }
 
-TextDesign text(const char *control, int index, const char *caption, QRect rect, FontDesign font,
-                QColor color, Qt::Alignment align = Qt::AlignHCenter)
+TextDesign text(const char *control, int index, const char *caption, QRect rect,
+                const FontDesign &font, QColor color, Qt::Alignment align = Qt::AlignHCenter)
 {
     return {
         QString::fromLatin1(control), index, QString::fromUtf8(caption), rect, font, color, align};

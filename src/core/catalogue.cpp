@@ -169,7 +169,7 @@ Change remove(const QString &path, const QString &title, Module1 &state)
     if (pos < 0)
         return conclude(path, names, false, state);
     names.removeAt(pos);
-    const Change change = conclude(path, names, true, state);
+    Change change = conclude(path, names, true, state);
     // The slot the last name moved out of no longer names anything.
     if (change.ok)
         state.WorksheetNames[names.size() + 1].clear();

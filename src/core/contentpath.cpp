@@ -10,7 +10,7 @@ QStringList parts(const QString &relativeName)
 {
     QString name = relativeName;
     name.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    const QStringList split = name.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QStringList split = name.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     for (const QString &part : split) {
         if (part == QLatin1String(".") || part == QLatin1String(".."))
             return {};

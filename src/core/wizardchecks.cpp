@@ -107,7 +107,7 @@ QString titleFailure(const QString &title)
 {
     if (isBlank(title))
         return NoTitle;
-    const QString refused = refusedTitle(title);
+    QString refused = refusedTitle(title);
     if (!refused.isEmpty())
         return refused;
     return isReservedTitle(title) ? TitleReserved : QString();
@@ -121,7 +121,7 @@ QString sameAsListed(const QString &listedTitle)
 
 QString firstFailure(const questionfile::Worksheet &sheet, const QStringList &listed)
 {
-    const QString title = titleFailure(sheet.title);
+    QString title = titleFailure(sheet.title);
     if (!title.isEmpty())
         return title;
     for (const QString &name : listed) {

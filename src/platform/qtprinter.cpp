@@ -4,6 +4,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <cmath>
+
 namespace
 {
 
@@ -79,7 +81,7 @@ int QtPrinter::textWidth(const QString &fontName, double points, const QString &
     // Points are 20 twips; measure at a large pixel size for precision.
     font.setPixelSize(static_cast<int>(points * 20));
     const QFontMetricsF metrics(font);
-    return static_cast<int>(metrics.horizontalAdvance(text) + 0.5);
+    return static_cast<int>(std::lround(metrics.horizontalAdvance(text)));
 }
 
 bool QtPrinter::ensureDocument()
@@ -125,7 +127,7 @@ int QtPrinter::lineHeight() const
 {
     QFont font(m_fontName);
     font.setPixelSize(static_cast<int>(m_fontSize * 20));
-    return static_cast<int>(QFontMetricsF(font).height() + 0.5);
+    return static_cast<int>(std::lround(QFontMetricsF(font).height()));
 }
 
 void QtPrinter::setFontName(const QString &name)

@@ -24,7 +24,7 @@ QString nextReply(std::deque<QString> &replies)
 {
     if (replies.empty())
         return QString();
-    const QString reply = replies.front();
+    QString reply = replies.front();
     replies.pop_front();
     return reply;
 }
