@@ -42,14 +42,10 @@ Loaded load(const ContentPaths &paths, const QString &title)
         }
     }
     if (file.isEmpty()) {
-        QFile track(paths.path(contentnames::Catalogue));
         Module1 listed;
-        if (track.open(QIODevice::ReadOnly))
-            catalogue::read(&track, listed);
-        for (int i = 1; i <= listed.WorksheetCount; ++i) {
-            if (listed.WorksheetNames[i] == title)
-                file = questionfile::fileName(title);
-        }
+        catalogue::read(paths.path(contentnames::Catalogue), listed);
+        if (catalogue::titles(listed).contains(title))
+            file = questionfile::fileName(title);
         loaded.topic = printlayouts::WorksheetTopic;
     }
     if (file.isEmpty()) {

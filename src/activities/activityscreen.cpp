@@ -23,11 +23,6 @@ namespace
 const QString &Thud = contentnames::ThudSound;
 const QString &Click = contentnames::ClickSound;
 
-QRect pixelRect(const QRect &t)
-{
-    return twips::rect(t.x(), t.y(), t.width(), t.height());
-}
-
 int pixels(float t)
 {
     return twips::px(int(std::lround(t)));
@@ -51,7 +46,7 @@ DropBox *makeBox(QWidget *parent, const QString &caption, const QRect &twipRect,
     auto *box = new DropBox(caption, parent);
     box->setTextFormat(Qt::PlainText);
     access::setRole(box, access::Role::StaticText);
-    box->setGeometry(pixelRect(twipRect));
+    box->setGeometry(twips::rect(twipRect));
     box->setFont(font);
     box->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     box->setWordWrap(true);
@@ -231,11 +226,13 @@ ActivityScreen::ActivityScreen(AppContext &context, const activity::ActivityDesi
     // Back to front: pictures, texts, start boxes, target boxes, buttons, labels.
     for (const activity::PictureDesign &p : design.pictures) {
         auto *picture = new ClickablePicture(p.frame, this);
-        m_pictures[{p.control, p.index}] = picture;
-        if (p.control == QLatin1String("Image1")) {
+        if (p.control == activity::PictureArray::Image1) {
+            Image1[p.index] = picture;
             const int index = p.index;
             connect(picture, &ClickablePicture::clicked, this,
                     [this, index] { Image1_Click(index); });
+        } else {
+            Image2[p.index] = picture;
         }
         connect(picture, &ClickablePicture::clicked, this, &ActivityScreen::putDown);
     }
@@ -243,9 +240,9 @@ ActivityScreen::ActivityScreen(AppContext &context, const activity::ActivityDesi
     for (const activity::TextDesign &t : design.texts) {
         QLabel *label =
             addLabel(t.caption, t.rect, designFont(t.font), t.color, t.align | Qt::AlignTop);
-        m_texts[{t.control, t.index}] = label;
+        Texts.push_back(label);
     }
-    Label6 = text(QStringLiteral("Label6"));
+    Label6 = Texts.front(); // the design's first text is always the heading
 
     const QFont itemFont = designFont(design.itemFont);
     const int n = design.count();
@@ -264,14 +261,14 @@ ActivityScreen::ActivityScreen(AppContext &context, const activity::ActivityDesi
         const activity::ButtonDesign &b = activity::buttonDesign(i);
         auto *button = new LabelButton(b.caption, b.rect, fonts::tahoma(15.75, true), this);
         connect(button, &LabelButton::clicked, this, [this, i] { Label3_Click(i); });
-        connect(button, &LabelButton::mouseMoved, this, [this, i] { Label3_MouseMove(i); });
+        hover.add(button);
         Label3[size_t(i)] = button;
     }
     Label3[activity::CheckScoreButton]->hide();
 
     for (int i = 0; i < design.count(); ++i) {
         auto *label = new DragLabel(this);
-        label->setGeometry(pixelRect(design.items[size_t(i)].start));
+        label->setGeometry(twips::rect(design.items[size_t(i)].start));
         label->setFont(itemFont);
         connect(label, &DragLabel::moved, this, [this, i, label](int buttons, QPointF pos) {
             // The pointer in twips, relative to where the engine holds the label.
@@ -309,19 +306,12 @@ void ActivityScreen::Form_Load()
 void ActivityScreen::loadContent()
 {
     for (const activity::PictureDesign &p : m_design.pictures)
-        setPicture(picture(p.control, p.index), p.file);
+        setPicture(picture(p), p.file);
 }
 
-QLabel *ActivityScreen::text(const QString &control, int index) const
+ClickablePicture *ActivityScreen::picture(const activity::PictureDesign &p) const
 {
-    const auto it = m_texts.find({control, index});
-    return it == m_texts.end() ? nullptr : it->second;
-}
-
-ClickablePicture *ActivityScreen::picture(const QString &control, int index) const
-{
-    const auto it = m_pictures.find({control, index});
-    return it == m_pictures.end() ? nullptr : it->second;
+    return (p.control == activity::PictureArray::Image1 ? Image1 : Image2).at(p.index);
 }
 
 void ActivityScreen::setPicture(ClickablePicture *control, const QString &file)
@@ -509,17 +499,6 @@ void ActivityScreen::Label3_Click(int Index)
         return;
     }
     ctx.playSound(Click);
-}
-
-void ActivityScreen::Label3_MouseMove(int Index)
-{
-    Label3[size_t(Index)]->setOpaque(true);
-}
-
-void ActivityScreen::Form_MouseMove()
-{
-    for (LabelButton *button : Label3)
-        button->setOpaque(false);
 }
 
 void ActivityScreen::paintEvent(QPaintEvent *event)

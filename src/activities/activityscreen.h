@@ -124,16 +124,18 @@ public:
     void Label2_Click(int Index);
     void Box_Click(int Box);
     void Label3_Click(int Index);
-    void Label3_MouseMove(int Index);
 
     const activity::ActivityDesign &design() const { return m_design; }
     const activity::Engine &engine() const { return *m_engine; }
     int count() const { return m_design.count(); }
 
-    // A text label by control name and index (-1 outside a control array); null if none.
-    QLabel *text(const QString &control, int index = -1) const;
-    // A picture control ("Image1" or "Image2") by index; null if none.
-    ClickablePicture *picture(const QString &control, int index) const;
+    // The picture control arrays, by index.
+    std::map<int, ClickablePicture *> Image1;
+    std::map<int, ClickablePicture *> Image2;
+    // The design's text labels in design order; the first is Label6.
+    std::vector<QLabel *> Texts;
+    // The picture control a design row describes.
+    ClickablePicture *picture(const activity::PictureDesign &p) const;
 
     std::vector<DropBox *> Label1;   // target boxes
     std::vector<DragLabel *> Label2; // draggable labels
@@ -152,7 +154,6 @@ protected:
     // Reads and keeps a picture the control will show later, at the control's size.
     void warm(const ClickablePicture *control, const char *file) const;
 
-    void Form_MouseMove() override;
     void closeRequested() override { Label3_Click(activity::ExitButton); }
     void escapePressed() override;
     QList<QWidget *> tabOrder() const override;
@@ -171,6 +172,4 @@ private:
 
     const activity::ActivityDesign &m_design;
     std::optional<activity::Engine> m_engine;
-    std::map<std::pair<QString, int>, QLabel *> m_texts;
-    std::map<std::pair<QString, int>, ClickablePicture *> m_pictures;
 };

@@ -57,7 +57,7 @@ introductionlab::introductionlab(AppContext &context)
 electricitylab::electricitylab(AppContext &context)
     : ActivityScreen(context, electricitylabDesign())
 {
-    picture(QStringLiteral("Image1"), 0)->describe(switchName("Circuit switch", 0));
+    Image1.at(0)->describe(switchName("Circuit switch", 0));
 }
 
 void electricitylab::loadContent()
@@ -68,18 +68,17 @@ void electricitylab::loadContent()
 
 void electricitylab::warmNext()
 {
-    warm(picture(QStringLiteral("Image1"), 0), pictures::CircuitOn);
+    warm(Image1.at(0), pictures::CircuitOn);
 }
 
 void electricitylab::Image1_Click(int Index)
 {
     Q_UNUSED(Index);
     toggle(ctx.state.StepCounter);
-    setPicture(picture(QStringLiteral("Image1"), 0),
+    setPicture(Image1.at(0),
                QString::fromLatin1(ctx.state.StepCounter == 1 ? pictures::CircuitOn
                                                               : pictures::CircuitOff));
-    picture(QStringLiteral("Image1"), 0)
-        ->describe(switchName("Circuit switch", ctx.state.StepCounter));
+    Image1.at(0)->describe(switchName("Circuit switch", ctx.state.StepCounter));
 }
 
 faradaylab::faradaylab(AppContext &context) : ActivityScreen(context, faradaylabDesign())
@@ -88,11 +87,9 @@ faradaylab::faradaylab(AppContext &context) : ActivityScreen(context, faradaylab
     // overlap: the bulb circuit lies over the compass circuit, so the bulb shows on the bulb
     // circuit only, and on the compass circuit the compass covers that part with the wire running
     // over it.
-    picture(QStringLiteral("Image1"), CompassCircuit)
-        ->stackUnder(picture(QStringLiteral("Image1"), BulbCircuit));
-    picture(QStringLiteral("Image1"), BulbCircuit)->describe(switchName("Bulb circuit switch", 0));
-    picture(QStringLiteral("Image1"), CompassCircuit)
-        ->describe(switchName("Compass circuit switch", 0));
+    Image1.at(CompassCircuit)->stackUnder(Image1.at(BulbCircuit));
+    Image1.at(BulbCircuit)->describe(switchName("Bulb circuit switch", 0));
+    Image1.at(CompassCircuit)->describe(switchName("Compass circuit switch", 0));
 
     HScroll1 = new MagnetScrollBar(this);
     HScroll1->setFocusPolicy(Qt::StrongFocus);
@@ -117,35 +114,32 @@ void faradaylab::loadContent()
 
 void faradaylab::warmNext()
 {
-    const QString image1 = QStringLiteral("Image1");
-    warm(picture(image1, CompassCircuit), pictures::SwitchOn);
-    warm(picture(image1, BulbCircuit), pictures::SwitchOn);
-    warm(picture(QStringLiteral("Image2"), Compass), pictures::CompassOn);
-    warm(picture(image1, GeneratorCircuit), pictures::GeneratorMoving);
+    warm(Image1.at(CompassCircuit), pictures::SwitchOn);
+    warm(Image1.at(BulbCircuit), pictures::SwitchOn);
+    warm(Image2.at(Compass), pictures::CompassOn);
+    warm(Image1.at(GeneratorCircuit), pictures::GeneratorMoving);
 }
 
 void faradaylab::Image1_Click(int Index)
 {
-    const QString image1 = QStringLiteral("Image1");
     switch (Index) {
     case CompassCircuit: {
         toggle(ctx.state.StepCounter);
         const bool on = ctx.state.StepCounter == 1;
-        setPicture(picture(image1, CompassCircuit),
+        setPicture(Image1.at(CompassCircuit),
                    QString::fromLatin1(on ? pictures::SwitchOn : pictures::SwitchOff));
-        setPicture(picture(QStringLiteral("Image2"), Compass),
+        setPicture(Image2.at(Compass),
                    QString::fromLatin1(on ? pictures::CompassOn : pictures::CompassOff));
-        picture(image1, CompassCircuit)
+        Image1.at(CompassCircuit)
             ->describe(switchName("Compass circuit switch", ctx.state.StepCounter));
         break;
     }
     case BulbCircuit:
         toggle(ctx.state.StepCounter2);
-        setPicture(picture(image1, BulbCircuit),
+        setPicture(Image1.at(BulbCircuit),
                    QString::fromLatin1(ctx.state.StepCounter2 == 1 ? pictures::SwitchOn
                                                                    : pictures::SwitchOff));
-        picture(image1, BulbCircuit)
-            ->describe(switchName("Bulb circuit switch", ctx.state.StepCounter2));
+        Image1.at(BulbCircuit)->describe(switchName("Bulb circuit switch", ctx.state.StepCounter2));
         break;
     default:
         break;
@@ -154,17 +148,15 @@ void faradaylab::Image1_Click(int Index)
 
 void faradaylab::HScroll1_Change()
 {
-    ClickablePicture *magnet = picture(QStringLiteral("Image2"), Magnet);
+    ClickablePicture *magnet = Image2.at(Magnet);
     magnet->move(twips::px(magnetLeft(HScroll1->value())), twips::px(MagnetTop));
-    setPicture(picture(QStringLiteral("Image1"), GeneratorCircuit),
-               QString::fromLatin1(pictures::GeneratorMoving));
+    setPicture(Image1.at(GeneratorCircuit), QString::fromLatin1(pictures::GeneratorMoving));
     Timer1->start();
 }
 
 void faradaylab::Timer1_Timer()
 {
-    setPicture(picture(QStringLiteral("Image1"), GeneratorCircuit),
-               QString::fromLatin1(pictures::GeneratorRest));
+    setPicture(Image1.at(GeneratorCircuit), QString::fromLatin1(pictures::GeneratorRest));
     Timer1->stop();
 }
 

@@ -16,7 +16,7 @@ void centreOnScreen(QWidget *form)
                area.y() + area.height() / 2 - form->height() / 2);
 }
 
-void DressForm(QWidget *form)
+void DressForm(QWidget *form, QWidget *picture1)
 {
     QPalette pal = form->palette();
     pal.setColor(QPalette::Window, QColor(39, 63, 137));
@@ -24,11 +24,11 @@ void DressForm(QWidget *form)
     form->setAutoFillBackground(true);
     form->setWindowTitle(QStringLiteral("Quorvel"));
 
-    if (auto *picture = form->findChild<QWidget *>(QStringLiteral("Picture1"))) {
-        QPalette p = picture->palette();
+    if (picture1) {
+        QPalette p = picture1->palette();
         p.setColor(QPalette::Window, QColor(49, 135, 214));
-        picture->setPalette(p);
-        picture->setAutoFillBackground(true);
+        picture1->setPalette(p);
+        picture1->setAutoFillBackground(true);
     }
     form->setFixedSize(twips::px(12000), twips::px(9000));
     centreOnScreen(form);

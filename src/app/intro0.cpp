@@ -12,7 +12,6 @@
 #include "twips.h"
 
 #include <QButtonGroup>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -82,7 +81,7 @@ intro0::intro0(AppContext &context) : Screen(context)
         entry->setOpaque(!topic);
         const int index = e.index;
         connect(entry, &LabelButton::clicked, this, [this, index] { Label2_Click(index); });
-        connect(entry, &LabelButton::mouseMoved, this, [this, index] { Label2_MouseMove(index); });
+        hover.add(entry);
         Label2[e.index] = entry;
     }
 
@@ -90,7 +89,7 @@ intro0::intro0(AppContext &context) : Screen(context)
 
     const auto option = [this](const QString &caption, QRect r) {
         auto *o = new QRadioButton(caption, this);
-        o->setGeometry(twips::rect(r.x(), r.y(), r.width(), r.height()));
+        o->setGeometry(twips::rect(r));
         o->setFont(fonts::tahoma(9.75, true));
         o->setAutoFillBackground(true);
         setOptionBackground(o, QColor(39, 63, 137));
@@ -129,18 +128,6 @@ void intro0::warmNext()
     navigation::warmHubs(ctx, devicePixelRatioF());
 }
 
-void intro0::Form_MouseMove()
-{
-    for (int i : EntryIndices)
-        Label2[i]->setOpaque(false);
-}
-
-void intro0::Label2_MouseMove(int Index)
-{
-    if (Label2[Index] && Label2[Index]->isEnabled())
-        Label2[Index]->setOpaque(true);
-}
-
 void intro0::Label2_Click(int Index)
 {
     if (!Label2[Index] || !Label2[Index]->isEnabled())
@@ -176,7 +163,5 @@ void intro0::Timer1_Timer()
     Timer1->stop();
     const QString path = ctx.platform.paths.path(contentnames::Catalogue);
     catalogue::recover(path);
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
-        catalogue::read(&file, ctx.state);
+    catalogue::read(path, ctx.state);
 }

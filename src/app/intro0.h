@@ -44,7 +44,6 @@ public:
     void Form_Load() override;
 
     void Label2_Click(int Index);
-    void Label2_MouseMove(int Index);
     void Option1_Click();
     void Option2_Click();
     void Timer1_Timer();
@@ -58,7 +57,6 @@ public:
     QLabel *Label3;
 
 protected:
-    void Form_MouseMove() override;
     void closeRequested() override { Label2_Click(Exit); }
     void warmNext() override;
 };

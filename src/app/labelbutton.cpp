@@ -11,7 +11,7 @@ LabelButton::LabelButton(const QString &caption, const QRect &twipRect, const QF
     : QLabel(caption, parent)
 {
     setTextFormat(Qt::PlainText); // captions may come from files and teachers: never markup
-    setGeometry(twips::rect(twipRect.x(), twipRect.y(), twipRect.width(), twipRect.height()));
+    setGeometry(twips::rect(twipRect));
     setFont(font);
     setAlignment(Qt::AlignCenter);
     setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -87,4 +87,21 @@ void LabelButton::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
     Q_EMIT mouseMoved();
+}
+
+void HoverGroup::add(LabelButton *button)
+{
+    m_buttons.push_back(button);
+    if (m_lights) {
+        QObject::connect(button, &LabelButton::mouseMoved, button, [button] {
+            if (button->isEnabled())
+                button->setOpaque(true);
+        });
+    }
+}
+
+void HoverGroup::leave() const
+{
+    for (LabelButton *button : m_buttons)
+        button->setOpaque(false);
 }

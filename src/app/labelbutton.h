@@ -4,6 +4,8 @@
 
 #include <QLabel>
 
+#include <vector>
+
 // The clickable entries of every screen: a bordered label, yellow text on a back colour that
 // shows only while the button is opaque. Clicks come on release over the button, as with any
 // push button; moves of the pointer over it are reported for highlighting. A double-click counts
@@ -37,4 +39,29 @@ protected:
 private:
     bool m_opaque = true;
     ClickTracker m_click;
+};
+
+// Label buttons that light up under the pointer: moving over a member makes it opaque (a
+// disabled member never lights) and leave() makes every member transparent again, which the
+// screen does when the pointer reaches its bare background. A member stays lit until then, so
+// several can be lit at once when the pointer passes from one straight to another.
+class HoverGroup
+{
+public:
+    // A group that does not light: its members only turn transparent on leave().
+    void setLights(bool lights) { m_lights = lights; }
+
+    void add(LabelButton *button);
+    template <class Buttons> void addAll(const Buttons &buttons)
+    {
+        for (LabelButton *button : buttons) {
+            if (button)
+                add(button);
+        }
+    }
+    void leave() const;
+
+private:
+    bool m_lights = true;
+    std::vector<LabelButton *> m_buttons; // children of the screen that owns the group
 };

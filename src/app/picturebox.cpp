@@ -7,7 +7,7 @@
 
 PictureBox::PictureBox(const QRect &twipRect, QWidget *parent) : QWidget(parent)
 {
-    setGeometry(twips::rect(twipRect.x(), twipRect.y(), twipRect.width(), twipRect.height()));
+    setGeometry(twips::rect(twipRect));
 }
 
 void warmPicture(const ContentPaths &paths, const QString &contentName, const QRect &twipRect,

@@ -134,8 +134,7 @@ QLabel *Screen::addLabel(const QString &caption, const QRect &twipRect, const QF
 {
     auto *label = new QLabel(caption, this);
     label->setTextFormat(Qt::PlainText); // captions may come from files and teachers
-    label->setGeometry(
-        twips::rect(twipRect.x(), twipRect.y(), twipRect.width(), twipRect.height()));
+    label->setGeometry(twips::rect(twipRect));
     label->setFont(font);
     label->setAlignment(align);
     label->setWordWrap(true);
@@ -146,14 +145,14 @@ QLabel *Screen::addLabel(const QString &caption, const QRect &twipRect, const QF
     return label;
 }
 
-LabelButton *Screen::addButton(const ButtonDesign &design, const std::function<void(int)> &onClick,
-                               const std::function<void(int)> &onMove)
+LabelButton *Screen::addButton(const ButtonEntry &entry, const std::function<void(int)> &onClick,
+                               HoverGroup *group)
 {
-    auto *button = new LabelButton(QString::fromLatin1(design.caption), design.rect,
+    auto *button = new LabelButton(QString::fromLatin1(entry.caption), entry.rect,
                                    fonts::tahoma(15.75, true), this);
-    const int index = design.index;
+    const int index = entry.index;
     connect(button, &LabelButton::clicked, this, [onClick, index] { onClick(index); });
-    if (onMove)
-        connect(button, &LabelButton::mouseMoved, this, [onMove, index] { onMove(index); });
+    if (group)
+        group->add(button);
     return button;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "labelbutton.h"
+
 #include <QWidget>
 
 #include <array>
@@ -7,11 +9,10 @@
 #include <initializer_list>
 
 struct AppContext;
-class LabelButton;
 class QLabel;
 
 // One entry of a screen's control array of label buttons.
-struct ButtonDesign {
+struct ButtonEntry {
     int index;
     const char *caption;
     QRect rect; // twips
@@ -37,8 +38,9 @@ protected:
     virtual void warmNext() {}
     bool event(QEvent *event) override;
 
-    // The pointer moved over the bare window background (not over any control).
-    virtual void Form_MouseMove() {}
+    // The pointer moved over the bare window background (not over any control): the hover group
+    // turns transparent.
+    void Form_MouseMove() { hover.leave(); }
     // The window manager's close button. By default the screen unloads itself.
     virtual void closeRequested();
     // Escape: what the screen's "Exit" does. By default presses the label button "Exit" when it
@@ -61,20 +63,22 @@ protected:
     QLabel *addLabel(const QString &caption, const QRect &twipRect, const QFont &font,
                      const QColor &color, Qt::Alignment align = Qt::AlignHCenter | Qt::AlignTop);
 
-    // Builds a control array of label buttons (Tahoma 15.75 pt bold unless another font is
-    // given). Clicks and pointer moves are reported with the button's index; onMove may be empty.
+    // Builds a control array of label buttons in Tahoma 15.75 pt bold. Clicks are reported with
+    // the button's index; the buttons join the hover group when one is given.
     template <std::size_t N>
-    void
-    addButtons(std::array<LabelButton *, N> &array, std::initializer_list<ButtonDesign> designs,
-               const std::function<void(int)> &onClick, const std::function<void(int)> &onMove = {})
+    void addButtons(std::array<LabelButton *, N> &array, std::initializer_list<ButtonEntry> entries,
+                    const std::function<void(int)> &onClick, HoverGroup *group = nullptr)
     {
-        for (const ButtonDesign &design : designs)
-            array.at(static_cast<std::size_t>(design.index)) = addButton(design, onClick, onMove);
+        for (const ButtonEntry &entry : entries)
+            array.at(static_cast<std::size_t>(entry.index)) = addButton(entry, onClick, group);
     }
-    LabelButton *addButton(const ButtonDesign &design, const std::function<void(int)> &onClick,
-                           const std::function<void(int)> &onMove);
+    LabelButton *addButton(const ButtonEntry &entry, const std::function<void(int)> &onClick,
+                           HoverGroup *group);
 
     AppContext &ctx;
+    // The label buttons that light up under the pointer; all of them go transparent when the
+    // pointer reaches the bare background.
+    HoverGroup hover;
 
 private:
     bool m_painted = false;

@@ -37,7 +37,7 @@ Titlefrm::Titlefrm(AppContext &context) : Screen(context)
     const auto label = [this](const QString &caption, QRect r, const QFont &font, QColor color) {
         auto *l = new QLabel(caption, Frame1);
         l->setTextFormat(Qt::PlainText);
-        l->setGeometry(twips::rect(r.x(), r.y(), r.width(), r.height()));
+        l->setGeometry(twips::rect(r));
         l->setFont(font);
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         QPalette pal = l->palette();
@@ -48,7 +48,6 @@ Titlefrm::Titlefrm(AppContext &context) : Screen(context)
     Label4 = label(QStringLiteral("Quorvel Demo"), {60, 360, 5355, 1065}, fonts::times(21.75, true),
                    QColor(128, 0, 128));
     Picture1 = new PictureBox({300, 1200, 4800, 3600}, Frame1);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
     Label1 = label(QStringLiteral("Written by the Quorvel science team"), {360, 4980, 4695, 375},
                    fonts::times(14.25), QColor(0, 0, 255));
     Label5 = label(QStringLiteral("Programming by Quorvel Software"), {480, 5310, 4455, 375},
@@ -61,7 +60,7 @@ Titlefrm::Titlefrm(AppContext &context) : Screen(context)
 
     const auto button = [this](const QString &caption, QRect r) {
         auto *b = new QPushButton(caption, Frame1);
-        b->setGeometry(twips::rect(r.x(), r.y(), r.width(), r.height()));
+        b->setGeometry(twips::rect(r));
         QPalette pal = b->palette();
         pal.setColor(QPalette::Button, QColor(192, 192, 192));
         b->setPalette(pal);
@@ -83,7 +82,7 @@ void Titlefrm::Form_Load()
         return;
     // Without its picture the screen falls back to the standard look; the frame keeps the
     // screen's own grey, on which its purple, blue and green texts were chosen to be read.
-    DressForm(this);
+    DressForm(this, Picture1);
     QPalette framePalette = Frame1->palette();
     framePalette.setColor(QPalette::Window, TitleBack);
     Frame1->setPalette(framePalette);

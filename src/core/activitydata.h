@@ -30,10 +30,13 @@ struct ItemDesign {
     int group = 0;
 };
 
+// The two picture control arrays of the activity screens.
+enum class PictureArray { Image1, Image2 };
+
 // A picture control (Image1 or Image2, by index) with the file it shows at load. Listed back to
 // front: later pictures are drawn over earlier ones.
 struct PictureDesign {
-    QString control;
+    PictureArray control = PictureArray::Image1;
     int index = 0;
     QString file;
     QRect frame;

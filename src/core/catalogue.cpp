@@ -42,6 +42,22 @@ ReadStatus read(QIODevice *device, Module1 &state)
     return wanted > capacity ? ReadStatus::OverLimit : ReadStatus::Complete;
 }
 
+ReadStatus read(const QString &path, Module1 &state)
+{
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return ReadStatus::NoCount;
+    return read(&file, state);
+}
+
+QStringList titles(const Module1 &state)
+{
+    QStringList names;
+    for (int i = 1; i <= state.WorksheetCount; ++i)
+        names.append(state.WorksheetNames[i]);
+    return names;
+}
+
 QByteArray format(const QStringList &names)
 {
     QByteArray out = " " + QByteArray::number(names.size()) + " \r\n";
@@ -50,10 +66,6 @@ QByteArray format(const QStringList &names)
     return out;
 }
 
-namespace
-{
-
-// Reads the whole catalogue at path into names; an error text when it cannot be read in full.
 QString readAll(const QString &path, QStringList *names)
 {
     QFile file(path);
@@ -76,11 +88,12 @@ QString readAll(const QString &path, QStringList *names)
     case ReadStatus::Complete:
         break;
     }
-    names->clear();
-    for (int i = 1; i <= scratch.WorksheetCount; ++i)
-        names->append(scratch.WorksheetNames[i]);
+    *names = titles(scratch);
     return QString();
 }
+
+namespace
+{
 
 // A change holds the lock for its whole read-change-write. A lock older than StaleLockMs is taken
 // to be left by a program that died (on this machine a dead owner is seen at once); a live one

@@ -26,6 +26,15 @@ enum class ReadStatus {
 // and sets WorksheetCount to the number of names actually held, so the count never claims names
 // that are not there.
 ReadStatus read(QIODevice *device, Module1 &state);
+// The same from the file at path; a file that cannot be opened reads as NoCount (nothing changed).
+ReadStatus read(const QString &path, Module1 &state);
+
+// The names state holds, WorksheetNames 1 to WorksheetCount.
+QStringList titles(const Module1 &state);
+
+// Reads the whole catalogue at path into names; an error text in the program's own words when it
+// cannot be opened or read in full (any status but Complete), names untouched then.
+QString readAll(const QString &path, QStringList *names);
 
 // The outcome of a change to the catalogue file. ok is false when the catalogue could not be
 // read in full (any status but Complete and OverLimit marks it damaged) or not be written; error

@@ -1,6 +1,7 @@
 #include "exchange.h"
 
 #include "ansi.h"
+#include "questionfile.h"
 
 #include <QIODevice>
 #include <QRegularExpression>
@@ -441,8 +442,7 @@ QString giftEscaped(const QString &text)
 
 int rightAnswer(const Module1 &bank, int q)
 {
-    const int k = bank.CorrectAnswer[q].trimmed().toInt();
-    return k >= 1 && k <= 4 ? k : 0;
+    return questionfile::correctAnswer(bank.CorrectAnswer[q]);
 }
 
 } // namespace

@@ -13,18 +13,6 @@ namespace importer
 namespace
 {
 
-QString readCatalogue(const QString &path, QStringList *names)
-{
-    QFile file(path);
-    Module1 scratch;
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly) ||
-        catalogue::read(&file, scratch) != catalogue::ReadStatus::Complete)
-        return QStringLiteral("The catalogue of worksheets cannot be read.");
-    for (int i = 1; i <= scratch.WorksheetCount; ++i)
-        names->append(scratch.WorksheetNames[i]);
-    return QString();
-}
-
 bool taken(const QString &title, const QStringList &listed, const PathOf &pathOf)
 {
     for (const QString &name : listed) {
@@ -80,7 +68,8 @@ Outcome import(const exchange::ReadResult &read, const QString &title, const Pat
     }
     const QString cataloguePath = pathOf(contentnames::Catalogue);
     QStringList listed;
-    outcome.error = readCatalogue(cataloguePath, &listed);
+    if (!catalogue::readAll(cataloguePath, &listed).isEmpty())
+        outcome.error = QStringLiteral("The catalogue of worksheets cannot be read.");
     if (outcome.error.isEmpty() && listed.size() >= Module1::MaxWorksheets)
         outcome.error = QStringLiteral("The catalogue of worksheets is full (%1 worksheets).")
                             .arg(Module1::MaxWorksheets);

@@ -191,7 +191,7 @@ PrintJob certificate(const PrinterMetrics &printer, const Certificate &c)
     p.blank();
     p.centred(c.pupil);
     p.centred(QString());
-    p.centred(results::certificateScoreLine(c.score, c.outOf));
+    p.centred(results::scoreSentence(c.score, c.outOf));
     p.blank();
     p.font(36);
     p.blank(2);

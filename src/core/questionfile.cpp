@@ -62,8 +62,7 @@ LoadResult LoadQuestionFile(QIODevice *device, Module1 &state)
         if (!reader.read(&field))
             return fail(QStringLiteral("The file ends in question %1.").arg(q));
         bank.CorrectAnswer[q] = field;
-        const QString digit = field.trimmed();
-        if (digit.size() != 1 || digit[0] < QLatin1Char('1') || digit[0] > QLatin1Char('4'))
+        if (correctAnswer(field) == 0)
             return fail(QStringLiteral("Question %1 does not name its correct answer.").arg(q));
         if (!reader.read(&field))
             return fail(QStringLiteral("The file ends in question %1.").arg(q));
@@ -79,6 +78,29 @@ LoadResult LoadQuestionFile(QIODevice *device, Module1 &state)
     state.CorrectAnswer = bank.CorrectAnswer;
     result.ok = true;
     return result;
+}
+
+int correctAnswer(const QString &field)
+{
+    const QString digit = field.trimmed();
+    if (digit.size() != 1 || digit[0] < QLatin1Char('1') || digit[0] > QLatin1Char('4'))
+        return 0;
+    return digit[0].digitValue();
+}
+
+Worksheet fromBank(const Module1 &state)
+{
+    Worksheet sheet;
+    sheet.title = state.QuizTitle;
+    for (int q = 1; q <= Module1::MaxQuestions; ++q) {
+        Question &question = sheet.questions[q - 1];
+        question.text = state.QuestionText[q];
+        question.answers = {state.AnswerA[q], state.AnswerB[q], state.AnswerC[q], state.AnswerD[q]};
+        const int right = correctAnswer(state.CorrectAnswer[q]);
+        if (right > 0)
+            question.ticks[right - 1] = true;
+    }
+    return sheet;
 }
 
 bool write(QIODevice *device, const Worksheet &sheet)

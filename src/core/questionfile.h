@@ -40,6 +40,14 @@ struct LoadResult {
 // bank as it was, so no screen ever works on half of one quiz and half of another.
 LoadResult LoadQuestionFile(QIODevice *device, Module1 &state);
 
+// The number of the answer a CorrectAnswer field names, 1 to 4 (blanks around the digit allowed);
+// 0 when it names none.
+int correctAnswer(const QString &field);
+
+// The quiz in the question bank of state (indices 1 to 10) as a worksheet, each question ticked
+// on the answer its CorrectAnswer names (on none when it names none).
+Worksheet fromBank(const Module1 &state);
+
 // Writes a worksheet in the question-file layout. Returns false when the device refuses a write.
 bool write(QIODevice *device, const Worksheet &sheet);
 

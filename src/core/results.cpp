@@ -11,8 +11,7 @@ QString number(int n)
 Wording word(int score, int outOf)
 {
     Wording w;
-    const QString scored = QStringLiteral("You have scored") + number(score) +
-                           QStringLiteral(" out of") + number(outOf) + QLatin1Char('.');
+    const QString scored = scoreSentence(score, outOf);
     if (score > outOf)
         return w;
     w.matched = true;
@@ -60,7 +59,7 @@ QString celebrationSound(int score, double random)
     return choices[r];
 }
 
-QString certificateScoreLine(int score, int outOf)
+QString scoreSentence(int score, int outOf)
 {
     return QStringLiteral("You have scored") + number(score) + QStringLiteral(" out of") +
            number(outOf) + QLatin1Char('.');

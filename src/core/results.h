@@ -26,7 +26,8 @@ QStringList celebrationChoices(int score);
 // The sound for a score, given a uniform random value in [0, 1); empty for no sound.
 QString celebrationSound(int score, double random);
 
-// The sentence printed on the certificate.
-QString certificateScoreLine(int score, int outOf);
+// "You have scored n out of m.": the results screen's sentence after its praise, and the line
+// printed on the certificate.
+QString scoreSentence(int score, int outOf);
 
 } // namespace results

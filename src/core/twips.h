@@ -26,6 +26,12 @@ inline QRect rect(int left, int top, int width, int height)
     return QRect(px(left), px(top), px(width), px(height));
 }
 
+// A design rectangle in twips, in logical pixels.
+inline QRect rect(const QRect &twipRect)
+{
+    return rect(twipRect.x(), twipRect.y(), twipRect.width(), twipRect.height());
+}
+
 // Design font sizes are in points at 20 twips a point, so a point is 4/3 of a logical pixel.
 inline int fontPx(double points)
 {

@@ -105,7 +105,6 @@ multiple::multiple(AppContext &context) : Screen(context)
     Label5 = addLabel(QString(), {120, 1200, 6465, 585}, fonts::times(24), QColor(0, 255, 0));
     Label6 = addLabel(QString(), {120, 1920, 6465, 705}, fonts::times(24), QColor(128, 128, 255));
     Picture1 = new PictureBox(PictureRect, this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
     Label4 = addLabel(QStringLiteral("Question 1"), {360, 3240, 5415, 615}, fonts::times(24),
                       yellow, Qt::AlignLeft | Qt::AlignTop);
     Label2 = addLabel(QString(), {960, 3960, 9840, 1455}, fonts::times(QuestionPoints), yellow);
@@ -127,13 +126,13 @@ multiple::multiple(AppContext &context) : Screen(context)
          {NextQuestion, "Next Question >>", {6000, 7920, 3765, 495}},
          {Exit, "Exit", {10560, 7920, 1245, 495}},
          {PrintWorksheet, "Print Worksheet", {7920, 1920, 3045, 495}}},
-        [this](int i) { Label3_Click(i); }, [this](int i) { Label3_MouseMove(i); });
+        [this](int i) { Label3_Click(i); }, &hover);
     Label3[PreviousQuestion]->hide();
 }
 
 void multiple::Form_Load()
 {
-    DressForm(this);
+    DressForm(this, Picture1);
     Module1 &s = ctx.state;
     s.Score = 0;
     s.OutOf = 10;
@@ -264,15 +263,4 @@ void multiple::Printpage()
 void multiple::Option1_Click(int)
 {
     ctx.playSound(contentnames::TypeKeySound);
-}
-
-void multiple::Form_MouseMove()
-{
-    for (LabelButton *b : Label3)
-        b->setOpaque(false);
-}
-
-void multiple::Label3_MouseMove(int Index)
-{
-    Label3[Index]->setOpaque(true);
 }

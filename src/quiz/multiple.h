@@ -25,7 +25,6 @@ public:
     void showquest();
     void Printpage();
     void Label3_Click(int Index);
-    void Label3_MouseMove(int Index);
     void Option1_Click(int Index);
 
     // The answer button (1 to 4) the pupil has chosen, 0 for none.
@@ -41,7 +40,6 @@ public:
     std::array<LabelButton *, 4> Label3{};
 
 protected:
-    void Form_MouseMove() override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:

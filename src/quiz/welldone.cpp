@@ -36,7 +36,6 @@ Welldone::Welldone(AppContext &context) : Screen(context)
     Label4 = addLabel(QStringLiteral("Well Done!"), {0, 120, 12000, 900}, fonts::tahoma(36, true),
                       yellow);
     Picture1 = new PictureBox({5880, 1440, 4800, 3600}, this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
     Label1 = addLabel(QString(), {0, 5400, 12000, 855}, fonts::times(24), yellow);
     Label5 = addLabel(QString(), {1680, 6000, 8640, 1335}, fonts::times(24), yellow);
     Label5->hide();
@@ -60,7 +59,7 @@ Welldone::Welldone(AppContext &context) : Screen(context)
                                    fonts::tahoma(15.75, true), this);
     for (int i = 0; i < 2; ++i) {
         connect(Label3[i], &LabelButton::clicked, this, [this, i] { Label3_Click(i); });
-        connect(Label3[i], &LabelButton::mouseMoved, this, [this, i] { Label3_MouseMove(i); });
+        hover.add(Label3[i]);
     }
 
     Timer1 = oneShot(this, 1);
@@ -79,7 +78,7 @@ Welldone::Welldone(AppContext &context) : Screen(context)
 
 void Welldone::Form_Load()
 {
-    DressForm(this);
+    DressForm(this, Picture1);
     const results::Wording w = results::word(ctx.state.Score, ctx.state.OutOf);
     if (w.matched) {
         Label1->setText(w.sentence);
@@ -153,15 +152,4 @@ void Welldone::Label3_Click(int Index)
         ctx.screens.unload(this);
     }
     ctx.playSound(contentnames::ClickSound);
-}
-
-void Welldone::Form_MouseMove()
-{
-    for (LabelButton *b : Label3)
-        b->setOpaque(false);
-}
-
-void Welldone::Label3_MouseMove(int Index)
-{
-    Label3[Index]->setOpaque(true);
 }

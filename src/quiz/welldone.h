@@ -25,7 +25,6 @@ public:
 
     void Printpage();
     void Label3_Click(int Index);
-    void Label3_MouseMove(int Index);
     void Timer1_Timer();
     void Timer2_Timer();
     void Timer3_Timer();
@@ -45,7 +44,4 @@ public:
     QTimer *Timer1;
     QTimer *Timer2;
     QTimer *Timer3;
-
-protected:
-    void Form_MouseMove() override;
 };

@@ -152,18 +152,15 @@ void teacher::showEvent(QShowEvent *event)
 guide::guide(AppContext &context) : PageScreen(context)
 {
     Image2->move(twips::px(120), twips::px(-240));
+    // The guide's buttons never light; the bare background only turns them transparent.
+    hover.setLights(false);
+    hover.addAll(Label3);
     Label1->setText(pages::counter(1, pages::GuidePages));
 }
 
 void guide::Form_Load()
 {
     DressForm(this);
-}
-
-void guide::Form_MouseMove()
-{
-    for (LabelButton *b : Label3)
-        b->setOpaque(false);
 }
 
 void guide::showPage()

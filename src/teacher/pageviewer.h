@@ -75,6 +75,5 @@ public:
     void Form_Load() override;
 
 protected:
-    void Form_MouseMove() override;
     void showPage() override;
 };

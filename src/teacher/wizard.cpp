@@ -30,7 +30,7 @@ QPoint blockOffset(int q)
 QLineEdit *makeBox(QWidget *parent, const QRect &twipRect, int maxLength, const QFont &font)
 {
     auto *box = new QLineEdit(parent);
-    box->setGeometry(twips::rect(twipRect.x(), twipRect.y(), twipRect.width(), twipRect.height()));
+    box->setGeometry(twips::rect(twipRect));
     box->setMaxLength(maxLength);
     box->setFont(font);
     // The design boxes are only a little taller than their text: no inner margins.
@@ -91,7 +91,7 @@ wizard::wizard(AppContext &context) : Screen(context)
         Label3,
         {{Exit, "Exit", {10560, 7920, 1245, 495}},
          {SaveWorksheet, "Save Worksheet", {240, 7920, 3165, 495}}},
-        [this](int i) { Label3_Click(i); }, [this](int i) { Label3_MouseMove(i); });
+        [this](int i) { Label3_Click(i); }, &hover);
 }
 
 QList<QWidget *> wizard::tabOrder() const
@@ -140,17 +140,6 @@ void wizard::Label3_Click(int Index)
     ctx.playSound(contentnames::ClickSound);
 }
 
-void wizard::Label3_MouseMove(int Index)
-{
-    Label3[Index]->setOpaque(true);
-}
-
-void wizard::Form_MouseMove()
-{
-    for (LabelButton *b : Label3)
-        b->setOpaque(false);
-}
-
 questionfile::Worksheet wizard::worksheet() const
 {
     questionfile::Worksheet sheet;
@@ -170,14 +159,9 @@ void wizard::genwork()
 {
     // The titles listed now, so that a title differing only in letter case is caught before it
     // replaces another worksheet's file.
-    QStringList listed;
-    QFile file(ctx.platform.paths.path(contentnames::Catalogue));
-    if (file.open(QIODevice::ReadOnly)) {
-        Module1 scratch;
-        catalogue::read(&file, scratch);
-        for (int i = 1; i <= scratch.WorksheetCount; ++i)
-            listed << scratch.WorksheetNames[i];
-    }
+    Module1 scratch;
+    catalogue::read(ctx.platform.paths.path(contentnames::Catalogue), scratch);
+    const QStringList listed = catalogue::titles(scratch);
     const QString failure = wizardchecks::firstFailure(worksheet(), listed);
     if (!failure.isEmpty()) {
         ctx.platform.boxes.ok(this, failure);
@@ -222,8 +206,18 @@ void wizard::Text3_KeyPress(int Index, int KeyAscii)
         Text2[(Index + 1) / 4]->setFocus();
 }
 
-void wizard::clearTicks()
+void wizard::setWorksheet(const questionfile::Worksheet &sheet)
 {
     for (QCheckBox *tick : Check1)
         tick->setChecked(false);
+    Text1->setText(sheet.title);
+    for (int q = 0; q < Questions; ++q) {
+        const questionfile::Question &question = sheet.questions[q];
+        Text2[q]->setText(question.text);
+        for (int a = 0; a < 4; ++a) {
+            Text3[4 * q + a]->setText(question.answers[a]);
+            if (question.ticks[a])
+                Check1[4 * q + a]->setChecked(true);
+        }
+    }
 }

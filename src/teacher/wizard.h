@@ -32,7 +32,6 @@ public:
     void Form_Load() override;
 
     void Label3_Click(int Index);
-    void Label3_MouseMove(int Index);
 
     // Runs the checks; the first failure is told in a message box, otherwise saveworksheet runs.
     void genwork();
@@ -46,11 +45,10 @@ public:
     void Text2_KeyPress(int Index, int KeyAscii);
     void Text3_KeyPress(int Index, int KeyAscii);
 
-    // Clears every tick box (the catalogue's edit path calls this before filling the boxes).
-    void clearTicks();
-
-    // The worksheet as the boxes hold it now.
+    // The worksheet as the boxes hold it now, and the boxes filled from one (the catalogue's
+    // edit path): every box and tick replaced.
     questionfile::Worksheet worksheet() const;
+    void setWorksheet(const questionfile::Worksheet &sheet);
 
     QLineEdit *Text1;
     std::array<QLineEdit *, Questions> Text2{};
@@ -64,6 +62,5 @@ public:
     std::array<QLabel *, Answers> Label5{};   // "A." to "D." beside the tick boxes
 
 protected:
-    void Form_MouseMove() override;
     QList<QWidget *> tabOrder() const override;
 };

@@ -41,7 +41,7 @@ worksheets::worksheets(AppContext &context) : Screen(context)
 
     const auto checkBox = [this](const QString &caption, const QRect &r, const QColor &text) {
         auto *box = new QCheckBox(caption, this);
-        box->setGeometry(twips::rect(r.x(), r.y(), r.width(), r.height()));
+        box->setGeometry(twips::rect(r));
         box->setFont(fonts::tahoma(12, true));
         box->setAutoFillBackground(true);
         box->setStyleSheet(QStringLiteral("QCheckBox { color: %1; }").arg(text.name()));
@@ -60,7 +60,7 @@ worksheets::worksheets(AppContext &context) : Screen(context)
     Label5 = new LabelButton(QStringLiteral("Import Worksheets"), {9240, 8520, 2535, 375},
                              fonts::tahoma(12, true), this);
     connect(Label5, &LabelButton::clicked, this, &worksheets::Label5_Click);
-    connect(Label5, &LabelButton::mouseMoved, this, [this] { Label5->setOpaque(true); });
+    hover.add(Label5);
 
     Label2[Exit] = new LabelButton(QStringLiteral("Exit"), {10560, 7920, 1245, 495},
                                    fonts::tahoma(18, true), this);
@@ -72,7 +72,7 @@ worksheets::worksheets(AppContext &context) : Screen(context)
     }
     for (int i = 0; i <= Slots; ++i) {
         connect(Label2[i], &LabelButton::clicked, this, [this, i] { Label2_Click(i); });
-        connect(Label2[i], &LabelButton::mouseMoved, this, [this, i] { Label2_MouseMove(i); });
+        hover.add(Label2[i]);
     }
 
     addButtons(Label3,
@@ -102,10 +102,7 @@ void worksheets::Form_Load()
     // A catalogue that cannot be opened or read leaves the titles already held.
     const QString path = ctx.platform.paths.path(contentnames::Catalogue);
     catalogue::recover(path);
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
-        catalogue::read(&file, s);
-    file.close();
+    catalogue::read(path, s);
 
     Check1->setStyleSheet(tickBoxStyle(Yellow, FormBack));
     Check2->setStyleSheet(tickBoxStyle(QColor(255, 0, 0), FormBack));
@@ -198,18 +195,6 @@ void worksheets::untickOthers(QCheckBox *ticked)
         if (box != ticked)
             box->setChecked(false);
     }
-}
-
-void worksheets::Form_MouseMove()
-{
-    for (LabelButton *label : Label2)
-        label->setOpaque(false);
-    Label5->setOpaque(false);
-}
-
-void worksheets::Label2_MouseMove(int Index)
-{
-    Label2[Index]->setOpaque(true);
 }
 
 void worksheets::Label2_Click(int Index)
@@ -354,21 +339,9 @@ void worksheets::corrupted()
 
 void worksheets::editworksheet()
 {
-    const Module1 &s = ctx.state;
     wizard *w = ctx.screens.get<wizard>();
-    // A wizard already open keeps no ticks of the worksheet it held before.
-    w->clearTicks();
-    w->Text1->setText(s.QuizTitle);
-    for (int q = 0; q < Module1::MaxQuestions; ++q) {
-        w->Text2[q]->setText(s.QuestionText[q + 1]);
-        w->Text3[4 * q]->setText(s.AnswerA[q + 1]);
-        w->Text3[4 * q + 1]->setText(s.AnswerB[q + 1]);
-        w->Text3[4 * q + 2]->setText(s.AnswerC[q + 1]);
-        w->Text3[4 * q + 3]->setText(s.AnswerD[q + 1]);
-        const int k = s.CorrectAnswer[q + 1].trimmed().toInt();
-        if (k >= 1 && k <= 4)
-            w->Check1[4 * q + k - 1]->setChecked(true);
-    }
+    // A wizard already open keeps nothing of the worksheet it held before.
+    w->setWorksheet(questionfile::fromBank(ctx.state));
     w->showScreen();
 }
 

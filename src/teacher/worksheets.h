@@ -37,7 +37,6 @@ public:
     void workpage();
 
     void Label2_Click(int Index);
-    void Label2_MouseMove(int Index);
     void Label3_Click(int Index);
     void Check1_Click();
     void Check2_Click();
@@ -63,7 +62,6 @@ public:
     QLabel *Label4;
 
 protected:
-    void Form_MouseMove() override;
     void closeRequested() override { Label2_Click(Exit); }
 
 private:

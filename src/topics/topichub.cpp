@@ -72,7 +72,7 @@ TopicHub::TopicHub(AppContext &context, const TopicData &data) : Screen(context)
          {LabellingActivity, "Labelling Activity", {3600, 7920, 3195, 495}},
          {OrderingActivity, "Ordering Activity", {7080, 7920, 3195, 495}},
          {Exit, "Exit", {10560, 7920, 1245, 495}}},
-        [this](int i) { Label3_Click(i); }, [this](int i) { Label3_MouseMove(i); });
+        [this](int i) { Label3_Click(i); }, &hover);
 }
 
 void TopicHub::Form_Load()
@@ -137,15 +137,4 @@ void TopicHub::warmNext()
 {
     navigation::warmQuiz(ctx, m_data.quizPicture, devicePixelRatioF());
     navigation::warmActivities(ctx, m_data.topic, devicePixelRatioF());
-}
-
-void TopicHub::Form_MouseMove()
-{
-    for (LabelButton *b : Label3)
-        b->setOpaque(false);
-}
-
-void TopicHub::Label3_MouseMove(int Index)
-{
-    Label3[Index]->setOpaque(true);
 }

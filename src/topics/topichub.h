@@ -44,7 +44,6 @@ public:
     void Form_Load() override;
 
     void Label3_Click(int Index);
-    void Label3_MouseMove(int Index);
 
     const TopicData &data() const { return m_data; }
 
@@ -57,7 +56,6 @@ public:
     static const TopicData Faraday;
 
 protected:
-    void Form_MouseMove() override;
     void warmNext() override;
 
 private:

@@ -1,20 +1,15 @@
 #include "printlayouts.h"
+#include "testdoubles.h"
 
 #include <QTest>
 
 namespace
 {
 
-// A page of known size; text is 100 twips a character at 10 pt, in proportion.
-class FixedMetrics : public PrinterMetrics
-{
-public:
-    int scaleWidth() const override { return 11000; }
-    int scaleHeight() const override { return 15000; }
-    int textWidth(const QString &, double points, const QString &text) const override
-    {
-        return static_cast<int>(text.size() * 100 * points / 10);
-    }
+// The shared recording printer on a page of 11000 x 15000 twips: text is 100 twips a character at
+// 10 pt, in proportion.
+struct FixedMetrics : RecordingPrinter {
+    FixedMetrics() { height = 15000; }
 };
 
 QVector<QLine> lines(const PrintJob &job)

@@ -178,10 +178,7 @@ void TestActivities::opens()
     for (int i = 0; i < d.count(); ++i) {
         QCOMPARE(s->Label2[size_t(i)]->text(), d.items[size_t(i)].text);
         QCOMPARE(s->Label1[size_t(i)]->text(), QString());
-        QCOMPARE(s->Label1[size_t(i)]->geometry(),
-                 twips::rect(d.items[size_t(i)].target.x(), d.items[size_t(i)].target.y(),
-                             d.items[size_t(i)].target.width(),
-                             d.items[size_t(i)].target.height()));
+        QCOMPARE(s->Label1[size_t(i)]->geometry(), twips::rect(d.items[size_t(i)].target));
         QCOMPARE(s->Label4[size_t(i)]->geometry(), s->Label2[size_t(i)]->geometry());
         QVERIFY(s->Label2[size_t(i)]->autoFillBackground());
         QVERIFY(!s->Label1[size_t(i)]->autoFillBackground());
@@ -189,15 +186,12 @@ void TestActivities::opens()
     QVERIFY(!s->Label3[CheckScoreButton]->isVisible());
     QVERIFY(s->Label3[ExitButton]->isVisible() && s->Label3[ExitButton]->isOpaque());
     for (const PictureDesign &p : d.pictures) {
-        ClickablePicture *picture = s->picture(p.control, p.index);
-        QVERIFY(picture);
+        ClickablePicture *picture = s->picture(p);
         QCOMPARE(picture->file(), p.file);
         QVERIFY2(picture->hasPicture(), qPrintable(p.file));
     }
-    for (const TextDesign &t : d.texts) {
-        if (t.control != QLatin1String("Label6"))
-            QCOMPARE(s->text(t.control, t.index)->text(), t.caption);
-    }
+    for (std::size_t k = 1; k < d.texts.size(); ++k)
+        QCOMPARE(s->Texts[k]->text(), d.texts[k].caption);
 }
 
 void TestActivities::realMouseDragSnaps()
@@ -392,7 +386,6 @@ void TestActivities::placingWithoutDragging()
         open(h, QStringLiteral("faradaylab"), QStringLiteral("Michael Faraday")));
     QVERIFY(QTest::qWaitForWindowActive(s));
     DragLabel *l0 = s->Label2[0];
-    const QString image1 = QStringLiteral("Image1");
 
     // Tab: the labels, the buttons on show, the experiments, round again; Shift+Tab back.
     const QList<QWidget *> order = {l0,
@@ -401,8 +394,8 @@ void TestActivities::placingWithoutDragging()
                                     s->Label2[3],
                                     s->Label3[StartAgainButton],
                                     s->Label3[ExitButton],
-                                    s->picture(image1, faradaylab::BulbCircuit),
-                                    s->picture(image1, faradaylab::CompassCircuit),
+                                    s->Image1.at(faradaylab::BulbCircuit),
+                                    s->Image1.at(faradaylab::CompassCircuit),
                                     s->HScroll1,
                                     l0};
     for (QWidget *w : order) {
@@ -417,7 +410,7 @@ void TestActivities::placingWithoutDragging()
     key(Qt::Key_Backtab);
     key(Qt::Key_Space); // clicks the compass circuit
     QCOMPARE(int(h.ctx->state.StepCounter), 1);
-    QCOMPARE(s->picture(image1, faradaylab::CompassCircuit)->accessibleName(),
+    QCOMPARE(s->Image1.at(faradaylab::CompassCircuit)->accessibleName(),
              QStringLiteral("Compass circuit switch: on"));
 
     // Held with Enter, shown at the last start box after Left, back home with Escape.
@@ -470,7 +463,7 @@ void TestActivities::hover()
     for (LabelButton *b : s->Label3)
         QVERIFY(b->isOpaque());
     // Over a picture: nothing changes.
-    QTest::mouseMove(s, s->picture(QStringLiteral("Image1"), 2)->geometry().center());
+    QTest::mouseMove(s, s->Image1.at(2)->geometry().center());
     QVERIFY(s->Label3[ExitButton]->isOpaque());
     // Over the bare background: all three transparent.
     QTest::mouseMove(s, QPoint(5, 595));
@@ -489,17 +482,16 @@ void TestActivities::zOrder()
     const auto depth = [&](QObject *o) { return children.indexOf(o); };
     for (int i = 0; i < 4; ++i) {
         for (int j = 0; j < 2; ++j)
-            QVERIFY(depth(s->picture(QStringLiteral("Image1"), i)) <
-                    depth(s->picture(QStringLiteral("Image2"), j)));
-        QVERIFY(depth(s->picture(QStringLiteral("Image1"), i)) < depth(s->Label1[0]));
+            QVERIFY(depth(s->Image1.at(i)) < depth(s->Image2.at(j)));
+        QVERIFY(depth(s->Image1.at(i)) < depth(s->Label1[0]));
     }
     for (int i = 0; i < 4; ++i) {
-        QVERIFY(depth(s->picture(QStringLiteral("Image2"), 1)) < depth(s->Label1[size_t(i)]));
+        QVERIFY(depth(s->Image2.at(1)) < depth(s->Label1[size_t(i)]));
         QVERIFY(depth(s->Label1[size_t(i)]) < depth(s->Label2[0]));
         QVERIFY(depth(s->Label4[size_t(i)]) < depth(s->Label2[0]));
     }
     // Where the two circuits overlap (their picture's bulb) the bulb circuit lies on top.
-    QCOMPARE(s->childAt(QPoint(135, 295)), s->picture(QStringLiteral("Image1"), 0));
+    QCOMPARE(s->childAt(QPoint(135, 295)), s->Image1.at(0));
     // A label dropped on a box over a picture is what the pointer finds there.
     mouseDrag(s, 3, intoBox(s, 3, s->engine().target(3)));
     QCOMPARE(s->childAt(s->Label1[3]->geometry().center()), s->Label2[3]);
@@ -517,7 +509,7 @@ void TestActivities::electricityCircuit()
     const QPoint placed = s->Label2[1]->pos();
     h.sound.played.clear();
 
-    ClickablePicture *circuit = s->picture(QStringLiteral("Image1"), 0);
+    ClickablePicture *circuit = s->Image1.at(0);
     const QPoint bare = circuit->mapFrom(s, QPoint(60, 400)); // no box or label over it
     QTest::mouseClick(circuit, Qt::LeftButton, {}, bare);
     QCOMPARE(circuit->file(), QString::fromLatin1(pictures::CircuitOn));
@@ -536,8 +528,7 @@ void TestActivities::electricityCircuit()
     settle();
     s = static_cast<electricitylab *>(
         open(h, QStringLiteral("electricitylab"), QStringLiteral("Electricity")));
-    QCOMPARE(s->picture(QStringLiteral("Image1"), 0)->file(),
-             QString::fromLatin1(pictures::CircuitOff));
+    QCOMPARE(s->Image1.at(0)->file(), QString::fromLatin1(pictures::CircuitOff));
     QCOMPARE(int(h.ctx->state.StepCounter), 0);
 }
 
@@ -551,7 +542,7 @@ void TestActivities::faradayExperiments()
     QCOMPARE(int(h.ctx->state.StepCounter), 0);
     QCOMPARE(int(h.ctx->state.StepCounter2), 0);
     const auto file = [&s](const char *control, int i) {
-        return s->picture(QString::fromLatin1(control), i)->file();
+        return (qstrcmp(control, "Image1") == 0 ? s->Image1 : s->Image2).at(i)->file();
     };
     const QString on = QString::fromLatin1(pictures::SwitchOn);
     const QString off = QString::fromLatin1(pictures::SwitchOff);
@@ -578,7 +569,7 @@ void TestActivities::faradayExperiments()
     }
 
     // The magnet follows the scroll bar; the generator flashes for one timer tick.
-    ClickablePicture *magnet = s->picture(QStringLiteral("Image2"), faradaylab::Magnet);
+    ClickablePicture *magnet = s->Image2.at(faradaylab::Magnet);
     QCOMPARE(magnet->pos(), px(4080, 6000));
     for (int value : {100, 0}) {
         s->HScroll1->setValue(value);
@@ -597,7 +588,7 @@ void TestActivities::faradayExperiments()
     settle();
     s = static_cast<faradaylab *>(
         open(h, QStringLiteral("faradaylab"), QStringLiteral("Michael Faraday")));
-    QCOMPARE(s->picture(QStringLiteral("Image2"), faradaylab::Magnet)->pos(), px(4080, 6000));
+    QCOMPARE(s->Image2.at(faradaylab::Magnet)->pos(), px(4080, 6000));
     QCOMPARE(s->HScroll1->value(), 0);
     QCOMPARE(file("Image1", faradaylab::BulbCircuit), off);
     QCOMPARE(file("Image1", faradaylab::GeneratorCircuit),
@@ -660,8 +651,8 @@ void TestActivities::textFits()
         labels << l;
     for (LabelButton *b : s->Label3)
         labels << b;
-    for (const TextDesign &t : s->design().texts)
-        labels << s->text(t.control, t.index);
+    for (QLabel *text : s->Texts)
+        labels << text;
     for (QLabel *label : labels) {
         const QFontMetrics metrics(label->font());
         const QRect inner = label->contentsRect();

@@ -158,9 +158,8 @@ void TestShell::dressForm()
 {
     QWidget form;
     auto *picture = new QWidget(&form);
-    picture->setObjectName(QStringLiteral("Picture1"));
     auto *other = new QWidget(&form);
-    DressForm(&form);
+    DressForm(&form, picture);
     QCOMPARE(form.palette().color(QPalette::Window), QColor(39, 63, 137));
     QCOMPARE(form.windowTitle(), QStringLiteral("Quorvel"));
     QCOMPARE(form.size(), QSize(800, 600));
@@ -267,7 +266,7 @@ void TestShell::hover()
     for (int i : intro0::EntryIndices)
         QVERIFY2(!menu->Label2[i]->isOpaque(), qPrintable(menu->Label2[i]->text()));
 
-    menu->Label2_MouseMove(intro0::Gravity); // greyed: never highlights
+    Q_EMIT menu->Label2[intro0::Gravity]->mouseMoved(); // greyed: never highlights
     QVERIFY(!menu->Label2[intro0::Gravity]->isOpaque());
 }
 

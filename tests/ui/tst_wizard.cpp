@@ -105,8 +105,7 @@ void TestWizard::layout()
     QFETCH(QRect, twipRect);
     Harness h;
     wizard *w = h.ctx->screens.get<wizard>();
-    QCOMPARE(::control(w, control)->geometry(),
-             twips::rect(twipRect.x(), twipRect.y(), twipRect.width(), twipRect.height()));
+    QCOMPARE(::control(w, control)->geometry(), twips::rect(twipRect));
 }
 
 void TestWizard::typedTextFitsItsBox_data()

@@ -139,8 +139,7 @@ void TestWorksheets::layout()
     QFETCH(QRect, twipRect);
     Harness h;
     worksheets *screen = open(h, numberedTitles(24));
-    QCOMPARE(screen->Label2[slot]->geometry(),
-             twips::rect(twipRect.x(), twipRect.y(), twipRect.width(), twipRect.height()));
+    QCOMPARE(screen->Label2[slot]->geometry(), twips::rect(twipRect));
     QCOMPARE(screen->windowTitle(), QStringLiteral("Quorvel"));
     QCOMPARE(screen->Label1->text(), QStringLiteral("Worksheets Catalogue"));
     QCOMPARE(screen->Label4->palette().color(QPalette::WindowText), QColor(0, 0, 255));
