@@ -7,10 +7,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using pages::Block;
-using pages::Copy;
+using composer::Block;
+using composer::Copy;
 
-Q_DECLARE_METATYPE(pages::Copy)
+Q_DECLARE_METATYPE(composer::Copy)
 
 namespace
 {
@@ -68,23 +68,23 @@ QByteArray box(const QString &)
            "viewBox=\"0 0 200 100\"><rect width=\"200\" height=\"100\" fill=\"#3060c0\"/></svg>";
 }
 
-pages::Page page(const QString &body)
+composer::Page page(const QString &body)
 {
-    const pages::ParseResult parsed =
-        pages::parse(QStringLiteral("test"), QStringLiteral("@header Test\n@theme notes\n") + body);
+    const composer::ParseResult parsed = composer::parse(
+        QStringLiteral("test"), QStringLiteral("@header Test\n@theme notes\n") + body);
     if (!parsed.errors.isEmpty())
         qWarning("%s", qPrintable(parsed.errors.join(QLatin1Char('\n'))));
     return parsed.page;
 }
 
 // Checks what every composed page must satisfy and returns the metafile.
-wmf::Metafile checkedPicture(const pages::Page &p, Copy copy, const pages::Composed &composed)
+wmf::Metafile checkedPicture(const composer::Page &p, Copy copy, const composer::Composed &composed)
 {
     const wmf::ReadResult read = wmf::read(composed.wmf);
     if (!read.ok)
         qWarning("reader: %s", qPrintable(read.error));
     const wmf::Metafile &mf = read.metafile;
-    const QSize size = pages::pageSize(p, copy);
+    const QSize size = composer::pageSize(p, copy);
     [&] {
         QVERIFY(read.ok);
         QVERIFY(mf.header.placeable);
@@ -138,7 +138,7 @@ private Q_SLOTS:
 
 void TestPageComposer::initTestCase()
 {
-    QVERIFY2(pages::registerFonts().isEmpty(), "design fonts are not measurable");
+    QVERIFY2(composer::registerFonts().isEmpty(), "design fonts are not measurable");
 }
 
 void TestPageComposer::everyPage_data()
@@ -160,10 +160,10 @@ void TestPageComposer::everyPage()
     QFETCH(Copy, copy);
     QFile source(SourceDir + QStringLiteral("/pages/") + file);
     QVERIFY(source.open(QIODevice::ReadOnly));
-    const pages::ParseResult parsed =
-        pages::parse(file.chopped(4), QString::fromUtf8(source.readAll()));
+    const composer::ParseResult parsed =
+        composer::parse(file.chopped(4), QString::fromUtf8(source.readAll()));
     QVERIFY2(parsed.errors.isEmpty(), qPrintable(parsed.errors.join(QLatin1Char('\n'))));
-    const pages::Composed composed = pages::compose(parsed.page, copy, drawing);
+    const composer::Composed composed = composer::compose(parsed.page, copy, drawing);
     QVERIFY2(composed.problems.isEmpty(), qPrintable(composed.problems.join(QLatin1Char('\n'))));
     checkedPicture(parsed.page, copy, composed);
     if (QTest::currentTestFailed())
@@ -171,7 +171,7 @@ void TestPageComposer::everyPage()
     // Screen copies fit between (120, 0) and the viewer's "Print" entry and page entries.
     if (copy == Copy::Screen) {
         QVERIFY(120 + parsed.page.screenWidth <= 10680);
-        QVERIFY(pages::ScreenHeight <= 7920);
+        QVERIFY(composer::ScreenHeight <= 7920);
     }
 }
 
@@ -180,7 +180,7 @@ void TestPageComposer::pageSetsComplete()
     QTemporaryDir out;
     QVERIFY(out.isValid());
     QStringList problems;
-    QVERIFY2(pages::buildPages(QDir(SourceDir), QDir(out.path()), &problems),
+    QVERIFY2(composer::buildPages(QDir(SourceDir), QDir(out.path()), &problems),
              qPrintable(problems.join(QLatin1Char('\n'))));
     // Key facts and teacher's notes by page set and count, the guide, the acknowledgments.
     const QStringList wanted{"key introductiona",
@@ -265,7 +265,7 @@ void TestPageComposer::parse()
     QFETCH(QString, firstText);
     QFETCH(QString, error);
 
-    const pages::ParseResult result = pages::parse(QStringLiteral("p"), source);
+    const composer::ParseResult result = composer::parse(QStringLiteral("p"), source);
     QVector<int> got;
     for (const Block &b : result.page.blocks)
         got << b.kind;
@@ -293,9 +293,9 @@ void TestPageComposer::longWordIsBroken_data()
 void TestPageComposer::longWordIsBroken()
 {
     QFETCH(QString, body);
-    const pages::Page p = page(body + QLatin1Char('\n'));
+    const composer::Page p = page(body + QLatin1Char('\n'));
     for (Copy copy : {Copy::Screen, Copy::Print}) {
-        const pages::Composed composed = pages::compose(p, copy, box);
+        const composer::Composed composed = composer::compose(p, copy, box);
         QVERIFY2(composed.problems.isEmpty(),
                  qPrintable(composed.problems.join(QLatin1Char('\n'))));
         const wmf::Metafile mf = checkedPicture(p, copy, composed);
@@ -317,9 +317,9 @@ void TestPageComposer::textBesidePicture()
                                   "to wrap onto more than one line | 50%]\n");
     for (int i = 0; i < 8; ++i)
         body += QStringLiteral("- A bullet with enough words in it to wrap beside the picture.\n");
-    const pages::Page p = page(body);
+    const composer::Page p = page(body);
     for (Copy copy : {Copy::Screen, Copy::Print}) {
-        const pages::Composed composed = pages::compose(p, copy, box);
+        const composer::Composed composed = composer::compose(p, copy, box);
         QVERIFY2(composed.problems.isEmpty(),
                  qPrintable(composed.problems.join(QLatin1Char('\n'))));
         const wmf::Metafile mf = checkedPicture(p, copy, composed);
@@ -343,16 +343,16 @@ void TestPageComposer::overflowReported()
     QString body;
     for (int i = 0; i < 60; ++i)
         body += QStringLiteral("A paragraph that is one of far too many for one page.\n\n");
-    const pages::Composed composed = pages::compose(page(body), Copy::Screen, box);
+    const composer::Composed composed = composer::compose(page(body), Copy::Screen, box);
     QCOMPARE(composed.problems.size(), 1);
     QVERIFY(composed.problems.first().contains(QLatin1String("past the bottom")));
 }
 
 void TestPageComposer::missingPicture()
 {
-    const pages::Composed composed =
-        pages::compose(page(QStringLiteral("[picture: nothere.svg]\nText\n")), Copy::Print,
-                       [](const QString &) { return QByteArray(); });
+    const composer::Composed composed =
+        composer::compose(page(QStringLiteral("[picture: nothere.svg]\nText\n")), Copy::Print,
+                          [](const QString &) { return QByteArray(); });
     QCOMPARE(composed.problems.size(), 1);
     QVERIFY(composed.problems.first().contains(QLatin1String("nothere.svg")));
 }

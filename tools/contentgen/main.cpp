@@ -205,7 +205,7 @@ int main(int argc, char *argv[])
         ok = buildQuestions(content, out) && ok;
     if (wanted("pages")) {
         QStringList problems;
-        ok = pages::buildPages(content, out, &problems) && ok;
+        ok = composer::buildPages(content, out, &problems) && ok;
         for (const QString &p : problems)
             complain(p);
     }

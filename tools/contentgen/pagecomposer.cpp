@@ -3,6 +3,7 @@
 #include "ansi.h"
 #include "metafile/wmfwriter.h"
 #include "outputfile.h"
+#include "pagetext.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -18,151 +19,11 @@
 
 #include <cmath>
 
-namespace pages
+namespace composer
 {
 
 namespace
 {
-
-// ---------------------------------------------------------------------------------------------
-// Themes
-
-struct Theme {
-    QString name;
-    QString body;  // design family of running text
-    QString head;  // design family of titles, headings and furniture
-    double bodyPt; // screen sizes; print sizes are these times printScale
-    double headPt;
-    double titlePt;
-    double printScale;
-    QColor band, bandText, stripe, title, heading, text, marker, tint;
-};
-
-const QColor Ink(34, 34, 34);
-
-const Theme Themes[] = {
-    {QStringLiteral("introduction"), QStringLiteral("Tahoma"), QStringLiteral("Tahoma"), 13, 14.5,
-     20, 1.25, QColor(214, 96, 20), Qt::white, QColor(244, 160, 70), QColor(24, 48, 120),
-     QColor(190, 78, 8), Ink, QColor(214, 96, 20), QColor(253, 238, 222)},
-    {QStringLiteral("electricity"), QStringLiteral("Tahoma"), QStringLiteral("Tahoma"), 13, 14.5,
-     20, 1.25, QColor(22, 34, 78), QColor(255, 214, 0), QColor(255, 214, 0), QColor(22, 34, 78),
-     QColor(0, 90, 170), Ink, QColor(232, 160, 0), QColor(255, 245, 200)},
-    {QStringLiteral("faraday"), QStringLiteral("Tahoma"), QStringLiteral("Tahoma"), 13, 14.5, 20,
-     1.25, QColor(92, 42, 112), Qt::white, QColor(190, 150, 210), QColor(92, 42, 112),
-     QColor(30, 110, 70), Ink, QColor(92, 42, 112), QColor(240, 231, 246)},
-    {QStringLiteral("notes"), QStringLiteral("Times New Roman"), QStringLiteral("Arial"), 10.5,
-     11.5, 15, 1.15, QColor(0, 105, 105), Qt::white, QColor(120, 200, 190), QColor(0, 80, 80),
-     QColor(0, 105, 105), Ink, QColor(0, 120, 120), QColor(224, 242, 240)},
-    {QStringLiteral("guide"), QStringLiteral("Times New Roman"), QStringLiteral("Arial"), 11, 12,
-     16, 1.1, QColor(39, 63, 137), QColor(255, 255, 0), QColor(255, 255, 0), QColor(39, 63, 137),
-     QColor(39, 63, 137), Ink, QColor(200, 140, 0), QColor(232, 236, 248)},
-    {QStringLiteral("credits"), QStringLiteral("Times New Roman"), QStringLiteral("Arial"), 12,
-     12.5, 18, 1.15, QColor(20, 80, 160), Qt::white, QColor(120, 180, 240), QColor(20, 80, 160),
-     QColor(20, 80, 160), Ink, QColor(20, 80, 160), QColor(225, 236, 250)},
-};
-
-const Theme *findTheme(const QString &name)
-{
-    for (const Theme &t : Themes) {
-        if (t.name == name)
-            return &t;
-    }
-    return nullptr;
-}
-
-// ---------------------------------------------------------------------------------------------
-// Fonts: design family in the file, its metric twin for measuring.
-
-struct TextStyle {
-    QString family; // design family
-    double points = 12;
-    bool bold = false;
-    bool italic = false;
-    QColor color = Ink;
-
-    int emTwips() const { return qRound(points * 20); }
-    bool operator==(const TextStyle &o) const
-    {
-        return family == o.family && emTwips() == o.emTwips() && bold == o.bold &&
-               italic == o.italic && color == o.color;
-    }
-    bool sameFont(const TextStyle &o) const
-    {
-        return family == o.family && emTwips() == o.emTwips() && bold == o.bold &&
-               italic == o.italic;
-    }
-};
-
-QString measuringFamily(const QString &design)
-{
-    if (design == QLatin1String("Times New Roman"))
-        return QStringLiteral("Liberation Serif");
-    if (design == QLatin1String("Arial"))
-        return QStringLiteral("Liberation Sans");
-    return design;
-}
-
-QFont measuringFont(const TextStyle &style)
-{
-    QFont font(measuringFamily(style.family));
-    font.setPixelSize(style.emTwips()); // one pixel of the measuring font is one twip
-    font.setBold(style.bold);
-    font.setItalic(style.italic);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    font.setKerning(true);
-    return font;
-}
-
-struct Metrics {
-    double ascent = 0;
-    double descent = 0;
-};
-
-Metrics metrics(const TextStyle &style)
-{
-    const QFontMetricsF m(measuringFont(style));
-    return {m.ascent(), m.descent()};
-}
-
-// Start of each character and the end of the text, in twips from the text's origin.
-QVector<double> positions(const TextStyle &style, const QString &text)
-{
-    static QHash<QString, QVector<double>> cache;
-    const QString key = QStringLiteral("%1|%2|%3|%4|%5")
-                            .arg(style.family)
-                            .arg(style.emTwips())
-                            .arg(style.bold)
-                            .arg(style.italic)
-                            .arg(text);
-    auto it = cache.constFind(key);
-    if (it != cache.constEnd())
-        return *it;
-    QTextLayout layout(text, measuringFont(style));
-    QTextOption option;
-    option.setWrapMode(QTextOption::NoWrap);
-    option.setUseDesignMetrics(true);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    layout.endLayout();
-    QVector<double> pos(text.size() + 1);
-    for (int i = 0; i <= text.size(); ++i)
-        pos[i] = line.isValid() ? line.cursorToX(i) : 0.0;
-    cache.insert(key, pos);
-    return pos;
-}
-
-double advance(const TextStyle &style, const QString &text)
-{
-    return positions(style, text).constLast();
-}
-
-quint8 pitchAndFamily(const QString &family)
-{
-    const quint8 variablePitch = 2;
-    const quint8 roman = 0x10, swiss = 0x20;
-    return variablePitch | (family == QLatin1String("Times New Roman") ? roman : swiss);
-}
 
 // ---------------------------------------------------------------------------------------------
 // Drawing operations, collected first and written in order.
@@ -180,43 +41,6 @@ struct Op {
     QVector<qint16> dx;
     QImage image;
 };
-
-// A word, possibly in several weights ("**bold**," is one word in two fragments).
-struct Fragment {
-    QString text;
-    bool bold = false;
-};
-struct Token {
-    QVector<Fragment> fragments;
-    bool spaceBefore = false;
-};
-
-QVector<Token> tokenize(const QVector<Span> &spans)
-{
-    QVector<Token> tokens;
-    bool pendingSpace = false;
-    bool inWord = false;
-    for (const Span &span : spans) {
-        for (QChar ch : span.text) {
-            if (ch.isSpace()) {
-                pendingSpace = true;
-                inWord = false;
-                continue;
-            }
-            if (!inWord) {
-                tokens.append(Token{{}, pendingSpace && !tokens.isEmpty()});
-                pendingSpace = false;
-                inWord = true;
-            }
-            Token &t = tokens.last();
-            if (t.fragments.isEmpty() || t.fragments.last().bold != span.bold)
-                t.fragments.append(Fragment{QString(), span.bold});
-            t.fragments.last().text.append(ch);
-        }
-        // A weight change ends a fragment but not the word.
-    }
-    return tokens;
-}
 
 class Composer
 {
@@ -737,168 +561,12 @@ Composed Composer::run()
     return out;
 }
 
-// ---------------------------------------------------------------------------------------------
-// Source parsing
-
-bool representable(const QString &s)
-{
-    return ansi::decode(ansi::encode(s)) == s;
-}
-
-// Splits "**bold**" markup into spans; false when a "**" is left open.
-bool parseSpans(const QString &text, QVector<Span> *spans)
-{
-    const QStringList parts = text.split(QStringLiteral("**"));
-    for (int i = 0; i < parts.size(); ++i) {
-        if (!parts[i].isEmpty())
-            spans->append(Span{parts[i], i % 2 == 1});
-    }
-    return parts.size() % 2 == 1;
-}
-
 } // namespace
-
-QStringList themeNames()
-{
-    QStringList names;
-    for (const Theme &t : Themes)
-        names << t.name;
-    return names;
-}
 
 QSize pageSize(const Page &page, Copy copy)
 {
     return copy == Copy::Screen ? QSize(page.screenWidth, ScreenHeight)
                                 : QSize(PrintWidth, PrintHeight);
-}
-
-ParseResult parse(const QString &name, const QString &source)
-{
-    ParseResult result;
-    Page &page = result.page;
-    page.name = name;
-    QStringList &errors = result.errors;
-
-    static const QRegularExpression numbered(QStringLiteral("^(\\d{1,2})\\.\\s+(.*)$"));
-    static const QRegularExpression picture(
-        QStringLiteral("^\\[picture:\\s*([^|\\]]+?)\\s*(?:\\|\\s*([^|\\]]*?)\\s*)?"
-                       "(?:\\|\\s*(\\d+)%\\s*)?\\]$"));
-
-    // The block being gathered and the text of its lines so far.
-    Block current;
-    QString gathered;
-    bool open = false;
-    int openedAt = 0;
-    auto close = [&]() {
-        if (!open)
-            return;
-        open = false;
-        if (!parseSpans(gathered.simplified(), &current.spans))
-            errors << QStringLiteral("line %1: \"**\" is not closed").arg(openedAt);
-        page.blocks.append(current);
-    };
-    auto start = [&](Block::Kind kind, const QString &text, int line) {
-        close();
-        current = Block();
-        current.kind = kind;
-        gathered = text;
-        open = true;
-        openedAt = line;
-    };
-
-    const QStringList lines = source.split(QLatin1Char('\n'));
-    for (int n = 0; n < lines.size(); ++n) {
-        const int lineNo = n + 1;
-        QString line = lines[n];
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        const QString trimmed = line.trimmed();
-        if (!representable(line)) {
-            errors << QStringLiteral("line %1: a character the page's code page cannot carry")
-                          .arg(lineNo);
-            continue;
-        }
-        if (trimmed.startsWith(QLatin1String("//")))
-            continue;
-        if (trimmed.isEmpty()) {
-            close();
-            continue;
-        }
-        if (trimmed.startsWith(QLatin1Char('@'))) {
-            close();
-            const QString key = trimmed.section(QLatin1Char(' '), 0, 0);
-            const QString value = trimmed.section(QLatin1Char(' '), 1).trimmed();
-            if (key == QLatin1String("@header")) {
-                page.header = value;
-            } else if (key == QLatin1String("@label")) {
-                page.label = value;
-            } else if (key == QLatin1String("@theme")) {
-                page.theme = value;
-                if (!findTheme(value))
-                    errors
-                        << QStringLiteral("line %1: unknown theme \"%2\"").arg(lineNo).arg(value);
-            } else if (key == QLatin1String("@screen-width")) {
-                bool ok = false;
-                const int w = value.toInt(&ok);
-                if (!ok || w < MinScreenWidth || w > ScreenWidth)
-                    errors << QStringLiteral("line %1: screen width must be %2 to %3 twips")
-                                  .arg(lineNo)
-                                  .arg(MinScreenWidth)
-                                  .arg(ScreenWidth);
-                else
-                    page.screenWidth = w;
-            } else {
-                errors << QStringLiteral("line %1: unknown directive %2").arg(lineNo).arg(key);
-            }
-            continue;
-        }
-        if (trimmed.startsWith(QLatin1String("## "))) {
-            start(Block::Heading, trimmed.mid(3), lineNo);
-            close();
-        } else if (trimmed.startsWith(QLatin1String("# "))) {
-            start(Block::Title, trimmed.mid(2), lineNo);
-            close();
-        } else if (trimmed.startsWith(QLatin1String("[picture:"))) {
-            close();
-            const QRegularExpressionMatch m = picture.match(trimmed);
-            if (!m.hasMatch()) {
-                errors << QStringLiteral("line %1: expected [picture: file.svg | caption | N%]")
-                              .arg(lineNo);
-                continue;
-            }
-            Block b;
-            b.kind = Block::Picture;
-            b.picture = m.captured(1);
-            b.caption = m.captured(2);
-            b.widthPercent = m.captured(3).isEmpty() ? 40 : m.captured(3).toInt();
-            if (b.widthPercent < 20 || b.widthPercent > 60)
-                errors << QStringLiteral("line %1: picture width must be 20% to 60%").arg(lineNo);
-            page.blocks.append(b);
-        } else if (trimmed.startsWith(QLatin1String("- "))) {
-            start(Block::Bullet, trimmed.mid(2), lineNo);
-        } else if (trimmed.startsWith(QLatin1String("> "))) {
-            if (open && current.kind == Block::Note)
-                gathered += QLatin1Char(' ') + trimmed.mid(2);
-            else
-                start(Block::Note, trimmed.mid(2), lineNo);
-        } else if (const QRegularExpressionMatch m = numbered.match(trimmed); m.hasMatch()) {
-            start(Block::Numbered, m.captured(2), lineNo);
-            current.number = m.captured(1).toInt();
-        } else if (open) {
-            gathered += QLatin1Char(' ') + trimmed;
-        } else {
-            start(Block::Paragraph, trimmed, lineNo);
-        }
-    }
-    close();
-
-    if (page.header.isEmpty())
-        errors << QStringLiteral("no @header");
-    if (page.theme.isEmpty())
-        errors << QStringLiteral("no @theme");
-    if (page.blocks.isEmpty())
-        errors << QStringLiteral("no text");
-    return result;
 }
 
 QStringList registerFonts()
@@ -986,4 +654,4 @@ bool buildPages(const QDir &content, const QDir &out, QStringList *problems)
     return ok;
 }
 
-} // namespace pages
+} // namespace composer

@@ -12,7 +12,7 @@
 // Lays out the program's pages (key facts, teacher's notes, the teachers' guide and the
 // acknowledgments) from plain-text sources into Windows metafiles: a screen copy for "wmf" and a
 // print copy for "wmf2". The source format is described in content/pages/README.md.
-namespace pages
+namespace composer
 {
 
 enum class Copy { Screen, Print };
@@ -84,4 +84,4 @@ Composed compose(const Page &page, Copy copy, const PictureSource &pictures);
 // all the same, so that they can be looked at.
 bool buildPages(const QDir &content, const QDir &out, QStringList *problems);
 
-} // namespace pages
+} // namespace composer
