@@ -145,26 +145,48 @@ private Q_SLOTS:
 
 void TestActivities::opens_data()
 {
+    // The design's numbers: item count, background, and label 0's text, target box and start
+    // place (twips), so that a fault in the screens' tables shows here.
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<QString>("text0");
+    QTest::addColumn<QRect>("target0");
+    QTest::addColumn<QRect>("start0");
+    const QColor standard(39, 63, 137);
     QTest::newRow("introductionlab") << "introductionlab"
-                                     << "Introduction";
+                                     << "Introduction" << 5 << standard << "Friction"
+                                     << QRect(4860, 7380, 2340, 375) << QRect(720, 1290, 2340, 375);
     QTest::newRow("electricitylab") << "electricitylab"
-                                    << "Electricity";
+                                    << "Electricity" << 4 << standard << "battery"
+                                    << QRect(2760, 2880, 1440, 495) << QRect(8280, 7200, 1440, 495);
     QTest::newRow("faradaylab") << "faradaylab"
-                                << "Michael Faraday";
-    QTest::newRow("introductionord") << "introductionord"
-                                     << "Introduction";
+                                << "Michael Faraday" << 4 << QColor(40, 65, 136)
+                                << "An electric current will deflect a compass needle."
+                                << QRect(840, 5640, 2640, 855) << QRect(9060, 2760, 2640, 855);
+    QTest::newRow("introductionord")
+        << "introductionord"
+        << "Introduction" << 4 << standard << "Plastic surface" << QRect(8160, 3840, 2835, 435)
+        << QRect(8940, 7320, 2835, 435);
     QTest::newRow("electricityord") << "electricityord"
-                                    << "Electricity";
+                                    << "Electricity" << 10 << standard << "Wood"
+                                    << QRect(7080, 3960, 1605, 375) << QRect(6840, 7320, 1605, 375);
     QTest::newRow("faradayord") << "faradayord"
-                                << "Michael Faraday";
+                                << "Michael Faraday" << 6 << standard
+                                << "Faraday started the Royal Institution Christmas Lectures."
+                                << QRect(7800, 2880, 3915, 675) << QRect(1080, 1920, 3915, 675);
 }
 
 void TestActivities::opens()
 {
     QFETCH(QString, name);
     QFETCH(QString, title);
+    QFETCH(int, n);
+    QFETCH(QColor, background);
+    QFETCH(QString, text0);
+    QFETCH(QRect, target0);
+    QFETCH(QRect, start0);
     Harness h;
     const QString hubTitle = title + QStringLiteral(" (hub)");
     ActivityScreen *s = open(h, name, hubTitle);
@@ -172,6 +194,11 @@ void TestActivities::opens()
     QVERIFY(s->isVisible());
     QCOMPARE(s->size(), QSize(800, 600));
     QCOMPARE(s->Label6->text(), hubTitle);
+    QCOMPARE(s->count(), n);
+    QCOMPARE(s->palette().color(QPalette::Window), background);
+    QCOMPARE(s->Label2[0]->text(), text0);
+    QCOMPARE(s->Label1[0]->geometry(), twips::rect(target0));
+    QCOMPARE(s->Label2[0]->geometry(), twips::rect(start0));
     const ActivityDesign &d = s->design();
     QCOMPARE(int(h.ctx->state.OutOf), d.count());
     QCOMPARE(s->palette().color(QPalette::Window), d.background.value_or(QColor(39, 63, 137)));
