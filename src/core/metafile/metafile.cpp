@@ -29,27 +29,6 @@ quint32 u32(const uchar *p)
     return static_cast<quint32>(u16(p)) | (static_cast<quint32>(u16(p + 2)) << 16);
 }
 
-// Units per inch implied by a fixed map mode; 0 for the scalable ones.
-int unitsPerInchOfMapMode(quint16 mode)
-{
-    switch (mode) {
-    case wmf::MM_TEXT:
-        return 96;
-    case wmf::MM_LOMETRIC:
-        return 254;
-    case wmf::MM_HIMETRIC:
-        return 2540;
-    case wmf::MM_LOENGLISH:
-        return 100;
-    case wmf::MM_HIENGLISH:
-        return 1000;
-    case wmf::MM_TWIPS:
-        return 1440;
-    default:
-        return 0;
-    }
-}
-
 // Without a placeable header the picture's frame is the first window the records set up; a fixed
 // map mode also fixes the unit.
 void boundsFromRecords(wmf::Metafile &mf)
@@ -67,7 +46,8 @@ void boundsFromRecords(wmf::Metafile &mf)
             haveExt = true;
         } else if (r.function == wmf::META_SETMAPMODE && p.size() >= 1 && !haveMode) {
             haveMode = true;
-            if (const int upi = unitsPerInchOfMapMode(p[0]); upi > 0)
+            // MM_TEXT counts as a pixel of a 96-dpi screen.
+            if (const int upi = p[0] == wmf::MM_TEXT ? 96 : wmf::unitsPerInch(p[0]); upi > 0)
                 mf.header.unitsPerInch = upi;
         }
         if (haveOrg && haveExt && haveMode)

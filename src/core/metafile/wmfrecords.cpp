@@ -151,4 +151,22 @@ const char *functionName(quint16 function)
     }
 }
 
+int unitsPerInch(quint16 mapMode)
+{
+    switch (mapMode) {
+    case MM_LOMETRIC:
+        return 254;
+    case MM_HIMETRIC:
+        return 2540;
+    case MM_LOENGLISH:
+        return 100;
+    case MM_HIENGLISH:
+        return 1000;
+    case MM_TWIPS:
+        return 1440;
+    default:
+        return 0;
+    }
+}
+
 } // namespace wmf

@@ -102,6 +102,10 @@ enum MapMode : quint16 {
     MM_ANISOTROPIC = 8,
 };
 
+// Logical units per inch of a fixed map mode (MM_LOMETRIC to MM_TWIPS); 0 for MM_TEXT, whose unit
+// is the device's pixel, and for the scalable modes.
+int unitsPerInch(quint16 mapMode);
+
 enum BackgroundMode : quint16 {
     TRANSPARENT = 1,
     OPAQUE = 2,
