@@ -3,10 +3,10 @@
 // (target under 0.1 ms).
 //
 //   QT_QPA_PLATFORM=offscreen ./bench_activities [moves]
-#include "activities.h"
 #include "activityscreens.h"
 #include "appcontext.h"
 #include "fonts.h"
+#include "navigation.h"
 #include "testdoubles.h"
 
 #include <QApplication>
@@ -26,7 +26,7 @@ int main(int argc, char **argv)
     RecordingPrinter printer;
     RecordingContentPaths paths(QStringLiteral(QUORVEL_RUN_DIR));
     AppContext ctx(Platform{sound, boxes, printer, paths});
-    activities::openOrdering(ctx, activities::Topic::Electricity, QStringLiteral("Electricity"));
+    navigation::openOrdering(ctx, navigation::Topic::Electricity, QStringLiteral("Electricity"));
     electricityord *screen = ctx.screens.loaded<electricityord>();
     for (int i = 0; i < 10; ++i)
         QCoreApplication::processEvents();

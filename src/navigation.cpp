@@ -1,6 +1,7 @@
 #include "navigation.h"
 
-#include "activities.h"
+#include "activitydata.h"
+#include "activityscreens.h"
 #include "appcontext.h"
 #include "contentnames.h"
 #include "intro0.h"
@@ -98,19 +99,60 @@ void warmQuiz(AppContext &ctx, const QString &picture, qreal ratio)
     warmPicture(ctx.platform.paths, picture, multiple::PictureRect, ratio);
 }
 
+namespace
+{
+
+// Touching the screen loads it first, so the hub's title wins over the design caption.
+template <class T> void open(AppContext &ctx, const QString &title)
+{
+    T *screen = ctx.screens.get<T>();
+    screen->Label6->setText(title);
+    screen->showScreen();
+}
+
+} // namespace
+
 void warmActivities(AppContext &ctx, Topic topic, qreal ratio)
 {
-    activities::warm(ctx, topic, ratio);
+    using namespace activity;
+    const ActivityDesign *designs[2] = {&introductionlabDesign(), &introductionordDesign()};
+    if (topic == Topic::Electricity)
+        designs[0] = &electricitylabDesign(), designs[1] = &electricityordDesign();
+    if (topic == Topic::Faraday)
+        designs[0] = &faradaylabDesign(), designs[1] = &faradayordDesign();
+    for (const ActivityDesign *design : designs)
+        for (const PictureDesign &p : design->pictures)
+            warmPicture(ctx.platform.paths, p.file, p.frame, ratio);
 }
 
 void openLabelling(AppContext &ctx, Topic topic, const QString &title)
 {
-    activities::openLabelling(ctx, topic, title);
+    switch (topic) {
+    case Topic::Introduction:
+        open<introductionlab>(ctx, title);
+        break;
+    case Topic::Electricity:
+        open<electricitylab>(ctx, title);
+        break;
+    case Topic::Faraday:
+        open<faradaylab>(ctx, title);
+        break;
+    }
 }
 
 void openOrdering(AppContext &ctx, Topic topic, const QString &title)
 {
-    activities::openOrdering(ctx, topic, title);
+    switch (topic) {
+    case Topic::Introduction:
+        open<introductionord>(ctx, title);
+        break;
+    case Topic::Electricity:
+        open<electricityord>(ctx, title);
+        break;
+    case Topic::Faraday:
+        open<faradayord>(ctx, title);
+        break;
+    }
 }
 
 } // namespace navigation

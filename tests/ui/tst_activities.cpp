@@ -1,8 +1,8 @@
 #include "uitest.h"
 
-#include "activities.h"
 #include "activityscreens.h"
 #include "labelbutton.h"
+#include "navigation.h"
 #include "twips.h"
 #include "welldone.h"
 
@@ -38,9 +38,9 @@ ActivityScreen *open(Harness &h, const QString &name, const QString &title)
         if (name != QLatin1String(s.name))
             continue;
         if (s.labelling)
-            activities::openLabelling(*h.ctx, s.topic, title);
+            navigation::openLabelling(*h.ctx, s.topic, title);
         else
-            activities::openOrdering(*h.ctx, s.topic, title);
+            navigation::openOrdering(*h.ctx, s.topic, title);
     }
     auto &r = h.ctx->screens;
     const QList<ActivityScreen *> loaded = {

@@ -3,10 +3,10 @@
 
 #include "uitest.h"
 
-#include "activities.h"
 #include "intro0.h"
 #include "labelbutton.h"
 #include "multiple.h"
+#include "navigation.h"
 #include "pageviewer.h"
 #include "titlefrm.h"
 #include "topichub.h"
