@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands of the README:
 #   make run    set up the machine if needed, build, start the program
 #   make test   set up the machine if needed, build, run every test

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for start-up: a bare Qt Widgets program showing one 800 x 600 window.
 #include <QApplication>
 #include <QWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drag-and-drop activities on electricityord (ten labels): handling one mouse move over a
 // dragged label including the window's repaint (target under 2 ms), and one full drop pass
 // (target under 0.1 ms).

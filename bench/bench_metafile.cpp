@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and drawing one page-sized metafile: a teacher's page at the screen size the page
 // viewer shows it (10485 x 11955 twips at 96 dpi), with a heading, forty lines of spaced body
 // text, shapes and a picture. Target: read plus draw under 8 ms.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turning a page on the page viewer (reading both copies of the page and drawing the screen copy)
 // and one tick of the logo animation, on the real screen with the real pages of the run folder.
 // Targets: a page turn under 8 ms, a logo tick under 1 ms.

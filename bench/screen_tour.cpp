@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Click to painted, and idle cost, for every way between the program's screens, measured on the
 // real program from outside it. The tour starts the program, then for each step moves the pointer
 // onto a control of the front window, waits until nothing is drawn, clicks (XTest), and takes the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cold start to the title screen on view, and peak memory, side by side with a bare Qt Widgets
 # program showing one 800 x 600 window, in the same run on the same X display.
 # Usage: bench/startup.sh <quorvel> <bare_window> [runs]   (needs DISPLAY; wait_window is built

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Waits on one X connection until a viewable top-level window with the given title exists, then
 // exits 0 (1 after the timeout). Used by startup.sh: polling with a new connection each time
 // floods the X server while the program under test is trying to connect.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: reads arbitrary bytes as a metafile, through the byte and the device entry
 // points as the page viewer reads a file, and draws whatever was read at the picture's own size
 // (up to a page), so that a slow drawing shows as a slow unit.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reports the Flesch-Kincaid grade of each Key Facts page source.
 
     readinglevel.py <pages dir> [--max-grade G]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The devices module (quorvel-devices): the sound player and the printer of the real machine,
 // loaded by DeviceModule once the first screen is drawn.
 #include "devices.h"

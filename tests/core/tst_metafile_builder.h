@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Builds small metafiles byte by byte for the metafile tests, independently of the program's own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Damaged and hostile metafiles: each must read and draw to the end without a crash, report what
 // was wrong, and leave the rest of the picture drawn. Rendering needs fonts, so this test runs with
 // a GUI application on the offscreen platform. A hang shows up as the test's time-out.

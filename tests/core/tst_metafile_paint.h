@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Drawing built metafiles for the renderer tests: pictures on a grey or white background, probed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rendering needs fonts, so this test runs with a GUI application on the offscreen platform.
 #include <QPainter>
 #include <QTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text and the opaque background of the metafile renderer; fonts need a GUI application on the
 // offscreen platform.
 #include <QTest>

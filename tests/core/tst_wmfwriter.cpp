@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "metafile/metafile.h"
 #include "metafile/metafilerenderer.h"
 #include "metafile/wmfrecords.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program: Electricity → Labelling Activity, every label dragged with the mouse onto the
 # part it names, "Check Score", and at full marks the certificate printed on the default printer
 # (which only a full score offers). Positions come from the screen's design (twips).

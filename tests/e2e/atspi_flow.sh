@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program as a screen reader sees it: on an accessibility bus (started here inside a
 # private session bus when there is none), the main menu and the Electricity labelling activity
 # are read through AT-SPI (roles, names, the greyed topics not enabled), and the quiz's next

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the program's window through AT-SPI and checks what a screen reader would hear.
 
 Usage: atspi_tree.py menu|activity|held|placed; exits 1 with the differences on failure.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program's command line, with no display: a GIFT file written for a learning platform,
 # with questions of other kinds mixed in, becomes a worksheet; a file with nothing to take
 # changes nothing; the worksheet exports to Aiken and imports again unchanged; a built-in quiz

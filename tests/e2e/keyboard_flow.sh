@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program with the keyboard alone: from the title screen to the Electricity labelling
 # activity, every label placed with Enter and the arrow keys, "Check Score", and at full marks the
 # certificate printed (which only a full score offers).

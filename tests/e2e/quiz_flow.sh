@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program: menu → Electricity → Multiple Choice, every question answered right, the
 # results at full marks, a name typed and the certificate printed on the default printer.
 # Every 800 x 600 screen is centred at the same place, so positions are taken from the menu.

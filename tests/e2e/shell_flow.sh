@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program from start to end: title over the backdrop, OK to the menu, the menu's Exit
 # to the exit screen, Cancel back to the same menu, a double-click on a hub's Exit that closes
 # only the hub, Exit, Exit: the program ends with code 0.

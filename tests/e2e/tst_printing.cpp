@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints a certificate and a worksheet through the real printer seam on the system's default
 // printer (a PDF queue, set up by scripts/printer-setup) and checks the PDFs that come out.
 

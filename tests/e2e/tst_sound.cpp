@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every sound the program names plays through the real sound player on a real sound server
 // (PulseAudio with a null sink, started by scripts/run-tests); a broken file plays nothing.
 

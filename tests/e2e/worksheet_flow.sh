@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program: a worksheet written in the wizard (typed with Enter moving from box to box),
 # saved and listed in the catalogue; found on the worksheet catalogue, run as a quiz with every
 # answer right to the results, where its certificate prints; then deleted from the catalogue,

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers for end-to-end tests: drive the real program on the X display with xdotool.
 # Positions are given in twips from a window's top left, as the screens are designed.
 

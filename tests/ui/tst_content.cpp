@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every content file the program names, gathered from the code's own tables, is in the run
 // folder and decodes; no two different picture names hold the same image.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard on every kind of screen but the activities (tst_activities): Tab order, Enter,
 // Escape, the quiz's answer keys, and double-clicks made of real window events.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Shared harness for screen tests: the real screens on the offscreen platform, with recording

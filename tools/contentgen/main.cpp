@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // contentgen: builds the program's content folders from the sources in content/.
 //
 //   contentgen <content dir> <output dir> [--only pictures|sounds|questions|pages]

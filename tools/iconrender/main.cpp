@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quorvel-iconrender: renders the application icon's SVG into the PNG sizes of the hicolor theme.
 //
 //   quorvel-iconrender <icon.svg> <output dir> <size>...

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quorvel-metafile render IN.wmf OUT.png [--dpi N]   the picture at its own size on white
 // quorvel-metafile dump IN.wmf                       one line per record
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The metafile player: the state of one drawing and the records that change it. Shared by the
