@@ -7,10 +7,11 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 [ -n "${DISPLAY:-}" ] || fail "no X display (run the tests through scripts/run-tests)"
 command -v xdotool >/dev/null || fail "xdotool is not installed (scripts/setup installs it)"
 
-# wait_window NAME_REGEX -> prints the id of the visible window with that exact title
+# wait_window NAME_REGEX -> prints the id of the visible window with that exact title; waits up to
+# 30 s, as a busy machine can take over 10 s to start the program
 wait_window() {
   local id=""
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1 || true)
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.1
@@ -20,7 +21,7 @@ wait_window() {
 
 # wait_gone WINDOW_ID
 wait_gone() {
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     xdotool getwindowname "$1" >/dev/null 2>&1 || return 0
     xdotool search --onlyvisible --name '.*' 2>/dev/null | grep -qx "$1" || return 0
     sleep 0.1
