@@ -199,13 +199,20 @@ Clock::time_point drainUntilQuiet(X &x, Clock::time_point since)
                               d->area.width == LogoSize && d->area.height == LogoSize;
             const bool caret = d->area.width <= CaretWidth;
             if (std::getenv("SCREEN_TOUR_DEBUG"))
-                std::fprintf(stderr, "damage %u %d,%d %dx%d\n", d->drawable, d->area.x, d->area.y,
-                             d->area.width, d->area.height);
+                std::fprintf(
+                    stderr, "%7.1f ms damage %u %d,%d %dx%d\n",
+                    std::chrono::duration<double, std::milli>(Clock::now() - since).count(),
+                    d->drawable, d->area.x, d->area.y, d->area.width, d->area.height);
             if (!logo && !caret) {
                 last = Clock::now();
                 lastEvent = last;
             }
         } else if (type == XCB_MAP_NOTIFY) {
+            if (std::getenv("SCREEN_TOUR_DEBUG"))
+                std::fprintf(
+                    stderr, "%7.1f ms map %u\n",
+                    std::chrono::duration<double, std::milli>(Clock::now() - since).count(),
+                    reinterpret_cast<xcb_map_notify_event_t *>(e)->window);
             watch(x, reinterpret_cast<xcb_map_notify_event_t *>(e)->window);
             xcb_flush(x.c);
             lastEvent = Clock::now();
