@@ -95,6 +95,20 @@ void warmHubs(AppContext &ctx, qreal ratio)
         warmPicture(ctx.platform.paths, hub->picture, hub->pictureRect, ratio);
 }
 
+void warmPageSet(AppContext &ctx, const QString &name, qreal ratio)
+{
+    MetafileView::warm(ctx.platform.paths, pages::pageFile(name, 1, false), true, ratio);
+    MetafileView::warm(ctx.platform.paths, pages::pageFile(name, 1, true), false, ratio);
+}
+
+void warmMenuPages(AppContext &ctx, qreal ratio)
+{
+    MetafileView::warm(ctx.platform.paths, pages::guideFile(1, false), true, ratio);
+    MetafileView::warm(ctx.platform.paths, pages::guideFile(1, true), false, ratio);
+    MetafileView::warm(ctx.platform.paths, contentnames::AcknowledgmentsPage, true, ratio);
+    MetafileView::warm(ctx.platform.paths, contentnames::AcknowledgmentsPrintCopy, false, ratio);
+}
+
 void warmQuiz(AppContext &ctx, const QString &picture, qreal ratio)
 {
     warmPicture(ctx.platform.paths, picture, multiple::PictureRect, ratio);

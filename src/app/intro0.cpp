@@ -127,6 +127,7 @@ void intro0::Form_Load()
 void intro0::warmNext()
 {
     navigation::warmHubs(ctx, devicePixelRatioF());
+    navigation::warmMenuPages(ctx, devicePixelRatioF());
 }
 
 void intro0::Label2_Click(int Index)

@@ -36,5 +36,9 @@ void openOrdering(AppContext &ctx, Topic topic, const QString &title);
 void warmHubs(AppContext &ctx, qreal ratio);
 void warmQuiz(AppContext &ctx, const QString &picture, qreal ratio);
 void warmActivities(AppContext &ctx, Topic topic, qreal ratio);
+// Read and draw the first page of a page set (and read its print copy), or the first pages of
+// what the menu opens: the teachers' guide and the acknowledgments.
+void warmPageSet(AppContext &ctx, const QString &name, qreal ratio);
+void warmMenuPages(AppContext &ctx, qreal ratio);
 
 } // namespace navigation

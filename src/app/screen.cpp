@@ -30,19 +30,10 @@ void Screen::showScreen()
     ctx.screens.raised(this);
 }
 
-namespace
-{
-
-constexpr int WarmDelayMs = 100;
-
-} // namespace
-
 bool Screen::event(QEvent *event)
 {
     if (event->type() == QEvent::Paint && !m_painted) {
         m_painted = true;
-        // Late enough for the repaints that follow a new window (activation, focus) to be done,
-        // well before a person clicks again.
         QTimer::singleShot(WarmDelayMs, this, [this] { warmNext(); });
     }
     return QWidget::event(event);

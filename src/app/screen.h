@@ -37,6 +37,9 @@ protected:
     // Runs once, a tenth of a second after the screen's first paint: reads and decodes what the
     // screens most likely opened next need, so that opening them does not wait on files.
     virtual void warmNext() {}
+    // Late enough after a paint for the repaints that follow it to be done, well before a person
+    // clicks again.
+    static constexpr int WarmDelayMs = 100;
     bool event(QEvent *event) override;
 
     // The pointer moved over the bare window background (not over any control): the hover group

@@ -54,13 +54,28 @@ void PageScreen::Label3_Click(int Index)
     case NextPage:
         ++s.PageNumber;
         showPage();
+        QTimer::singleShot(WarmDelayMs, this, [this] { warmNext(); });
         break;
     case PreviousPage:
         --s.PageNumber;
         showPage();
+        QTimer::singleShot(WarmDelayMs, this, [this] { warmNext(); });
         break;
     default:
         break;
+    }
+}
+
+void PageScreen::warmNext()
+{
+    const int page = ctx.state.PageNumber;
+    for (const auto &[button, turn] : {std::pair{NextPage, 1}, std::pair{PreviousPage, -1}}) {
+        if (!Label3[button]->isVisibleTo(this) || !Label3[button]->isEnabled())
+            continue;
+        MetafileView::warm(ctx.platform.paths, pageFile(page + turn, false), true,
+                           devicePixelRatioF());
+        MetafileView::warm(ctx.platform.paths, pageFile(page + turn, true), false,
+                           devicePixelRatioF());
     }
 }
 
@@ -114,6 +129,11 @@ void teacher::showPage()
     Label1->setText(pages::counter(s.PageNumber, s.PageCount));
 }
 
+QString teacher::pageFile(int page, bool printCopy) const
+{
+    return pages::pageFile(ctx.state.PageName, page, printCopy);
+}
+
 void teacher::Timer1_Timer()
 {
     Module1 &s = ctx.state;
@@ -162,6 +182,11 @@ guide::guide(AppContext &context) : PageScreen(context)
 void guide::Form_Load()
 {
     DressForm(this);
+}
+
+QString guide::pageFile(int page, bool printCopy) const
+{
+    return pages::guideFile(page, printCopy);
 }
 
 void guide::showPage()

@@ -37,6 +37,10 @@ public:
 protected:
     // Turns to PageNumber: loads both copies and sets the buttons and the counter.
     virtual void showPage() = 0;
+    // The content name of a page of the set on show (the print copy with printCopy).
+    virtual QString pageFile(int page, bool printCopy) const = 0;
+    // Reads and draws the pages "Next Page" and "Previous Page" turn to.
+    void warmNext() override;
 };
 
 // The page viewer of key facts, teacher's notes and the acknowledgments.
@@ -57,6 +61,7 @@ public:
 
 protected:
     void showPage() override;
+    QString pageFile(int page, bool printCopy) const override;
     // The logo stands still while the viewer is hidden.
     void hideEvent(QHideEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -77,4 +82,5 @@ public:
 
 protected:
     void showPage() override;
+    QString pageFile(int page, bool printCopy) const override;
 };

@@ -138,4 +138,6 @@ void TopicHub::warmNext()
 {
     navigation::warmQuiz(ctx, m_data.quizPicture, devicePixelRatioF());
     navigation::warmActivities(ctx, m_data.topic, devicePixelRatioF());
+    navigation::warmPageSet(ctx, m_data.keyFacts, devicePixelRatioF());
+    navigation::warmPageSet(ctx, m_data.teachersNotes, devicePixelRatioF());
 }
