@@ -109,6 +109,37 @@ void warmMenuPages(AppContext &ctx, qreal ratio)
     MetafileView::warm(ctx.platform.paths, contentnames::AcknowledgmentsPrintCopy, false, ratio);
 }
 
+void buildFromMenu(AppContext &ctx)
+{
+    ctx.screens.buildSoon<introduction>();
+    ctx.screens.buildSoon<electricity>();
+    ctx.screens.buildSoon<faraday>();
+    ctx.screens.buildSoon<teacher>();
+    ctx.screens.buildSoon<guide>();
+    ctx.screens.buildSoon<wizard>();
+    ctx.screens.buildSoon<worksheets>();
+}
+
+void buildFromHub(AppContext &ctx, Topic topic)
+{
+    ctx.screens.buildSoon<teacher>();
+    ctx.screens.buildSoon<multiple>();
+    switch (topic) {
+    case Topic::Introduction:
+        ctx.screens.buildSoon<introductionlab>();
+        ctx.screens.buildSoon<introductionord>();
+        break;
+    case Topic::Electricity:
+        ctx.screens.buildSoon<electricitylab>();
+        ctx.screens.buildSoon<electricityord>();
+        break;
+    case Topic::Faraday:
+        ctx.screens.buildSoon<faradaylab>();
+        ctx.screens.buildSoon<faradayord>();
+        break;
+    }
+}
+
 void warmQuiz(AppContext &ctx, const QString &picture, qreal ratio)
 {
     warmPicture(ctx.platform.paths, picture, multiple::PictureRect, ratio);

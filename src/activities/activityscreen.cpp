@@ -321,6 +321,11 @@ void ActivityScreen::setPicture(ClickablePicture *control, const QString &file)
         control->setFile(file, ctx.platform.paths.picture(file, control->devicePixels()));
 }
 
+void ActivityScreen::warmNext()
+{
+    ctx.screens.build<Welldone>()->warmPicture();
+}
+
 void ActivityScreen::warm(const ClickablePicture *control, const char *file) const
 {
     if (control)

@@ -154,6 +154,8 @@ protected:
     void setPicture(ClickablePicture *control, const QString &file);
     // Reads and keeps a picture the control will show later, at the control's size.
     void warm(const ClickablePicture *control, const char *file) const;
+    // Builds the results screen that "Check Score" opens.
+    void warmNext() override;
 
     void closeRequested() override { Label3_Click(activity::ExitButton); }
     void escapePressed() override;

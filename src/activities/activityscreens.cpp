@@ -69,6 +69,7 @@ void electricitylab::loadContent()
 
 void electricitylab::warmNext()
 {
+    ActivityScreen::warmNext();
     warm(Image1.at(0), pictures::CircuitOn);
 }
 
@@ -115,6 +116,7 @@ void faradaylab::loadContent()
 
 void faradaylab::warmNext()
 {
+    ActivityScreen::warmNext();
     warm(Image1.at(CompassCircuit), pictures::SwitchOn);
     warm(Image1.at(BulbCircuit), pictures::SwitchOn);
     warm(Image2.at(Compass), pictures::CompassOn);

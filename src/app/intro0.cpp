@@ -128,6 +128,7 @@ void intro0::warmNext()
 {
     navigation::warmHubs(ctx, devicePixelRatioF());
     navigation::warmMenuPages(ctx, devicePixelRatioF());
+    navigation::buildFromMenu(ctx);
 }
 
 void intro0::Label2_Click(int Index)

@@ -30,6 +30,10 @@ LabelButton::LabelButton(const QString &caption, const QRect &twipRect, const QF
 
 void LabelButton::setOpaque(bool opaque)
 {
+    // The pointer moving over the screen asks for the same look again and again: only a change
+    // is drawn.
+    if (opaque == m_opaque && opaque == autoFillBackground())
+        return;
     m_opaque = opaque;
     setAutoFillBackground(opaque);
     update();

@@ -40,5 +40,9 @@ void warmActivities(AppContext &ctx, Topic topic, qreal ratio);
 // what the menu opens: the teachers' guide and the acknowledgments.
 void warmPageSet(AppContext &ctx, const QString &name, qreal ratio);
 void warmMenuPages(AppContext &ctx, qreal ratio);
+// Build, a screen at a time, the screens the menu opens (hubs, page viewers, the wizard and the
+// catalogue), or those a topic hub opens (page viewer, quiz, the topic's two activities).
+void buildFromMenu(AppContext &ctx);
+void buildFromHub(AppContext &ctx, Topic topic);
 
 } // namespace navigation

@@ -32,6 +32,8 @@ void Screen::showScreen()
 
 bool Screen::event(QEvent *event)
 {
+    if (event->type() == QEvent::Hide)
+        m_painted = false;
     if (event->type() == QEvent::Paint && !m_painted) {
         m_painted = true;
         QTimer::singleShot(WarmDelayMs, this, [this] { warmNext(); });

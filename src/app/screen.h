@@ -34,8 +34,9 @@ public:
     void showScreen();
 
 protected:
-    // Runs once, a tenth of a second after the screen's first paint: reads and decodes what the
-    // screens most likely opened next need, so that opening them does not wait on files.
+    // Runs a tenth of a second after the screen's first paint each time it is shown: reads and
+    // decodes what the screens most likely opened next need, and builds those screens, so that
+    // opening them waits neither on files nor on building controls.
     virtual void warmNext() {}
     // Late enough after a paint for the repaints that follow it to be done, well before a person
     // clicks again.

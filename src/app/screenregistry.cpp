@@ -3,6 +3,20 @@
 
 #include <algorithm>
 
+ScreenRegistry::ScreenRegistry(AppContext &ctx) : m_ctx(ctx)
+{
+    m_buildTimer.setInterval(0);
+    QObject::connect(&m_buildTimer, &QTimer::timeout, [this] {
+        if (!m_buildQueue.empty()) {
+            const std::function<void()> next = std::move(m_buildQueue.front());
+            m_buildQueue.erase(m_buildQueue.begin());
+            next();
+        }
+        if (m_buildQueue.empty())
+            m_buildTimer.stop();
+    });
+}
+
 ScreenRegistry::~ScreenRegistry()
 {
     m_closing = true;

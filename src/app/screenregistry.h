@@ -4,9 +4,11 @@
 #include "screen.h"
 
 #include <QPointer>
+#include <QTimer>
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <typeindex>
 #include <vector>
 
@@ -18,7 +20,7 @@ struct AppContext;
 class ScreenRegistry
 {
 public:
-    explicit ScreenRegistry(AppContext &ctx) : m_ctx(ctx) {}
+    explicit ScreenRegistry(AppContext &ctx);
     ~ScreenRegistry();
     ScreenRegistry(const ScreenRegistry &) = delete;
     ScreenRegistry &operator=(const ScreenRegistry &) = delete;
@@ -28,10 +30,43 @@ public:
     {
         if (T *existing = loaded<T>())
             return existing;
-        auto *screen = new T(m_ctx);
-        m_screens[std::type_index(typeid(T))] = screen;
+        const std::type_index type(typeid(T));
+        auto built = m_built.find(type);
+        T *screen =
+            built == m_built.end() ? new T(m_ctx) : static_cast<T *>(built->second.release());
+        if (built != m_built.end())
+            m_built.erase(built);
+        m_screens[type] = screen;
         screen->Form_Load();
         return screen;
+    }
+
+    // Builds a screen ahead of its loading: its controls in their design state, styled, without
+    // a window yet and without running its load handler, which the next get() runs as usual.
+    // Nothing is built again when it is loaded or already built. For the screens likely to open
+    // next; returns the screen, loaded or built.
+    template <class T> T *build()
+    {
+        const std::type_index type(typeid(T));
+        if (T *existing = loaded<T>())
+            return existing;
+        auto built = m_built.find(type);
+        if (built != m_built.end())
+            return static_cast<T *>(built->second.get());
+        auto screen = std::make_unique<T>(m_ctx);
+        screen->ensurePolished();
+        T *made = screen.get();
+        m_built[type] = std::move(screen);
+        return made;
+    }
+
+    // Builds the screen a moment later, one screen per turn of the event loop, so that a click
+    // meanwhile waits for one screen at most.
+    template <class T> void buildSoon()
+    {
+        m_buildQueue.emplace_back([this] { build<T>(); });
+        if (!m_buildTimer.isActive())
+            m_buildTimer.start();
     }
 
     // The screen if it is loaded, without loading it.
@@ -71,6 +106,9 @@ private:
 
     AppContext &m_ctx;
     std::map<std::type_index, QPointer<Screen>> m_screens;
+    std::map<std::type_index, std::unique_ptr<Screen>> m_built; // built, not yet loaded
+    std::vector<std::function<void()>> m_buildQueue;
+    QTimer m_buildTimer;
     std::vector<QPointer<Screen>> m_front; // least recently raised first
     bool m_closing = false;
 };

@@ -98,6 +98,7 @@ void Titlefrm::warmNext()
     ctx.platform.sound.prepare(contentnames::ClickSound);
     warmPicture(ctx.platform.paths, contentnames::MenuPicture, intro0::PictureRect,
                 devicePixelRatioF());
+    ctx.screens.build<intro0>();
 }
 
 void Titlefrm::Command1_Click()

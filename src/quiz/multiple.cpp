@@ -189,6 +189,11 @@ void multiple::showquest()
         setFocus();
 }
 
+void multiple::warmNext()
+{
+    ctx.screens.build<Welldone>()->warmPicture();
+}
+
 void multiple::keyPressEvent(QKeyEvent *event)
 {
     // 1 to 4 and A to D choose answer A to D, as a click on it does.

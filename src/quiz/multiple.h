@@ -42,6 +42,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    // Builds the results screen the last answer opens.
+    void warmNext() override;
 
 private:
     void finishQuiz();

@@ -96,6 +96,11 @@ void Welldone::Form_Load()
     Timer1->start();
 }
 
+void Welldone::warmPicture() const
+{
+    ctx.platform.paths.picture(contentnames::TitlePicture, Picture1->devicePixels());
+}
+
 void Welldone::Timer1_Timer()
 {
     Timer1->stop();

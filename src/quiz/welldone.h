@@ -34,6 +34,9 @@ public:
     // celebration. Tests replace it.
     std::function<double()> random;
 
+    // Reads and keeps the picture the screen shows a moment after it opens.
+    void warmPicture() const;
+
     QLabel *Label4;
     std::array<LabelButton *, 2> Label3{};
     PictureBox *Picture1;

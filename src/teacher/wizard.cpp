@@ -87,6 +87,18 @@ wizard::wizard(AppContext &context) : Screen(context)
         }
     }
     connect(Text1, &QLineEdit::returnPressed, this, [this] { Text1_KeyPress(EnterKey); });
+    // The box keeps clear of the full stop of the "A." to "D." beside it.
+    const QString tickStyle =
+        tickBoxStyle(Yellow, FormBack) +
+        QStringLiteral(
+            "QCheckBox { padding-left: 2px; } QCheckBox::indicator { width: 9px; height: 9px; }");
+    for (QCheckBox *tick : Check1) {
+        QPalette palette = tick->palette();
+        palette.setColor(QPalette::Window, FormBack);
+        tick->setPalette(palette);
+        tick->setAutoFillBackground(true);
+        tick->setStyleSheet(tickStyle);
+    }
 
     addButtons(
         Label3,
@@ -114,16 +126,6 @@ QList<QWidget *> wizard::tabOrder() const
 void wizard::Form_Load()
 {
     DressForm(this);
-    for (QCheckBox *tick : Check1) {
-        QPalette palette = tick->palette();
-        palette.setColor(QPalette::Window, FormBack);
-        tick->setPalette(palette);
-        tick->setAutoFillBackground(true);
-        // The box keeps clear of the full stop of the "A." to "D." beside it.
-        tick->setStyleSheet(tickBoxStyle(Yellow, FormBack) +
-                            QStringLiteral("QCheckBox { padding-left: 2px; }"
-                                           "QCheckBox::indicator { width: 9px; height: 9px; }"));
-    }
 }
 
 void wizard::Label3_Click(int Index)

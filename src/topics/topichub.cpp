@@ -140,4 +140,5 @@ void TopicHub::warmNext()
     navigation::warmActivities(ctx, m_data.topic, devicePixelRatioF());
     navigation::warmPageSet(ctx, m_data.keyFacts, devicePixelRatioF());
     navigation::warmPageSet(ctx, m_data.teachersNotes, devicePixelRatioF());
+    navigation::buildFromHub(ctx, m_data.topic);
 }

@@ -153,6 +153,18 @@ void TestShell::registryLoadsHiddenAndUnloadResets()
 
     screens.show<intro0>();
     QVERIFY(again->isVisible());
+
+    // A screen built ahead is not loaded: its load handler runs at the first touch, once.
+    screens.unload<intro0>();
+    settle();
+    h.ctx->state.SoundOn = 0;
+    intro0 *built = screens.build<intro0>();
+    QVERIFY(!screens.loaded<intro0>());
+    QCOMPARE(int(h.ctx->state.SoundOn), 0);
+    QCOMPARE(screens.build<intro0>(), built);
+    QCOMPARE(screens.get<intro0>(), built);
+    QCOMPARE(int(h.ctx->state.SoundOn), 1);
+    QCOMPARE(screens.build<intro0>(), built);
 }
 
 void TestShell::dressForm()
