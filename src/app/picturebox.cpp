@@ -22,6 +22,9 @@ void PictureBox::setPicture(const QImage &picture)
 {
     m_picture = picture;
     m_drawn = QImage();
+    // A picture without transparency covers the whole control: what lies beneath (the page, the
+    // screen's background) is not drawn again at each new picture, such as each frame of a logo.
+    setAttribute(Qt::WA_OpaquePaintEvent, !picture.isNull() && !picture.hasAlphaChannel());
     update();
 }
 
