@@ -36,9 +36,16 @@ bool Screen::event(QEvent *event)
         m_painted = false;
     if (event->type() == QEvent::Paint && !m_painted) {
         m_painted = true;
-        QTimer::singleShot(WarmDelayMs, this, [this] { warmNext(); });
+        warmSoon();
     }
     return QWidget::event(event);
+}
+
+void Screen::warmSoon()
+{
+    // Late enough after a paint for the repaints that follow it to be done, well before a person
+    // clicks again.
+    QTimer::singleShot(100, this, [this] { warmNext(); });
 }
 
 void Screen::closeRequested()

@@ -38,9 +38,8 @@ protected:
     // decodes what the screens most likely opened next need, and builds those screens, so that
     // opening them waits neither on files nor on building controls.
     virtual void warmNext() {}
-    // Late enough after a paint for the repaints that follow it to be done, well before a person
-    // clicks again.
-    static constexpr int WarmDelayMs = 100;
+    // Runs warmNext a tenth of a second from now, as after a first paint (a page turned, say).
+    void warmSoon();
     bool event(QEvent *event) override;
 
     // The pointer moved over the bare window background (not over any control): the hover group

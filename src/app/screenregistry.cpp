@@ -61,6 +61,8 @@ void ScreenRegistry::forget(Screen *screen)
 
 void ScreenRegistry::unloadAll()
 {
+    m_buildQueue.clear(); // nothing more is opened
+    m_buildTimer.stop();
     m_closing = true;
     auto screens = std::move(m_screens);
     m_screens.clear();

@@ -92,7 +92,6 @@ bool MetafileView::load(const ContentPaths &paths, const QString &contentName)
 {
     m_name = contentName;
     m_path = paths.path(contentName);
-    m_metafile = wmf::Metafile();
     m_drawn = QImage();
     m_metafile = keptPage(m_path).metafile; // a damaged page shows what could be read
     resize(hasPicture() ? m_metafile.pixelSize(96) : QSize(0, 0));

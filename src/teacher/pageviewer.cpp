@@ -54,12 +54,12 @@ void PageScreen::Label3_Click(int Index)
     case NextPage:
         ++s.PageNumber;
         showPage();
-        QTimer::singleShot(WarmDelayMs, this, [this] { warmNext(); });
+        warmSoon();
         break;
     case PreviousPage:
         --s.PageNumber;
         showPage();
-        QTimer::singleShot(WarmDelayMs, this, [this] { warmNext(); });
+        warmSoon();
         break;
     default:
         break;
@@ -124,8 +124,8 @@ void teacher::showPage()
     const pages::Buttons b = pages::buttons(s.PageNumber, s.PageCount);
     Label3[PreviousPage]->setEnabled(b.previous);
     Label3[NextPage]->setEnabled(b.next);
-    Image1->load(ctx.platform.paths, pages::pageFile(s.PageName, s.PageNumber, false));
-    Image2->load(ctx.platform.paths, pages::pageFile(s.PageName, s.PageNumber, true));
+    Image1->load(ctx.platform.paths, pageFile(s.PageNumber, false));
+    Image2->load(ctx.platform.paths, pageFile(s.PageNumber, true));
     Label1->setText(pages::counter(s.PageNumber, s.PageCount));
 }
 
@@ -192,8 +192,8 @@ QString guide::pageFile(int page, bool printCopy) const
 void guide::showPage()
 {
     const int page = ctx.state.PageNumber;
-    Image1->load(ctx.platform.paths, pages::guideFile(page, false));
-    Image2->load(ctx.platform.paths, pages::guideFile(page, true));
+    Image1->load(ctx.platform.paths, pageFile(page, false));
+    Image2->load(ctx.platform.paths, pageFile(page, true));
     if (page == 1)
         Label3[PreviousPage]->setEnabled(false);
     if (page == 2) {
