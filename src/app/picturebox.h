@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <memory>
+
 class ContentPaths;
 
 // Reads and keeps a content picture at the size a picture control of this design rectangle
@@ -18,6 +20,7 @@ class PictureBox : public QWidget
     Q_OBJECT
 public:
     PictureBox(const QRect &twipRect, QWidget *parent);
+    ~PictureBox() override;
 
     void setPicture(const QImage &picture);
     // Shows a content picture decoded at the control's size in device pixels (a null picture when
@@ -25,6 +28,12 @@ public:
     void load(const ContentPaths &paths, const QString &contentName);
     // The control's size in device pixels: the size its pictures are decoded at.
     QSize devicePixels() const;
+    // Shows one frame of an animation, as setPicture does. On an X display each frame is handed
+    // to the X server the first time it is shown at this index; later showings of the same frame
+    // are copied to the window there, without a repaint or its round trip to the server, while
+    // the control is in full view. A turning logo then costs its timer tick and one small
+    // request a frame.
+    void showFrame(int index, const QImage &frame);
     const QImage &picture() const { return m_picture; }
     bool hasPicture() const { return !m_picture.isNull(); }
 
@@ -32,6 +41,11 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    class ServerFrames;
+    bool inFullView() const;
+
+    std::unique_ptr<ServerFrames> m_serverFrames; // made at the first frame shown on X
+    bool m_noServerFrames = false;                // the display cannot keep them
     QImage m_picture;
     QImage m_drawn; // m_picture at the control's size in device pixels, made at the first paint
 };

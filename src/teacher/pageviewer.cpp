@@ -142,7 +142,7 @@ void teacher::Timer1_Timer()
     if (frame.isNull())
         frame = ctx.platform.paths.picture(pages::logoFrameFile(s.StepCounter),
                                            Picture1->devicePixels());
-    Picture1->setPicture(frame); // repaints the logo's rectangle only
+    Picture1->showFrame(s.StepCounter, frame);
     Picture1->show();
     Picture2->show();
 }

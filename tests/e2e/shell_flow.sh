@@ -2,14 +2,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real program from start to end: title over the backdrop, OK to the menu, the menu's Exit
 # to the exit screen, Cancel back to the same menu, a double-click on a hub's Exit that closes
-# only the hub, Exit, Exit: the program ends with code 0.
+# only the hub, the Acknowledgments page with its turning logo, Exit, Exit: the program ends with
+# code 0.
 set -euo pipefail
 . "$(dirname "$0")/xdo.sh"
 exe=$1
 
 cd /   # the program must find its content whatever the working directory
+tmp=$(mktemp -d)
 "$exe" & pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
+trap 'kill $pid 2>/dev/null || true; rm -rf "$tmp"' EXIT
 
 backdrop=$(wait_window '^Form1$')
 title=$(wait_window '^ $')
@@ -39,6 +41,19 @@ xdotool search --onlyvisible --name '^ $' >/dev/null 2>&1 &&
 [ "$(xdotool search --onlyvisible --name '^Quorvel$' | wc -l)" -eq 1 ] ||
   fail "a double-click on the hub's Exit left the hub open"
 
+# The logo turns on screen once every frame has been shown (later frames are copied by the X
+# server): two looks a frame apart differ, by the moving parts only.
+click "$menu" $((1080 + 577)) $((7920 + 247))               # Acknowledgments
+sleep 1.5
+eval "$(xdotool getwindowgeometry --shell "$menu")"
+logo="120x120+$((X + 8520 / 15))+$((Y + 4320 / 15))"
+import -window root -crop "$logo" "$tmp/logo1.png"; sleep 0.06
+import -window root -crop "$logo" "$tmp/logo2.png"
+moved=$(compare -metric AE "$tmp/logo1.png" "$tmp/logo2.png" null: 2>&1 || true)
+[ "$moved" -gt 100 ] && [ "$moved" -lt 3600 ] ||
+  fail "the logo is not turning in its place ($moved of 14400 pixels changed)"
+click "$menu" $((10560 + 682)) $((7920 + 247))              # the page's Exit
+
 click "$menu" $((10560 + 600)) $((7920 + 240))              # Exit
 exitscreen=$(wait_window '^ $')
 click "$exitscreen" $((2760 + 600)) $((6000 - 90 + 180))    # Exit
@@ -48,7 +63,7 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 kill -0 $pid 2>/dev/null && fail "the program did not end"
-trap - EXIT
+trap 'rm -rf "$tmp"' EXIT
 wait $pid && code=0 || code=$?
 [ "$code" -eq 0 ] || fail "the program ended with code $code"
 echo "PASS"
