@@ -8,10 +8,7 @@
 #include <QIcon>
 #include <QTextStream>
 
-#include <fontconfig/fontconfig.h>
-
 #include <cstdio>
-#include <thread>
 
 namespace
 {
@@ -58,16 +55,11 @@ int main(int argc, char *argv[])
 {
     if (commandline::wanted(argc))
         return runCommandLine(argc, argv);
-    // Reading the font configuration takes about as long as connecting to the display: both go
-    // on at once, on two cores, and the title screen's text finds the fonts ready.
-    std::thread fontConfiguration([] { FcInit(); });
     QApplication app(argc, argv);
     name();
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvel.quorvel"));
     setInstalledIcon();
     QApplication::setQuitOnLastWindowClosed(false);
-    fontConfiguration.join();
-    fonts::registerDesignFaces();
     // Controls without a design font (the title screen's buttons, message boxes) use Arial, so
     // no further face has to be loaded for them.
     QApplication::setFont(fonts::arial(9.75));

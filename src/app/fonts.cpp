@@ -29,35 +29,46 @@ constexpr double BoldSpaceEm = -0.02;
 namespace
 {
 
-QStringList registerOnce()
+// Tahoma is registered when the first Tahoma font is made, not at start-up: the title screen has
+// none, and reading the face would delay it.
+QStringList registerTahoma()
 {
     // Nothing here asks the font database what it has: that would make it load every family on
     // the machine, which costs more than the rest of start-up together.
-    QStringList missing;
-    bool tahoma = false;
     for (const char *file : TahomaFiles) {
         const QString path = QString::fromLatin1(file);
         if (QFile::exists(path) && QFontDatabase::addApplicationFont(path) >= 0)
-            tahoma = true;
+            return {};
     }
-    if (!tahoma)
-        missing << QStringLiteral("Tahoma");
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
-                              QStringLiteral("Liberation Serif"));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    return missing;
+    return {QStringLiteral("Tahoma")};
+}
+
+void substituteOnce()
+{
+    static const bool done = [] {
+        QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                                  QStringLiteral("Liberation Serif"));
+        QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+        return true;
+    }();
+    Q_UNUSED(done);
 }
 
 } // namespace
 
 QStringList registerDesignFaces()
 {
-    static const QStringList missing = registerOnce();
+    substituteOnce();
+    static const QStringList missing = registerTahoma();
     return missing;
 }
 
 QFont design(const QString &family, double points, bool bold)
 {
+    if (family == QLatin1String("Tahoma"))
+        registerDesignFaces();
+    else
+        substituteOnce();
     QFont font(family);
     font.setPixelSize(twips::fontPx(points));
     font.setBold(bold);

@@ -12,7 +12,8 @@ namespace fonts
 // Registers the faces; returns the families that could not be made available.
 QStringList registerDesignFaces();
 
-// A design font at a size in points (as designed: 20 twips a point).
+// A design font at a size in points (as designed: 20 twips a point). The faces are registered as
+// the first font of their family is made.
 QFont design(const QString &family, double points, bool bold = false);
 
 inline QFont tahoma(double points, bool bold = false)
