@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qtplatform.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -31,6 +33,7 @@ class TestPlatform : public QObject
 private Q_SLOTS:
     void worksheetsInTheRunFolder();
     void worksheetsInAUserFolder();
+    void picturesWhateverTheirName();
 };
 
 void TestPlatform::worksheetsInTheRunFolder()
@@ -68,6 +71,29 @@ void TestPlatform::worksheetsInAUserFolder()
     QCOMPARE(paths.path(QStringLiteral("images\\A.JPG")),
              root.filePath(QStringLiteral("Images/a.jpg")));
     QVERIFY(paths.path(QStringLiteral("multiple\\..\\..\\x")).isEmpty());
+}
+
+// Pictures are read in the format their name gives, and one whose contents are another format is
+// still read.
+void TestPlatform::picturesWhateverTheirName()
+{
+    QTemporaryDir root;
+    QImage red(40, 30, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    for (const char *format : {"bmp", "png", "jpg"}) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        QVERIFY(buffer.open(QIODevice::WriteOnly) && red.save(&buffer, format));
+        write(root.filePath(QStringLiteral("Images/%1.bmp").arg(QLatin1String(format))), bytes);
+    }
+    RunFolderPaths paths(root.path());
+    for (const char *format : {"bmp", "png", "jpg"}) {
+        const QString name = QStringLiteral("Images\\%1.bmp").arg(QLatin1String(format));
+        QCOMPARE(paths.picture(name).size(), QSize(40, 30));
+        const QImage half = paths.picture(name, QSize(20, 15));
+        QCOMPARE(half.size(), QSize(20, 15));
+        QCOMPARE(QColor(half.pixel(10, 7)).red() > 200, true);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestPlatform)
