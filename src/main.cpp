@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QTextStream>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -33,6 +34,9 @@ int runCommandLine(int argc, char *argv[])
                             out, err);
 }
 
+// How long after start-up the window icon is set: after the title screen's first paint.
+constexpr int IconDelayMs = 150;
+
 // An installed copy shows the desktop entry's icon (share/icons/hicolor beside lib/quorvel) on its
 // windows, for task bars that show a window's own icon. Named files instead of an icon-theme
 // lookup, and nothing at all for a copy run from the build, keep start-up quick.
@@ -58,7 +62,6 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     name();
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvel.quorvel"));
-    setInstalledIcon();
     QApplication::setQuitOnLastWindowClosed(false);
     // Controls without a design font (the title screen's buttons, message boxes) use Arial, so
     // no further face has to be loaded for them.
@@ -66,5 +69,9 @@ int main(int argc, char *argv[])
 
     Application quorvel(QCoreApplication::applicationDirPath());
     quorvel.start();
+    // The title screen goes on view without the window icon, which costs about 5 ms (three
+    // pictures decoded and handed to the X server before the window is mapped). It follows a
+    // moment later; the screens made after that have it from the start.
+    QTimer::singleShot(IconDelayMs, setInstalledIcon);
     return QApplication::exec();
 }
