@@ -161,12 +161,17 @@ void warmPicture(const ContentPaths &paths, const QString &contentName, const QR
 
 void PictureBox::setPicture(const QImage &picture)
 {
+    takePicture(picture);
+    update();
+}
+
+void PictureBox::takePicture(const QImage &picture)
+{
     m_picture = picture;
     m_drawn = QImage();
     // A picture without transparency covers the whole control: what lies beneath (the page, the
     // screen's background) is not drawn again at each new picture, such as each frame of a logo.
     setAttribute(Qt::WA_OpaquePaintEvent, !picture.isNull() && !picture.hasAlphaChannel());
-    update();
 }
 
 void PictureBox::load(const ContentPaths &paths, const QString &contentName)
@@ -196,12 +201,9 @@ void PictureBox::showFrame(int index, const QImage &frame)
     }
     // The control keeps the frame as its picture, so that a repaint (the window uncovered, the
     // page under it drawn again) draws the frame on view.
-    const bool first = m_picture.isNull();
-    m_picture = frame;
-    m_drawn = QImage();
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    takePicture(frame);
     const QPoint at = mapTo(this->window(), QPoint(0, 0)) * devicePixelRatioF();
-    if (first || !m_serverFrames->show(index, frame, at)) {
+    if (!m_serverFrames->show(index, frame, at)) {
         // Shown through a repaint the first time; kept in the server for the next.
         m_serverFrames->keep(index, frame);
         update();

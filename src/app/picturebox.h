@@ -42,6 +42,8 @@ protected:
 
 private:
     class ServerFrames;
+    // Takes a picture to draw from the next paint on, without asking for one.
+    void takePicture(const QImage &picture);
     bool inFullView() const;
 
     std::unique_ptr<ServerFrames> m_serverFrames; // made at the first frame shown on X
