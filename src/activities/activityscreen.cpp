@@ -72,7 +72,7 @@ int buttonsOf(Qt::MouseButtons buttons)
 
 } // namespace
 
-DragLabel::DragLabel(QWidget *parent) : QLabel(parent)
+DragLabel::DragLabel(QWidget *parent) : PlainLabel(parent)
 {
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -149,13 +149,13 @@ void DragLabel::mouseDoubleClickEvent(QMouseEvent *event)
 
 void DragLabel::focusOutEvent(QFocusEvent *event)
 {
-    QLabel::focusOutEvent(event);
+    PlainLabel::focusOutEvent(event);
     Q_EMIT focusLost();
 }
 
 void DragLabel::paintEvent(QPaintEvent *event)
 {
-    QLabel::paintEvent(event);
+    PlainLabel::paintEvent(event);
     if (!m_held)
         return;
     QPainter painter(this);

@@ -4,6 +4,7 @@
 #include "activity.h"
 #include "activitydata.h"
 #include "clicktracker.h"
+#include "labelbutton.h"
 #include "picturebox.h"
 #include "screen.h"
 
@@ -20,7 +21,7 @@ class LabelButton;
 // stays captured by the label from press to the release of the last button. A left press
 // released before the pointer has gone ClickDistance pixels away is a click, not a drag: it
 // reports no moves and no release. A double-click counts as one click.
-class DragLabel : public QLabel
+class DragLabel : public PlainLabel
 {
     Q_OBJECT
 public:

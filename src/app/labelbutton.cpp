@@ -6,10 +6,56 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+
+void PlainLabel::paintEvent(QPaintEvent *)
+{
+    // As QLabel draws plain text without a document: inside the frame, half an "x" in from the
+    // aligned edges.
+    QPainter painter(this);
+    drawFrame(&painter);
+    QRect r = contentsRect();
+    r.adjust(margin(), margin(), -margin(), -margin());
+    const bool rightToLeft = text().isRightToLeft();
+    const Qt::Alignment align =
+        QStyle::visualAlignment(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight, alignment());
+    int inset = indent();
+    if (inset < 0 && frameWidth())
+        inset = fontMetrics().horizontalAdvance(u'x') / 2 - margin();
+    if (inset > 0) {
+        if (align & Qt::AlignLeft)
+            r.setLeft(r.left() + inset);
+        if (align & Qt::AlignRight)
+            r.setRight(r.right() - inset);
+        if (align & Qt::AlignTop)
+            r.setTop(r.top() + inset);
+        if (align & Qt::AlignBottom)
+            r.setBottom(r.bottom() - inset);
+    }
+    int flags = int(align) | (rightToLeft ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
+    if (wordWrap())
+        flags |= Qt::TextWordWrap;
+    QStyleOption option;
+    option.initFrom(this);
+    style()->drawItemText(&painter, r, flags, option.palette, isEnabled(), text(),
+                          foregroundRole());
+}
+
+void PlainLabel::focusInEvent(QFocusEvent *event)
+{
+    event->accept();
+}
+
+void PlainLabel::focusOutEvent(QFocusEvent *event)
+{
+    event->accept();
+}
 
 LabelButton::LabelButton(const QString &caption, const QRect &twipRect, const QFont &font,
                          QWidget *parent, const QColor &backColor)
-    : QLabel(caption, parent)
+    : PlainLabel(caption, parent)
 {
     setTextFormat(Qt::PlainText); // captions may come from files and teachers: never markup
     setGeometry(twips::rect(twipRect));

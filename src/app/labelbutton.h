@@ -7,12 +7,29 @@
 
 #include <vector>
 
+// A label that takes the keyboard focus but draws its plain text as any label without focus does.
+// Qt gives a label that can take the focus a text document of its own, which it fills at the
+// label's first paint and after each change of text, and that asks for the label to be drawn a
+// second time; the focus changes nothing that is drawn (the focus outline is a control of its
+// own), so a change of focus draws nothing either.
+class PlainLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+};
+
 // The clickable entries of every screen: a bordered label, yellow text on a back colour that
 // shows only while the button is opaque. Clicks come on release over the button, as with any
 // push button; moves of the pointer over it are reported for highlighting. A double-click counts
 // as one click. The button takes the keyboard focus, Enter and Space press it, and screen
 // readers see a push button named by its caption.
-class LabelButton : public QLabel
+class LabelButton : public PlainLabel
 {
     Q_OBJECT
 public:
