@@ -39,8 +39,9 @@ void PlainLabel::paintEvent(QPaintEvent *)
         flags |= Qt::TextWordWrap;
     QStyleOption option;
     option.initFrom(this);
+    // Disabled text takes the palette's disabled text colour, a lighter grey than the frame's.
     style()->drawItemText(&painter, r, flags, option.palette, isEnabled(), text(),
-                          foregroundRole());
+                          isEnabled() ? foregroundRole() : QPalette::Text);
 }
 
 void PlainLabel::focusInEvent(QFocusEvent *event)
