@@ -255,8 +255,21 @@ void TestShell::soundGating()
 void TestShell::hover()
 {
     Harness h;
-    intro0 *menu = h.ctx->screens.show<intro0>();
+    intro0 *menu = h.ctx->screens.get<intro0>();
+    // An entry is drawn once when the screen opens and once when its look changes.
+    struct PaintCount : QObject {
+        int paints = 0;
+        bool eventFilter(QObject *, QEvent *e) override
+        {
+            paints += e->type() == QEvent::Paint;
+            return false;
+        }
+    } count;
+    menu->Label2[intro0::MultipleChoiceWizard]->installEventFilter(&count); // opaque at first
+    menu->showScreen();
     QVERIFY(QTest::qWaitForWindowExposed(menu));
+    settle();
+    QCOMPARE(count.paints, 1);
     for (int i : intro0::EntryIndices) {
         const bool topic = i <= intro0::NuclearForces || i == intro0::Introduction;
         QCOMPARE(menu->Label2[i]->isOpaque(), !topic);
@@ -265,6 +278,9 @@ void TestShell::hover()
     // Real pointer moves: over an entry highlights it; entries stay lit until the background.
     LabelButton *electricity = menu->Label2[intro0::Electricity];
     LabelButton *faraday = menu->Label2[intro0::MichaelFaraday];
+    QTest::mouseMove(menu, QPoint(5, 590));
+    settle();
+    QCOMPARE(count.paints, 2);
     QTest::mouseMove(electricity, electricity->rect().center());
     QVERIFY(electricity->isOpaque());
     QTest::mouseMove(faraday, faraday->rect().center());
