@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -39,6 +40,27 @@ bool Screen::event(QEvent *event)
         warmSoon();
     }
     return QWidget::event(event);
+}
+
+bool Screen::eventFilter(QObject *watched, QEvent *event)
+{
+    // A window the X server has just mapped is reported exposed twice: once when Qt learns of
+    // the mapping and once by the server's own Expose event, both read before the first is
+    // delivered. The first draws the whole window and sends it to the server, after the server
+    // produced the second, which would only send the same 800 x 600 picture once more: a second
+    // copy in the server and a wait for it before the next drawing.
+    if (event->type() == QEvent::Expose && watched == windowHandle() &&
+        windowHandle()->isExposed()) {
+        if (m_drawnWhole)
+            return true;
+        if (m_showing) {
+            m_showing = false;
+            m_drawnWhole = true;
+            QMetaObject::invokeMethod(
+                this, [this] { m_drawnWhole = false; }, Qt::QueuedConnection);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Screen::warmSoon()
@@ -105,6 +127,10 @@ QList<QWidget *> Screen::tabOrder() const
 
 void Screen::showEvent(QShowEvent *event)
 {
+    if (QWindow *window = windowHandle()) {
+        window->installEventFilter(this);
+        m_showing = true;
+    }
     const QList<QWidget *> order = tabOrder();
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);

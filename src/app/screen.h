@@ -41,6 +41,7 @@ protected:
     // Runs warmNext a tenth of a second from now, as after a first paint (a page turned, say).
     void warmSoon();
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     // The pointer moved over the bare window background (not over any control): the hover group
     // turns transparent.
@@ -86,4 +87,9 @@ protected:
 
 private:
     bool m_painted = false;
+    // Set when the screen is shown, until its window is first exposed.
+    bool m_showing = false;
+    // Set from that first exposure, which draws and sends the whole window, to the end of the
+    // turn of the event loop that delivers it.
+    bool m_drawnWhole = false;
 };
