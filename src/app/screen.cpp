@@ -31,6 +31,12 @@ void Screen::showScreen()
     ctx.screens.raised(this);
 }
 
+void Screen::backInFront()
+{
+    if (m_painted)
+        warmSoon();
+}
+
 bool Screen::event(QEvent *event)
 {
     if (event->type() == QEvent::Hide)

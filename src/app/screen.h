@@ -32,6 +32,10 @@ public:
 
     // Shows the screen and brings it to the front.
     void showScreen();
+    // The screen is in front again, the one over it unloaded: what it opens next is made ready
+    // again, as after its first paint (screens it built ahead may have been opened and unloaded
+    // since).
+    void backInFront();
 
 protected:
     // Runs a tenth of a second after the screen's first paint each time it is shown: reads and

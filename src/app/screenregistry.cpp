@@ -36,11 +36,13 @@ void ScreenRegistry::unload(Screen *screen)
     screen->hide();
     screen->deleteLater();
     forget(screen);
-    if (!hadKeyboard)
+    if (m_closing)
         return;
     for (auto it = m_front.rbegin(); it != m_front.rend(); ++it) {
         if ((*it)->isVisible()) {
-            (*it)->activateWindow();
+            if (hadKeyboard)
+                (*it)->activateWindow();
+            (*it)->backInFront();
             return;
         }
     }

@@ -98,7 +98,8 @@ public:
     bool isClosing() const { return m_closing; }
 
     // The screen came to the front. When a screen is unloaded, the one shown last of those still
-    // on view takes the keyboard, whether or not the desktop hands it on.
+    // on view takes the keyboard, whether or not the desktop hands it on, and makes ready again
+    // what it opens next.
     void raised(Screen *screen);
 
 private:
