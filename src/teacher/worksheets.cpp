@@ -198,6 +198,11 @@ void worksheets::untickOthers(QCheckBox *ticked)
     }
 }
 
+void worksheets::warmNext()
+{
+    ctx.screens.build<intro0>();
+}
+
 void worksheets::Label2_Click(int Index)
 {
     if (Index < 0 || Index > Slots)

@@ -64,6 +64,8 @@ public:
 
 protected:
     void closeRequested() override { Label2_Click(Exit); }
+    // "Exit" shows the menu, which opening the catalogue unloaded: it is built ahead.
+    void warmNext() override;
 
 private:
     // Opens the worksheet titled name, or tells the teacher it cannot be read. True when the
