@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Cold start to the title screen on view (its window mapped) and fully drawn (the last drawing in
 # its place before 300 ms without any), and peak memory, side by side with a bare Qt Widgets
-# program showing one 800 x 600 window, in the same run on the same X display.
+# program showing one 800 x 600 window, in the same run on the same X display. The same bare
+# window with one line of text is measured too, for reference: what drawing any text costs.
 # Usage: bench/startup.sh <quorvel> <bare_window> [runs]   (needs DISPLAY; wait_window is built
 # beside bare_window)
 # Targets: Quorvel at most 1.2 times the bare program's time and 1.5 times its memory. On a busy
@@ -15,11 +16,11 @@ runs=${3:-7}
 wait_window="$(dirname "$bare")/wait_window"
 [ -n "${DISPLAY:-}" ] || { echo "needs an X display" >&2; exit 2; }
 
-# measure EXE WINDOW_TITLE -> "on_view_us drawn_us peak_kib"
+# measure EXE WINDOW_TITLE [ARGUMENT] -> "on_view_us drawn_us peak_kib"
 measure() {
   local start pid times mapped drawn hwm
   start=$(date +%s%N)
-  "$1" >/dev/null 2>&1 & pid=$!
+  "$1" ${3:+"$3"} >/dev/null 2>&1 & pid=$!
   times=$("$wait_window" "$2" 20000 --drawn 300) ||
     { kill $pid 2>/dev/null; echo "no window from $1" >&2; exit 2; }
   read -r mapped drawn <<<"$times"
@@ -30,9 +31,10 @@ measure() {
 
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
-q_t=(); q_d=(); q_m=(); b_t=(); b_d=(); b_m=()
+q_t=(); q_d=(); q_m=(); b_t=(); b_d=(); b_m=(); l_t=(); l_d=()
 for _ in $(seq "$runs"); do
   read -r t d m < <(measure "$bare" 'bare'); b_t+=("$t"); b_d+=("$d"); b_m+=("$m")
+  read -r t d _ < <(measure "$bare" 'bare' --label); l_t+=("$t"); l_d+=("$d")
   read -r t d m < <(measure "$quorvel" ' '); q_t+=("$t"); q_d+=("$d"); q_m+=("$m")
 done
 ms() { awk "BEGIN{printf \"%.1f\", $1/1000}"; }
@@ -40,8 +42,10 @@ bt=$(printf '%s\n' "${b_t[@]}" | median); bd=$(printf '%s\n' "${b_d[@]}" | media
 bm=$(printf '%s\n' "${b_m[@]}" | median)
 qt=$(printf '%s\n' "${q_t[@]}" | median); qd=$(printf '%s\n' "${q_d[@]}" | median)
 qm=$(printf '%s\n' "${q_m[@]}" | median)
+lt=$(printf '%s\n' "${l_t[@]}" | median); ld=$(printf '%s\n' "${l_d[@]}" | median)
 echo "on view (median of $runs):    bare $(ms "$bt") ms, quorvel $(ms "$qt") ms, ratio $(awk "BEGIN{printf \"%.2f\", $qt/$bt}")"
 echo "fully drawn (median of $runs): bare $(ms "$bd") ms, quorvel $(ms "$qd") ms, ratio $(awk "BEGIN{printf \"%.2f\", $qd/$bd}")"
+echo "bare with a line of text:    on view $(ms "$lt") ms, fully drawn $(ms "$ld") ms, ratios $(awk "BEGIN{printf \"%.2f and %.2f\", $lt/$bt, $ld/$bd}")"
 echo "peak memory:                 bare ${bm} KiB, quorvel ${qm} KiB, ratio $(awk "BEGIN{printf \"%.2f\", $qm/$bm}")"
 awk "BEGIN{exit !($qt <= 1.2*$bt && $qd <= 1.2*$bd && $qm <= 1.5*$bm)}" && echo "within the targets" ||
   { echo "OVER a target"; exit 1; }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "application.h"
 
+#include "grey.h"
 #include "titlefrm.h"
 
 Application::Application(const QString &runFolder)
@@ -14,5 +15,7 @@ Application::~Application() = default;
 
 void Application::start()
 {
+    // The backdrop first: the X server maps and fills it while the title screen is made.
+    m_ctx->screens.show<Grey>();
     m_ctx->screens.show<Titlefrm>();
 }

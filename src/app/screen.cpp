@@ -7,12 +7,15 @@
 #include "twips.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <QWindow>
+
+#include <xcb/xcb.h>
 
 #include <algorithm>
 
@@ -29,6 +32,18 @@ void Screen::showScreen()
     raise();
     activateWindow();
     ctx.screens.raised(this);
+    // Qt sends its requests to the X server when the event loop next waits. Sent now, the server
+    // maps the window while the program goes on: at start-up, the backdrop is on view while the
+    // title is made, and the title while its picture is decoded.
+    sendToServer();
+    afterShow();
+}
+
+void Screen::sendToServer()
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 && x11->connection())
+        xcb_flush(x11->connection());
 }
 
 void Screen::backInFront()

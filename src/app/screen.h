@@ -42,6 +42,11 @@ protected:
     // decodes what the screens most likely opened next need, and builds those screens, so that
     // opening them waits neither on files nor on building controls.
     virtual void warmNext() {}
+    // Runs each time the screen is shown, after it is shown and before its first paint.
+    virtual void afterShow() {}
+    // Sends what Qt has asked of the X server so far (it does when the event loop next waits):
+    // after a show, the server maps the window meanwhile.
+    static void sendToServer();
     // Runs warmNext a tenth of a second from now, as after a first paint (a page turned, say).
     void warmSoon();
     bool event(QEvent *event) override;

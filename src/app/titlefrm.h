@@ -32,5 +32,11 @@ public:
 
 protected:
     void closeRequested() override { Command2_Click(); }
+    void afterShow() override;
     void warmNext() override;
+
+private:
+    void dressWithoutPicture();
+
+    bool m_dressed = false;
 };

@@ -33,6 +33,7 @@ private Q_SLOTS:
     void registryLoadsHiddenAndUnloadResets();
     void dressForm();
     void startSequence();
+    void titleFallsBackWithoutItsPicture_data();
     void titleFallsBackWithoutItsPicture();
     void soundGating();
     void hover();
@@ -206,10 +207,20 @@ void TestShell::startSequence()
     QCOMPARE(h.sound.played, QStringList{Click});
 }
 
+void TestShell::titleFallsBackWithoutItsPicture_data()
+{
+    QTest::addColumn<QByteArray>("damaged");
+    QTest::newRow("folder missing") << QByteArray();
+    QTest::newRow("file damaged") << QByteArray("not a picture"); // found only once on view
+}
+
 void TestShell::titleFallsBackWithoutItsPicture()
 {
+    QFETCH(QByteArray, damaged);
     Harness h;
     h.removeFolder(QStringLiteral("Images"));
+    if (!damaged.isEmpty())
+        h.writeFile(QStringLiteral("Images/lightning2sm.jpg"), damaged);
     Titlefrm *title = h.ctx->screens.show<Titlefrm>();
     QVERIFY(!title->Picture1->hasPicture());
     QCOMPARE(title->size(), QSize(800, 600)); // dressed in the standard look
