@@ -6,9 +6,12 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QRadioButton>
 
 namespace
 {
@@ -141,6 +144,48 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
     return nullptr;
 }
 
+// A tick box or an option button looks the same with and without the focus until the focus is
+// shown: the style frames it only after keyboard use, and the outline is an overlay. Gaining or
+// losing the focus then draws nothing. The first control of a screen gains the focus when its
+// window comes to the front, just after the window's first paint, and that repaint had to wait
+// for the X server to take in the whole first paint; the menu's first control lost it under the
+// backdrop when the exit screen opened. A button held down still hears that it lost the focus.
+bool focusDrawsNothing(const QObject *watched, const QEvent *event)
+{
+    const auto *button = qobject_cast<const QAbstractButton *>(watched);
+    if (!button ||
+        !(qobject_cast<const QRadioButton *>(button) || qobject_cast<const QCheckBox *>(button)) ||
+        button->isDown())
+        return false;
+    const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
+    return reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason &&
+           reason != Qt::ShortcutFocusReason &&
+           !button->window()->testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+// What an option button does itself when it gains the focus, besides drawing: of the buttons it
+// is exclusive with, only it is reached with Tab.
+void keepTabStop(QAbstractButton *focused)
+{
+    QList<QAbstractButton *> buttons;
+    if (focused->group()) {
+        buttons = focused->group()->buttons();
+    } else if (focused->autoExclusive() && focused->parentWidget()) {
+        for (QAbstractButton *b :
+             focused->parentWidget()->findChildren<QAbstractButton *>(Qt::FindDirectChildrenOnly)) {
+            if (b->autoExclusive() && !b->group())
+                buttons.append(b);
+        }
+    }
+    for (QAbstractButton *b : buttons) {
+        if (!b->isCheckable())
+            continue;
+        const int policy = b->focusPolicy();
+        const bool stop = b == focused || !focused->isCheckable();
+        b->setFocusPolicy(Qt::FocusPolicy(stop ? policy | Qt::TabFocus : policy & ~Qt::TabFocus));
+    }
+}
+
 } // namespace
 
 namespace access
@@ -195,6 +240,17 @@ bool Support::eventFilter(QObject *watched, QEvent *event)
         placeOutline();
         break;
     case QEvent::FocusIn:
+        if (watched == QApplication::focusWidget())
+            placeOutline();
+        if (focusDrawsNothing(watched, event)) {
+            keepTabStop(static_cast<QAbstractButton *>(watched));
+            return true;
+        }
+        break;
+    case QEvent::FocusOut:
+        if (focusDrawsNothing(watched, event))
+            return true;
+        break;
     case QEvent::Move:
     case QEvent::Resize:
     case QEvent::Show:
