@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "application.h"
 
-#include "grey.h"
 #include "titlefrm.h"
 
 Application::Application(const QString &runFolder)
@@ -15,7 +14,5 @@ Application::~Application() = default;
 
 void Application::start()
 {
-    // The backdrop first: the X server maps and fills it while the title screen is made.
-    m_ctx->screens.show<Grey>();
     m_ctx->screens.show<Titlefrm>();
 }

@@ -239,18 +239,17 @@ bool Support::eventFilter(QObject *watched, QEvent *event)
         m_keyboard = event->type() == QEvent::KeyPress;
         placeOutline();
         break;
-    case QEvent::FocusIn:
-        if (watched == QApplication::focusWidget())
-            placeOutline();
-        if (focusDrawsNothing(watched, event)) {
-            keepTabStop(static_cast<QAbstractButton *>(watched));
-            return true;
-        }
-        break;
     case QEvent::FocusOut:
         if (focusDrawsNothing(watched, event))
             return true;
         break;
+    case QEvent::FocusIn:
+        if (focusDrawsNothing(watched, event)) {
+            placeOutline();
+            keepTabStop(static_cast<QAbstractButton *>(watched));
+            return true;
+        }
+        [[fallthrough]];
     case QEvent::Move:
     case QEvent::Resize:
     case QEvent::Show:
