@@ -9,6 +9,11 @@
 namespace fonts
 {
 
+// Loads the machine's font configuration, as the font database would when first asked, but
+// without the part only fontconfig's own tools need. Call it before the first text is measured
+// or drawn; later calls do nothing. Returns whether the configuration loaded here is in use.
+bool loadConfiguration();
+
 // Registers the faces; returns the families that could not be made available.
 QStringList registerDesignFaces();
 

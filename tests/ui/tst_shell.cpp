@@ -2,6 +2,7 @@
 #include "uitest.h"
 
 #include "dressform.h"
+#include "fonts.h"
 #include "grey.h"
 #include "intro0.h"
 #include "labelbutton.h"
@@ -20,6 +21,8 @@
 #include <QRawFont>
 #include <QTimer>
 
+#include <fontconfig/fontconfig.h>
+
 static const QString Click = QStringLiteral("wav\\click.wav");
 
 class TestShell : public QObject
@@ -28,6 +31,8 @@ class TestShell : public QObject
 private Q_SLOTS:
     void designFacesResolve_data();
     void designFacesResolve();
+    void fontConfigurationIsTheMachines_data();
+    void fontConfigurationIsTheMachines();
     void boldIsHeavierWithNaturalGaps_data();
     void boldIsHeavierWithNaturalGaps();
     void registryLoadsHiddenAndUnloadResets();
@@ -66,6 +71,40 @@ void TestShell::designFacesResolve()
     QCOMPARE(info.family(), face);
     QFont bold = fonts::design(design, 12, true);
     QVERIFY(QFontInfo(bold).bold());
+}
+
+void TestShell::fontConfigurationIsTheMachines_data()
+{
+    QTest::addColumn<QByteArray>("family");
+    for (const char *family : {"sans-serif", "serif", "monospace", "Arial", "Times New Roman",
+                               "Helvetica", "Courier New"})
+        QTest::newRow(family) << QByteArray(family);
+}
+
+// The configuration the program loads itself matches each family to the face fontconfig's own
+// start-up would.
+void TestShell::fontConfigurationIsTheMachines()
+{
+    QFETCH(QByteArray, family);
+    QVERIFY(fonts::loadConfiguration());
+    static FcConfig *const machines = FcInitLoadConfigAndFonts();
+    const auto face = [&family](FcConfig *config) {
+        FcPattern *pattern = FcNameParse(reinterpret_cast<const FcChar8 *>(family.constData()));
+        FcConfigSubstitute(config, pattern, FcMatchPattern);
+        FcDefaultSubstitute(pattern);
+        FcResult result;
+        FcPattern *match = FcFontMatch(config, pattern, &result);
+        FcChar8 *file = nullptr;
+        QByteArray found;
+        if (match && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch)
+            found = reinterpret_cast<const char *>(file);
+        FcPatternDestroy(match);
+        FcPatternDestroy(pattern);
+        return found;
+    };
+    const QByteArray ours = face(FcConfigGetCurrent());
+    QVERIFY(!ours.isEmpty());
+    QCOMPARE(ours, face(machines));
 }
 
 // "newtons" as a label draws it at 15.75 pt, or as a page's text record (Tahoma at the bold face's
