@@ -7,39 +7,60 @@
 #include <QUrl>
 
 QtSoundPlayer::QtSoundPlayer(const ContentPaths &paths, QObject *parent)
-    : QObject(parent), m_paths(paths)
+    : QObject(parent), m_paths(paths), m_effectsOwner(new QObject)
 {
+    m_thread.setObjectName(QStringLiteral("Quorvel sounds"));
+    m_effectsOwner->moveToThread(&m_thread);
+    m_thread.start();
+}
+
+QtSoundPlayer::~QtSoundPlayer()
+{
+    // The effects and their output streams go on the thread that made them.
+    QMetaObject::invokeMethod(
+        m_effectsOwner,
+        [this] {
+            m_effects.clear();
+            delete m_effectsOwner;
+        },
+        Qt::BlockingQueuedConnection);
+    m_thread.quit();
+    m_thread.wait();
 }
 
 void QtSoundPlayer::play(const QString &contentPath)
 {
-    QSoundEffect *effect = effectFor(contentPath);
-    if (!effect)
+    const QString file = m_paths.path(contentPath);
+    if (file.isEmpty())
         return;
-    // A file that failed to decode stays in the Error state and is simply not heard. A new
-    // request for a sound still playing starts it again from the beginning.
-    if (effect->status() == QSoundEffect::Error)
-        return;
-    effect->stop();
-    effect->play();
+    QMetaObject::invokeMethod(m_effectsOwner, [this, file] {
+        QSoundEffect *effect = effectFor(file);
+        // A file that failed to decode stays in the Error state and is simply not heard. A new
+        // request for a sound still playing starts it again from the beginning.
+        if (!effect || effect->status() == QSoundEffect::Error)
+            return;
+        effect->stop();
+        effect->play();
+    });
 }
 
 void QtSoundPlayer::prepare(const QString &contentPath)
 {
-    effectFor(contentPath);
+    const QString file = m_paths.path(contentPath);
+    if (!file.isEmpty())
+        QMetaObject::invokeMethod(m_effectsOwner, [this, file] { effectFor(file); });
 }
 
-QSoundEffect *QtSoundPlayer::effectFor(const QString &contentPath)
+QSoundEffect *QtSoundPlayer::effectFor(const QString &file)
 {
-    const QString file = m_paths.path(contentPath);
-    if (file.isEmpty() || !QFileInfo(file).isFile())
+    if (!QFileInfo(file).isFile())
         return nullptr;
     QSoundEffect *effect = m_effects.value(file);
     if (!effect) {
         QFile wav(file);
         if (!wav.open(QIODevice::ReadOnly) || !isPlayable(wav.read(1 << 22)))
             return nullptr;
-        effect = new QSoundEffect(this);
+        effect = new QSoundEffect(m_effectsOwner);
         const QUrl source = QUrl::fromLocalFile(file);
         effect->setSource(source);
         // Once a sound has ended, its output stream can go on waking the program 50 times a
@@ -58,8 +79,16 @@ QSoundEffect *QtSoundPlayer::effectFor(const QString &contentPath)
 
 bool QtSoundPlayer::isPlaying(const QString &contentPath) const
 {
-    const QSoundEffect *effect = m_effects.value(m_paths.path(contentPath));
-    return effect && effect->isPlaying();
+    const QString file = m_paths.path(contentPath);
+    bool playing = false;
+    QMetaObject::invokeMethod(
+        m_effectsOwner,
+        [this, &file] {
+            const QSoundEffect *effect = m_effects.value(file);
+            return effect && effect->isPlaying();
+        },
+        Qt::BlockingQueuedConnection, &playing);
+    return playing;
 }
 
 bool QtSoundPlayer::isPlayable(const QByteArray &wav)

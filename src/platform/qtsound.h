@@ -5,16 +5,22 @@
 
 #include <QHash>
 #include <QObject>
+#include <QThread>
 
 class QSoundEffect;
 
 // Sound effects through the sound library. Built into the devices module (devices.h), so that
 // the sound library is not loaded before the first screen is drawn.
+//
+// The sounds are made and started on a thread of their own. Starting one opens an output stream
+// on the sound server and waits for the server's answer, half a millisecond to two at every
+// click; on the screens' thread that wait came before the next screen's first paint.
 class QtSoundPlayer : public QObject, public SoundPlayer
 {
     Q_OBJECT
 public:
     explicit QtSoundPlayer(const ContentPaths &paths, QObject *parent = nullptr);
+    ~QtSoundPlayer() override;
     void play(const QString &contentPath) override;
     void prepare(const QString &contentPath) override;
 
@@ -23,12 +29,16 @@ public:
     static bool isPlayable(const QByteArray &wav);
 
     // Whether the effect of a content file is playing now (for checks on a real sound device).
+    // Waits for the sound thread to answer.
     bool isPlaying(const QString &contentPath) const;
 
 private:
-    // The effect of a content file, made at the first request; null for a file it cannot play.
-    QSoundEffect *effectFor(const QString &contentPath);
+    // The effect of a resolved file, made at the first request; null for a file it cannot play.
+    // Only on the sound thread.
+    QSoundEffect *effectFor(const QString &file);
 
     const ContentPaths &m_paths;
-    QHash<QString, QSoundEffect *> m_effects; // one per resolved file
+    QThread m_thread;
+    QObject *m_effectsOwner;                  // lives on m_thread; the effects are its children
+    QHash<QString, QSoundEffect *> m_effects; // one per resolved file; only on the sound thread
 };
