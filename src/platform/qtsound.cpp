@@ -6,8 +6,8 @@
 #include <QSoundEffect>
 #include <QUrl>
 
-QtSoundPlayer::QtSoundPlayer(const ContentPaths &paths, QObject *parent)
-    : QObject(parent), m_paths(paths), m_effectsOwner(new QObject)
+QtSoundPlayer::QtSoundPlayer(const ContentPaths &paths)
+    : m_paths(paths), m_effectsOwner(new QObject)
 {
     m_thread.setObjectName(QStringLiteral("Quorvel sounds"));
     m_effectsOwner->moveToThread(&m_thread);
@@ -66,7 +66,7 @@ QSoundEffect *QtSoundPlayer::effectFor(const QString &file)
         // Once a sound has ended, its output stream can go on waking the program 50 times a
         // second; setting the source again closes that stream. The decoded sound is kept by the
         // sound library, so the next play starts as quickly.
-        connect(effect, &QSoundEffect::playingChanged, effect, [effect, source] {
+        QObject::connect(effect, &QSoundEffect::playingChanged, effect, [effect, source] {
             if (effect->isPlaying() || effect->status() != QSoundEffect::Ready)
                 return;
             effect->setSource(QUrl());

@@ -15,12 +15,13 @@ class QSoundEffect;
 // The sounds are made and started on a thread of their own. Starting one opens an output stream
 // on the sound server and waits for the server's answer, half a millisecond to two at every
 // click; on the screens' thread that wait came before the next screen's first paint.
-class QtSoundPlayer : public QObject, public SoundPlayer
+class QtSoundPlayer : public SoundPlayer
 {
-    Q_OBJECT
 public:
-    explicit QtSoundPlayer(const ContentPaths &paths, QObject *parent = nullptr);
+    explicit QtSoundPlayer(const ContentPaths &paths);
     ~QtSoundPlayer() override;
+    QtSoundPlayer(const QtSoundPlayer &) = delete;
+    QtSoundPlayer &operator=(const QtSoundPlayer &) = delete;
     void play(const QString &contentPath) override;
     void prepare(const QString &contentPath) override;
 
