@@ -7,6 +7,11 @@
 // program's CPU time and wake-ups (context switches of all its threads) from /proc.
 //
 //   screen_tour PROGRAM [rounds] [--idle SECONDS]          (needs DISPLAY, no window manager)
+//   screen_tour BARE_WINDOW [rounds] --bare
+//
+// With --bare the program is the yardstick, `bare_window --switch`, and each round is one click
+// of its button, which replaces its window with a new one: the least a change of screen costs on
+// the same X server, to read the program's figures against.
 //
 // Figures are medians over the rounds, with the first round (screens never opened before) shown
 // on its own. Targets: every step under 16.7 ms; at rest no CPU and no wake-ups, except the
@@ -100,6 +105,10 @@ const Step Tour[] = {
 
 // The first step of all: the title screen's OK.
 const Step TitleOk = {"title -> menu", 1987, 6097};
+
+// The yardstick's button, in the middle of each of its windows.
+const Step BareFirst = {"bare window, first switch", 6000, 4500};
+const Step BareSwitch = {"bare window -> bare window", 6000, 4500};
 
 // The logo on the page viewer, in pixels inside its window; the widest blink of a text cursor.
 constexpr int LogoX = 568, LogoY = 288, LogoSize = 120;
@@ -310,14 +319,17 @@ double median(std::vector<double> v)
 int main(int argc, char *argv[])
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: screen_tour PROGRAM [rounds] [--idle SECONDS]\n");
+        std::fprintf(stderr, "usage: screen_tour PROGRAM [rounds] [--idle SECONDS] [--bare]\n");
         return 2;
     }
     int rounds = 5;
     int idleSeconds = 0;
+    bool bare = false;
     for (int i = 2; i < argc; ++i) {
         if (std::strcmp(argv[i], "--idle") == 0 && i + 1 < argc)
             idleSeconds = std::atoi(argv[++i]);
+        else if (std::strcmp(argv[i], "--bare") == 0)
+            bare = true;
         else
             rounds = std::max(1, std::atoi(argv[i]));
     }
@@ -342,30 +354,37 @@ int main(int argc, char *argv[])
 
     const pid_t pid = fork();
     if (pid == 0) {
-        char *const programArgs[] = {argv[1], nullptr};
+        char switchArg[] = "--switch";
+        char *const programArgs[] = {argv[1], bare ? switchArg : nullptr, nullptr};
         execv(argv[1], programArgs);
         _exit(127);
     }
-    // The title screen is on view when a viewable window named " " exists.
+    // The title screen is on view when a viewable window named " " exists (the yardstick's is
+    // named "bare").
+    const std::string firstTitle = bare ? "bare" : " ";
     const Clock::time_point started = Clock::now();
     bool up = false;
     while (!up && Clock::now() - started < std::chrono::seconds(20)) {
         for (const Window &w : viewable(x))
-            up = up || windowName(x, w.id) == " ";
+            up = up || windowName(x, w.id) == firstTitle;
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     if (!up) {
         kill(pid, SIGTERM);
-        std::fprintf(stderr, "no title screen from %s\n", argv[1]);
+        std::fprintf(stderr, "no first window from %s\n", argv[1]);
         return 2;
     }
     front(x);
     drainUntilQuiet(x, Clock::now());
 
-    // Figures per step of the tour; step 0 is the title screen's OK, taken once.
-    std::vector<const Step *> steps = {&TitleOk};
-    for (const Step &s : Tour)
-        steps.push_back(&s);
+    // Figures per step of the tour; step 0 is the title screen's OK (or the yardstick's first
+    // switch), taken once.
+    std::vector<const Step *> steps = {bare ? &BareFirst : &TitleOk};
+    if (bare)
+        steps.push_back(&BareSwitch);
+    else
+        for (const Step &s : Tour)
+            steps.push_back(&s);
     std::vector<std::vector<double>> times(steps.size()), cpu(steps.size()), wakes(steps.size());
     const auto record = [&](size_t i) {
         times[i].push_back(click(x, *steps[i]));
