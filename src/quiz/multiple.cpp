@@ -192,6 +192,8 @@ void multiple::showquest()
 void multiple::warmNext()
 {
     ctx.screens.build<Welldone>()->warmPicture();
+    // "Check Score" also fills in the review of the questions answered wrongly.
+    ctx.screens.buildSoon<Wrong>();
 }
 
 void multiple::keyPressEvent(QKeyEvent *event)
