@@ -8,12 +8,12 @@
 #include "importer.h"
 #include "printlayouts.h"
 #include "qtplatform.h"
+#include "savefile.h"
 #include "wizardchecks.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 #include <QTextStream>
 
 namespace commandline
@@ -63,13 +63,7 @@ Loaded load(const ContentPaths &paths, const QString &title)
 int importFile(const RunFolderPaths &paths, const QString &fileName, const QString &title,
                QTextStream &out, QTextStream &err)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        err << QStringLiteral("Cannot open %1.").arg(fileName) << Qt::endl;
-        return 1;
-    }
-    const exchange::ReadResult read =
-        exchange::read(&file, exchange::sniff(file.peek(exchange::MaxFileSize)));
+    const exchange::ReadResult read = exchange::readFile(fileName);
     Module1 state;
     const importer::Outcome outcome = importer::import(
         read, title.isEmpty() ? importer::titleForFile(fileName) : title,
@@ -98,12 +92,13 @@ int exportFile(const RunFolderPaths &paths, const QString &title, const QString 
         err << loaded.error << Qt::endl;
         return 1;
     }
-    QSaveFile file(fileName);
     exchange::WriteResult written;
-    if (file.open(QIODevice::WriteOnly))
-        written = exchange::write(&file, format, loaded.bank);
-    if (!written.ok || !file.commit()) {
-        err << QStringLiteral("Cannot write %1.").arg(fileName) << Qt::endl;
+    const savefile::Result saved = savefile::replace(fileName, [&](QIODevice *device) {
+        written = exchange::write(device, format, loaded.bank);
+        return written.ok;
+    });
+    if (!saved) {
+        err << QStringLiteral("Cannot write %1. %2").arg(fileName, saved.error) << Qt::endl;
         return 1;
     }
     for (const QString &problem : written.problems)
@@ -132,9 +127,7 @@ int printFile(const RunFolderPaths &paths, const QString &runFolder, const QStri
             << Qt::endl;
         return 1;
     }
-    if (!pdf.isEmpty())
-        printer->setPdfFile(pdf);
-    if (!printer->hasDefaultPrinter()) {
+    if (pdf.isEmpty() && !printer->hasDefaultPrinter()) {
         err << QStringLiteral("There is no default printer; --pdf FILE saves a PDF file instead.")
             << Qt::endl;
         return 1;
@@ -145,7 +138,13 @@ int printFile(const RunFolderPaths &paths, const QString &runFolder, const QStri
         answers
             ? printlayouts::answerKey(*printer, loaded.topic, loaded.bank.QuizTitle, loaded.bank)
             : printlayouts::worksheet(*printer, loaded.topic, loaded.bank.QuizTitle, loaded.bank);
-    if (!playPrintJob(job, *printer, paths)) {
+    if (!pdf.isEmpty()) {
+        const savefile::Result saved = playIntoPdf(job, *printer, paths, pdf);
+        if (!saved) {
+            err << QStringLiteral("Cannot save %1. %2").arg(pdf, saved.error) << Qt::endl;
+            return 1;
+        }
+    } else if (!playPrintJob(job, *printer, paths)) {
         err << QStringLiteral("There was a problem printing to your printer.") << Qt::endl;
         return 1;
     }
@@ -217,6 +216,12 @@ int run(const QStringList &arguments, const QString &runFolder, QTextStream &out
     if (command == QLatin1String("import")) {
         if (args.size() != 2 || parser.isSet(answers) || parser.isSet(pdf))
             return usage(QStringLiteral("import FILE [--title TITLE]"));
+        if (parser.isSet(title) && parser.value(title).trimmed().isEmpty()) {
+            err << QStringLiteral("--title needs a title; leave it out to name the worksheets "
+                                  "after the file.")
+                << Qt::endl;
+            return 2;
+        }
         return importFile(paths, args[1], parser.value(title), out, err);
     }
     if (command == QLatin1String("export")) {

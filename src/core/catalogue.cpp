@@ -6,8 +6,10 @@
 #include "questionfile.h"
 #include "savefile.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLockFile>
 #include <QRegularExpression>
@@ -98,32 +100,65 @@ namespace
 
 // A change holds the lock for its whole read-change-write. A lock older than StaleLockMs is taken
 // to be left by a program that died (on this machine a dead owner is seen at once); a live one
-// holds it for milliseconds.
+// holds it for milliseconds. An empty lock is one whose maker died before it wrote its name: it
+// is stale once it is older than a live maker could take to write it.
 constexpr int StaleLockMs = 10000;
 constexpr int LockWaitMs = StaleLockMs + 1000;
+constexpr int EmptyLockStaleMs = 2000;
+constexpr int WaitStepMs = 100;
 
-// Takes the lock beside the catalogue at path, then reads the whole catalogue into names.
-QString lockAndReadAll(const QString &path, QLockFile &lock, QStringList *names)
+const QString CannotWrite = QStringLiteral("The catalogue of worksheets cannot be written.");
+
+QString holder(const QLockFile &lock)
+{
+    qint64 pid = 0;
+    QString host, program;
+    if (!lock.getLockInfo(&pid, &host, &program))
+        return QStringLiteral("another program");
+    return QStringLiteral("%1 on the computer %2")
+        .arg(program.isEmpty() ? QStringLiteral("another program") : program, host);
+}
+
+void removeEmptyStaleLock(const QString &lockFile)
+{
+    const QFileInfo info(lockFile);
+    if (info.exists() && info.size() == 0 &&
+        info.lastModified().msecsTo(QDateTime::currentDateTime()) > EmptyLockStaleMs)
+        QFile::remove(lockFile);
+}
+
+// Takes the lock beside the catalogue at path, then reads the whole catalogue into names. With
+// waitMs 0 it does not wait for another program's lock.
+QString lockAndReadAll(const QString &path, QLockFile &lock, QStringList *names,
+                       const Waiting &waiting, int waitMs = LockWaitMs)
 {
     if (path.isEmpty())
         return QStringLiteral("The catalogue of worksheets cannot be opened.");
     lock.setStaleLockTime(StaleLockMs);
-    if (!lock.tryLock(LockWaitMs)) {
-        return lock.error() == QLockFile::LockFailedError
-                   ? QStringLiteral("The catalogue of worksheets is in use.")
-                   : QStringLiteral("The catalogue of worksheets cannot be written.");
+    removeEmptyStaleLock(lockPath(path));
+    QElapsedTimer waited;
+    waited.start();
+    while (!lock.tryLock(qMin(WaitStepMs, waitMs))) {
+        if (lock.error() != QLockFile::LockFailedError)
+            return CannotWrite;
+        removeEmptyStaleLock(lockPath(path));
+        if (waited.elapsed() >= waitMs || (waiting && !waiting(holder(lock))))
+            return QStringLiteral("The catalogue of worksheets is in use by %1.").arg(holder(lock));
     }
     return readAll(path, names);
 }
 
+const QString NotConfirmed = QStringLiteral(
+    "The disk did not confirm the change to the worksheet folder: it may be lost if the power "
+    "fails now.");
+
 // Replaces the file at path as a whole: the old file stays intact unless the new one was written
 // completely.
-QString writeAll(const QString &path, const QStringList &names)
+savefile::Result writeAll(const QString &path, const QStringList &names)
 {
     const QByteArray bytes = format(names);
-    const bool written = savefile::replace(
+    return savefile::replace(
         path, [&](QIODevice *device) { return device->write(bytes) == bytes.size(); });
-    return written ? QString() : QStringLiteral("The catalogue of worksheets cannot be written.");
 }
 
 void hold(const QStringList &names, Module1 &state)
@@ -143,27 +178,22 @@ Change failure(const QString &why)
 // Writes the names over the file when they changed, then holds them in memory.
 Change conclude(const QString &path, const QStringList &names, bool changed, Module1 &state)
 {
+    Change change;
     if (changed) {
-        const QString writeError = writeAll(path, names);
-        if (!writeError.isEmpty())
-            return failure(writeError);
+        const savefile::Result written = writeAll(path, names);
+        if (!written)
+            return failure(CannotWrite);
+        if (written.status == savefile::Result::Unconfirmed)
+            change.warning = NotConfirmed;
     }
     hold(names, state);
-    Change change;
     change.ok = true;
     change.changed = changed;
     return change;
 }
 
-} // namespace
-
-Change add(const QString &path, const QString &title, Module1 &state)
+Change addLocked(const QString &path, QStringList names, const QString &title, Module1 &state)
 {
-    QLockFile lock(lockPath(path));
-    QStringList names;
-    const QString readError = lockAndReadAll(path, lock, &names);
-    if (!readError.isEmpty())
-        return failure(readError);
     if (names.contains(title))
         return conclude(path, names, false, state);
     if (names.size() >= Module1::MaxWorksheets)
@@ -172,11 +202,29 @@ Change add(const QString &path, const QString &title, Module1 &state)
     return conclude(path, names, true, state);
 }
 
-Change remove(const QString &path, const QString &title, Module1 &state)
+bool markPending(const QString &path, const QString &title)
+{
+    return !path.isEmpty() && isStorableTitle(title) &&
+           bool(savefile::replace(markerPath(path, title), [](QIODevice *) { return true; }));
+}
+
+} // namespace
+
+Change add(const QString &path, const QString &title, Module1 &state, const Waiting &waiting)
 {
     QLockFile lock(lockPath(path));
     QStringList names;
-    const QString readError = lockAndReadAll(path, lock, &names);
+    const QString readError = lockAndReadAll(path, lock, &names, waiting);
+    if (!readError.isEmpty())
+        return failure(readError);
+    return addLocked(path, names, title, state);
+}
+
+Change remove(const QString &path, const QString &title, Module1 &state, const Waiting &waiting)
+{
+    QLockFile lock(lockPath(path));
+    QStringList names;
+    const QString readError = lockAndReadAll(path, lock, &names, waiting);
     if (!readError.isEmpty())
         return failure(readError);
     const qsizetype pos = names.lastIndexOf(title);
@@ -201,34 +249,38 @@ QString markerPath(const QString &path, const QString &title)
                           : QFileInfo(path).dir().filePath(title + QStringLiteral(".pending"));
 }
 
-bool markPending(const QString &path, const QString &title)
-{
-    return !path.isEmpty() && isStorableTitle(title) &&
-           savefile::replace(markerPath(path, title), [](QIODevice *) { return true; });
-}
-
 void recover(const QString &path)
 {
     if (path.isEmpty())
         return;
     const QDir folder = QFileInfo(path).dir();
-    for (const QFileInfo &marker :
-         folder.entryInfoList({QStringLiteral("*.pending")}, QDir::Files)) {
-        const QString title = marker.completeBaseName();
-        QFile sheet(folder.filePath(title + QStringLiteral(".txt")));
-        Module1 scratch;
-        const bool written = isStorableTitle(title) && sheet.open(QIODevice::ReadOnly) &&
-                             questionfile::LoadQuestionFile(&sheet, scratch).ok;
-        // A marker whose worksheet was never written in full has nothing to list.
-        if (!written || add(path, title, scratch).ok)
-            QFile::remove(marker.filePath());
+    const QFileInfoList markers = folder.entryInfoList({QStringLiteral("*.pending")}, QDir::Files);
+    if (!markers.isEmpty()) {
+        QLockFile lock(lockPath(path));
+        QStringList names;
+        if (lockAndReadAll(path, lock, &names, {}, 0).isEmpty()) {
+            for (const QFileInfo &marker : markers) {
+                const QString title = marker.completeBaseName();
+                QFile sheet(folder.filePath(title + QStringLiteral(".txt")));
+                Module1 scratch;
+                const bool written = isStorableTitle(title) && sheet.open(QIODevice::ReadOnly) &&
+                                     questionfile::LoadQuestionFile(&sheet, scratch).ok;
+                // A marker whose worksheet was never written in full has nothing to list.
+                Change added;
+                if (written)
+                    added = addLocked(path, names, title, scratch);
+                if (added.ok)
+                    names = titles(scratch);
+                if (!written || added.ok)
+                    QFile::remove(marker.filePath());
+            }
+        }
     }
-    // The temporary files of replacements that never finished: "<name>.XXXXXX". A live one is
-    // renamed within a second of being written.
-    static const QRegularExpression temporary(QStringLiteral("\\.(txt|pending)\\.[A-Za-z0-9]{6}$"));
+    // The temporary files of replacements that never finished. A live one is renamed within a
+    // second of being written.
     const QDateTime stale = QDateTime::currentDateTimeUtc().addSecs(-60);
     for (const QFileInfo &file : folder.entryInfoList(QDir::Files | QDir::Hidden)) {
-        if (temporary.match(file.fileName()).hasMatch() && file.lastModified().toUTC() < stale)
+        if (savefile::isTemporaryName(file.fileName()) && file.lastModified().toUTC() < stale)
             QFile::remove(file.filePath());
     }
 }
@@ -249,8 +301,9 @@ TitleCheck checkTitle(const QString &title)
             const qsizetype n = title[i].isHighSurrogate() && i + 1 < title.size() ? 2 : 1;
             const QString c = title.mid(i, n);
             if (ansi::decode(ansi::encode(c)) != c)
-                return {c[0].isPrint() ? TitleFault::OutsideAnsi : TitleFault::Invisible, c,
-                        int(i) + 1};
+                return {QChar::isPrint(c.toUcs4().value(0)) ? TitleFault::OutsideAnsi
+                                                            : TitleFault::Invisible,
+                        c, int(i) + 1};
             i += n;
         }
     }
@@ -279,25 +332,70 @@ TitleCheck checkTitle(const QString &title)
     return {};
 }
 
-Change saveWorksheet(const QString &path, const QString &worksheetPath,
-                     const questionfile::Worksheet &sheet, Module1 &state, bool *written)
+bool occupied(const QString &path)
 {
-    bool replaced = false;
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+Change saveWorksheet(const Save &save, questionfile::Worksheet &sheet, Module1 &state,
+                     bool *written)
+{
+    if (written)
+        *written = false;
+    const QString &path = save.cataloguePath;
+    QLockFile lock(lockPath(path));
+    QStringList names;
+    const QString readError = lockAndReadAll(path, lock, &names, save.waiting);
+    if (!readError.isEmpty())
+        return failure(readError);
+    if (save.pickTitle) {
+        QString why;
+        const QString title = save.pickTitle(names, &why);
+        if (title.isEmpty())
+            return failure(why);
+        sheet.title = title;
+    }
+    if (!names.contains(sheet.title) && names.size() >= Module1::MaxWorksheets)
+        return failure(QStringLiteral("The catalogue of worksheets is full."));
+
+    // Only a file the program itself will open again is saved.
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        questionfile::write(&buffer, sheet);
+    }
+    {
+        QBuffer back(&bytes);
+        back.open(QIODevice::ReadOnly);
+        Module1 scratch;
+        if (!questionfile::LoadQuestionFile(&back, scratch).ok)
+            return failure(QStringLiteral("The worksheet %1 would not open again as it stands, so "
+                                          "it was not saved.")
+                               .arg(sheet.title));
+    }
+
+    const QString worksheetPath = save.worksheetPath ? save.worksheetPath(sheet.title) : QString();
+    if (!markPending(path, sheet.title))
+        return failure(QStringLiteral("The worksheet folder cannot be written."));
+    const savefile::Result replaced =
+        worksheetPath.isEmpty() ? savefile::Result()
+                                : savefile::replace(worksheetPath, [&](QIODevice *device) {
+                                      return device->write(bytes) == bytes.size();
+                                  });
     Change change;
-    if (!markPending(path, sheet.title)) {
-        change.error = QStringLiteral("The worksheet folder cannot be written.");
-    } else if (worksheetPath.isEmpty() || !savefile::replace(worksheetPath, [&](QIODevice *device) {
-                   return questionfile::write(device, sheet);
-               })) {
+    if (!replaced) {
         change.error = QStringLiteral("The worksheet file cannot be written: the disk may be full "
                                       "or the folder read-only.");
     } else {
-        replaced = true;
-        change = add(path, sheet.title, state);
+        if (written)
+            *written = true;
+        change = addLocked(path, names, sheet.title, state);
+        if (change.ok && replaced.status == savefile::Result::Unconfirmed)
+            change.warning = NotConfirmed;
     }
     QFile::remove(markerPath(path, sheet.title));
-    if (written)
-        *written = replaced;
     return change;
 }
 

@@ -5,6 +5,9 @@
 #include "questionfile.h"
 
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 class QIODevice;
 
@@ -45,7 +48,15 @@ struct Change {
     bool ok = false;
     QString error;
     bool changed = false;
+    // Set when the change is made but the disk did not confirm it (a folder that could not be
+    // synced): true in the program's own words, for the user to hear beside the success.
+    QString warning;
 };
+
+// Told, about ten times a second while another program holds the catalogue's lock, who holds it
+// ("Quorvel on the computer lab-3"); returns false to stop waiting. A screen keeps its events
+// flowing in it and shows that the save waits.
+using Waiting = std::function<bool(const QString &holder)>;
 
 // add and remove hold the lock file lockPath(path) for their whole read-change-write, so that two
 // programs changing one catalogue at once (a shared folder, two copies running) both land; a
@@ -56,33 +67,49 @@ struct Change {
 // (exact, case-sensitive). The file is rewritten only when the title was added. A catalogue that
 // is missing, holds fewer names than its count, or already holds MaxWorksheets names fails
 // without touching the file.
-Change add(const QString &path, const QString &title, Module1 &state);
+Change add(const QString &path, const QString &title, Module1 &state, const Waiting &waiting = {});
 
 // Reads the catalogue at path afresh into state and removes the LAST entry equal to title,
 // keeping the order of the others. A title that is not listed leaves the file untouched
 // (changed = false, ok = true). Missing or short catalogues fail as for add.
-Change remove(const QString &path, const QString &title, Module1 &state);
+Change remove(const QString &path, const QString &title, Module1 &state,
+              const Waiting &waiting = {});
 
 QString lockPath(const QString &path);
 
-// A worksheet is saved in three steps: markPending leaves the marker "<title>.pending" beside the
-// catalogue at path, the caller replaces the worksheet file and adds the title, and takes the
-// marker (markerPath) away whatever the outcome. A kill between the steps leaves the marker.
-// markPending is false when the marker cannot be written (nothing is then to be saved).
-bool markPending(const QString &path, const QString &title);
 QString markerPath(const QString &path, const QString &title);
 
 // Mends what a program killed while saving left in the folder of the catalogue at path: adds the
 // title of every marker whose worksheet file reads as a question file (a marker whose file is
 // missing or broken is only removed; one whose title cannot be added stays for the next time),
-// and removes temporary files of unfinished replacements that are over a minute old.
+// and removes the temporary files of unfinished replacements (savefile::isTemporaryName) that are
+// over a minute old. It never waits: while another program holds the lock it leaves the markers
+// for the next time.
 void recover(const QString &path);
 
-// Saves a worksheet in those three steps: the marker, the worksheet file at worksheetPath replaced
-// as a whole, its title added to the catalogue at path. *written (when given) tells whether the
-// worksheet file was replaced: it stays when only the catalogue change failed.
-Change saveWorksheet(const QString &path, const QString &worksheetPath,
-                     const questionfile::Worksheet &sheet, Module1 &state, bool *written = nullptr);
+// How a worksheet is saved.
+struct Save {
+    QString cataloguePath;
+    // The worksheet file of a title.
+    std::function<QString(const QString &title)> worksheetPath;
+    // Decides the title from the names the catalogue lists at the moment of saving, with the lock
+    // held, so that two saves at once never end on one file; an empty title refuses the save with
+    // *why. Without it the sheet's own title is saved.
+    std::function<QString(const QStringList &listed, QString *why)> pickTitle;
+    Waiting waiting;
+};
+
+// Saves a worksheet with the catalogue's lock held throughout: the title decided, the marker
+// "<title>.pending" left beside the catalogue, the worksheet file replaced as a whole (after
+// checking that the program's own reader takes it back), its title added to the catalogue, the
+// marker taken away. A kill between the steps leaves the marker for recover. sheet.title is set to
+// the title saved. *written (when given) tells whether the worksheet file was replaced: it stays
+// when only the catalogue change failed.
+Change saveWorksheet(const Save &save, questionfile::Worksheet &sheet, Module1 &state,
+                     bool *written = nullptr);
+
+// Whether a worksheet file or anything else, even a link to nowhere, stands at path.
+bool occupied(const QString &path);
 
 // Whether a title can name a worksheet file and survive the catalogue and the field reader: not
 // empty; no leading or trailing blanks; no comma, "&", double quote or other character that a

@@ -4,6 +4,8 @@
 #include "ansi.h"
 #include "questionfile.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -19,29 +21,127 @@ struct Line {
     QString text;
 };
 
-// The file as lines of text, or an error.
-QString decodeLines(QIODevice *device, QVector<Line> *lines)
+// The longest piece of a file's text quoted in a message.
+constexpr int MaxQuoted = 60;
+
+QString shortQuote(const QString &text)
 {
-    QByteArray bytes = device->read(MaxFileSize + 1);
+    if (text.size() <= MaxQuoted)
+        return text;
+    qsizetype cut = MaxQuoted - 3;
+    if (text[cut - 1].isHighSurrogate())
+        --cut;
+    return text.left(cut) + QStringLiteral("...");
+}
+
+// UTF-8, with any byte that does not belong to a well-formed sequence read as Windows-1252.
+// Counts the well-formed sequences of more than one byte and the bytes read the other way.
+QString decodeMixed(const QByteArray &bytes, int *multiByte, int *strays)
+{
+    QString out;
+    out.reserve(bytes.size());
+    const auto *b = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n;) {
+        const unsigned char c = b[i];
+        int length = 0;
+        char32_t code = 0;
+        char32_t least = 0;
+        if (c < 0x80) {
+            out.append(QChar(c));
+            ++i;
+            continue;
+        }
+        if ((c & 0xE0) == 0xC0) {
+            length = 2, code = c & 0x1F, least = 0x80;
+        } else if ((c & 0xF0) == 0xE0) {
+            length = 3, code = c & 0x0F, least = 0x800;
+        } else if ((c & 0xF8) == 0xF0) {
+            length = 4, code = c & 0x07, least = 0x10000;
+        }
+        bool good = length > 0 && i + length <= n;
+        for (int k = 1; good && k < length; ++k) {
+            good = (b[i + k] & 0xC0) == 0x80;
+            code = (code << 6) | (b[i + k] & 0x3F);
+        }
+        good = good && code >= least && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
+        if (good) {
+            out.append(QString::fromUcs4(&code, 1));
+            ++*multiByte;
+            i += length;
+        } else {
+            out.append(ansi::decode(QByteArray(1, char(c))));
+            ++*strays;
+            ++i;
+        }
+    }
+    return out;
+}
+
+// The file's bytes as text, by one rule: a byte-order mark says UTF-8 or UTF-16; without one, a
+// file whose bytes above 127 form at least as many well-formed UTF-8 sequences as stray bytes is
+// UTF-8 (any stray byte read as Windows-1252, as an older tool that added to the file wrote it);
+// any other is Windows-1252. *encoding names what was used, for the report.
+QString decodeText(QByteArray bytes, QString *encoding)
+{
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        *encoding = QStringLiteral("UTF-16");
+        QStringDecoder utf16(bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE
+                                                          : QStringDecoder::Utf16BE);
+        return utf16.decode(bytes.mid(2));
+    }
+    const bool marked = bytes.startsWith("\xEF\xBB\xBF");
+    if (marked)
+        bytes.remove(0, 3);
+    int multiByte = 0;
+    int strays = 0;
+    QString text = decodeMixed(bytes, &multiByte, &strays);
+    if (strays == 0 || marked || multiByte >= strays) {
+        *encoding = strays == 0 ? QStringLiteral("UTF-8")
+                    : strays == 1
+                        ? QStringLiteral("UTF-8 (1 byte that is not UTF-8 read as Windows-1252)")
+                        : QStringLiteral("UTF-8 (%1 bytes that are not UTF-8 read as "
+                                         "Windows-1252)")
+                              .arg(strays);
+        return text;
+    }
+    *encoding = QStringLiteral("Windows-1252");
+    return ansi::decode(bytes);
+}
+
+// The file as lines of text, or an error. A run of blank lines is kept as one: only the break
+// between questions counts.
+QString decodeLines(QIODevice *device, QVector<Line> *lines, QString *encoding)
+{
+    const QByteArray bytes = device->read(MaxFileSize + 1);
     if (bytes.size() > MaxFileSize)
         return QStringLiteral("The file is larger than %1 MB, too large for a question file.")
             .arg(MaxFileSize / (1024 * 1024));
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        text = ansi::decode(bytes); // text from an older Windows tool
+    QString text = decodeText(bytes, encoding);
     for (QChar c : text) {
         if (c.unicode() < 0x20 && c != QLatin1Char('\n') && c != QLatin1Char('\r') &&
             c != QLatin1Char('\t'))
             return QStringLiteral("The file is not a text file.");
     }
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    const QStringList split = text.split(QLatin1Char('\n'));
-    for (int i = 0; i < split.size(); ++i)
-        lines->append({i + 1, split[i]});
+    qsizetype from = 0;
+    int number = 0;
+    bool blank = false;
+    while (from <= text.size()) {
+        qsizetype end = from;
+        while (end < text.size() && text[end] != QLatin1Char('\n') &&
+               text[end] != QLatin1Char('\r'))
+            ++end;
+        ++number;
+        const QStringView line = QStringView(text).mid(from, end - from);
+        const bool isBlank = line.trimmed().isEmpty();
+        if (!isBlank || !blank)
+            lines->append({number, line.toString()});
+        blank = isBlank;
+        if (end + 1 < text.size() && text[end] == QLatin1Char('\r') &&
+            text[end + 1] == QLatin1Char('\n'))
+            ++end;
+        from = end + 1;
+    }
     return QString();
 }
 
@@ -57,7 +157,7 @@ QString firstWords(const QString &text)
     QString out = words.mid(0, 6).join(QLatin1Char(' '));
     if (words.size() > 6)
         out += QStringLiteral("...");
-    return out;
+    return shortQuote(out);
 }
 
 // A text as the quiz will show it: an "&" the question file cannot carry becomes "and".
@@ -71,7 +171,8 @@ QString asShown(const QString &text)
 bool fitsCodePage(const QString &text, QChar *bad)
 {
     for (QChar c : text) {
-        if (c.unicode() < 0x20 || ansi::decode(ansi::encode(QString(c))) != QString(c)) {
+        if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F) ||
+            ansi::decode(ansi::encode(QString(c))) != QString(c)) {
             *bad = c;
             return false;
         }
@@ -93,8 +194,14 @@ QString unfit(const questionfile::Question &q)
         if (text.startsWith(QLatin1Char('"')))
             return QStringLiteral("it begins a text with a double quote mark");
         if (!fitsCodePage(text, &bad))
-            return QStringLiteral("it uses the character \"%1\", which a worksheet cannot hold")
-                .arg(bad);
+            return bad.unicode() < 0x20 || (bad.unicode() >= 0x7F && bad.unicode() <= 0x9F)
+                       ? QStringLiteral("it holds an invisible control character (U+%1)")
+                             .arg(QString::number(bad.unicode(), 16)
+                                      .toUpper()
+                                      .rightJustified(4, QLatin1Char('0')))
+                       : QStringLiteral("it uses the character \"%1\", which a worksheet cannot "
+                                        "hold")
+                             .arg(bad);
     }
     if (q.text.size() > MaxQuestionLength)
         return QStringLiteral("its question is longer than %1 characters").arg(MaxQuestionLength);
@@ -257,7 +364,7 @@ void readGiftBlock(const Block &block, ReadResult *result)
     if (s.startsWith(QLatin1String("::"))) {
         const qsizetype end = s.indexOf(QLatin1String("::"), 2);
         if (end > 0) {
-            name = collapsed(restoreEscapes(s.mid(2, end - 2)));
+            name = shortQuote(collapsed(restoreEscapes(s.mid(2, end - 2))));
             s = s.mid(end + 2).trimmed();
         }
     }
@@ -377,6 +484,13 @@ void readAiken(const QVector<Line> &lines, ReadResult *result)
     const auto finish = [&](const QString &letter) {
         if (options.size() != 4)
             return skip(QStringLiteral("it has %1 answers, not 4").arg(options.size()));
+        for (int a = 0; a < 4; ++a) {
+            for (int b = 0; b < a; ++b) {
+                if (options[a].first == options[b].first)
+                    return skip(QStringLiteral("two of its answers have the letter %1")
+                                    .arg(options[a].first));
+            }
+        }
         questionfile::Question question;
         question.text = asShown(stem);
         bool found = false;
@@ -441,6 +555,28 @@ QString giftEscaped(const QString &text)
     return out;
 }
 
+// A text as GIFT carries it back: escaped, and behind a [plain] marker when it begins like one of
+// the format markers, which a reader would otherwise take away.
+QString giftText(const QString &text)
+{
+    static const QRegularExpression markerLike(
+        QStringLiteral("^\\s*\\[(html|moodle|plain|markdown)\\]"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QString escaped = giftEscaped(text);
+    return markerLike.match(text).hasMatch() ? QStringLiteral("[plain]") + escaped : escaped;
+}
+
+// An answer as GIFT carries it back: one that begins like a weight ("%100%") is given its own
+// weight first, so that only that one is read as a weight.
+QString giftAnswer(const QString &text, bool right)
+{
+    static const QRegularExpression weightLike(QStringLiteral("^\\s*%-?\\d+(\\.\\d+)?%"));
+    const QString escaped = giftText(text);
+    if (!weightLike.match(text).hasMatch())
+        return escaped;
+    return (right ? QStringLiteral("%100%") : QStringLiteral("%0%")) + escaped;
+}
+
 int rightAnswer(const Module1 &bank, int q)
 {
     return questionfile::correctAnswer(bank.CorrectAnswer[q]);
@@ -460,13 +596,29 @@ ReadResult read(QIODevice *device, Format format)
 {
     ReadResult result;
     QVector<Line> lines;
-    result.error = decodeLines(device, &lines);
+    result.error = decodeLines(device, &lines, &result.encoding);
     if (!result.error.isEmpty())
         return result;
     if (format == Format::Gift)
         readGift(lines, &result);
     else
         readAiken(lines, &result);
+    return result;
+}
+
+ReadResult readFile(const QString &fileName)
+{
+    ReadResult result;
+    const QFileInfo info(fileName);
+    QFile file(fileName);
+    if (!info.exists())
+        result.error = QStringLiteral("There is no file %1.").arg(shortQuote(fileName));
+    else if (!info.isFile())
+        result.error = QStringLiteral("%1 is not a plain file.").arg(shortQuote(fileName));
+    else if (!file.open(QIODevice::ReadOnly))
+        result.error = QStringLiteral("The file cannot be opened.");
+    else
+        result = read(&file, sniff(file.peek(MaxFileSize)));
     return result;
 }
 
@@ -486,11 +638,11 @@ WriteResult write(QIODevice *device, Format format, const Module1 &bank)
         if (format == Format::Gift) {
             out += QStringLiteral("::%1::%2{\n")
                        .arg(giftEscaped(title + QStringLiteral(" ") + QString::number(q)),
-                            giftEscaped(bank.QuestionText[q]));
+                            giftText(bank.QuestionText[q]));
             for (int a = 0; a < 4; ++a) {
                 out += QStringLiteral("\t%1%2\n")
                            .arg(a + 1 == right ? QLatin1Char('=') : QLatin1Char('~'))
-                           .arg(giftEscaped((*answers[a])[q]));
+                           .arg(giftAnswer((*answers[a])[q], a + 1 == right));
             }
             out += QStringLiteral("}\n\n");
             continue;

@@ -31,11 +31,18 @@ struct ReadResult {
     QStringList skipped;
     // Set when the file as a whole cannot be read (too large, not text); nothing is taken then.
     QString error;
+    // How the file's bytes were read: "UTF-8", "UTF-16", "Windows-1252", or UTF-8 with the number
+    // of stray bytes read as Windows-1252.
+    QString encoding;
 };
 
-// Reads UTF-8 text (with or without a byte-order mark, LF or CR LF line ends) in the given
-// format. The device must be open for reading.
+// Reads text in the given format: UTF-8 or Windows-1252 decided per file (see the reader), UTF-16
+// with its byte-order mark; LF, CR LF or CR line ends. The device must be open for reading.
 ReadResult read(QIODevice *device, Format format);
+
+// Reads the file at fileName in the format its contents have (sniff). Anything that is not a
+// plain file (a pipe, a device, a folder) is refused unread, with the reason in error.
+ReadResult readFile(const QString &fileName);
 
 // The format of a file's contents: Aiken when it has an "ANSWER:" line and no "{", else GIFT.
 Format sniff(const QByteArray &bytes);

@@ -21,7 +21,7 @@ bool taken(const QString &title, const QStringList &listed, const PathOf &pathOf
             return true;
     }
     const QString path = pathOf(questionfile::fileName(title));
-    return wizardchecks::isReservedTitle(title) || path.isEmpty() || QFileInfo::exists(path);
+    return wizardchecks::isReservedTitle(title) || path.isEmpty() || catalogue::occupied(path);
 }
 
 QString numbered(const QString &title, int n)
@@ -49,7 +49,7 @@ QString titleForFile(const QString &fileName)
 }
 
 Outcome import(const exchange::ReadResult &read, const QString &title, const PathOf &pathOf,
-               Module1 &state)
+               Module1 &state, const catalogue::Waiting &waiting)
 {
     Outcome outcome;
     if (!read.error.isEmpty()) {
@@ -83,32 +83,49 @@ Outcome import(const exchange::ReadResult &read, const QString &title, const Pat
         return outcome;
 
     outcome.report = read.skipped;
+    if (!read.encoding.isEmpty() && read.encoding != QLatin1String("UTF-8"))
+        outcome.report.prepend(QStringLiteral("The file was read as %1.").arg(read.encoding));
+    catalogue::Save save;
+    save.cataloguePath = cataloguePath;
+    save.waiting = waiting;
+    save.worksheetPath = [&](const QString &t) { return pathOf(questionfile::fileName(t)); };
+    // The next free title is decided with the catalogue locked, so an import or a wizard save
+    // running at the same moment never ends on the same file.
     int number = 1;
+    save.pickTitle = [&](const QStringList &listedNow, QString *why) {
+        while (number <= Module1::MaxWorksheets + 1 &&
+               taken(numbered(title, number), listedNow, pathOf))
+            ++number;
+        if (number > Module1::MaxWorksheets + 1) {
+            *why = QStringLiteral("There is no free title left for %1.").arg(title);
+            return QString();
+        }
+        return numbered(title, number);
+    };
     for (int s = 0; s < sheets; ++s) {
         questionfile::Worksheet sheet;
-        while (taken(numbered(title, number), listed, pathOf))
-            ++number;
-        sheet.title = numbered(title, number);
         for (int q = 0; q < Module1::MaxQuestions; ++q)
             sheet.questions[q] = read.questions[s * Module1::MaxQuestions + q];
-        const QString path = pathOf(questionfile::fileName(sheet.title));
         bool written = false;
-        const catalogue::Change change =
-            catalogue::saveWorksheet(cataloguePath, path, sheet, state, &written);
+        const catalogue::Change change = catalogue::saveWorksheet(save, sheet, state, &written);
         if (!change.ok) {
             if (written)
-                QFile::remove(path); // a new file, not listed: nothing is left half-done
+                QFile::remove(save.worksheetPath(sheet.title)); // a new file, not listed
             outcome.error =
-                QStringLiteral("The worksheet %1 was not saved. ").arg(sheet.title) + change.error;
+                (sheet.title.isEmpty()
+                     ? QString()
+                     : QStringLiteral("The worksheet %1 was not saved. ").arg(sheet.title)) +
+                change.error;
             return outcome;
         }
-        listed.append(sheet.title);
         outcome.written.append(sheet.title);
         outcome.report.append(
             QStringLiteral("Made the worksheet %1 of the questions taken %2 to %3.")
                 .arg(sheet.title)
                 .arg(s * 10 + 1)
                 .arg(s * 10 + 10));
+        if (!change.warning.isEmpty())
+            outcome.report.append(change.warning);
     }
     const int left = int(read.questions.size()) % Module1::MaxQuestions;
     if (left > 0)

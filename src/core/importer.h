@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "catalogue.h"
 #include "exchange.h"
 #include "module1.h"
 
@@ -32,7 +33,7 @@ struct Outcome {
 // folder) gets the next free number. Fewer than ten questions left over are reported, not
 // imported. When no worksheet can be made, error says why and nothing is changed.
 Outcome import(const exchange::ReadResult &read, const QString &title, const PathOf &pathOf,
-               Module1 &state);
+               Module1 &state, const catalogue::Waiting &waiting = {});
 
 // A title for the worksheets of a file: its base name with the characters a title cannot hold
 // left out, at most MaxBaseTitleLength characters; "Imported" when nothing is left.

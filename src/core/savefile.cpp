@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "savefile.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 
-#ifdef Q_OS_UNIX
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 namespace savefile
 {
@@ -16,51 +18,143 @@ namespace savefile
 namespace
 {
 
-bool syncFile(int fd)
+const QString TemporaryPrefix = QStringLiteral(".quorvel-save-");
+
+QByteArray native(const QString &path)
 {
-#ifdef Q_OS_UNIX
-    return fd >= 0 && ::fsync(fd) == 0;
-#else
-    Q_UNUSED(fd);
-    return true;
-#endif
+    return QFile::encodeName(path);
 }
 
 // A folder's entries reach the disk only when the folder itself is synced. A file system that
 // cannot sync a folder (EINVAL) has nothing more to give.
 bool syncFolder(const QString &folder)
 {
-#ifdef Q_OS_UNIX
-    const int fd =
-        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return false;
     const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
     ::close(fd);
     return synced;
-#else
-    Q_UNUSED(folder);
-    return true;
-#endif
 }
+
+// Creates a new, empty temporary file beside path, with the permissions of the file at path when
+// there is one; its descriptor, or -1.
+int createTemporary(const QString &path, QString *temporary)
+{
+    struct stat old {
+    };
+    const bool replacing = ::lstat(native(path).constData(), &old) == 0 && S_ISREG(old.st_mode);
+    const QDir folder = QFileInfo(path).absoluteDir();
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        QString name = TemporaryPrefix;
+        for (int i = 0; i < 6; ++i)
+            name += QLatin1Char(letters[QRandomGenerator::global()->bounded(62)]);
+        *temporary = folder.filePath(name);
+        // 0666 less the umask, and the folder's group where the folder asks for it (setgid).
+        const int fd = ::open(native(*temporary).constData(),
+                              O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            if (replacing)
+                ::fchmod(fd, old.st_mode & 07777);
+            return fd;
+        }
+        if (errno != EEXIST)
+            return -1;
+    }
+    return -1;
+}
+
+// Puts the written temporary file in place of path: synced, renamed, the folder synced.
+Result commit(const QString &temporary, const QString &path)
+{
+    Result result;
+    const int fd = ::open(native(temporary).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    const bool synced = fd >= 0 && ::fsync(fd) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    if (!synced || ::rename(native(temporary).constData(), native(path).constData()) != 0) {
+        ::unlink(native(temporary).constData());
+        result.error = QStringLiteral("The disk may be full or the folder read-only.");
+        return result;
+    }
+    result.status =
+        syncFolder(QFileInfo(path).absolutePath()) ? Result::Saved : Result::Unconfirmed;
+    return result;
+}
+
+Result failed(const QString &temporary, const QString &why)
+{
+    if (!temporary.isEmpty())
+        ::unlink(native(temporary).constData());
+    Result result;
+    result.error = why;
+    return result;
+}
+
+const QString DiskFull = QStringLiteral("The disk may be full or the folder read-only.");
 
 } // namespace
 
-bool replace(const QString &path, const std::function<bool(QIODevice *)> &write)
+QString unwritableReason(const QString &path)
 {
     if (path.isEmpty())
-        return false;
-    QSaveFile file(path);
-    // Buffered, a write that fails only when the buffer is flushed inside commit() does not stop
-    // the rename: the old file would be replaced by a short one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (!write(&file) || !file.flush() || file.error() != QFileDevice::NoError ||
-        !syncFile(file.handle())) {
-        file.cancelWriting(); // the temporary file is removed when file goes
-        return false;
+        return QStringLiteral("No file was named.");
+    const QFileInfo info(path);
+    if (!QFileInfo(info.absolutePath()).isDir())
+        return QStringLiteral("The folder %1 does not exist.")
+            .arg(QDir::toNativeSeparators(info.absolutePath()));
+    struct stat st {
+    };
+    if (::lstat(native(path).constData(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode))
+        return QStringLiteral("%1 is not a plain file.").arg(QDir::toNativeSeparators(path));
+    return QString();
+}
+
+Result replace(const QString &path, const std::function<bool(QIODevice *)> &write)
+{
+    const QString why = unwritableReason(path);
+    if (!why.isEmpty())
+        return failed(QString(), why);
+    QString temporary;
+    const int fd = createTemporary(path, &temporary);
+    if (fd < 0)
+        return failed(QString(), DiskFull);
+    bool written = false;
+    {
+        QFile file;
+        // Unbuffered, so that the write meeting a full or failing disk is the one that fails.
+        if (file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                      QFileDevice::AutoCloseHandle))
+            written = write(&file) && file.error() == QFileDevice::NoError;
+        else
+            ::close(fd);
     }
-    return file.commit() && syncFolder(QFileInfo(path).absolutePath());
+    if (!written)
+        return failed(temporary, DiskFull);
+    return commit(temporary, path);
+}
+
+Result replaceByName(const QString &path, const std::function<bool(const QString &)> &writeFile,
+                     const std::function<bool(const QString &)> &check)
+{
+    const QString why = unwritableReason(path);
+    if (!why.isEmpty())
+        return failed(QString(), why);
+    QString temporary;
+    const int fd = createTemporary(path, &temporary);
+    if (fd < 0)
+        return failed(QString(), DiskFull);
+    ::close(fd);
+    if (!writeFile(temporary) || (check && !check(temporary)))
+        return failed(temporary, DiskFull);
+    return commit(temporary, path);
+}
+
+bool isTemporaryName(const QString &fileName)
+{
+    static const QRegularExpression name(QStringLiteral("^\\.quorvel-save-[A-Za-z0-9]{6}$"));
+    return name.match(fileName).hasMatch();
 }
 
 } // namespace savefile

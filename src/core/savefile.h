@@ -10,13 +10,43 @@ class QIODevice;
 namespace savefile
 {
 
+// How a replacement ended.
+struct Result {
+    enum Status {
+        Failed,      // nothing changed: the old file (or its absence) is as it was
+        Saved,       // the new file is in place and the disk confirmed it
+        Unconfirmed, // the new file is in place, but the disk did not confirm the folder's change:
+                     // a power cut now might still bring the old file back
+    };
+    Status status = Failed;
+    QString error; // for Failed: why, in the program's own words
+
+    explicit operator bool() const { return status != Failed; }
+};
+
 // Replaces the file at path, all or nothing, with what write puts into the device it is handed
 // (write returns false when a write of its own came up short). The new contents go to a
-// temporary file beside the old one, unbuffered so that the write meeting a full or failing disk
-// is the one that fails, and are forced to the disk; only then is the temporary file renamed over
-// the old one and the folder synced, so a replacement reported as done survives a power cut.
-// False when any step failed: the old file (or its absence) is then as it was and no temporary
-// file is left behind.
-bool replace(const QString &path, const std::function<bool(QIODevice *)> &write);
+// temporary file beside the old one (see isTemporaryName), unbuffered so that the write meeting a
+// full or failing disk is the one that fails, and are forced to the disk; only then is the
+// temporary file renamed over the old one and the folder synced, so a replacement reported as
+// Saved survives a power cut. A link at path is replaced by the file, never followed; anything
+// else that is not a plain file (a device, a pipe, a folder) is refused. The new file has the
+// old one's permissions, or for a new file those the umask and the folder give (so a shared
+// folder's files stay writable by its group). No temporary file is left behind.
+Result replace(const QString &path, const std::function<bool(QIODevice *)> &write);
+
+// The same for a writer that makes the file by name (a PDF printer): writeFile is handed the path
+// of a new, empty temporary file beside path, writes it and says whether it wrote it in full;
+// check (when given) then reads it and says whether it is whole, before anything is replaced.
+Result replaceByName(const QString &path, const std::function<bool(const QString &)> &writeFile,
+                     const std::function<bool(const QString &)> &check = {});
+
+// Whether a file name is one of the temporary names replace gives ("<dot>quorvel-save-" and six
+// letters or digits), which no teacher's own file has; only those may be swept up after a crash.
+bool isTemporaryName(const QString &fileName);
+
+// Why a path cannot be written as a file, in the program's own words, or an empty string: its
+// folder is missing, or something other than a plain file or a link stands at it.
+QString unwritableReason(const QString &path);
 
 } // namespace savefile

@@ -164,18 +164,64 @@ PrintOutcome printOrSavePdf(const Platform &platform, QWidget *parent, const Pri
                                         : QStringLiteral("No printer: save as PDF"),
                                 QDir(documentsFolder()).filePath(safeFileName(pdfName)),
                                 QStringLiteral("PDF files (*.pdf)"));
-    if (file.isEmpty()) {
+    const QString pdf = file.isEmpty()
+                            ? QString()
+                            : fileToWrite(platform.boxes, parent, file, {QStringLiteral(".pdf")});
+    if (pdf.isEmpty()) {
         outcome.kind = PrintOutcome::Cancelled;
         return outcome;
     }
-    outcome.pdfFile = file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)
-                          ? file
-                          : file + QStringLiteral(".pdf");
-    platform.printer.setPdfFile(outcome.pdfFile);
-    const bool saved = playPrintJob(job, platform.printer, platform.paths);
-    platform.printer.setPdfFile(QString());
+    outcome.pdfFile = pdf;
+    const savefile::Result saved = playIntoPdf(job, platform.printer, platform.paths, pdf);
     outcome.kind = saved ? PrintOutcome::SavedAsPdf : PrintOutcome::Failed;
+    outcome.error = saved.error;
     return outcome;
+}
+
+namespace
+{
+
+// A PDF file ends with its end-of-file marker; a file cut short by a full disk does not.
+bool isWholePdf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 8 || !file.read(5).startsWith("%PDF-"))
+        return false;
+    file.seek(qMax<qint64>(0, file.size() - 1024));
+    return file.readAll().contains("%%EOF");
+}
+
+} // namespace
+
+savefile::Result playIntoPdf(const PrintJob &job, Printer &printer, const ContentPaths &paths,
+                             const QString &pdfFile)
+{
+    return savefile::replaceByName(
+        pdfFile,
+        [&](const QString &temporary) {
+            printer.setPdfFile(temporary);
+            const bool played = playPrintJob(job, printer, paths);
+            printer.setPdfFile(QString());
+            return played;
+        },
+        isWholePdf);
+}
+
+QString fileToWrite(MessageBoxes &boxes, QWidget *parent, const QString &typed,
+                    const QStringList &extensions)
+{
+    for (const QString &extension : extensions) {
+        if (typed.endsWith(extension, Qt::CaseInsensitive))
+            return typed;
+    }
+    const QString file = typed + extensions.value(0);
+    if (!QFileInfo(file).exists() && !QFileInfo(file).isSymLink())
+        return file;
+    return boxes.okCancel(parent, QStringLiteral("The file %1 already exists. Do you want to "
+                                                 "replace it?")
+                                      .arg(QDir::toNativeSeparators(file)))
+               ? file
+               : QString();
 }
 
 void printAndReport(const Platform &platform, QWidget *parent, const PrintJob &job,
@@ -192,6 +238,13 @@ void printAndReport(const Platform &platform, QWidget *parent, const PrintJob &j
                                       .arg(what, QDir::toNativeSeparators(outcome.pdfFile)));
         break;
     case PrintOutcome::Failed:
+        if (!outcome.pdfFile.isEmpty()) {
+            platform.boxes.ok(
+                parent, QStringLiteral("Your %1 could not be saved as %2. %3")
+                            .arg(what, QDir::toNativeSeparators(outcome.pdfFile), outcome.error));
+            break;
+        }
+        Q_FALLTHROUGH();
     case PrintOutcome::Cancelled:
         platform.boxes.ok(parent, QStringLiteral("There was a problem printing to your printer."));
         break;

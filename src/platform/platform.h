@@ -2,6 +2,7 @@
 #pragma once
 
 #include "printjob.h"
+#include "savefile.h"
 
 #include <QCache>
 #include <QImage>
@@ -108,10 +109,24 @@ struct Platform {
 // folder when there is none.
 QString documentsFolder();
 
+// Plays a job into the PDF file at pdfFile, all or nothing: into a temporary file beside it that
+// must end as a whole PDF before it takes pdfFile's place (as savefile::replace does). A file
+// that was there stays as it was when anything fails.
+savefile::Result playIntoPdf(const PrintJob &job, Printer &printer, const ContentPaths &paths,
+                             const QString &pdfFile);
+
+// The file a name typed in a save dialog really writes: the name with extension added unless it
+// already ends in one of extensions (".pdf"; any letter case). When the dialog was answered with a
+// name that did not exist but the file it really writes does, asks before replacing it: an empty
+// string when the user would rather not.
+QString fileToWrite(MessageBoxes &boxes, QWidget *parent, const QString &typed,
+                    const QStringList &extensions);
+
 struct PrintOutcome {
     enum Kind { Printed, SavedAsPdf, Failed, Cancelled };
     Kind kind = Failed;
-    QString pdfFile; // for SavedAsPdf
+    QString pdfFile; // for SavedAsPdf, and for Failed when saving it failed
+    QString error;   // for Failed with a pdfFile: why it was not saved
 };
 
 // Plays a job on the default printer. When there is no default printer, or printing fails, it
@@ -121,7 +136,8 @@ PrintOutcome printOrSavePdf(const Platform &platform, QWidget *parent, const Pri
                             const QString &pdfName);
 
 // printOrSavePdf, then tells the user: printed (the message given, none when it is empty),
-// saved ("Your <what> has been saved as <file>."), or "There was a problem printing to your
+// saved ("Your <what> has been saved as <file>."), "Your <what> could not be saved as <file>."
+// and why when the PDF file could not be written, or "There was a problem printing to your
 // printer." when nothing was printed or saved (the dialog cancelled included).
 void printAndReport(const Platform &platform, QWidget *parent, const PrintJob &job,
                     const QString &pdfName, const QString &printedMessage, const QString &what);

@@ -2,6 +2,7 @@
 #include "qtplatform.h"
 
 #include "contentpath.h"
+#include "savefile.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,8 +30,14 @@ RunFolderPaths::RunFolderPaths(const QString &root, const QString &userWorksheet
     const QDir installed(contentpath::resolve(m_root, Worksheets));
     for (const QString &name : installed.entryList(QDir::Files)) {
         const QString target = QDir(m_userWorksheets).filePath(name);
-        if (!QFileInfo::exists(target))
-            QFile::copy(installed.filePath(name), target);
+        // Copied as new files, not with the installation's modes: a folder shared by a group
+        // keeps its files writable by the group.
+        QFile source(installed.filePath(name));
+        if (!QFileInfo::exists(target) && source.open(QIODevice::ReadOnly)) {
+            const QByteArray bytes = source.readAll();
+            savefile::replace(
+                target, [&](QIODevice *device) { return device->write(bytes) == bytes.size(); });
+        }
     }
 }
 
@@ -38,8 +45,13 @@ QString RunFolderPaths::path(const QString &contentName) const
 {
     const QStringList parts = contentpath::parts(contentName);
     if (!m_userWorksheets.isEmpty() && parts.size() > 1 &&
-        parts.first().compare(Worksheets, Qt::CaseInsensitive) == 0)
+        parts.first().compare(Worksheets, Qt::CaseInsensitive) == 0) {
+        // Without a folder of its own (a home folder that cannot be written), the user still
+        // reads the program's own files; nothing can be saved.
+        if (!QFileInfo(m_userWorksheets).isDir())
+            return contentpath::resolve(m_root, contentName);
         return contentpath::resolve(m_userWorksheets, parts.mid(1).join(QLatin1Char('/')));
+    }
     return contentpath::resolve(m_root, contentName);
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "testdoubles.h"
 
+#include <QFile>
+
 #include "contentpath.h"
 
 void ScriptedMessageBoxes::ok(QWidget *, const QString &text)
@@ -125,8 +127,13 @@ void RecordingPrinter::endDoc()
     if (step()) {
         ops.append(PrintOp::endDoc());
         ++documents;
-        if (!pdfFile.isEmpty())
+        if (!pdfFile.isEmpty()) {
             pdfFiles.append(pdfFile);
+            // A whole, if empty, PDF file, as a real printer leaves one.
+            QFile pdf(pdfFile);
+            if (pdf.open(QIODevice::WriteOnly))
+                pdf.write("%PDF-1.4\n%%EOF\n");
+        }
     }
 }
 

@@ -70,7 +70,8 @@ public:
 
     bool hasPrinter = true;
     QString pdfFile;      // where documents go now; empty: the default printer
-    QStringList pdfFiles; // the PDF file of each document ended into one, in order
+    QStringList pdfFiles; // the PDF file of each document ended into one, in order (a whole but
+                          // empty PDF is written there)
     int width = 11000;
     int height = 15500;
     int failAfter = -1; // fail on this operation (0-based) when >= 0, on paper only

@@ -8,6 +8,7 @@
 #include "fonts.h"
 #include "labelbutton.h"
 #include "twips.h"
+#include "waitnotice.h"
 #include "wizardchecks.h"
 
 #include <QCheckBox>
@@ -175,16 +176,37 @@ void wizard::genwork()
 
 bool wizard::saveworksheet()
 {
-    const questionfile::Worksheet sheet = worksheet();
-    const QString cataloguePath = ctx.platform.paths.path(contentnames::Catalogue);
+    questionfile::Worksheet sheet = worksheet();
+    Module1 scratch;
+    catalogue::read(ctx.platform.paths.path(contentnames::Catalogue), scratch);
+    const bool wasListed = catalogue::titles(scratch).contains(sheet.title);
     // The title was checked, so its file stays inside the worksheet folder; the old file is
     // replaced only once the new one has been written in full. The marker lets the next start
     // list the worksheet should the program be killed before the catalogue lists it.
-    const QString path = ctx.platform.paths.path(questionfile::fileName(sheet.title));
-    const bool ok = catalogue::saveWorksheet(cataloguePath, path, sheet, ctx.state).ok;
-    ctx.platform.boxes.ok(this, ok ? QStringLiteral("Your worksheet has been saved.")
-                                   : QStringLiteral("There was a problem saving your worksheet"));
-    return ok;
+    catalogue::Save save;
+    save.cataloguePath = ctx.platform.paths.path(contentnames::Catalogue);
+    save.worksheetPath = [this](const QString &title) {
+        return ctx.platform.paths.path(questionfile::fileName(title));
+    };
+    // A new title that another save or an import took since the teacher pressed the button is
+    // theirs: it is not replaced.
+    save.pickTitle = [&](const QStringList &listed, QString *why) {
+        if (!wasListed && (listed.contains(sheet.title) ||
+                           catalogue::occupied(save.worksheetPath(sheet.title)))) {
+            *why = wizardchecks::sameAsListed(sheet.title);
+            return QString();
+        }
+        return sheet.title;
+    };
+    save.waiting = waitingFor(this);
+    const catalogue::Change change = catalogue::saveWorksheet(save, sheet, ctx.state);
+    ctx.platform.boxes.ok(
+        this, change.ok
+                  ? (change.warning.isEmpty()
+                         ? QStringLiteral("Your worksheet has been saved.")
+                         : QStringLiteral("Your worksheet has been saved.\n\n") + change.warning)
+                  : QStringLiteral("There was a problem saving your worksheet\n\n") + change.error);
+    return change.ok;
 }
 
 void wizard::Text1_KeyPress(int KeyAscii)

@@ -16,6 +16,7 @@
 #include "questionfile.h"
 #include "results.h"
 #include "twips.h"
+#include "waitnotice.h"
 #include "wizard.h"
 
 #include <QCheckBox>
@@ -23,7 +24,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -259,16 +259,19 @@ void worksheets::exportWorksheet(const QString &name)
         return;
     exchange::Format format;
     if (!exchange::formatForFileName(file, &format)) {
-        file += QStringLiteral(".gift");
+        file = fileToWrite(ctx.platform.boxes, this, file, {QStringLiteral(".gift")});
+        if (file.isEmpty())
+            return;
         format = exchange::Format::Gift;
     }
-    QSaveFile out(file);
     exchange::WriteResult written;
-    if (out.open(QIODevice::WriteOnly))
-        written = exchange::write(&out, format, ctx.state);
-    if (!written.ok || !out.commit()) {
-        ctx.platform.boxes.ok(this, QStringLiteral("The worksheet could not be exported to %1.")
-                                        .arg(QDir::toNativeSeparators(file)));
+    const savefile::Result saved = savefile::replace(file, [&](QIODevice *device) {
+        written = exchange::write(device, format, ctx.state);
+        return written.ok;
+    });
+    if (!saved) {
+        ctx.platform.boxes.ok(this, QStringLiteral("The worksheet could not be exported to %1. %2")
+                                        .arg(QDir::toNativeSeparators(file), saved.error));
         return;
     }
     ctx.platform.boxes.ok(this, listed(QStringLiteral("The worksheet %1 has been exported to %2.")
@@ -293,15 +296,11 @@ void worksheets::Label5_Click()
         QStringLiteral("GIFT or Aiken files (*.gift *.txt);;All files (*)"));
     if (file.isEmpty())
         return;
-    QFile in(file);
-    exchange::ReadResult read;
-    if (in.open(QIODevice::ReadOnly))
-        read = exchange::read(&in, exchange::sniff(in.peek(exchange::MaxFileSize)));
-    else
-        read.error = QStringLiteral("The file cannot be opened.");
+    const exchange::ReadResult read = exchange::readFile(file);
     const importer::Outcome outcome = importer::import(
         read, importer::titleForFile(file),
-        [this](const QString &name) { return ctx.platform.paths.path(name); }, ctx.state);
+        [this](const QString &name) { return ctx.platform.paths.path(name); }, ctx.state,
+        waitingFor(this));
     QString first;
     if (outcome.written.isEmpty())
         first = QStringLiteral("Nothing was imported. ") + outcome.error;
@@ -359,8 +358,8 @@ void worksheets::deleteWorksheet(const QString &name)
                       QStringLiteral("?")))
         return;
     s.ChosenWorksheet = name;
-    const catalogue::Change change =
-        catalogue::remove(ctx.platform.paths.path(contentnames::Catalogue), name, s);
+    const catalogue::Change change = catalogue::remove(
+        ctx.platform.paths.path(contentnames::Catalogue), name, s, waitingFor(this));
     if (!change.ok) {
         corrupted();
         return;

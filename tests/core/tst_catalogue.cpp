@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue.h"
+#include "contentpath.h"
+#include "importer.h"
+#include "savefile.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -30,7 +34,9 @@ private Q_SLOTS:
     void failedWriteKeepsTheOldFile_data();
     void failedWriteKeepsTheOldFile();
     void recoverAfterKill();
+    void twoProgramsAtOnce_data();
     void twoProgramsAtOnce();
+    void lockLeftEmptyIsStale();
     void storableTitle_data();
     void storableTitle();
 };
@@ -269,9 +275,8 @@ void TestCatalogue::failedWriteKeepsTheOldFile_data()
 {
     QTest::addColumn<int>("nameLength");
     QTest::addColumn<qint64>("fileSizeLimit"); // bytes any file may grow to; 0: no limit
-    // A name at the file system's length limit leaves room for the lock beside it, but none for
-    // the temporary file.
-    QTest::newRow("temporary file refused") << 246 << qint64(0);
+    // A name at the file system's length limit leaves no room for the lock beside it.
+    QTest::newRow("lock refused") << 251 << qint64(0);
     // The disk fills up while the new catalogue is written (the lock file is smaller).
     QTest::newRow("disk full") << 5 << qint64(300);
 }
@@ -336,19 +341,35 @@ void TestCatalogue::recoverAfterKill()
     put(QStringLiteral("Magnets.txt"), lines(sheet));
     put(QStringLiteral("Magnets.pending"), QByteArray());
     put(QStringLiteral("Sound.pending"), QByteArray());
-    put(QStringLiteral("track.txt.Ab12Cd"), " 3 \r\nLi", 120);
-    put(QStringLiteral("Gravity.txt.Zz9yX8"), "Grav", 2);
+    put(QStringLiteral(".quorvel-save-Ab12Cd"), " 3 \r\nLi", 120);
+    put(QStringLiteral(".quorvel-save-Zz9yX8"), "Grav", 2);
+    // A teacher's own files that only look like temporary ones.
+    put(QStringLiteral("Gravity.txt.Zz9yX8"), "Grav", 120);
+    put(QStringLiteral("Notes.pending.a1b2c3"), "mine", 120);
 
     catalogue::recover(path);
     QCOMPARE(readFile(path), lines({" 2 ", "Light", "Magnets"}));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
-             (QStringList{"Gravity.txt.Zz9yX8", "Magnets.txt", "track.txt"}));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{".quorvel-save-Zz9yX8", "Gravity.txt.Zz9yX8", "Magnets.txt",
+                          "Notes.pending.a1b2c3", "track.txt"}));
 }
 
-// Twenty pairs of saves at once: this test runs itself twice over, each copy adding its own
-// twenty titles as fast as it can.
+// Twenty pairs of saves at once: this test runs itself twice over, each copy saving its twenty
+// as fast as it can: added titles, or imports that all want the same title.
+void TestCatalogue::twoProgramsAtOnce_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("secondTitle");
+    QTest::newRow("adds") << "--add"
+                          << "Second";
+    QTest::newRow("imports of one title") << "--import"
+                                          << "First";
+}
+
 void TestCatalogue::twoProgramsAtOnce()
 {
+    QFETCH(QString, mode);
+    QFETCH(QString, secondTitle);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("track.txt"));
     QFile f(path);
@@ -356,12 +377,34 @@ void TestCatalogue::twoProgramsAtOnce()
     f.write(lines({" 0 "}));
     f.close();
     QProcess first, second;
-    first.start(QCoreApplication::applicationFilePath(), {"--add", path, "First"});
-    second.start(QCoreApplication::applicationFilePath(), {"--add", path, "Second"});
+    first.start(QCoreApplication::applicationFilePath(), {mode, path, "First"});
+    second.start(QCoreApplication::applicationFilePath(), {mode, path, secondTitle});
     QVERIFY(first.waitForFinished(60000) && second.waitForFinished(60000));
     QCOMPARE(first.exitCode() + second.exitCode(), 0);
     const QByteArray after = readFile(path);
     QVERIFY2(after.startsWith(" 40 \r\n") && after.count("\r\n") == 41, after.constData());
+    if (mode == QLatin1String("--import")) // every title listed has its own file
+        QCOMPARE(QDir(dir.path()).entryList({"First*.txt"}, QDir::Files).size(), 40);
+}
+
+// A program killed between making the lock and writing its name into it.
+void TestCatalogue::lockLeftEmptyIsStale()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("track.txt"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(lines({" 0 "}));
+    f.close();
+    QFile lock(catalogue::lockPath(path));
+    QVERIFY(lock.open(QIODevice::WriteOnly));
+    lock.setFileTime(QDateTime::currentDateTime().addSecs(-5), QFileDevice::FileModificationTime);
+    lock.close();
+    QElapsedTimer timer;
+    timer.start();
+    Module1 state;
+    QVERIFY(catalogue::add(path, QStringLiteral("Light"), state).ok);
+    QVERIFY2(timer.elapsed() < 5000, "waited for a lock its maker never finished");
 }
 
 void TestCatalogue::storableTitle_data()
@@ -417,6 +460,26 @@ int main(int argc, char **argv)
             const QString title =
                 QStringLiteral("%1 %2").arg(QString::fromLocal8Bit(argv[3])).arg(i);
             if (!catalogue::add(QString::fromLocal8Bit(argv[2]), title, state).ok)
+                return 1;
+        }
+        return 0;
+    }
+    if (argc == 4 && QByteArray(argv[1]) == "--import") {
+        const QString path = QString::fromLocal8Bit(argv[2]);
+        QByteArray gift;
+        for (int q = 1; q <= 10; ++q)
+            gift += QStringLiteral("Question %1?{=r ~w ~x ~y}\n\n").arg(q).toUtf8();
+        QBuffer buffer(&gift);
+        buffer.open(QIODevice::ReadOnly);
+        const exchange::ReadResult read = exchange::read(&buffer, exchange::Format::Gift);
+        const importer::PathOf pathOf = [&](const QString &name) {
+            return contentpath::resolve(QFileInfo(path).path(),
+                                        QFileInfo(QString(name).replace('\\', '/')).fileName());
+        };
+        Module1 state;
+        for (int i = 1; i <= 20; ++i) {
+            if (importer::import(read, QString::fromLocal8Bit(argv[3]), pathOf, state)
+                    .written.size() != 1)
                 return 1;
         }
         return 0;

@@ -138,6 +138,26 @@ void TestExchange::reads_data()
     QTest::newRow("aiken: ANSWER names no option")
         << aiken << QByteArray("Q\nA. a\nB. b\nC. c\nD. d\nANSWER: E\n") << QString()
         << "Skipped line 1 (\"Q\"): its ANSWER line names none of its answers.";
+    QTest::newRow("aiken: a letter twice")
+        << aiken << QByteArray("Q\nA. Iron\nA. Copper\nC. c\nD. d\nANSWER: A\n") << QString()
+        << "Skipped line 1 (\"Q\"): two of its answers have the letter A.";
+    QTest::newRow("gift: DEL in an answer")
+        << gift << QByteArray("::d::Q?{=a\x7F ~b ~c ~d}") << QString()
+        << "Skipped \"d\": it holds an invisible control character (U+007F).";
+    QTest::newRow("gift: C1 control in the question")
+        << gift << QByteArray("::d::Q\xC2\x90?{=a ~b ~c ~d}") << QString()
+        << "Skipped \"d\": it holds an invisible control character (U+0090).";
+    QTest::newRow("gift: UTF-8 with one stray byte")
+        << gift << QByteArray("Caf\xC3\xA9 or caf\xE9?{=a ~b ~c ~d}")
+        << QString::fromUtf8("Caf\xC3\xA9 or caf\xC3\xA9?|a|b|c|d|A") << QString();
+    QTest::newRow("gift: UTF-16") << gift
+                                  << QByteArray("\xFF\xFE") +
+                                         QByteArray(
+                                             reinterpret_cast<const char *>(u"Q?{=a ~b ~c ~d}"), 30)
+                                  << "Q?|a|b|c|d|A" << QString();
+    QTest::newRow("gift: a long name quoted short")
+        << gift << (QByteArray("::") + QByteArray(5000, 'n') + "::Q?{=a =b ~c ~d}") << QString()
+        << "Skipped \"" + QString(57, QLatin1Char('n')) + "...\": it has 2 right answers, not 1.";
 }
 
 void TestExchange::reads()
@@ -176,10 +196,11 @@ void TestExchange::roundTrips()
             bank.QuestionText[q] = QStringLiteral("a=b, {c} ~d #e: \\f //g %1?").arg(q);
             bank.AnswerA[q] = QStringLiteral("=%100%");
             bank.AnswerB[q] = QStringLiteral("~x#y");
-            bank.AnswerC[q] = QStringLiteral("T");
+            bank.AnswerC[q] = QStringLiteral("%100% T");
             bank.AnswerD[q] = QStringLiteral("-> ::");
             bank.CorrectAnswer[q] = QString::number((q - 1) % 4 + 1);
         }
+        bank.QuestionText[10] = QStringLiteral("[html]<b>10</b>?");
     } else {
         QFile source(QStringLiteral(QUORVEL_SOURCE_DIR "/content/multiple/") + file);
         QVERIFY(source.open(QIODevice::ReadOnly));

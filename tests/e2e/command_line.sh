@@ -55,6 +55,26 @@ grep -q "Push number 10 is a" <<< "$text" || fail "the answer key lacks question
 grep -q "^ *Answers" <<< "$text" || fail "the answer key has no Answers heading"
 grep -Eq "1\. B +2\. B +3\. B.* 10\. B" <<< "$text" || fail "the answer key lists the wrong answers"
 
+# A full disk (a file size limit of 1 KiB) or a failing device: the export or PDF says it failed
+# and an existing file stays as it was.
+echo "the teacher's own file" > "$copy/old.gift"
+cp "$copy/old.gift" "$copy/old.pdf"
+for cmd in 'export electricity "$copy/old.gift"' 'print "Forces CLI" --pdf "$copy/old.pdf"'; do
+  if (trap '' XFSZ; ulimit -f 1; eval "\"\$exe\" $cmd") > /dev/null 2>&1; then
+    fail "$cmd said it succeeded on a full disk"
+  fi
+done
+cmp -s "$copy/old.gift" "$copy/old.pdf" || fail "a failed export or PDF changed the file"
+if "$exe" print "Forces CLI" --pdf /dev/full > /dev/null 2>&1; then fail "--pdf /dev/full saved"; fi
+[ -c /dev/full ] || fail "--pdf /dev/full replaced the device"
+# Twenty imports of one title at once make twenty worksheets.
+for i in $(seq 20); do "$exe" import "$copy/forces.txt" --title Race > /dev/null & done
+wait
+[ "$(ls "$folder"/Race*.txt | wc -l)" = 20 ] || fail "twenty imports at once left $(ls "$folder"/Race*.txt | wc -l)"
+[ "$(tr -d '\r' < "$folder/track.txt" | grep -c '^Race')" = 20 ] || fail "not every import is listed"
+mkfifo "$copy/pipe.gift"
+if timeout 10 "$exe" import "$copy/pipe.gift" > /dev/null 2>&1; then fail "a pipe was imported"; fi
+
 "$exe" --version | grep -qx "Quorvel [0-9.]*" || fail "--version"
 "$exe" --help | grep -q "print TITLE \[--answers\] \[--pdf FILE\]" || fail "--help"
 echo "command line: ok"
