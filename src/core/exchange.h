@@ -29,6 +29,15 @@ struct ReadResult {
     QVector<questionfile::Question> questions;
     // One message per question skipped, naming it by its GIFT name or its first line and words.
     QStringList skipped;
+    // Every question of the file in file order, taken or not, for a list a teacher picks from.
+    // A heading line of an Aiken file is listed too, as skipped.
+    struct Entry {
+        QString name;   // as the report names it: "\"name\"" or "line 3 (\"first words\")"
+        QString reason; // why it was skipped; empty when it fits
+        int index = -1; // its place in questions when it fits, else -1
+        bool fits() const { return index >= 0; }
+    };
+    QVector<Entry> entries;
     // Set when the file as a whole cannot be read (too large, not text); nothing is taken then.
     QString error;
 };
@@ -37,8 +46,12 @@ struct ReadResult {
 // format. The device must be open for reading.
 ReadResult read(QIODevice *device, Format format);
 
-// The format of a file's contents: Aiken when it has an "ANSWER:" line and no "{", else GIFT.
-Format sniff(const QByteArray &bytes);
+// The format of a file's contents, told by its structure: Aiken when more of its questions end
+// in lettered choices followed by an "ANSWER:" line than there are GIFT answer sets ("{" then
+// "=", "~" or "#") outside lettered choices, GIFT when fewer. Only when the two are even does the
+// file name decide
+// (".txt" Aiken, anything else GIFT).
+Format sniff(const QByteArray &bytes, const QString &fileName = QString());
 
 struct WriteResult {
     bool ok = false;      // false when the device refused a write
