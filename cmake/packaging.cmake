@@ -6,8 +6,8 @@
 #
 # Layout under the prefix: lib/quorvel/ holds the program, a "read-only" mark (the program never
 # writes there) and links to its content folders (Images, multiple, wav ...) in share/quorvel/;
-# bin/quorvel links to the program; share/ also holds the desktop entry, AppStream metadata,
-# icons, manual page, copyright and lintian overrides.
+# bin/quorvel links to the program; share/ also holds the desktop entry, the GIFT file type,
+# AppStream metadata, icons, manual page, copyright and lintian overrides.
 # The libraries and tools the package depends on are listed in docs/packaging.md.
 
 set(QUORVEL_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR}/../packaging)
@@ -90,6 +90,9 @@ install(FILES ${QUORVEL_DESKTOP_DIR}/org.quorvel.quorvel.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${QUORVEL_DESKTOP_DIR}/org.quorvel.quorvel.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The GIFT file type, so that a file manager opens .gift files with the desktop entry.
+install(FILES ${QUORVEL_DESKTOP_DIR}/org.quorvel.quorvel.mime.xml RENAME org.quorvel.quorvel.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 install(FILES ${icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(DIRECTORY ${QUORVEL_STAGE_DIR}/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 install(FILES ${QUORVEL_STAGE_DIR}/quorvel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

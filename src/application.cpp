@@ -2,6 +2,7 @@
 #include "application.h"
 
 #include "titlefrm.h"
+#include "worksheets.h"
 
 Application::Application(const QString &runFolder)
     : m_paths(runFolder, RunFolderPaths::worksheetFolderFor(runFolder)),
@@ -12,7 +13,13 @@ Application::Application(const QString &runFolder)
 
 Application::~Application() = default;
 
-void Application::start()
+void Application::start(const QString &fileToImport)
 {
-    m_ctx->screens.show<Titlefrm>();
+    if (fileToImport.isEmpty()) {
+        m_ctx->screens.show<Titlefrm>();
+        return;
+    }
+    worksheets *catalogue = m_ctx->screens.get<worksheets>();
+    catalogue->showScreen();
+    catalogue->importFile(fileToImport);
 }

@@ -15,8 +15,9 @@ public:
     explicit Application(const QString &runFolder);
     ~Application();
 
-    // Shows the title screen over the backdrop.
-    void start();
+    // Shows the title screen over the backdrop; with a file to import (one opened from a file
+    // manager), the catalogue screen with the list of that file's questions instead.
+    void start(const QString &fileToImport = QString());
     AppContext &context() { return *m_ctx; }
 
 private:

@@ -13,7 +13,9 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace commandline
@@ -60,21 +62,46 @@ Loaded load(const ContentPaths &paths, const QString &title)
     return loaded;
 }
 
+// Every question of the file, one line each: its name, then "fits" or why it is skipped.
+int listFile(const exchange::ReadResult &read, QTextStream &out, QTextStream &err)
+{
+    if (!read.error.isEmpty()) {
+        err << read.error << Qt::endl;
+        return 1;
+    }
+    for (const exchange::ReadResult::Entry &entry : read.entries)
+        out << entry.name << ": " << (entry.fits() ? QStringLiteral("fits") : entry.reason)
+            << Qt::endl;
+    return 0;
+}
+
 int importFile(const RunFolderPaths &paths, const QString &fileName, const QString &title,
-               QTextStream &out, QTextStream &err)
+               bool list, QTextStream &out, QTextStream &err)
 {
     const exchange::ReadResult read = exchange::readFile(fileName);
+    if (list)
+        return listFile(read, out, err);
     Module1 state;
     const importer::Outcome outcome = importer::import(
         read, title.isEmpty() ? importer::titleForFile(fileName) : title,
         [&](const QString &name) { return paths.path(name); }, state);
+    // What was made goes to standard output; every question skipped or left over, to standard
+    // error, all of them.
     for (const QString &line : outcome.report)
-        out << line << Qt::endl;
-    if (outcome.error.isEmpty())
+        (line.startsWith(QLatin1String("Made ")) ? out : err) << line << Qt::endl;
+    const QString complete =
+        QStringLiteral("The catalogue screen's \"Import Worksheets\" can complete them in the "
+                       "wizard.");
+    if (outcome.error.isEmpty()) {
+        if (!outcome.leftOver.isEmpty())
+            err << complete << Qt::endl;
         return 0;
+    }
     err << outcome.error << Qt::endl;
     if (outcome.written.isEmpty())
         err << QStringLiteral("Nothing was imported.") << Qt::endl;
+    if (outcome.written.isEmpty() && !outcome.leftOver.isEmpty())
+        err << complete << Qt::endl;
     return 1;
 }
 
@@ -161,6 +188,16 @@ bool wanted(int argc)
     return argc > 1;
 }
 
+QString fileToOpen(const QStringList &arguments)
+{
+    static const QStringList commands = {QStringLiteral("import"), QStringLiteral("export"),
+                                         QStringLiteral("print")};
+    if (arguments.size() != 2 || arguments[1].startsWith(QLatin1Char('-')) ||
+        commands.contains(arguments[1]) || !QFileInfo(arguments[1]).isFile())
+        return QString();
+    return QFileInfo(arguments[1]).absoluteFilePath();
+}
+
 int run(const QStringList &arguments, const QString &runFolder, QTextStream &out, QTextStream &err)
 {
     QCommandLineParser parser;
@@ -169,6 +206,7 @@ int run(const QStringList &arguments, const QString &runFolder, QTextStream &out
         "\n"
         "Commands:\n"
         "  import FILE [--title TITLE]   make worksheets of the questions in a GIFT or Aiken file\n"
+        "  import FILE --list            list every question of the file: fits, or why not\n"
         "  export TITLE FILE             write a worksheet or built-in quiz to a GIFT file (.gift)"
         "\n"
         "                                or an Aiken file (.txt)\n"
@@ -178,7 +216,11 @@ int run(const QStringList &arguments, const QString &runFolder, QTextStream &out
         "\n"
         "TITLE is a worksheet's title as the catalogue lists it, or a built-in quiz by its file\n"
         "name: introduction, electricity, \"Michael Faraday\"."));
-    const QCommandLineOption help = parser.addHelpOption();
+    // Not addHelpOption: its --help-all lists the windowing toolkit's options, which the command
+    // line does not take.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Shows this help."));
+    parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption title(QStringLiteral("title"),
                                    QStringLiteral("import: the title of the new worksheets."),
@@ -188,7 +230,9 @@ int run(const QStringList &arguments, const QString &runFolder, QTextStream &out
     const QCommandLineOption pdf(QStringLiteral("pdf"),
                                  QStringLiteral("print: into this PDF file instead."),
                                  QStringLiteral("FILE"));
-    parser.addOptions({title, answers, pdf});
+    const QCommandLineOption list(QStringLiteral("list"),
+                                  QStringLiteral("import: list the questions, import nothing."));
+    parser.addOptions({title, list, answers, pdf});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QStringLiteral("import, export or print, then its arguments."));
 
@@ -214,23 +258,25 @@ int run(const QStringList &arguments, const QString &runFolder, QTextStream &out
     };
     const RunFolderPaths paths(runFolder, RunFolderPaths::worksheetFolderFor(runFolder));
     if (command == QLatin1String("import")) {
-        if (args.size() != 2 || parser.isSet(answers) || parser.isSet(pdf))
-            return usage(QStringLiteral("import FILE [--title TITLE]"));
+        if (args.size() != 2 || parser.isSet(answers) || parser.isSet(pdf) ||
+            (parser.isSet(list) && parser.isSet(title)))
+            return usage(QStringLiteral("import FILE [--title TITLE | --list]"));
         if (parser.isSet(title) && parser.value(title).trimmed().isEmpty()) {
             err << QStringLiteral("--title needs a title; leave it out to name the worksheets "
                                   "after the file.")
                 << Qt::endl;
             return 2;
         }
-        return importFile(paths, args[1], parser.value(title), out, err);
+        return importFile(paths, args[1], parser.value(title), parser.isSet(list), out, err);
     }
     if (command == QLatin1String("export")) {
-        if (args.size() != 3 || parser.isSet(title) || parser.isSet(answers) || parser.isSet(pdf))
+        if (args.size() != 3 || parser.isSet(title) || parser.isSet(list) ||
+            parser.isSet(answers) || parser.isSet(pdf))
             return usage(QStringLiteral("export TITLE FILE"));
         return exportFile(paths, args[1], args[2], out, err);
     }
     if (command == QLatin1String("print")) {
-        if (args.size() != 2 || parser.isSet(title))
+        if (args.size() != 2 || parser.isSet(title) || parser.isSet(list))
             return usage(QStringLiteral("print TITLE [--answers] [--pdf FILE]"));
         return printFile(paths, runFolder, args[1], parser.isSet(answers), parser.value(pdf), out,
                          err);

@@ -10,6 +10,7 @@ class QTextStream;
 // an installation whose own folder is read-only) and prints through the same printer seam.
 //
 //   quorvel import FILE [--title TITLE]     GIFT or Aiken questions into worksheets
+//   quorvel import FILE --list              every question of the file: fits, or why not
 //   quorvel export TITLE FILE               a worksheet or built-in quiz to GIFT (.gift) or
 //                                           Aiken (.txt)
 //   quorvel print TITLE [--answers] [--pdf FILE]
@@ -19,8 +20,13 @@ namespace commandline
 {
 
 // Whether these arguments (argv without the program) ask for the command line rather than the
-// windows: any argument at all.
+// windows: any argument at all, but for a file to open (below).
 bool wanted(int argc);
+
+// A file handed over by a file manager ("Open with Quorvel", a double-clicked .gift file): the one
+// argument when it is neither a command nor an option and names an existing file; empty
+// otherwise. The windows open on the catalogue screen's list of the file's questions.
+QString fileToOpen(const QStringList &arguments);
 
 // Runs the command in arguments (the program's name first) against the content of runFolder;
 // one line to out per worksheet and per skipped question, problems to err. Returns the exit

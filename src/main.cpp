@@ -21,10 +21,22 @@ void name()
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
 }
 
+QtMessageHandler toolkitMessages = nullptr;
+
+// A terminal session (ssh, cron) often has no XDG_RUNTIME_DIR; the command line never uses that
+// folder, so the toolkit's warning about it is left out and every other message kept.
+void withoutRuntimeDirWarning(QtMsgType type, const QMessageLogContext &context,
+                              const QString &message)
+{
+    if (!message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        toolkitMessages(type, context, message);
+}
+
 // The command line draws its printouts offscreen, so it runs without a display.
 int runCommandLine(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    toolkitMessages = qInstallMessageHandler(withoutRuntimeDirWarning);
     QGuiApplication app(argc, argv);
     name();
     fonts::registerDesignFaces();
@@ -53,12 +65,31 @@ void setInstalledIcon()
     QApplication::setWindowIcon(icon);
 }
 
+// Without a display the windowing toolkit would abort with a message of its own: say in one line
+// what is missing instead. A platform chosen by hand (QT_QPA_PLATFORM) is left to its own checks.
+bool hasDisplay()
+{
+    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (commandline::wanted(argc))
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const QString fileToOpen = commandline::fileToOpen(arguments);
+    if (fileToOpen.isEmpty() && commandline::wanted(argc))
         return runCommandLine(argc, argv);
+    if (!hasDisplay()) {
+        std::fputs("Quorvel needs a display to open its window; without one, "
+                   "\"quorvel --help\" lists the commands it can run.\n",
+                   stderr);
+        return 1;
+    }
     QApplication app(argc, argv);
     name();
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvel.quorvel"));
@@ -68,7 +99,7 @@ int main(int argc, char *argv[])
     QApplication::setFont(fonts::arial(9.75));
 
     Application quorvel(QCoreApplication::applicationDirPath());
-    quorvel.start();
+    quorvel.start(fileToOpen);
     // The title screen goes on view without the window icon, which costs about 5 ms (three
     // pictures decoded and handed to the X server before the window is mapped). It follows a
     // moment later; the screens made after that have it from the start.

@@ -9,6 +9,7 @@
 #include <QIODevice>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <QTextDocumentFragment>
 
 namespace exchange
 {
@@ -180,6 +181,25 @@ bool fitsCodePage(const QString &text, QChar *bad)
     return true;
 }
 
+// Every question of the file goes through one of these two, so the report and the list of
+// entries agree. label names the question as the report does.
+void skip(ReadResult *result, const QString &label, const QString &why)
+{
+    result->skipped.append(QStringLiteral("Skipped %1: %2.").arg(label, why));
+    result->entries.append({label, why, -1});
+}
+
+void take(ReadResult *result, const QString &label, const questionfile::Question &question)
+{
+    result->entries.append({label, QString(), int(result->questions.size())});
+    result->questions.append(question);
+}
+
+QString unnamed(int line, const QString &words)
+{
+    return QStringLiteral("line %1 (\"%2\")").arg(line).arg(firstWords(words));
+}
+
 // Why a complete question cannot go into a worksheet, or an empty string.
 QString unfit(const questionfile::Question &q)
 {
@@ -252,54 +272,32 @@ QString restoreEscapes(QString text)
     return text;
 }
 
-QString decodeEntity(const QString &name)
-{
-    static const QHash<QString, QString> named = {
-        {QStringLiteral("amp"), QStringLiteral("&")},
-        {QStringLiteral("lt"), QStringLiteral("<")},
-        {QStringLiteral("gt"), QStringLiteral(">")},
-        {QStringLiteral("quot"), QStringLiteral("\"")},
-        {QStringLiteral("apos"), QStringLiteral("'")},
-        {QStringLiteral("nbsp"), QStringLiteral(" ")},
-        {QStringLiteral("deg"), QStringLiteral("°")},
-        {QStringLiteral("eacute"), QStringLiteral("é")},
-        {QStringLiteral("ndash"), QStringLiteral("–")},
-        {QStringLiteral("mdash"), QStringLiteral("—")},
-    };
-    if (name.startsWith(QLatin1Char('#'))) {
-        bool ok = false;
-        const uint code = name.startsWith(QLatin1String("#x"), Qt::CaseInsensitive)
-                              ? name.mid(2).toUInt(&ok, 16)
-                              : name.mid(1).toUInt(&ok, 10);
-        if (ok && code > 0 && code <= 0x10FFFF)
-            return QString::fromUcs4(reinterpret_cast<const char32_t *>(&code), 1);
-        return QString();
-    }
-    return named.value(name);
-}
-
-// An [html] text as plain text: tags removed, entities decoded.
+// An HTML text as plain text: tags removed, every named and numeric entity decoded.
 QString fromHtml(const QString &html)
 {
-    static const QRegularExpression breaks(QStringLiteral("<\\s*(br|/p|p)\\b[^>]*>"),
-                                           QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
-    static const QRegularExpression entity(QStringLiteral("&(#?[A-Za-z0-9]+);"));
-    QString text = html;
-    text.replace(breaks, QStringLiteral(" "));
-    text.remove(tags);
-    QString out;
-    qsizetype from = 0;
-    auto it = entity.globalMatch(text);
-    while (it.hasNext()) {
-        const auto m = it.next();
-        const QString decoded = decodeEntity(m.captured(1));
-        out += text.mid(from, m.capturedStart() - from);
-        out += decoded.isEmpty() ? m.captured(0) : decoded;
-        from = m.capturedEnd();
-    }
-    out += text.mid(from);
-    return out;
+    return QTextDocumentFragment::fromHtml(html).toPlainText();
+}
+
+// A format marker ("[html]", "[plain]" ...) at the start of a text is taken off; true when it
+// says the text is HTML. A text without a marker is as its author typed it.
+bool takeMarker(QString *text)
+{
+    static const QRegularExpression marker(
+        QStringLiteral("^\\s*\\[(html|moodle|plain|markdown)\\]"));
+    const auto m = marker.match(*text);
+    if (!m.hasMatch())
+        return false;
+    *text = text->mid(m.capturedLength());
+    return m.captured(1) == QLatin1String("html") || m.captured(1) == QLatin1String("moodle");
+}
+
+// An entity such as "&lt;" in a text that is not HTML: the worksheet cannot hold it as written,
+// and "and lt;" would change it.
+QString entityOutsideHtml(const QString &text)
+{
+    static const QRegularExpression entity(
+        QStringLiteral("&(#[0-9]+|#[xX][0-9A-Fa-f]+|[A-Za-z][A-Za-z0-9]*);"));
+    return entity.match(text).captured(0);
 }
 
 struct GiftAnswer {
@@ -353,13 +351,27 @@ QString answerSetKind(const QString &body, QVector<GiftAnswer> *answers)
 }
 
 struct Block {
-    int firstLine = 0;
-    QString text;
+    QVector<Line> lines;
+    int firstLine() const { return lines.isEmpty() ? 0 : lines.first().number; }
+    QString text() const
+    {
+        QStringList texts;
+        for (const Line &line : lines)
+            texts << line.text;
+        return texts.join(QLatin1Char('\n'));
+    }
 };
+
+// An embedded-answers set such as "{1:MULTICHOICE:=a~b}" makes a fill-in (cloze) question.
+const QRegularExpression &clozeSet()
+{
+    static const QRegularExpression set(QStringLiteral("^\\s*\\d*:[A-Za-z_]+:"));
+    return set;
+}
 
 void readGiftBlock(const Block &block, ReadResult *result)
 {
-    QString s = hideEscapes(block.text).trimmed();
+    QString s = hideEscapes(block.text()).trimmed();
     QString name;
     if (s.startsWith(QLatin1String("::"))) {
         const qsizetype end = s.indexOf(QLatin1String("::"), 2);
@@ -368,50 +380,45 @@ void readGiftBlock(const Block &block, ReadResult *result)
             s = s.mid(end + 2).trimmed();
         }
     }
-    bool html = false;
-    static const QRegularExpression marker(QStringLiteral("^\\[(html|moodle|plain|markdown)\\]"));
-    const auto m = marker.match(s);
-    if (m.hasMatch()) {
-        html = m.captured(1) == QLatin1String("html");
-        s = s.mid(m.capturedLength());
-    }
-    const auto clean = [html](const QString &text) {
+    const bool html = takeMarker(&s);
+    QString entity; // the first entity found in a text that is not HTML
+    // Each answer may have a marker of its own; the question's was taken off above.
+    const auto clean = [&entity](QString text, bool isHtml, bool ownMarker = true) {
+        if (ownMarker)
+            isHtml = takeMarker(&text) || isHtml;
         const QString plain = restoreEscapes(text);
-        return asShown(html ? fromHtml(plain) : plain);
-    };
-
-    const auto skip = [&](const QString &why, const QString &words) {
-        const QString label =
-            name.isEmpty()
-                ? QStringLiteral("line %1 (\"%2\")").arg(block.firstLine).arg(firstWords(words))
-                : QStringLiteral("\"%1\"").arg(name);
-        result->skipped.append(QStringLiteral("Skipped %1: %2.").arg(label, why));
+        if (!isHtml && entity.isEmpty())
+            entity = entityOutsideHtml(plain);
+        return asShown(isHtml ? fromHtml(plain) : plain);
     };
 
     const qsizetype open = s.indexOf(QLatin1Char('{'));
     const qsizetype close = s.indexOf(QLatin1Char('}'));
-    const QString words = clean(open >= 0 ? s.left(open) : s);
+    const QString words = clean(open >= 0 ? s.left(open) : s, html, false);
+    const QString label =
+        name.isEmpty() ? unnamed(block.firstLine(), words) : QStringLiteral("\"%1\"").arg(name);
+    const auto skipped = [&](const QString &why) { skip(result, label, why); };
     if (open < 0 && close < 0)
-        return skip(QStringLiteral("it has no answers"), words);
+        return skipped(QStringLiteral("it has no answers"));
+    if (open >= 0 && clozeSet().match(s.mid(open + 1)).hasMatch())
+        return skipped(QStringLiteral("it is a fill-in question"));
     if (open >= 0 && close < 0)
-        return skip(QStringLiteral("its closing brace is missing"), words);
+        return skipped(QStringLiteral("its closing brace is missing"));
     if (open < 0 || close < open)
-        return skip(QStringLiteral("it has a closing brace without an opening one"), words);
+        return skipped(QStringLiteral("it has a closing brace without an opening one"));
     const QString body = s.mid(open + 1, close - open - 1);
     const QString tail = s.mid(close + 1);
     if (tail.contains(QLatin1Char('{')))
-        return skip(QStringLiteral("it runs into the next question (a blank line must come "
-                                   "between questions)"),
-                    words);
+        return skipped(QStringLiteral("it has more than one set of answers"));
     if (body.contains(QLatin1Char('{')) || tail.contains(QLatin1Char('}')))
-        return skip(QStringLiteral("its braces do not match"), words);
+        return skipped(QStringLiteral("its braces do not match"));
 
     QVector<GiftAnswer> answers;
     const QString kind = answerSetKind(body, &answers);
     if (!kind.isEmpty())
-        return skip(kind, words);
+        return skipped(kind);
     if (answers.size() != 4)
-        return skip(QStringLiteral("it has %1 answers, not 4").arg(answers.size()), words);
+        return skipped(QStringLiteral("it has %1 answers, not 4").arg(answers.size()));
     int right = 0;
     questionfile::Question question;
     for (int a = 0; a < 4; ++a) {
@@ -421,27 +428,38 @@ void readGiftBlock(const Block &block, ReadResult *result)
                                  : answer.weight >= 100;
         question.ticks[a] = isRight;
         right += isRight ? 1 : 0;
-        question.answers[a] = clean(answer.text);
+        question.answers[a] = clean(answer.text, html);
     }
     if (right != 1)
-        return skip(right == 0 ? QStringLiteral("it has no right answer")
-                               : QStringLiteral("it has %1 right answers, not 1").arg(right),
-                    words);
-    const QString after = clean(tail);
+        return skipped(right == 0 ? QStringLiteral("it has no right answer")
+                                  : QStringLiteral("it has %1 right answers, not 1").arg(right));
+    const QString after = clean(tail, html);
     question.text = after.isEmpty() ? words : words + QStringLiteral(" _____ ") + after;
+    if (!entity.isEmpty())
+        return skipped(QStringLiteral("it writes \"%1\" in a text that is not HTML, which a "
+                                      "worksheet cannot hold as written")
+                           .arg(entity));
     const QString why = unfit(question);
     if (!why.isEmpty())
-        return skip(why, words);
-    result->questions.append(question);
+        return skipped(why);
+    take(result, label, question);
 }
 
+// Questions are separated by blank lines; one that follows another without a blank line starts
+// on the first line after the other's answers that names a question ("::") or opens answers.
 void readGift(const QVector<Line> &lines, ReadResult *result)
 {
     Block block;
+    int depth = 0;      // braces open at the end of the lines so far
+    int closedAt = -1;  // the block's line that closed its first answer set, or -1
+    bool cloze = false; // the block's first answer set is an embedded-answers one
     const auto flush = [&] {
-        if (!block.text.trimmed().isEmpty())
+        if (!block.text().trimmed().isEmpty())
             readGiftBlock(block, result);
         block = Block();
+        depth = 0;
+        closedAt = -1;
+        cloze = false;
     };
     for (const Line &line : lines) {
         const QString trimmed = line.text.trimmed();
@@ -453,17 +471,32 @@ void readGift(const QVector<Line> &lines, ReadResult *result)
         }
         if (trimmed.startsWith(QLatin1String("$CATEGORY:")))
             continue;
-        if (block.text.isEmpty())
-            block.firstLine = line.number;
-        else
-            block.text += QLatin1Char('\n');
-        block.text += line.text;
+        const QString hidden = hideEscapes(line.text);
+        if (closedAt >= 0 && depth == 0 && !cloze &&
+            (trimmed.startsWith(QLatin1String("::")) || hidden.contains(QLatin1Char('{')))) {
+            const QVector<Line> next = block.lines.mid(closedAt + 1);
+            block.lines.resize(closedAt + 1);
+            flush();
+            block.lines = next; // text after the answers, which holds no brace
+        }
+        block.lines.append(line);
+        for (qsizetype i = 0; i < hidden.size(); ++i) {
+            if (hidden[i] == QLatin1Char('{')) {
+                if (depth++ == 0 && closedAt < 0)
+                    cloze = clozeSet().match(hidden.mid(i + 1)).hasMatch();
+            } else if (hidden[i] == QLatin1Char('}') && depth > 0 && --depth == 0 && closedAt < 0) {
+                closedAt = int(block.lines.size()) - 1;
+            }
+        }
     }
     flush();
 }
 
 // ---- Aiken ----
 
+// A question is its stem (one or more lines), lettered choices and an "ANSWER:" line. A line
+// followed by a blank line and then by no choice is not part of a question (a heading): it is
+// skipped and reported.
 void readAiken(const QVector<Line> &lines, ReadResult *result)
 {
     static const QRegularExpression option(QStringLiteral("^([A-Z])[.)]\\s+(.*)$"));
@@ -471,70 +504,84 @@ void readAiken(const QVector<Line> &lines, ReadResult *result)
     int first = 0;
     QString stem;
     QVector<QPair<QChar, QString>> options;
+    bool blankAfterStem = false;
 
-    const auto skip = [&](const QString &why) {
-        result->skipped.append(
-            QStringLiteral("Skipped line %1 (\"%2\"): %3.").arg(first).arg(firstWords(stem), why));
-    };
+    const auto skipped = [&](const QString &why) { skip(result, unnamed(first, stem), why); };
     const auto restart = [&](const Line &line) {
         first = line.number;
         stem = line.text.trimmed();
         options.clear();
+        blankAfterStem = false;
     };
     const auto finish = [&](const QString &letter) {
         if (options.size() != 4)
-            return skip(QStringLiteral("it has %1 answers, not 4").arg(options.size()));
+            return skipped(QStringLiteral("it has %1 answers, not 4").arg(options.size()));
         for (int a = 0; a < 4; ++a) {
             for (int b = 0; b < a; ++b) {
                 if (options[a].first == options[b].first)
-                    return skip(QStringLiteral("two of its answers have the letter %1")
-                                    .arg(options[a].first));
+                    return skipped(QStringLiteral("two of its answers have the letter %1")
+                                       .arg(options[a].first));
             }
         }
         questionfile::Question question;
         question.text = asShown(stem);
         bool found = false;
+        QString entity = entityOutsideHtml(stem);
         for (int a = 0; a < 4; ++a) {
             question.answers[a] = asShown(options[a].second);
             question.ticks[a] = letter == options[a].first;
             found = found || question.ticks[a];
+            if (entity.isEmpty())
+                entity = entityOutsideHtml(options[a].second);
         }
         if (!found)
-            return skip(QStringLiteral("its ANSWER line names none of its answers"));
+            return skipped(QStringLiteral("its ANSWER line names none of its answers"));
+        if (!entity.isEmpty())
+            return skipped(QStringLiteral("it writes \"%1\", which a worksheet cannot hold as "
+                                          "written")
+                               .arg(entity));
         const QString why = unfit(question);
         if (!why.isEmpty())
-            return skip(why);
-        result->questions.append(question);
+            return skipped(why);
+        take(result, unnamed(first, stem), question);
     };
 
     for (const Line &line : lines) {
         const QString text = line.text.trimmed();
-        if (text.isEmpty())
+        if (text.isEmpty()) {
+            blankAfterStem = !stem.isEmpty() && options.isEmpty();
             continue;
+        }
         const auto answer = answerLine.match(text);
         if (answer.hasMatch()) {
             if (!stem.isEmpty())
                 finish(answer.captured(1));
             stem.clear();
             options.clear();
+            blankAfterStem = false;
             continue;
         }
         const auto m = option.match(text);
         if (m.hasMatch() && !stem.isEmpty()) {
             options.append({m.captured(1)[0], m.captured(2)});
+            blankAfterStem = false;
             continue;
         }
         if (!stem.isEmpty() && !options.isEmpty()) {
-            skip(QStringLiteral("it has no ANSWER line"));
+            skipped(QStringLiteral("it has no ANSWER line"));
             restart(line);
         } else if (stem.isEmpty()) {
+            restart(line);
+        } else if (blankAfterStem) {
+            skipped(QStringLiteral("it is a heading, not a question"));
             restart(line);
         } else {
             stem += QLatin1Char(' ') + text; // a question over several lines
         }
     }
     if (!stem.isEmpty())
-        skip(QStringLiteral("it has no ANSWER line"));
+        skipped(options.isEmpty() ? QStringLiteral("it is a heading, not a question")
+                                  : QStringLiteral("it has no ANSWER line"));
 }
 
 // ---- writing ----
@@ -584,11 +631,28 @@ int rightAnswer(const Module1 &bank, int q)
 
 } // namespace
 
-Format sniff(const QByteArray &bytes)
+Format sniff(const QByteArray &bytes, const QString &fileName)
 {
-    static const QRegularExpression answerLine(QStringLiteral("(^|\\n)\\s*ANSWER:"));
-    const QString text = QString::fromUtf8(bytes.left(MaxFileSize));
-    return !text.contains(QLatin1Char('{')) && text.contains(answerLine) ? Format::Aiken
+    static const QRegularExpression aikenQuestion(
+        QStringLiteral("^[ \\t]*[A-Z][.)][ \\t]+\\S.*\\n\\s*ANSWER:[ \\t]*[A-Z][ \\t]*$"),
+        QRegularExpression::MultilineOption);
+    static const QRegularExpression giftSet(QStringLiteral("(?<!\\\\)\\{\\s*[=~#]"));
+    QString text = QString::fromUtf8(bytes.left(MaxFileSize));
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    static const QRegularExpression option(QStringLiteral("^\\s*[A-Z][.)]\\s"));
+    qsizetype aiken = 0, gift = 0;
+    for (auto it = aikenQuestion.globalMatch(text); it.hasNext(); it.next())
+        ++aiken;
+    // An Aiken choice may hold anything, braces too: only other lines count for GIFT.
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
+        if (option.match(line).hasMatch())
+            continue;
+        for (auto it = giftSet.globalMatch(line); it.hasNext(); it.next())
+            ++gift;
+    }
+    if (aiken != gift)
+        return aiken > gift ? Format::Aiken : Format::Gift;
+    return fileName.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) ? Format::Aiken
                                                                          : Format::Gift;
 }
 
@@ -618,7 +682,7 @@ ReadResult readFile(const QString &fileName)
     else if (!file.open(QIODevice::ReadOnly))
         result.error = QStringLiteral("The file cannot be opened.");
     else
-        result = read(&file, sniff(file.peek(MaxFileSize)));
+        result = read(&file, sniff(file.peek(MaxFileSize), fileName));
     return result;
 }
 

@@ -29,6 +29,15 @@ struct ReadResult {
     QVector<questionfile::Question> questions;
     // One message per question skipped, naming it by its GIFT name or its first line and words.
     QStringList skipped;
+    // Every question of the file in file order, taken or not, for a list a teacher picks from.
+    // A heading line of an Aiken file is listed too, as skipped.
+    struct Entry {
+        QString name;   // as the report names it: "\"name\"" or "line 3 (\"first words\")"
+        QString reason; // why it was skipped; empty when it fits
+        int index = -1; // its place in questions when it fits, else -1
+        bool fits() const { return index >= 0; }
+    };
+    QVector<Entry> entries;
     // Set when the file as a whole cannot be read (too large, not text); nothing is taken then.
     QString error;
     // How the file's bytes were read: "UTF-8", "UTF-16", "Windows-1252", or UTF-8 with the number
@@ -40,12 +49,16 @@ struct ReadResult {
 // with its byte-order mark; LF, CR LF or CR line ends. The device must be open for reading.
 ReadResult read(QIODevice *device, Format format);
 
-// Reads the file at fileName in the format its contents have (sniff). Anything that is not a
-// plain file (a pipe, a device, a folder) is refused unread, with the reason in error.
+// Reads the file at fileName in the format its contents have (sniff, with the name as the hint).
+// Anything that is not a plain file (a pipe, a device, a folder) is refused unread, with the
+// reason in error.
 ReadResult readFile(const QString &fileName);
 
-// The format of a file's contents: Aiken when it has an "ANSWER:" line and no "{", else GIFT.
-Format sniff(const QByteArray &bytes);
+// The format of a file's contents, told by its structure: Aiken when more of its questions end
+// in lettered choices followed by an "ANSWER:" line than there are GIFT answer sets ("{" then
+// "=", "~" or "#") outside lettered choices, GIFT when fewer. Only when the two are even does the
+// file name decide (".txt" Aiken, anything else GIFT).
+Format sniff(const QByteArray &bytes, const QString &fileName = QString());
 
 struct WriteResult {
     bool ok = false;      // false when the device refused a write

@@ -31,6 +31,11 @@ QString numbered(const QString &title, int n)
 
 } // namespace
 
+QString questions(int count)
+{
+    return count == 1 ? QStringLiteral("1 question") : QStringLiteral("%1 questions").arg(count);
+}
+
 QString titleForFile(const QString &fileName)
 {
     QString title;
@@ -57,13 +62,15 @@ Outcome import(const exchange::ReadResult &read, const QString &title, const Pat
         return outcome;
     }
     const int sheets = int(read.questions.size()) / Module1::MaxQuestions;
+    const int left = int(read.questions.size()) % Module1::MaxQuestions;
+    outcome.leftOver = read.questions.mid(sheets * Module1::MaxQuestions);
     if (sheets == 0) {
         outcome.error =
             read.questions.isEmpty()
                 ? QStringLiteral("The file holds no question that a worksheet can take.")
-                : QStringLiteral("The file holds only %1 questions that a worksheet can take; "
+                : QStringLiteral("The file holds only %1 that a worksheet can take; "
                                  "a worksheet needs ten.")
-                      .arg(read.questions.size());
+                      .arg(questions(left));
         outcome.report = read.skipped;
         return outcome;
     }
@@ -71,8 +78,16 @@ Outcome import(const exchange::ReadResult &read, const QString &title, const Pat
     QStringList listed;
     if (!catalogue::readAll(cataloguePath, &listed).isEmpty())
         outcome.error = QStringLiteral("The catalogue of worksheets cannot be read.");
-    if (outcome.error.isEmpty() && listed.size() >= Module1::MaxWorksheets)
+    // Refused before any worksheet is written, not part way through.
+    const int room = Module1::MaxWorksheets - int(listed.size());
+    if (outcome.error.isEmpty() && room <= 0)
         outcome.error = QStringLiteral("The catalogue of worksheets is full (%1 worksheets).")
+                            .arg(Module1::MaxWorksheets);
+    else if (outcome.error.isEmpty() && sheets > room)
+        outcome.error = QStringLiteral("The file would make %1 worksheets, but the catalogue has "
+                                       "room for only %2 more (it holds at most %3).")
+                            .arg(sheets)
+                            .arg(room)
                             .arg(Module1::MaxWorksheets);
     if (outcome.error.isEmpty() && title.size() > MaxBaseTitleLength)
         outcome.error =
@@ -127,11 +142,10 @@ Outcome import(const exchange::ReadResult &read, const QString &title, const Pat
         if (!change.warning.isEmpty())
             outcome.report.append(change.warning);
     }
-    const int left = int(read.questions.size()) % Module1::MaxQuestions;
     if (left > 0)
-        outcome.report.append(QStringLiteral("Not imported: the last %1 questions, too few for a "
-                                             "worksheet of ten.")
-                                  .arg(left));
+        outcome.report.append(QStringLiteral("Left over: the last %1, too few for a worksheet of "
+                                             "ten.")
+                                  .arg(questions(left)));
     return outcome;
 }
 

@@ -26,12 +26,16 @@ struct Outcome {
     QStringList report;
     // Why the import stopped before every worksheet it could make was written; empty otherwise.
     QString error;
+    // The questions after the last full ten (one to nine), not imported: the catalogue screen
+    // hands them to the wizard to be completed.
+    QVector<questionfile::Question> leftOver;
 };
 
 // Makes worksheets titled title, then "title 2", "title 3" ...; a title already taken (listed in
 // the catalogue in any letter case, one of the program's own quizzes, or a file in the worksheet
-// folder) gets the next free number. Fewer than ten questions left over are reported, not
-// imported. When no worksheet can be made, error says why and nothing is changed.
+// folder) gets the next free number. Fewer than ten questions left over are reported and handed
+// back in leftOver, not imported. When no worksheet can be made (fewer than ten questions, or more
+// worksheets than the catalogue has room for), error says why and nothing is changed.
 Outcome import(const exchange::ReadResult &read, const QString &title, const PathOf &pathOf,
                Module1 &state, const catalogue::Waiting &waiting = {});
 
@@ -42,5 +46,8 @@ QString titleForFile(const QString &fileName);
 // The most characters a title may have (the wizard's title box allows 25), leaving room for
 // a number up to " 1000" after it.
 constexpr int MaxBaseTitleLength = 20;
+
+// "1 question", "2 questions".
+QString questions(int count);
 
 } // namespace importer

@@ -41,6 +41,14 @@ PrintOp PrintOp::currentX(int twips)
     return op;
 }
 
+PrintOp PrintOp::currentY(int twips)
+{
+    PrintOp op;
+    op.kind = CurrentY;
+    op.y = twips;
+    return op;
+}
+
 PrintOp PrintOp::print(const QString &text, bool endLine)
 {
     PrintOp op;

@@ -16,6 +16,7 @@ struct PrintOp {
         ForeColor, // color
         DrawWidth, // size (pixels of line width)
         CurrentX,  // x
+        CurrentY,  // y
         Print,     // text; endLine: move to the next line after it
         Line,      // from, to, color
         Picture,   // text (content path), from (top left), to (width, height)
@@ -27,6 +28,7 @@ struct PrintOp {
     double size = 0;
     QColor color;
     int x = 0;
+    int y = 0;
     bool endLine = false;
     QPoint from;
     QPoint to;
@@ -36,6 +38,7 @@ struct PrintOp {
     static PrintOp foreColor(const QColor &c);
     static PrintOp drawWidth(int width);
     static PrintOp currentX(int twips);
+    static PrintOp currentY(int twips);
     static PrintOp print(const QString &text, bool endLine);
     static PrintOp line(QPoint a, QPoint b, const QColor &c);
     static PrintOp picture(const QString &contentPath, QPoint topLeft, QPoint size);

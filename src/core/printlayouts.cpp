@@ -20,6 +20,8 @@ namespace
 {
 
 const QString Serif = QStringLiteral("Times New Roman");
+// Left and top margin of a worksheet and its answer key, in twips of the printable area.
+constexpr int SheetMargin = 1000;
 
 // Keeps track of the font so that centred lines can be measured in it.
 class Layout
@@ -42,6 +44,7 @@ public:
     }
     void colour(const QColor &c) { m_job.append(PrintOp::foreColor(c)); }
     void at(int x) { m_job.append(PrintOp::currentX(x)); }
+    void top(int y) { m_job.append(PrintOp::currentY(y)); }
     void text(const QString &t, bool endLine = true) { m_job.append(PrintOp::print(t, endLine)); }
     void blank(int lines = 1)
     {
@@ -92,9 +95,9 @@ PrintJob questionSheet(const PrinterMetrics &printer, const QString &topic, cons
     Layout p(printer);
     p.fontName(Serif);
     p.font(16);
-    p.at(p.W() / 8);
-    p.blank();
-    p.at(p.W() / 16);
+    // The first line stands where the Key Facts pages put their picture.
+    p.top(SheetMargin);
+    p.at(SheetMargin);
     p.text(WorksheetHeader, false);
     p.blank(2);
 
@@ -106,7 +109,7 @@ PrintJob questionSheet(const PrinterMetrics &printer, const QString &topic, cons
     p.font(12);
     QStringList key;
     for (int q = 1; q <= Module1::MaxQuestions; ++q) {
-        p.at(p.W() / 16);
+        p.at(SheetMargin);
         p.text(QStringLiteral("Question") + results::number(q) + QStringLiteral("    ") +
                bank.QuestionText[q]);
         const int right = answers ? bank.CorrectAnswer[q].trimmed().toInt() : 0;
@@ -135,10 +138,10 @@ PrintJob questionSheet(const PrinterMetrics &printer, const QString &topic, cons
     }
     if (answers) {
         p.font(16);
-        p.at(p.W() / 16);
+        p.at(SheetMargin);
         p.text(QStringLiteral("Answers"));
         p.font(12);
-        p.at(p.W() / 16);
+        p.at(SheetMargin);
         p.text(key.join(QStringLiteral("   ")));
     }
     return p.done();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wizardchecks.h"
 
+#include "ansi.h"
 #include "catalogue.h"
 
 namespace wizardchecks
@@ -28,6 +29,18 @@ bool startsWithQuote(const QString &text)
             return c == QLatin1Char('"');
     }
     return false;
+}
+
+// The first character of text that Windows-1252 has no code for (both halves of a character
+// beyond the first 65536), or an empty string.
+QString outsideCodePage(const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QString one = text.mid(i, text[i].isHighSurrogate() ? 2 : 1);
+        if (ansi::decode(ansi::encode(one)) != one)
+            return one;
+    }
+    return QString();
 }
 
 // Text of blanks shows nothing to the pupil and reads back as an empty field.
@@ -58,6 +71,14 @@ QString startsWithQuoteMark(int questionNumber)
     return numbered("Please do not begin a question or an answer with a double quote mark in "
                     "Question",
                     questionNumber);
+}
+
+QString cannotHold(const QString &character, int questionNumber)
+{
+    return QStringLiteral("The character \"%1\" cannot be saved in a worksheet. Please write it "
+                          "another way in Question %2")
+        .arg(character)
+        .arg(questionNumber);
 }
 
 bool isReservedTitle(const QString &title)
@@ -150,6 +171,11 @@ QString firstFailure(const questionfile::Worksheet &sheet, const QStringList &li
             quoted = quoted || startsWithQuote(answer);
         if (quoted)
             return startsWithQuoteMark(n);
+        QString outside = outsideCodePage(question.text);
+        for (const QString &answer : question.answers)
+            outside = outside.isEmpty() ? outsideCodePage(answer) : outside;
+        if (!outside.isEmpty())
+            return cannotHold(outside, n);
     }
     return QString();
 }

@@ -97,6 +97,12 @@ void DeferredPrinter::setCurrentX(int twips)
         device()->setCurrentX(twips);
 }
 
+void DeferredPrinter::setCurrentY(int twips)
+{
+    if (device())
+        device()->setCurrentY(twips);
+}
+
 void DeferredPrinter::print(const QString &text, bool endLine)
 {
     if (device())

@@ -108,6 +108,9 @@ bool playPrintJob(const PrintJob &job, Printer &printer, const ContentPaths &pat
         case PrintOp::CurrentX:
             printer.setCurrentX(op.x);
             break;
+        case PrintOp::CurrentY:
+            printer.setCurrentY(op.y);
+            break;
         case PrintOp::Print:
             printer.print(op.text, op.endLine);
             break;

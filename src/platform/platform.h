@@ -72,6 +72,8 @@ public:
     virtual void setForeColor(const QColor &color) = 0;
     virtual void setDrawWidth(int width) = 0;
     virtual void setCurrentX(int twips) = 0;
+    // The top of the next line printed, on the page in hand.
+    virtual void setCurrentY(int twips) = 0;
     // Prints text at the print position. With endLine the position moves to the left edge of
     // the next line (one line of the current font down, on a new page when it would not fit);
     // without it, the position stays on the line just after the text.

@@ -161,6 +161,12 @@ void QtPrinter::setCurrentX(int twips)
         m_x = twips;
 }
 
+void QtPrinter::setCurrentY(int twips)
+{
+    if (ensureDocument())
+        m_y = twips;
+}
+
 void QtPrinter::print(const QString &text, bool endLine)
 {
     if (!ensureDocument())

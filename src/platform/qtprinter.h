@@ -30,6 +30,7 @@ public:
     void setForeColor(const QColor &color) override;
     void setDrawWidth(int width) override;
     void setCurrentX(int twips) override;
+    void setCurrentY(int twips) override;
     void print(const QString &text, bool endLine) override;
     void line(QPoint from, QPoint to, const QColor &color) override;
     void paintPicture(const QImage &picture, const QRect &twipsRect) override;

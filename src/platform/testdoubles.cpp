@@ -103,6 +103,12 @@ void RecordingPrinter::setCurrentX(int twips)
         ops.append(PrintOp::currentX(twips));
 }
 
+void RecordingPrinter::setCurrentY(int twips)
+{
+    if (step())
+        ops.append(PrintOp::currentY(twips));
+}
+
 void RecordingPrinter::print(const QString &text, bool endLine)
 {
     if (step())

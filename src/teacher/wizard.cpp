@@ -136,6 +136,11 @@ void wizard::Label3_Click(int Index)
         genwork();
         break;
     case Exit:
+        if (hasUnsavedEdits() &&
+            !ctx.platform.boxes.okCancel(
+                this, QStringLiteral("Your changes to this worksheet have not been saved. Leave "
+                                     "the wizard and lose them?")))
+            return;
         ctx.screens.unload(this);
         break;
     default:
@@ -200,6 +205,8 @@ bool wizard::saveworksheet()
     };
     save.waiting = waitingFor(this);
     const catalogue::Change change = catalogue::saveWorksheet(save, sheet, ctx.state);
+    if (change.ok)
+        m_saved = sheet;
     ctx.platform.boxes.ok(
         this, change.ok
                   ? (change.warning.isEmpty()
@@ -231,7 +238,21 @@ void wizard::Text3_KeyPress(int Index, int KeyAscii)
         Text2[(Index + 1) / 4]->setFocus();
 }
 
-void wizard::setWorksheet(const questionfile::Worksheet &sheet)
+bool wizard::hasUnsavedEdits() const
+{
+    const questionfile::Worksheet now = worksheet();
+    if (now.title != m_saved.title)
+        return true;
+    for (int q = 0; q < Questions; ++q) {
+        const questionfile::Question &a = now.questions[q];
+        const questionfile::Question &b = m_saved.questions[q];
+        if (a.text != b.text || a.answers != b.answers || a.ticks != b.ticks)
+            return true;
+    }
+    return false;
+}
+
+void wizard::setWorksheet(const questionfile::Worksheet &sheet, bool saved)
 {
     for (QCheckBox *tick : Check1)
         tick->setChecked(false);
@@ -245,4 +266,7 @@ void wizard::setWorksheet(const questionfile::Worksheet &sheet)
                 Check1[4 * q + a]->setChecked(true);
         }
     }
+    // The boxes as they now read (a box keeps at most its length), so an untouched worksheet
+    // leaves without a question.
+    m_saved = saved ? worksheet() : questionfile::Worksheet();
 }

@@ -18,6 +18,8 @@ class LabelButton;
 //
 // Question q (0 to 9) has its text in Text2[q]; answer a (0 to 3, A to D) of question q is
 // Text3[4 * q + a] with its tick box Check1[4 * q + a].
+//
+// "Exit" asks before it drops edits that have not been saved.
 class wizard : public Screen
 {
     Q_OBJECT
@@ -47,9 +49,13 @@ public:
     void Text3_KeyPress(int Index, int KeyAscii);
 
     // The worksheet as the boxes hold it now, and the boxes filled from one (the catalogue's
-    // edit path): every box and tick replaced.
+    // edit and import paths): every box and tick replaced. saved says whether the sheet is as its
+    // file holds it; questions brought in by an import are not, so "Exit" asks before dropping
+    // them.
     questionfile::Worksheet worksheet() const;
-    void setWorksheet(const questionfile::Worksheet &sheet);
+    void setWorksheet(const questionfile::Worksheet &sheet, bool saved = true);
+    // Whether the boxes differ from the worksheet as last saved or loaded.
+    bool hasUnsavedEdits() const;
 
     QLineEdit *Text1;
     std::array<QLineEdit *, Questions> Text2{};
@@ -64,4 +70,7 @@ public:
 
 protected:
     QList<QWidget *> tabOrder() const override;
+
+private:
+    questionfile::Worksheet m_saved; // the worksheet as last saved or loaded
 };

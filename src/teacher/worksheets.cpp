@@ -8,6 +8,7 @@
 #include "exchange.h"
 #include "fonts.h"
 #include "importer.h"
+#include "importlist.h"
 #include "intro0.h"
 #include "labelbutton.h"
 #include "multiple.h"
@@ -94,6 +95,10 @@ worksheets::worksheets(AppContext &context) : Screen(context)
     pal.setColor(QPalette::WindowText, QColor(0, 0, 255));
     pal.setColor(QPalette::Window, Qt::white);
     Label4->setPalette(pal);
+
+    importList = new ImportList(this);
+    connect(importList, &ImportList::importClicked, this, &worksheets::importChosen);
+    connect(importList, &ImportList::cancelClicked, importList, &QWidget::hide);
 }
 
 void worksheets::Form_Load()
@@ -236,15 +241,10 @@ void worksheets::Label2_Click(int Index)
 namespace
 {
 
-// A message of lines, with a long list of skipped questions cut short.
+// A message of lines, every one of them.
 QString listed(const QString &first, const QStringList &lines)
 {
-    constexpr int Shown = 12;
-    QStringList out{first};
-    out += lines.mid(0, Shown);
-    if (lines.size() > Shown)
-        out << QStringLiteral("... and %1 more.").arg(lines.size() - Shown);
-    return out.join(QLatin1Char('\n'));
+    return (QStringList{first} + lines).join(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -294,34 +294,64 @@ void worksheets::Label5_Click()
     const QString file = ctx.platform.boxes.openFile(
         this, QStringLiteral("Import Worksheets"),
         QStringLiteral("GIFT or Aiken files (*.gift *.txt);;All files (*)"));
-    if (file.isEmpty())
-        return;
+    if (!file.isEmpty())
+        importFile(file);
+}
+
+void worksheets::importFile(const QString &file)
+{
     const exchange::ReadResult read = exchange::readFile(file);
-    const importer::Outcome outcome = importer::import(
-        read, importer::titleForFile(file),
-        [this](const QString &name) { return ctx.platform.paths.path(name); }, ctx.state,
-        waitingFor(this));
-    QString first;
-    if (outcome.written.isEmpty())
-        first = QStringLiteral("Nothing was imported. ") + outcome.error;
-    else if (outcome.written.size() == 1)
-        first = QStringLiteral("Imported the worksheet %1.").arg(outcome.written.first());
-    else
-        first = QStringLiteral("Imported %1 worksheets: %2.")
-                    .arg(outcome.written.size())
-                    .arg(outcome.written.join(QStringLiteral(", ")));
-    QStringList lines = outcome.report;
-    if (!outcome.written.isEmpty() && !outcome.error.isEmpty())
-        lines.prepend(QStringLiteral("The import stopped: ") + outcome.error);
-    // The "Made the worksheet" lines repeat the first line.
-    lines.erase(std::remove_if(lines.begin(), lines.end(),
-                               [](const QString &line) {
-                                   return line.startsWith(QLatin1String("Made the worksheet"));
-                               }),
-                lines.end());
+    if (!read.error.isEmpty()) {
+        ctx.platform.boxes.ok(this, QStringLiteral("Nothing was imported. ") + read.error);
+        return;
+    }
+    m_importFile = file;
+    importList->open(file, read);
+}
+
+void worksheets::importChosen()
+{
+    const exchange::ReadResult read = importList->chosen();
+    const bool wholeSheets = read.questions.size() >= Module1::MaxQuestions;
+    const importer::Outcome outcome =
+        wholeSheets
+            ? importer::import(
+                  read, importer::titleForFile(m_importFile),
+                  [this](const QString &name) { return ctx.platform.paths.path(name); }, ctx.state,
+                  waitingFor(this))
+            : importer::Outcome{{}, {}, {}, read.questions};
+    // A catalogue without room, or a title that cannot be used, changes nothing: the list stays
+    // for the teacher to untick questions or cancel.
+    if (outcome.written.isEmpty() && !outcome.error.isEmpty()) {
+        ctx.platform.boxes.ok(this, QStringLiteral("Nothing was imported. ") + outcome.error);
+        return;
+    }
+    importList->hide();
+    QStringList lines;
+    if (outcome.written.size() == 1)
+        lines << QStringLiteral("Imported the worksheet %1.").arg(outcome.written.first());
+    else if (!outcome.written.isEmpty())
+        lines << QStringLiteral("Imported %1 worksheets: %2.")
+                     .arg(outcome.written.size())
+                     .arg(outcome.written.join(QStringLiteral(", ")));
+    if (!outcome.error.isEmpty())
+        lines << QStringLiteral("The import stopped: ") + outcome.error;
     if (!outcome.written.isEmpty())
         workpage(); // the new titles are at the end of the catalogue
-    ctx.platform.boxes.ok(this, listed(first, lines));
+    const bool toWizard = outcome.error.isEmpty() && !outcome.leftOver.isEmpty();
+    if (toWizard)
+        lines << QStringLiteral("The wizard now holds the last %1: complete the worksheet, give "
+                                "it a title and save it.")
+                     .arg(importer::questions(int(outcome.leftOver.size())));
+    ctx.platform.boxes.ok(this, lines.join(QLatin1Char('\n')));
+    if (!toWizard)
+        return;
+    questionfile::Worksheet sheet;
+    for (int q = 0; q < int(outcome.leftOver.size()); ++q)
+        sheet.questions[q] = outcome.leftOver[q];
+    wizard *w = ctx.screens.get<wizard>();
+    w->setWorksheet(sheet, false);
+    w->showScreen();
 }
 
 bool worksheets::loadWorksheet(const QString &name)

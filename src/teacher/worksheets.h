@@ -7,6 +7,7 @@
 
 class QCheckBox;
 class QLabel;
+class ImportList;
 class LabelButton;
 
 // The worksheet catalogue: the catalogued worksheet titles, 24 to a page in two columns of 12.
@@ -19,8 +20,8 @@ class LabelButton;
 //
 // Below the design's controls, in the same look: "Export Worksheet" and "Print Answer Key" ticks,
 // which like "Edit Worksheet" and "Delete Worksheet" act on the title clicked next (at most one of
-// the four is ticked), and "Import Worksheets", which makes worksheets of a GIFT or Aiken file
-// and lists them at once.
+// the four is ticked), and "Import Worksheets", which lists the questions of a GIFT or Aiken file
+// for the teacher to pick from, makes worksheets of ten and opens a remainder in the wizard.
 class worksheets : public Screen
 {
     Q_OBJECT
@@ -44,6 +45,12 @@ public:
     // Any tick clears the others.
     void untickOthers(QCheckBox *ticked);
     void Label5_Click();
+    // Reads a GIFT or Aiken file and lists its questions over the title slots (importList); a
+    // file that cannot be read is told in a message. "Import Ticked" runs importChosen.
+    void importFile(const QString &file);
+    // Makes worksheets of ten of the ticked questions; one to nine left over open in the wizard,
+    // filled in, for the teacher to complete and name.
+    void importChosen();
 
     // Fills the wizard with the worksheet in the question bank, its ticks at the correct answers
     // only, and shows it.
@@ -61,6 +68,7 @@ public:
     std::array<LabelButton *, Slots + 1> Label2{};
     std::array<LabelButton *, 2> Label3{};
     QLabel *Label4;
+    ImportList *importList;
 
 protected:
     void closeRequested() override { Label2_Click(Exit); }
@@ -76,4 +84,6 @@ private:
     void exportWorksheet(const QString &name);
     void printAnswerKey();
     void corrupted();
+
+    QString m_importFile; // the file importList shows
 };

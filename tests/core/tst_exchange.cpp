@@ -34,6 +34,14 @@ QString summary(const questionfile::Question &q)
         QLatin1Char('|'));
 }
 
+// A file of tests/core/data/exchange, written as teachers' and platforms' files are.
+QByteArray fixture(const char *name)
+{
+    QFile file(QStringLiteral(QUORVEL_SOURCE_DIR "/tests/core/data/exchange/") +
+               QString::fromLatin1(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QByteArray giftQuestions(int n)
 {
     QByteArray out;
@@ -61,11 +69,29 @@ private Q_SLOTS:
 
 void TestExchange::reads_data()
 {
-    QTest::addColumn<int>("format");
+    QTest::addColumn<int>("format"); // -1: as sniff tells it, the row's name as the file name
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("taken");   // summary of the one question taken, or empty
     QTest::addColumn<QString>("skipped"); // the message for the one question skipped, or empty
     const int gift = int(Format::Gift), aiken = int(Format::Aiken);
+
+    QTest::newRow("markers.gift") << -1 << fixture("markers.gift")
+                                  << "Which metal does a magnet pull?|Copper|Iron|Gold|Aluminium|B"
+                                  << QString();
+    QTest::newRow("entities.gift")
+        << -1 << fixture("entities.gift")
+        << QString::fromUtf8("A compass needle\u2019s north end points to\u2026|the Earth\u2019s "
+                             "north|the Sun\u2019s light|the ground|Cr\u00e8me br\u00fbl\u00e9e|A")
+        << "Skipped \"Less than\": it writes \"&lt;\" in a text that is not HTML, which a "
+           "worksheet cannot hold as written.";
+    QTest::newRow("braces-heading.txt")
+        << -1 << fixture("braces-heading.txt")
+        << "Which symbol is drawn as {--| |--} in a circuit?|a cell|a lamp|a switch|a buzzer|A"
+        << "Skipped line 1 (\"Year 6 circuits: quiz 1\"): it is a heading, not a question.";
+    QTest::newRow("cloze.gift")
+        << -1 << fixture("cloze.gift")
+        << "Which of these conducts electricity?|copper|plastic|wood|rubber|A"
+        << "Skipped \"Circuit cloze\": it is a fill-in question.";
 
     QTest::newRow("gift: named, comments, category")
         << gift
@@ -166,7 +192,8 @@ void TestExchange::reads()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, taken);
     QFETCH(QString, skipped);
-    const exchange::ReadResult r = readBytes(bytes, Format(format));
+    const exchange::ReadResult r = readBytes(
+        bytes, format < 0 ? exchange::sniff(bytes, QTest::currentDataTag()) : Format(format));
     QVERIFY2(r.error.isEmpty(), qPrintable(r.error));
     QCOMPARE(r.skipped, skipped.isEmpty() ? QStringList() : QStringList{skipped});
     QCOMPARE(r.questions.size(), taken.isEmpty() ? 0 : 1);
@@ -183,6 +210,7 @@ void TestExchange::roundTrips_data()
         QTest::addRow("%s as Aiken", file) << QString::fromLatin1(file) << int(Format::Aiken);
     }
     QTest::newRow("special characters as GIFT") << QString() << int(Format::Gift);
+    QTest::newRow("special characters as Aiken") << QString() << int(Format::Aiken);
 }
 
 void TestExchange::roundTrips()
@@ -194,10 +222,10 @@ void TestExchange::roundTrips()
         bank.QuizTitle = QStringLiteral("Odd: {one}");
         for (int q = 1; q <= 10; ++q) {
             bank.QuestionText[q] = QStringLiteral("a=b, {c} ~d #e: \\f //g %1?").arg(q);
-            bank.AnswerA[q] = QStringLiteral("=%100%");
-            bank.AnswerB[q] = QStringLiteral("~x#y");
-            bank.AnswerC[q] = QStringLiteral("%100% T");
-            bank.AnswerD[q] = QStringLiteral("-> ::");
+            bank.AnswerA[q] = QStringLiteral("=%100% {a} ~b #c :d");
+            bank.AnswerB[q] = QStringLiteral("~x#y {=} :");
+            bank.AnswerC[q] = QStringLiteral("%100% T {}=~#:");
+            bank.AnswerD[q] = QStringLiteral("-> :: {#} =~");
             bank.CorrectAnswer[q] = QString::number((q - 1) % 4 + 1);
         }
         bank.QuestionText[10] = QStringLiteral("[html]<b>10</b>?");
@@ -291,7 +319,7 @@ void TestExchange::importsTenToAWorksheet()
              QStringList({"Skipped \"tf\": it is a true/false question.",
                           "Made the worksheet Magnets 2 of the questions taken 1 to 10.",
                           "Made the worksheet Magnets 4 of the questions taken 11 to 20.",
-                          "Not imported: the last 5 questions, too few for a worksheet of ten."}));
+                          "Left over: the last 5 questions, too few for a worksheet of ten."}));
     QCOMPARE(folder.catalogueBytes(),
              catalogue::format({"magnets", "Magnets 3", "Magnets 2", "Magnets 4"}));
     QFile sheet(folder.multiple + QStringLiteral("/Magnets 4.txt"));
@@ -323,6 +351,16 @@ void TestExchange::nothingImportable_data()
     QTest::newRow("nine questions")
         << giftQuestions(9) << "T" << 0
         << "The file holds only 9 questions that a worksheet can take; a worksheet needs ten.";
+    QTest::newRow("mixed.gift")
+        << fixture("mixed.gift") << "T" << 0
+        << "The file holds only 3 questions that a worksheet can take; a worksheet needs ten.";
+    QTest::newRow("one question") << giftQuestions(1) << "T" << 0
+                                  << "The file holds only 1 question that a worksheet can take; "
+                                     "a worksheet needs ten.";
+    QTest::newRow("more worksheets than room")
+        << giftQuestions(60) << "T" << 995
+        << "The file would make 6 worksheets, but the catalogue has room for only 5 more (it "
+           "holds at most 1000).";
     QTest::newRow("full catalogue") << giftQuestions(10) << "T" << 1000
                                     << "The catalogue of worksheets is full (1000 worksheets).";
     QTest::newRow("title with a comma") << giftQuestions(10) << "A, B" << 0

@@ -140,6 +140,12 @@ void TestWizardChecks::firstFailure_data()
     QTest::newRow("answer starting with a quote")
         << Edit([](Worksheet &s) { s.questions[8].answers[3] = QStringLiteral("\"Gravity\""); })
         << "Please do not begin a question or an answer with a double quote mark in Question 9";
+    QTest::newRow("ohm sign in question 4, nothing saved")
+        << Edit([](Worksheet &s) {
+               s.questions[3].answers[2] = QStringLiteral("resistance, \u03a9 or V?");
+           })
+        << "The character \"\u03a9\" cannot be saved in a worksheet. Please write it another way "
+           "in Question 4";
     QTest::newRow("inner quote and comma are fine") << Edit([](Worksheet &s) {
         s.questions[0].text = QStringLiteral("Which, of these, is a \"magnet\"?");
     }) << none;

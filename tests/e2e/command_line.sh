@@ -23,11 +23,12 @@ gift="$copy/forces.gift"
   done
 } > "$gift"
 
-out=$("$exe" import "$gift" --title "Forces CLI") || fail "import failed"
-[ "$out" = "$(printf '%s\n' 'Skipped "tf": it is a true/false question.' \
-  'Skipped "sa": it is a short-answer question.' \
-  'Made the worksheet Forces CLI of the questions taken 1 to 10.')" ] ||
+[ "$("$exe" import "$gift" --list | grep -c ': fits$')" -eq 10 ] || fail "--list"
+out=$("$exe" import "$gift" --title "Forces CLI" 2> "$copy/err") || fail "import failed"
+[ "$out" = "Made the worksheet Forces CLI of the questions taken 1 to 10." ] ||
   fail "import reported: $out"
+[ "$(cat "$copy/err")" = "$(printf '%s\n' 'Skipped "tf": it is a true/false question.' \
+  'Skipped "sa": it is a short-answer question.')" ] || fail "import skipped: $(cat "$copy/err")"
 sheet="$folder/Forces CLI.txt"
 [ "$(tr -d '\r' < "$sheet" | sed -n 3,5p | paste -sd '|')" = "Push number 1 is a...|pull|push& 1" ] ||
   fail "the worksheet does not hold question 1 as the quiz shows it"

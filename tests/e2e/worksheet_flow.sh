@@ -85,8 +85,8 @@ sleep 0.5
 [ "$(tr -d '\r ' < "$track" | head -n 1)" -eq $((count - 1)) ] ||
   fail "the catalogue's count was not lowered by one"
 
-# "Import Worksheets": a GIFT file through the file dialog becomes a worksheet at the end of the
-# catalogue; the true/false question in it is skipped.
+# "Import Worksheets": a GIFT file through the file dialog lists its questions (the true/false one
+# greyed), and "Import Ticked" makes a worksheet at the end of the catalogue.
 gift="$copy/Import $$.gift"
 {
   printf '::tf::The Sun is a star.{T}\n\n'
@@ -97,6 +97,8 @@ sleep 1
 xdotool key ctrl+a
 xdotool type --delay 10 "$gift"
 xdotool key Return
+sleep 1
+click "$cat" $((120 + 7440 + 1080)) $((720 + 6480 + 247))   # Import Ticked, under the list
 sleep 1
 xdotool key Return                                          # the message of what was imported
 sleep 0.5

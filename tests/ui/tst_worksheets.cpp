@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "uitest.h"
 
+#include "importlist.h"
 #include "intro0.h"
 #include "labelbutton.h"
 #include "multiple.h"
@@ -14,6 +15,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 
 static const QString Click = QStringLiteral("wav\\click.wav");
 static const QString Corrupted = QStringLiteral("This worksheet seems to be corrupted.");
@@ -591,9 +593,15 @@ void TestWorksheets::importMakesWorksheets()
 
     QCOMPARE(h.boxes.dialogs.size(), 1);
     QVERIFY(h.boxes.dialogs[0].startsWith(QStringLiteral("Import Worksheets||")));
-    QCOMPARE(h.boxes.shown,
-             QStringList{QStringLiteral("Imported the worksheet Year 5 forces.\n"
-                                        "Skipped \"tf\": it is a true/false question.")});
+    // Every question listed, the true/false one greyed with its reason.
+    QListWidget *list = screen->importList->questions;
+    QVERIFY(list->isVisible());
+    QCOMPARE(list->count(), 11);
+    QCOMPARE(list->item(0)->text(), QStringLiteral("\"tf\": skipped, it is a true/false question"));
+    QCOMPARE(list->item(0)->flags(), Qt::NoItemFlags);
+    QCOMPARE(list->item(10)->checkState(), Qt::Checked);
+    screen->importList->importTicked->click();
+    QCOMPARE(h.boxes.shown, QStringList{QStringLiteral("Imported the worksheet Year 5 forces.")});
     QCOMPARE(shownSlots(screen),
              (QStringList{QStringLiteral("Light"), QStringLiteral("Year 5 forces")}));
     QFile track(h.file(Track));
