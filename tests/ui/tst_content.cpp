@@ -35,7 +35,8 @@ QStringList pictures()
     for (const char *p : {activity::pictures::CircuitOff, activity::pictures::CircuitOn,
                           activity::pictures::SwitchOff, activity::pictures::SwitchOn,
                           activity::pictures::CompassOff, activity::pictures::CompassOn,
-                          activity::pictures::GeneratorRest, activity::pictures::GeneratorMoving})
+                          activity::pictures::GeneratorRest, activity::pictures::GeneratorIn,
+                          activity::pictures::GeneratorOut})
         names << QString::fromLatin1(p);
     for (int frame = 0; frame < pages::LogoFrames; ++frame)
         names << pages::logoFrameFile(frame);
