@@ -67,8 +67,10 @@ void TestResults::sounds_data()
     QTest::addColumn<int>("outOf");
     QTest::addColumn<QStringList>("choices");
     QTest::newRow("10") << 10 << 10 << QStringList{"wav\\fanf2.wav", "wav\\fanf3.wav"};
-    QTest::newRow("9") << 9 << 10 << QStringList{"wav\\crowd.wav", "wav\\cheer2.wav", "wav\\klaxon.wav"};
-    QTest::newRow("8") << 8 << 10 << QStringList{"wav\\flute.wav", "wav\\gong.wav", "wav\\clap2.wav"};
+    QTest::newRow("9") << 9 << 10
+                       << QStringList{"wav\\crowd.wav", "wav\\cheer2.wav", "wav\\klaxon.wav"};
+    QTest::newRow("8") << 8 << 10
+                       << QStringList{"wav\\flute.wav", "wav\\gong.wav", "wav\\clap2.wav"};
     QTest::newRow("7") << 7 << 10
                        << QStringList{"wav\\drumroll.wav", "wav\\laser2.wav", "wav\\whizz.wav"};
     QTest::newRow("6") << 6 << 10 << QStringList{"wav\\clap3.wav", "wav\\clown.wav"};
