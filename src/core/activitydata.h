@@ -127,8 +127,8 @@ constexpr int MagnetTop = 6000;
 // Where the generator picture draws its coil on the faradaylab screen (twips): the opening that
 // faces the magnet's path, and the windings' top and bottom.
 constexpr int CoilOpening = 7905;
-constexpr int CoilTop = 5820;
-constexpr int CoilBottom = 6720;
+constexpr int CoilTop = 5730;
+constexpr int CoilBottom = 6840;
 // The magnet picture's north end, from the picture's left edge (twips).
 constexpr int MagnetNorthEnd = 2182;
 // How far from the opening the north pole still changes the field through the coil enough to
