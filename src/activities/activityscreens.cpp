@@ -7,6 +7,7 @@
 #include "twips.h"
 
 #include <QKeyEvent>
+#include <QRegion>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -85,10 +86,9 @@ void electricitylab::Image1_Click(int Index)
 
 faradaylab::faradaylab(AppContext &context) : ActivityScreen(context, faradaylabDesign())
 {
-    // Both circuits show one picture, whose bulb hangs below the loop where the two frames
-    // overlap: the bulb circuit lies over the compass circuit, so the bulb shows on the bulb
-    // circuit only, and on the compass circuit the compass covers that part with the wire running
-    // over it.
+    // Both circuits show one picture, a bulb in series on the top wire; the bulb circuit lies over
+    // the top of the compass circuit, and on the compass circuit the compass covers the dip of the
+    // bottom wire and draws the wire running over it.
     Image1.at(CompassCircuit)->stackUnder(Image1.at(BulbCircuit));
     Image1.at(BulbCircuit)->describe(switchName("Bulb circuit switch", 0));
     Image1.at(CompassCircuit)->describe(switchName("Compass circuit switch", 0));
@@ -120,7 +120,8 @@ void faradaylab::warmNext()
     warm(Image1.at(CompassCircuit), pictures::SwitchOn);
     warm(Image1.at(BulbCircuit), pictures::SwitchOn);
     warm(Image2.at(Compass), pictures::CompassOn);
-    warm(Image1.at(GeneratorCircuit), pictures::GeneratorMoving);
+    warm(Image1.at(GeneratorCircuit), pictures::GeneratorIn);
+    warm(Image1.at(GeneratorCircuit), pictures::GeneratorOut);
 }
 
 void faradaylab::Image1_Click(int Index)
@@ -151,10 +152,29 @@ void faradaylab::Image1_Click(int Index)
 
 void faradaylab::HScroll1_Change()
 {
-    ClickablePicture *magnet = Image2.at(Magnet);
-    magnet->move(twips::px(magnetLeft(HScroll1->value())), twips::px(MagnetTop));
-    setPicture(Image1.at(GeneratorCircuit), QString::fromLatin1(pictures::GeneratorMoving));
+    const int from = magnetAt;
+    const int to = HScroll1->value();
+    magnetAt = to;
+    Image2.at(Magnet)->move(twips::px(magnetLeft(to)), twips::px(MagnetTop));
+    tuckMagnetIntoCoil();
+    // A current flows only while the field through the coil changes: while the magnet moves
+    // near or inside it. Its direction follows the magnet's.
+    if (to == from || (!magnetNearCoil(from) && !magnetNearCoil(to)))
+        return;
+    setPicture(Image1.at(GeneratorCircuit),
+               QString::fromLatin1(to > from ? pictures::GeneratorIn : pictures::GeneratorOut));
     Timer1->start();
+}
+
+void faradaylab::tuckMagnetIntoCoil()
+{
+    ClickablePicture *magnet = Image2.at(Magnet);
+    const QRect coil = twips::rect(CoilOpening, CoilTop, 12000 - CoilOpening, CoilBottom - CoilTop);
+    const QRegion shown = QRegion(magnet->rect()) - coil.translated(-magnet->pos());
+    if (shown == QRegion(magnet->rect()))
+        magnet->clearMask();
+    else
+        magnet->setMask(shown);
 }
 
 void faradaylab::Timer1_Timer()

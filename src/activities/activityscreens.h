@@ -30,7 +30,9 @@ protected:
 };
 
 // A bulb circuit and a compass circuit that switch on and off, and a magnet moved by a scroll
-// bar beside a generator circuit that shows a current for a moment after each move.
+// bar into and out of a generator coil whose meter swings one way for a moment after each move
+// in and the other way after each move out; the needle stays at zero while the magnet is away
+// from the coil.
 class faradaylab : public ActivityScreen
 {
     Q_OBJECT
@@ -49,6 +51,12 @@ public:
 protected:
     void loadContent() override;
     void warmNext() override;
+
+private:
+    // Hides the part of the magnet that has gone into the coil, so the windings show in front.
+    void tuckMagnetIntoCoil();
+
+    int magnetAt = 0; // the scroll-bar value the magnet was last drawn at
 };
 
 // An ordering screen that plays its start sound once, shortly after it loads.

@@ -110,8 +110,11 @@ inline const char *const SwitchOff = "Images\\circuit6.bmp";
 inline const char *const SwitchOn = "Images\\circuit4.bmp";
 inline const char *const CompassOff = "Images\\compass2.jpg";
 inline const char *const CompassOn = "Images\\compass1.jpg";
+// The generator's meter: needle at zero, swung one way while the magnet goes into the coil and
+// the other way while it comes out.
 inline const char *const GeneratorRest = "Images\\circuit5.bmp";
-inline const char *const GeneratorMoving = "Images\\circuit7.bmp";
+inline const char *const GeneratorIn = "Images\\circuit7.bmp";
+inline const char *const GeneratorOut = "Images\\circuit8.bmp";
 } // namespace pictures
 
 // Left of the moving magnet for a scroll-bar value 0..100.
@@ -120,5 +123,23 @@ constexpr int magnetLeft(int value)
     return value * 24 + 4080;
 }
 constexpr int MagnetTop = 6000;
+
+// Where the generator picture draws its coil on the faradaylab screen (twips): the opening that
+// faces the magnet's path, and the windings' top and bottom.
+constexpr int CoilOpening = 7905;
+constexpr int CoilTop = 5730;
+constexpr int CoilBottom = 6840;
+// The magnet picture's north end, from the picture's left edge (twips).
+constexpr int MagnetNorthEnd = 2182;
+// How far from the opening the north pole still changes the field through the coil enough to
+// move the needle (about the coil's radius).
+constexpr int CoilReach = 450;
+
+// Whether the magnet at a scroll-bar value is in the coil or near enough its opening to drive a
+// current when it moves; from the value 50 on.
+constexpr bool magnetNearCoil(int value)
+{
+    return magnetLeft(value) + MagnetNorthEnd >= CoilOpening - CoilReach;
+}
 
 } // namespace activity

@@ -50,9 +50,16 @@ QStringList celebrationChoices(int score)
     }
 }
 
-QString celebrationSound(int score, double random)
+int outOfTen(int score, int outOf)
 {
-    const QStringList choices = celebrationChoices(score);
+    if (outOf <= 0 || outOf == 10)
+        return score;
+    return score * 10 / outOf;
+}
+
+QString celebrationSound(int score, int outOf, double random)
+{
+    const QStringList choices = celebrationChoices(outOfTen(score, outOf));
     if (choices.isEmpty())
         return {};
     const int k = static_cast<int>(choices.size());

@@ -21,11 +21,15 @@ struct Wording {
 
 Wording word(int score, int outOf);
 
-// The celebration sounds a score may play, in table order (empty: no sound).
+// The celebration sounds a score out of ten may play, in table order (empty: no sound).
 QStringList celebrationChoices(int score);
 
-// The sound for a score, given a uniform random value in [0, 1); empty for no sound.
-QString celebrationSound(int score, double random);
+// A score as the same share of ten, rounded down: a quiz's score unchanged, an activity's 4 of 4
+// as 10 and 3 of 4 as 7, so that a perfect activity celebrates as a perfect quiz does.
+int outOfTen(int score, int outOf);
+
+// The sound for a score out of outOf, given a uniform random value in [0, 1); empty for no sound.
+QString celebrationSound(int score, int outOf, double random);
 
 // "You have scored n out of m.": the results screen's sentence after its praise, and the line
 // printed on the certificate.

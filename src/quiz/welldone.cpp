@@ -124,7 +124,7 @@ void Welldone::Timer3_Timer()
     Timer3->stop();
     if (ctx.state.SoundOn != 1)
         return;
-    const QString sound = results::celebrationSound(ctx.state.Score, random());
+    const QString sound = results::celebrationSound(ctx.state.Score, ctx.state.OutOf, random());
     if (!sound.isEmpty())
         ctx.playSound(sound);
 }

@@ -596,14 +596,23 @@ void TestActivities::faradayExperiments()
         QCOMPARE(int(h.ctx->state.StepCounter2), 1);
     }
 
-    // The magnet follows the scroll bar; the generator flashes for one timer tick.
+    // The magnet follows the scroll bar. Away from the coil (below 50) it moves no needle; in
+    // and out of it, the meter swings one way or the other for one timer tick.
     ClickablePicture *magnet = s->Image2.at(faradaylab::Magnet);
     QCOMPARE(magnet->pos(), px(4080, 6000));
-    for (int value : {100, 0}) {
+    s->HScroll1->setValue(40);
+    QCOMPARE(magnet->pos(), px(float(magnetLeft(40)), 6000));
+    QCOMPARE(file("Image1", faradaylab::GeneratorCircuit),
+             QString::fromLatin1(pictures::GeneratorRest));
+    QVERIFY(!s->Timer1->isActive());
+    QVERIFY(magnet->mask().isEmpty());
+    for (const auto &[value, meter] :
+         {std::pair{100, pictures::GeneratorIn}, std::pair{0, pictures::GeneratorOut}}) {
         s->HScroll1->setValue(value);
         QCOMPARE(magnet->pos(), px(float(magnetLeft(value)), 6000));
-        QCOMPARE(file("Image1", faradaylab::GeneratorCircuit),
-                 QString::fromLatin1(pictures::GeneratorMoving));
+        QCOMPARE(file("Image1", faradaylab::GeneratorCircuit), QString::fromLatin1(meter));
+        // Inside the coil the windings are in front of the magnet.
+        QCOMPARE(magnet->mask().isEmpty(), value == 0);
         QVERIFY(s->Timer1->isActive());
         QCOMPARE(s->Timer1->interval(), 50);
         QTRY_COMPARE(file("Image1", faradaylab::GeneratorCircuit),

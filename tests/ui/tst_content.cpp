@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every content file the program names, gathered from the code's own tables, is in the run
-// folder and decodes; no two different picture names hold the same image.
+// folder and decodes; no two different picture names hold the same image; every quiz answer is
+// taught on its topic's Key Facts pages.
 
 #include "activitydata.h"
 #include "contentnames.h"
@@ -35,7 +36,8 @@ QStringList pictures()
     for (const char *p : {activity::pictures::CircuitOff, activity::pictures::CircuitOn,
                           activity::pictures::SwitchOff, activity::pictures::SwitchOn,
                           activity::pictures::CompassOff, activity::pictures::CompassOn,
-                          activity::pictures::GeneratorRest, activity::pictures::GeneratorMoving})
+                          activity::pictures::GeneratorRest, activity::pictures::GeneratorIn,
+                          activity::pictures::GeneratorOut})
         names << QString::fromLatin1(p);
     for (int frame = 0; frame < pages::LogoFrames; ++frame)
         names << pages::logoFrameFile(frame);
@@ -89,6 +91,8 @@ private Q_SLOTS:
     void metafile_data();
     void metafile();
     void questionFiles();
+    void answersAreTaught_data();
+    void answersAreTaught();
     void playable_data();
     void playable();
 };
@@ -178,6 +182,67 @@ void TestContent::questionFiles()
     }
     QFile catalogue(contentpath::resolve(Run, contentnames::Catalogue));
     QVERIFY(catalogue.open(QIODevice::ReadOnly));
+}
+
+void TestContent::answersAreTaught_data()
+{
+    // Per built-in quiz question, the words a pupil would look for on the topic's Key Facts pages
+    // to find the answer.
+    QTest::addColumn<QString>("pages");
+    QTest::addColumn<QStringList>("words");
+    const QString intro = QStringLiteral("key introduction");
+    const QString elec = QStringLiteral("key electricity");
+    const QString fara = QStringLiteral("key faraday");
+    QTest::newRow("introduction 1") << intro << QStringList{"force", "push or a pull"};
+    QTest::newRow("introduction 2") << intro << QStringList{"friction", "match", "warm"};
+    QTest::newRow("introduction 3")
+        << intro << QStringList{"gravity", "roller coaster", "downhill"};
+    QTest::newRow("introduction 4") << intro << QStringList{"magnetic", "iron", "aluminium"};
+    QTest::newRow("introduction 5") << intro << QStringList{"push apart", "repel"};
+    QTest::newRow("introduction 6")
+        << intro << QStringList{"parachute", "air resistance", "falls slowly"};
+    QTest::newRow("introduction 7") << intro << QStringList{"change the shape", "squashing"};
+    QTest::newRow("introduction 8") << intro << QStringList{"weight", "pull of gravity"};
+    QTest::newRow("introduction 9") << intro << QStringList{"rocket", "thrust"};
+    QTest::newRow("introduction 10")
+        << intro << QStringList{"lightning", "giant spark", "static electricity"};
+    QTest::newRow("electricity 1") << elec << QStringList{"cell to push the current"};
+    QTest::newRow("electricity 2") << elec << QStringList{"complete circuit", "no gaps"};
+    QTest::newRow("electricity 3") << elec << QStringList{"switch that is off makes a gap"};
+    QTest::newRow("electricity 4") << elec << QStringList{"copper", "good conductors"};
+    QTest::newRow("electricity 5") << elec << QStringList{"plastic cover", "insulators"};
+    QTest::newRow("electricity 6") << elec << QStringList{"mains", "socket", "deadly shock"};
+    QTest::newRow("electricity 7") << elec << QStringList{"more cells make a bulb brighter"};
+    QTest::newRow("electricity 8") << elec << QStringList{"balloon", "static electricity"};
+    QTest::newRow("electricity 9") << elec << QStringList{"thunderstorm", "inside a building"};
+    QTest::newRow("electricity 10") << elec << QStringList{"bulb", "into light"};
+    QTest::newRow("faraday 1") << fara << QStringList{"born in london in 1791"};
+    QTest::newRow("faraday 2") << fara << QStringList{"teenager", "apprentice", "bookbinder"};
+    QTest::newRow("faraday 3") << fara << QStringList{"humphry davy", "royal institution"};
+    QTest::newRow("faraday 4") << fara << QStringList{"christmas lectures", "children"};
+    QTest::newRow("faraday 5") << fara << QStringList{"1821", "electric motor"};
+    QTest::newRow("faraday 6") << fara << QStringList{"magnet into a coil", "current flowed"};
+    QTest::newRow("faraday 7") << fara << QStringList{"copper disc", "first generator"};
+    QTest::newRow("faraday 8") << fara << QStringList{"compass needle", "turn"};
+    QTest::newRow("faraday 9") << fara << QStringList{"iron filings", "where the magnet pulls"};
+    QTest::newRow("faraday 10") << fara << QStringList{"unit", "farad"};
+}
+
+void TestContent::answersAreTaught()
+{
+    QFETCH(QString, pages);
+    QFETCH(QStringList, words);
+    // Both pages of the set, as a pupil reads them: no bold markers, lines joined.
+    QString text;
+    for (const char letter : {'a', 'b'}) {
+        QFile page(QStringLiteral(QUORVEL_SOURCE_DIR "/content/pages/%1%2.txt")
+                       .arg(pages, QString(QLatin1Char(letter))));
+        QVERIFY2(page.open(QIODevice::ReadOnly), qPrintable(page.fileName()));
+        text += QString::fromUtf8(page.readAll()) + QLatin1Char(' ');
+    }
+    text = text.remove(QStringLiteral("**")).simplified().toLower();
+    for (const QString &word : words)
+        QVERIFY2(text.contains(word), qPrintable(word));
 }
 
 static QByteArray wavBytes(quint16 tag, quint16 channels, quint32 rate, quint16 bits,

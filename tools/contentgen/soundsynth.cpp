@@ -24,6 +24,10 @@ constexpr double Sr = SampleRate;
 constexpr double TargetDbfs = -16.0;
 constexpr double EagleDbfs = -26.0;
 constexpr double CeilingDbfs = -1.5;
+// The ceiling for the wave between the samples is set lower: meters that resample with a
+// band-limiting filter of their own read bright sounds (the drumroll's snare) up to about half a
+// decibel above the ideal reconstruction, and every reading must stay under -1 dBTP.
+constexpr double TruePeakDbfs = -2.0;
 // Loudness is measured over blocks of this length; blocks more than
 // LoudPartRangeDb below the loudest block are not part of the loud part.
 constexpr int LoudnessBlock = SampleRate / 50;
@@ -351,17 +355,59 @@ void removeDc(Signal &s)
     }
 }
 
-// Peak limiter without overshoot: the gain needed at each sample is spread by
-// a minimum filter and then smoothed by a moving average of the same radius,
-// so the smoothed gain never exceeds what any peak within reach requires.
+// The highest level the signal reaches from sample i to just before sample i + 1 once a player
+// reconstructs the wave between the samples: the sample itself and the wave at every eighth of
+// the way, by Hann-windowed sinc interpolation over 32 samples each side.
+// This is the true peak that a player's converter (and a BS.1770 meter) sees, which can lie
+// above every sample where the wave is bright.
+std::vector<double> truePeaks(const Signal &s)
+{
+    constexpr int Taps = 32;
+    constexpr int Phases = 8;
+    static const std::vector<double> kernel = [] {
+        std::vector<double> k;
+        for (int p = 1; p < Phases; ++p) {
+            const double frac = double(p) / Phases;
+            for (int j = -Taps + 1; j <= Taps; ++j) {
+                const double x = frac - j; // distance from tap j
+                const double sinc = std::sin(Pi * x) / (Pi * x);
+                const double window = 0.5 + 0.5 * std::cos(Pi * x / Taps);
+                k.push_back(sinc * window);
+            }
+        }
+        return k;
+    }();
+    const int n = static_cast<int>(s.size());
+    std::vector<double> peak(s.size());
+    for (int i = 0; i < n; ++i) {
+        double a = std::abs(s[i]);
+        for (int p = 0; p < Phases - 1; ++p) {
+            double v = 0.0;
+            const double *k = &kernel[static_cast<size_t>(p * 2 * Taps)];
+            for (int j = -Taps + 1; j <= Taps; ++j) {
+                const int at = i + j;
+                if (at >= 0 && at < n)
+                    v += s[static_cast<size_t>(at)] * k[j + Taps - 1];
+            }
+            a = std::max(a, std::abs(v));
+        }
+        peak[static_cast<size_t>(i)] = a;
+    }
+    return peak;
+}
+
+// Peak limiter without overshoot: the gain needed at each sample to hold its true peak under
+// the ceiling is spread by a minimum filter and then smoothed by a moving average of the same
+// radius, so the smoothed gain never exceeds what any peak within reach requires.
 void limitPeaks(Signal &s, double ceiling)
 {
     constexpr int radius = SampleRate / 500; // 2 ms
     const int n = static_cast<int>(s.size());
+    const std::vector<double> peaks = truePeaks(s);
     std::vector<double> need(s.size()), spread(s.size());
     bool any = false;
     for (int i = 0; i < n; ++i) {
-        const double a = std::abs(s[i]);
+        const double a = peaks[static_cast<size_t>(i)];
         need[i] = a > ceiling ? ceiling / a : 1.0;
         any = any || a > ceiling;
     }
@@ -394,7 +440,7 @@ void fadeEdges(Signal &s, double fadeIn, double fadeOut)
 }
 
 // Turns a raw effect into what is delivered: no DC, silent edges, the loud
-// part at targetDbfs, peaks held under CeilingDbfs, rounded to 16 bits.
+// part at targetDbfs, true peaks held under CeilingDbfs, rounded to 16 bits.
 QVector<qint16> finish(Signal s, double targetDbfs)
 {
     if (s.empty())
@@ -403,6 +449,7 @@ QVector<qint16> finish(Signal s, double targetDbfs)
     fadeEdges(s, 0.002, 0.010);
     const double target = dbToGain(targetDbfs);
     const double ceiling = dbToGain(CeilingDbfs);
+    const double truePeakCeiling = dbToGain(TruePeakDbfs);
     for (int pass = 0; pass < 6; ++pass) {
         const double level = loudness(s);
         if (level <= 0.0)
@@ -412,7 +459,15 @@ QVector<qint16> finish(Signal s, double targetDbfs)
             break;
         for (double &x : s)
             x *= gain;
-        limitPeaks(s, ceiling);
+        limitPeaks(s, truePeakCeiling);
+    }
+    // The limiter's smoothed gain leaves a trace of overshoot between samples; a last even
+    // turn-down of at most a fraction of a decibel takes it away.
+    const std::vector<double> peaks = truePeaks(s);
+    const double highest = *std::max_element(peaks.begin(), peaks.end());
+    if (highest > truePeakCeiling) {
+        for (double &x : s)
+            x *= truePeakCeiling / highest;
     }
     QVector<qint16> out;
     out.reserve(static_cast<qsizetype>(s.size()));

@@ -10,7 +10,8 @@
 // PRNG seeded by the effect's name, so the same name always yields the same
 // samples. Every effect is normalised to one loudness (RMS of its loud part
 // about -16 dBFS; the eagle that greets an ordering screen, an interface sound,
-// about -26 dBFS), peaks below -1 dBFS and starts and ends at silence.
+// about -26 dBFS), true peaks (between the samples too) below -1 dBTP and starts and ends at
+// silence.
 namespace soundsynth
 {
 constexpr int SampleRate = 22050;
