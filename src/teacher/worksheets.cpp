@@ -314,12 +314,11 @@ void worksheets::importChosen()
     const exchange::ReadResult read = importList->chosen();
     const bool wholeSheets = read.questions.size() >= Module1::MaxQuestions;
     const importer::Outcome outcome =
-        wholeSheets
-            ? importer::import(
-                  read, importer::titleForFile(m_importFile),
-                  [this](const QString &name) { return ctx.platform.paths.path(name); }, ctx.state,
-                  waitingFor(this))
-            : importer::Outcome{{}, {}, {}, read.questions};
+        wholeSheets ? importer::import(
+                          read, importer::titleForFile(m_importFile),
+                          [this](const QString &name) { return ctx.platform.paths.path(name); },
+                          ctx.state, waitingFor(this))
+                    : importer::Outcome{{}, {}, {}, read.questions};
     // A catalogue without room, or a title that cannot be used, changes nothing: the list stays
     // for the teacher to untick questions or cancel.
     if (outcome.written.isEmpty() && !outcome.error.isEmpty()) {
