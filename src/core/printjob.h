@@ -59,4 +59,6 @@ public:
     virtual int scaleHeight() const = 0;
     // Width in twips of text in the given printer font.
     virtual int textWidth(const QString &fontName, double points, const QString &text) const = 0;
+    // Where the printable area's corner lies from the paper's corner, in twips.
+    virtual QPoint printableCorner() const { return {}; }
 };

@@ -20,7 +20,7 @@ namespace
 {
 
 const QString Serif = QStringLiteral("Times New Roman");
-// Left and top margin of a worksheet and its answer key, in twips of the printable area.
+// Left and top margin of a worksheet and its answer key, in twips from the paper's corner.
 constexpr int SheetMargin = 1000;
 
 // Keeps track of the font so that centred lines can be measured in it.
@@ -96,8 +96,9 @@ PrintJob questionSheet(const PrinterMetrics &printer, const QString &topic, cons
     p.fontName(Serif);
     p.font(16);
     // The first line stands where the Key Facts pages put their picture.
-    p.top(SheetMargin);
-    p.at(SheetMargin);
+    const QPoint margin = QPoint(SheetMargin, SheetMargin) - printer.printableCorner();
+    p.top(margin.y());
+    p.at(margin.x());
     p.text(WorksheetHeader, false);
     p.blank(2);
 
@@ -109,7 +110,7 @@ PrintJob questionSheet(const PrinterMetrics &printer, const QString &topic, cons
     p.font(12);
     QStringList key;
     for (int q = 1; q <= Module1::MaxQuestions; ++q) {
-        p.at(SheetMargin);
+        p.at(margin.x());
         p.text(QStringLiteral("Question") + results::number(q) + QStringLiteral("    ") +
                bank.QuestionText[q]);
         const int right = answers ? bank.CorrectAnswer[q].trimmed().toInt() : 0;
@@ -138,10 +139,10 @@ PrintJob questionSheet(const PrinterMetrics &printer, const QString &topic, cons
     }
     if (answers) {
         p.font(16);
-        p.at(SheetMargin);
+        p.at(margin.x());
         p.text(QStringLiteral("Answers"));
         p.font(12);
-        p.at(SheetMargin);
+        p.at(margin.x());
         p.text(key.join(QStringLiteral("   ")));
     }
     return p.done();

@@ -62,6 +62,11 @@ int DeferredPrinter::scaleHeight() const
     return device() ? device()->scaleHeight() : 1;
 }
 
+QPoint DeferredPrinter::printableCorner() const
+{
+    return device() ? device()->printableCorner() : QPoint();
+}
+
 int DeferredPrinter::textWidth(const QString &fontName, double points, const QString &text) const
 {
     return device() ? device()->textWidth(fontName, points, text) : 0;

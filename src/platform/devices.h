@@ -52,6 +52,7 @@ public:
     explicit DeferredPrinter(DeviceModule &module) : m_module(module) {}
     int scaleWidth() const override;
     int scaleHeight() const override;
+    QPoint printableCorner() const override;
     int textWidth(const QString &fontName, double points, const QString &text) const override;
     void setFontName(const QString &name) override;
     void setFontSize(double points) override;

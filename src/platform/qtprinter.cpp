@@ -76,6 +76,13 @@ int QtPrinter::scaleHeight() const
     return static_cast<int>(page.height() * TwipsPerInch);
 }
 
+QPoint QtPrinter::printableCorner() const
+{
+    const QPointF corner = printerForMetrics()->pageRect(QPrinter::Inch).topLeft() -
+                           printerForMetrics()->paperRect(QPrinter::Inch).topLeft();
+    return (corner * TwipsPerInch).toPoint();
+}
+
 int QtPrinter::textWidth(const QString &fontName, double points, const QString &text) const
 {
     QFont font(fontName);

@@ -23,6 +23,7 @@ public:
 
     int scaleWidth() const override;
     int scaleHeight() const override;
+    QPoint printableCorner() const override;
     int textWidth(const QString &fontName, double points, const QString &text) const override;
 
     void setFontName(const QString &name) override;

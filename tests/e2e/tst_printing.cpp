@@ -96,9 +96,8 @@ void TestPrinting::jobs_data()
     // The outer border's corner, less half of its line.
     QTest::newRow("certificate") << "certificate" << 8000
                                  << printable.topLeft() + QPoint(45 - 15, 270 - 15);
-    // The header starts at a sixteenth of the printable width.
-    QTest::newRow("worksheet") << "worksheet" << 8000
-                               << QPoint(printable.x() + printable.width() / 16, -1);
+    // The header starts 1000 twips from the paper's left edge, as a page's picture does.
+    QTest::newRow("worksheet") << "worksheet" << 8000 << QPoint(1000, -1);
     // A page's picture from the corner of the paper.
     QTest::newRow("page") << "page" << 3000 << QPoint(1000, 1000);
 }
