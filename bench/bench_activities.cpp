@@ -26,9 +26,10 @@ int main(int argc, char **argv)
     ScriptedMessageBoxes boxes;
     RecordingPrinter printer;
     RecordingContentPaths paths(QStringLiteral(QUORVEL_RUN_DIR));
-    AppContext ctx(Platform{sound, boxes, printer, paths});
-    navigation::openOrdering(ctx, navigation::Topic::Electricity, QStringLiteral("Electricity"));
-    electricityord *screen = ctx.screens.loaded<electricityord>();
+    RecordingWindowSystem windows;
+    AppContext ctx(Platform{sound, boxes, printer, paths, windows});
+    navigation::openOrdering(ctx, 1, QStringLiteral("Electricity"));
+    OrderingActivity *screen = ctx.screens.loaded<OrderingActivity>(1);
     for (int i = 0; i < 10; ++i)
         QCoreApplication::processEvents();
     if (!screen->windowHandle() || !screen->windowHandle()->isExposed()) {

@@ -46,7 +46,8 @@ int main(int argc, char *argv[])
     ScriptedMessageBoxes boxes;
     RecordingPrinter printer;
     RecordingContentPaths paths(QStringLiteral(QUORVEL_RUN_DIR));
-    AppContext ctx(Platform{sound, boxes, printer, paths});
+    RecordingWindowSystem windows;
+    AppContext ctx(Platform{sound, boxes, printer, paths, windows});
     ctx.state.PageName = QStringLiteral("key electricity");
     ctx.state.PageCount = 2;
     teacher *viewer = ctx.screens.show<teacher>();

@@ -4,6 +4,7 @@
 #include "appcontext.h"
 #include "devices.h"
 #include "qtplatform.h"
+#include "x11windowsystem.h"
 
 #include <memory>
 
@@ -26,5 +27,6 @@ private:
     DeferredSoundPlayer m_sound;
     QtMessageBoxes m_boxes;
     DeferredPrinter m_printer;
+    X11WindowSystem m_windows;
     std::unique_ptr<AppContext> m_ctx;
 };

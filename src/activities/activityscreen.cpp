@@ -507,6 +507,12 @@ void ActivityScreen::Label3_Click(int Index)
     ctx.playSound(Click);
 }
 
+void ActivityScreen::open(const QString &heading)
+{
+    Label6->setText(heading);
+    showScreen();
+}
+
 void ActivityScreen::paintEvent(QPaintEvent *event)
 {
     Screen::paintEvent(event);

@@ -116,6 +116,8 @@ public:
     ActivityScreen(AppContext &ctx, const activity::ActivityDesign &design);
 
     void Form_Load() override;
+    // Shows the screen under the heading of the topic hub that opens it.
+    void open(const QString &heading);
 
     // X and Y: the pointer relative to the label's top-left corner, in twips.
     void Label2_MouseMove(int Index, int Button, float X, float Y);

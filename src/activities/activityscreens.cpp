@@ -4,6 +4,7 @@
 #include "access.h"
 #include "appcontext.h"
 #include "contentnames.h"
+#include "topics.h"
 #include "twips.h"
 
 #include <QKeyEvent>
@@ -51,13 +52,27 @@ QString switchName(const char *what, qint16 state)
 
 } // namespace
 
-introductionlab::introductionlab(AppContext &context)
-    : ActivityScreen(context, introductionlabDesign())
+LabellingActivity::LabellingActivity(AppContext &context, const ActivityDesign &design)
+    : ActivityScreen(context, design)
 {
 }
 
+LabellingActivity *LabellingActivity::create(AppContext &context, int topic)
+{
+    const ActivityDesign &design = topics::table().at(size_t(topic)).labelling();
+    switch (design.experiment) {
+    case Experiment::CircuitSwitch:
+        return new electricitylab(context);
+    case Experiment::FaradayBench:
+        return new faradaylab(context);
+    case Experiment::None:
+        break;
+    }
+    return new LabellingActivity(context, design);
+}
+
 electricitylab::electricitylab(AppContext &context)
-    : ActivityScreen(context, electricitylabDesign())
+    : LabellingActivity(context, electricitylabDesign())
 {
     Image1.at(0)->describe(switchName("Circuit switch", 0));
 }
@@ -84,7 +99,7 @@ void electricitylab::Image1_Click(int Index)
     Image1.at(0)->describe(switchName("Circuit switch", ctx.state.StepCounter));
 }
 
-faradaylab::faradaylab(AppContext &context) : ActivityScreen(context, faradaylabDesign())
+faradaylab::faradaylab(AppContext &context) : LabellingActivity(context, faradaylabDesign())
 {
     // Both circuits show one picture, a bulb in series on the top wire; the bulb circuit lies over
     // the top of the compass circuit, and on the compass circuit the compass covers the dip of the
@@ -183,34 +198,28 @@ void faradaylab::Timer1_Timer()
     Timer1->stop();
 }
 
-SoundedOrdering::SoundedOrdering(AppContext &context, const ActivityDesign &design)
+OrderingActivity::OrderingActivity(AppContext &context, const ActivityDesign &design)
     : ActivityScreen(context, design)
 {
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(50);
-    connect(Timer1, &QTimer::timeout, this, &SoundedOrdering::Timer1_Timer);
+    startSoundTimer = new QTimer(this);
+    startSoundTimer->setInterval(50);
+    connect(startSoundTimer, &QTimer::timeout, this, &OrderingActivity::playStartSound);
 }
 
-void SoundedOrdering::Form_Load()
+OrderingActivity *OrderingActivity::create(AppContext &context, int topic)
+{
+    return new OrderingActivity(context, topics::table().at(size_t(topic)).ordering());
+}
+
+void OrderingActivity::Form_Load()
 {
     ActivityScreen::Form_Load();
-    Timer1->start();
+    if (design().startSound)
+        startSoundTimer->start();
 }
 
-void SoundedOrdering::Timer1_Timer()
+void OrderingActivity::playStartSound()
 {
     ctx.playSound(contentnames::EagleSound);
-    Timer1->stop();
+    startSoundTimer->stop();
 }
-
-introductionord::introductionord(AppContext &context)
-    : SoundedOrdering(context, introductionordDesign())
-{
-}
-
-electricityord::electricityord(AppContext &context)
-    : ActivityScreen(context, electricityordDesign())
-{
-}
-
-faradayord::faradayord(AppContext &context) : SoundedOrdering(context, faradayordDesign()) {}

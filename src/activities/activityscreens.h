@@ -6,18 +6,37 @@
 class QScrollBar;
 class QTimer;
 
-// The six activity screens. Each is its own class so that the screen registry keeps one of
-// each; the content comes from the designs in activitydata.h.
+// The two kinds of activity screen. Each topic has one of each, made from the designs its row
+// of the topic table names (topics.h); the screen registry keeps one per topic.
 
-class introductionlab : public ActivityScreen
+class LabellingActivity : public ActivityScreen
 {
     Q_OBJECT
 public:
-    explicit introductionlab(AppContext &ctx);
+    // The topic's labelling screen, with the experiment its design has.
+    static LabellingActivity *create(AppContext &ctx, int topic);
+
+protected:
+    LabellingActivity(AppContext &ctx, const activity::ActivityDesign &design);
+};
+
+// Plays its start sound once, shortly after it loads, when its design has one.
+class OrderingActivity : public ActivityScreen
+{
+    Q_OBJECT
+public:
+    static OrderingActivity *create(AppContext &ctx, int topic);
+    void Form_Load() override;
+    void playStartSound();
+
+    QTimer *startSoundTimer;
+
+private:
+    OrderingActivity(AppContext &ctx, const activity::ActivityDesign &design);
 };
 
 // The circuit picture behind the boxes switches on and off when clicked.
-class electricitylab : public ActivityScreen
+class electricitylab : public LabellingActivity
 {
     Q_OBJECT
 public:
@@ -33,7 +52,7 @@ protected:
 // bar into and out of a generator coil whose meter swings one way for a moment after each move
 // in and the other way after each move out; the needle stays at zero while the magnet is away
 // from the coil.
-class faradaylab : public ActivityScreen
+class faradaylab : public LabellingActivity
 {
     Q_OBJECT
 public:
@@ -57,37 +76,4 @@ private:
     void tuckMagnetIntoCoil();
 
     int magnetAt = 0; // the scroll-bar value the magnet was last drawn at
-};
-
-// An ordering screen that plays its start sound once, shortly after it loads.
-class SoundedOrdering : public ActivityScreen
-{
-    Q_OBJECT
-public:
-    SoundedOrdering(AppContext &ctx, const activity::ActivityDesign &design);
-    void Form_Load() override;
-    void Timer1_Timer();
-
-    QTimer *Timer1;
-};
-
-class introductionord : public SoundedOrdering
-{
-    Q_OBJECT
-public:
-    explicit introductionord(AppContext &ctx);
-};
-
-class electricityord : public ActivityScreen
-{
-    Q_OBJECT
-public:
-    explicit electricityord(AppContext &ctx);
-};
-
-class faradayord : public SoundedOrdering
-{
-    Q_OBJECT
-public:
-    explicit faradayord(AppContext &ctx);
 };

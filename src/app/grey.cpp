@@ -2,12 +2,11 @@
 #include "grey.h"
 
 #include "appcontext.h"
+#include "windowsystem.h"
 
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
-
-#include <xcb/xcb.h>
 
 Grey::Grey(AppContext &context) : Screen(context)
 {
@@ -24,20 +23,15 @@ void Grey::Form_Load()
 {
     const QColor colour(48, 133, 214);
     setBackColor(colour);
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection())
+    WindowSystem &windows = ctx.platform.windows;
+    if (!windows.fillsBackgrounds())
         return;
     // Server-side background: a full-screen window filled by the X server.
     setAttribute(Qt::WA_PaintOnScreen);
     setAttribute(Qt::WA_NoSystemBackground);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_serverBackground = true;
-    const quint32 pixel = colour.rgb() & 0xffffff;
-    xcb_connection_t *connection = x11->connection();
-    const auto window = static_cast<xcb_window_t>(winId());
-    xcb_change_window_attributes(connection, window, XCB_CW_BACK_PIXEL, &pixel);
-    xcb_clear_area(connection, 0, window, 0, 0, 0, 0);
-    xcb_flush(connection);
+    windows.fillBackground(winId(), colour);
 }
 
 void Grey::mousePressEvent(QMouseEvent *event)

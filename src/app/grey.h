@@ -25,7 +25,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    // On X11 the server itself fills the window with its background colour, so the backdrop
-    // needs no full-screen backing store of its own.
+    // Where it can, the display server itself fills the window with its background colour, so the
+    // backdrop needs no full-screen backing store of its own.
     bool m_serverBackground = false;
 };

@@ -86,6 +86,7 @@ intro0::intro0(AppContext &context) : Screen(context)
         Label2[e.index] = entry;
     }
 
+    setExitButton(Label2[Exit]);
     Image1 = new PictureBox(PictureRect, this);
 
     const auto option = [this](const QString &caption, QRect r) {
@@ -131,18 +132,27 @@ void intro0::warmNext()
     navigation::buildFromMenu(ctx);
 }
 
+const QImage &intro0::picture() const
+{
+    return Image1->picture();
+}
+
+QString intro0::title() const
+{
+    return Label1->text();
+}
+
 void intro0::Label2_Click(int Index)
 {
     if (!Label2[Index] || !Label2[Index]->isEnabled())
         return;
     switch (Index) {
     case Exit:
-        ctx.screens.get<Titlefrm>()->Command1->setText(QStringLiteral("Cancel"));
-        ctx.screens.show<Titlefrm>();
+        ctx.screens.get<Titlefrm>()->showAsExitScreen();
         break;
     case WorksheetCatalogue:
-        if (navigation::openWorksheetCatalogue(ctx))
-            ctx.screens.unload(this);
+        navigation::openWorksheetCatalogue(ctx);
+        ctx.screens.unload(this);
         break;
     default:
         navigation::openFromMenu(ctx, Index);

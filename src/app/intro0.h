@@ -5,6 +5,7 @@
 
 #include <array>
 
+class QImage;
 class QLabel;
 class QRadioButton;
 class QTimer;
@@ -43,6 +44,11 @@ public:
 
     explicit intro0(AppContext &ctx);
     void Form_Load() override;
+
+    // The menu's picture and title, which a worksheet run from the catalogue shows as its
+    // topic.
+    const QImage &picture() const;
+    QString title() const;
 
     void Label2_Click(int Index);
     void Option1_Click();

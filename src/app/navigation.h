@@ -11,14 +11,13 @@ struct AppContext;
 namespace navigation
 {
 
-// The three topics, each with a hub, a quiz and two activities.
-enum class Topic { Introduction, Electricity, Faraday };
+// A topic is its row number in topics::table() (topics.h).
 
 // The main menu's entries (topic hubs, wizard, acknowledgments, guide), by entry index.
 void openFromMenu(AppContext &ctx, int entry);
 
-// Shows the worksheet catalogue; true when it opened, so the menu may unload itself.
-bool openWorksheetCatalogue(AppContext &ctx);
+// Shows the worksheet catalogue.
+void openWorksheetCatalogue(AppContext &ctx);
 
 // Shows the page viewer at the first page of the page set in PageName and PageCount.
 void openPageSet(AppContext &ctx);
@@ -28,14 +27,14 @@ void openPageSet(AppContext &ctx);
 void openQuiz(AppContext &ctx, const QString &picture);
 
 // Shows a topic's labelling or ordering activity with the hub's title.
-void openLabelling(AppContext &ctx, Topic topic, const QString &title);
-void openOrdering(AppContext &ctx, Topic topic, const QString &title);
+void openLabelling(AppContext &ctx, int topic, const QString &title);
+void openOrdering(AppContext &ctx, int topic, const QString &title);
 
 // Read and keep the pictures the topic hubs open with, the quiz's picture, or those a topic's
 // two activities open with, for a screen of this device pixel ratio.
 void warmHubs(AppContext &ctx, qreal ratio);
 void warmQuiz(AppContext &ctx, const QString &picture, qreal ratio);
-void warmActivities(AppContext &ctx, Topic topic, qreal ratio);
+void warmActivities(AppContext &ctx, int topic, qreal ratio);
 // Read and draw the first page of a page set (and read its print copy), or the first pages of
 // what the menu opens: the teachers' guide and the acknowledgments.
 void warmPageSet(AppContext &ctx, const QString &name, qreal ratio);
@@ -43,6 +42,6 @@ void warmMenuPages(AppContext &ctx, qreal ratio);
 // Build, a screen at a time, the screens the menu opens (hubs, page viewers, the wizard and the
 // catalogue), or those a topic hub opens (page viewer, quiz, the topic's two activities).
 void buildFromMenu(AppContext &ctx);
-void buildFromHub(AppContext &ctx, Topic topic);
+void buildFromHub(AppContext &ctx, int topic);
 
 } // namespace navigation

@@ -5,6 +5,7 @@
 #include "fonts.h"
 #include "labelbutton.h"
 #include "twips.h"
+#include "windowsystem.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -14,8 +15,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWindow>
-
-#include <xcb/xcb.h>
 
 #include <algorithm>
 
@@ -41,9 +40,7 @@ void Screen::showScreen()
 
 void Screen::sendToServer()
 {
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 && x11->connection())
-        xcb_flush(x11->connection());
+    ctx.platform.windows.flush();
 }
 
 void Screen::backInFront()
@@ -124,12 +121,8 @@ void Screen::keyPressEvent(QKeyEvent *event)
 
 void Screen::escapePressed()
 {
-    for (LabelButton *b : findChildren<LabelButton *>()) {
-        if (b->text() == QLatin1String("Exit") && b->isVisibleTo(this) && b->isEnabled()) {
-            b->click();
-            return;
-        }
-    }
+    if (m_exitButton && m_exitButton->isVisibleTo(this) && m_exitButton->isEnabled())
+        m_exitButton->click();
 }
 
 QList<QWidget *> Screen::tabOrder() const

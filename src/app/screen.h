@@ -46,7 +46,7 @@ protected:
     virtual void afterShow() {}
     // Sends what Qt has asked of the X server so far (it does when the event loop next waits):
     // after a show, the server maps the window meanwhile.
-    static void sendToServer();
+    void sendToServer();
     // Runs warmNext a tenth of a second from now, as after a first paint (a page turned, say).
     void warmSoon();
     bool event(QEvent *event) override;
@@ -57,9 +57,11 @@ protected:
     void Form_MouseMove() { hover.leave(); }
     // The window manager's close button. By default the screen unloads itself.
     virtual void closeRequested();
-    // Escape: what the screen's "Exit" does. By default presses the label button "Exit" when it
-    // is on show; a screen without one ignores Escape.
+    // Escape: what the screen's "Exit" does. By default presses the exit button when it is on
+    // show and enabled; a screen without one ignores Escape.
     virtual void escapePressed();
+    // The label button that Escape presses.
+    void setExitButton(LabelButton *button) { m_exitButton = button; }
     // The Tab order, applied each time the screen is shown (hidden controls are passed over);
     // a screen shown without a focus starts at its first control. By default every control that
     // takes the focus, in reading order (top to bottom, then left to right).
@@ -95,6 +97,7 @@ protected:
     HoverGroup hover;
 
 private:
+    LabelButton *m_exitButton = nullptr;
     bool m_painted = false;
     // Set when the screen is shown, until its window is first exposed.
     bool m_showing = false;

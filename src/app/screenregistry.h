@@ -9,14 +9,20 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <type_traits>
 #include <typeindex>
+#include <utility>
 #include <vector>
 
 struct AppContext;
 
-// Owns at most one instance of each screen class. Touching a screen that is not loaded creates it
-// and runs its load handler while it is hidden; unloading destroys it, so the next touch starts
-// again from the design state. Callers get screens only through here.
+// Owns at most one instance of each screen: one of each screen class, and of a kind of screen
+// that each topic has (its hub, its two activities) one per topic. Touching a screen that is not
+// loaded creates it and runs its load handler while it is hidden; unloading destroys it, so the
+// next touch starts again from the design state. Callers get screens only through here.
+//
+// A screen class with a constructor from the context has one instance; any other class is a kind
+// of screen with one instance per topic, made by its static create(context, topic).
 class ScreenRegistry
 {
 public:
@@ -26,17 +32,17 @@ public:
     ScreenRegistry &operator=(const ScreenRegistry &) = delete;
 
     // The loaded screen, loading it (hidden) first if needed.
-    template <class T> T *get()
+    template <class T> T *get(int topic = 0)
     {
-        if (T *existing = loaded<T>())
+        if (T *existing = loaded<T>(topic))
             return existing;
-        const std::type_index type(typeid(T));
-        auto built = m_built.find(type);
+        const Key key = keyOf<T>(topic);
+        auto built = m_built.find(key);
         T *screen =
-            built == m_built.end() ? new T(m_ctx) : static_cast<T *>(built->second.release());
+            built == m_built.end() ? make<T>(topic) : static_cast<T *>(built->second.release());
         if (built != m_built.end())
             m_built.erase(built);
-        m_screens[type] = screen;
+        m_screens[key] = screen;
         screen->Form_Load();
         return screen;
     }
@@ -45,49 +51,49 @@ public:
     // a window yet and without running its load handler, which the next get() runs as usual.
     // Nothing is built again when it is loaded or already built. For the screens likely to open
     // next; returns the screen, loaded or built.
-    template <class T> T *build()
+    template <class T> T *build(int topic = 0)
     {
-        const std::type_index type(typeid(T));
-        if (T *existing = loaded<T>())
+        if (T *existing = loaded<T>(topic))
             return existing;
-        auto built = m_built.find(type);
+        const Key key = keyOf<T>(topic);
+        auto built = m_built.find(key);
         if (built != m_built.end())
             return static_cast<T *>(built->second.get());
-        auto screen = std::make_unique<T>(m_ctx);
+        std::unique_ptr<T> screen(make<T>(topic));
         screen->ensurePolished();
         T *made = screen.get();
-        m_built[type] = std::move(screen);
+        m_built[key] = std::move(screen);
         return made;
     }
 
     // Builds the screen a moment later, one screen per turn of the event loop, so that a click
     // meanwhile waits for one screen at most.
-    template <class T> void buildSoon()
+    template <class T> void buildSoon(int topic = 0)
     {
-        m_buildQueue.emplace_back([this] { build<T>(); });
+        m_buildQueue.emplace_back([this, topic] { build<T>(topic); });
         if (!m_buildTimer.isActive())
             m_buildTimer.start();
     }
 
     // The screen if it is loaded, without loading it.
-    template <class T> T *loaded() const
+    template <class T> T *loaded(int topic = 0) const
     {
-        auto it = m_screens.find(std::type_index(typeid(T)));
+        auto it = m_screens.find(keyOf<T>(topic));
         if (it == m_screens.end() || !it->second)
             return nullptr;
         return static_cast<T *>(it->second.data());
     }
 
-    template <class T> T *show()
+    template <class T> T *show(int topic = 0)
     {
-        T *screen = get<T>();
+        T *screen = get<T>(topic);
         screen->showScreen();
         return screen;
     }
 
-    template <class T> void unload()
+    template <class T> void unload(int topic = 0)
     {
-        if (T *screen = loaded<T>())
+        if (T *screen = loaded<T>(topic))
             unload(screen);
     }
 
@@ -103,11 +109,28 @@ public:
     void raised(Screen *screen);
 
 private:
+    // A screen class, and the topic for a kind of screen that each topic has (0 for any other).
+    using Key = std::pair<std::type_index, int>;
+
+    template <class T> static Key keyOf(int topic)
+    {
+        return {std::type_index(typeid(T)), std::is_constructible_v<T, AppContext &> ? 0 : topic};
+    }
+
+    template <class T> T *make(int topic)
+    {
+        if constexpr (std::is_constructible_v<T, AppContext &>) {
+            Q_UNUSED(topic);
+            return new T(m_ctx);
+        } else
+            return T::create(m_ctx, topic);
+    }
+
     void forget(Screen *screen);
 
     AppContext &m_ctx;
-    std::map<std::type_index, QPointer<Screen>> m_screens;
-    std::map<std::type_index, std::unique_ptr<Screen>> m_built; // built, not yet loaded
+    std::map<Key, QPointer<Screen>> m_screens;
+    std::map<Key, std::unique_ptr<Screen>> m_built; // built, not yet loaded
     std::vector<std::function<void()>> m_buildQueue;
     QTimer m_buildTimer;
     std::vector<QPointer<Screen>> m_front; // least recently raised first

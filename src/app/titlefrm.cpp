@@ -128,6 +128,12 @@ void Titlefrm::warmNext()
     ctx.screens.build<intro0>();
 }
 
+void Titlefrm::showAsExitScreen()
+{
+    Command1->setText(QStringLiteral("Cancel"));
+    showScreen();
+}
+
 void Titlefrm::Command1_Click()
 {
     ctx.screens.show<intro0>();

@@ -17,6 +17,9 @@ public:
     explicit Titlefrm(AppContext &ctx);
     void Form_Load() override;
 
+    // Shows the screen as the way out of the program: "Cancel" in place of "OK".
+    void showAsExitScreen();
+
     void Command1_Click();
     void Command2_Click();
 

@@ -29,7 +29,7 @@ inline bool operator==(const TwipRect &a, const TwipRect &b)
 // Mouse buttons as a move or release reports them, summed: 1 left, 2 right, 4 middle.
 enum MouseButton { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
 
-// The three button labels (Label3) of every activity screen.
+// The three label buttons of every activity screen.
 enum Button { ExitButton = 0, StartAgainButton = 1, CheckScoreButton = 2 };
 
 enum class Scoring {
@@ -52,8 +52,8 @@ bool isOn(const TwipRect &label, const TwipRect &box);
 // Flips a two-state switch: on (1) becomes off (0); off, or any value that is not on, becomes on.
 void toggle(qint16 &state);
 
-// The state of one activity screen: N target boxes (Label1), N start boxes (Label4) and N
-// draggable labels (Label2), label i belonging on target box i.
+// The state of one activity screen: N target boxes, N start boxes and N draggable labels, label i
+// belonging on target box i.
 class Engine
 {
 public:

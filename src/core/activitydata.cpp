@@ -56,11 +56,10 @@ ItemDesign item(const char *text, int w, int h, QPoint target, QPoint start, int
     return {QString::fromUtf8(text), QRect(target, QSize(w, h)), QRect(start, QSize(w, h)), group};
 }
 
-TextDesign text(const char *control, int index, const char *caption, QRect rect,
-                const FontDesign &font, QColor color, Qt::Alignment align = Qt::AlignHCenter)
+TextDesign text(int index, const char *caption, QRect rect, const FontDesign &font, QColor color,
+                Qt::Alignment align = Qt::AlignHCenter)
 {
-    return {
-        QString::fromLatin1(control), index, QString::fromUtf8(caption), rect, font, color, align};
+    return {index, QString::fromUtf8(caption), rect, font, color, align};
 }
 
 constexpr PictureArray Image1 = PictureArray::Image1;
@@ -99,11 +98,10 @@ ActivityDesign makeIntroductionlab()
         picture(Image1, 4, "Images\\blastoff.jpg", {8640, 2460, 2820, 4860}),
     };
     d.texts = {
-        text("Label6", -1, "Introduction", {120, 120, 2745, 705}, timesRegular(24), yellow()),
-        text("Label7", 1, "Label these pictures that illustrate a variety of forces.",
-             {3480, 120, 3945, 825}, timesRegular(15.75), yellow()),
-        text("Label7", 0, DragHint, {600, 7920, 2385, 585}, tahoma(11.25), lightCyan(),
-             Qt::AlignRight),
+        text(-1, "Introduction", {120, 120, 2745, 705}, timesRegular(24), yellow()),
+        text(1, "Label these pictures that illustrate a variety of forces.", {3480, 120, 3945, 825},
+             timesRegular(15.75), yellow()),
+        text(0, DragHint, {600, 7920, 2385, 585}, tahoma(11.25), lightCyan(), Qt::AlignRight),
     };
     return d;
 }
@@ -112,6 +110,7 @@ ActivityDesign makeElectricitylab()
 {
     ActivityDesign d;
     d.name = QStringLiteral("electricitylab");
+    d.experiment = Experiment::CircuitSwitch;
     d.itemFont = tahoma(14.25);
     const int w = 1440, h = 495;
     d.items = {
@@ -124,11 +123,11 @@ ActivityDesign makeElectricitylab()
         picture(Image1, 0, pictures::CircuitOff, {0, -1320, 12000, 9000}),
     };
     d.texts = {
-        text("Label6", -1, "Electricity", {240, 120, 4305, 705}, timesRegular(27.75), yellow(),
+        text(-1, "Electricity", {240, 120, 4305, 705}, timesRegular(27.75), yellow(),
              Qt::AlignLeft),
-        text("Label7", 1, "Click the switch to turn the electric current on and off.",
-             {3000, 120, 4185, 825}, timesRegular(15.75), green()),
-        text("Label7", 0,
+        text(1, "Click the switch to turn the electric current on and off.", {3000, 120, 4185, 825},
+             timesRegular(15.75), green()),
+        text(0,
              "Drag the labels into the correct boxes to label the parts of this electric circuit.",
              {1440, 6840, 6585, 945}, timesBold(18), green()),
     };
@@ -139,6 +138,7 @@ ActivityDesign makeFaradaylab()
 {
     ActivityDesign d;
     d.name = QStringLiteral("faradaylab");
+    d.experiment = Experiment::FaradayBench;
     d.background = QColor(40, 65, 136);
     d.itemFont = tahoma(9.75);
     const int w = 2640, h = 855;
@@ -159,19 +159,19 @@ ActivityDesign makeFaradaylab()
         picture(Image2, 1, "Images\\mag.jpg", {magnetLeft(0), MagnetTop, 2385, 1410}),
     };
     d.texts = {
-        text("Label6", -1, "Michael Faraday", {120, 120, 4305, 705}, timesRegular(27.75), yellow(),
+        text(-1, "Michael Faraday", {120, 120, 4305, 705}, timesRegular(27.75), yellow(),
              Qt::AlignLeft),
-        text("Label7", 0,
+        text(0,
              "The experiments of Oersted and Faraday showed that there is a close connection "
              "between the electric and magnetic forces.",
              // At 15.75 pt the sentence runs a few pixels past two lines and its third line
              // would fall over the instruction below; 15 pt keeps it to two.
              {4080, 120, 7665, 945}, timesRegular(15), yellow()),
-        text("Label7", 1,
+        text(1,
              "Click the switches to turn the electric currents on and off. Drag the scroll bar "
              "to move the magnet.",
              {360, 960, 7665, 825}, timesRegular(15.75), green()),
-        text("Label7", 2, "Drag the labels into the correct boxes to label the illustrations.",
+        text(2, "Drag the labels into the correct boxes to label the illustrations.",
              {9000, 1680, 2745, 1065}, timesRegular(15.75), yellow()),
     };
     return d;
@@ -191,16 +191,15 @@ ActivityDesign makeIntroductionord()
         item("Piece of wood", w, h, {8160, 2520}, {120, 7320}),
     };
     d.texts = {
-        text("Label6", -1, "Introduction", {120, 120, 2985, 705}, timesRegular(24), yellow()),
-        text("Label7", -1, "Most friction", {5520, 1200, 2025, 345}, tahoma(14.25), yellow(),
+        text(-1, "Introduction", {120, 120, 2985, 705}, timesRegular(24), yellow()),
+        text(-1, "Most friction", {5520, 1200, 2025, 345}, tahoma(14.25), yellow(), Qt::AlignRight),
+        text(-1, "Least friction", {5640, 5160, 1905, 345}, tahoma(14.25), yellow(),
              Qt::AlignRight),
-        text("Label14", -1, "Least friction", {5640, 5160, 1905, 345}, tahoma(14.25), yellow(),
-             Qt::AlignRight),
-        text("Label8", -1,
+        text(-1,
              "Put these items in order of the amount of friction that you would feel if you ran "
              "your finger across them.",
              {360, 2280, 4800, 2505}, timesRegular(20.25), yellow()),
-        text("Label9", -1, DragHint, {120, 7920, 2745, 825}, tahoma(12), lightCyan()),
+        text(-1, DragHint, {120, 7920, 2745, 825}, tahoma(12), lightCyan()),
     };
     d.lines = {line("Line1", -1, 7680, 1440, 7680, 5400)};
     int index = 0;
@@ -230,15 +229,14 @@ ActivityDesign makeElectricityord()
         item("Steel", w, h, {3240, 5160}, {3480, 6840}, Conductors),
     };
     d.texts = {
-        text("Label6", -1, "Electricity", {0, 0, 3105, 825}, timesRegular(27.75), yellow()),
-        text("Label5", 0, "Conductors", {1140, 2160, 5865, 585}, timesRegular(20.25), orange()),
-        text("Label5", 2, "Insulators", {4980, 2160, 5745, 555}, timesRegular(20.25), green()),
-        text("Label7", -1,
+        text(-1, "Electricity", {0, 0, 3105, 825}, timesRegular(27.75), yellow()),
+        text(0, "Conductors", {1140, 2160, 5865, 585}, timesRegular(20.25), orange()),
+        text(2, "Insulators", {4980, 2160, 5745, 555}, timesRegular(20.25), green()),
+        text(-1,
              "Order the materials below into those that will conduct electricity and those that "
              "won't.",
              {1680, 840, 8625, 1305}, timesRegular(24), yellow()),
-        text("Label8", -1, DragHint, {120, 7860, 2505, 585}, tahoma(12), lightCyan(),
-             Qt::AlignLeft),
+        text(-1, DragHint, {120, 7860, 2505, 585}, tahoma(12), lightCyan(), Qt::AlignLeft),
     };
     return d;
 }
@@ -261,20 +259,19 @@ ActivityDesign makeFaradayord()
         item("Michael Faraday died.", w, h, {7800, 6840}, {1080, 3600}),
     };
     d.texts = {
-        text("Label6", -1, "Michael Faraday", {120, 120, 4065, 705}, timesRegular(24), yellow()),
-        text("Label8", -1, "Place these events correctly along the timeline.",
-             {720, 840, 4800, 945}, timesRegular(20.25), green()),
-        text("Label9", -1, DragHint, {120, 7800, 2745, 825}, tahoma(12), lightCyan()),
+        text(-1, "Michael Faraday", {120, 120, 4065, 705}, timesRegular(24), yellow()),
+        text(-1, "Place these events correctly along the timeline.", {720, 840, 4800, 945},
+             timesRegular(20.25), green()),
+        text(-1, DragHint, {120, 7800, 2745, 825}, tahoma(12), lightCyan()),
     };
     const struct {
-        const char *control;
         const char *year;
         int top;
-    } years[] = {{"Label7", "1791", 480},   {"Label10", "1821", 1800}, {"Label11", "1826", 3120},
-                 {"Label12", "1831", 4440}, {"Label13", "1861", 5760}, {"Label14", "1867", 6960}};
+    } years[] = {{"1791", 480},  {"1821", 1800}, {"1826", 3120},
+                 {"1831", 4440}, {"1861", 5760}, {"1867", 6960}};
     for (const auto &y : years)
-        d.texts.push_back(text(y.control, -1, y.year, {6120, y.top, 1065, 345}, tahoma(12),
-                               yellow(), Qt::AlignRight));
+        d.texts.push_back(
+            text(-1, y.year, {6120, y.top, 1065, 345}, tahoma(12), yellow(), Qt::AlignRight));
     d.lines = {line("Line1", -1, 7320, 600, 7320, 7200)};
     const struct {
         int index;

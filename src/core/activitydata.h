@@ -22,7 +22,7 @@ struct FontDesign {
     bool bold = true;
 };
 
-// A draggable item: its target box (Label1 i, whose text label i takes at load) and the start
+// A draggable item: its target box (whose text label i takes at load) and the start
 // position of label i, with its group for the grouped rule.
 struct ItemDesign {
     QString text;
@@ -45,7 +45,6 @@ struct PictureDesign {
 
 // A text label; index -1 for a label that is not part of a control array.
 struct TextDesign {
-    QString control;
     int index = -1;
     QString caption;
     QRect rect;
@@ -62,14 +61,18 @@ struct LineDesign {
     QColor color;
 };
 
+// The clickable experiment a labelling screen has beside its boxes, if any.
+enum class Experiment { None, CircuitSwitch, FaradayBench };
+
 struct ActivityDesign {
     QString name;
+    Experiment experiment = Experiment::None;
     std::optional<QColor> background; // none: the standard background of DressForm
     FontDesign itemFont;              // boxes and labels
     Scoring scoring = Scoring::OneToOne;
     std::vector<ItemDesign> items;
     std::vector<PictureDesign> pictures;
-    std::vector<TextDesign> texts; // Label6, the heading, is always the first
+    std::vector<TextDesign> texts; // the heading is always the first
     std::vector<LineDesign> lines;
     bool startSound = false; // plays "wav\eagle6.wav" shortly after loading
 
@@ -78,7 +81,7 @@ struct ActivityDesign {
     Engine engine() const;
 };
 
-// The button labels (Label3) shared by every activity screen, by index.
+// The label buttons shared by every activity screen, by index.
 struct ButtonDesign {
     QString caption;
     QRect rect;

@@ -3,6 +3,7 @@
 
 #include "printjob.h"
 #include "savefile.h"
+#include "windowsystem.h"
 
 #include <QCache>
 #include <QImage>
@@ -93,11 +94,11 @@ public:
     virtual void setPdfFile(const QString &file) = 0;
 };
 
-// Plays a laid-out job as a fresh document; false as soon as the printer fails.
 // The image in the format the screen draws fastest: premultiplied ARGB when it has an alpha
 // channel, RGB32 otherwise.
 QImage screenFormat(const QImage &image);
 
+// Plays a laid-out job as a fresh document; false as soon as the printer fails.
 bool playPrintJob(const PrintJob &job, Printer &printer, const ContentPaths &paths);
 
 struct Platform {
@@ -105,6 +106,7 @@ struct Platform {
     MessageBoxes &boxes;
     Printer &printer;
     ContentPaths &paths;
+    WindowSystem &windows;
 };
 
 // Where files the user saves or opens are looked for first: the documents folder, or the home

@@ -5,6 +5,8 @@
 
 #include "contentpath.h"
 
+#include <map>
+
 void ScriptedMessageBoxes::ok(QWidget *, const QString &text)
 {
     shown.append(text);
@@ -146,4 +148,46 @@ void RecordingPrinter::endDoc()
 void RecordingPrinter::reset()
 {
     m_failed = false;
+}
+
+namespace
+{
+
+class RecordingFrames : public ServerFrames
+{
+public:
+    RecordingFrames(WId window, QStringList &log) : m_window(window), m_log(log) {}
+    WId window() const override { return m_window; }
+    bool show(int index, const QImage &frame, QPoint) override
+    {
+        const auto kept = m_kept.find(index);
+        if (kept == m_kept.end() || kept->second != frame.cacheKey())
+            return false;
+        m_log.append(QStringLiteral("show %1").arg(index));
+        return true;
+    }
+    void keep(int index, const QImage &frame) override
+    {
+        m_kept[index] = frame.cacheKey();
+        m_log.append(QStringLiteral("keep %1").arg(index));
+    }
+
+private:
+    WId m_window;
+    QStringList &m_log;
+    std::map<int, qint64> m_kept;
+};
+
+} // namespace
+
+void RecordingWindowSystem::fillBackground(WId, const QColor &colour)
+{
+    backgrounds.append(colour);
+}
+
+std::unique_ptr<ServerFrames> RecordingWindowSystem::serverFrames(WId window)
+{
+    if (!keepsFrames)
+        return nullptr;
+    return std::make_unique<RecordingFrames>(window, frames);
 }

@@ -83,3 +83,19 @@ private:
     bool step();
     bool m_failed = false;
 };
+
+// A display server that keeps frames and fills backgrounds, and records what it was asked.
+class RecordingWindowSystem : public WindowSystem
+{
+public:
+    void flush() override { ++flushes; }
+    bool fillsBackgrounds() const override { return fills; }
+    void fillBackground(WId window, const QColor &colour) override;
+    std::unique_ptr<ServerFrames> serverFrames(WId window) override;
+
+    bool fills = false; // offscreen screens paint their own backgrounds by default
+    bool keepsFrames = false;
+    int flushes = 0;
+    QList<QColor> backgrounds; // each colour the server was asked to fill with
+    QStringList frames;        // "keep <index>" and "show <index>", in order
+};

@@ -129,6 +129,7 @@ multiple::multiple(AppContext &context) : Screen(context)
          {PrintWorksheet, "Print Worksheet", {7920, 1920, 3045, 495}}},
         [this](int i) { Label3_Click(i); }, &hover);
     Label3[PreviousQuestion]->hide();
+    setExitButton(Label3[Exit]);
 }
 
 void multiple::Form_Load()
@@ -245,19 +246,27 @@ void multiple::finishQuiz()
 {
     Module1 &s = ctx.state;
     const QVector<int> wrongQuestions = quiz::finish(s);
-    for (int k = 0; k < wrongQuestions.size(); ++k) {
-        QLabel *row = ctx.screens.get<Wrong>()->Label2[k];
-        row->setText(quiz::reviewRow(s, wrongQuestions[k]));
-        row->show();
-    }
+    QStringList rows;
+    for (int question : wrongQuestions)
+        rows << quiz::reviewRow(s, question);
     s.TopicName = Label5->text();
-    ctx.screens.get<Wrong>()->Label6->setText(Label6->text());
-    Welldone *results = ctx.screens.get<Welldone>();
-    results->Label6->hide();
-    results->Label5->show();
-    results->Label3[Welldone::CertificateOrReview]->show();
-    results->showScreen();
+    ctx.screens.get<Wrong>()->showWrongAnswers(Label6->text(), rows);
+    ctx.screens.get<Welldone>()->showQuizResult();
     ctx.screens.unload(this);
+}
+
+void multiple::open(const QString &picture, const QString &topicLine)
+{
+    Picture1->load(ctx.platform.paths, picture);
+    Label5->setText(topicLine);
+    showScreen();
+}
+
+void multiple::open(const QImage &picture, const QString &topicLine)
+{
+    Picture1->setPicture(picture);
+    Label5->setText(topicLine);
+    showScreen();
 }
 
 void multiple::Printpage()

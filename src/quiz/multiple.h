@@ -23,6 +23,11 @@ public:
     explicit multiple(AppContext &ctx);
     void Form_Load() override;
 
+    // Shows the quiz on the question bank in the shared state, with the topic's picture (a
+    // content name, or a picture already read) and the line above the title.
+    void open(const QString &picture, const QString &topicLine);
+    void open(const QImage &picture, const QString &topicLine);
+
     void showquest();
     void Printpage();
     void Label3_Click(int Index);

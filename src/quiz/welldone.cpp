@@ -25,6 +25,7 @@ namespace
 QTimer *oneShot(QObject *parent, int ms)
 {
     auto *timer = new QTimer(parent);
+    timer->setSingleShot(true);
     timer->setInterval(ms);
     return timer;
 }
@@ -58,6 +59,7 @@ Welldone::Welldone(AppContext &context) : Screen(context)
     Label3[CertificateOrReview]->hide();
     Label3[Exit] = new LabelButton(QStringLiteral("Exit"), {10560, 7920, 1245, 495},
                                    fonts::tahoma(15.75, true), this);
+    setExitButton(Label3[Exit]);
     for (int i = 0; i < 2; ++i) {
         connect(Label3[i], &LabelButton::clicked, this, [this, i] { Label3_Click(i); });
         hover.add(Label3[i]);
@@ -94,6 +96,14 @@ void Welldone::Form_Load()
         }
     }
     Timer1->start();
+}
+
+void Welldone::showQuizResult()
+{
+    Label6->hide();
+    Label5->show();
+    Label3[CertificateOrReview]->show();
+    showScreen();
 }
 
 void Welldone::warmPicture() const

@@ -24,6 +24,10 @@ public:
     explicit Welldone(AppContext &ctx);
     void Form_Load() override;
 
+    // Shows the result of a quiz: the hint in place of the advice to read the key facts, and the
+    // certificate or review button, whatever the score.
+    void showQuizResult();
+
     void Printpage();
     void Label3_Click(int Index);
     void Timer1_Timer();

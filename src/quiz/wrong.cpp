@@ -27,11 +27,21 @@ Wrong::Wrong(AppContext &context) : Screen(context)
     Label3_1 = new LabelButton(QStringLiteral("Exit"), {10560, 7920, 1245, 495},
                                fonts::tahoma(15.75, true), this);
     connect(Label3_1, &LabelButton::clicked, this, [this] { Label3_Click(1); });
+    setExitButton(Label3_1);
 }
 
 void Wrong::Form_Load()
 {
     DressForm(this);
+}
+
+void Wrong::showWrongAnswers(const QString &title, const QStringList &rows)
+{
+    for (int k = 0; k < Rows && k < rows.size(); ++k) {
+        Label2[k]->setText(rows[k]);
+        Label2[k]->show();
+    }
+    Label6->setText(title);
 }
 
 void Wrong::Label3_Click(int)

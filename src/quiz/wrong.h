@@ -3,6 +3,8 @@
 
 #include "screen.h"
 
+#include <QStringList>
+
 #include <array>
 
 class QLabel;
@@ -19,6 +21,8 @@ public:
     explicit Wrong(AppContext &ctx);
     void Form_Load() override;
     void Label3_Click(int Index);
+    // Lists the questions answered wrongly (at most Rows) under the worksheet's title.
+    void showWrongAnswers(const QString &title, const QStringList &rows);
 
     QLabel *Label6;
     QLabel *Label4;

@@ -2,6 +2,7 @@
 #include "pageviewer.h"
 
 #include "appcontext.h"
+#include "contentnames.h"
 #include "dressform.h"
 #include "fonts.h"
 #include "labelbutton.h"
@@ -39,6 +40,7 @@ PageScreen::PageScreen(AppContext &context) : Screen(context)
                 {PreviousPage, "Previous Page", {1320, 7920, 2685, 495}}},
                [this](int i) { Label3_Click(i); });
     Label3[PreviousPage]->setEnabled(false);
+    setExitButton(Label3[Exit]);
 }
 
 void PageScreen::Label3_Click(int Index)
@@ -118,6 +120,28 @@ void teacher::Form_Load()
     Label1->setText(pages::counter(s.PageNumber, s.PageCount));
 }
 
+void teacher::openPageSet()
+{
+    Image1->load(ctx.platform.paths, pages::pageFile(ctx.state.PageName, 1, false));
+    Image2->load(ctx.platform.paths, pages::pageFile(ctx.state.PageName, 1, true));
+    showScreen();
+}
+
+void teacher::openAcknowledgments()
+{
+    Label1->hide();
+    Label3[NextPage]->hide();
+    Label3[PreviousPage]->hide();
+    Image1->load(ctx.platform.paths, contentnames::AcknowledgmentsPage);
+    Picture2->load(ctx.platform.paths, contentnames::StillLogo);
+    Image2->load(ctx.platform.paths, contentnames::AcknowledgmentsPrintCopy);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(49, 130, 212));
+    setPalette(pal);
+    startLogo();
+    showScreen();
+}
+
 void teacher::showPage()
 {
     const Module1 &s = ctx.state;
@@ -142,7 +166,7 @@ void teacher::Timer1_Timer()
     if (frame.isNull())
         frame = ctx.platform.paths.picture(pages::logoFrameFile(s.StepCounter),
                                            Picture1->devicePixels());
-    Picture1->showFrame(s.StepCounter, frame);
+    Picture1->showFrame(ctx.platform.windows, s.StepCounter, frame);
     Picture1->show();
     Picture2->show();
 }
@@ -182,6 +206,14 @@ guide::guide(AppContext &context) : PageScreen(context)
 void guide::Form_Load()
 {
     DressForm(this);
+}
+
+void guide::openAtFirstPage()
+{
+    Image1->load(ctx.platform.paths, pages::guideFile(1, false));
+    Image2->load(ctx.platform.paths, pages::guideFile(1, true));
+    ctx.state.PageNumber = 1;
+    showScreen();
 }
 
 QString guide::pageFile(int page, bool printCopy) const

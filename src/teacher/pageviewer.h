@@ -50,6 +50,11 @@ class teacher : public PageScreen
 public:
     explicit teacher(AppContext &ctx);
     void Form_Load() override;
+    // Shows the first page of the page set in PageName and PageCount.
+    void openPageSet();
+    // Shows the acknowledgments: one page without counter or page buttons, on a lighter blue,
+    // with the logos.
+    void openAcknowledgments();
     void Timer1_Timer();
     // Shows both logos, the turning one at its current frame, and starts it turning: the page is
     // complete at its first paint, not at the first tick.
@@ -79,6 +84,8 @@ class guide : public PageScreen
 public:
     explicit guide(AppContext &ctx);
     void Form_Load() override;
+    // Shows the guide at its first page.
+    void openAtFirstPage();
 
 protected:
     void showPage() override;

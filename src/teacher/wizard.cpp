@@ -106,6 +106,7 @@ wizard::wizard(AppContext &context) : Screen(context)
         {{Exit, "Exit", {10560, 7920, 1245, 495}},
          {SaveWorksheet, "Save Worksheet", {240, 7920, 3165, 495}}},
         [this](int i) { Label3_Click(i); }, &hover);
+    setExitButton(Label3[Exit]);
 }
 
 QList<QWidget *> wizard::tabOrder() const

@@ -66,6 +66,7 @@ worksheets::worksheets(AppContext &context) : Screen(context)
 
     Label2[Exit] = new LabelButton(QStringLiteral("Exit"), {10560, 7920, 1245, 495},
                                    fonts::tahoma(18, true), this);
+    setExitButton(Label2[Exit]);
     for (int k = 1; k <= Slots; ++k) {
         const int column = (k - 1) / SlotsPerColumn;
         const int row = (k - 1) % SlotsPerColumn;
@@ -405,8 +406,6 @@ void worksheets::runWorksheet()
     ctx.screens.unload<multiple>();
     multiple *quiz = ctx.screens.get<multiple>();
     // Touching the menu loads it, hidden, if it is not loaded.
-    intro0 *menu = ctx.screens.get<intro0>();
-    quiz->Picture1->setPicture(menu->Image1->picture());
-    quiz->Label5->setText(menu->Label1->text());
-    quiz->showScreen();
+    const intro0 *menu = ctx.screens.get<intro0>();
+    quiz->open(menu->picture(), menu->title());
 }

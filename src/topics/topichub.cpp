@@ -7,6 +7,7 @@
 #include "fonts.h"
 #include "intro0.h"
 #include "labelbutton.h"
+#include "navigation.h"
 #include "picturebox.h"
 #include "questionfile.h"
 #include "twips.h"
@@ -14,53 +15,10 @@
 #include <QFile>
 #include <QLabel>
 
-const TopicData TopicHub::Introduction = {
-    navigation::Topic::Introduction,
-    QStringLiteral("Introduction"),
-    {240, 0, 6000, 900},
-    QColor(39, 63, 137),
-    QStringLiteral("images\\push.jpg"),
-    {840, 870, 10170, 6810},
-    QStringLiteral("multiple\\introduction.txt"),
-    QStringLiteral("images\\pushsm.jpg"),
-    QStringLiteral("key introduction"),
-    2,
-    QStringLiteral("introduction"),
-    1,
-};
-
-const TopicData TopicHub::Electricity = {
-    navigation::Topic::Electricity,
-    QStringLiteral("Electricity"),
-    {240, 0, 6000, 900},
-    QColor(0, 0, 0),
-    QStringLiteral("images\\electricity.jpg"),
-    {1440, 870, 10080, 6810},
-    QStringLiteral("multiple\\electricity.txt"),
-    QStringLiteral("images\\electricitysm.jpg"),
-    QStringLiteral("key electricity"),
-    2,
-    QStringLiteral("electricity"),
-    2,
-};
-
-const TopicData TopicHub::Faraday = {
-    navigation::Topic::Faraday,
-    QStringLiteral("Michael Faraday"),
-    {240, 0, 6240, 900},
-    QColor(0, 0, 0),
-    QStringLiteral("images\\faraday.jpg"),
-    {3360, 1260, 5460, 6060},
-    QStringLiteral("multiple\\Michael Faraday.txt"),
-    QStringLiteral("images\\faradaysm.jpg"),
-    QStringLiteral("key faraday"),
-    2,
-    QStringLiteral("faraday"),
-    1,
-};
-
-TopicHub::TopicHub(AppContext &context, const TopicData &data) : Screen(context), m_data(data)
+TopicHub::TopicHub(AppContext &context, int topic)
+    : Screen(context), m_topic(topic), m_data(topics::table().at(size_t(topic)))
 {
+    const topics::Topic &data = m_data;
     Label1 = addLabel(data.title, data.titleRect, fonts::times(27.75, true), QColor(255, 255, 0),
                       Qt::AlignLeft | Qt::AlignVCenter);
     Image1 = new PictureBox(data.pictureRect, this);
@@ -74,6 +32,7 @@ TopicHub::TopicHub(AppContext &context, const TopicData &data) : Screen(context)
          {OrderingActivity, "Ordering Activity", {7080, 7920, 3195, 495}},
          {Exit, "Exit", {10560, 7920, 1245, 495}}},
         [this](int i) { Label3_Click(i); }, &hover);
+    setExitButton(Label3[Exit]);
 }
 
 void TopicHub::Form_Load()
@@ -85,18 +44,17 @@ void TopicHub::Form_Load()
     Image1->move((twips::px(12000) - r.width()) / 2, r.y());
 }
 
-bool TopicHub::startQuiz()
+void TopicHub::startQuiz()
 {
     QFile file(ctx.platform.paths.path(m_data.questionFile));
     const bool opened = file.open(QIODevice::ReadOnly);
     if (!opened || !questionfile::LoadQuestionFile(&file, ctx.state).ok) {
         ctx.platform.boxes.ok(this,
                               QStringLiteral("The questions for this topic could not be read."));
-        return false;
+        return;
     }
     file.close();
     navigation::openQuiz(ctx, m_data.quizPicture);
-    return true;
 }
 
 void TopicHub::openPages(const QString &name, int count)
@@ -119,10 +77,10 @@ void TopicHub::Label3_Click(int Index)
         startQuiz();
         break;
     case LabellingActivity:
-        navigation::openLabelling(ctx, m_data.topic, Label1->text());
+        navigation::openLabelling(ctx, m_topic, Label1->text());
         break;
     case OrderingActivity:
-        navigation::openOrdering(ctx, m_data.topic, Label1->text());
+        navigation::openOrdering(ctx, m_topic, Label1->text());
         break;
     case Exit:
         ctx.screens.show<intro0>();
@@ -137,8 +95,8 @@ void TopicHub::Label3_Click(int Index)
 void TopicHub::warmNext()
 {
     navigation::warmQuiz(ctx, m_data.quizPicture, devicePixelRatioF());
-    navigation::warmActivities(ctx, m_data.topic, devicePixelRatioF());
+    navigation::warmActivities(ctx, m_topic, devicePixelRatioF());
     navigation::warmPageSet(ctx, m_data.keyFacts, devicePixelRatioF());
     navigation::warmPageSet(ctx, m_data.teachersNotes, devicePixelRatioF());
-    navigation::buildFromHub(ctx, m_data.topic);
+    navigation::buildFromHub(ctx, m_topic);
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "navigation.h"
 #include "screen.h"
+#include "topics.h"
 
 #include <array>
 
@@ -10,24 +10,8 @@ class QLabel;
 class LabelButton;
 class PictureBox;
 
-// What tells one topic hub from another.
-struct TopicData {
-    navigation::Topic topic;
-    QString title;
-    QRect titleRect;
-    QColor background;
-    QString picture;
-    QRect pictureRect;
-    QString questionFile;
-    QString quizPicture;
-    QString keyFacts;
-    int keyFactsPages;
-    QString teachersNotes;
-    int teachersNotesPages;
-};
-
 // A topic's hub: its title and picture, and the ways into its key facts, quiz, teacher's notes
-// and activities. The three hubs differ only in their data.
+// and activities. The hubs differ only in their rows of the topic table.
 class TopicHub : public Screen
 {
     Q_OBJECT
@@ -41,48 +25,27 @@ public:
         TeachersNotes = 5,
     };
 
-    TopicHub(AppContext &ctx, const TopicData &data);
+    TopicHub(AppContext &ctx, int topic);
+    // The hub of a topic (a row of topics::table()), for the screen registry.
+    static TopicHub *create(AppContext &ctx, int topic) { return new TopicHub(ctx, topic); }
     void Form_Load() override;
 
     void Label3_Click(int Index);
 
-    const TopicData &data() const { return m_data; }
+    int topic() const { return m_topic; }
+    const topics::Topic &data() const { return m_data; }
 
     QLabel *Label1;
     PictureBox *Image1;
     std::array<LabelButton *, 6> Label3{};
 
-    static const TopicData Introduction;
-    static const TopicData Electricity;
-    static const TopicData Faraday;
-
 protected:
     void warmNext() override;
 
 private:
-    bool startQuiz();
+    void startQuiz();
     void openPages(const QString &name, int count);
 
-    TopicData m_data;
-};
-
-class introduction : public TopicHub
-{
-    Q_OBJECT
-public:
-    explicit introduction(AppContext &context) : TopicHub(context, Introduction) {}
-};
-
-class electricity : public TopicHub
-{
-    Q_OBJECT
-public:
-    explicit electricity(AppContext &context) : TopicHub(context, Electricity) {}
-};
-
-class faraday : public TopicHub
-{
-    Q_OBJECT
-public:
-    explicit faraday(AppContext &context) : TopicHub(context, Faraday) {}
+    int m_topic;
+    const topics::Topic &m_data;
 };

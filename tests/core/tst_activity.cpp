@@ -50,6 +50,8 @@ private Q_SLOTS:
     void dragStep();
     void dropPassOrder_data();
     void dropPassOrder();
+    void keyboardSteps_data();
+    void keyboardSteps();
     void releaseOnDesignScreen_data();
     void releaseOnDesignScreen();
     void holdAndPutDown();
@@ -224,13 +226,40 @@ void TestActivity::releaseOnDesignScreen()
     }
 }
 
+void TestActivity::keyboardSteps_data()
+{
+    QTest::addColumn<QList<int>>("steps");
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QPointF>("shownAt");
+    // Electricity labelling: target boxes 0 to 3, then start boxes 4 to 7.
+    QTest::newRow("first step forwards: target box 0")
+        << QList<int>{+1} << 0 << QPointF(2760, 2880);
+    QTest::newRow("first step back: the last start box")
+        << QList<int>{-1} << 7 << QPointF(9840, 6600);
+    QTest::newRow("on from the last start box wraps to target box 0")
+        << QList<int>{-1, +1} << 0 << QPointF(2760, 2880);
+    QTest::newRow("back from target box 0 wraps to the last start box")
+        << QList<int>{+1, -1} << 7 << QPointF(9840, 6600);
+}
+
+void TestActivity::keyboardSteps()
+{
+    QFETCH(QList<int>, steps);
+    QFETCH(int, box);
+    QFETCH(QPointF, shownAt);
+    Engine e = electricitylabDesign().engine();
+    e.pickUp(1);
+    for (int way : steps)
+        e.step(way);
+    QCOMPARE(e.steppedTo(), box);
+    QCOMPARE(QPointF(e.label(1).Left, e.label(1).Top), shownAt);
+}
+
 void TestActivity::holdAndPutDown()
 {
     Engine e = electricitylabDesign().engine();
     e.pickUp(1);
-    QCOMPARE(e.step(-1), 7); // the last start box comes before target box 0
-    QCOMPARE(e.step(+1), 0); // and wraps round to it
-    QCOMPARE(e.step(+1), 1);
+    e.step(+1);
     e.putDown(); // Escape: back where it was picked up, nothing placed
     QCOMPARE(e.label(1), e.start(1));
     QCOMPARE(e.held(), -1);

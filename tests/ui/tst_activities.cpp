@@ -4,6 +4,7 @@
 #include "activityscreens.h"
 #include "labelbutton.h"
 #include "navigation.h"
+#include "topics.h"
 #include "twips.h"
 #include "welldone.h"
 
@@ -22,34 +23,16 @@ const QString Eagle = QStringLiteral("wav\\eagle6.wav");
 
 ActivityScreen *open(Harness &h, const QString &name, const QString &title)
 {
-    using navigation::Topic;
-    const struct {
-        const char *name;
-        bool labelling;
-        Topic topic;
-    } screens[] = {
-        {"introductionlab", true, Topic::Introduction},
-        {"electricitylab", true, Topic::Electricity},
-        {"faradaylab", true, Topic::Faraday},
-        {"introductionord", false, Topic::Introduction},
-        {"electricityord", false, Topic::Electricity},
-        {"faradayord", false, Topic::Faraday},
-    };
-    for (const auto &s : screens) {
-        if (name != QLatin1String(s.name))
-            continue;
-        if (s.labelling)
-            navigation::openLabelling(*h.ctx, s.topic, title);
-        else
-            navigation::openOrdering(*h.ctx, s.topic, title);
-    }
-    auto &r = h.ctx->screens;
-    const QList<ActivityScreen *> loaded = {
-        r.loaded<introductionlab>(), r.loaded<electricitylab>(), r.loaded<faradaylab>(),
-        r.loaded<introductionord>(), r.loaded<electricityord>(), r.loaded<faradayord>()};
-    for (ActivityScreen *s : loaded) {
-        if (s && s->design().name == name)
-            return s;
+    for (int topic = 0; topic < int(topics::table().size()); ++topic) {
+        const topics::Topic &row = topics::table()[size_t(topic)];
+        if (row.labelling().name == name) {
+            navigation::openLabelling(*h.ctx, topic, title);
+            return h.ctx->screens.loaded<LabellingActivity>(topic);
+        }
+        if (row.ordering().name == name) {
+            navigation::openOrdering(*h.ctx, topic, title);
+            return h.ctx->screens.loaded<OrderingActivity>(topic);
+        }
     }
     return nullptr;
 }
@@ -394,7 +377,7 @@ void TestActivities::startAgainAndExit()
     h.sound.played.clear();
     QTest::mouseClick(s->Label3[ExitButton], Qt::LeftButton);
     QCOMPARE(int(h.ctx->state.Score), 0);
-    QVERIFY(!h.ctx->screens.loaded<electricityord>());
+    QVERIFY(!h.ctx->screens.loaded<OrderingActivity>(1));
     QCOMPARE(h.sound.played, QStringList{Click});
     settle();
 

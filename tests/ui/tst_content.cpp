@@ -12,7 +12,7 @@
 #include "qtsound.h"
 #include "questionfile.h"
 #include "results.h"
-#include "topichub.h"
+#include "topics.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -27,8 +27,8 @@ const QString Run = QStringLiteral(QUORVEL_RUN_DIR);
 QStringList pictures()
 {
     QStringList names = contentnames::fixedPictures();
-    for (const TopicData *t : {&TopicHub::Introduction, &TopicHub::Electricity, &TopicHub::Faraday})
-        names << t->picture << t->quizPicture;
+    for (const topics::Topic &row : topics::table())
+        names << row.picture << row.quizPicture;
     for (const activity::ActivityDesign *d : activity::allDesigns()) {
         for (const activity::PictureDesign &p : d->pictures)
             names << p.file;
@@ -57,14 +57,13 @@ QStringList sounds()
 QStringList metafiles()
 {
     QStringList names{contentnames::AcknowledgmentsPage, contentnames::AcknowledgmentsPrintCopy};
-    for (const TopicData *t :
-         {&TopicHub::Introduction, &TopicHub::Electricity, &TopicHub::Faraday}) {
-        for (int page = 1; page <= t->keyFactsPages; ++page)
-            names << pages::pageFile(t->keyFacts, page, false)
-                  << pages::pageFile(t->keyFacts, page, true);
-        for (int page = 1; page <= t->teachersNotesPages; ++page)
-            names << pages::pageFile(t->teachersNotes, page, false)
-                  << pages::pageFile(t->teachersNotes, page, true);
+    for (const topics::Topic &row : topics::table()) {
+        for (int page = 1; page <= row.keyFactsPages; ++page)
+            names << pages::pageFile(row.keyFacts, page, false)
+                  << pages::pageFile(row.keyFacts, page, true);
+        for (int page = 1; page <= row.teachersNotesPages; ++page)
+            names << pages::pageFile(row.teachersNotes, page, false)
+                  << pages::pageFile(row.teachersNotes, page, true);
     }
     for (int page = 1; page <= pages::GuidePages; ++page)
         names << pages::guideFile(page, false) << pages::guideFile(page, true);
@@ -171,14 +170,13 @@ void TestContent::metafile()
 
 void TestContent::questionFiles()
 {
-    for (const TopicData *t :
-         {&TopicHub::Introduction, &TopicHub::Electricity, &TopicHub::Faraday}) {
-        QFile file(contentpath::resolve(Run, t->questionFile));
+    for (const topics::Topic &row : topics::table()) {
+        QFile file(contentpath::resolve(Run, row.questionFile));
         QVERIFY(file.open(QIODevice::ReadOnly));
         Module1 state;
         const auto r = questionfile::LoadQuestionFile(&file, state);
-        QVERIFY2(r.ok, qPrintable(t->questionFile + QLatin1Char(' ') + r.error));
-        QCOMPARE(state.QuizTitle, t->title);
+        QVERIFY2(r.ok, qPrintable(row.questionFile + QLatin1Char(' ') + r.error));
+        QCOMPARE(state.QuizTitle, row.title);
     }
     QFile catalogue(contentpath::resolve(Run, contentnames::Catalogue));
     QVERIFY(catalogue.open(QIODevice::ReadOnly));

@@ -64,9 +64,9 @@ Screen *open(Harness &h, const QString &which)
     if (which == QLatin1String("intro0"))
         return r.loaded<intro0>();
     if (which == QLatin1String("electricity"))
-        return r.show<electricity>();
+        return r.show<TopicHub>(1);
     if (which == QLatin1String("multiple")) {
-        r.show<electricity>()->Label3_Click(TopicHub::MultipleChoice);
+        r.show<TopicHub>(1)->Label3_Click(TopicHub::MultipleChoice);
         return r.loaded<multiple>();
     }
     if (which == QLatin1String("Welldone")) {
@@ -75,7 +75,7 @@ Screen *open(Harness &h, const QString &which)
         return r.show<Welldone>();
     }
     if (which == QLatin1String("teacher")) {
-        r.show<electricity>()->Label3_Click(TopicHub::KeyFacts);
+        r.show<TopicHub>(1)->Label3_Click(TopicHub::KeyFacts);
         return r.loaded<teacher>();
     }
     if (which == QLatin1String("wizard"))
@@ -125,7 +125,7 @@ void TestKeyboard::everyScreen_data()
                                          "Acknowledgments",
                                          "Exit"}
                           << "Michael Faraday"
-                          << "faraday"
+                          << "TopicHub"
                           << "Titlefrm";
     QTest::newRow("hub") << "electricity" << QStringList{"Key Facts",         "Teacher's Notes",
                                                          "Multiple Choice",   "Labelling Activity",
@@ -138,8 +138,8 @@ void TestKeyboard::everyScreen_data()
                              << "intro0"
                              << "intro0";
     QTest::newRow("page viewer") << "teacher" << QStringList{"Print", "Next Page", "Exit"} << "Exit"
-                                 << "electricity"
-                                 << "electricity";
+                                 << "TopicHub"
+                                 << "TopicHub";
     QTest::newRow("catalogue") << "worksheets"
                                << QStringList{"Edit Worksheet", "Delete Worksheet",
                                               "Import Worksheets"} // below "Exit"
@@ -200,7 +200,7 @@ void TestKeyboard::quizAnswerKeys()
 void TestKeyboard::focusOutline()
 {
     Harness h;
-    electricity *hub = h.ctx->screens.show<electricity>();
+    TopicHub *hub = h.ctx->screens.show<TopicHub>(1);
     QVERIFY(QTest::qWaitForWindowActive(hub));
     QWidget *focus = QApplication::focusWidget();
     QTest::mouseClick(hub, Qt::LeftButton, {}, QPoint(5, 595));

@@ -47,7 +47,7 @@ multiple *TestQuiz::startQuiz(Harness &h, TopicHub *hub)
 {
     h.ctx->screens.show<intro0>();
     if (!hub)
-        hub = h.ctx->screens.show<electricity>();
+        hub = h.ctx->screens.show<TopicHub>(1);
     hub->Label3_Click(TopicHub::MultipleChoice);
     return h.ctx->screens.loaded<multiple>();
 }
@@ -76,11 +76,11 @@ void TestQuiz::hubData()
     h.ctx->screens.show<intro0>(); // switches sound on
     TopicHub *hub = nullptr;
     if (topic == 0)
-        hub = h.ctx->screens.show<introduction>();
+        hub = h.ctx->screens.show<TopicHub>(0);
     else if (topic == 1)
-        hub = h.ctx->screens.show<electricity>();
+        hub = h.ctx->screens.show<TopicHub>(1);
     else
-        hub = h.ctx->screens.show<faraday>();
+        hub = h.ctx->screens.show<TopicHub>(2);
     QCOMPARE(hub->Label1->text(), title);
     QVERIFY(hub->Image1->hasPicture());
     const QRect picture = hub->Image1->geometry(); // centred in the window
@@ -107,8 +107,8 @@ void TestQuiz::hubData()
     hub->Label3_Click(TopicHub::Exit);
     settle();
     QVERIFY(h.ctx->screens.loaded<intro0>()->isVisible());
-    QCOMPARE(h.ctx->screens.loaded<introduction>() || h.ctx->screens.loaded<electricity>() ||
-                 h.ctx->screens.loaded<faraday>(),
+    QCOMPARE(h.ctx->screens.loaded<TopicHub>(0) || h.ctx->screens.loaded<TopicHub>(1) ||
+                 h.ctx->screens.loaded<TopicHub>(2),
              false);
 }
 
@@ -127,7 +127,7 @@ void TestQuiz::hubStartsQuizFromItsFile()
     h.ctx->state.QuestionText[1] = QStringLiteral("changed");
     quiz->Label3_Click(multiple::Exit);
     settle();
-    quiz = startQuiz(h, h.ctx->screens.loaded<electricity>());
+    quiz = startQuiz(h, h.ctx->screens.loaded<TopicHub>(1));
     QVERIFY(h.ctx->state.QuestionText[1] != QLatin1String("changed"));
 }
 
@@ -150,7 +150,7 @@ void TestQuiz::damagedQuestionFileKeepsHubUsable()
     if (!bytes.isEmpty())
         h.writeFile(QStringLiteral("multiple/electricity.txt"), bytes);
     h.ctx->screens.show<intro0>();
-    electricity *hub = h.ctx->screens.show<electricity>();
+    TopicHub *hub = h.ctx->screens.show<TopicHub>(1);
     hub->Label3_Click(TopicHub::MultipleChoice);
     QVERIFY(!h.ctx->screens.loaded<multiple>());
     QCOMPARE(h.boxes.shown,
@@ -158,7 +158,7 @@ void TestQuiz::damagedQuestionFileKeepsHubUsable()
     QVERIFY(hub->isVisible());
     hub->Label3_Click(TopicHub::Exit); // still works
     settle();
-    QVERIFY(!h.ctx->screens.loaded<electricity>());
+    QVERIFY(!h.ctx->screens.loaded<TopicHub>(1));
 }
 
 void TestQuiz::navigationAndMarking()
@@ -386,7 +386,7 @@ void TestQuiz::reviewExitClosesBoth()
     settle();
     QVERIFY(!h.ctx->screens.loaded<Wrong>());
     QVERIFY(!h.ctx->screens.loaded<Welldone>());
-    QVERIFY(h.ctx->screens.loaded<electricity>()->isVisible());
+    QVERIFY(h.ctx->screens.loaded<TopicHub>(1)->isVisible());
     QVERIFY(h.sound.played.isEmpty());
 }
 
@@ -418,9 +418,9 @@ void TestQuiz::quizTextFitsItsBoxes()
         h.ctx->screens.loaded<Welldone>()->Label3_Click(Welldone::Exit);
         settle();
     };
-    check(h.ctx->screens.show<introduction>());
-    check(h.ctx->screens.show<electricity>());
-    check(h.ctx->screens.show<faraday>());
+    check(h.ctx->screens.show<TopicHub>(0));
+    check(h.ctx->screens.show<TopicHub>(1));
+    check(h.ctx->screens.show<TopicHub>(2));
 }
 
 void TestQuiz::markupShowsAsText()

@@ -35,7 +35,7 @@ public:
                 QFile::link(run.filePath(folder), dir.filePath(folder));
             }
         }
-        ctx = std::make_unique<AppContext>(Platform{sound, boxes, printer, paths});
+        ctx = std::make_unique<AppContext>(Platform{sound, boxes, printer, paths, windows});
         ctx->onEnd = [this] { ++ended; };
     }
 
@@ -56,6 +56,7 @@ public:
     ScriptedMessageBoxes boxes;
     RecordingPrinter printer;
     RecordingContentPaths paths;
+    RecordingWindowSystem windows;
     std::unique_ptr<AppContext> ctx;
     int ended = 0;
 };
