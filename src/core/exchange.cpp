@@ -17,9 +17,10 @@ namespace exchange
 namespace
 {
 
+// A line of the file's text, which the reader keeps for as long as its lines are in use.
 struct Line {
     int number = 0; // from 1
-    QString text;
+    QStringView text;
 };
 
 // The longest piece of a file's text quoted in a message.
@@ -112,13 +113,14 @@ QString decodeText(QByteArray bytes, QString *encoding)
 
 // The file as lines of text, or an error. A run of blank lines is kept as one: only the break
 // between questions counts.
-QString decodeLines(QIODevice *device, QVector<Line> *lines, QString *encoding)
+QString decodeLines(QIODevice *device, QString *fileText, QVector<Line> *lines, QString *encoding)
 {
     const QByteArray bytes = device->read(MaxFileSize + 1);
     if (bytes.size() > MaxFileSize)
         return QStringLiteral("The file is larger than %1 MB, too large for a question file.")
             .arg(MaxFileSize / (1024 * 1024));
-    QString text = decodeText(bytes, encoding);
+    QString &text = *fileText;
+    text = decodeText(bytes, encoding);
     for (QChar c : text) {
         if (c.unicode() < 0x20 && c != QLatin1Char('\n') && c != QLatin1Char('\r') &&
             c != QLatin1Char('\t'))
@@ -136,7 +138,7 @@ QString decodeLines(QIODevice *device, QVector<Line> *lines, QString *encoding)
         const QStringView line = QStringView(text).mid(from, end - from);
         const bool isBlank = line.trimmed().isEmpty();
         if (!isBlank || !blank)
-            lines->append({number, line.toString()});
+            lines->append({number, line});
         blank = isBlank;
         if (end + 1 < text.size() && text[end] == QLatin1Char('\r') &&
             text[end + 1] == QLatin1Char('\n'))
@@ -355,10 +357,17 @@ struct Block {
     int firstLine() const { return lines.isEmpty() ? 0 : lines.first().number; }
     QString text() const
     {
-        QStringList texts;
+        qsizetype size = 0;
         for (const Line &line : lines)
-            texts << line.text;
-        return texts.join(QLatin1Char('\n'));
+            size += line.text.size() + 1;
+        QString out;
+        out.reserve(size);
+        for (const Line &line : lines) {
+            if (&line != &lines.first())
+                out += QLatin1Char('\n');
+            out += line.text;
+        }
+        return out;
     }
 };
 
@@ -462,7 +471,7 @@ void readGift(const QVector<Line> &lines, ReadResult *result)
         cloze = false;
     };
     for (const Line &line : lines) {
-        const QString trimmed = line.text.trimmed();
+        const QString trimmed = line.text.trimmed().toString();
         if (trimmed.startsWith(QLatin1String("//")))
             continue;
         if (trimmed.isEmpty()) {
@@ -471,7 +480,7 @@ void readGift(const QVector<Line> &lines, ReadResult *result)
         }
         if (trimmed.startsWith(QLatin1String("$CATEGORY:")))
             continue;
-        const QString hidden = hideEscapes(line.text);
+        const QString hidden = hideEscapes(line.text.toString());
         if (closedAt >= 0 && depth == 0 && !cloze &&
             (trimmed.startsWith(QLatin1String("::")) || hidden.contains(QLatin1Char('{')))) {
             const QVector<Line> next = block.lines.mid(closedAt + 1);
@@ -509,7 +518,7 @@ void readAiken(const QVector<Line> &lines, ReadResult *result)
     const auto skipped = [&](const QString &why) { skip(result, unnamed(first, stem), why); };
     const auto restart = [&](const Line &line) {
         first = line.number;
-        stem = line.text.trimmed();
+        stem = line.text.trimmed().toString();
         options.clear();
         blankAfterStem = false;
     };
@@ -547,7 +556,7 @@ void readAiken(const QVector<Line> &lines, ReadResult *result)
     };
 
     for (const Line &line : lines) {
-        const QString text = line.text.trimmed();
+        const QString text = line.text.trimmed().toString();
         if (text.isEmpty()) {
             blankAfterStem = !stem.isEmpty() && options.isEmpty();
             continue;
@@ -644,8 +653,13 @@ Format sniff(const QByteArray &bytes, const QString &fileName)
     for (auto it = aikenQuestion.globalMatch(text); it.hasNext(); it.next())
         ++aiken;
     // An Aiken choice may hold anything, braces too: only other lines count for GIFT.
-    for (const QString &line : text.split(QLatin1Char('\n'))) {
-        if (option.match(line).hasMatch())
+    for (qsizetype from = 0; from <= text.size();) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), from);
+        if (end < 0)
+            end = text.size();
+        const QStringView line = QStringView(text).mid(from, end - from);
+        from = end + 1;
+        if (!line.contains(QLatin1Char('{')) || option.match(line).hasMatch())
             continue;
         for (auto it = giftSet.globalMatch(line); it.hasNext(); it.next())
             ++gift;
@@ -659,8 +673,9 @@ Format sniff(const QByteArray &bytes, const QString &fileName)
 ReadResult read(QIODevice *device, Format format)
 {
     ReadResult result;
+    QString text;
     QVector<Line> lines;
-    result.error = decodeLines(device, &lines, &result.encoding);
+    result.error = decodeLines(device, &text, &lines, &result.encoding);
     if (!result.error.isEmpty())
         return result;
     if (format == Format::Gift)
