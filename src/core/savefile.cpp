@@ -111,7 +111,13 @@ QString unwritableReason(const QString &path)
     return QString();
 }
 
-Result replace(const QString &path, const std::function<bool(QIODevice *)> &write)
+namespace
+{
+
+// Makes the temporary file beside path and hands its descriptor to fill, which writes it, closes
+// the descriptor and says whether it wrote the file in full; only then is it put in place.
+Result replaceThrough(const QString &path,
+                      const std::function<bool(int fd, const QString &temporary)> &fill)
 {
     const QString why = unwritableReason(path);
     if (!why.isEmpty())
@@ -120,35 +126,34 @@ Result replace(const QString &path, const std::function<bool(QIODevice *)> &writ
     const int fd = createTemporary(path, &temporary);
     if (fd < 0)
         return failed(QString(), DiskFull);
-    bool written = false;
-    {
-        QFile file;
-        // Unbuffered, so that the write meeting a full or failing disk is the one that fails.
-        if (file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered,
-                      QFileDevice::AutoCloseHandle))
-            written = write(&file) && file.error() == QFileDevice::NoError;
-        else
-            ::close(fd);
-    }
-    if (!written)
+    if (!fill(fd, temporary))
         return failed(temporary, DiskFull);
     return commit(temporary, path);
+}
+
+} // namespace
+
+Result replace(const QString &path, const std::function<bool(QIODevice *)> &write)
+{
+    return replaceThrough(path, [&](int fd, const QString &) {
+        QFile file;
+        // Unbuffered, so that the write meeting a full or failing disk is the one that fails.
+        if (!file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                       QFileDevice::AutoCloseHandle)) {
+            ::close(fd);
+            return false;
+        }
+        return write(&file) && file.error() == QFileDevice::NoError;
+    });
 }
 
 Result replaceByName(const QString &path, const std::function<bool(const QString &)> &writeFile,
                      const std::function<bool(const QString &)> &check)
 {
-    const QString why = unwritableReason(path);
-    if (!why.isEmpty())
-        return failed(QString(), why);
-    QString temporary;
-    const int fd = createTemporary(path, &temporary);
-    if (fd < 0)
-        return failed(QString(), DiskFull);
-    ::close(fd);
-    if (!writeFile(temporary) || (check && !check(temporary)))
-        return failed(temporary, DiskFull);
-    return commit(temporary, path);
+    return replaceThrough(path, [&](int fd, const QString &temporary) {
+        ::close(fd);
+        return writeFile(temporary) && (!check || check(temporary));
+    });
 }
 
 bool isTemporaryName(const QString &fileName)

@@ -46,6 +46,16 @@ static QByteArray lines(const QStringList &l)
     return l.join(QStringLiteral("\r\n")).toLatin1() + "\r\n";
 }
 
+// A catalogue listing nothing, in dir.
+static QString emptyCatalogue(const QTemporaryDir &dir)
+{
+    const QString path = dir.filePath(QStringLiteral("track.txt"));
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(lines({" 0 "}));
+    return path;
+}
+
 void TestCatalogue::read_data()
 {
     QTest::addColumn<QByteArray>("file");
@@ -371,11 +381,7 @@ void TestCatalogue::twoProgramsAtOnce()
     QFETCH(QString, mode);
     QFETCH(QString, secondTitle);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("track.txt"));
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(lines({" 0 "}));
-    f.close();
+    const QString path = emptyCatalogue(dir);
     QProcess first, second;
     first.start(QCoreApplication::applicationFilePath(), {mode, path, "First"});
     second.start(QCoreApplication::applicationFilePath(), {mode, path, secondTitle});
@@ -391,11 +397,7 @@ void TestCatalogue::twoProgramsAtOnce()
 void TestCatalogue::lockLeftEmptyIsStale()
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("track.txt"));
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(lines({" 0 "}));
-    f.close();
+    const QString path = emptyCatalogue(dir);
     QFile lock(catalogue::lockPath(path));
     QVERIFY(lock.open(QIODevice::WriteOnly));
     lock.setFileTime(QDateTime::currentDateTime().addSecs(-5), QFileDevice::FileModificationTime);
