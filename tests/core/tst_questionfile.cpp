@@ -146,6 +146,15 @@ void TestQuestionFile::roundTrip()
     QCOMPARE(s.AnswerC[1], QStringLiteral("c, d"));
     QCOMPARE(s.CorrectAnswer[3], QStringLiteral("3"));
     QCOMPARE(questionfile::fileName(sheet.title), QStringLiteral("multiple/Magnets, part 1.txt"));
+
+    // One character the code page lacks makes the whole file UTF-8.
+    sheet.questions[9].answers[3] = QStringLiteral("D\u0175r, \u00f1, \u1ec7");
+    bytes.clear();
+    out.seek(0);
+    QVERIFY(questionfile::write(&out, sheet));
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBFMagnets& part 1\r\n"));
+    QVERIFY(load(bytes, s).ok);
+    QCOMPARE(s.AnswerD[10], QStringLiteral("D\u0175r, \u00f1, \u1ec7"));
 }
 
 void TestQuestionFile::writerLayout()
