@@ -136,8 +136,11 @@ void TestExchange::reads_data()
     QTest::newRow("gift: several right") << gift << QByteArray("::s::Q?{=a =b ~c ~d}") << QString()
                                          << "Skipped \"s\": it has 2 right answers, not 1.";
     QTest::newRow("gift: Welsh and Vietnamese")
-        << gift << QByteArray("D\xC5\xB5r?{=n\xC6\xB0\xE1\xBB\x9B" "c ~\xC3\xB1 ~\xE1\xBB\x87 ~\xE2\x98\x83}")
-        << QString::fromUtf8("D\xC5\xB5r?|n\xC6\xB0\xE1\xBB\x9B" "c|\xC3\xB1|\xE1\xBB\x87|\xE2\x98\x83|A")
+        << gift
+        << QByteArray("D\xC5\xB5r?{=n\xC6\xB0\xE1\xBB\x9B"
+                      "c ~\xC3\xB1 ~\xE1\xBB\x87 ~\xE2\x98\x83}")
+        << QString::fromUtf8("D\xC5\xB5r?|n\xC6\xB0\xE1\xBB\x9B"
+                             "c|\xC3\xB1|\xE1\xBB\x87|\xE2\x98\x83|A")
         << QString();
     QTest::newRow("gift: question of 61 characters")
         << gift << (QByteArray("::long::") + QByteArray(61, 'q') + "{=a ~b ~c ~d}") << QString()
