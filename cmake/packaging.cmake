@@ -32,7 +32,8 @@ endif()
 configure_file(${QUORVEL_PACKAGING_DIR}/quorvel.1 ${QUORVEL_STAGE_DIR}/man/quorvel.1 @ONLY)
 set(icon ${QUORVEL_DESKTOP_DIR}/org.quorvel.quorvel.svg)
 set(stamp ${QUORVEL_STAGE_DIR}/packaging.stamp)
-file(GLOB questions CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/../content/multiple/*.txt)
+file(GLOB questions CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/../content/multiple/*.txt
+     ${CMAKE_CURRENT_LIST_DIR}/../content/*/multiple/*.txt)
 add_custom_command(
     OUTPUT ${stamp}
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${QUORVEL_STAGE_DIR}/icons ${QUORVEL_STAGE_DIR}/content
@@ -75,7 +76,8 @@ install(FILES ${QUORVEL_PACKAGING_DIR}/read-only DESTINATION ${QUORVEL_LIB_DIR})
 install(DIRECTORY ${QUORVEL_RUN_DIR}/ DESTINATION ${QUORVEL_DATA_DIR}
         PATTERN quorvel EXCLUDE PATTERN quorvel-devices.so EXCLUDE PATTERN multiple EXCLUDE
         PATTERN read-only EXCLUDE)
-install(DIRECTORY ${QUORVEL_STAGE_DIR}/content/multiple DESTINATION ${QUORVEL_DATA_DIR})
+# The question files of every language: English in multiple, the others in <language>/multiple.
+install(DIRECTORY ${QUORVEL_STAGE_DIR}/content/ DESTINATION ${QUORVEL_DATA_DIR})
 # The program finds its content folders beside itself: each is a link into the data folder.
 install(CODE [[
     set(root "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
