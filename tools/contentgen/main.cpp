@@ -6,14 +6,15 @@
 // pictures   content/pictures/pictures.txt lists each picture: output path, SVG source, width,
 //            height in pixels and optionally frames=N. Saved in the format the extension names.
 // sounds     wav/<name>.wav for every synthesised effect.
-// questions  content/multiple/*.txt installed with CR LF line ends; an installed catalogue
-//            (track.txt) is left as it is.
+// questions  content/multiple/*.txt (UTF-8) installed with CR LF line ends, in Windows-1252 when
+//            every character fits; an installed catalogue (track.txt) is left as it is.
 // pages      wmf/<page>.wmf and wmf2/<page>.wmf for every page source in content/pages.
 //
 // A folder content/<language> ("es", "pt_BR") holds the questions and pages of one language under
 // the same names; they are built into <output dir>/<language>/ and the program falls back to the
 // English file for any it lacks. A language has no catalogue of its own.
 
+#include "ansi.h"
 #include "gifwriter.h"
 #include "outputfile.h"
 #include "pagecomposer.h"
@@ -170,7 +171,8 @@ bool buildQuestions(const QDir &content, const QDir &out, bool withCatalogue = t
             ok = false;
             continue;
         }
-        QByteArray bytes = in.readAll();
+        // Sources are UTF-8; installed files are Windows-1252 as long as every character fits.
+        QByteArray bytes = ansi::encodeFile(QString::fromUtf8(in.readAll()));
         bytes.replace("\r\n", "\n");
         bytes.replace("\n", "\r\n");
         if (!withCatalogue && name == QLatin1String("track.txt"))
