@@ -11,8 +11,9 @@
 // pages      wmf/<page>.wmf and wmf2/<page>.wmf for every page source in content/pages.
 //
 // A folder content/<language> ("es", "pt_BR") holds the questions and pages of one language under
-// the same names; they are built into <output dir>/<language>/ and the program falls back to the
-// English file for any it lacks. A language has no catalogue of its own.
+// the same names, and labels.txt, the words of the activity screens (with the questions); they are
+// built into <output dir>/<language>/ and the program falls back to the English file for any it
+// lacks. A language has no catalogue of its own.
 
 #include "ansi.h"
 #include "gifwriter.h"
@@ -229,6 +230,12 @@ int main(int argc, char *argv[])
             const QDir source(content.filePath(language));
             if (source.exists(QStringLiteral("multiple")))
                 ok = buildQuestions(source, QDir(out.filePath(language)), false) && ok;
+            // The activity screens' words (ActivityLabels), read as they are.
+            QFile labels(source.filePath(QStringLiteral("labels.txt")));
+            if (labels.open(QIODevice::ReadOnly))
+                ok = writeFileReporting(out.filePath(language + QStringLiteral("/labels.txt")),
+                                        labels.readAll()) &&
+                     ok;
         }
     }
     if (wanted("pages")) {
