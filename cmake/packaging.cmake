@@ -30,6 +30,7 @@ if(NOT latest MATCHES "^quorvel \\(${PROJECT_VERSION}\\) ")
     message(FATAL_ERROR "packaging/changelog needs an entry for version ${PROJECT_VERSION}")
 endif()
 configure_file(${QUORVEL_PACKAGING_DIR}/quorvel.1 ${QUORVEL_STAGE_DIR}/man/quorvel.1 @ONLY)
+configure_file(${QUORVEL_PACKAGING_DIR}/quorvel.es.1 ${QUORVEL_STAGE_DIR}/man/es/quorvel.1 @ONLY)
 set(icon ${QUORVEL_DESKTOP_DIR}/org.quorvel.quorvel.svg)
 set(stamp ${QUORVEL_STAGE_DIR}/packaging.stamp)
 file(GLOB questions CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/../content/multiple/*.txt
@@ -42,9 +43,13 @@ add_custom_command(
     COMMAND ${CMAKE_COMMAND} -E copy ${QUORVEL_STAGE_DIR}/man/quorvel.1
             ${QUORVEL_PACKAGING_DIR}/changelog ${QUORVEL_STAGE_DIR}
     COMMAND ${GZIP} -9nf ${QUORVEL_STAGE_DIR}/quorvel.1 ${QUORVEL_STAGE_DIR}/changelog
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${QUORVEL_STAGE_DIR}/es
+    COMMAND ${CMAKE_COMMAND} -E copy ${QUORVEL_STAGE_DIR}/man/es/quorvel.1 ${QUORVEL_STAGE_DIR}/es
+    COMMAND ${GZIP} -9nf ${QUORVEL_STAGE_DIR}/es/quorvel.1
     COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
     DEPENDS quorvel-iconrender contentgen ${icon} ${questions}
-            ${QUORVEL_STAGE_DIR}/man/quorvel.1 ${QUORVEL_PACKAGING_DIR}/changelog
+            ${QUORVEL_STAGE_DIR}/man/quorvel.1 ${QUORVEL_STAGE_DIR}/man/es/quorvel.1
+            ${QUORVEL_PACKAGING_DIR}/changelog
     COMMENT "Building the icons, manual page and question files for installation"
     VERBATIM)
 add_custom_target(packaging ALL DEPENDS ${stamp})
@@ -98,6 +103,7 @@ install(FILES ${QUORVEL_DESKTOP_DIR}/org.quorvel.quorvel.mime.xml RENAME org.quo
 install(FILES ${icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(DIRECTORY ${QUORVEL_STAGE_DIR}/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 install(FILES ${QUORVEL_STAGE_DIR}/quorvel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${QUORVEL_STAGE_DIR}/es/quorvel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/es/man1)
 install(FILES ${QUORVEL_PACKAGING_DIR}/lintian-overrides RENAME quorvel
         DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides)
 install(FILES ${QUORVEL_PACKAGING_DIR}/copyright ${QUORVEL_STAGE_DIR}/changelog.gz
