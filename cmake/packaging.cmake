@@ -30,9 +30,11 @@ if(NOT latest MATCHES "^quorvel \\(${PROJECT_VERSION}\\) ")
     message(FATAL_ERROR "packaging/changelog needs an entry for version ${PROJECT_VERSION}")
 endif()
 configure_file(${QUORVEL_PACKAGING_DIR}/quorvel.1 ${QUORVEL_STAGE_DIR}/man/quorvel.1 @ONLY)
+configure_file(${QUORVEL_PACKAGING_DIR}/quorvel.es.1 ${QUORVEL_STAGE_DIR}/man/es/quorvel.1 @ONLY)
 set(icon ${QUORVEL_DESKTOP_DIR}/org.quorvel.quorvel.svg)
 set(stamp ${QUORVEL_STAGE_DIR}/packaging.stamp)
-file(GLOB questions CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/../content/multiple/*.txt)
+file(GLOB questions CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/../content/multiple/*.txt
+     ${CMAKE_CURRENT_LIST_DIR}/../content/*/multiple/*.txt)
 add_custom_command(
     OUTPUT ${stamp}
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${QUORVEL_STAGE_DIR}/icons ${QUORVEL_STAGE_DIR}/content
@@ -41,9 +43,13 @@ add_custom_command(
     COMMAND ${CMAKE_COMMAND} -E copy ${QUORVEL_STAGE_DIR}/man/quorvel.1
             ${QUORVEL_PACKAGING_DIR}/changelog ${QUORVEL_STAGE_DIR}
     COMMAND ${GZIP} -9nf ${QUORVEL_STAGE_DIR}/quorvel.1 ${QUORVEL_STAGE_DIR}/changelog
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${QUORVEL_STAGE_DIR}/es
+    COMMAND ${CMAKE_COMMAND} -E copy ${QUORVEL_STAGE_DIR}/man/es/quorvel.1 ${QUORVEL_STAGE_DIR}/es
+    COMMAND ${GZIP} -9nf ${QUORVEL_STAGE_DIR}/es/quorvel.1
     COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
     DEPENDS quorvel-iconrender contentgen ${icon} ${questions}
-            ${QUORVEL_STAGE_DIR}/man/quorvel.1 ${QUORVEL_PACKAGING_DIR}/changelog
+            ${QUORVEL_STAGE_DIR}/man/quorvel.1 ${QUORVEL_STAGE_DIR}/man/es/quorvel.1
+            ${QUORVEL_PACKAGING_DIR}/changelog
     COMMENT "Building the icons, manual page and question files for installation"
     VERBATIM)
 add_custom_target(packaging ALL DEPENDS ${stamp})
@@ -75,7 +81,8 @@ install(FILES ${QUORVEL_PACKAGING_DIR}/read-only DESTINATION ${QUORVEL_LIB_DIR})
 install(DIRECTORY ${QUORVEL_RUN_DIR}/ DESTINATION ${QUORVEL_DATA_DIR}
         PATTERN quorvel EXCLUDE PATTERN quorvel-devices.so EXCLUDE PATTERN multiple EXCLUDE
         PATTERN read-only EXCLUDE)
-install(DIRECTORY ${QUORVEL_STAGE_DIR}/content/multiple DESTINATION ${QUORVEL_DATA_DIR})
+# The question files of every language: English in multiple, the others in <language>/multiple.
+install(DIRECTORY ${QUORVEL_STAGE_DIR}/content/ DESTINATION ${QUORVEL_DATA_DIR})
 # The program finds its content folders beside itself: each is a link into the data folder.
 install(CODE [[
     set(root "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
@@ -96,6 +103,7 @@ install(FILES ${QUORVEL_DESKTOP_DIR}/org.quorvel.quorvel.mime.xml RENAME org.quo
 install(FILES ${icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(DIRECTORY ${QUORVEL_STAGE_DIR}/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 install(FILES ${QUORVEL_STAGE_DIR}/quorvel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${QUORVEL_STAGE_DIR}/es/quorvel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/es/man1)
 install(FILES ${QUORVEL_PACKAGING_DIR}/lintian-overrides RENAME quorvel
         DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides)
 install(FILES ${QUORVEL_PACKAGING_DIR}/copyright ${QUORVEL_STAGE_DIR}/changelog.gz

@@ -2,6 +2,7 @@
 #include "activityscreen.h"
 
 #include "access.h"
+#include "activitylabels.h"
 #include "appcontext.h"
 #include "contentnames.h"
 #include "dressform.h"
@@ -224,6 +225,7 @@ void ClickablePicture::mouseReleaseEvent(QMouseEvent *event)
 ActivityScreen::ActivityScreen(AppContext &context, const activity::ActivityDesign &design)
     : Screen(context), m_design(design)
 {
+    const ActivityLabels words(ctx.platform.paths.path(QLatin1String(ActivityLabels::FileName)));
     // Back to front: pictures, texts, start boxes, target boxes, buttons, labels.
     for (const activity::PictureDesign &p : design.pictures) {
         auto *picture = new ClickablePicture(p.frame, this);
@@ -240,7 +242,7 @@ ActivityScreen::ActivityScreen(AppContext &context, const activity::ActivityDesi
 
     for (const activity::TextDesign &t : design.texts) {
         QLabel *label =
-            addLabel(t.caption, t.rect, designFont(t.font), t.color, t.align | Qt::AlignTop);
+            addLabel(words(t.caption), t.rect, designFont(t.font), t.color, t.align | Qt::AlignTop);
         Texts.push_back(label);
     }
     Label6 = Texts.front(); // the design's first text is always the heading
@@ -253,7 +255,7 @@ ActivityScreen::ActivityScreen(AppContext &context, const activity::ActivityDesi
         connect(Label4.back(), &DropBox::clicked, this, [this, box] { Box_Click(box); });
     }
     for (const activity::ItemDesign &item : design.items) {
-        Label1.push_back(makeBox(this, item.text, item.target, itemFont));
+        Label1.push_back(makeBox(this, words(item.text), item.target, itemFont));
         const int box = int(Label1.size()) - 1;
         connect(Label1.back(), &DropBox::clicked, this, [this, box] { Box_Click(box); });
     }

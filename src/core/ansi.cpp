@@ -52,4 +52,16 @@ QByteArray encode(const QString &text)
     return out;
 }
 
+bool fits(const QString &text)
+{
+    return decode(encode(text)) == text;
+}
+
+QByteArray encodeFile(const QString &text)
+{
+    if (fits(text))
+        return encode(text);
+    return QByteArray(Utf8Mark) + text.toUtf8();
+}
+
 } // namespace ansi

@@ -63,10 +63,10 @@ QStringList titles(const Module1 &state)
 
 QByteArray format(const QStringList &names)
 {
-    QByteArray out = " " + QByteArray::number(names.size()) + " \r\n";
+    QString out = QStringLiteral(" %1 \r\n").arg(names.size());
     for (const QString &name : names)
-        out += ansi::encode(name) + "\r\n";
-    return out;
+        out += name + QStringLiteral("\r\n");
+    return ansi::encodeFile(out);
 }
 
 QString readAll(const QString &path, QStringList *names)
@@ -296,15 +296,16 @@ TitleCheck checkTitle(const QString &title)
         return {TitleFault::Empty, {}};
     if (title != title.trimmed())
         return {TitleFault::Blanks, {}};
-    if (ansi::decode(ansi::encode(title)) != title) {
-        for (qsizetype i = 0; i < title.size();) {
-            const qsizetype n = title[i].isHighSurrogate() && i + 1 < title.size() ? 2 : 1;
-            const QString c = title.mid(i, n);
-            if (ansi::decode(ansi::encode(c)) != c)
-                return {QChar::isPrint(c.toUcs4().value(0)) ? TitleFault::OutsideAnsi
-                                                            : TitleFault::Invisible,
-                        c, int(i) + 1};
-            i += n;
+    // Any letter of any language can name a file; a character that prints nothing, or half of a
+    // character beyond the first 65536, cannot be seen or carried back.
+    for (qsizetype i = 0; i < title.size(); ++i) {
+        const QChar c = title[i];
+        if (c.isHighSurrogate() && i + 1 < title.size() && title[i + 1].isLowSurrogate()) {
+            if (!QChar::isPrint(QChar::surrogateToUcs4(c, title[i + 1])))
+                return {TitleFault::Invisible, {}};
+            ++i;
+        } else if (c.isSurrogate() || !c.isPrint()) {
+            return {TitleFault::Invisible, {}};
         }
     }
     static const QString refused = QStringLiteral("<>:\"/\\|?*,&");

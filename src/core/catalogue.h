@@ -114,7 +114,7 @@ bool occupied(const QString &path);
 // Whether a title can name a worksheet file and survive the catalogue and the field reader: not
 // empty; no leading or trailing blanks; no comma, "&", double quote or other character that a
 // file name, the catalogue line or the question file cannot carry back unchanged; no folder
-// separators, "..", or names the file systems reserve; only Windows-1252 characters.
+// separators, "..", or names the file systems reserve.
 bool isStorableTitle(const QString &title);
 
 // Why isStorableTitle refuses a title, the first reason found, in the order listed.
@@ -122,7 +122,6 @@ enum class TitleFault {
     None,
     Empty,
     Blanks,       // a leading or trailing blank
-    OutsideAnsi,  // character is outside Windows-1252
     Character,    // character is one that a file name or the files cannot carry
     Invisible,    // a tab, line break or other control or non-blank space
     FullStops,    // "..", or a leading or trailing full stop
@@ -130,13 +129,13 @@ enum class TitleFault {
 };
 struct TitleCheck {
     TitleFault fault = TitleFault::None;
-    QString character; // the offending character, for OutsideAnsi and Character
+    QString character; // the offending character, for Character
     int position = 0;  // where it stands in the title, from 1
 };
 TitleCheck checkTitle(const QString &title);
 
 // The catalogue file's bytes for these names: the count line (" n "), then one name a line, every
-// line ended by CR LF.
+// line ended by CR LF; Windows-1252, or UTF-8 after a byte-order mark when a name does not fit.
 QByteArray format(const QStringList &names);
 
 } // namespace catalogue

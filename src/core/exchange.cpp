@@ -171,11 +171,17 @@ QString asShown(const QString &text)
     return collapsed(out);
 }
 
-bool fitsCodePage(const QString &text, QChar *bad)
+// Whether every character of text can be shown and saved: no control character, no half of a
+// character beyond the first 65536 without its other half.
+bool storable(const QString &text, QChar *bad)
 {
-    for (QChar c : text) {
-        if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F) ||
-            ansi::decode(ansi::encode(QString(c))) != QString(c)) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F) || c.isSurrogate()) {
             *bad = c;
             return false;
         }
@@ -215,7 +221,7 @@ QString unfit(const questionfile::Question &q)
                                   : QStringLiteral("it has an empty answer");
         if (text.startsWith(QLatin1Char('"')))
             return QStringLiteral("it begins a text with a double quote mark");
-        if (!fitsCodePage(text, &bad))
+        if (!storable(text, &bad))
             return bad.unicode() < 0x20 || (bad.unicode() >= 0x7F && bad.unicode() <= 0x9F)
                        ? QStringLiteral("it holds an invisible control character (U+%1)")
                              .arg(QString::number(bad.unicode(), 16)

@@ -11,8 +11,9 @@ class QIODevice;
 
 // The two plain-text question formats that learning platforms and quiz makers exchange: GIFT and
 // Aiken. Only the questions a worksheet can hold are taken: four answers, exactly one of them
-// right, texts within the wizard's limits (60 characters a question, 30 an answer) and in
-// Windows-1252. Every other question is skipped and reported, never cut or changed in meaning.
+// right, texts within the wizard's limits (60 characters a question, 30 an answer) and free of
+// control characters. Every other question is skipped and reported, never cut or changed in
+// meaning.
 namespace exchange
 {
 

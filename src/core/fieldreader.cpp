@@ -17,6 +17,9 @@ FieldReader::FieldReader(QIODevice *device)
     }
     if (m_tooLarge)
         m_bytes.clear();
+    m_utf8 = m_bytes.startsWith(ansi::Utf8Mark);
+    if (m_utf8)
+        m_pos = qsizetype(sizeof ansi::Utf8Mark) - 1;
 }
 
 bool FieldReader::peek(char *c) const
@@ -77,7 +80,7 @@ bool FieldReader::read(QString *field)
     } else {
         readToEndOfField(&bytes);
     }
-    *field = ansi::decode(bytes);
+    *field = m_utf8 ? QString::fromUtf8(bytes) : ansi::decode(bytes);
     return true;
 }
 

@@ -14,7 +14,8 @@ class QIODevice;
 //    lone LF), and the terminator is consumed;
 //  - a line holding only spaces yields one empty field;
 //  - asking for a field when no characters are left fails (input past end of file).
-// Bytes are decoded as Windows ANSI. Trailing spaces of an unquoted field are kept.
+// Bytes are decoded as Windows ANSI, or as UTF-8 when the input starts with a UTF-8 byte-order
+// mark (which is not part of the first field). Trailing spaces of an unquoted field are kept.
 //
 // The text files are small: the reader takes in everything the device has left, in blocks, up to
 // MaxBytes. A device holding more is refused as a whole: tooLarge() is true and every read fails.
@@ -51,4 +52,5 @@ private:
     qsizetype m_pos = 0;
     bool m_tooLarge = false;
     bool m_lastFieldEnded = false;
+    bool m_utf8 = false;
 };

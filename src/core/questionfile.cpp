@@ -19,10 +19,9 @@ QString textField(const QString &field)
     return out;
 }
 
-bool writeLine(QIODevice *device, const QString &text)
+void addLine(QString *file, const QString &text)
 {
-    const QByteArray bytes = ansi::encode(text) + "\r\n";
-    return device->write(bytes) == bytes.size();
+    *file += text + QStringLiteral("\r\n");
 }
 
 QString encoded(QString text)
@@ -106,18 +105,21 @@ Worksheet fromBank(const Module1 &state)
 
 bool write(QIODevice *device, const Worksheet &sheet)
 {
-    bool ok = writeLine(device, encoded(sheet.title)) && writeLine(device, QStringLiteral(" "));
+    QString file;
+    addLine(&file, encoded(sheet.title));
+    addLine(&file, QStringLiteral(" "));
     for (const Question &question : sheet.questions) {
-        ok = ok && writeLine(device, encoded(question.text));
+        addLine(&file, encoded(question.text));
         for (const QString &answer : question.answers)
-            ok = ok && writeLine(device, encoded(answer));
+            addLine(&file, encoded(answer));
         for (int a = 0; a < 4; ++a) {
             if (question.ticks[a])
-                ok = ok && writeLine(device, QString::number(a + 1));
+                addLine(&file, QString::number(a + 1));
         }
-        ok = ok && writeLine(device, QStringLiteral(" "));
+        addLine(&file, QStringLiteral(" "));
     }
-    return ok;
+    const QByteArray bytes = ansi::encodeFile(file);
+    return device->write(bytes) == bytes.size();
 }
 
 QString fileName(const QString &title)

@@ -9,7 +9,8 @@
 
 class QIODevice;
 
-// The question file: one quiz or worksheet as 72 lines of Windows ANSI text, CR LF ended:
+// The question file: one quiz or worksheet as 72 lines of Windows ANSI text, CR LF ended (UTF-8
+// after a byte-order mark when a character does not fit the code page):
 //   title, " ", then for each of ten questions: text, answers A to D, the digit of the correct
 //   answer ("1" to "4"), " ".
 // Commas cannot appear in a field, so the writer stores every "," of a text as "&" and the reader

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wizardchecks.h"
 
-#include "ansi.h"
 #include "catalogue.h"
 
 namespace wizardchecks
@@ -31,14 +30,15 @@ bool startsWithQuote(const QString &text)
     return false;
 }
 
-// The first character of text that Windows-1252 has no code for (both halves of a character
-// beyond the first 65536), or an empty string.
-QString outsideCodePage(const QString &text)
+// The first half of a character beyond the first 65536 that stands without its other half, which
+// no file can carry, or an empty string. Every whole character can be saved.
+QString unpairedHalf(const QString &text)
 {
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const QString one = text.mid(i, text[i].isHighSurrogate() ? 2 : 1);
-        if (ansi::decode(ansi::encode(one)) != one)
-            return one;
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            return text.mid(i, 1);
     }
     return QString();
 }
@@ -103,12 +103,6 @@ QString refusedTitle(const QString &title)
         return NoTitle;
     case catalogue::TitleFault::Blanks:
         return TitleBlanks;
-    case catalogue::TitleFault::OutsideAnsi:
-        return QStringLiteral("The title cannot contain \"%1\" (character %2 of the title): "
-                              "only the letters and signs of Western European languages can be "
-                              "stored.")
-            .arg(check.character)
-            .arg(check.position);
     case catalogue::TitleFault::Character:
         return QStringLiteral("The title cannot contain the sign ") + check.character +
                QStringLiteral(". These signs cannot be used in a title: < > : \" / \\ | ? * , &");
@@ -171,9 +165,9 @@ QString firstFailure(const questionfile::Worksheet &sheet, const QStringList &li
             quoted = quoted || startsWithQuote(answer);
         if (quoted)
             return startsWithQuoteMark(n);
-        QString outside = outsideCodePage(question.text);
+        QString outside = unpairedHalf(question.text);
         for (const QString &answer : question.answers)
-            outside = outside.isEmpty() ? outsideCodePage(answer) : outside;
+            outside = outside.isEmpty() ? unpairedHalf(answer) : outside;
         if (!outside.isEmpty())
             return cannotHold(outside, n);
     }

@@ -29,8 +29,8 @@ QString notTicked(int questionNumber);
 QString tickedMoreThanOne(int questionNumber);
 // A question or answer that starts with a double quote, which the question file cannot carry.
 QString startsWithQuoteMark(int questionNumber);
-// A question or answer holding a character outside Windows-1252, which the question file cannot
-// carry: it would be saved as "?".
+// A question or answer holding half of a character without its other half, which the question
+// file cannot carry.
 QString cannotHold(const QString &character, int questionNumber);
 
 // Why a title cannot be stored, in the teacher's words; empty when it can.

@@ -41,8 +41,25 @@ RunFolderPaths::RunFolderPaths(const QString &root, const QString &userWorksheet
     }
 }
 
+void RunFolderPaths::setLanguage(const QString &code)
+{
+    m_languageFolders.clear();
+    const QString base = code.section(QLatin1Char('_'), 0, 0).section(QLatin1Char('-'), 0, 0);
+    if (code.isEmpty() || base == QLatin1String("en"))
+        return;
+    if (code != base)
+        m_languageFolders << QString(code).replace(QLatin1Char('-'), QLatin1Char('_'));
+    m_languageFolders << base;
+}
+
 QString RunFolderPaths::path(const QString &contentName) const
 {
+    for (const QString &folder : m_languageFolders) {
+        const QString translated =
+            contentpath::resolve(contentpath::resolve(m_root, folder), contentName);
+        if (!translated.isEmpty() && QFileInfo(translated).isFile())
+            return translated;
+    }
     const QStringList parts = contentpath::parts(contentName);
     if (!m_userWorksheets.isEmpty() && parts.size() > 1 &&
         parts.first().compare(Worksheets, Qt::CaseInsensitive) == 0) {

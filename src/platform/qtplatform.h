@@ -3,6 +3,8 @@
 
 #include "platform.h"
 
+#include <QStringList>
+
 // The real machine: content beside the executable, Qt message boxes. Its sound player and printer
 // are in qtsound.h and qtprinter.h.
 
@@ -18,6 +20,12 @@ public:
     QString path(const QString &contentName) const override;
     QString root() const { return m_root; }
 
+    // The language whose content is read first ("es", "pt_BR"; empty or "en" for English): a file
+    // in root's folder of that language (or of its first two letters, "pt" for "pt_BR") is read in
+    // place of the English one of the same name, file by file. Files that do not exist there,
+    // and every file written, stay in the English folders.
+    void setLanguage(const QString &code);
+
     // The folder for the worksheets of this installation: root's "multiple" when it can be
     // written and root holds no "read-only" mark, otherwise "multiple" under the user's
     // application data folder.
@@ -26,6 +34,7 @@ public:
 private:
     QString m_root;
     QString m_userWorksheets;
+    QStringList m_languageFolders; // most specific first
 };
 
 class QtMessageBoxes : public MessageBoxes

@@ -195,6 +195,15 @@ void TestCatalogue::change_data()
         << QByteArray(" 3 \r\nLight\r\nSound\r\nCaf\xe9\r\n")
         << QStringList{"Light", "Sound", QStringLiteral("Caf\u00e9")};
 
+    QTest::newRow("add outside the code page: UTF-8")
+        << two << true << QStringLiteral("D\u0175r") << true << true
+        << QByteArray("\xEF\xBB\xBF 3 \r\nLight\r\nSound\r\nD\xC5\xB5r\r\n")
+        << QStringList{"Light", "Sound", QStringLiteral("D\u0175r")};
+    QTest::newRow("remove from UTF-8, back to the code page")
+        << QByteArray("\xEF\xBB\xBF 2 \r\nCaf\xC3\xA9\r\nD\xC5\xB5r\r\n") << false
+        << QStringLiteral("D\u0175r") << true << true << QByteArray(" 1 \r\nCaf\xe9\r\n")
+        << QStringList{QStringLiteral("Caf\u00e9")};
+
     QTest::newRow("remove middle")
         << three << false << "Sound" << true << true << lines({" 2 ", "Light", "Magnets"})
         << QStringList{"Light", "Magnets"};
@@ -439,7 +448,8 @@ void TestCatalogue::storableTitle_data()
     QTest::newRow("tab") << "a\tb" << false;
     QTest::newRow("line break") << "a\nb" << false;
     QTest::newRow("no-break space") << QStringLiteral("a\u00a0b") << false;
-    QTest::newRow("outside code page") << QStringLiteral("\u03a9 ohms") << false;
+    QTest::newRow("outside code page") << QStringLiteral("\u03a9 ohms") << true;
+    QTest::newRow("half a character") << QStringLiteral("\xd83d ohms") << false;
     QTest::newRow("C1 control") << QStringLiteral("a\u0081") << false;
     QTest::newRow("device name") << "Con" << false;
     QTest::newRow("numbered device") << "lpt1" << false;

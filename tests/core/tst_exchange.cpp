@@ -135,10 +135,13 @@ void TestExchange::reads_data()
                                         << QString() << "Skipped \"f\": it has 5 answers, not 4.";
     QTest::newRow("gift: several right") << gift << QByteArray("::s::Q?{=a =b ~c ~d}") << QString()
                                          << "Skipped \"s\": it has 2 right answers, not 1.";
-    QTest::newRow("gift: outside Windows-1252, unnamed")
-        << gift << QByteArray("\n\nIs \xE2\x98\x83 cold?{=yes ~no ~hot ~wet}") << QString()
-        << QString::fromUtf8("Skipped line 3 (\"Is \xE2\x98\x83 cold?\"): it uses the character "
-                             "\"\xE2\x98\x83\", which a worksheet cannot hold.");
+    QTest::newRow("gift: Welsh and Vietnamese")
+        << gift
+        << QByteArray("D\xC5\xB5r?{=n\xC6\xB0\xE1\xBB\x9B"
+                      "c ~\xC3\xB1 ~\xE1\xBB\x87 ~\xE2\x98\x83}")
+        << QString::fromUtf8("D\xC5\xB5r?|n\xC6\xB0\xE1\xBB\x9B"
+                             "c|\xC3\xB1|\xE1\xBB\x87|\xE2\x98\x83|A")
+        << QString();
     QTest::newRow("gift: question of 61 characters")
         << gift << (QByteArray("::long::") + QByteArray(61, 'q') + "{=a ~b ~c ~d}") << QString()
         << "Skipped \"long\": its question is longer than 60 characters.";

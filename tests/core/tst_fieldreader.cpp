@@ -38,6 +38,10 @@ void TestFieldReader::fields_data()
         << QByteArray("\"Hello\" world\r\nnext\r\n") << QStringList{"Hello", "next"};
     QTest::newRow("quoted field then comma") << QByteArray("\"q\",r\r\n") << QStringList{"q", "r"};
     QTest::newRow("last line without line end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
+    QTest::newRow("byte-order mark: UTF-8")
+        << QByteArray("\xEF\xBB\xBF\"D\xC5\xB5r\",\xC3\xB1\r\n")
+        << QStringList{QStringLiteral("D\u0175r"), QStringLiteral("\u00f1")};
+    QTest::newRow("byte-order mark alone is empty") << QByteArray("\xEF\xBB\xBF") << QStringList{};
     QTest::newRow("unterminated quote runs to the end")
         << QByteArray("\"open\r\nstill") << QStringList{"open\r\nstill"};
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "questionfile.h"
 
+#include "ansi.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -146,6 +148,15 @@ void TestQuestionFile::roundTrip()
     QCOMPARE(s.AnswerC[1], QStringLiteral("c, d"));
     QCOMPARE(s.CorrectAnswer[3], QStringLiteral("3"));
     QCOMPARE(questionfile::fileName(sheet.title), QStringLiteral("multiple/Magnets, part 1.txt"));
+
+    // One character the code page lacks makes the whole file UTF-8.
+    sheet.questions[9].answers[3] = QStringLiteral("D\u0175r, \u00f1, \u1ec7");
+    bytes.clear();
+    out.seek(0);
+    QVERIFY(questionfile::write(&out, sheet));
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBFMagnets& part 1\r\n"));
+    QVERIFY(load(bytes, s).ok);
+    QCOMPARE(s.AnswerD[10], QStringLiteral("D\u0175r, \u00f1, \u1ec7"));
 }
 
 void TestQuestionFile::writerLayout()
@@ -173,26 +184,32 @@ void TestQuestionFile::builtInFiles_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("title");
-    QTest::newRow("introduction") << "introduction.txt"
-                                  << "Introduction";
-    QTest::newRow("electricity") << "electricity.txt"
-                                 << "Electricity";
-    QTest::newRow("Michael Faraday") << "Michael Faraday.txt"
-                                     << "Michael Faraday";
+    for (const char *language : {"", "es/"}) {
+        const bool es = *language != 0;
+        const QString folder = QLatin1String(language) + QStringLiteral("multiple/");
+        QTest::addRow("%sintroduction", language)
+            << folder + "introduction.txt"
+            << (es ? QStringLiteral("Introducci\u00f3n") : QStringLiteral("Introduction"));
+        QTest::addRow("%selectricity", language)
+            << folder + "electricity.txt"
+            << (es ? QStringLiteral("Electricidad") : QStringLiteral("Electricity"));
+        QTest::addRow("%sMichael Faraday", language) << folder + "Michael Faraday.txt"
+                                                     << "Michael Faraday";
+    }
 }
 
 void TestQuestionFile::builtInFiles()
 {
     QFETCH(QString, file);
     QFETCH(QString, title);
-    QFile source(QStringLiteral(QUORVEL_SOURCE_DIR "/content/multiple/") + file);
+    QFile source(QStringLiteral(QUORVEL_SOURCE_DIR "/content/") + file);
     QVERIFY(source.open(QIODevice::ReadOnly));
     const QByteArray bytes = source.readAll();
     QCOMPARE(bytes.count('\n'), 72);
     QVERIFY2(!bytes.contains(',') && !bytes.contains('&'), "commas do not survive the reader");
 
     Module1 s;
-    const auto r = load(bytes, s);
+    const auto r = load(ansi::encodeFile(QString::fromUtf8(bytes)), s); // as installed
     QVERIFY2(r.ok, qPrintable(r.error));
     QCOMPARE(s.QuizTitle, title);
     QSet<QString> questions;

@@ -71,6 +71,16 @@ void TestPlatform::worksheetsInAUserFolder()
     QCOMPARE(paths.path(QStringLiteral("images\\A.JPG")),
              root.filePath(QStringLiteral("Images/a.jpg")));
     QVERIFY(paths.path(QStringLiteral("multiple\\..\\..\\x")).isEmpty());
+
+    // Another language's file where it has one, English file by file where it has not.
+    write(root.filePath(QStringLiteral("es/multiple/electricity.txt")), "Electricidad\r\n");
+    paths.setLanguage(QStringLiteral("es_MX"));
+    QCOMPARE(paths.path(QStringLiteral("multiple\\Electricity.txt")),
+             root.filePath(QStringLiteral("es/multiple/electricity.txt")));
+    QCOMPARE(paths.path(QStringLiteral("multiple\\track.txt")),
+             folder + QStringLiteral("/track.txt"));
+    QCOMPARE(paths.path(QStringLiteral("images\\a.jpg")),
+             root.filePath(QStringLiteral("Images/a.jpg")));
 }
 
 // Pictures are read in the format their name gives, and one whose contents are another format is

@@ -6,10 +6,16 @@
 // pictures   content/pictures/pictures.txt lists each picture: output path, SVG source, width,
 //            height in pixels and optionally frames=N. Saved in the format the extension names.
 // sounds     wav/<name>.wav for every synthesised effect.
-// questions  content/multiple/*.txt installed with CR LF line ends; an installed catalogue
-//            (track.txt) is left as it is.
+// questions  content/multiple/*.txt (UTF-8) installed with CR LF line ends, in Windows-1252 when
+//            every character fits; an installed catalogue (track.txt) is left as it is.
 // pages      wmf/<page>.wmf and wmf2/<page>.wmf for every page source in content/pages.
+//
+// A folder content/<language> ("es", "pt_BR") holds the questions and pages of one language under
+// the same names, and labels.txt, the words of the activity screens (with the questions); they are
+// built into <output dir>/<language>/ and the program falls back to the English file for any it
+// lacks. A language has no catalogue of its own.
 
+#include "ansi.h"
 #include "gifwriter.h"
 #include "outputfile.h"
 #include "pagecomposer.h"
@@ -22,6 +28,7 @@
 #include <QImage>
 #include <QImageWriter>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTextStream>
 
@@ -154,7 +161,7 @@ bool buildSounds(const QDir &out)
     return ok;
 }
 
-bool buildQuestions(const QDir &content, const QDir &out)
+bool buildQuestions(const QDir &content, const QDir &out, bool withCatalogue = true)
 {
     const QDir source(content.filePath(QStringLiteral("multiple")));
     bool ok = true;
@@ -165,9 +172,12 @@ bool buildQuestions(const QDir &content, const QDir &out)
             ok = false;
             continue;
         }
-        QByteArray bytes = in.readAll();
+        // Sources are UTF-8; installed files are Windows-1252 as long as every character fits.
+        QByteArray bytes = ansi::encodeFile(QString::fromUtf8(in.readAll()));
         bytes.replace("\r\n", "\n");
         bytes.replace("\n", "\r\n");
+        if (!withCatalogue && name == QLatin1String("track.txt"))
+            continue;
         const QString target = out.filePath(QStringLiteral("multiple/") + name);
         // The catalogue is the teacher's from the moment it is installed: never overwrite it.
         if (name == QLatin1String("track.txt") && QFileInfo::exists(target))
@@ -175,6 +185,18 @@ bool buildQuestions(const QDir &content, const QDir &out)
         ok = writeFileReporting(target, bytes) && ok;
     }
     return ok;
+}
+
+// The folders of content holding another language than English.
+QStringList languages(const QDir &content)
+{
+    static const QRegularExpression code(QStringLiteral("^[a-z]{2,3}(_[A-Z]{2})?$"));
+    QStringList found;
+    for (const QString &name : content.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+        if (code.match(name).hasMatch())
+            found << name;
+    }
+    return found;
 }
 
 } // namespace
@@ -202,11 +224,30 @@ int main(int argc, char *argv[])
         ok = buildPictures(content, out) && ok;
     if (wanted("sounds"))
         ok = buildSounds(out) && ok;
-    if (wanted("questions"))
+    if (wanted("questions")) {
         ok = buildQuestions(content, out) && ok;
+        for (const QString &language : languages(content)) {
+            const QDir source(content.filePath(language));
+            if (source.exists(QStringLiteral("multiple")))
+                ok = buildQuestions(source, QDir(out.filePath(language)), false) && ok;
+            // The activity screens' words (ActivityLabels), read as they are.
+            QFile labels(source.filePath(QStringLiteral("labels.txt")));
+            if (labels.open(QIODevice::ReadOnly))
+                ok = writeFileReporting(out.filePath(language + QStringLiteral("/labels.txt")),
+                                        labels.readAll()) &&
+                     ok;
+        }
+    }
     if (wanted("pages")) {
         QStringList problems;
         ok = composer::buildPages(content, out, &problems) && ok;
+        for (const QString &language : languages(content)) {
+            const QDir source(content.filePath(language));
+            if (source.exists(QStringLiteral("pages")))
+                ok = composer::buildPages(source, QDir(out.filePath(language)), &problems,
+                                          content.filePath(QStringLiteral("pictures"))) &&
+                     ok;
+        }
         for (const QString &p : problems)
             complain(p);
     }

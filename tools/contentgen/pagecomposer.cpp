@@ -595,10 +595,12 @@ Composed compose(const Page &page, Copy copy, const PictureSource &pictures)
     return Composer(page, copy, pictures).run();
 }
 
-bool buildPages(const QDir &content, const QDir &out, QStringList *problems)
+bool buildPages(const QDir &content, const QDir &out, QStringList *problems,
+                const QString &drawingsFolder)
 {
     const QDir sources(content.filePath(QStringLiteral("pages")));
-    const QDir drawings(content.filePath(QStringLiteral("pictures")));
+    const QDir drawings(drawingsFolder.isEmpty() ? content.filePath(QStringLiteral("pictures"))
+                                                 : drawingsFolder);
     const PictureSource pictures = [&](const QString &file) -> QByteArray {
         if (file.contains(QLatin1Char('/')) || file.contains(QLatin1Char('\\')))
             return {};

@@ -80,9 +80,10 @@ QStringList registerFonts();
 Composed compose(const Page &page, Copy copy, const PictureSource &pictures);
 
 // Composes every "<stem>.txt" in content/pages into out/wmf/<stem>.wmf and out/wmf2/<stem>.wmf.
-// Pictures are looked up in content/pages, then content/pictures. Returns false and fills
-// problems (one line each, naming the source) when any page is unfit. Unfit pages are written
-// all the same, so that they can be looked at.
-bool buildPages(const QDir &content, const QDir &out, QStringList *problems);
+// Pictures are looked up in content/pages, then in drawings (content/pictures when not given).
+// Returns false and fills problems (one line each, naming the source) when any page is unfit.
+// Unfit pages are written all the same, so that they can be looked at.
+bool buildPages(const QDir &content, const QDir &out, QStringList *problems,
+                const QString &drawings = QString());
 
 } // namespace composer
