@@ -359,6 +359,46 @@ void ActivityScreen::Label2_Click(int Index)
     else
         m_engine->pickUp(Index);
     refresh();
+    sayLabel(Index, m_engine->held() == Index ? QStringLiteral("picked up")
+                                              : QStringLiteral("put down"));
+}
+
+QStringList ActivityScreen::spokenText() const
+{
+    std::vector<QLabel *> texts = Texts;
+    std::stable_sort(texts.begin(), texts.end(), [](const QLabel *a, const QLabel *b) {
+        return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
+    });
+    QStringList spoken;
+    for (const QLabel *t : texts) {
+        if (t->isVisibleTo(this) && !t->text().trimmed().isEmpty())
+            spoken << t->text();
+    }
+    return spoken;
+}
+
+void ActivityScreen::sayLabel(int i, const QString &what)
+{
+    if (i < 0 || i >= count())
+        return;
+    QString box;
+    for (int b = 0; b < m_engine->dropBoxCount() && box.isEmpty(); ++b) {
+        if (activity::isOn(m_engine->label(i), m_engine->dropBox(b)))
+            box = (b < count() ? Label1[size_t(b)] : Label4[size_t(b - count())])->accessibleName();
+    }
+    const QString label = Label2[size_t(i)]->text();
+    ctx.readAloud.say(box.isEmpty() ? QStringLiteral("%1, %2.").arg(label, what)
+                                    : QStringLiteral("%1, %2. %3").arg(label, what, box));
+}
+
+void ActivityScreen::sayMovedTo()
+{
+    const int box = m_engine->steppedTo();
+    if (box < 0 || box >= m_engine->dropBoxCount())
+        return;
+    const int n = count();
+    ctx.readAloud.say(QStringLiteral("To ") +
+                      (box < n ? Label1[size_t(box)] : Label4[size_t(box - n)])->accessibleName());
 }
 
 void ActivityScreen::Box_Click(int Box)
@@ -377,6 +417,7 @@ void ActivityScreen::dropped(int i, int snaps)
     if (m_engine->checkScoreShown())
         Label3[activity::CheckScoreButton]->show();
     refresh();
+    sayLabel(i, QStringLiteral("dropped"));
 }
 
 void ActivityScreen::putDown()
@@ -430,6 +471,7 @@ void ActivityScreen::keyPressEvent(QKeyEvent *event)
         if (held != focused) {
             m_engine->pickUp(focused);
             refresh();
+            sayLabel(focused, QStringLiteral("picked up"));
         } else if (m_engine->steppedTo() < 0) {
             putDown();
         } else {
@@ -451,6 +493,7 @@ void ActivityScreen::keyPressEvent(QKeyEvent *event)
         event->accept();
         m_engine->step(direction);
         refresh();
+        sayMovedTo();
         return;
     }
     Screen::keyPressEvent(event);

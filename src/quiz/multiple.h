@@ -22,6 +22,8 @@ public:
 
     explicit multiple(AppContext &ctx);
     void Form_Load() override;
+    // The question's number, the question, and its four answers as "A: …" to "D: …".
+    QStringList spokenText() const override;
 
     // Shows the quiz on the question bank in the shared state, with the topic's picture (a
     // content name, or a picture already read) and the line above the title.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pageviewer.h"
 
+#include "metafile/metafilewords.h"
+
 #include "appcontext.h"
 #include "contentnames.h"
 #include "dressform.h"
@@ -12,6 +14,7 @@
 #include "twips.h"
 
 #include <QFileInfo>
+#include <QAccessible>
 #include <QLabel>
 #include <QTimer>
 
@@ -56,16 +59,34 @@ void PageScreen::Label3_Click(int Index)
     case NextPage:
         ++s.PageNumber;
         showPage();
+        pageTurned(true);
         warmSoon();
         break;
     case PreviousPage:
         --s.PageNumber;
         showPage();
+        pageTurned(true);
         warmSoon();
         break;
     default:
         break;
     }
+}
+
+QStringList PageScreen::spokenText() const
+{
+    return wmf::paragraphs(Image1->metafile());
+}
+
+void PageScreen::pageTurned(bool aloud)
+{
+    const QStringList words = spokenText();
+    Image1->setAccessibleName(Label1->isVisibleTo(this) ? Label1->text() : QStringLiteral("Page"));
+    Image1->setAccessibleDescription(words.join(QLatin1Char('\n')));
+    QAccessibleEvent changed(Image1, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+    if (aloud)
+        ctx.readAloud.say(words);
 }
 
 void PageScreen::warmNext()
