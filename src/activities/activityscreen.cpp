@@ -147,6 +147,12 @@ void DragLabel::mouseDoubleClickEvent(QMouseEvent *event)
     m_swallowRelease = true;
 }
 
+void DragLabel::focusInEvent(QFocusEvent *event)
+{
+    raise();
+    PlainLabel::focusInEvent(event);
+}
+
 void DragLabel::focusOutEvent(QFocusEvent *event)
 {
     PlainLabel::focusOutEvent(event);
@@ -517,7 +523,17 @@ void ActivityScreen::mouseReleaseEvent(QMouseEvent *event)
 
 QList<QWidget *> ActivityScreen::tabOrder() const
 {
-    QList<QWidget *> order(Label2.begin(), Label2.end());
+    // The labels in reading order of where they start (top to bottom, then left to right).
+    std::vector<DragLabel *> labels = Label2;
+    std::stable_sort(labels.begin(), labels.end(), [this](const DragLabel *a, const DragLabel *b) {
+        const auto at = [this](const DragLabel *l) {
+            const auto i = size_t(std::find(Label2.begin(), Label2.end(), l) - Label2.begin());
+            return m_design.items[i].start;
+        };
+        const QRect pa = at(a), pb = at(b);
+        return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
+    });
+    QList<QWidget *> order(labels.begin(), labels.end());
     order << Label3[activity::CheckScoreButton] << Label3[activity::StartAgainButton]
           << Label3[activity::ExitButton];
     for (QWidget *w : Screen::tabOrder()) {

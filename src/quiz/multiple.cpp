@@ -210,6 +210,14 @@ void multiple::warmNext()
     ctx.screens.buildSoon<Wrong>();
 }
 
+QList<QWidget *> multiple::tabOrder() const
+{
+    QList<QWidget *> order = Screen::tabOrder();
+    order.removeOne(Label3[PrintWorksheet]);
+    order.append(Label3[PrintWorksheet]);
+    return order;
+}
+
 void multiple::keyPressEvent(QKeyEvent *event)
 {
     // 1 to 4 and A to D choose answer A to D, as a click on it does.

@@ -49,6 +49,9 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    // Reading order, with "Print Worksheet" last so that the screen does not open on it, and the
+    // chosen answer the one Tab reaches among the answers.
+    QList<QWidget *> tabOrder() const override;
     // Builds the results screen the last answer opens.
     void warmNext() override;
 

@@ -73,6 +73,14 @@ void PageScreen::Label3_Click(int Index)
     }
 }
 
+QList<QWidget *> PageScreen::tabOrder() const
+{
+    QList<QWidget *> order = Screen::tabOrder();
+    order.removeOne(Label3[Print]);
+    order.append(Label3[Print]);
+    return order;
+}
+
 QStringList PageScreen::spokenText() const
 {
     return wmf::paragraphs(Image1->metafile());

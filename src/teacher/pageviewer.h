@@ -44,6 +44,8 @@ protected:
     // Reads and draws the pages "Next Page" and "Previous Page" turn to.
     void warmNext() override;
     void afterShow() override { pageTurned(); }
+    // Reading order with "Print" last, so that the screen does not open on it.
+    QList<QWidget *> tabOrder() const override;
 
 private:
     // Gives screen readers the words of the page on show (the page's accessible description,
