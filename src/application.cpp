@@ -7,10 +7,10 @@
 
 Application::Application(const QString &runFolder)
     : m_paths(runFolder, RunFolderPaths::worksheetFolderFor(runFolder)),
-      m_devices(runFolder, m_paths), m_sound(m_devices), m_printer(m_devices),
-      m_speech(m_devices)
+      m_devices(runFolder, m_paths), m_sound(m_devices), m_printer(m_devices), m_speech(m_devices)
 {
-    m_ctx = std::make_unique<AppContext>(Platform{m_sound, m_boxes, m_printer, m_paths, m_windows, m_speech});
+    m_ctx = std::make_unique<AppContext>(
+        Platform{m_sound, m_boxes, m_printer, m_paths, m_windows, m_speech});
     m_ctx->readAloud.setOn(settings::flag(QStringLiteral("ReadAloud")));
 }
 

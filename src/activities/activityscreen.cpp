@@ -365,8 +365,8 @@ void ActivityScreen::Label2_Click(int Index)
     else
         m_engine->pickUp(Index);
     refresh();
-    sayLabel(Index, m_engine->held() == Index ? QStringLiteral("picked up")
-                                              : QStringLiteral("put down"));
+    sayLabel(Index,
+             m_engine->held() == Index ? QStringLiteral("picked up") : QStringLiteral("put down"));
 }
 
 QStringList ActivityScreen::spokenText() const

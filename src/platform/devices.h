@@ -7,10 +7,10 @@
 
 #include <memory>
 
-// The real sound player, printer and reading voice live in a module of their own, quorvel-devices beside the
-// executable, so that the sound and printing libraries are not loaded on the way to the first
-// screen. DeviceModule loads it at the first use of either, or when the title screen asks for the
-// click sound to be made ready just after it is drawn. Without the module nothing is heard and
+// The real sound player, printer and reading voice live in a module of their own, quorvel-devices
+// beside the executable, so that the sound and printing libraries are not loaded on the way to the
+// first screen. DeviceModule loads it at the first use of either, or when the title screen asks for
+// the click sound to be made ready just after it is drawn. Without the module nothing is heard and
 // every print fails, as with a missing sound card or printer.
 class DeviceModule
 {

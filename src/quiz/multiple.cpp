@@ -198,8 +198,11 @@ QStringList multiple::spokenText() const
     const int q = s.QuestionNo;
     if (q < 1 || q > Module1::MaxQuestions)
         return {};
-    return {Label4->text(), s.QuestionText[q], QStringLiteral("A: ") + s.AnswerA[q],
-            QStringLiteral("B: ") + s.AnswerB[q], QStringLiteral("C: ") + s.AnswerC[q],
+    return {Label4->text(),
+            s.QuestionText[q],
+            QStringLiteral("A: ") + s.AnswerA[q],
+            QStringLiteral("B: ") + s.AnswerB[q],
+            QStringLiteral("C: ") + s.AnswerC[q],
             QStringLiteral("D: ") + s.AnswerD[q]};
 }
 

@@ -13,8 +13,8 @@
 #include "picturebox.h"
 #include "twips.h"
 
-#include <QFileInfo>
 #include <QAccessible>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTimer>
 

@@ -85,7 +85,8 @@ wizard::wizard(AppContext &context) : Screen(context)
                     [this, i] { Text3_KeyPress(i, EnterKey); });
             Check1[i] = new QCheckBox(this);
             Check1[i]->setGeometry(twips::rect(tickLeft[a] + o.x(), rowTop[a] + o.y(), 255, 315));
-            const QString answer = QStringLiteral("%1, answer %2").arg(question).arg(QChar(u'A' + a));
+            const QString answer =
+                QStringLiteral("%1, answer %2").arg(question).arg(QChar(u'A' + a));
             Text3[i]->setAccessibleName(answer);
             Check1[i]->setAccessibleName(answer + QStringLiteral(" is right"));
             Label5[i] = addLabel(QString::fromLatin1(letters[a]),

@@ -216,31 +216,32 @@ void TestKeyboard::readAloud_data()
                        "C: Pushes the current round",
                        "D: Keeps the wires cool",
                        "You chose C: Pushes the current round"};
-    QTest::newRow("menu: Tab reads each control") << "intro0" << QStringList{"Tab", "Tab"}
-                                                  << QStringList{"Read to me", "Teachers' Guide"};
+    QTest::newRow("menu: Tab reads each control")
+        << "intro0" << QStringList{"Tab", "Tab"} << QStringList{"Read to me", "Teachers' Guide"};
     QTest::newRow("results: the score sentence, F5 again")
         << "Welldone" << QStringList{"F5"}
         << QStringList{"Excellent work. You have scored 4 out of 4.",
                        "Excellent work. You have scored 4 out of 4."};
     QTest::newRow("key facts: the page (no Print first), F5 reads the focused button after a key")
         << "teacher" << QStringList{"Tab", "F5"}
-        << QStringList{"Key Facts: Electricity",
-                       "Electric circuits",
-                       "Electricity can only flow round a complete circuit. That is a loop with no "
-                       "gaps. It goes from the cell, through the wires and the bulb, and back to "
-                       "the cell. This flow is an electric current.",
-                       "A simple circuit has:",
-                       "a cell to push the current round wires to carry it",
-                       "a bulb that changes electricity into light a switch to open or close a gap",
-                       "When the switch is closed, the bulb lights.",
-                       "A gap in the loop stops the current, and the bulb goes out. A switch that "
-                       "is off makes a gap.",
-                       "Two or more cells joined together make a battery. People often call a cell "
-                       "a battery too. More cells make a bulb brighter. More bulbs in the loop make "
-                       "each one dimmer.",
-                       "Quorvel Page 1 of 2",
-                       "Exit",
-                       "Exit"};
+        << QStringList{
+               "Key Facts: Electricity",
+               "Electric circuits",
+               "Electricity can only flow round a complete circuit. That is a loop with no "
+               "gaps. It goes from the cell, through the wires and the bulb, and back to "
+               "the cell. This flow is an electric current.",
+               "A simple circuit has:",
+               "a cell to push the current round wires to carry it",
+               "a bulb that changes electricity into light a switch to open or close a gap",
+               "When the switch is closed, the bulb lights.",
+               "A gap in the loop stops the current, and the bulb goes out. A switch that "
+               "is off makes a gap.",
+               "Two or more cells joined together make a battery. People often call a cell "
+               "a battery too. More cells make a bulb brighter. More bulbs in the loop make "
+               "each one dimmer.",
+               "Quorvel Page 1 of 2",
+               "Exit",
+               "Exit"};
 }
 
 void TestKeyboard::readAloud()

@@ -94,8 +94,8 @@ QStringList paragraphs(const Metafile &metafile)
         for (size_t k = i > 0 ? i - 1 : 0; k <= i + 1 && k < lines.size(); ++k)
             room = std::max(room, lines[k].text.size());
         const QString &next = lines[i + 1].text;
-        const qsizetype word = next.indexOf(QLatin1Char(' ')) < 0 ? next.size()
-                                                                  : next.indexOf(QLatin1Char(' '));
+        const qsizetype word =
+            next.indexOf(QLatin1Char(' ')) < 0 ? next.size() : next.indexOf(QLatin1Char(' '));
         return std::abs(lines[i].x - lines[i + 1].x) <= 4 &&
                (lines[i].text.size() + 1 + word) * 20 > room * 19 &&
                !QStringLiteral(".!?:").contains(lines[i].text.back());
