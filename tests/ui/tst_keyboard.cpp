@@ -4,6 +4,7 @@
 
 #include "uitest.h"
 
+#include "activityscreens.h"
 #include "intro0.h"
 #include "labelbutton.h"
 #include "multiple.h"
@@ -80,6 +81,10 @@ Screen *open(Harness &h, const QString &which)
     }
     if (which == QLatin1String("wizard"))
         return r.show<wizard>();
+    if (which == QLatin1String("electricitylab")) {
+        r.show<TopicHub>(1)->Label3_Click(TopicHub::LabellingActivity);
+        return r.loaded<LabellingActivity>(1);
+    }
     return r.show<worksheets>();
 }
 
@@ -222,6 +227,15 @@ void TestKeyboard::readAloud_data()
         << "Welldone" << QStringList{"F5"}
         << QStringList{"Excellent work. You have scored 4 out of 4.",
                        "Excellent work. You have scored 4 out of 4."};
+    QTest::newRow("activity: the instructions, a label picked up, moved and dropped")
+        << "electricitylab" << QStringList{"Space", "Right", "Space"}
+        << QStringList{"Electricity",
+                       "Click the switch to turn the electric current on and off.",
+                       "Drag the labels into the correct boxes to label the parts of this electric "
+                       "circuit.",
+                       "switch, picked up. Start box 2 of 4: switch",
+                       "To Box 1 of 4: switch",
+                       "switch, dropped. Box 1 of 4: switch"};
     QTest::newRow("key facts: the page (no Print first), F5 reads the focused button after a key")
         << "teacher" << QStringList{"Tab", "F5"}
         << QStringList{
