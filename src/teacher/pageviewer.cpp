@@ -21,6 +21,8 @@
 PageScreen::PageScreen(AppContext &context) : Screen(context)
 {
     Image1 = new MetafileView({120, 0}, this);
+    // The page takes the focus first, so a screen reader reads its words (its description).
+    Image1->setFocusPolicy(Qt::TabFocus);
     Image2 = new MetafileView({0, 0}, this);
     Image2->hide();
 
