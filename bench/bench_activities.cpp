@@ -27,7 +27,8 @@ int main(int argc, char **argv)
     RecordingPrinter printer;
     RecordingContentPaths paths(QStringLiteral(QUORVEL_RUN_DIR));
     RecordingWindowSystem windows;
-    AppContext ctx(Platform{sound, boxes, printer, paths, windows});
+    RecordingSpeech speech;
+    AppContext ctx(Platform{sound, boxes, printer, paths, windows, speech});
     navigation::openOrdering(ctx, 1, QStringLiteral("Electricity"));
     OrderingActivity *screen = ctx.screens.loaded<OrderingActivity>(1);
     for (int i = 0; i < 10; ++i)

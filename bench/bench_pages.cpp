@@ -47,7 +47,8 @@ int main(int argc, char *argv[])
     RecordingPrinter printer;
     RecordingContentPaths paths(QStringLiteral(QUORVEL_RUN_DIR));
     RecordingWindowSystem windows;
-    AppContext ctx(Platform{sound, boxes, printer, paths, windows});
+    RecordingSpeech speech;
+    AppContext ctx(Platform{sound, boxes, printer, paths, windows, speech});
     ctx.state.PageName = QStringLiteral("key electricity");
     ctx.state.PageCount = 2;
     teacher *viewer = ctx.screens.show<teacher>();

@@ -27,6 +27,7 @@ private:
     DeferredSoundPlayer m_sound;
     QtMessageBoxes m_boxes;
     DeferredPrinter m_printer;
+    DeferredSpeech m_speech;
     X11WindowSystem m_windows;
     std::unique_ptr<AppContext> m_ctx;
 };

@@ -148,6 +148,12 @@ void DragLabel::mouseDoubleClickEvent(QMouseEvent *event)
     m_swallowRelease = true;
 }
 
+void DragLabel::focusInEvent(QFocusEvent *event)
+{
+    raise();
+    PlainLabel::focusInEvent(event);
+}
+
 void DragLabel::focusOutEvent(QFocusEvent *event)
 {
     PlainLabel::focusOutEvent(event);
@@ -361,6 +367,46 @@ void ActivityScreen::Label2_Click(int Index)
     else
         m_engine->pickUp(Index);
     refresh();
+    sayLabel(Index,
+             m_engine->held() == Index ? QStringLiteral("picked up") : QStringLiteral("put down"));
+}
+
+QStringList ActivityScreen::spokenText() const
+{
+    std::vector<QLabel *> texts = Texts;
+    std::stable_sort(texts.begin(), texts.end(), [](const QLabel *a, const QLabel *b) {
+        return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
+    });
+    QStringList spoken;
+    for (const QLabel *t : texts) {
+        if (t->isVisibleTo(this) && !t->text().trimmed().isEmpty())
+            spoken << t->text();
+    }
+    return spoken;
+}
+
+void ActivityScreen::sayLabel(int i, const QString &what)
+{
+    if (i < 0 || i >= count())
+        return;
+    QString box;
+    for (int b = 0; b < m_engine->dropBoxCount() && box.isEmpty(); ++b) {
+        if (activity::isOn(m_engine->label(i), m_engine->dropBox(b)))
+            box = (b < count() ? Label1[size_t(b)] : Label4[size_t(b - count())])->accessibleName();
+    }
+    const QString label = Label2[size_t(i)]->text();
+    ctx.readAloud.say(box.isEmpty() ? QStringLiteral("%1, %2.").arg(label, what)
+                                    : QStringLiteral("%1, %2. %3").arg(label, what, box));
+}
+
+void ActivityScreen::sayMovedTo()
+{
+    const int box = m_engine->steppedTo();
+    if (box < 0 || box >= m_engine->dropBoxCount())
+        return;
+    const int n = count();
+    ctx.readAloud.say(QStringLiteral("To ") +
+                      (box < n ? Label1[size_t(box)] : Label4[size_t(box - n)])->accessibleName());
 }
 
 void ActivityScreen::Box_Click(int Box)
@@ -379,6 +425,7 @@ void ActivityScreen::dropped(int i, int snaps)
     if (m_engine->checkScoreShown())
         Label3[activity::CheckScoreButton]->show();
     refresh();
+    sayLabel(i, QStringLiteral("dropped"));
 }
 
 void ActivityScreen::putDown()
@@ -432,6 +479,7 @@ void ActivityScreen::keyPressEvent(QKeyEvent *event)
         if (held != focused) {
             m_engine->pickUp(focused);
             refresh();
+            sayLabel(focused, QStringLiteral("picked up"));
         } else if (m_engine->steppedTo() < 0) {
             putDown();
         } else {
@@ -453,6 +501,7 @@ void ActivityScreen::keyPressEvent(QKeyEvent *event)
         event->accept();
         m_engine->step(direction);
         refresh();
+        sayMovedTo();
         return;
     }
     Screen::keyPressEvent(event);
@@ -476,7 +525,17 @@ void ActivityScreen::mouseReleaseEvent(QMouseEvent *event)
 
 QList<QWidget *> ActivityScreen::tabOrder() const
 {
-    QList<QWidget *> order(Label2.begin(), Label2.end());
+    // The labels in reading order of where they start (top to bottom, then left to right).
+    std::vector<DragLabel *> labels = Label2;
+    std::stable_sort(labels.begin(), labels.end(), [this](const DragLabel *a, const DragLabel *b) {
+        const auto at = [this](const DragLabel *l) {
+            const auto i = size_t(std::find(Label2.begin(), Label2.end(), l) - Label2.begin());
+            return m_design.items[i].start;
+        };
+        const QRect pa = at(a), pb = at(b);
+        return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
+    });
+    QList<QWidget *> order(labels.begin(), labels.end());
     order << Label3[activity::CheckScoreButton] << Label3[activity::StartAgainButton]
           << Label3[activity::ExitButton];
     for (QWidget *w : Screen::tabOrder()) {

@@ -48,6 +48,8 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    // A label lying under another on one box comes to the front while it has the focus.
+    void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
@@ -116,6 +118,8 @@ public:
     ActivityScreen(AppContext &ctx, const activity::ActivityDesign &design);
 
     void Form_Load() override;
+    // The heading and the instructions: the design's texts in reading order.
+    QStringList spokenText() const override;
     // Shows the screen under the heading of the topic hub that opens it.
     void open(const QString &heading);
 
@@ -175,6 +179,10 @@ private:
     void putDown();
     // The held look and the names screen readers hear, from the engine.
     void refresh();
+    // Reads aloud the label, what happened to it and the box it is on ("Sun, picked up. Start
+    // box 2 of 4: Sun"), or the box a held label has been moved to.
+    void sayLabel(int i, const QString &what);
+    void sayMovedTo();
 
     const activity::ActivityDesign &m_design;
     std::optional<activity::Engine> m_engine;

@@ -4,18 +4,21 @@
 #include "access.h"
 #include "module1.h"
 #include "platform.h"
+#include "readaloud.h"
 #include "screenregistry.h"
 
 #include <functional>
 
 // What every screen is handed: the shared state, the machine, and the other screens.
 struct AppContext {
-    explicit AppContext(const Platform &p) : platform(p), screens(*this) {}
+    explicit AppContext(const Platform &p) : platform(p), readAloud(p.speech), screens(*this) {}
 
     // Screen-reader interfaces and the keyboard focus outline, for as long as the program runs.
     access::Support accessSupport;
     Module1 state;
     Platform platform;
+    // "Read to me": off until the menu's switch or the settings file turns it on.
+    ReadAloud readAloud;
     ScreenRegistry screens;
 
     // Runs when the program is told to end; by default leaves the event loop with exit code 0.

@@ -9,10 +9,12 @@
 #include "labelbutton.h"
 #include "navigation.h"
 #include "picturebox.h"
+#include "settings.h"
 #include "titlefrm.h"
 #include "twips.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -64,6 +66,19 @@ void setOptionBackground(QRadioButton *option, const QColor &back)
             .arg(back.name()));
 }
 
+// The "Read to me" switch, drawn as the sound switch is; grey text when there is no voice.
+void setSwitchBackground(QCheckBox *box, const QColor &back)
+{
+    box->setStyleSheet(
+        QStringLiteral("QCheckBox { color: rgb(255, 255, 0); background: %1; }"
+                       "QCheckBox:disabled { color: rgb(128, 128, 128); }"
+                       "QCheckBox::indicator { width: 9px; height: 9px;"
+                       " border: 1px solid rgb(255, 255, 0); background: %1; }"
+                       "QCheckBox::indicator:checked { background: rgb(255, 255, 0); }"
+                       "QCheckBox::indicator:disabled { border-color: rgb(128, 128, 128); }")
+            .arg(back.name()));
+}
+
 } // namespace
 
 intro0::intro0(AppContext &context) : Screen(context)
@@ -106,6 +121,17 @@ intro0::intro0(AppContext &context) : Screen(context)
     connect(Option1, &QRadioButton::clicked, this, &intro0::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &intro0::Option2_Click);
 
+    readAloudSwitch = new QCheckBox(QStringLiteral("Read to me"), this);
+    readAloudSwitch->setGeometry(twips::rect(10440, 840, 1455, 255));
+    readAloudSwitch->setFont(fonts::tahoma(9.75, true));
+    readAloudSwitch->setAutoFillBackground(true);
+    setSwitchBackground(readAloudSwitch, QColor(39, 63, 137));
+    connect(readAloudSwitch, &QCheckBox::toggled, this, [this](bool on) {
+        ctx.readAloud.setOn(on);
+        settings::setValue(QStringLiteral("ReadAloud"), on);
+        ctx.readAloud.say(on ? QStringLiteral("Read to me is on.") : QString());
+    });
+
     Timer1 = new QTimer(this);
     Timer1->setInterval(1);
     connect(Timer1, &QTimer::timeout, this, &intro0::Timer1_Timer);
@@ -121,6 +147,14 @@ void intro0::Form_Load()
     setBackColor(Qt::black);
     for (QRadioButton *o : {Option1, Option2})
         setOptionBackground(o, Qt::black);
+    setSwitchBackground(readAloudSwitch, Qt::black);
+    const QString noVoice = ctx.readAloud.unavailable();
+    readAloudSwitch->setEnabled(noVoice.isEmpty());
+    readAloudSwitch->setToolTip(noVoice);
+    {
+        const QSignalBlocker quiet(readAloudSwitch);
+        readAloudSwitch->setChecked(noVoice.isEmpty() && ctx.readAloud.isOn());
+    }
     ctx.state.SoundOn = 1;
     Timer1->start();
 }

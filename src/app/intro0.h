@@ -5,6 +5,7 @@
 
 #include <array>
 
+class QCheckBox;
 class QImage;
 class QLabel;
 class QRadioButton;
@@ -13,7 +14,8 @@ class LabelButton;
 class PictureBox;
 
 // The main menu: the three topics (and the greyed topics this program does not have), the
-// teacher area, the acknowledgments, the guide, the sound switch and the way out.
+// teacher area, the acknowledgments, the guide, the sound switch, the "Read to me" switch and
+// the way out.
 class intro0 : public Screen
 {
     Q_OBJECT
@@ -62,6 +64,9 @@ public:
     QRadioButton *Option2;
     QTimer *Timer1;
     QLabel *Label3;
+    // "Read to me", remembered as ReadAloud in the settings file; greyed, with the reason in its
+    // tooltip, when there is no voice to read with.
+    QCheckBox *readAloudSwitch;
 
 protected:
     void closeRequested() override { Label2_Click(Exit); }

@@ -35,6 +35,7 @@ void Screen::showScreen()
     // maps the window while the program goes on: at start-up, the backdrop is on view while the
     // title is made, and the title while its picture is decoded.
     sendToServer();
+    ctx.readAloud.say(spokenText());
     afterShow();
 }
 

@@ -3,6 +3,7 @@
 
 #include "labelbutton.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
@@ -36,6 +37,11 @@ public:
     // again, as after its first paint (screens it built ahead may have been opened and unloaded
     // since).
     void backInFront();
+
+    // The screen's main text in reading order, read aloud (when "Read to me" is on) each time the
+    // screen is shown, which stops what the screen before was saying, and again on F5. By
+    // default nothing: showing the screen only stops the speech.
+    virtual QStringList spokenText() const { return {}; }
 
 protected:
     // Runs a tenth of a second after the screen's first paint each time it is shown: reads and

@@ -25,6 +25,8 @@ void DeviceModule::load()
     }
     m_sound.reset(sound(&m_paths));
     m_printer.reset(printer());
+    if (const auto speech = reinterpret_cast<CreateSpeech>(module.resolve(CreateSpeechName)))
+        m_speech.reset(speech());
 }
 
 SoundPlayer *DeviceModule::sound()
@@ -37,6 +39,31 @@ Printer *DeviceModule::printer()
 {
     load();
     return m_printer.get();
+}
+
+Speech *DeviceModule::speech()
+{
+    load();
+    return m_speech.get();
+}
+
+QString DeferredSpeech::unavailable()
+{
+    Speech *speech = m_module.speech();
+    return speech ? speech->unavailable()
+                  : QStringLiteral("Reading aloud is not installed on this computer.");
+}
+
+void DeferredSpeech::say(const QStringList &texts)
+{
+    if (Speech *speech = m_module.speech())
+        speech->say(texts);
+}
+
+void DeferredSpeech::stop()
+{
+    if (Speech *speech = m_module.speech())
+        speech->stop();
 }
 
 void DeferredSoundPlayer::play(const QString &contentPath)

@@ -7,10 +7,10 @@
 
 #include <memory>
 
-// The real sound player and printer live in a module of their own, quorvel-devices beside the
-// executable, so that the sound and printing libraries are not loaded on the way to the first
-// screen. DeviceModule loads it at the first use of either, or when the title screen asks for the
-// click sound to be made ready just after it is drawn. Without the module nothing is heard and
+// The real sound player, printer and reading voice live in a module of their own, quorvel-devices
+// beside the executable, so that the sound and printing libraries are not loaded on the way to the
+// first screen. DeviceModule loads it at the first use of either, or when the title screen asks for
+// the click sound to be made ready just after it is drawn. Without the module nothing is heard and
 // every print fails, as with a missing sound card or printer.
 class DeviceModule
 {
@@ -23,6 +23,7 @@ public:
     // Null when the module could not be loaded.
     SoundPlayer *sound();
     Printer *printer();
+    Speech *speech();
 
 private:
     void load();
@@ -32,6 +33,7 @@ private:
     bool m_tried = false;
     std::unique_ptr<SoundPlayer> m_sound;
     std::unique_ptr<Printer> m_printer;
+    std::unique_ptr<Speech> m_speech;
 };
 
 // Stand-ins handed to the screens: every call goes to the module's device.
@@ -41,6 +43,19 @@ public:
     explicit DeferredSoundPlayer(DeviceModule &module) : m_module(module) {}
     void play(const QString &contentPath) override;
     void prepare(const QString &contentPath) override;
+
+private:
+    DeviceModule &m_module;
+};
+
+// Without the module there is no voice, and it says so.
+class DeferredSpeech : public Speech
+{
+public:
+    explicit DeferredSpeech(DeviceModule &module) : m_module(module) {}
+    QString unavailable() override;
+    void say(const QStringList &texts) override;
+    void stop() override;
 
 private:
     DeviceModule &m_module;
@@ -77,5 +92,7 @@ private:
 // The module's entry points (extern "C", by these names).
 using CreateSoundPlayer = SoundPlayer *(*)(const ContentPaths *paths);
 using CreatePrinter = Printer *(*)();
+using CreateSpeech = Speech *(*)();
 inline constexpr char CreateSoundPlayerName[] = "quorvelCreateSoundPlayer";
 inline constexpr char CreatePrinterName[] = "quorvelCreatePrinter";
+inline constexpr char CreateSpeechName[] = "quorvelCreateSpeech";

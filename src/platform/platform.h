@@ -8,6 +8,7 @@
 #include <QCache>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -26,6 +27,20 @@ public:
     virtual void play(const QString &contentPath) = 0;
     // Makes ready to play a content file without delay later; by default nothing.
     virtual void prepare(const QString &contentPath) { Q_UNUSED(contentPath); }
+};
+
+// The voice that reads the program's texts aloud. It speaks on its own, beside the sound effects,
+// and never waits for them.
+class Speech
+{
+public:
+    virtual ~Speech() = default;
+    // Empty when the voice can speak; otherwise why it cannot, in a sentence for the user.
+    virtual QString unavailable() = 0;
+    // Stops whatever is being said and says these texts, one after the other; returns at once.
+    virtual void say(const QStringList &texts) = 0;
+    // Stops speaking and forgets whatever was still to be said.
+    virtual void stop() = 0;
 };
 
 class MessageBoxes
@@ -107,6 +122,7 @@ struct Platform {
     Printer &printer;
     ContentPaths &paths;
     WindowSystem &windows;
+    Speech &speech;
 };
 
 // Where files the user saves or opens are looked for first: the documents folder, or the home

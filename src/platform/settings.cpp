@@ -9,10 +9,11 @@ namespace settings
 namespace
 {
 
-// The user's file, falling back to the system's for keys it does not have.
+// The user's file, falling back to the system's for keys it does not have. The native format is
+// the INI format here, in files named ".conf" (IniFormat would name them ".ini").
 QSettings file()
 {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quorvel"),
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quorvel"),
                      QStringLiteral("quorvel"));
 }
 

@@ -191,3 +191,8 @@ std::unique_ptr<ServerFrames> RecordingWindowSystem::serverFrames(WId window)
         return nullptr;
     return std::make_unique<RecordingFrames>(window, frames);
 }
+
+void RecordingSpeech::say(const QStringList &texts)
+{
+    said.append(texts);
+}

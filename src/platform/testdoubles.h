@@ -17,6 +17,18 @@ public:
     QStringList played;
 };
 
+// A voice that records what it was asked to say, each text in order, and "(stop)" where it was
+// told to stop.
+class RecordingSpeech : public Speech
+{
+public:
+    QString unavailable() override { return reason; }
+    void say(const QStringList &texts) override;
+    void stop() override { said.append(QStringLiteral("(stop)")); }
+    QString reason; // empty: the voice can speak
+    QStringList said;
+};
+
 class ScriptedMessageBoxes : public MessageBoxes
 {
 public:

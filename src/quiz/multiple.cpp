@@ -188,6 +188,22 @@ void multiple::showquest()
     // keyboard keeps it, so Enter goes on to the next question.
     if (isVisible() && std::find(Option1.begin(), Option1.end(), focusWidget()) != Option1.end())
         setFocus();
+    if (isVisible())
+        ctx.readAloud.say(spokenText());
+}
+
+QStringList multiple::spokenText() const
+{
+    const Module1 &s = ctx.state;
+    const int q = s.QuestionNo;
+    if (q < 1 || q > Module1::MaxQuestions)
+        return {};
+    return {Label4->text(),
+            s.QuestionText[q],
+            QStringLiteral("A: ") + s.AnswerA[q],
+            QStringLiteral("B: ") + s.AnswerB[q],
+            QStringLiteral("C: ") + s.AnswerC[q],
+            QStringLiteral("D: ") + s.AnswerD[q]};
 }
 
 void multiple::warmNext()
@@ -195,6 +211,14 @@ void multiple::warmNext()
     ctx.screens.build<Welldone>()->warmPicture();
     // "Check Score" also fills in the review of the questions answered wrongly.
     ctx.screens.buildSoon<Wrong>();
+}
+
+QList<QWidget *> multiple::tabOrder() const
+{
+    QList<QWidget *> order = Screen::tabOrder();
+    order.removeOne(Label3[PrintWorksheet]);
+    order.append(Label3[PrintWorksheet]);
+    return order;
 }
 
 void multiple::keyPressEvent(QKeyEvent *event)
@@ -277,7 +301,14 @@ void multiple::Printpage()
                    QStringLiteral("Your worksheet is now printing."), QStringLiteral("worksheet"));
 }
 
-void multiple::Option1_Click(int)
+void multiple::Option1_Click(int Index)
 {
     ctx.playSound(contentnames::TypeKeySound);
+    const Module1 &s = ctx.state;
+    const int q = s.QuestionNo;
+    const QString answers[] = {s.AnswerA[q], s.AnswerB[q], s.AnswerC[q], s.AnswerD[q]};
+    if (Index >= 1 && Index <= 4)
+        ctx.readAloud.say(QStringLiteral("You chose %1: %2")
+                              .arg(QChar(u'A' + Index - 1))
+                              .arg(answers[Index - 1]));
 }

@@ -22,6 +22,8 @@ public:
 
     explicit multiple(AppContext &ctx);
     void Form_Load() override;
+    // The question's number, the question, and its four answers as "A: …" to "D: …".
+    QStringList spokenText() const override;
 
     // Shows the quiz on the question bank in the shared state, with the topic's picture (a
     // content name, or a picture already read) and the line above the title.
@@ -47,6 +49,9 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    // Reading order, with "Print Worksheet" last so that the screen does not open on it, and the
+    // chosen answer the one Tab reaches among the answers.
+    QList<QWidget *> tabOrder() const override;
     // Builds the results screen the last answer opens.
     void warmNext() override;
 

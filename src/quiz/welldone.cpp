@@ -98,6 +98,14 @@ void Welldone::Form_Load()
     Timer1->start();
 }
 
+QStringList Welldone::spokenText() const
+{
+    QStringList texts{Label1->text()};
+    if (Label5->isVisibleTo(this))
+        texts.append(Label5->text());
+    return texts;
+}
+
 void Welldone::showQuizResult()
 {
     Label6->hide();

@@ -23,6 +23,8 @@ public:
 
     explicit Welldone(AppContext &ctx);
     void Form_Load() override;
+    // The score sentence, then the hint under it when one is on show.
+    QStringList spokenText() const override;
 
     // Shows the result of a quiz: the hint in place of the advice to read the key facts, and the
     // certificate or review button, whatever the score.

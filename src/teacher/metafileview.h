@@ -29,6 +29,8 @@ public:
     bool load(const ContentPaths &paths, const QString &contentName);
     const QString &contentName() const { return m_name; }
     bool hasPicture() const { return !m_metafile.records.isEmpty(); }
+    // The page loaded last (no records when none is).
+    const wmf::Metafile &metafile() const { return m_metafile; }
     // The picture's own size in twips.
     QSize ownSizeTwips() const;
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pageviewer.h"
 
+#include "metafile/metafilewords.h"
+
 #include "appcontext.h"
 #include "contentnames.h"
 #include "dressform.h"
@@ -11,6 +13,7 @@
 #include "picturebox.h"
 #include "twips.h"
 
+#include <QAccessible>
 #include <QFileInfo>
 #include <QLabel>
 #include <QTimer>
@@ -18,6 +21,8 @@
 PageScreen::PageScreen(AppContext &context) : Screen(context)
 {
     Image1 = new MetafileView({120, 0}, this);
+    // The page takes the focus first, so a screen reader reads its words (its description).
+    Image1->setFocusPolicy(Qt::TabFocus);
     Image2 = new MetafileView({0, 0}, this);
     Image2->hide();
 
@@ -56,16 +61,42 @@ void PageScreen::Label3_Click(int Index)
     case NextPage:
         ++s.PageNumber;
         showPage();
+        pageTurned(true);
         warmSoon();
         break;
     case PreviousPage:
         --s.PageNumber;
         showPage();
+        pageTurned(true);
         warmSoon();
         break;
     default:
         break;
     }
+}
+
+QList<QWidget *> PageScreen::tabOrder() const
+{
+    QList<QWidget *> order = Screen::tabOrder();
+    order.removeOne(Label3[Print]);
+    order.append(Label3[Print]);
+    return order;
+}
+
+QStringList PageScreen::spokenText() const
+{
+    return wmf::paragraphs(Image1->metafile());
+}
+
+void PageScreen::pageTurned(bool aloud)
+{
+    const QStringList words = spokenText();
+    Image1->setAccessibleName(Label1->isVisibleTo(this) ? Label1->text() : QStringLiteral("Page"));
+    Image1->setAccessibleDescription(words.join(QLatin1Char('\n')));
+    QAccessibleEvent changed(Image1, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+    if (aloud)
+        ctx.readAloud.say(words);
 }
 
 void PageScreen::warmNext()

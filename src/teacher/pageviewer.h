@@ -28,6 +28,8 @@ public:
     // Prints the print copy of the page on show. Nothing is said when it fails, but the failure
     // is not silent either: the viewer reports it in a message.
     void Printpage();
+    // The page's words, paragraph by paragraph in reading order.
+    QStringList spokenText() const override;
 
     MetafileView *Image1;
     MetafileView *Image2; // never shown
@@ -41,6 +43,14 @@ protected:
     virtual QString pageFile(int page, bool printCopy) const = 0;
     // Reads and draws the pages "Next Page" and "Previous Page" turn to.
     void warmNext() override;
+    void afterShow() override { pageTurned(); }
+    // Reading order with "Print" last, so that the screen does not open on it.
+    QList<QWidget *> tabOrder() const override;
+
+private:
+    // Gives screen readers the words of the page on show (the page's accessible description,
+    // with a change event) and, once the screen is on view, reads them aloud.
+    void pageTurned(bool aloud = false);
 };
 
 // The page viewer of key facts, teacher's notes and the acknowledgments.

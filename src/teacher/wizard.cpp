@@ -57,6 +57,7 @@ wizard::wizard(AppContext &context) : Screen(context)
     Label2 = addLabel(QStringLiteral("Worksheet Title"), {5160, 120, 2280, 345},
                       fonts::tahoma(14.25, true), Yellow);
     Text1 = makeBox(this, {7560, 120, 4215, 375}, TitleLength, fonts::times(12));
+    Text1->setAccessibleName(QStringLiteral("Worksheet title"));
 
     static const char *const letters[] = {"A.", "B.", "C.", "D."};
     static const int boxLeft[] = {720, 3600, 720, 3600};
@@ -74,6 +75,8 @@ wizard::wizard(AppContext &context) : Screen(context)
             makeBox(this, {240 + o.x(), 840 + o.y(), 5655, 375}, QuestionLength, fonts::times(12));
         connect(Text2[q], &QLineEdit::returnPressed, this,
                 [this, q] { Text2_KeyPress(q, EnterKey); });
+        const QString question = QStringLiteral("Question %1").arg(q + 1);
+        Text2[q]->setAccessibleName(question);
         for (int a = 0; a < 4; ++a) {
             const int i = 4 * q + a;
             Text3[i] = makeBox(this, {boxLeft[a] + o.x(), rowTop[a] + o.y(), 2295, 330},
@@ -82,6 +85,10 @@ wizard::wizard(AppContext &context) : Screen(context)
                     [this, i] { Text3_KeyPress(i, EnterKey); });
             Check1[i] = new QCheckBox(this);
             Check1[i]->setGeometry(twips::rect(tickLeft[a] + o.x(), rowTop[a] + o.y(), 255, 315));
+            const QString answer =
+                QStringLiteral("%1, answer %2").arg(question).arg(QChar(u'A' + a));
+            Text3[i]->setAccessibleName(answer);
+            Check1[i]->setAccessibleName(answer + QStringLiteral(" is right"));
             Label5[i] = addLabel(QString::fromLatin1(letters[a]),
                                  {letterLeft[a] + o.x(), letterTop[a] + o.y(), 240, 300},
                                  fonts::tahoma(12, true), Yellow, Qt::AlignLeft | Qt::AlignTop);

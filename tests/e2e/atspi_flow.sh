@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real program as a screen reader sees it: on an accessibility bus (started here inside a
 # private session bus when there is none), the main menu and the Electricity labelling activity
-# are read through AT-SPI (roles, names, the greyed topics not enabled), and the quiz's next
-# question is heard as it comes.
+# are read through AT-SPI (roles, names, the greyed topics not enabled), the quiz's next
+# question is heard as it comes, a Key Facts page gives its words and the wizard names its boxes.
 set -euo pipefail
 if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
   exec dbus-run-session -- "$0" "$@"
@@ -23,12 +23,12 @@ start_program "$exe"
 read_tree() { /usr/bin/python3 "$(dirname "$0")/atspi_tree.py" "$@"; }
 
 read_tree menu || fail "the main menu as read through AT-SPI"
-xdotool key Tab Tab Tab Return                          # Sound On → … → Electricity
+xdotool key Tab Tab Tab Tab Return                      # Sound On → … → Electricity
 sleep 0.8
 click "$menu" $((3600 + 1500)) $((7920 + 240))          # Labelling Activity
 sleep 0.8
 read_tree activity || fail "the labelling activity as read through AT-SPI"
-xdotool key Return; sleep 0.3                           # pick up "battery"
+xdotool key Return; sleep 0.3                           # pick up "switch", first in reading order
 read_tree held || fail "a picked-up label"
 xdotool key Right Return; sleep 0.3                     # into box 1
 read_tree placed || fail "a placed label"
@@ -43,4 +43,15 @@ click "$menu" $((6000 + 1800)) $((7920 + 240))          # Next Question >>
 wait $listener
 grep -qx "Question 2" "$announced" || fail "the new question was not announced: $(cat "$announced")"
 rm -f "$announced"
+
+# The page screen gives its words; the wizard names its boxes.
+xdotool key Escape; sleep 0.8                           # the quiz's Exit
+click "$menu" $((6360 + 1000)) $((120 + 240))           # Key Facts
+sleep 1
+read_tree page || fail "the Key Facts page as read through AT-SPI"
+xdotool key Escape; sleep 0.8
+xdotool key Escape; sleep 0.8                           # back to the menu
+click "$menu" $((6960 + 2300)) $((5760 + 240))          # Multiple Choice Wizard
+sleep 1
+read_tree wizard || fail "the wizard as read through AT-SPI"
 echo PASS

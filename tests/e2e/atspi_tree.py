@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the program's window through AT-SPI and checks what a screen reader would hear.
 
-Usage: atspi_tree.py menu|activity|held|placed; exits 1 with the differences on failure.
+Usage: atspi_tree.py menu|activity|held|placed|page|wizard; exits 1 with the differences on failure.
        atspi_tree.py listen SECONDS: prints the names announced as changed meanwhile."""
 import sys
 import time
@@ -23,15 +23,18 @@ def window():
     sys.exit("no active window named 'Quorvel' on the accessibility bus")
 
 
-def controls(node):
-    """(role, name, enabled) of every object under node, depth first."""
+def controls(node, descriptions=None):
+    """(role, name, enabled) of every object under node, depth first; their descriptions are
+    added to descriptions when given."""
     found = []
     for child in node:
         if child is None:
             continue
         found.append((child.getRoleName(), child.name,
                       child.getState().contains(pyatspi.STATE_ENABLED)))
-        found.extend(controls(child))
+        if descriptions is not None:
+            descriptions.append(child.description or "")
+        found.extend(controls(child, descriptions))
     return found
 
 
@@ -44,15 +47,22 @@ MENU = ["Teachers' Guide", "Introduction", "Electricity", "Michael Faraday",
 EXPECTED = {
     "menu": [("push button", n, True) for n in MENU] +
             [("push button", n, False) for n in GREYED] +
-            [("radio button", "Sound On", True), ("radio button", "Sound Off", True)],
+            [("radio button", "Sound On", True), ("radio button", "Sound Off", True),
+             ("check box", "Read to me", True)],
     "activity": [("push button", n, True) for n in
                  ["battery", "switch", "wire", "bulb", "Start Again", "Exit"]] +
-                [("label", "Box 1 of 4: empty", True), ("label", "Start box 1 of 4: battery", True),
+                [("label", "Box 1 of 4: empty", True), ("label", "Start box 2 of 4: switch", True),
                  ("push button", "Circuit switch: off", True)],
-    "held": [("push button", "battery, picked up", True)],
-    "placed": [("push button", "battery", True), ("label", "Box 1 of 4: battery", True),
-               ("label", "Start box 1 of 4: empty", True)],
+    "held": [("push button", "switch, picked up", True)],
+    "placed": [("push button", "switch", True), ("label", "Box 1 of 4: switch", True),
+               ("label", "Start box 2 of 4: empty", True)],
+    "page": [],
+    "wizard": [("text", "Question 3", True), ("text", "Question 3, answer B", True),
+               ("check box", "Question 3, answer B is right", True)],
 }
+
+# Words some object's description must hold.
+DESCRIBED = {"page": "Electricity can only flow round a complete circuit."}
 
 # Pictures that only decorate are not in the tree.
 ABSENT_ROLES = {"menu": {"image", "filler", "panel"}}
@@ -76,8 +86,12 @@ def main():
         listen(float(sys.argv[2]))
         return
     for attempt in range(20):
-        found = controls(window())
+        descriptions = []
+        found = controls(window(), descriptions)
         missing = [e for e in EXPECTED[which] if e not in found]
+        words = DESCRIBED.get(which)
+        if words and not any(words in d for d in descriptions):
+            missing.append(("description", words))
         extra = [f for f in found if f[0] in ABSENT_ROLES.get(which, set())]
         if not missing and not extra:
             print(f"{which}: {len(found)} objects read")

@@ -16,14 +16,15 @@ keys() { xdotool key --delay 120 "$@"; sleep 0.4; }
 keys Return                                              # OK
 menu=$(wait_window '^Quorvel$')
 sleep 0.5
-keys Tab Tab Tab Return                                  # Sound On → Teachers' Guide → Introduction → Electricity
+keys Tab Tab Tab Tab Return                              # Sound On → Read to me → Teachers' Guide → Introduction → Electricity
 keys Tab Tab Tab Return                                  # Key Facts → Teacher's Notes → Multiple Choice → Labelling Activity
 sleep 0.5
-# Focus starts on label 0; Right steps through target boxes 0, 1, 2, …
-keys Return Right Return                                 # battery → box 1
-keys Tab Return Right Right Return                       # switch → box 2
-keys Tab Return Right Right Right Return                 # wire → box 3
+# The labels take the focus in reading order of their start boxes (switch, bulb, battery, wire);
+# Right steps through target boxes 0, 1, 2, …
+keys Return Right Right Return                           # switch → box 2
 keys Tab Return Right Right Right Right Return           # bulb → box 4
+keys Tab Return Right Return                             # battery → box 1
+keys Tab Return Right Right Right Return                 # wire → box 3
 keys Tab Return                                          # Check Score (after the labels)
 sleep 1.5                                                # the results screen focuses the name box
 

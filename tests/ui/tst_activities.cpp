@@ -72,7 +72,7 @@ void key(Qt::Key k, Qt::KeyboardModifiers modifiers = {})
 }
 
 // Puts label i on target box boxOf[i] for every i: by dragging, by a click on the label and one
-// on the box, or with the keys (Tab to the label, Enter, Right boxOf[i] + 1 times, Enter).
+// on the box, or with the keys (Tab round to the label, Enter, Right boxOf[i] + 1 times, Enter).
 void fill(ActivityScreen *s, const QList<int> &boxOf, Way way = Drag)
 {
     for (int i = 0; i < boxOf.size(); ++i) {
@@ -82,7 +82,9 @@ void fill(ActivityScreen *s, const QList<int> &boxOf, Way way = Drag)
             QTest::mouseClick(s->Label2[size_t(i)], Qt::LeftButton);
             QTest::mouseClick(s->Label1[size_t(boxOf[i])], Qt::LeftButton);
         } else {
-            if (i > 0)
+            // Tab goes through the labels in reading order, not by number.
+            for (int tabs = 0; tabs < 20 && QApplication::focusWidget() != s->Label2[size_t(i)];
+                 ++tabs)
                 key(Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), s->Label2[size_t(i)]);
             key(Qt::Key_Return);
@@ -398,11 +400,12 @@ void TestActivities::placingWithoutDragging()
     QVERIFY(QTest::qWaitForWindowActive(s));
     DragLabel *l0 = s->Label2[0];
 
-    // Tab: the labels, the buttons on show, the experiments, round again; Shift+Tab back.
+    // Tab: the labels in reading order (their start boxes top to bottom), the buttons on show,
+    // the experiments, round again; Shift+Tab back.
     const QList<QWidget *> order = {l0,
-                                    s->Label2[1],
                                     s->Label2[2],
                                     s->Label2[3],
+                                    s->Label2[1],
                                     s->Label3[StartAgainButton],
                                     s->Label3[ExitButton],
                                     s->Image1.at(faradaylab::BulbCircuit),

@@ -4,6 +4,7 @@
 
 #include "uitest.h"
 
+#include "activityscreens.h"
 #include "intro0.h"
 #include "labelbutton.h"
 #include "multiple.h"
@@ -80,6 +81,10 @@ Screen *open(Harness &h, const QString &which)
     }
     if (which == QLatin1String("wizard"))
         return r.show<wizard>();
+    if (which == QLatin1String("electricitylab")) {
+        r.show<TopicHub>(1)->Label3_Click(TopicHub::LabellingActivity);
+        return r.loaded<LabellingActivity>(1);
+    }
     return r.show<worksheets>();
 }
 
@@ -100,6 +105,8 @@ private Q_SLOTS:
     void everyScreen_data();
     void everyScreen();
     void quizAnswerKeys();
+    void readAloud_data();
+    void readAloud();
     void focusOutline();
     void doubleClicks();
 };
@@ -116,6 +123,7 @@ void TestKeyboard::everyScreen_data()
                            << "Titlefrm";
     QTest::newRow("menu") << "intro0"
                           << QStringList{"Sound On", // the arrows reach "Sound Off"
+                                         "Read to me",
                                          "Teachers' Guide",
                                          "Introduction",
                                          "Electricity",
@@ -137,7 +145,9 @@ void TestKeyboard::everyScreen_data()
                              << "Exit"
                              << "intro0"
                              << "intro0";
-    QTest::newRow("page viewer") << "teacher" << QStringList{"Print", "Next Page", "Exit"} << "Exit"
+    QTest::newRow("page viewer") << "teacher"
+                                 << QStringList{"MetafileView", "Next Page", "Exit", "Print"}
+                                 << "Exit"
                                  << "TopicHub"
                                  << "TopicHub";
     QTest::newRow("catalogue") << "worksheets"
@@ -195,6 +205,74 @@ void TestKeyboard::quizAnswerKeys()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(quiz->Label4->text(), QStringLiteral("Question 3"));
     QCOMPARE(int(h.ctx->state.AnswerMark[1]), h.ctx->state.CorrectAnswer[1] == "2" ? 1 : 0);
+}
+
+// With "Read to me" on: a screen opened, then keys pressed on the focus; what the voice is told to
+// say, in order.
+void TestKeyboard::readAloud_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QStringList>("said");
+    QTest::newRow("quiz: the question, then a chosen answer")
+        << "multiple" << QStringList{"C"}
+        << QStringList{"Question 1",
+                       "What does the cell do in a circuit?",
+                       "A: Stores light for the bulb",
+                       "B: Stops the current flowing",
+                       "C: Pushes the current round",
+                       "D: Keeps the wires cool",
+                       "You chose C: Pushes the current round"};
+    QTest::newRow("menu: Tab reads each control")
+        << "intro0" << QStringList{"Tab", "Tab"} << QStringList{"Read to me", "Teachers' Guide"};
+    QTest::newRow("results: the score sentence, F5 again")
+        << "Welldone" << QStringList{"F5"}
+        << QStringList{"Excellent work. You have scored 4 out of 4.",
+                       "Excellent work. You have scored 4 out of 4."};
+    QTest::newRow("activity: the instructions, a label picked up, moved and dropped")
+        << "electricitylab" << QStringList{"Space", "Right", "Space"}
+        << QStringList{"Electricity",
+                       "Click the switch to turn the electric current on and off.",
+                       "Drag the labels into the correct boxes to label the parts of this electric "
+                       "circuit.",
+                       "switch, picked up. Start box 2 of 4: switch",
+                       "To Box 1 of 4: switch",
+                       "switch, dropped. Box 1 of 4: switch"};
+    QTest::newRow(
+        "key facts: the page (focused first, not Print), F5 reads the focused button after a key")
+        << "teacher" << QStringList{"Tab", "F5"}
+        << QStringList{
+               "Key Facts: Electricity",
+               "Electric circuits",
+               "Electricity can only flow round a complete circuit. That is a loop with no "
+               "gaps. It goes from the cell, through the wires and the bulb, and back to "
+               "the cell. This flow is an electric current.",
+               "A simple circuit has:",
+               "a cell to push the current round wires to carry it",
+               "a bulb that changes electricity into light a switch to open or close a gap",
+               "When the switch is closed, the bulb lights.",
+               "A gap in the loop stops the current, and the bulb goes out. A switch that "
+               "is off makes a gap.",
+               "Two or more cells joined together make a battery. People often call a cell "
+               "a battery too. More cells make a bulb brighter. More bulbs in the loop make "
+               "each one dimmer.",
+               "Quorvel Page 1 of 2",
+               "Next Page",
+               "Next Page"};
+}
+
+void TestKeyboard::readAloud()
+{
+    QFETCH(QString, screen);
+    QFETCH(QStringList, keys);
+    QFETCH(QStringList, said);
+    Harness h;
+    h.ctx->readAloud.setOn(true);
+    Screen *s = open(h, screen);
+    QVERIFY(QTest::qWaitForWindowActive(s));
+    for (const QString &key : keys)
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(key));
+    QCOMPARE(h.speech.said, said);
 }
 
 void TestKeyboard::focusOutline()

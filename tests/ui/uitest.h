@@ -35,7 +35,7 @@ public:
                 QFile::link(run.filePath(folder), dir.filePath(folder));
             }
         }
-        ctx = std::make_unique<AppContext>(Platform{sound, boxes, printer, paths, windows});
+        ctx = std::make_unique<AppContext>(Platform{sound, boxes, printer, paths, windows, speech});
         ctx->onEnd = [this] { ++ended; };
     }
 
@@ -57,6 +57,7 @@ public:
     RecordingPrinter printer;
     RecordingContentPaths paths;
     RecordingWindowSystem windows;
+    RecordingSpeech speech;
     std::unique_ptr<AppContext> ctx;
     int ended = 0;
 };
