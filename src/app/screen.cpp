@@ -2,6 +2,7 @@
 #include "screen.h"
 
 #include "appcontext.h"
+#include "displayscale.h"
 #include "fonts.h"
 #include "labelbutton.h"
 #include "twips.h"
@@ -27,6 +28,7 @@ Screen::Screen(AppContext &context) : QWidget(nullptr), ctx(context)
 
 void Screen::showScreen()
 {
+    displayscale::place(this);
     show();
     raise();
     activateWindow();
@@ -114,6 +116,11 @@ void Screen::keyPressEvent(QKeyEvent *event)
     if (event->key() == Qt::Key_Escape && !event->isAutoRepeat()) {
         event->accept();
         escapePressed();
+        return;
+    }
+    if (event->key() == Qt::Key_F11 && !event->isAutoRepeat()) {
+        event->accept();
+        displayscale::setFullScreen(!displayscale::isFullScreen());
         return;
     }
     QWidget::keyPressEvent(event);

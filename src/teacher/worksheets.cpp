@@ -6,6 +6,7 @@
 #include "contentnames.h"
 #include "dressform.h"
 #include "exchange.h"
+#include "displayscale.h"
 #include "fonts.h"
 #include "importer.h"
 #include "importlist.h"
@@ -58,6 +59,9 @@ worksheets::worksheets(AppContext &context) : Screen(context)
     connect(Check2, &QCheckBox::clicked, this, &worksheets::Check2_Click);
     for (QCheckBox *box : {Check3, Check4})
         connect(box, &QCheckBox::clicked, this, [this, box] { untickOthers(box); });
+    fullScreenChoice = checkBox(QStringLiteral("Full Screen"), {5580, 8520, 1740, 375}, Yellow);
+    fullScreenChoice->setFont(fonts::tahoma(9.75, true));
+    connect(fullScreenChoice, &QCheckBox::clicked, this, &displayscale::setFullScreen);
 
     Label5 = new LabelButton(QStringLiteral("Import Worksheets"), {9240, 8520, 2535, 375},
                              fonts::tahoma(12, true), this);
@@ -105,6 +109,7 @@ worksheets::worksheets(AppContext &context) : Screen(context)
 void worksheets::Form_Load()
 {
     DressForm(this);
+    fullScreenChoice->setChecked(displayscale::isFullScreen());
     Module1 &s = ctx.state;
     // A catalogue that cannot be opened or read leaves the titles already held.
     const QString path = ctx.platform.paths.path(contentnames::Catalogue);
