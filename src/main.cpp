@@ -3,6 +3,7 @@
 #include "commandline.h"
 #include "displayscale.h"
 #include "fonts.h"
+#include "highcontrast.h"
 #include "settings.h"
 
 #include <QApplication>
@@ -103,6 +104,7 @@ int main(int argc, char *argv[])
     QApplication::setFont(fonts::arial(9.75));
 
     displayscale::start(fullScreenAsked || settings::flag(QStringLiteral("FullScreen")));
+    highcontrast::setOn(settings::flag(QStringLiteral("HighContrast")));
 
     Application quorvel(QCoreApplication::applicationDirPath());
     quorvel.start(fileToOpen);

@@ -3,6 +3,7 @@
 
 #include "appcontext.h"
 #include "displayscale.h"
+#include "highcontrast.h"
 #include "fonts.h"
 #include "labelbutton.h"
 #include "twips.h"
@@ -29,6 +30,8 @@ Screen::Screen(AppContext &context) : QWidget(nullptr), ctx(context)
 void Screen::showScreen()
 {
     displayscale::place(this);
+    if (highcontrast::isOn())
+        highcontrast::apply(this);
     show();
     raise();
     activateWindow();

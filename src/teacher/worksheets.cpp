@@ -8,6 +8,7 @@
 #include "exchange.h"
 #include "displayscale.h"
 #include "fonts.h"
+#include "highcontrast.h"
 #include "importer.h"
 #include "importlist.h"
 #include "intro0.h"
@@ -62,6 +63,10 @@ worksheets::worksheets(AppContext &context) : Screen(context)
     fullScreenChoice = checkBox(QStringLiteral("Full Screen"), {5580, 8520, 1740, 375}, Yellow);
     fullScreenChoice->setFont(fonts::tahoma(9.75, true));
     connect(fullScreenChoice, &QCheckBox::clicked, this, &displayscale::setFullScreen);
+    highContrastChoice =
+        checkBox(QStringLiteral("High Contrast"), {7440, 8520, 1740, 375}, Yellow);
+    highContrastChoice->setFont(fonts::tahoma(9.75, true));
+    connect(highContrastChoice, &QCheckBox::clicked, this, &highcontrast::setOn);
 
     Label5 = new LabelButton(QStringLiteral("Import Worksheets"), {9240, 8520, 2535, 375},
                              fonts::tahoma(12, true), this);
@@ -110,6 +115,7 @@ void worksheets::Form_Load()
 {
     DressForm(this);
     fullScreenChoice->setChecked(displayscale::isFullScreen());
+    highContrastChoice->setChecked(highcontrast::isOn());
     Module1 &s = ctx.state;
     // A catalogue that cannot be opened or read leaves the titles already held.
     const QString path = ctx.platform.paths.path(contentnames::Catalogue);
@@ -120,6 +126,8 @@ void worksheets::Form_Load()
     Check2->setStyleSheet(tickBoxStyle(QColor(255, 0, 0), FormBack));
     Check3->setStyleSheet(tickBoxStyle(Yellow, FormBack));
     Check4->setStyleSheet(tickBoxStyle(Yellow, FormBack));
+    for (QCheckBox *box : {fullScreenChoice, highContrastChoice})
+        box->setStyleSheet(tickBoxStyle(Yellow, FormBack));
     s.CataloguePage = 0;
     for (int i = 1; i <= Slots; ++i) {
         Label2[i]->hide();

@@ -65,6 +65,7 @@ public:
     QCheckBox *Check3;   // "Export Worksheet"
     QCheckBox *Check4;   // "Print Answer Key"
     QCheckBox *fullScreenChoice;
+    QCheckBox *highContrastChoice;
     LabelButton *Label5; // "Import Worksheets"
     std::array<LabelButton *, Slots + 1> Label2{};
     std::array<LabelButton *, 2> Label3{};
