@@ -358,8 +358,8 @@ int main(int argc, char *argv[])
     const xcb_screen_t *rootScreen = xcb_setup_roots_iterator(xcb_get_setup(x.c)).data;
     x.root = rootScreen->root;
     if (fullScreen)
-        clickScale = std::min(rootScreen->width_in_pixels / 800.0,
-                              rootScreen->height_in_pixels / 600.0);
+        clickScale =
+            std::min(rootScreen->width_in_pixels / 800.0, rootScreen->height_in_pixels / 600.0);
     const xcb_query_extension_reply_t *damage = xcb_get_extension_data(x.c, &xcb_damage_id);
     if (!damage || !damage->present) {
         std::fprintf(stderr, "the X server has no DAMAGE extension\n");

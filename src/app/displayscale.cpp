@@ -58,8 +58,8 @@ namespace displayscale
 double factorFor(QSize screenPixels, QSize availablePixels, double desktop, bool fullScreen)
 {
     const QSize area = fullScreen ? screenPixels : availablePixels;
-    const double fits = std::min(double(area.width()) / Design.width(),
-                                 double(area.height()) / Design.height());
+    const double fits =
+        std::min(double(area.width()) / Design.width(), double(area.height()) / Design.height());
     if (fits <= 0)
         return desktop;
     return fullScreen ? fits : std::min(desktop, fits);
@@ -96,8 +96,8 @@ void setFullScreen(bool on)
     std::stable_sort(shown.begin(), shown.end(), [active](QWidget *a, QWidget *b) {
         const auto rank = [active](QWidget *w) {
             return w->property(FramelessByDesign).toBool() && w->width() > Design.width() ? 0
-                   : w == active                                                        ? 2
-                                                                                        : 1;
+                   : w == active                                                          ? 2
+                                                                                          : 1;
         };
         return rank(a) < rank(b);
     });

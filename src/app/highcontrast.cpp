@@ -56,7 +56,8 @@ void raise(QLabel *label)
         back = black;
         pal.setColor(QPalette::Window, back);
     }
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         const QColor text = readable(pal.color(group, QPalette::WindowText), back, 7);
         pal.setColor(group, QPalette::WindowText, text);
         pal.setColor(group, QPalette::Text, text);

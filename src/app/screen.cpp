@@ -3,8 +3,8 @@
 
 #include "appcontext.h"
 #include "displayscale.h"
-#include "highcontrast.h"
 #include "fonts.h"
+#include "highcontrast.h"
 #include "labelbutton.h"
 #include "twips.h"
 #include "windowsystem.h"

@@ -4,11 +4,11 @@
 #include "contentpath.h"
 #include "savefile.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
 #include <QStandardPaths>

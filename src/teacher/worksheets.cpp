@@ -4,9 +4,9 @@
 #include "appcontext.h"
 #include "catalogue.h"
 #include "contentnames.h"
+#include "displayscale.h"
 #include "dressform.h"
 #include "exchange.h"
-#include "displayscale.h"
 #include "fonts.h"
 #include "highcontrast.h"
 #include "importer.h"
@@ -63,8 +63,7 @@ worksheets::worksheets(AppContext &context) : Screen(context)
     fullScreenChoice = checkBox(QStringLiteral("Full Screen"), {5580, 8520, 1740, 375}, Yellow);
     fullScreenChoice->setFont(fonts::tahoma(9.75, true));
     connect(fullScreenChoice, &QCheckBox::clicked, this, &displayscale::setFullScreen);
-    highContrastChoice =
-        checkBox(QStringLiteral("High Contrast"), {7440, 8520, 1740, 375}, Yellow);
+    highContrastChoice = checkBox(QStringLiteral("High Contrast"), {7440, 8520, 1740, 375}, Yellow);
     highContrastChoice->setFont(fonts::tahoma(9.75, true));
     connect(highContrastChoice, &QCheckBox::clicked, this, &highcontrast::setOn);
 

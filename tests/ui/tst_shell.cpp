@@ -471,10 +471,10 @@ void TestShell::displayScale_data()
     QTest::addRow("1440p board") << QSize(2560, 1440) << QSize(2560, 1440) << 1.0 << true << 2.4;
     QTest::addRow("4:3 projector") << QSize(1024, 768) << QSize(1024, 768) << 1.0 << true << 1.28;
     // A window: the desktop's scale, lowered to fit the area the panels leave.
-    QTest::addRow("1080p at 200 per cent") << QSize(1920, 1080) << QSize(1920, 1032) << 2.0 << false
-                                    << 1.72;
-    QTest::addRow("1080p at 150 per cent") << QSize(1920, 1080) << QSize(1920, 1032) << 1.5 << false
-                                    << 1.5;
+    QTest::addRow("1080p at 200 per cent")
+        << QSize(1920, 1080) << QSize(1920, 1032) << 2.0 << false << 1.72;
+    QTest::addRow("1080p at 150 per cent")
+        << QSize(1920, 1080) << QSize(1920, 1032) << 1.5 << false << 1.5;
     QTest::addRow("800 x 600") << QSize(800, 600) << QSize(800, 600) << 1.0 << false << 1.0;
 }
 
