@@ -8,6 +8,7 @@
 //
 //   screen_tour PROGRAM [rounds] [--idle SECONDS]          (needs DISPLAY, no window manager)
 //   screen_tour BARE_WINDOW [rounds] --bare
+//   ... --fullscreen     the program (or the yardstick) full screen, clicks at the scaled places
 //
 // With --bare the program is the yardstick, `bare_window --switch`, and each round is one click
 // of its button, which replaces its window with a new one: the least a change of screen costs on
@@ -112,6 +113,16 @@ const Step BareSwitch = {"bare window -> bare window", 6000, 4500};
 
 // The logo on the page viewer, in pixels inside its window; the widest blink of a text cursor.
 constexpr int LogoX = 568, LogoY = 288, LogoSize = 120;
+
+// Device pixels per design pixel: the root window's height or width over 600 or 800 in full
+// screen, else 1.
+double clickScale = 1.0;
+
+// A design length in device pixels, give or take one for rounding.
+bool scaledIs(int pixels, int design)
+{
+    return std::abs(pixels - design * clickScale) <= 1.0;
+}
 constexpr int CaretWidth = 10;
 
 constexpr auto Quiet = std::chrono::milliseconds(500);
@@ -204,9 +215,10 @@ Clock::time_point drainUntilQuiet(X &x, Clock::time_point since)
         const uint8_t type = e->response_type & 0x7f;
         if (type == x.damageEvent) {
             const auto *d = reinterpret_cast<xcb_damage_notify_event_t *>(e);
-            const bool logo = d->area.x == LogoX && d->area.y == LogoY &&
-                              d->area.width == LogoSize && d->area.height == LogoSize;
-            const bool caret = d->area.width <= CaretWidth;
+            const bool logo = scaledIs(d->area.x, LogoX) && scaledIs(d->area.y, LogoY) &&
+                              scaledIs(d->area.width, LogoSize) &&
+                              scaledIs(d->area.height, LogoSize);
+            const bool caret = d->area.width <= CaretWidth * clickScale;
             if (std::getenv("SCREEN_TOUR_DEBUG"))
                 std::fprintf(
                     stderr, "%7.1f ms damage %u %d,%d %dx%d\n",
@@ -242,7 +254,7 @@ void fake(X &x, uint8_t type, uint8_t detail, int16_t rx = 0, int16_t ry = 0)
 double click(X &x, const Step &s)
 {
     Window w = front(x);
-    const int px = w.x + s.x / 15, py = w.y + s.y / 15;
+    const int px = w.x + int(s.x * clickScale / 15), py = w.y + int(s.y * clickScale / 15);
     fake(x, XCB_MOTION_NOTIFY, 0, static_cast<int16_t>(px), static_cast<int16_t>(py));
     xcb_flush(x.c);
     drainUntilQuiet(x, Clock::now());
@@ -325,7 +337,12 @@ int main(int argc, char *argv[])
     int rounds = 5;
     int idleSeconds = 0;
     bool bare = false;
+    bool fullScreen = false;
     for (int i = 2; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--fullscreen") == 0) {
+            fullScreen = true;
+            continue;
+        }
         if (std::strcmp(argv[i], "--idle") == 0 && i + 1 < argc)
             idleSeconds = std::atoi(argv[++i]);
         else if (std::strcmp(argv[i], "--bare") == 0)
@@ -338,7 +355,11 @@ int main(int argc, char *argv[])
     x.c = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(x.c))
         return 2;
-    x.root = xcb_setup_roots_iterator(xcb_get_setup(x.c)).data->root;
+    const xcb_screen_t *rootScreen = xcb_setup_roots_iterator(xcb_get_setup(x.c)).data;
+    x.root = rootScreen->root;
+    if (fullScreen)
+        clickScale =
+            std::min(rootScreen->width_in_pixels / 800.0, rootScreen->height_in_pixels / 600.0);
     const xcb_query_extension_reply_t *damage = xcb_get_extension_data(x.c, &xcb_damage_id);
     if (!damage || !damage->present) {
         std::fprintf(stderr, "the X server has no DAMAGE extension\n");
@@ -355,8 +376,14 @@ int main(int argc, char *argv[])
     const pid_t pid = fork();
     if (pid == 0) {
         char switchArg[] = "--switch";
-        char *const programArgs[] = {argv[1], bare ? switchArg : nullptr, nullptr};
-        execv(argv[1], programArgs);
+        char fullScreenArg[] = "--fullscreen";
+        std::vector<char *> programArgs = {argv[1]};
+        if (bare)
+            programArgs.push_back(switchArg);
+        if (fullScreen)
+            programArgs.push_back(fullScreenArg);
+        programArgs.push_back(nullptr);
+        execv(argv[1], programArgs.data());
         _exit(127);
     }
     // The title screen is on view when a viewable window named " " exists (the yardstick's is

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "application.h"
 #include "commandline.h"
+#include "displayscale.h"
 #include "fonts.h"
+#include "highcontrast.h"
+#include "settings.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -81,8 +84,10 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    // --fullscreen opens the windows full screen, as the settings file's FullScreen does.
+    const bool fullScreenAsked = arguments.removeAll(QStringLiteral("--fullscreen")) > 0;
     const QString fileToOpen = commandline::fileToOpen(arguments);
-    if (fileToOpen.isEmpty() && commandline::wanted(argc))
+    if (fileToOpen.isEmpty() && commandline::wanted(int(arguments.size())))
         return runCommandLine(argc, argv);
     if (!hasDisplay()) {
         std::fputs("Quorvel needs a display to open its window; without one, "
@@ -97,6 +102,9 @@ int main(int argc, char *argv[])
     // Controls without a design font (the title screen's buttons, message boxes) use Arial, so
     // no further face has to be loaded for them.
     QApplication::setFont(fonts::arial(9.75));
+
+    displayscale::start(fullScreenAsked || settings::flag(QStringLiteral("FullScreen")));
+    highcontrast::setOn(settings::flag(QStringLiteral("HighContrast")));
 
     Application quorvel(QCoreApplication::applicationDirPath());
     quorvel.start(fileToOpen);

@@ -11,10 +11,12 @@
 #include "twips.h"
 #include "welldone.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineF>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleHints>
 
 #include <algorithm>
 #include <cmath>
@@ -98,6 +100,11 @@ void DragLabel::setHeld(bool held)
     update();
 }
 
+int DragLabel::clickDistance()
+{
+    return std::max(4, QGuiApplication::styleHints()->startDragDistance());
+}
+
 void DragLabel::mousePressEvent(QMouseEvent *event)
 {
     // Accepting the press keeps every later move and release of this press with the label; the
@@ -113,7 +120,7 @@ void DragLabel::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
     if (m_maybeClick) {
-        if (QLineF(m_pressedAt, event->globalPosition()).length() < ClickDistance)
+        if (QLineF(m_pressedAt, event->globalPosition()).length() <= clickDistance())
             return;
         m_maybeClick = false;
     }
@@ -128,7 +135,7 @@ void DragLabel::mouseReleaseEvent(QMouseEvent *event)
         return;
     }
     const bool click = m_maybeClick && event->button() == Qt::LeftButton;
-    const bool far = QLineF(m_pressedAt, event->globalPosition()).length() >= ClickDistance;
+    const bool far = QLineF(m_pressedAt, event->globalPosition()).length() > clickDistance();
     m_maybeClick = false;
     if (click && !far) {
         Q_EMIT clicked();

@@ -19,13 +19,15 @@ class LabelButton;
 
 // A draggable label (Label2 i). Reports moves with the buttons held and releases; the pointer
 // stays captured by the label from press to the release of the last button. A left press
-// released before the pointer has gone ClickDistance pixels away is a click, not a drag: it
-// reports no moves and no release. A double-click counts as one click.
+// released before the pointer has gone further than clickDistance() pixels is a click, not a
+// drag: it reports no moves and no release (a finger's tap wobbles). A double-click counts as
+// one click.
 class DragLabel : public PlainLabel
 {
     Q_OBJECT
 public:
-    static constexpr int ClickDistance = 4;
+    // The platform's drag distance, at least 4 pixels.
+    static int clickDistance();
 
     explicit DragLabel(QWidget *parent);
 

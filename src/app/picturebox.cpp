@@ -29,6 +29,7 @@ void PictureBox::setPicture(const QImage &picture)
 
 void PictureBox::takePicture(const QImage &picture)
 {
+    m_source = {};
     m_picture = picture;
     m_drawn = QImage();
     // A picture without transparency covers the whole control: what lies beneath (the page, the
@@ -39,6 +40,7 @@ void PictureBox::takePicture(const QImage &picture)
 void PictureBox::load(const ContentPaths &paths, const QString &contentName)
 {
     setPicture(paths.picture(contentName, devicePixels()));
+    m_source = {&paths, contentName};
 }
 
 void PictureBox::showFrame(WindowSystem &windows, int index, const QImage &frame)
@@ -99,6 +101,10 @@ void PictureBox::paintEvent(QPaintEvent *)
     if (m_picture.isNull())
         return;
     const QSize pixels = devicePixels();
+    // The scale changed (full screen) since the content picture was read: read again at the
+    // new size rather than stretch the old one.
+    if (m_source.paths && m_picture.size() != pixels && m_drawn.size() != pixels)
+        m_picture = m_source.paths->picture(m_source.contentName, pixels);
     if (m_drawn.size() != pixels) {
         m_drawn = screenFormat(
             m_picture.size() == pixels

@@ -47,6 +47,11 @@ private:
     void takePicture(const QImage &picture);
     bool inFullView() const;
 
+    // The content picture last loaded, while it is the one shown.
+    struct Source {
+        const ContentPaths *paths = nullptr;
+        QString contentName;
+    } m_source;
     std::unique_ptr<ServerFrames> m_serverFrames; // made at the first frame shown
     bool m_noServerFrames = false;                // the display cannot keep them
     QImage m_picture;

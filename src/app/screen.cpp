@@ -2,7 +2,9 @@
 #include "screen.h"
 
 #include "appcontext.h"
+#include "displayscale.h"
 #include "fonts.h"
+#include "highcontrast.h"
 #include "labelbutton.h"
 #include "twips.h"
 #include "windowsystem.h"
@@ -27,6 +29,9 @@ Screen::Screen(AppContext &context) : QWidget(nullptr), ctx(context)
 
 void Screen::showScreen()
 {
+    displayscale::place(this);
+    if (highcontrast::isOn())
+        highcontrast::apply(this);
     show();
     raise();
     activateWindow();
@@ -115,6 +120,11 @@ void Screen::keyPressEvent(QKeyEvent *event)
     if (event->key() == Qt::Key_Escape && !event->isAutoRepeat()) {
         event->accept();
         escapePressed();
+        return;
+    }
+    if (event->key() == Qt::Key_F11 && !event->isAutoRepeat()) {
+        event->accept();
+        displayscale::setFullScreen(!displayscale::isFullScreen());
         return;
     }
     QWidget::keyPressEvent(event);

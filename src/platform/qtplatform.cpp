@@ -4,17 +4,40 @@
 #include "contentpath.h"
 #include "savefile.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QStandardPaths>
 
 namespace
 {
 
 const QString Worksheets = QStringLiteral("multiple");
+
+// Gives the keyboard focus back to the control that had it when a message box or dialog opened,
+// once it closes: its window is activated again (without a window manager nothing else would
+// give the focus back, and it stays on the root window).
+class FocusReturn
+{
+public:
+    FocusReturn() : m_control(QApplication::focusWidget()) {}
+    ~FocusReturn()
+    {
+        if (!m_control || !m_control->isVisible())
+            return;
+        m_control->window()->activateWindow();
+        m_control->setFocus(Qt::OtherFocusReason);
+    }
+    FocusReturn(const FocusReturn &) = delete;
+    FocusReturn &operator=(const FocusReturn &) = delete;
+
+private:
+    QPointer<QWidget> m_control;
+};
 // Written into the run folder by installation: the folder belongs to the package manager and is
 // never written, not even by a user (root) who could.
 const QString ReadOnlyMark = QStringLiteral("read-only");
@@ -84,6 +107,7 @@ QString RunFolderPaths::worksheetFolderFor(const QString &root)
 
 void QtMessageBoxes::ok(QWidget *parent, const QString &text)
 {
+    const FocusReturn focusReturn;
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quorvel"), text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText); // titles typed by teachers are never markup
     box.exec();
@@ -91,6 +115,7 @@ void QtMessageBoxes::ok(QWidget *parent, const QString &text)
 
 bool QtMessageBoxes::okCancel(QWidget *parent, const QString &text)
 {
+    const FocusReturn focusReturn;
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quorvel"), text,
                     QMessageBox::Ok | QMessageBox::Cancel, parent);
     box.setTextFormat(Qt::PlainText);
@@ -100,10 +125,12 @@ bool QtMessageBoxes::okCancel(QWidget *parent, const QString &text)
 QString QtMessageBoxes::saveFile(QWidget *parent, const QString &caption, const QString &suggested,
                                  const QString &filter)
 {
+    const FocusReturn focusReturn;
     return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
 }
 
 QString QtMessageBoxes::openFile(QWidget *parent, const QString &caption, const QString &filter)
 {
+    const FocusReturn focusReturn;
     return QFileDialog::getOpenFileName(parent, caption, documentsFolder(), filter);
 }

@@ -4,9 +4,11 @@
 #include "appcontext.h"
 #include "catalogue.h"
 #include "contentnames.h"
+#include "displayscale.h"
 #include "dressform.h"
 #include "exchange.h"
 #include "fonts.h"
+#include "highcontrast.h"
 #include "importer.h"
 #include "importlist.h"
 #include "intro0.h"
@@ -58,6 +60,12 @@ worksheets::worksheets(AppContext &context) : Screen(context)
     connect(Check2, &QCheckBox::clicked, this, &worksheets::Check2_Click);
     for (QCheckBox *box : {Check3, Check4})
         connect(box, &QCheckBox::clicked, this, [this, box] { untickOthers(box); });
+    fullScreenChoice = checkBox(QStringLiteral("Full Screen"), {5580, 8520, 1740, 375}, Yellow);
+    fullScreenChoice->setFont(fonts::tahoma(9.75, true));
+    connect(fullScreenChoice, &QCheckBox::clicked, this, &displayscale::setFullScreen);
+    highContrastChoice = checkBox(QStringLiteral("High Contrast"), {7440, 8520, 1740, 375}, Yellow);
+    highContrastChoice->setFont(fonts::tahoma(9.75, true));
+    connect(highContrastChoice, &QCheckBox::clicked, this, &highcontrast::setOn);
 
     Label5 = new LabelButton(QStringLiteral("Import Worksheets"), {9240, 8520, 2535, 375},
                              fonts::tahoma(12, true), this);
@@ -105,6 +113,8 @@ worksheets::worksheets(AppContext &context) : Screen(context)
 void worksheets::Form_Load()
 {
     DressForm(this);
+    fullScreenChoice->setChecked(displayscale::isFullScreen());
+    highContrastChoice->setChecked(highcontrast::isOn());
     Module1 &s = ctx.state;
     // A catalogue that cannot be opened or read leaves the titles already held.
     const QString path = ctx.platform.paths.path(contentnames::Catalogue);
@@ -115,6 +125,8 @@ void worksheets::Form_Load()
     Check2->setStyleSheet(tickBoxStyle(QColor(255, 0, 0), FormBack));
     Check3->setStyleSheet(tickBoxStyle(Yellow, FormBack));
     Check4->setStyleSheet(tickBoxStyle(Yellow, FormBack));
+    for (QCheckBox *box : {fullScreenChoice, highContrastChoice})
+        box->setStyleSheet(tickBoxStyle(Yellow, FormBack));
     s.CataloguePage = 0;
     for (int i = 1; i <= Slots; ++i) {
         Label2[i]->hide();

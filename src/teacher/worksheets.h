@@ -60,10 +60,12 @@ public:
     int lastPage() const;
 
     QLabel *Label1;
-    QCheckBox *Check1;   // "Edit Worksheet"
-    QCheckBox *Check2;   // "Delete Worksheet"
-    QCheckBox *Check3;   // "Export Worksheet"
-    QCheckBox *Check4;   // "Print Answer Key"
+    QCheckBox *Check1; // "Edit Worksheet"
+    QCheckBox *Check2; // "Delete Worksheet"
+    QCheckBox *Check3; // "Export Worksheet"
+    QCheckBox *Check4; // "Print Answer Key"
+    QCheckBox *fullScreenChoice;
+    QCheckBox *highContrastChoice;
     LabelButton *Label5; // "Import Worksheets"
     std::array<LabelButton *, Slots + 1> Label2{};
     std::array<LabelButton *, 2> Label3{};

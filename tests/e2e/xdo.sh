@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers for end-to-end tests: drive the real program on the X display with xdotool.
-# Positions are given in twips from a window's top left, as the screens are designed.
+# Positions are given in twips from a window's top left, as the screens are designed; SCALE is the
+# display's scale in per cent (full screen), 100 unless set.
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -34,8 +35,8 @@ click() {
   local geometry x y
   geometry=$(xdotool getwindowgeometry --shell "$1") || fail "window $1 is gone"
   eval "$geometry"
-  x=$((X + $2 / 15))
-  y=$((Y + $3 / 15))
+  x=$((X + $2 * ${SCALE:-100} / 1500))
+  y=$((Y + $3 * ${SCALE:-100} / 1500))
   xdotool mousemove "$x" "$y"
   sleep 0.2
   xdotool click 1

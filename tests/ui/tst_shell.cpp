@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "uitest.h"
 
+#include "displayscale.h"
 #include "dressform.h"
 #include "fonts.h"
 #include "grey.h"
@@ -48,6 +49,8 @@ private Q_SLOTS:
     void catalogueRead_data();
     void catalogueRead();
     void menuTextFitsItsBoxes();
+    void displayScale_data();
+    void displayScale();
 };
 
 void TestShell::designFacesResolve_data()
@@ -453,6 +456,36 @@ void TestShell::menuTextFitsItsBoxes()
     }
     for (QRadioButton *o : {menu->Option1, menu->Option2})
         QVERIFY2(o->sizeHint().width() <= o->width(), qPrintable(o->text()));
+}
+
+void TestShell::displayScale_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QSize>("available");
+    QTest::addColumn<double>("desktop");
+    QTest::addColumn<bool>("fullScreen");
+    QTest::addColumn<double>("factor");
+    // Full screen fills the height (or the width) whatever the desktop's scale.
+    QTest::addRow("1080p board") << QSize(1920, 1080) << QSize(1920, 1032) << 1.0 << true << 1.8;
+    QTest::addRow("4K board") << QSize(3840, 2160) << QSize(3840, 2112) << 2.0 << true << 3.6;
+    QTest::addRow("1440p board") << QSize(2560, 1440) << QSize(2560, 1440) << 1.0 << true << 2.4;
+    QTest::addRow("4:3 projector") << QSize(1024, 768) << QSize(1024, 768) << 1.0 << true << 1.28;
+    // A window: the desktop's scale, lowered to fit the area the panels leave.
+    QTest::addRow("1080p at 200 per cent")
+        << QSize(1920, 1080) << QSize(1920, 1032) << 2.0 << false << 1.72;
+    QTest::addRow("1080p at 150 per cent")
+        << QSize(1920, 1080) << QSize(1920, 1032) << 1.5 << false << 1.5;
+    QTest::addRow("800 x 600") << QSize(800, 600) << QSize(800, 600) << 1.0 << false << 1.0;
+}
+
+void TestShell::displayScale()
+{
+    QFETCH(QSize, screen);
+    QFETCH(QSize, available);
+    QFETCH(double, desktop);
+    QFETCH(bool, fullScreen);
+    QFETCH(double, factor);
+    QCOMPARE(displayscale::factorFor(screen, available, desktop, fullScreen), factor);
 }
 
 QTEST_MAIN(TestShell)

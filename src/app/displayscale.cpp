@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "displayscale.h"
+
+#include "dressform.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QWidget>
+#include <QtGui/private/qhighdpiscaling_p.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+
+bool fullScreenOn = false;
+// The desktop's own ratio, read before the program changed it.
+double desktopRatio = 0;
+// Counts the changes of scale, so that a window knows whether it was placed at this one.
+int scaleGeneration = 0;
+// The factor the program set on the screen, over the desktop's.
+double ownFactor = 1;
+
+const char *const FramelessByDesign = "quorvelFramelessByDesign";
+const char *const PlacedAt = "quorvelPlacedAt";
+
+QScreen *primary()
+{
+    return QGuiApplication::primaryScreen();
+}
+
+void applyScale()
+{
+    QScreen *screen = primary();
+    if (!screen)
+        return;
+    const double current = screen->devicePixelRatio();
+    if (desktopRatio <= 0)
+        desktopRatio = current;
+    const QSize pixels = screen->geometry().size() * current;
+    const QSize available = screen->availableGeometry().size() * current;
+    const double wanted = displayscale::factorFor(pixels, available, desktopRatio, fullScreenOn);
+    // The screen's own factor multiplies the desktop's; it starts at 1.
+    if (std::abs(wanted - current) > 1e-3) {
+        ownFactor *= wanted / current;
+        QHighDpiScaling::setScreenFactor(screen, ownFactor);
+    }
+    ++scaleGeneration;
+}
+
+} // namespace
+
+namespace displayscale
+{
+
+double factorFor(QSize screenPixels, QSize availablePixels, double desktop, bool fullScreen)
+{
+    const QSize area = fullScreen ? screenPixels : availablePixels;
+    const double fits =
+        std::min(double(area.width()) / Design.width(), double(area.height()) / Design.height());
+    if (fits <= 0)
+        return desktop;
+    return fullScreen ? fits : std::min(desktop, fits);
+}
+
+void start(bool fullScreen)
+{
+    fullScreenOn = fullScreen;
+    applyScale();
+}
+
+bool isFullScreen()
+{
+    return fullScreenOn;
+}
+
+void setFullScreen(bool on)
+{
+    if (on == fullScreenOn)
+        return;
+    fullScreenOn = on;
+    QWidget *active = QApplication::activeWindow();
+    QPointer<QWidget> focus = QApplication::focusWidget();
+    // Windows are taken off view while the scale changes, so that each is made again at its new
+    // size; the backdrop goes back first, the active window last.
+    QList<QWidget *> shown;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w->isWindow() && w->windowType() != Qt::ToolTip) {
+            shown.append(w);
+            w->hide();
+        }
+    }
+    applyScale();
+    std::stable_sort(shown.begin(), shown.end(), [active](QWidget *a, QWidget *b) {
+        const auto rank = [active](QWidget *w) {
+            return w->property(FramelessByDesign).toBool() && w->width() > Design.width() ? 0
+                   : w == active                                                          ? 2
+                                                                                          : 1;
+        };
+        return rank(a) < rank(b);
+    });
+    for (QWidget *w : shown) {
+        place(w);
+        w->show();
+        w->raise();
+    }
+    if (active) {
+        active->activateWindow();
+        if (focus)
+            focus->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void place(QWidget *window)
+{
+    if (!window->property(FramelessByDesign).isValid())
+        window->setProperty(FramelessByDesign,
+                            window->windowFlags().testFlag(Qt::FramelessWindowHint));
+    const bool placed = window->property(PlacedAt).isValid() &&
+                        window->property(PlacedAt).toInt() == scaleGeneration;
+    if (placed)
+        return;
+    window->setProperty(PlacedAt, scaleGeneration);
+    const bool framelessByDesign = window->property(FramelessByDesign).toBool();
+    const bool frameless = fullScreenOn || framelessByDesign;
+    if (window->windowFlags().testFlag(Qt::FramelessWindowHint) != frameless)
+        window->setWindowFlag(Qt::FramelessWindowHint, frameless);
+    QScreen *screen = primary();
+    if (!screen)
+        return;
+    if (framelessByDesign && window->minimumSize() != window->maximumSize())
+        window->setGeometry(screen->geometry()); // the backdrop
+    else
+        centreOnScreen(window);
+}
+
+} // namespace displayscale
