@@ -2,6 +2,7 @@
 #include "application.h"
 #include "commandline.h"
 #include "fonts.h"
+#include "language.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -33,12 +34,13 @@ void withoutRuntimeDirWarning(QtMsgType type, const QMessageLogContext &context,
 }
 
 // The command line draws its printouts offscreen, so it runs without a display.
-int runCommandLine(int argc, char *argv[])
+int runCommandLine(int argc, char *argv[], const QString &languageOption)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     toolkitMessages = qInstallMessageHandler(withoutRuntimeDirWarning);
     QGuiApplication app(argc, argv);
     name();
+    language::install(app, language::chosen(languageOption));
     fonts::registerDesignFaces();
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -81,9 +83,10 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    const QString languageOption = language::takeOption(arguments);
     const QString fileToOpen = commandline::fileToOpen(arguments);
-    if (fileToOpen.isEmpty() && commandline::wanted(argc))
-        return runCommandLine(argc, argv);
+    if (fileToOpen.isEmpty() && commandline::wanted(int(arguments.size())))
+        return runCommandLine(argc, argv, languageOption);
     if (!hasDisplay()) {
         std::fputs("Quorvel needs a display to open its window; without one, "
                    "\"quorvel --help\" lists the commands it can run.\n",
@@ -92,6 +95,7 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     name();
+    language::install(app, language::chosen(languageOption));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvel.quorvel"));
     QApplication::setQuitOnLastWindowClosed(false);
     // Controls without a design font (the title screen's buttons, message boxes) use Arial, so

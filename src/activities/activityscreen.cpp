@@ -10,6 +10,7 @@
 #include "twips.h"
 #include "welldone.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineF>
 #include <QMouseEvent>
@@ -93,7 +94,7 @@ void DragLabel::setHeld(bool held)
     if (held == m_held)
         return;
     m_held = held;
-    setAccessibleName(held ? text() + QStringLiteral(", picked up") : QString());
+    setAccessibleName(held ? text() + QCoreApplication::translate("ActivityScreen", ", picked up") : QString());
     update();
 }
 
@@ -402,12 +403,16 @@ void ActivityScreen::refresh()
             if (activity::isOn(m_engine->label(i), m_engine->dropBox(box)))
                 holds << Label2[size_t(i)]->text();
         }
-        const QString name = QStringLiteral("%1 %2 of %3: %4")
-                                 .arg(box < n ? QStringLiteral("Box") : QStringLiteral("Start box"))
-                                 .arg(box % n + 1)
-                                 .arg(n)
-                                 .arg(holds.isEmpty() ? QStringLiteral("empty")
-                                                      : holds.join(QStringLiteral(" and ")));
+        const QString held =
+            holds.isEmpty()
+                ? QCoreApplication::translate("ActivityScreen", "empty")
+                : holds.join(QCoreApplication::translate("ActivityScreen", " and "));
+        const QString name =
+            (box < n ? QCoreApplication::translate("ActivityScreen", "Box %1 of %2: %3")
+                     : QCoreApplication::translate("ActivityScreen", "Start box %1 of %2: %3"))
+                .arg(box % n + 1)
+                .arg(n)
+                .arg(held);
         QLabel *w = box < n ? Label1[size_t(box)] : Label4[size_t(box - n)];
         if (w->accessibleName() != name)
             w->setAccessibleName(name);

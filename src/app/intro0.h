@@ -60,6 +60,7 @@ public:
     PictureBox *Image1;
     QRadioButton *Option1;
     QRadioButton *Option2;
+    LabelButton *languageChoice; // the teacher area's "Language"
     QTimer *Timer1;
     QLabel *Label3;
 

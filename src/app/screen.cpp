@@ -8,6 +8,7 @@
 #include "windowsystem.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -189,7 +190,7 @@ QLabel *Screen::addLabel(const QString &caption, const QRect &twipRect, const QF
 LabelButton *Screen::addButton(const ButtonEntry &entry, const std::function<void(int)> &onClick,
                                HoverGroup *group)
 {
-    auto *button = new LabelButton(QString::fromLatin1(entry.caption), entry.rect,
+    auto *button = new LabelButton(QCoreApplication::translate("Buttons", entry.caption), entry.rect,
                                    fonts::tahoma(15.75, true), this);
     const int index = entry.index;
     connect(button, &LabelButton::clicked, this, [onClick, index] { onClick(index); });

@@ -15,7 +15,7 @@ class QLabel;
 // One entry of a screen's control array of label buttons.
 struct ButtonEntry {
     int index;
-    const char *caption;
+    const char *caption; // English, translated in the context "Buttons"
     QRect rect; // twips
 };
 
