@@ -730,8 +730,8 @@ WriteResult write(QIODevice *device, Format format, const Module1 &bank)
         };
         out += line(bank.QuestionText[q], true) + QLatin1Char('\n');
         for (int a = 0; a < 4; ++a)
-            out += QCoreApplication::translate("Import", "%1. %2\n").arg(QChar(u'A' + a), line((*answers[a])[q], false));
-        out += QCoreApplication::translate("Import", "ANSWER: %1\n\n").arg(right ? QChar(u'A' + right - 1) : QChar(u'?'));
+            out += QStringLiteral("%1. %2\n").arg(QChar(u'A' + a), line((*answers[a])[q], false));
+        out += QStringLiteral("ANSWER: %1\n\n").arg(right ? QChar(u'A' + right - 1) : QChar(u'?'));
     }
     const QByteArray bytes = out.toUtf8();
     result.ok = device->write(bytes) == bytes.size();

@@ -34,7 +34,7 @@ QString numbered(const QString &title, int n)
 
 QString questions(int count)
 {
-    return count == 1 ? QStringLiteral("1 question") : QCoreApplication::translate("Import", "%1 questions").arg(count);
+    return count == 1 ? QCoreApplication::translate("Import", "1 question") : QCoreApplication::translate("Import", "%1 questions").arg(count);
 }
 
 QString titleForFile(const QString &fileName)
