@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
     <name>ActivityScreen</name>
@@ -94,7 +95,7 @@
         <translation>Lo esencial</translation>
     </message>
     <message>
-        <source>Teacher's Notes</source>
+        <source>Teacher&apos;s Notes</source>
         <translation>Notas para el docente</translation>
     </message>
     <message>
@@ -184,7 +185,7 @@
         <translation>Parece que la ficha %1 está dañada.</translation>
     </message>
     <message>
-        <source>The catalogue screen's "Import Worksheets" can complete them in the wizard.</source>
+        <source>The catalogue screen&apos;s &quot;Import Worksheets&quot; can complete them in the wizard.</source>
         <translation>Con «Importar fichas», en la pantalla del catálogo, se pueden completar en el asistente.</translation>
     </message>
     <message>
@@ -200,7 +201,7 @@
         <translation>Se ha exportado %1 a %2 en formato %3.</translation>
     </message>
     <message>
-        <source>Printing is not available: the program's quorvel-devices module is missing.</source>
+        <source>Printing is not available: the program&apos;s quorvel-devices module is missing.</source>
         <translation>No se puede imprimir: falta el módulo quorvel-devices del programa.</translation>
     </message>
     <message>
@@ -236,7 +237,7 @@
         <translation>Muestra esta ayuda.</translation>
     </message>
     <message>
-        <source>the language of the program's texts, as es or en.</source>
+        <source>the language of the program&apos;s texts, as es or en.</source>
         <translation>el idioma de los textos del programa, como es o en.</translation>
     </message>
     <message>
@@ -267,8 +268,8 @@ Commands:
                                 print a worksheet, or its answer key, on the default
                                 printer or into a PDF file
 
-TITLE is a worksheet's title as the catalogue lists it, or a built-in quiz by its file
-name: introduction, electricity, "Michael Faraday".</source>
+TITLE is a worksheet&apos;s title as the catalogue lists it, or a built-in quiz by its file
+name: introduction, electricity, &quot;Michael Faraday&quot;.</source>
         <translation>Quorvel, ciencias para Primaria. Sin argumentos, el programa abre sus ventanas.
 
 Órdenes:
@@ -281,7 +282,7 @@ name: introduction, electricity, "Michael Faraday".</source>
                                    predeterminada o en un archivo PDF
 
 TÍTULO es el título de una ficha tal como aparece en el catálogo, o un test del programa
-por su nombre de archivo: introduction, electricity, "Michael Faraday".</translation>
+por su nombre de archivo: introduction, electricity, &quot;Michael Faraday&quot;.</translation>
     </message>
     <message>
         <source>import: the title of the new worksheets.</source>
@@ -327,7 +328,7 @@ por su nombre de archivo: introduction, electricity, "Michael Faraday".</transla
         <translation>Se ha saltado %1: %2.</translation>
     </message>
     <message>
-        <source>line %1 ("%2")</source>
+        <source>line %1 (&quot;%2&quot;)</source>
         <translation>la línea %1 («%2»)</translation>
     </message>
     <message>
@@ -347,7 +348,7 @@ por su nombre de archivo: introduction, electricity, "Michael Faraday".</transla
         <translation>tiene un carácter de control invisible (U+%1)</translation>
     </message>
     <message>
-        <source>it uses the character "%1", which a worksheet cannot hold</source>
+        <source>it uses the character &quot;%1&quot;, which a worksheet cannot hold</source>
         <translation>usa el carácter «%1», que no cabe en una ficha</translation>
     </message>
     <message>
@@ -423,7 +424,7 @@ por su nombre de archivo: introduction, electricity, "Michael Faraday".</transla
         <translation>tiene %1 respuestas correctas, no 1</translation>
     </message>
     <message>
-        <source>it writes "%1" in a text that is not HTML, which a worksheet cannot hold as written</source>
+        <source>it writes &quot;%1&quot; in a text that is not HTML, which a worksheet cannot hold as written</source>
         <translation>escribe «%1» en un texto que no es HTML, y una ficha no puede guardarlo así</translation>
     </message>
     <message>
@@ -435,7 +436,7 @@ por su nombre de archivo: introduction, electricity, "Michael Faraday".</transla
         <translation>su línea ANSWER no nombra ninguna de sus respuestas</translation>
     </message>
     <message>
-        <source>it writes "%1", which a worksheet cannot hold as written</source>
+        <source>it writes &quot;%1&quot;, which a worksheet cannot hold as written</source>
         <translation>escribe «%1», y una ficha no puede guardarlo así</translation>
     </message>
     <message>
@@ -577,7 +578,7 @@ por su nombre de archivo: introduction, electricity, "Michael Faraday".</transla
 <context>
     <name>MainMenu</name>
     <message>
-        <source>Teachers' Guide</source>
+        <source>Teachers&apos; Guide</source>
         <translation>Guía docente</translation>
     </message>
     <message>
@@ -585,11 +586,11 @@ por su nombre de archivo: introduction, electricity, "Michael Faraday".</transla
         <translation>Introducción</translation>
     </message>
     <message>
-        <source>Galileo's Telescope</source>
+        <source>Galileo&apos;s Telescope</source>
         <translation>El telescopio de Galileo</translation>
     </message>
     <message>
-        <source>Galileo's Experiments</source>
+        <source>Galileo&apos;s Experiments</source>
         <translation>Experimentos de Galileo</translation>
     </message>
     <message>
@@ -851,7 +852,7 @@ por su nombre de archivo: introduction, electricity, "Michael Faraday".</transla
     </message>
     <message>
         <source>Written by the Quorvel science team</source>
-        <translation>Escrito por el equipo de ciencias de Quorvel</translation>
+        <translation>Escrito por el equipo de Quorvel</translation>
     </message>
     <message>
         <source>Programming by Quorvel Software</source>
@@ -990,20 +991,20 @@ por su nombre de archivo: introduction, electricity, "Michael Faraday".</transla
         <translation>El título no puede empezar ni acabar con un espacio.</translation>
     </message>
     <message>
-        <source>That title is used by one of the program's own quizzes. Please choose another title.</source>
+        <source>That title is used by one of the program&apos;s own quizzes. Please choose another title.</source>
         <translation>Ese título lo usa uno de los test del programa. Elige otro título.</translation>
     </message>
     <message>
-        <source>The character "%1" cannot be saved in a worksheet. Please write it another way in Question %2</source>
+        <source>The character &quot;%1&quot; cannot be saved in a worksheet. Please write it another way in Question %2</source>
         <translation>El carácter «%1» no se puede guardar en una ficha. Escríbelo de otra forma en la pregunta %2</translation>
     </message>
     <message>
-        <source>The title cannot contain "%1" (character %2 of the title): only the letters and signs of Western European languages can be stored.</source>
+        <source>The title cannot contain &quot;%1&quot; (character %2 of the title): only the letters and signs of Western European languages can be stored.</source>
         <translation>El título no puede tener «%1» (carácter %2 del título): solo se pueden guardar las letras y signos de las lenguas de Europa occidental.</translation>
     </message>
     <message>
-        <source>The title cannot contain the sign %1. These signs cannot be used in a title: &lt; &gt; : " / \ | ? * , &amp;</source>
-        <translation>El título no puede tener el signo %1. Estos signos no se pueden usar en un título: &lt; &gt; : " / \ | ? * , &amp;</translation>
+        <source>The title cannot contain the sign %1. These signs cannot be used in a title: &lt; &gt; : &quot; / \ | ? * , &amp;</source>
+        <translation>El título no puede tener el signo %1. Estos signos no se pueden usar en un título: &lt; &gt; : &quot; / \ | ? * , &amp;</translation>
     </message>
     <message>
         <source>The title cannot contain tabs, line breaks or other invisible characters.</source>

@@ -48,7 +48,7 @@ DropBox *makeBox(QWidget *parent, const QString &caption, const QRect &twipRect,
     auto *box = new DropBox(caption, parent);
     box->setTextFormat(Qt::PlainText);
     access::setRole(box, access::Role::StaticText);
-    box->setGeometry(twips::rect(twipRect));
+    box->setGeometry(twips::onPicture(twipRect));
     box->setFont(font);
     box->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     box->setWordWrap(true);
@@ -179,6 +179,8 @@ void DropBox::mouseReleaseEvent(QMouseEvent *event)
 ClickablePicture::ClickablePicture(const QRect &twipRect, QWidget *parent)
     : PictureBox(twipRect, parent)
 {
+    // A part of the activity's picture, in the same place in every language.
+    setGeometry(twips::onPicture(twipRect));
 }
 
 void ClickablePicture::setFile(const QString &file, const QImage &image)
@@ -270,7 +272,7 @@ ActivityScreen::ActivityScreen(AppContext &context, const activity::ActivityDesi
 
     for (int i = 0; i < design.count(); ++i) {
         auto *label = new DragLabel(this);
-        label->setGeometry(twips::rect(design.items[size_t(i)].start));
+        label->setGeometry(twips::onPicture(design.items[size_t(i)].start));
         label->setFont(itemFont);
         connect(label, &DragLabel::moved, this, [this, i, label](int buttons, QPointF pos) {
             // The pointer in twips, relative to where the engine holds the label.

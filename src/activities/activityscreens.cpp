@@ -113,7 +113,7 @@ faradaylab::faradaylab(AppContext &context) : LabellingActivity(context, faraday
     HScroll1 = new MagnetScrollBar(this);
     HScroll1->setFocusPolicy(Qt::StrongFocus);
     HScroll1->setAccessibleName(QCoreApplication::translate("ActivityScreen", "Magnet beside the generator circuit"));
-    HScroll1->setGeometry(twips::rect(4920, 7440, 3255, 255));
+    HScroll1->setGeometry(twips::onPicture({4920, 7440, 3255, 255}));
     HScroll1->setRange(0, 100);
     HScroll1->setSingleStep(2);
     HScroll1->setPageStep(10);
@@ -186,7 +186,8 @@ void faradaylab::HScroll1_Change()
 void faradaylab::tuckMagnetIntoCoil()
 {
     ClickablePicture *magnet = Image2.at(Magnet);
-    const QRect coil = twips::rect(CoilOpening, CoilTop, 12000 - CoilOpening, CoilBottom - CoilTop);
+    const QRect coil =
+        twips::onPicture({CoilOpening, CoilTop, 12000 - CoilOpening, CoilBottom - CoilTop});
     const QRegion shown = QRegion(magnet->rect()) - coil.translated(-magnet->pos());
     if (shown == QRegion(magnet->rect()))
         magnet->clearMask();

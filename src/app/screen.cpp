@@ -4,6 +4,7 @@
 #include "appcontext.h"
 #include "fonts.h"
 #include "labelbutton.h"
+#include "textfit.h"
 #include "twips.h"
 #include "windowsystem.h"
 
@@ -146,6 +147,7 @@ void Screen::showEvent(QShowEvent *event)
         window->installEventFilter(this);
         m_showing = true;
     }
+    fitTextsToBoxes(this);
     const QList<QWidget *> order = tabOrder();
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);

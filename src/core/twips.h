@@ -41,6 +41,13 @@ inline QRect rect(const QRect &twipRect, int across = DesignWidth)
     return rect(twipRect.x(), twipRect.y(), twipRect.width(), twipRect.height(), across);
 }
 
+// A design rectangle that is never mirrored: a place on a picture, which reads the same way in
+// every language (an activity's drop boxes and labels).
+inline QRect onPicture(const QRect &twipRect)
+{
+    return QRect(px(twipRect.x()), px(twipRect.y()), px(twipRect.width()), px(twipRect.height()));
+}
+
 // Design font sizes are in points at 20 twips a point, so a point is 4/3 of a logical pixel.
 inline int fontPx(double points)
 {

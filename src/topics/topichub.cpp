@@ -20,7 +20,8 @@ TopicHub::TopicHub(AppContext &context, int topic)
     : Screen(context), m_topic(topic), m_data(topics::table().at(size_t(topic)))
 {
     const topics::Topic &data = m_data;
-    Label1 = addLabel(data.title, data.titleRect, fonts::times(27.75, true), QColor(255, 255, 0),
+    // The topic's name, as the menu's entry for it says it.
+    Label1 = addLabel(QCoreApplication::translate("MainMenu", data.title.toUtf8().constData()), data.titleRect, fonts::times(27.75, true), QColor(255, 255, 0),
                       Qt::AlignLeft | Qt::AlignVCenter);
     Image1 = new PictureBox(data.pictureRect, this);
 
