@@ -52,13 +52,17 @@ Loaded load(const ContentPaths &paths, const QString &title)
         loaded.topic = printlayouts::WorksheetTopic;
     }
     if (file.isEmpty()) {
-        loaded.error = QCoreApplication::translate("CommandLine", "There is no worksheet or quiz called %1.").arg(title);
+        loaded.error =
+            QCoreApplication::translate("CommandLine", "There is no worksheet or quiz called %1.")
+                .arg(title);
         return loaded;
     }
     QFile source(paths.path(file));
     if (!source.open(QIODevice::ReadOnly) ||
         !questionfile::LoadQuestionFile(&source, loaded.bank).ok)
-        loaded.error = QCoreApplication::translate("CommandLine", "The worksheet %1 seems to be corrupted.").arg(title);
+        loaded.error =
+            QCoreApplication::translate("CommandLine", "The worksheet %1 seems to be corrupted.")
+                .arg(title);
     return loaded;
 }
 
@@ -70,7 +74,8 @@ int listFile(const exchange::ReadResult &read, QTextStream &out, QTextStream &er
         return 1;
     }
     for (const exchange::ReadResult::Entry &entry : read.entries)
-        out << entry.name << ": " << (entry.fits() ? QCoreApplication::translate("CommandLine", "fits") : entry.reason)
+        out << entry.name << ": "
+            << (entry.fits() ? QCoreApplication::translate("CommandLine", "fits") : entry.reason)
             << Qt::endl;
     return 0;
 }
@@ -92,8 +97,8 @@ int importFile(const RunFolderPaths &paths, const QString &fileName, const QStri
                              .section(QStringLiteral("%1"), 0, 0);
     for (const QString &line : outcome.report)
         (line.startsWith(made) ? out : err) << line << Qt::endl;
-    const QString complete =
-        QCoreApplication::translate("CommandLine", "The catalogue screen's \"Import Worksheets\" can complete them in the "
+    const QString complete = QCoreApplication::translate(
+        "CommandLine", "The catalogue screen's \"Import Worksheets\" can complete them in the "
                        "wizard.");
     if (outcome.error.isEmpty()) {
         if (!outcome.leftOver.isEmpty())
@@ -128,7 +133,9 @@ int exportFile(const RunFolderPaths &paths, const QString &title, const QString 
         return written.ok;
     });
     if (!saved) {
-        err << QCoreApplication::translate("CommandLine", "Cannot write %1. %2").arg(fileName, saved.error) << Qt::endl;
+        err << QCoreApplication::translate("CommandLine", "Cannot write %1. %2")
+                   .arg(fileName, saved.error)
+            << Qt::endl;
         return 1;
     }
     for (const QString &problem : written.problems)
@@ -152,13 +159,17 @@ int printFile(const RunFolderPaths &paths, const QString &runFolder, const QStri
     DeviceModule devices(runFolder, paths);
     Printer *printer = devices.printer();
     if (!printer) {
-        err << QCoreApplication::translate("CommandLine", "Printing is not available: the program's quorvel-devices module is "
-                              "missing.")
+        err << QCoreApplication::translate(
+                   "CommandLine",
+                   "Printing is not available: the program's quorvel-devices module is "
+                   "missing.")
             << Qt::endl;
         return 1;
     }
     if (pdf.isEmpty() && !printer->hasDefaultPrinter()) {
-        err << QCoreApplication::translate("CommandLine", "There is no default printer; --pdf FILE saves a PDF file instead.")
+        err << QCoreApplication::translate(
+                   "CommandLine",
+                   "There is no default printer; --pdf FILE saves a PDF file instead.")
             << Qt::endl;
         return 1;
     }
@@ -169,11 +180,15 @@ int printFile(const RunFolderPaths &paths, const QString &runFolder, const QStri
     if (!pdf.isEmpty()) {
         const savefile::Result saved = playIntoPdf(job, *printer, paths, pdf);
         if (!saved) {
-            err << QCoreApplication::translate("CommandLine", "Cannot save %1. %2").arg(pdf, saved.error) << Qt::endl;
+            err << QCoreApplication::translate("CommandLine", "Cannot save %1. %2")
+                       .arg(pdf, saved.error)
+                << Qt::endl;
             return 1;
         }
     } else if (!playPrintJob(job, *printer, paths)) {
-        err << QCoreApplication::translate("CommandLine", "There was a problem printing to your printer.") << Qt::endl;
+        err << QCoreApplication::translate("CommandLine",
+                                           "There was a problem printing to your printer.")
+            << Qt::endl;
         return 1;
     }
     QString done;
@@ -232,16 +247,20 @@ int run(const QStringList &arguments, const QString &runFolder, QTextStream &out
                                   QCoreApplication::translate("CommandLine", "Shows this help."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption title(QStringLiteral("title"),
-                                   QCoreApplication::translate("CommandLine", "import: the title of the new worksheets."),
-                                   QStringLiteral("TITLE"));
-    const QCommandLineOption answers(QStringLiteral("answers"),
-                                     QCoreApplication::translate("CommandLine", "print: the answer key instead."));
-    const QCommandLineOption pdf(QStringLiteral("pdf"),
-                                 QCoreApplication::translate("CommandLine", "print: into this PDF file instead."),
-                                 QStringLiteral("FILE"));
-    const QCommandLineOption list(QStringLiteral("list"),
-                                  QCoreApplication::translate("CommandLine", "import: list the questions, import nothing."));
+    const QCommandLineOption title(
+        QStringLiteral("title"),
+        QCoreApplication::translate("CommandLine", "import: the title of the new worksheets."),
+        QStringLiteral("TITLE"));
+    const QCommandLineOption answers(
+        QStringLiteral("answers"),
+        QCoreApplication::translate("CommandLine", "print: the answer key instead."));
+    const QCommandLineOption pdf(
+        QStringLiteral("pdf"),
+        QCoreApplication::translate("CommandLine", "print: into this PDF file instead."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption list(
+        QStringLiteral("list"),
+        QCoreApplication::translate("CommandLine", "import: list the questions, import nothing."));
     // Taken by main before the command runs; listed here so that the help shows it.
     const QCommandLineOption languageOption(
         QStringLiteral("language"),
@@ -249,8 +268,9 @@ int run(const QStringList &arguments, const QString &runFolder, QTextStream &out
                                     "the language of the program's texts, as es or en."),
         QStringLiteral("CODE"));
     parser.addOptions({title, list, answers, pdf, languageOption});
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QCoreApplication::translate("CommandLine", "import, export or print, then its arguments."));
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QCoreApplication::translate("CommandLine", "import, export or print, then its arguments."));
 
     if (!parser.parse(arguments)) {
         err << parser.errorText() << Qt::endl;
@@ -269,7 +289,8 @@ int run(const QStringList &arguments, const QString &runFolder, QTextStream &out
     const QStringList args = parser.positionalArguments();
     const QString command = args.value(0);
     const auto usage = [&](const QString &line) {
-        err << QCoreApplication::translate("CommandLine", "Usage: quorvel %1").arg(line) << Qt::endl;
+        err << QCoreApplication::translate("CommandLine", "Usage: quorvel %1").arg(line)
+            << Qt::endl;
         return 2;
     };
     const RunFolderPaths paths(runFolder, RunFolderPaths::worksheetFolderFor(runFolder));
@@ -278,8 +299,9 @@ int run(const QStringList &arguments, const QString &runFolder, QTextStream &out
             (parser.isSet(list) && parser.isSet(title)))
             return usage(QStringLiteral("import FILE [--title TITLE | --list]"));
         if (parser.isSet(title) && parser.value(title).trimmed().isEmpty()) {
-            err << QCoreApplication::translate("CommandLine", "--title needs a title; leave it out to name the worksheets "
-                                  "after the file.")
+            err << QCoreApplication::translate(
+                       "CommandLine", "--title needs a title; leave it out to name the worksheets "
+                                      "after the file.")
                 << Qt::endl;
             return 2;
         }
@@ -297,7 +319,8 @@ int run(const QStringList &arguments, const QString &runFolder, QTextStream &out
         return printFile(paths, runFolder, args[1], parser.isSet(answers), parser.value(pdf), out,
                          err);
     }
-    err << QCoreApplication::translate("CommandLine", "Unknown command %1; quorvel --help lists the commands.")
+    err << QCoreApplication::translate("CommandLine",
+                                       "Unknown command %1; quorvel --help lists the commands.")
                .arg(command.isEmpty() ? QStringLiteral("(none)") : command)
         << Qt::endl;
     return 2;

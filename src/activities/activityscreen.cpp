@@ -94,7 +94,8 @@ void DragLabel::setHeld(bool held)
     if (held == m_held)
         return;
     m_held = held;
-    setAccessibleName(held ? text() + QCoreApplication::translate("ActivityScreen", ", picked up") : QString());
+    setAccessibleName(held ? text() + QCoreApplication::translate("ActivityScreen", ", picked up")
+                           : QString());
     update();
 }
 
@@ -406,9 +407,8 @@ void ActivityScreen::refresh()
                 holds << Label2[size_t(i)]->text();
         }
         const QString held =
-            holds.isEmpty()
-                ? QCoreApplication::translate("ActivityScreen", "empty")
-                : holds.join(QCoreApplication::translate("ActivityScreen", " and "));
+            holds.isEmpty() ? QCoreApplication::translate("ActivityScreen", "empty")
+                            : holds.join(QCoreApplication::translate("ActivityScreen", " and "));
         const QString name =
             (box < n ? QCoreApplication::translate("ActivityScreen", "Box %1 of %2: %3")
                      : QCoreApplication::translate("ActivityScreen", "Start box %1 of %2: %3"))

@@ -76,7 +76,8 @@ LabellingActivity *LabellingActivity::create(AppContext &context, int topic)
 electricitylab::electricitylab(AppContext &context)
     : LabellingActivity(context, electricitylabDesign())
 {
-    Image1.at(0)->describe(switchName(QT_TRANSLATE_NOOP("ActivityScreen", "Circuit switch: %1"), 0));
+    Image1.at(0)->describe(
+        switchName(QT_TRANSLATE_NOOP("ActivityScreen", "Circuit switch: %1"), 0));
 }
 
 void electricitylab::loadContent()
@@ -98,7 +99,8 @@ void electricitylab::Image1_Click(int Index)
     setPicture(Image1.at(0),
                QString::fromLatin1(ctx.state.StepCounter == 1 ? pictures::CircuitOn
                                                               : pictures::CircuitOff));
-    Image1.at(0)->describe(switchName(QT_TRANSLATE_NOOP("ActivityScreen", "Circuit switch: %1"), ctx.state.StepCounter));
+    Image1.at(0)->describe(switchName(QT_TRANSLATE_NOOP("ActivityScreen", "Circuit switch: %1"),
+                                      ctx.state.StepCounter));
 }
 
 faradaylab::faradaylab(AppContext &context) : LabellingActivity(context, faradaylabDesign())
@@ -107,12 +109,16 @@ faradaylab::faradaylab(AppContext &context) : LabellingActivity(context, faraday
     // the top of the compass circuit, and on the compass circuit the compass covers the dip of the
     // bottom wire and draws the wire running over it.
     Image1.at(CompassCircuit)->stackUnder(Image1.at(BulbCircuit));
-    Image1.at(BulbCircuit)->describe(switchName(QT_TRANSLATE_NOOP("ActivityScreen", "Bulb circuit switch: %1"), 0));
-    Image1.at(CompassCircuit)->describe(switchName(QT_TRANSLATE_NOOP("ActivityScreen", "Compass circuit switch: %1"), 0));
+    Image1.at(BulbCircuit)
+        ->describe(switchName(QT_TRANSLATE_NOOP("ActivityScreen", "Bulb circuit switch: %1"), 0));
+    Image1.at(CompassCircuit)
+        ->describe(
+            switchName(QT_TRANSLATE_NOOP("ActivityScreen", "Compass circuit switch: %1"), 0));
 
     HScroll1 = new MagnetScrollBar(this);
     HScroll1->setFocusPolicy(Qt::StrongFocus);
-    HScroll1->setAccessibleName(QCoreApplication::translate("ActivityScreen", "Magnet beside the generator circuit"));
+    HScroll1->setAccessibleName(
+        QCoreApplication::translate("ActivityScreen", "Magnet beside the generator circuit"));
     HScroll1->setGeometry(twips::onPicture({4920, 7440, 3255, 255}));
     HScroll1->setRange(0, 100);
     HScroll1->setSingleStep(2);
@@ -152,7 +158,8 @@ void faradaylab::Image1_Click(int Index)
         setPicture(Image2.at(Compass),
                    QString::fromLatin1(on ? pictures::CompassOn : pictures::CompassOff));
         Image1.at(CompassCircuit)
-            ->describe(switchName(QT_TRANSLATE_NOOP("ActivityScreen", "Compass circuit switch: %1"), ctx.state.StepCounter));
+            ->describe(switchName(QT_TRANSLATE_NOOP("ActivityScreen", "Compass circuit switch: %1"),
+                                  ctx.state.StepCounter));
         break;
     }
     case BulbCircuit:
@@ -160,7 +167,9 @@ void faradaylab::Image1_Click(int Index)
         setPicture(Image1.at(BulbCircuit),
                    QString::fromLatin1(ctx.state.StepCounter2 == 1 ? pictures::SwitchOn
                                                                    : pictures::SwitchOff));
-        Image1.at(BulbCircuit)->describe(switchName(QT_TRANSLATE_NOOP("ActivityScreen", "Bulb circuit switch: %1"), ctx.state.StepCounter2));
+        Image1.at(BulbCircuit)
+            ->describe(switchName(QT_TRANSLATE_NOOP("ActivityScreen", "Bulb circuit switch: %1"),
+                                  ctx.state.StepCounter2));
         break;
     default:
         break;

@@ -13,8 +13,8 @@
 #include "titlefrm.h"
 #include "twips.h"
 
-#include <QCoreApplication>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -37,22 +37,78 @@ struct EntryDesign {
 };
 
 const EntryDesign Entries[] = {
-    {intro0::TeachersGuide, QT_TRANSLATE_NOOP("MainMenu", "Teachers' Guide"), {120, 1080, 3075, 495}, 14.25, true},
-    {intro0::Introduction, QT_TRANSLATE_NOOP("MainMenu", "Introduction"), {120, 2160, 3075, 375}, 12, true},
-    {intro0::GalileosTelescope, QT_TRANSLATE_NOOP("MainMenu", "Galileo's Telescope"), {120, 2880, 3075, 375}, 12, false},
-    {intro0::GalileosExperiments, QT_TRANSLATE_NOOP("MainMenu", "Galileo's Experiments"), {120, 3600, 3075, 375}, 12, false},
-    {intro0::TychoAndKepler, QT_TRANSLATE_NOOP("MainMenu", "Tycho and Kepler"), {120, 4320, 3075, 375}, 12, false},
-    {intro0::KeplerAndThePlanets, QT_TRANSLATE_NOOP("MainMenu", "Kepler and the Planets"), {120, 5040, 3075, 375}, 12, false},
-    {intro0::SirIsaacNewton, QT_TRANSLATE_NOOP("MainMenu", "Sir Isaac Newton"), {120, 5760, 3075, 375}, 12, false},
+    {intro0::TeachersGuide,
+     QT_TRANSLATE_NOOP("MainMenu", "Teachers' Guide"),
+     {120, 1080, 3075, 495},
+     14.25,
+     true},
+    {intro0::Introduction,
+     QT_TRANSLATE_NOOP("MainMenu", "Introduction"),
+     {120, 2160, 3075, 375},
+     12,
+     true},
+    {intro0::GalileosTelescope,
+     QT_TRANSLATE_NOOP("MainMenu", "Galileo's Telescope"),
+     {120, 2880, 3075, 375},
+     12,
+     false},
+    {intro0::GalileosExperiments,
+     QT_TRANSLATE_NOOP("MainMenu", "Galileo's Experiments"),
+     {120, 3600, 3075, 375},
+     12,
+     false},
+    {intro0::TychoAndKepler,
+     QT_TRANSLATE_NOOP("MainMenu", "Tycho and Kepler"),
+     {120, 4320, 3075, 375},
+     12,
+     false},
+    {intro0::KeplerAndThePlanets,
+     QT_TRANSLATE_NOOP("MainMenu", "Kepler and the Planets"),
+     {120, 5040, 3075, 375},
+     12,
+     false},
+    {intro0::SirIsaacNewton,
+     QT_TRANSLATE_NOOP("MainMenu", "Sir Isaac Newton"),
+     {120, 5760, 3075, 375},
+     12,
+     false},
     {intro0::Gravity, QT_TRANSLATE_NOOP("MainMenu", "Gravity"), {3360, 2160, 3075, 375}, 12, false},
-    {intro0::Magnetism, QT_TRANSLATE_NOOP("MainMenu", "Magnetism"), {3360, 2880, 3075, 375}, 12, false},
-    {intro0::Electricity, QT_TRANSLATE_NOOP("MainMenu", "Electricity"), {3360, 3600, 3075, 375}, 12, true},
-    {intro0::MichaelFaraday, QT_TRANSLATE_NOOP("MainMenu", "Michael Faraday"), {3360, 4320, 3075, 375}, 12, true},
+    {intro0::Magnetism,
+     QT_TRANSLATE_NOOP("MainMenu", "Magnetism"),
+     {3360, 2880, 3075, 375},
+     12,
+     false},
+    {intro0::Electricity,
+     QT_TRANSLATE_NOOP("MainMenu", "Electricity"),
+     {3360, 3600, 3075, 375},
+     12,
+     true},
+    {intro0::MichaelFaraday,
+     QT_TRANSLATE_NOOP("MainMenu", "Michael Faraday"),
+     {3360, 4320, 3075, 375},
+     12,
+     true},
     {intro0::Atoms, QT_TRANSLATE_NOOP("MainMenu", "Atoms"), {3360, 5040, 3075, 375}, 12, false},
-    {intro0::NuclearForces, QT_TRANSLATE_NOOP("MainMenu", "Nuclear Forces"), {3360, 5760, 3075, 375}, 12, false},
-    {intro0::MultipleChoiceWizard, QT_TRANSLATE_NOOP("MainMenu", "Multiple Choice Wizard"), {6960, 5760, 4635, 495}, 18, true},
-    {intro0::WorksheetCatalogue, QT_TRANSLATE_NOOP("MainMenu", "Worksheet Catalogue"), {6960, 6600, 4635, 495}, 18, true},
-    {intro0::Acknowledgments, QT_TRANSLATE_NOOP("MainMenu", "Acknowledgments"), {120, 7920, 3075, 495}, 14.25, true},
+    {intro0::NuclearForces,
+     QT_TRANSLATE_NOOP("MainMenu", "Nuclear Forces"),
+     {3360, 5760, 3075, 375},
+     12,
+     false},
+    {intro0::MultipleChoiceWizard,
+     QT_TRANSLATE_NOOP("MainMenu", "Multiple Choice Wizard"),
+     {6960, 5760, 4635, 495},
+     18,
+     true},
+    {intro0::WorksheetCatalogue,
+     QT_TRANSLATE_NOOP("MainMenu", "Worksheet Catalogue"),
+     {6960, 6600, 4635, 495},
+     18,
+     true},
+    {intro0::Acknowledgments,
+     QT_TRANSLATE_NOOP("MainMenu", "Acknowledgments"),
+     {120, 7920, 3075, 495},
+     14.25,
+     true},
     {intro0::Exit, QT_TRANSLATE_NOOP("MainMenu", "Exit"), {10560, 7920, 1245, 495}, 18, true},
 };
 
@@ -115,7 +171,8 @@ intro0::intro0(AppContext &context) : Screen(context)
     languageChoice = addLanguageChoice(this, ctx.platform.boxes);
     hover.add(languageChoice);
 
-    Label3 = addLabel(QCoreApplication::translate("MainMenu", "Pick a topic to explore, or open the teacher area."),
+    Label3 = addLabel(QCoreApplication::translate(
+                          "MainMenu", "Pick a topic to explore, or open the teacher area."),
                       {0, 8220, 12000, 375}, fonts::tahoma(9.75), yellow);
 }
 

@@ -10,9 +10,8 @@
 PictureBox::PictureBox(const QRect &twipRect, QWidget *parent) : QWidget(parent)
 {
     // Inside a frame (the title's) it is placed across the frame; on a screen, across the design.
-    setGeometry(twips::rect(twipRect, parent && !parent->isWindow()
-                                          ? twips::fromPx(parent->width())
-                                          : twips::DesignWidth));
+    setGeometry(twips::rect(twipRect, parent && !parent->isWindow() ? twips::fromPx(parent->width())
+                                                                    : twips::DesignWidth));
 }
 
 PictureBox::~PictureBox() = default;

@@ -192,8 +192,8 @@ QLabel *Screen::addLabel(const QString &caption, const QRect &twipRect, const QF
 LabelButton *Screen::addButton(const ButtonEntry &entry, const std::function<void(int)> &onClick,
                                HoverGroup *group)
 {
-    auto *button = new LabelButton(QCoreApplication::translate("Buttons", entry.caption), entry.rect,
-                                   fonts::tahoma(15.75, true), this);
+    auto *button = new LabelButton(QCoreApplication::translate("Buttons", entry.caption),
+                                   entry.rect, fonts::tahoma(15.75, true), this);
     const int index = entry.index;
     connect(button, &LabelButton::clicked, this, [onClick, index] { onClick(index); });
     if (group)

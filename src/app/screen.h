@@ -16,7 +16,7 @@ class QLabel;
 struct ButtonEntry {
     int index;
     const char *caption; // English, translated in the context "Buttons"
-    QRect rect; // twips
+    QRect rect;          // twips
 };
 
 // A screen of the program: one top-level window, created and destroyed only by the

@@ -58,18 +58,20 @@ Titlefrm::Titlefrm(AppContext &context) : Screen(context)
         l->setPalette(pal);
         return l;
     };
-    Label4 = label(QCoreApplication::translate("TitleScreen", "Quorvel Demo"), {60, 360, 5355, 1065}, fonts::times(21.75, true),
-                   QColor(128, 0, 128));
+    Label4 = label(QCoreApplication::translate("TitleScreen", "Quorvel Demo"),
+                   {60, 360, 5355, 1065}, fonts::times(21.75, true), QColor(128, 0, 128));
     Picture1 = new PictureBox({300, 1200, 4800, 3600}, Frame1);
-    Label1 = label(QCoreApplication::translate("TitleScreen", "Written by the Quorvel science team"), {360, 4980, 4695, 375},
-                   fonts::times(14.25), QColor(0, 0, 255));
-    Label5 = label(QCoreApplication::translate("TitleScreen", "Programming by Quorvel Software"), {480, 5310, 4455, 375},
-                   fonts::times(12), QColor(0, 0, 255));
-    Label3 = label(QCoreApplication::translate("TitleScreen", "Series editor: Tavimor Publishing"), {480, 5640, 4455, 375},
-                   fonts::times(12), QColor(0, 0, 255));
-    Label2 =
-        label(QCoreApplication::translate("TitleScreen", "\u00A9 2026 Tavimor Publishing Ltd \u2022 Science for ages 7 to 11"),
-              {0, 6420, 5415, 255}, fonts::arial(8.25), QColor(0, 128, 0));
+    Label1 =
+        label(QCoreApplication::translate("TitleScreen", "Written by the Quorvel science team"),
+              {360, 4980, 4695, 375}, fonts::times(14.25), QColor(0, 0, 255));
+    Label5 = label(QCoreApplication::translate("TitleScreen", "Programming by Quorvel Software"),
+                   {480, 5310, 4455, 375}, fonts::times(12), QColor(0, 0, 255));
+    Label3 = label(QCoreApplication::translate("TitleScreen", "Series editor: Tavimor Publishing"),
+                   {480, 5640, 4455, 375}, fonts::times(12), QColor(0, 0, 255));
+    Label2 = label(
+        QCoreApplication::translate(
+            "TitleScreen", "\u00A9 2026 Tavimor Publishing Ltd \u2022 Science for ages 7 to 11"),
+        {0, 6420, 5415, 255}, fonts::arial(8.25), QColor(0, 128, 0));
 
     const auto button = [this](const QString &caption, QRect r) {
         auto *b = new QPushButton(caption, Frame1);

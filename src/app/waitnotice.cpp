@@ -34,7 +34,8 @@ catalogue::Waiting waitingFor(QWidget *screen)
         }
         if (notice->label) {
             notice->label->setText(
-                QCoreApplication::translate("WaitNotice", "Waiting for the catalogue of worksheets: %1 is using it.")
+                QCoreApplication::translate(
+                    "WaitNotice", "Waiting for the catalogue of worksheets: %1 is using it.")
                     .arg(holder));
             notice->label->adjustSize();
             notice->label->move((notice->screen->width() - notice->label->width()) / 2,

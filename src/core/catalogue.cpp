@@ -6,8 +6,8 @@
 #include "questionfile.h"
 #include "savefile.h"
 
-#include <QCoreApplication>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
@@ -74,20 +74,26 @@ QString readAll(const QString &path, QStringList *names)
 {
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return QCoreApplication::translate("Catalogue", "The catalogue of worksheets cannot be opened.");
+        return QCoreApplication::translate("Catalogue",
+                                           "The catalogue of worksheets cannot be opened.");
     Module1 scratch;
     const ReadStatus status = read(&file, scratch);
     switch (status) {
     case ReadStatus::NoCount:
-        return QCoreApplication::translate("Catalogue", "The catalogue of worksheets does not start with its count.");
+        return QCoreApplication::translate(
+            "Catalogue", "The catalogue of worksheets does not start with its count.");
     case ReadStatus::TooLarge:
-        return QCoreApplication::translate("Catalogue", "The catalogue of worksheets is too large.");
+        return QCoreApplication::translate("Catalogue",
+                                           "The catalogue of worksheets is too large.");
     case ReadStatus::Unended:
-        return QCoreApplication::translate("Catalogue", "The catalogue of worksheets ends in the middle of a line.");
+        return QCoreApplication::translate(
+            "Catalogue", "The catalogue of worksheets ends in the middle of a line.");
     case ReadStatus::Short:
-        return QCoreApplication::translate("Catalogue", "The catalogue of worksheets is shorter than its count.");
+        return QCoreApplication::translate(
+            "Catalogue", "The catalogue of worksheets is shorter than its count.");
     case ReadStatus::OverLimit:
-        return QCoreApplication::translate("Catalogue", "The catalogue of worksheets lists more than %1 worksheets.")
+        return QCoreApplication::translate(
+                   "Catalogue", "The catalogue of worksheets lists more than %1 worksheets.")
             .arg(Module1::MaxWorksheets);
     case ReadStatus::Complete:
         break;
@@ -110,7 +116,8 @@ constexpr int WaitStepMs = 100;
 
 QString CannotWrite()
 {
-    return QCoreApplication::translate("Catalogue", "The catalogue of worksheets cannot be written.");
+    return QCoreApplication::translate("Catalogue",
+                                       "The catalogue of worksheets cannot be written.");
 }
 
 QString holder(const QLockFile &lock)
@@ -120,7 +127,9 @@ QString holder(const QLockFile &lock)
     if (!lock.getLockInfo(&pid, &host, &program))
         return QCoreApplication::translate("Catalogue", "another program");
     return QCoreApplication::translate("Catalogue", "%1 on the computer %2")
-        .arg(program.isEmpty() ? QCoreApplication::translate("Catalogue", "another program") : program, host);
+        .arg(program.isEmpty() ? QCoreApplication::translate("Catalogue", "another program")
+                               : program,
+             host);
 }
 
 void removeEmptyStaleLock(const QString &lockFile)
@@ -137,7 +146,8 @@ QString lockAndReadAll(const QString &path, QLockFile &lock, QStringList *names,
                        const Waiting &waiting, int waitMs = LockWaitMs)
 {
     if (path.isEmpty())
-        return QCoreApplication::translate("Catalogue", "The catalogue of worksheets cannot be opened.");
+        return QCoreApplication::translate("Catalogue",
+                                           "The catalogue of worksheets cannot be opened.");
     lock.setStaleLockTime(StaleLockMs);
     removeEmptyStaleLock(lockPath(path));
     QElapsedTimer waited;
@@ -147,15 +157,19 @@ QString lockAndReadAll(const QString &path, QLockFile &lock, QStringList *names,
             return CannotWrite();
         removeEmptyStaleLock(lockPath(path));
         if (waited.elapsed() >= waitMs || (waiting && !waiting(holder(lock))))
-            return QCoreApplication::translate("Catalogue", "The catalogue of worksheets is in use by %1.").arg(holder(lock));
+            return QCoreApplication::translate("Catalogue",
+                                               "The catalogue of worksheets is in use by %1.")
+                .arg(holder(lock));
     }
     return readAll(path, names);
 }
 
 QString NotConfirmed()
 {
-    return QCoreApplication::translate("Catalogue", "The disk did not confirm the change to the worksheet folder: it may be lost if the power "
-    "fails now.");
+    return QCoreApplication::translate(
+        "Catalogue",
+        "The disk did not confirm the change to the worksheet folder: it may be lost if the power "
+        "fails now.");
 }
 
 // Replaces the file at path as a whole: the old file stays intact unless the new one was written
@@ -203,7 +217,8 @@ Change addLocked(const QString &path, QStringList names, const QString &title, M
     if (names.contains(title))
         return conclude(path, names, false, state);
     if (names.size() >= Module1::MaxWorksheets)
-        return failure(QCoreApplication::translate("Catalogue", "The catalogue of worksheets is full."));
+        return failure(
+            QCoreApplication::translate("Catalogue", "The catalogue of worksheets is full."));
     names.append(title);
     return conclude(path, names, true, state);
 }
@@ -363,7 +378,8 @@ Change saveWorksheet(const Save &save, questionfile::Worksheet &sheet, Module1 &
         sheet.title = title;
     }
     if (!names.contains(sheet.title) && names.size() >= Module1::MaxWorksheets)
-        return failure(QCoreApplication::translate("Catalogue", "The catalogue of worksheets is full."));
+        return failure(
+            QCoreApplication::translate("Catalogue", "The catalogue of worksheets is full."));
 
     // Only a file the program itself will open again is saved.
     QByteArray bytes;
@@ -377,14 +393,17 @@ Change saveWorksheet(const Save &save, questionfile::Worksheet &sheet, Module1 &
         back.open(QIODevice::ReadOnly);
         Module1 scratch;
         if (!questionfile::LoadQuestionFile(&back, scratch).ok)
-            return failure(QCoreApplication::translate("Catalogue", "The worksheet %1 would not open again as it stands, so "
-                                          "it was not saved.")
+            return failure(QCoreApplication::translate(
+                               "Catalogue",
+                               "The worksheet %1 would not open again as it stands, so "
+                               "it was not saved.")
                                .arg(sheet.title));
     }
 
     const QString worksheetPath = save.worksheetPath ? save.worksheetPath(sheet.title) : QString();
     if (!markPending(path, sheet.title))
-        return failure(QCoreApplication::translate("Catalogue", "The worksheet folder cannot be written."));
+        return failure(
+            QCoreApplication::translate("Catalogue", "The worksheet folder cannot be written."));
     const savefile::Result replaced =
         worksheetPath.isEmpty() ? savefile::Result()
                                 : savefile::replace(worksheetPath, [&](QIODevice *device) {
@@ -392,8 +411,9 @@ Change saveWorksheet(const Save &save, questionfile::Worksheet &sheet, Module1 &
                                   });
     Change change;
     if (!replaced) {
-        change.error = QCoreApplication::translate("Catalogue", "The worksheet file cannot be written: the disk may be full "
-                                      "or the folder read-only.");
+        change.error = QCoreApplication::translate(
+            "Catalogue", "The worksheet file cannot be written: the disk may be full "
+                         "or the folder read-only.");
     } else {
         if (written)
             *written = true;

@@ -101,9 +101,11 @@ QString decodeText(QByteArray bytes, QString *encoding)
     if (strays == 0 || marked || multiByte >= strays) {
         *encoding = strays == 0 ? QStringLiteral("UTF-8")
                     : strays == 1
-                        ? QCoreApplication::translate("Import", "UTF-8 (1 byte that is not UTF-8 read as Windows-1252)")
-                        : QCoreApplication::translate("Import", "UTF-8 (%1 bytes that are not UTF-8 read as "
-                                         "Windows-1252)")
+                        ? QCoreApplication::translate(
+                              "Import", "UTF-8 (1 byte that is not UTF-8 read as Windows-1252)")
+                        : QCoreApplication::translate("Import",
+                                                      "UTF-8 (%1 bytes that are not UTF-8 read as "
+                                                      "Windows-1252)")
                               .arg(strays);
         return text;
     }
@@ -117,7 +119,8 @@ QString decodeLines(QIODevice *device, QVector<Line> *lines, QString *encoding)
 {
     const QByteArray bytes = device->read(MaxFileSize + 1);
     if (bytes.size() > MaxFileSize)
-        return QCoreApplication::translate("Import", "The file is larger than %1 MB, too large for a question file.")
+        return QCoreApplication::translate(
+                   "Import", "The file is larger than %1 MB, too large for a question file.")
             .arg(MaxFileSize / (1024 * 1024));
     QString text = decodeText(bytes, encoding);
     for (QChar c : text) {
@@ -186,7 +189,8 @@ bool fitsCodePage(const QString &text, QChar *bad)
 // entries agree. label names the question as the report does.
 void skip(ReadResult *result, const QString &label, const QString &why)
 {
-    result->skipped.append(QCoreApplication::translate("Import", "Skipped %1: %2.").arg(label, why));
+    result->skipped.append(
+        QCoreApplication::translate("Import", "Skipped %1: %2.").arg(label, why));
     result->entries.append({label, why, -1});
 }
 
@@ -198,7 +202,9 @@ void take(ReadResult *result, const QString &label, const questionfile::Question
 
 QString unnamed(int line, const QString &words)
 {
-    return QCoreApplication::translate("Import", "line %1 (\"%2\")").arg(line).arg(firstWords(words));
+    return QCoreApplication::translate("Import", "line %1 (\"%2\")")
+        .arg(line)
+        .arg(firstWords(words));
 }
 
 // Why a complete question cannot go into a worksheet, or an empty string.
@@ -213,19 +219,23 @@ QString unfit(const questionfile::Question &q)
             return text == q.text ? QCoreApplication::translate("Import", "its question is empty")
                                   : QCoreApplication::translate("Import", "it has an empty answer");
         if (text.startsWith(QLatin1Char('"')))
-            return QCoreApplication::translate("Import", "it begins a text with a double quote mark");
+            return QCoreApplication::translate("Import",
+                                               "it begins a text with a double quote mark");
         if (!fitsCodePage(text, &bad))
             return bad.unicode() < 0x20 || (bad.unicode() >= 0x7F && bad.unicode() <= 0x9F)
-                       ? QCoreApplication::translate("Import", "it holds an invisible control character (U+%1)")
+                       ? QCoreApplication::translate(
+                             "Import", "it holds an invisible control character (U+%1)")
                              .arg(QString::number(bad.unicode(), 16)
                                       .toUpper()
                                       .rightJustified(4, QLatin1Char('0')))
-                       : QCoreApplication::translate("Import", "it uses the character \"%1\", which a worksheet cannot "
-                                        "hold")
+                       : QCoreApplication::translate(
+                             "Import", "it uses the character \"%1\", which a worksheet cannot "
+                                       "hold")
                              .arg(bad);
     }
     if (q.text.size() > MaxQuestionLength)
-        return QCoreApplication::translate("Import", "its question is longer than %1 characters").arg(MaxQuestionLength);
+        return QCoreApplication::translate("Import", "its question is longer than %1 characters")
+            .arg(MaxQuestionLength);
     for (int a = 0; a < 4; ++a) {
         if (q.answers[a].size() > MaxAnswerLength)
             return QCoreApplication::translate("Import", "answer %1 is longer than %2 characters")
@@ -406,11 +416,13 @@ void readGiftBlock(const Block &block, ReadResult *result)
     if (open >= 0 && close < 0)
         return skipped(QCoreApplication::translate("Import", "its closing brace is missing"));
     if (open < 0 || close < open)
-        return skipped(QCoreApplication::translate("Import", "it has a closing brace without an opening one"));
+        return skipped(
+            QCoreApplication::translate("Import", "it has a closing brace without an opening one"));
     const QString body = s.mid(open + 1, close - open - 1);
     const QString tail = s.mid(close + 1);
     if (tail.contains(QLatin1Char('{')))
-        return skipped(QCoreApplication::translate("Import", "it has more than one set of answers"));
+        return skipped(
+            QCoreApplication::translate("Import", "it has more than one set of answers"));
     if (body.contains(QLatin1Char('{')) || tail.contains(QLatin1Char('}')))
         return skipped(QCoreApplication::translate("Import", "its braces do not match"));
 
@@ -419,7 +431,8 @@ void readGiftBlock(const Block &block, ReadResult *result)
     if (!kind.isEmpty())
         return skipped(kind);
     if (answers.size() != 4)
-        return skipped(QCoreApplication::translate("Import", "it has %1 answers, not 4").arg(answers.size()));
+        return skipped(
+            QCoreApplication::translate("Import", "it has %1 answers, not 4").arg(answers.size()));
     int right = 0;
     questionfile::Question question;
     for (int a = 0; a < 4; ++a) {
@@ -432,13 +445,16 @@ void readGiftBlock(const Block &block, ReadResult *result)
         question.answers[a] = clean(answer.text, html);
     }
     if (right != 1)
-        return skipped(right == 0 ? QCoreApplication::translate("Import", "it has no right answer")
-                                  : QCoreApplication::translate("Import", "it has %1 right answers, not 1").arg(right));
+        return skipped(right == 0
+                           ? QCoreApplication::translate("Import", "it has no right answer")
+                           : QCoreApplication::translate("Import", "it has %1 right answers, not 1")
+                                 .arg(right));
     const QString after = clean(tail, html);
     question.text = after.isEmpty() ? words : words + QStringLiteral(" _____ ") + after;
     if (!entity.isEmpty())
-        return skipped(QCoreApplication::translate("Import", "it writes \"%1\" in a text that is not HTML, which a "
-                                      "worksheet cannot hold as written")
+        return skipped(QCoreApplication::translate(
+                           "Import", "it writes \"%1\" in a text that is not HTML, which a "
+                                     "worksheet cannot hold as written")
                            .arg(entity));
     const QString why = unfit(question);
     if (!why.isEmpty())
@@ -516,11 +532,13 @@ void readAiken(const QVector<Line> &lines, ReadResult *result)
     };
     const auto finish = [&](const QString &letter) {
         if (options.size() != 4)
-            return skipped(QCoreApplication::translate("Import", "it has %1 answers, not 4").arg(options.size()));
+            return skipped(QCoreApplication::translate("Import", "it has %1 answers, not 4")
+                               .arg(options.size()));
         for (int a = 0; a < 4; ++a) {
             for (int b = 0; b < a; ++b) {
                 if (options[a].first == options[b].first)
-                    return skipped(QCoreApplication::translate("Import", "two of its answers have the letter %1")
+                    return skipped(QCoreApplication::translate(
+                                       "Import", "two of its answers have the letter %1")
                                        .arg(options[a].first));
             }
         }
@@ -536,10 +554,12 @@ void readAiken(const QVector<Line> &lines, ReadResult *result)
                 entity = entityOutsideHtml(options[a].second);
         }
         if (!found)
-            return skipped(QCoreApplication::translate("Import", "its ANSWER line names none of its answers"));
+            return skipped(
+                QCoreApplication::translate("Import", "its ANSWER line names none of its answers"));
         if (!entity.isEmpty())
-            return skipped(QCoreApplication::translate("Import", "it writes \"%1\", which a worksheet cannot hold as "
-                                          "written")
+            return skipped(QCoreApplication::translate(
+                               "Import", "it writes \"%1\", which a worksheet cannot hold as "
+                                         "written")
                                .arg(entity));
         const QString why = unfit(question);
         if (!why.isEmpty())
@@ -581,8 +601,9 @@ void readAiken(const QVector<Line> &lines, ReadResult *result)
         }
     }
     if (!stem.isEmpty())
-        skipped(options.isEmpty() ? QCoreApplication::translate("Import", "it is a heading, not a question")
-                                  : QCoreApplication::translate("Import", "it has no ANSWER line"));
+        skipped(options.isEmpty()
+                    ? QCoreApplication::translate("Import", "it is a heading, not a question")
+                    : QCoreApplication::translate("Import", "it has no ANSWER line"));
 }
 
 // ---- writing ----
@@ -677,9 +698,11 @@ ReadResult readFile(const QString &fileName)
     const QFileInfo info(fileName);
     QFile file(fileName);
     if (!info.exists())
-        result.error = QCoreApplication::translate("Import", "There is no file %1.").arg(shortQuote(fileName));
+        result.error =
+            QCoreApplication::translate("Import", "There is no file %1.").arg(shortQuote(fileName));
     else if (!info.isFile())
-        result.error = QCoreApplication::translate("Import", "%1 is not a plain file.").arg(shortQuote(fileName));
+        result.error = QCoreApplication::translate("Import", "%1 is not a plain file.")
+                           .arg(shortQuote(fileName));
     else if (!file.open(QIODevice::ReadOnly))
         result.error = QCoreApplication::translate("Import", "The file cannot be opened.");
     else
@@ -699,7 +722,8 @@ WriteResult write(QIODevice *device, Format format, const Module1 &bank)
     for (int q = 1; q <= Module1::MaxQuestions; ++q) {
         const int right = rightAnswer(bank, q);
         if (right == 0)
-            result.problems.append(QCoreApplication::translate("Import", "Question %1 has no right answer.").arg(q));
+            result.problems.append(
+                QCoreApplication::translate("Import", "Question %1 has no right answer.").arg(q));
         if (format == Format::Gift) {
             out += QStringLiteral("::%1::%2{\n")
                        .arg(giftEscaped(title + QStringLiteral(" ") + QString::number(q)),
@@ -719,12 +743,15 @@ WriteResult write(QIODevice *device, Format format, const Module1 &bank)
             QString flat = text;
             if (flat.contains(QLatin1Char('\n')) || flat.contains(QLatin1Char('\r'))) {
                 result.problems.append(
-                    QCoreApplication::translate("Import", "Question %1 holds a line break, written as a space.").arg(q));
+                    QCoreApplication::translate(
+                        "Import", "Question %1 holds a line break, written as a space.")
+                        .arg(q));
                 flat = collapsed(flat);
             }
             if (isQuestion && flat.trimmed().contains(optionLike))
                 result.problems.append(
-                    QCoreApplication::translate("Import", "Question %1 begins like an answer line and will not read back.")
+                    QCoreApplication::translate(
+                        "Import", "Question %1 begins like an answer line and will not read back.")
                         .arg(q));
             return flat.trimmed();
         };

@@ -46,7 +46,8 @@ LoadResult LoadQuestionFile(QIODevice *device, Module1 &state)
     };
 
     if (reader.tooLarge())
-        return fail(QCoreApplication::translate("QuestionFile", "The file is too large to be a question file."));
+        return fail(QCoreApplication::translate("QuestionFile",
+                                                "The file is too large to be a question file."));
     if (!reader.read(&field))
         return fail(QCoreApplication::translate("QuestionFile", "The file is empty."));
     bank.QuizTitle = textField(field);
@@ -58,16 +59,22 @@ LoadResult LoadQuestionFile(QIODevice *device, Module1 &state)
                                              &bank.AnswerC, &bank.AnswerD};
         for (Module1::QuestionStrings *part : parts) {
             if (!reader.read(&field))
-                return fail(QCoreApplication::translate("QuestionFile", "The file ends in question %1.").arg(q));
+                return fail(
+                    QCoreApplication::translate("QuestionFile", "The file ends in question %1.")
+                        .arg(q));
             (*part)[q] = textField(field);
         }
         if (!reader.read(&field))
-            return fail(QCoreApplication::translate("QuestionFile", "The file ends in question %1.").arg(q));
+            return fail(QCoreApplication::translate("QuestionFile", "The file ends in question %1.")
+                            .arg(q));
         bank.CorrectAnswer[q] = field;
         if (correctAnswer(field) == 0)
-            return fail(QCoreApplication::translate("QuestionFile", "Question %1 does not name its correct answer.").arg(q));
+            return fail(QCoreApplication::translate("QuestionFile",
+                                                    "Question %1 does not name its correct answer.")
+                            .arg(q));
         if (!reader.read(&field))
-            return fail(QCoreApplication::translate("QuestionFile", "The file ends in question %1.").arg(q));
+            return fail(QCoreApplication::translate("QuestionFile", "The file ends in question %1.")
+                            .arg(q));
         result.questionsRead = q;
     }
 

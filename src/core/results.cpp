@@ -27,8 +27,9 @@ Wording word(int score, int outOf)
     w.sentence = score >= outOf - 2
                      ? QCoreApplication::translate("ResultsScreen", "Good work. %1").arg(scored)
                      : scored;
-    w.hint =
-        QCoreApplication::translate("ResultsScreen", "Click the button above to check which questions you answered incorrectly.");
+    w.hint = QCoreApplication::translate(
+        "ResultsScreen",
+        "Click the button above to check which questions you answered incorrectly.");
     w.buttonCaption = QCoreApplication::translate("ResultsScreen", "Check Wrong Answers");
     return w;
 }

@@ -76,7 +76,8 @@ Result commit(const QString &temporary, const QString &path)
         ::close(fd);
     if (!synced || ::rename(native(temporary).constData(), native(path).constData()) != 0) {
         ::unlink(native(temporary).constData());
-        result.error = QCoreApplication::translate("Saving", "The disk may be full or the folder read-only.");
+        result.error =
+            QCoreApplication::translate("Saving", "The disk may be full or the folder read-only.");
         return result;
     }
     result.status =
@@ -111,7 +112,8 @@ QString unwritableReason(const QString &path)
     struct stat st {
     };
     if (::lstat(native(path).constData(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode))
-        return QCoreApplication::translate("Saving", "%1 is not a plain file.").arg(QDir::toNativeSeparators(path));
+        return QCoreApplication::translate("Saving", "%1 is not a plain file.")
+            .arg(QDir::toNativeSeparators(path));
     return QString();
 }
 

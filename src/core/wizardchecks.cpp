@@ -11,15 +11,19 @@ namespace wizardchecks
 
 QString NoTitle()
 {
-    return QCoreApplication::translate("WorksheetWizard", "You have not chosen a title for your worksheet");
+    return QCoreApplication::translate("WorksheetWizard",
+                                       "You have not chosen a title for your worksheet");
 }
 QString TitleBlanks()
 {
-    return QCoreApplication::translate("WorksheetWizard", "Please do not begin or end the title with a space.");
+    return QCoreApplication::translate("WorksheetWizard",
+                                       "Please do not begin or end the title with a space.");
 }
 QString TitleReserved()
 {
-    return QCoreApplication::translate("WorksheetWizard", "That title is used by one of the program's own quizzes. Please choose another title.");
+    return QCoreApplication::translate(
+        "WorksheetWizard",
+        "That title is used by one of the program's own quizzes. Please choose another title.");
 }
 
 namespace
@@ -85,8 +89,10 @@ QString startsWithQuoteMark(int questionNumber)
 
 QString cannotHold(const QString &character, int questionNumber)
 {
-    return QCoreApplication::translate("WorksheetWizard", "The character \"%1\" cannot be saved in a worksheet. Please write it "
-                          "another way in Question %2")
+    return QCoreApplication::translate(
+               "WorksheetWizard",
+               "The character \"%1\" cannot be saved in a worksheet. Please write it "
+               "another way in Question %2")
         .arg(character)
         .arg(questionNumber);
 }
@@ -114,9 +120,11 @@ QString refusedTitle(const QString &title)
     case catalogue::TitleFault::Blanks:
         return TitleBlanks();
     case catalogue::TitleFault::OutsideAnsi:
-        return QCoreApplication::translate("WorksheetWizard", "The title cannot contain \"%1\" (character %2 of the title): "
-                              "only the letters and signs of Western European languages can be "
-                              "stored.")
+        return QCoreApplication::translate(
+                   "WorksheetWizard",
+                   "The title cannot contain \"%1\" (character %2 of the title): "
+                   "only the letters and signs of Western European languages can be "
+                   "stored.")
             .arg(check.character)
             .arg(check.position);
     case catalogue::TitleFault::Character:
@@ -125,11 +133,13 @@ QString refusedTitle(const QString &title)
                                            "cannot be used in a title: < > : \" / \\ | ? * , &")
             .arg(check.character);
     case catalogue::TitleFault::Invisible:
-        return QCoreApplication::translate("WorksheetWizard", "The title cannot contain tabs, line breaks or other invisible "
-                              "characters.");
+        return QCoreApplication::translate(
+            "WorksheetWizard", "The title cannot contain tabs, line breaks or other invisible "
+                               "characters.");
     case catalogue::TitleFault::FullStops:
-        return QCoreApplication::translate("WorksheetWizard", "The title cannot begin or end with a full stop, or have two full "
-                              "stops together.");
+        return QCoreApplication::translate(
+            "WorksheetWizard", "The title cannot begin or end with a full stop, or have two full "
+                               "stops together.");
     case catalogue::TitleFault::ReservedName:
         return QCoreApplication::translate("WorksheetWizard",
                                            "The computer keeps %1 as a name of its own. Please "

@@ -162,12 +162,12 @@ PrintOutcome printOrSavePdf(const Platform &platform, QWidget *parent, const Pri
         outcome.kind = PrintOutcome::Printed;
         return outcome;
     }
-    const QString file =
-        platform.boxes.saveFile(parent,
-                                printer ? QCoreApplication::translate("Printing", "Printing failed: save as PDF")
-                                        : QCoreApplication::translate("Printing", "No printer: save as PDF"),
-                                QDir(documentsFolder()).filePath(safeFileName(pdfName)),
-                                QCoreApplication::translate("Printing", "PDF files (*.pdf)"));
+    const QString file = platform.boxes.saveFile(
+        parent,
+        printer ? QCoreApplication::translate("Printing", "Printing failed: save as PDF")
+                : QCoreApplication::translate("Printing", "No printer: save as PDF"),
+        QDir(documentsFolder()).filePath(safeFileName(pdfName)),
+        QCoreApplication::translate("Printing", "PDF files (*.pdf)"));
     const QString pdf = file.isEmpty()
                             ? QString()
                             : fileToWrite(platform.boxes, parent, file, {QStringLiteral(".pdf")});
@@ -221,8 +221,10 @@ QString fileToWrite(MessageBoxes &boxes, QWidget *parent, const QString &typed,
     const QString file = typed + extensions.value(0);
     if (!QFileInfo(file).exists() && !QFileInfo(file).isSymLink())
         return file;
-    return boxes.okCancel(parent, QCoreApplication::translate("Printing", "The file %1 already exists. Do you want to replace it?")
-                                      .arg(QDir::toNativeSeparators(file)))
+    return boxes.okCancel(parent,
+                          QCoreApplication::translate(
+                              "Printing", "The file %1 already exists. Do you want to replace it?")
+                              .arg(QDir::toNativeSeparators(file)))
                ? file
                : QString();
 }
@@ -265,19 +267,20 @@ void printAndReport(const Platform &platform, QWidget *parent, const PrintJob &j
             platform.boxes.ok(parent, printedMessage);
         break;
     case PrintOutcome::SavedAsPdf:
-        platform.boxes.ok(parent, savedMessage(what, false)
-                                      .arg(QDir::toNativeSeparators(outcome.pdfFile)));
+        platform.boxes.ok(parent,
+                          savedMessage(what, false).arg(QDir::toNativeSeparators(outcome.pdfFile)));
         break;
     case PrintOutcome::Failed:
         if (!outcome.pdfFile.isEmpty()) {
-            platform.boxes.ok(
-                parent, savedMessage(what, true)
-                            .arg(QDir::toNativeSeparators(outcome.pdfFile), outcome.error));
+            platform.boxes.ok(parent,
+                              savedMessage(what, true)
+                                  .arg(QDir::toNativeSeparators(outcome.pdfFile), outcome.error));
             break;
         }
         Q_FALLTHROUGH();
     case PrintOutcome::Cancelled:
-        platform.boxes.ok(parent, QCoreApplication::translate("Printing", "There was a problem printing to your printer."));
+        platform.boxes.ok(parent, QCoreApplication::translate(
+                                      "Printing", "There was a problem printing to your printer."));
         break;
     }
 }

@@ -14,8 +14,8 @@
 #include "welldone.h"
 #include "wrong.h"
 
-#include <QCoreApplication>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
@@ -102,13 +102,14 @@ const QRect multiple::PictureRect(6840, 240, 855, 615);
 multiple::multiple(AppContext &context) : Screen(context)
 {
     const QColor yellow(255, 255, 0);
-    Label1 = addLabel(QCoreApplication::translate("QuizScreen", "Multiple Choice"), {120, 120, 6240, 900},
-                      fonts::tahoma(36, true), yellow);
+    Label1 = addLabel(QCoreApplication::translate("QuizScreen", "Multiple Choice"),
+                      {120, 120, 6240, 900}, fonts::tahoma(36, true), yellow);
     Label5 = addLabel(QString(), {120, 1200, 6465, 585}, fonts::times(24), QColor(0, 255, 0));
     Label6 = addLabel(QString(), {120, 1920, 6465, 705}, fonts::times(24), QColor(128, 128, 255));
     Picture1 = new PictureBox(PictureRect, this);
-    Label4 = addLabel(QCoreApplication::translate("QuizScreen", "Question %1").arg(1), {360, 3240, 5415, 615}, fonts::times(24),
-                      yellow, Qt::AlignLeft | Qt::AlignTop);
+    Label4 =
+        addLabel(QCoreApplication::translate("QuizScreen", "Question %1").arg(1),
+                 {360, 3240, 5415, 615}, fonts::times(24), yellow, Qt::AlignLeft | Qt::AlignTop);
     Label2 = addLabel(QString(), {960, 3960, 9840, 1455}, fonts::times(QuestionPoints), yellow);
 
     m_answers = new QButtonGroup(this);
@@ -124,10 +125,14 @@ multiple::multiple(AppContext &context) : Screen(context)
 
     addButtons(
         Label3,
-        {{PreviousQuestion, QT_TRANSLATE_NOOP("Buttons", "<< Previous Question"), {2040, 7920, 3765, 495}},
+        {{PreviousQuestion,
+          QT_TRANSLATE_NOOP("Buttons", "<< Previous Question"),
+          {2040, 7920, 3765, 495}},
          {NextQuestion, QT_TRANSLATE_NOOP("Buttons", "Next Question >>"), {6000, 7920, 3765, 495}},
          {Exit, QT_TRANSLATE_NOOP("Buttons", "Exit"), {10560, 7920, 1245, 495}},
-         {PrintWorksheet, QT_TRANSLATE_NOOP("Buttons", "Print Worksheet"), {7920, 1920, 3045, 495}}},
+         {PrintWorksheet,
+          QT_TRANSLATE_NOOP("Buttons", "Print Worksheet"),
+          {7920, 1920, 3045, 495}}},
         [this](int i) { Label3_Click(i); }, &hover);
     Label3[PreviousQuestion]->hide();
     setExitButton(Label3[Exit]);
@@ -275,7 +280,8 @@ void multiple::Printpage()
     const PrintJob job =
         printlayouts::worksheet(ctx.platform.printer, Label5->text(), Label6->text(), ctx.state);
     printAndReport(ctx.platform, this, job, Label6->text() + QStringLiteral(".pdf"),
-                   QCoreApplication::translate("QuizScreen", "Your worksheet is now printing."), QStringLiteral("worksheet"));
+                   QCoreApplication::translate("QuizScreen", "Your worksheet is now printing."),
+                   QStringLiteral("worksheet"));
 }
 
 void multiple::Option1_Click(int)

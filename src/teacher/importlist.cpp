@@ -49,10 +49,10 @@ ImportList::ImportList(QWidget *parent) : QWidget(parent)
     summary = yellowLabel(this, {0, 6480, 7320, 495});
     summary->setWordWrap(true);
     summary->setFont(fonts::tahoma(9.75, true));
-    importTicked = new LabelButton(QCoreApplication::translate("ImportList", "Import Ticked"), {7440, 6480, 2160, 495},
-                                   fonts::tahoma(12, true), this);
-    cancel = new LabelButton(QCoreApplication::translate("ImportList", "Cancel"), {9720, 6480, 2040, 495},
-                             fonts::tahoma(12, true), this);
+    importTicked = new LabelButton(QCoreApplication::translate("ImportList", "Import Ticked"),
+                                   {7440, 6480, 2160, 495}, fonts::tahoma(12, true), this);
+    cancel = new LabelButton(QCoreApplication::translate("ImportList", "Cancel"),
+                             {9720, 6480, 2040, 495}, fonts::tahoma(12, true), this);
     connect(importTicked, &LabelButton::clicked, this, &ImportList::importClicked);
     connect(cancel, &LabelButton::clicked, this, &ImportList::cancelClicked);
     connect(questions, &QListWidget::itemChanged, this, &ImportList::updateSummary);
@@ -73,7 +73,8 @@ void ImportList::open(const QString &fileName, const exchange::ReadResult &read)
             item->setCheckState(Qt::Checked);
             item->setData(Qt::UserRole, entry.index);
         } else {
-            item->setText(QCoreApplication::translate("ImportList", "%1: skipped, %2").arg(entry.name, entry.reason));
+            item->setText(QCoreApplication::translate("ImportList", "%1: skipped, %2")
+                              .arg(entry.name, entry.reason));
             item->setFlags(Qt::NoItemFlags); // greyed, and cannot be ticked
         }
     }
@@ -103,14 +104,14 @@ void ImportList::updateSummary()
     const int ticked = int(chosen().questions.size());
     const int sheets = ticked / Module1::MaxQuestions;
     const int left = ticked % Module1::MaxQuestions;
-    const QString worksheets = sheets == 1
-                                   ? QCoreApplication::translate("ImportList", "1 worksheet of ten")
-                                   : QCoreApplication::translate("ImportList", "%1 worksheets of ten")
-                                         .arg(sheets);
+    const QString worksheets =
+        sheets == 1 ? QCoreApplication::translate("ImportList", "1 worksheet of ten")
+                    : QCoreApplication::translate("ImportList", "%1 worksheets of ten").arg(sheets);
     const QString count = QString::number(ticked);
     QString text;
     if (ticked == 0)
-        text = QCoreApplication::translate("ImportList", "%1 ticked: nothing to import.").arg(count);
+        text =
+            QCoreApplication::translate("ImportList", "%1 ticked: nothing to import.").arg(count);
     else if (left == 0)
         text = QCoreApplication::translate("ImportList", "%1 ticked: %2.").arg(count, worksheets);
     else if (sheets == 0)

@@ -11,8 +11,8 @@
 #include "waitnotice.h"
 #include "wizardchecks.h"
 
-#include <QCoreApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,10 +53,10 @@ QLineEdit *makeBox(QWidget *parent, const QRect &twipRect, int maxLength, const 
 
 wizard::wizard(AppContext &context) : Screen(context)
 {
-    Label1 = addLabel(QCoreApplication::translate("WorksheetWizard", "Multiple Choice Wizard"), {0, 0, 4320, 540},
-                      fonts::tahoma(18, true), Yellow);
-    Label2 = addLabel(QCoreApplication::translate("WorksheetWizard", "Worksheet Title"), {5160, 120, 2280, 345},
-                      fonts::tahoma(14.25, true), Yellow);
+    Label1 = addLabel(QCoreApplication::translate("WorksheetWizard", "Multiple Choice Wizard"),
+                      {0, 0, 4320, 540}, fonts::tahoma(18, true), Yellow);
+    Label2 = addLabel(QCoreApplication::translate("WorksheetWizard", "Worksheet Title"),
+                      {5160, 120, 2280, 345}, fonts::tahoma(14.25, true), Yellow);
     Text1 = makeBox(this, {7560, 120, 4215, 375}, TitleLength, fonts::times(12));
 
     static const char *const letters[] = {"A.", "B.", "C.", "D."};
@@ -68,9 +68,10 @@ wizard::wizard(AppContext &context) : Screen(context)
 
     for (int q = 0; q < Questions; ++q) {
         const QPoint o = blockOffset(q);
-        Label4[q] = addLabel(QCoreApplication::translate("WorksheetWizard", "Question %1").arg(q + 1),
-                             {240 + o.x(), 600 + o.y(), 2400, 255}, fonts::tahoma(9.75, true),
-                             Yellow, Qt::AlignLeft | Qt::AlignTop);
+        Label4[q] =
+            addLabel(QCoreApplication::translate("WorksheetWizard", "Question %1").arg(q + 1),
+                     {240 + o.x(), 600 + o.y(), 2400, 255}, fonts::tahoma(9.75, true), Yellow,
+                     Qt::AlignLeft | Qt::AlignTop);
         Text2[q] =
             makeBox(this, {240 + o.x(), 840 + o.y(), 5655, 375}, QuestionLength, fonts::times(12));
         connect(Text2[q], &QLineEdit::returnPressed, this,
@@ -140,7 +141,9 @@ void wizard::Label3_Click(int Index)
     case Exit:
         if (hasUnsavedEdits() &&
             !ctx.platform.boxes.okCancel(
-                this, QCoreApplication::translate("WorksheetWizard", "Your changes to this worksheet have not been saved. Leave the wizard and lose them?")))
+                this, QCoreApplication::translate("WorksheetWizard",
+                                                  "Your changes to this worksheet have not been "
+                                                  "saved. Leave the wizard and lose them?")))
             return;
         ctx.screens.unload(this);
         break;
@@ -209,11 +212,15 @@ bool wizard::saveworksheet()
     if (change.ok)
         m_saved = sheet;
     ctx.platform.boxes.ok(
-        this, change.ok
-                  ? (change.warning.isEmpty()
-                         ? QCoreApplication::translate("WorksheetWizard", "Your worksheet has been saved.")
-                         : QCoreApplication::translate("WorksheetWizard", "Your worksheet has been saved.\n\n%1").arg(change.warning))
-                  : QCoreApplication::translate("WorksheetWizard", "There was a problem saving your worksheet\n\n%1").arg(change.error));
+        this, change.ok ? (change.warning.isEmpty()
+                               ? QCoreApplication::translate("WorksheetWizard",
+                                                             "Your worksheet has been saved.")
+                               : QCoreApplication::translate("WorksheetWizard",
+                                                             "Your worksheet has been saved.\n\n%1")
+                                     .arg(change.warning))
+                        : QCoreApplication::translate(
+                              "WorksheetWizard", "There was a problem saving your worksheet\n\n%1")
+                              .arg(change.error));
     return change.ok;
 }
 

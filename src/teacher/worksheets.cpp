@@ -20,8 +20,8 @@
 #include "waitnotice.h"
 #include "wizard.h"
 
-#include <QCoreApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -39,8 +39,8 @@ const QColor FormBack(39, 63, 137);
 
 worksheets::worksheets(AppContext &context) : Screen(context)
 {
-    Label1 = addLabel(QCoreApplication::translate("WorksheetCatalogue", "Worksheets Catalogue"), {0, 0, 12000, 780},
-                      fonts::tahoma(24, true), Yellow);
+    Label1 = addLabel(QCoreApplication::translate("WorksheetCatalogue", "Worksheets Catalogue"),
+                      {0, 0, 12000, 780}, fonts::tahoma(24, true), Yellow);
 
     const auto checkBox = [this](const QString &caption, const QRect &r, const QColor &text) {
         auto *box = new QCheckBox(caption, this);
@@ -50,23 +50,26 @@ worksheets::worksheets(AppContext &context) : Screen(context)
         box->setStyleSheet(QStringLiteral("QCheckBox { color: %1; }").arg(text.name()));
         return box;
     };
-    Check1 = checkBox(QCoreApplication::translate("WorksheetCatalogue", "Edit Worksheet"), {120, 120, 2535, 375}, Yellow);
-    Check2 =
-        checkBox(QCoreApplication::translate("WorksheetCatalogue", "Delete Worksheet"), {9240, 120, 2535, 375}, QColor(255, 0, 0));
-    Check3 = checkBox(QCoreApplication::translate("WorksheetCatalogue", "Export Worksheet"), {120, 8520, 2535, 375}, Yellow);
-    Check4 = checkBox(QCoreApplication::translate("WorksheetCatalogue", "Print Answer Key"), {2880, 8520, 2535, 375}, Yellow);
+    Check1 = checkBox(QCoreApplication::translate("WorksheetCatalogue", "Edit Worksheet"),
+                      {120, 120, 2535, 375}, Yellow);
+    Check2 = checkBox(QCoreApplication::translate("WorksheetCatalogue", "Delete Worksheet"),
+                      {9240, 120, 2535, 375}, QColor(255, 0, 0));
+    Check3 = checkBox(QCoreApplication::translate("WorksheetCatalogue", "Export Worksheet"),
+                      {120, 8520, 2535, 375}, Yellow);
+    Check4 = checkBox(QCoreApplication::translate("WorksheetCatalogue", "Print Answer Key"),
+                      {2880, 8520, 2535, 375}, Yellow);
     connect(Check1, &QCheckBox::clicked, this, &worksheets::Check1_Click);
     connect(Check2, &QCheckBox::clicked, this, &worksheets::Check2_Click);
     for (QCheckBox *box : {Check3, Check4})
         connect(box, &QCheckBox::clicked, this, [this, box] { untickOthers(box); });
 
-    Label5 = new LabelButton(QCoreApplication::translate("WorksheetCatalogue", "Import Worksheets"), {9240, 8520, 2535, 375},
-                             fonts::tahoma(12, true), this);
+    Label5 = new LabelButton(QCoreApplication::translate("WorksheetCatalogue", "Import Worksheets"),
+                             {9240, 8520, 2535, 375}, fonts::tahoma(12, true), this);
     connect(Label5, &LabelButton::clicked, this, &worksheets::Label5_Click);
     hover.add(Label5);
 
-    Label2[Exit] = new LabelButton(QCoreApplication::translate("Buttons", "Exit"), {10560, 7920, 1245, 495},
-                                   fonts::tahoma(18, true), this);
+    Label2[Exit] = new LabelButton(QCoreApplication::translate("Buttons", "Exit"),
+                                   {10560, 7920, 1245, 495}, fonts::tahoma(18, true), this);
     setExitButton(Label2[Exit]);
     for (int k = 1; k <= Slots; ++k) {
         const int column = (k - 1) / SlotsPerColumn;
@@ -79,10 +82,11 @@ worksheets::worksheets(AppContext &context) : Screen(context)
         hover.add(Label2[i]);
     }
 
-    addButtons(Label3,
-               {{PreviousPage, QT_TRANSLATE_NOOP("Buttons", "<< Previous Page"), {2640, 7920, 3195, 495}},
-                {NextPage, QT_TRANSLATE_NOOP("Buttons", "Next Page >>"), {6000, 7920, 3195, 495}}},
-               [this](int i) { Label3_Click(i); });
+    addButtons(
+        Label3,
+        {{PreviousPage, QT_TRANSLATE_NOOP("Buttons", "<< Previous Page"), {2640, 7920, 3195, 495}},
+         {NextPage, QT_TRANSLATE_NOOP("Buttons", "Next Page >>"), {6000, 7920, 3195, 495}}},
+        [this](int i) { Label3_Click(i); });
     for (LabelButton *button : Label3)
         button->hide();
 
@@ -149,7 +153,8 @@ void worksheets::workpage()
     Label3[NextPage]->show();
     if (s.CataloguePage == 0)
         Label3[PreviousPage]->hide();
-    Label4->setText(QCoreApplication::translate("WorksheetCatalogue", "Page %1").arg(s.CataloguePage + 1));
+    Label4->setText(
+        QCoreApplication::translate("WorksheetCatalogue", "Page %1").arg(s.CataloguePage + 1));
 
     const int count = qBound(0, int(s.WorksheetCount), int(Module1::MaxWorksheets));
     const int base = Slots * s.CataloguePage;
@@ -256,7 +261,8 @@ void worksheets::exportWorksheet(const QString &name)
     QString file = ctx.platform.boxes.saveFile(
         this, QCoreApplication::translate("WorksheetCatalogue", "Export Worksheet"),
         QDir(documentsFolder()).filePath(name + QStringLiteral(".gift")),
-        QCoreApplication::translate("WorksheetCatalogue", "GIFT files (*.gift);;Aiken files (*.txt)"));
+        QCoreApplication::translate("WorksheetCatalogue",
+                                    "GIFT files (*.gift);;Aiken files (*.txt)"));
     if (file.isEmpty())
         return;
     exchange::Format format;
@@ -272,13 +278,17 @@ void worksheets::exportWorksheet(const QString &name)
         return written.ok;
     });
     if (!saved) {
-        ctx.platform.boxes.ok(this, QCoreApplication::translate("WorksheetCatalogue", "The worksheet could not be exported to %1. %2")
-                                        .arg(QDir::toNativeSeparators(file), saved.error));
+        ctx.platform.boxes.ok(
+            this, QCoreApplication::translate("WorksheetCatalogue",
+                                              "The worksheet could not be exported to %1. %2")
+                      .arg(QDir::toNativeSeparators(file), saved.error));
         return;
     }
-    ctx.platform.boxes.ok(this, listed(QCoreApplication::translate("WorksheetCatalogue", "The worksheet %1 has been exported to %2.")
-                                           .arg(name, QDir::toNativeSeparators(file)),
-                                       written.problems));
+    ctx.platform.boxes.ok(
+        this, listed(QCoreApplication::translate("WorksheetCatalogue",
+                                                 "The worksheet %1 has been exported to %2.")
+                         .arg(name, QDir::toNativeSeparators(file)),
+                     written.problems));
 }
 
 void worksheets::printAnswerKey()
@@ -286,8 +296,11 @@ void worksheets::printAnswerKey()
     const Module1 &s = ctx.state;
     const PrintJob job =
         printlayouts::answerKey(ctx.platform.printer, printlayouts::WorksheetTopic, s.QuizTitle, s);
-    printAndReport(ctx.platform, this, job, QCoreApplication::translate("WorksheetCatalogue", "%1 answers.pdf").arg(s.QuizTitle),
-                   QCoreApplication::translate("WorksheetCatalogue", "The answer key is now printing."), QStringLiteral("answer key"));
+    printAndReport(
+        ctx.platform, this, job,
+        QCoreApplication::translate("WorksheetCatalogue", "%1 answers.pdf").arg(s.QuizTitle),
+        QCoreApplication::translate("WorksheetCatalogue", "The answer key is now printing."),
+        QStringLiteral("answer key"));
 }
 
 void worksheets::Label5_Click()
@@ -295,7 +308,8 @@ void worksheets::Label5_Click()
     ctx.playSound(contentnames::ClickSound);
     const QString file = ctx.platform.boxes.openFile(
         this, QCoreApplication::translate("WorksheetCatalogue", "Import Worksheets"),
-        QCoreApplication::translate("WorksheetCatalogue", "GIFT or Aiken files (*.gift *.txt);;All files (*)"));
+        QCoreApplication::translate("WorksheetCatalogue",
+                                    "GIFT or Aiken files (*.gift *.txt);;All files (*)"));
     if (!file.isEmpty())
         importFile(file);
 }
@@ -304,7 +318,9 @@ void worksheets::importFile(const QString &file)
 {
     const exchange::ReadResult read = exchange::readFile(file);
     if (!read.error.isEmpty()) {
-        ctx.platform.boxes.ok(this, QCoreApplication::translate("WorksheetCatalogue", "Nothing was imported. %1").arg(read.error));
+        ctx.platform.boxes.ok(
+            this, QCoreApplication::translate("WorksheetCatalogue", "Nothing was imported. %1")
+                      .arg(read.error));
         return;
     }
     m_importFile = file;
@@ -324,19 +340,23 @@ void worksheets::importChosen()
     // A catalogue without room, or a title that cannot be used, changes nothing: the list stays
     // for the teacher to untick questions or cancel.
     if (outcome.written.isEmpty() && !outcome.error.isEmpty()) {
-        ctx.platform.boxes.ok(this, QCoreApplication::translate("WorksheetCatalogue", "Nothing was imported. %1").arg(outcome.error));
+        ctx.platform.boxes.ok(
+            this, QCoreApplication::translate("WorksheetCatalogue", "Nothing was imported. %1")
+                      .arg(outcome.error));
         return;
     }
     importList->hide();
     QStringList lines;
     if (outcome.written.size() == 1)
-        lines << QCoreApplication::translate("WorksheetCatalogue", "Imported the worksheet %1.").arg(outcome.written.first());
+        lines << QCoreApplication::translate("WorksheetCatalogue", "Imported the worksheet %1.")
+                     .arg(outcome.written.first());
     else if (!outcome.written.isEmpty())
         lines << QCoreApplication::translate("WorksheetCatalogue", "Imported %1 worksheets: %2.")
                      .arg(outcome.written.size())
                      .arg(outcome.written.join(QStringLiteral(", ")));
     if (!outcome.error.isEmpty())
-        lines << QCoreApplication::translate("WorksheetCatalogue", "The import stopped: %1").arg(outcome.error);
+        lines << QCoreApplication::translate("WorksheetCatalogue", "The import stopped: %1")
+                     .arg(outcome.error);
     if (!outcome.written.isEmpty())
         workpage(); // the new titles are at the end of the catalogue
     const bool toWizard = outcome.error.isEmpty() && !outcome.leftOver.isEmpty();
@@ -371,7 +391,8 @@ bool worksheets::loadWorksheet(const QString &name)
 
 void worksheets::corrupted()
 {
-    ctx.platform.boxes.ok(this, QCoreApplication::translate("WorksheetCatalogue", "This worksheet seems to be corrupted."));
+    ctx.platform.boxes.ok(this, QCoreApplication::translate(
+                                    "WorksheetCatalogue", "This worksheet seems to be corrupted."));
 }
 
 void worksheets::editworksheet()
@@ -386,7 +407,10 @@ void worksheets::deleteWorksheet(const QString &name)
 {
     Module1 &s = ctx.state;
     if (!ctx.platform.boxes.okCancel(
-            this, QCoreApplication::translate("WorksheetCatalogue", "Are you sure that you want to delete the worksheet %1?").arg(name)))
+            this,
+            QCoreApplication::translate("WorksheetCatalogue",
+                                        "Are you sure that you want to delete the worksheet %1?")
+                .arg(name)))
         return;
     s.ChosenWorksheet = name;
     const catalogue::Change change = catalogue::remove(

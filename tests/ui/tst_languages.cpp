@@ -50,9 +50,9 @@ QSet<QString> englishTexts()
 
 QList<Screen *> screens(AppContext &ctx)
 {
-    return {ctx.screens.get<Titlefrm>(),  ctx.screens.get<intro0>(),  ctx.screens.get<TopicHub>(),
-            ctx.screens.get<multiple>(),  ctx.screens.get<Welldone>(), ctx.screens.get<Wrong>(),
-            ctx.screens.get<worksheets>(), ctx.screens.get<wizard>(),  ctx.screens.get<teacher>()};
+    return {ctx.screens.get<Titlefrm>(),   ctx.screens.get<intro0>(),   ctx.screens.get<TopicHub>(),
+            ctx.screens.get<multiple>(),   ctx.screens.get<Welldone>(), ctx.screens.get<Wrong>(),
+            ctx.screens.get<worksheets>(), ctx.screens.get<wizard>(),   ctx.screens.get<teacher>()};
 }
 
 // Why a control's text does not fit its box, as the screen shows it; empty when it does. A label
