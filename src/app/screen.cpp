@@ -134,10 +134,15 @@ QList<QWidget *> Screen::tabOrder() const
         if (w->focusPolicy() & Qt::TabFocus)
             order.append(w);
     }
-    std::stable_sort(order.begin(), order.end(), [this](const QWidget *a, const QWidget *b) {
-        const QPoint pa = a->mapTo(this, QPoint()), pb = b->mapTo(this, QPoint());
-        return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
-    });
+    // Right to left, a row is read from its right-hand end.
+    const bool mirrored = isRightToLeft();
+    std::stable_sort(
+        order.begin(), order.end(), [this, mirrored](const QWidget *a, const QWidget *b) {
+            const QPoint pa = a->mapTo(this, QPoint()), pb = b->mapTo(this, QPoint());
+            if (pa.y() != pb.y())
+                return pa.y() < pb.y();
+            return mirrored ? pa.x() + a->width() > pb.x() + b->width() : pa.x() < pb.x();
+        });
     return order;
 }
 

@@ -64,7 +64,8 @@ protected:
     void setExitButton(LabelButton *button) { m_exitButton = button; }
     // The Tab order, applied each time the screen is shown (hidden controls are passed over);
     // a screen shown without a focus starts at its first control. By default every control that
-    // takes the focus, in reading order (top to bottom, then left to right).
+    // takes the focus, in reading order (top to bottom, then left to right, or right to left in a
+    // right-to-left language).
     virtual QList<QWidget *> tabOrder() const;
 
     void mouseMoveEvent(QMouseEvent *event) override;
