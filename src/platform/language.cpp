@@ -31,6 +31,11 @@ QString translationFile(const QString &code)
 
 } // namespace
 
+bool isPseudo(const QString &code)
+{
+    return code.endsWith(QLatin1String("_XA")) || code.endsWith(QLatin1String("_XB"));
+}
+
 QString takeOption(QStringList &arguments)
 {
     QString code;
@@ -83,7 +88,7 @@ QStringList available()
         QDir(Folder).entryList({QStringLiteral("quorvel_*.qm")}, QDir::Files, QDir::Name);
     for (const QString &file : files) {
         const QString code = file.mid(8, file.size() - 11);
-        if (code != QLatin1String("en"))
+        if (code != QLatin1String("en") && !isPseudo(code))
             codes << code;
     }
     return codes;
@@ -92,8 +97,10 @@ QStringList available()
 QString nativeName(const QString &code)
 {
     const QLocale locale(code);
-    // The pseudo-languages the tests use have no name of their own.
-    if (code.contains(QLatin1Char('_')) || locale.language() == QLocale::C)
+    // English by the name of the language, not of its American variety.
+    if (code == QLatin1String("en"))
+        return QStringLiteral("English");
+    if (locale.language() == QLocale::C)
         return code;
     QString name = locale.nativeLanguageName();
     if (!name.isEmpty())

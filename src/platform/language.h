@@ -24,8 +24,12 @@ QString chosen(const QString &option);
 // language. Returns the code of the translation found (empty for English).
 QString install(QCoreApplication &app, const QString &code);
 
-// The codes of every translation built into the program, English ("en") first.
+// The codes of every translation built into the program for people, English ("en") first.
 QStringList available();
+
+// Whether code is one of the pseudo-languages made for the tests of the screens (en_XA, ar_XB):
+// built in, usable with --language, never offered in the teacher area.
+bool isPseudo(const QString &code);
 
 // The language's own name for itself ("Español"), for the choice in the teacher area.
 QString nativeName(const QString &code);
