@@ -250,14 +250,14 @@ int run(const QStringList &arguments, const QString &runFolder, QTextStream &out
     const QCommandLineOption title(
         QStringLiteral("title"),
         QCoreApplication::translate("CommandLine", "import: the title of the new worksheets."),
-        QStringLiteral("TITLE"));
+        QCoreApplication::translate("CommandLine", "TITLE"));
     const QCommandLineOption answers(
         QStringLiteral("answers"),
         QCoreApplication::translate("CommandLine", "print: the answer key instead."));
     const QCommandLineOption pdf(
         QStringLiteral("pdf"),
         QCoreApplication::translate("CommandLine", "print: into this PDF file instead."),
-        QStringLiteral("FILE"));
+        QCoreApplication::translate("CommandLine", "FILE"));
     const QCommandLineOption list(
         QStringLiteral("list"),
         QCoreApplication::translate("CommandLine", "import: list the questions, import nothing."));
@@ -266,10 +266,10 @@ int run(const QStringList &arguments, const QString &runFolder, QTextStream &out
         QStringLiteral("language"),
         QCoreApplication::translate("CommandLine",
                                     "the language of the program's texts, as es or en."),
-        QStringLiteral("CODE"));
+        QCoreApplication::translate("CommandLine", "CODE"));
     parser.addOptions({title, list, answers, pdf, languageOption});
     parser.addPositionalArgument(
-        QStringLiteral("command"),
+        QCoreApplication::translate("CommandLine", "command"),
         QCoreApplication::translate("CommandLine", "import, export or print, then its arguments."));
 
     if (!parser.parse(arguments)) {

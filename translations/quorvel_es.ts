@@ -304,6 +304,22 @@ por su nombre de archivo: introduction, electricity, &quot;Michael Faraday&quot;
         <source>import, export or print, then its arguments.</source>
         <translation>import, export o print, y después sus argumentos.</translation>
     </message>
+    <message>
+        <source>TITLE</source>
+        <translation>TÍTULO</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>ARCHIVO</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation>CÓDIGO</translation>
+    </message>
+    <message>
+        <source>command</source>
+        <translation>orden</translation>
+    </message>
 </context>
 <context>
     <name>Import</name>
