@@ -65,7 +65,7 @@ QString chosen(const QString &option)
 
 QString install(QCoreApplication &app, const QString &code)
 {
-    const QString found = translationFile(code);
+    QString found = translationFile(code);
     if (found.isEmpty())
         return QString();
     auto *own = new QTranslator(&app);
