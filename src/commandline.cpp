@@ -52,13 +52,17 @@ Loaded load(const ContentPaths &paths, const QString &title)
         loaded.topic = printlayouts::WorksheetTopic;
     }
     if (file.isEmpty()) {
-        loaded.error = QStringLiteral("There is no worksheet or quiz called %1.").arg(title);
+        loaded.error =
+            QCoreApplication::translate("CommandLine", "There is no worksheet or quiz called %1.")
+                .arg(title);
         return loaded;
     }
     QFile source(paths.path(file));
     if (!source.open(QIODevice::ReadOnly) ||
         !questionfile::LoadQuestionFile(&source, loaded.bank).ok)
-        loaded.error = QStringLiteral("The worksheet %1 seems to be corrupted.").arg(title);
+        loaded.error =
+            QCoreApplication::translate("CommandLine", "The worksheet %1 seems to be corrupted.")
+                .arg(title);
     return loaded;
 }
 
@@ -70,7 +74,8 @@ int listFile(const exchange::ReadResult &read, QTextStream &out, QTextStream &er
         return 1;
     }
     for (const exchange::ReadResult::Entry &entry : read.entries)
-        out << entry.name << ": " << (entry.fits() ? QStringLiteral("fits") : entry.reason)
+        out << entry.name << ": "
+            << (entry.fits() ? QCoreApplication::translate("CommandLine", "fits") : entry.reason)
             << Qt::endl;
     return 0;
 }
@@ -87,10 +92,13 @@ int importFile(const RunFolderPaths &paths, const QString &fileName, const QStri
         [&](const QString &name) { return paths.path(name); }, state);
     // What was made goes to standard output; every question skipped or left over, to standard
     // error, all of them.
+    const QString made = QCoreApplication::translate(
+                             "Import", "Made the worksheet %1 of the questions taken %2 to %3.")
+                             .section(QStringLiteral("%1"), 0, 0);
     for (const QString &line : outcome.report)
-        (line.startsWith(QLatin1String("Made ")) ? out : err) << line << Qt::endl;
-    const QString complete =
-        QStringLiteral("The catalogue screen's \"Import Worksheets\" can complete them in the "
+        (line.startsWith(made) ? out : err) << line << Qt::endl;
+    const QString complete = QCoreApplication::translate(
+        "CommandLine", "The catalogue screen's \"Import Worksheets\" can complete them in the "
                        "wizard.");
     if (outcome.error.isEmpty()) {
         if (!outcome.leftOver.isEmpty())
@@ -99,7 +107,7 @@ int importFile(const RunFolderPaths &paths, const QString &fileName, const QStri
     }
     err << outcome.error << Qt::endl;
     if (outcome.written.isEmpty())
-        err << QStringLiteral("Nothing was imported.") << Qt::endl;
+        err << QCoreApplication::translate("CommandLine", "Nothing was imported.") << Qt::endl;
     if (outcome.written.isEmpty() && !outcome.leftOver.isEmpty())
         err << complete << Qt::endl;
     return 1;
@@ -125,12 +133,14 @@ int exportFile(const RunFolderPaths &paths, const QString &title, const QString 
         return written.ok;
     });
     if (!saved) {
-        err << QStringLiteral("Cannot write %1. %2").arg(fileName, saved.error) << Qt::endl;
+        err << QCoreApplication::translate("CommandLine", "Cannot write %1. %2")
+                   .arg(fileName, saved.error)
+            << Qt::endl;
         return 1;
     }
     for (const QString &problem : written.problems)
         out << problem << Qt::endl;
-    out << QStringLiteral("Exported %1 to %2 as %3.")
+    out << QCoreApplication::translate("CommandLine", "Exported %1 to %2 as %3.")
                .arg(title, fileName,
                     format == exchange::Format::Gift ? QStringLiteral("GIFT")
                                                      : QStringLiteral("Aiken"))
@@ -149,18 +159,20 @@ int printFile(const RunFolderPaths &paths, const QString &runFolder, const QStri
     DeviceModule devices(runFolder, paths);
     Printer *printer = devices.printer();
     if (!printer) {
-        err << QStringLiteral("Printing is not available: the program's quorvel-devices module is "
-                              "missing.")
+        err << QCoreApplication::translate(
+                   "CommandLine",
+                   "Printing is not available: the program's quorvel-devices module is "
+                   "missing.")
             << Qt::endl;
         return 1;
     }
     if (pdf.isEmpty() && !printer->hasDefaultPrinter()) {
-        err << QStringLiteral("There is no default printer; --pdf FILE saves a PDF file instead.")
+        err << QCoreApplication::translate(
+                   "CommandLine",
+                   "There is no default printer; --pdf FILE saves a PDF file instead.")
             << Qt::endl;
         return 1;
     }
-    const QString what =
-        answers ? QStringLiteral("the answer key of") : QStringLiteral("the worksheet");
     const PrintJob job =
         answers
             ? printlayouts::answerKey(*printer, loaded.topic, loaded.bank.QuizTitle, loaded.bank)
@@ -168,16 +180,28 @@ int printFile(const RunFolderPaths &paths, const QString &runFolder, const QStri
     if (!pdf.isEmpty()) {
         const savefile::Result saved = playIntoPdf(job, *printer, paths, pdf);
         if (!saved) {
-            err << QStringLiteral("Cannot save %1. %2").arg(pdf, saved.error) << Qt::endl;
+            err << QCoreApplication::translate("CommandLine", "Cannot save %1. %2")
+                       .arg(pdf, saved.error)
+                << Qt::endl;
             return 1;
         }
     } else if (!playPrintJob(job, *printer, paths)) {
-        err << QStringLiteral("There was a problem printing to your printer.") << Qt::endl;
+        err << QCoreApplication::translate("CommandLine",
+                                           "There was a problem printing to your printer.")
+            << Qt::endl;
         return 1;
     }
-    out << (pdf.isEmpty() ? QStringLiteral("Printed %1 %2 on the default printer.").arg(what, title)
-                          : QStringLiteral("Saved %1 %2 as %3.").arg(what, title, pdf))
-        << Qt::endl;
+    QString done;
+    if (pdf.isEmpty())
+        done = answers ? QCoreApplication::translate(
+                             "CommandLine", "Printed the answer key of %1 on the default printer.")
+                       : QCoreApplication::translate(
+                             "CommandLine", "Printed the worksheet %1 on the default printer.");
+    else
+        done = answers
+                   ? QCoreApplication::translate("CommandLine", "Saved the answer key of %1 as %2.")
+                   : QCoreApplication::translate("CommandLine", "Saved the worksheet %1 as %2.");
+    out << (pdf.isEmpty() ? done.arg(title) : done.arg(title, pdf)) << Qt::endl;
     return 0;
 }
 
@@ -201,7 +225,8 @@ QString fileToOpen(const QStringList &arguments)
 int run(const QStringList &arguments, const QString &runFolder, QTextStream &out, QTextStream &err)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
         "Quorvel, science for primary schools. Without arguments the program opens its windows.\n"
         "\n"
         "Commands:\n"
@@ -219,22 +244,33 @@ int run(const QStringList &arguments, const QString &runFolder, QTextStream &out
     // Not addHelpOption: its --help-all lists the windowing toolkit's options, which the command
     // line does not take.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Shows this help."));
+                                  QCoreApplication::translate("CommandLine", "Shows this help."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption title(QStringLiteral("title"),
-                                   QStringLiteral("import: the title of the new worksheets."),
-                                   QStringLiteral("TITLE"));
-    const QCommandLineOption answers(QStringLiteral("answers"),
-                                     QStringLiteral("print: the answer key instead."));
-    const QCommandLineOption pdf(QStringLiteral("pdf"),
-                                 QStringLiteral("print: into this PDF file instead."),
-                                 QStringLiteral("FILE"));
-    const QCommandLineOption list(QStringLiteral("list"),
-                                  QStringLiteral("import: list the questions, import nothing."));
-    parser.addOptions({title, list, answers, pdf});
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("import, export or print, then its arguments."));
+    const QCommandLineOption title(
+        QStringLiteral("title"),
+        QCoreApplication::translate("CommandLine", "import: the title of the new worksheets."),
+        QCoreApplication::translate("CommandLine", "TITLE"));
+    const QCommandLineOption answers(
+        QStringLiteral("answers"),
+        QCoreApplication::translate("CommandLine", "print: the answer key instead."));
+    const QCommandLineOption pdf(
+        QStringLiteral("pdf"),
+        QCoreApplication::translate("CommandLine", "print: into this PDF file instead."),
+        QCoreApplication::translate("CommandLine", "FILE"));
+    const QCommandLineOption list(
+        QStringLiteral("list"),
+        QCoreApplication::translate("CommandLine", "import: list the questions, import nothing."));
+    // Taken by main before the command runs; listed here so that the help shows it.
+    const QCommandLineOption languageOption(
+        QStringLiteral("language"),
+        QCoreApplication::translate("CommandLine",
+                                    "the language of the program's texts, as es or en."),
+        QCoreApplication::translate("CommandLine", "CODE"));
+    parser.addOptions({title, list, answers, pdf, languageOption});
+    parser.addPositionalArgument(
+        QCoreApplication::translate("CommandLine", "command"),
+        QCoreApplication::translate("CommandLine", "import, export or print, then its arguments."));
 
     if (!parser.parse(arguments)) {
         err << parser.errorText() << Qt::endl;
@@ -253,7 +289,8 @@ int run(const QStringList &arguments, const QString &runFolder, QTextStream &out
     const QStringList args = parser.positionalArguments();
     const QString command = args.value(0);
     const auto usage = [&](const QString &line) {
-        err << QStringLiteral("Usage: quorvel %1").arg(line) << Qt::endl;
+        err << QCoreApplication::translate("CommandLine", "Usage: quorvel %1").arg(line)
+            << Qt::endl;
         return 2;
     };
     const RunFolderPaths paths(runFolder, RunFolderPaths::worksheetFolderFor(runFolder));
@@ -262,8 +299,9 @@ int run(const QStringList &arguments, const QString &runFolder, QTextStream &out
             (parser.isSet(list) && parser.isSet(title)))
             return usage(QStringLiteral("import FILE [--title TITLE | --list]"));
         if (parser.isSet(title) && parser.value(title).trimmed().isEmpty()) {
-            err << QStringLiteral("--title needs a title; leave it out to name the worksheets "
-                                  "after the file.")
+            err << QCoreApplication::translate(
+                       "CommandLine", "--title needs a title; leave it out to name the worksheets "
+                                      "after the file.")
                 << Qt::endl;
             return 2;
         }
@@ -281,7 +319,8 @@ int run(const QStringList &arguments, const QString &runFolder, QTextStream &out
         return printFile(paths, runFolder, args[1], parser.isSet(answers), parser.value(pdf), out,
                          err);
     }
-    err << QStringLiteral("Unknown command %1; quorvel --help lists the commands.")
+    err << QCoreApplication::translate("CommandLine",
+                                       "Unknown command %1; quorvel --help lists the commands.")
                .arg(command.isEmpty() ? QStringLiteral("(none)") : command)
         << Qt::endl;
     return 2;

@@ -4,6 +4,7 @@
 #include "displayscale.h"
 #include "fonts.h"
 #include "highcontrast.h"
+#include "language.h"
 #include "settings.h"
 
 #include <QApplication>
@@ -36,12 +37,13 @@ void withoutRuntimeDirWarning(QtMsgType type, const QMessageLogContext &context,
 }
 
 // The command line draws its printouts offscreen, so it runs without a display.
-int runCommandLine(int argc, char *argv[])
+int runCommandLine(int argc, char *argv[], const QString &languageOption)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     toolkitMessages = qInstallMessageHandler(withoutRuntimeDirWarning);
     QGuiApplication app(argc, argv);
     name();
+    language::install(app, language::chosen(languageOption));
     fonts::registerDesignFaces();
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -86,9 +88,10 @@ int main(int argc, char *argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
     // --fullscreen opens the windows full screen, as the settings file's FullScreen does.
     const bool fullScreenAsked = arguments.removeAll(QStringLiteral("--fullscreen")) > 0;
+    const QString languageOption = language::takeOption(arguments);
     const QString fileToOpen = commandline::fileToOpen(arguments);
     if (fileToOpen.isEmpty() && commandline::wanted(int(arguments.size())))
-        return runCommandLine(argc, argv);
+        return runCommandLine(argc, argv, languageOption);
     if (!hasDisplay()) {
         std::fputs("Quorvel needs a display to open its window; without one, "
                    "\"quorvel --help\" lists the commands it can run.\n",
@@ -97,6 +100,7 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     name();
+    language::install(app, language::chosen(languageOption));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvel.quorvel"));
     QApplication::setQuitOnLastWindowClosed(false);
     // Controls without a design font (the title screen's buttons, message boxes) use Arial, so

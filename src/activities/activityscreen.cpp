@@ -11,6 +11,7 @@
 #include "twips.h"
 #include "welldone.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineF>
@@ -50,7 +51,7 @@ DropBox *makeBox(QWidget *parent, const QString &caption, const QRect &twipRect,
     auto *box = new DropBox(caption, parent);
     box->setTextFormat(Qt::PlainText);
     access::setRole(box, access::Role::StaticText);
-    box->setGeometry(twips::rect(twipRect));
+    box->setGeometry(twips::onPicture(twipRect));
     box->setFont(font);
     box->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     box->setWordWrap(true);
@@ -96,7 +97,8 @@ void DragLabel::setHeld(bool held)
     if (held == m_held)
         return;
     m_held = held;
-    setAccessibleName(held ? text() + QStringLiteral(", picked up") : QString());
+    setAccessibleName(held ? text() + QCoreApplication::translate("ActivityScreen", ", picked up")
+                           : QString());
     update();
 }
 
@@ -192,6 +194,8 @@ void DropBox::mouseReleaseEvent(QMouseEvent *event)
 ClickablePicture::ClickablePicture(const QRect &twipRect, QWidget *parent)
     : PictureBox(twipRect, parent)
 {
+    // A part of the activity's picture, in the same place in every language.
+    setGeometry(twips::onPicture(twipRect));
 }
 
 void ClickablePicture::setFile(const QString &file, const QImage &image)
@@ -284,7 +288,7 @@ ActivityScreen::ActivityScreen(AppContext &context, const activity::ActivityDesi
 
     for (int i = 0; i < design.count(); ++i) {
         auto *label = new DragLabel(this);
-        label->setGeometry(twips::rect(design.items[size_t(i)].start));
+        label->setGeometry(twips::onPicture(design.items[size_t(i)].start));
         label->setFont(itemFont);
         connect(label, &DragLabel::moved, this, [this, i, label](int buttons, QPointF pos) {
             // The pointer in twips, relative to where the engine holds the label.
@@ -458,12 +462,15 @@ void ActivityScreen::refresh()
             if (activity::isOn(m_engine->label(i), m_engine->dropBox(box)))
                 holds << Label2[size_t(i)]->text();
         }
-        const QString name = QStringLiteral("%1 %2 of %3: %4")
-                                 .arg(box < n ? QStringLiteral("Box") : QStringLiteral("Start box"))
-                                 .arg(box % n + 1)
-                                 .arg(n)
-                                 .arg(holds.isEmpty() ? QStringLiteral("empty")
-                                                      : holds.join(QStringLiteral(" and ")));
+        const QString held =
+            holds.isEmpty() ? QCoreApplication::translate("ActivityScreen", "empty")
+                            : holds.join(QCoreApplication::translate("ActivityScreen", " and "));
+        const QString name =
+            (box < n ? QCoreApplication::translate("ActivityScreen", "Box %1 of %2: %3")
+                     : QCoreApplication::translate("ActivityScreen", "Start box %1 of %2: %3"))
+                .arg(box % n + 1)
+                .arg(n)
+                .arg(held);
         QLabel *w = box < n ? Label1[size_t(box)] : Label4[size_t(box - n)];
         if (w->accessibleName() != name)
             w->setAccessibleName(name);

@@ -7,6 +7,7 @@
 #include "topics.h"
 #include "twips.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QRegion>
 #include <QScrollBar>
@@ -46,8 +47,9 @@ protected:
 
 QString switchName(const char *what, qint16 state)
 {
-    return QString::fromLatin1(what) +
-           (state == 1 ? QStringLiteral(": on") : QStringLiteral(": off"));
+    return QCoreApplication::translate("ActivityScreen", what)
+        .arg(state == 1 ? QCoreApplication::translate("ActivityScreen", "on")
+                        : QCoreApplication::translate("ActivityScreen", "off"));
 }
 
 } // namespace
@@ -74,7 +76,8 @@ LabellingActivity *LabellingActivity::create(AppContext &context, int topic)
 electricitylab::electricitylab(AppContext &context)
     : LabellingActivity(context, electricitylabDesign())
 {
-    Image1.at(0)->describe(switchName("Circuit switch", 0));
+    Image1.at(0)->describe(
+        switchName(QT_TRANSLATE_NOOP("ActivityScreen", "Circuit switch: %1"), 0));
 }
 
 void electricitylab::loadContent()
@@ -96,7 +99,8 @@ void electricitylab::Image1_Click(int Index)
     setPicture(Image1.at(0),
                QString::fromLatin1(ctx.state.StepCounter == 1 ? pictures::CircuitOn
                                                               : pictures::CircuitOff));
-    Image1.at(0)->describe(switchName("Circuit switch", ctx.state.StepCounter));
+    Image1.at(0)->describe(switchName(QT_TRANSLATE_NOOP("ActivityScreen", "Circuit switch: %1"),
+                                      ctx.state.StepCounter));
 }
 
 faradaylab::faradaylab(AppContext &context) : LabellingActivity(context, faradaylabDesign())
@@ -105,13 +109,17 @@ faradaylab::faradaylab(AppContext &context) : LabellingActivity(context, faraday
     // the top of the compass circuit, and on the compass circuit the compass covers the dip of the
     // bottom wire and draws the wire running over it.
     Image1.at(CompassCircuit)->stackUnder(Image1.at(BulbCircuit));
-    Image1.at(BulbCircuit)->describe(switchName("Bulb circuit switch", 0));
-    Image1.at(CompassCircuit)->describe(switchName("Compass circuit switch", 0));
+    Image1.at(BulbCircuit)
+        ->describe(switchName(QT_TRANSLATE_NOOP("ActivityScreen", "Bulb circuit switch: %1"), 0));
+    Image1.at(CompassCircuit)
+        ->describe(
+            switchName(QT_TRANSLATE_NOOP("ActivityScreen", "Compass circuit switch: %1"), 0));
 
     HScroll1 = new MagnetScrollBar(this);
     HScroll1->setFocusPolicy(Qt::StrongFocus);
-    HScroll1->setAccessibleName(QStringLiteral("Magnet beside the generator circuit"));
-    HScroll1->setGeometry(twips::rect(4920, 7440, 3255, 255));
+    HScroll1->setAccessibleName(
+        QCoreApplication::translate("ActivityScreen", "Magnet beside the generator circuit"));
+    HScroll1->setGeometry(twips::onPicture({4920, 7440, 3255, 255}));
     HScroll1->setRange(0, 100);
     HScroll1->setSingleStep(2);
     HScroll1->setPageStep(10);
@@ -150,7 +158,8 @@ void faradaylab::Image1_Click(int Index)
         setPicture(Image2.at(Compass),
                    QString::fromLatin1(on ? pictures::CompassOn : pictures::CompassOff));
         Image1.at(CompassCircuit)
-            ->describe(switchName("Compass circuit switch", ctx.state.StepCounter));
+            ->describe(switchName(QT_TRANSLATE_NOOP("ActivityScreen", "Compass circuit switch: %1"),
+                                  ctx.state.StepCounter));
         break;
     }
     case BulbCircuit:
@@ -158,7 +167,9 @@ void faradaylab::Image1_Click(int Index)
         setPicture(Image1.at(BulbCircuit),
                    QString::fromLatin1(ctx.state.StepCounter2 == 1 ? pictures::SwitchOn
                                                                    : pictures::SwitchOff));
-        Image1.at(BulbCircuit)->describe(switchName("Bulb circuit switch", ctx.state.StepCounter2));
+        Image1.at(BulbCircuit)
+            ->describe(switchName(QT_TRANSLATE_NOOP("ActivityScreen", "Bulb circuit switch: %1"),
+                                  ctx.state.StepCounter2));
         break;
     default:
         break;
@@ -184,7 +195,8 @@ void faradaylab::HScroll1_Change()
 void faradaylab::tuckMagnetIntoCoil()
 {
     ClickablePicture *magnet = Image2.at(Magnet);
-    const QRect coil = twips::rect(CoilOpening, CoilTop, 12000 - CoilOpening, CoilBottom - CoilTop);
+    const QRect coil =
+        twips::onPicture({CoilOpening, CoilTop, 12000 - CoilOpening, CoilBottom - CoilTop});
     const QRegion shown = QRegion(magnet->rect()) - coil.translated(-magnet->pos());
     if (shown == QRegion(magnet->rect()))
         magnet->clearMask();

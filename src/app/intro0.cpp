@@ -7,6 +7,7 @@
 #include "dressform.h"
 #include "fonts.h"
 #include "labelbutton.h"
+#include "languagechoice.h"
 #include "navigation.h"
 #include "picturebox.h"
 #include "settings.h"
@@ -15,6 +16,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -37,23 +39,79 @@ struct EntryDesign {
 };
 
 const EntryDesign Entries[] = {
-    {intro0::TeachersGuide, "Teachers' Guide", {120, 1080, 3075, 495}, 14.25, true},
-    {intro0::Introduction, "Introduction", {120, 2160, 3075, 375}, 12, true},
-    {intro0::GalileosTelescope, "Galileo's Telescope", {120, 2880, 3075, 375}, 12, false},
-    {intro0::GalileosExperiments, "Galileo's Experiments", {120, 3600, 3075, 375}, 12, false},
-    {intro0::TychoAndKepler, "Tycho and Kepler", {120, 4320, 3075, 375}, 12, false},
-    {intro0::KeplerAndThePlanets, "Kepler and the Planets", {120, 5040, 3075, 375}, 12, false},
-    {intro0::SirIsaacNewton, "Sir Isaac Newton", {120, 5760, 3075, 375}, 12, false},
-    {intro0::Gravity, "Gravity", {3360, 2160, 3075, 375}, 12, false},
-    {intro0::Magnetism, "Magnetism", {3360, 2880, 3075, 375}, 12, false},
-    {intro0::Electricity, "Electricity", {3360, 3600, 3075, 375}, 12, true},
-    {intro0::MichaelFaraday, "Michael Faraday", {3360, 4320, 3075, 375}, 12, true},
-    {intro0::Atoms, "Atoms", {3360, 5040, 3075, 375}, 12, false},
-    {intro0::NuclearForces, "Nuclear Forces", {3360, 5760, 3075, 375}, 12, false},
-    {intro0::MultipleChoiceWizard, "Multiple Choice Wizard", {6960, 5760, 4635, 495}, 18, true},
-    {intro0::WorksheetCatalogue, "Worksheet Catalogue", {6960, 6600, 4635, 495}, 18, true},
-    {intro0::Acknowledgments, "Acknowledgments", {120, 7920, 3075, 495}, 14.25, true},
-    {intro0::Exit, "Exit", {10560, 7920, 1245, 495}, 18, true},
+    {intro0::TeachersGuide,
+     QT_TRANSLATE_NOOP("MainMenu", "Teachers' Guide"),
+     {120, 1080, 3075, 495},
+     14.25,
+     true},
+    {intro0::Introduction,
+     QT_TRANSLATE_NOOP("MainMenu", "Introduction"),
+     {120, 2160, 3075, 375},
+     12,
+     true},
+    {intro0::GalileosTelescope,
+     QT_TRANSLATE_NOOP("MainMenu", "Galileo's Telescope"),
+     {120, 2880, 3075, 375},
+     12,
+     false},
+    {intro0::GalileosExperiments,
+     QT_TRANSLATE_NOOP("MainMenu", "Galileo's Experiments"),
+     {120, 3600, 3075, 375},
+     12,
+     false},
+    {intro0::TychoAndKepler,
+     QT_TRANSLATE_NOOP("MainMenu", "Tycho and Kepler"),
+     {120, 4320, 3075, 375},
+     12,
+     false},
+    {intro0::KeplerAndThePlanets,
+     QT_TRANSLATE_NOOP("MainMenu", "Kepler and the Planets"),
+     {120, 5040, 3075, 375},
+     12,
+     false},
+    {intro0::SirIsaacNewton,
+     QT_TRANSLATE_NOOP("MainMenu", "Sir Isaac Newton"),
+     {120, 5760, 3075, 375},
+     12,
+     false},
+    {intro0::Gravity, QT_TRANSLATE_NOOP("MainMenu", "Gravity"), {3360, 2160, 3075, 375}, 12, false},
+    {intro0::Magnetism,
+     QT_TRANSLATE_NOOP("MainMenu", "Magnetism"),
+     {3360, 2880, 3075, 375},
+     12,
+     false},
+    {intro0::Electricity,
+     QT_TRANSLATE_NOOP("MainMenu", "Electricity"),
+     {3360, 3600, 3075, 375},
+     12,
+     true},
+    {intro0::MichaelFaraday,
+     QT_TRANSLATE_NOOP("MainMenu", "Michael Faraday"),
+     {3360, 4320, 3075, 375},
+     12,
+     true},
+    {intro0::Atoms, QT_TRANSLATE_NOOP("MainMenu", "Atoms"), {3360, 5040, 3075, 375}, 12, false},
+    {intro0::NuclearForces,
+     QT_TRANSLATE_NOOP("MainMenu", "Nuclear Forces"),
+     {3360, 5760, 3075, 375},
+     12,
+     false},
+    {intro0::MultipleChoiceWizard,
+     QT_TRANSLATE_NOOP("MainMenu", "Multiple Choice Wizard"),
+     {6960, 5760, 4635, 495},
+     18,
+     true},
+    {intro0::WorksheetCatalogue,
+     QT_TRANSLATE_NOOP("MainMenu", "Worksheet Catalogue"),
+     {6960, 6600, 4635, 495},
+     18,
+     true},
+    {intro0::Acknowledgments,
+     QT_TRANSLATE_NOOP("MainMenu", "Acknowledgments"),
+     {120, 7920, 3075, 495},
+     14.25,
+     true},
+    {intro0::Exit, QT_TRANSLATE_NOOP("MainMenu", "Exit"), {10560, 7920, 1245, 495}, 18, true},
 };
 
 void setOptionBackground(QRadioButton *option, const QColor &back)
@@ -84,12 +142,12 @@ void setSwitchBackground(QCheckBox *box, const QColor &back)
 intro0::intro0(AppContext &context) : Screen(context)
 {
     const QColor yellow(255, 255, 0);
-    Label1 = addLabel(QStringLiteral("Quorvel Demo"), {0, 120, 10440, 900},
+    Label1 = addLabel(QCoreApplication::translate("MainMenu", "Quorvel Demo"), {0, 120, 10440, 900},
                       fonts::tahoma(32.25, true), yellow);
 
     for (const EntryDesign &e : Entries) {
         const QColor back = e.index == Exit ? QColor(0, 0, 192) : QColor(0, 0, 128);
-        auto *entry = new LabelButton(QString::fromUtf8(e.caption), e.rect,
+        auto *entry = new LabelButton(QCoreApplication::translate("MainMenu", e.caption), e.rect,
                                       fonts::tahoma(e.points, true), this, back);
         entry->setEnabled(e.enabled);
         // The twelve topic entries start transparent; the other five start highlighted.
@@ -112,8 +170,8 @@ intro0::intro0(AppContext &context) : Screen(context)
         setOptionBackground(o, QColor(39, 63, 137));
         return o;
     };
-    Option1 = option(QStringLiteral("Sound On"), {10440, 120, 1455, 255});
-    Option2 = option(QStringLiteral("Sound Off"), {10440, 480, 1455, 255});
+    Option1 = option(QCoreApplication::translate("MainMenu", "Sound On"), {10440, 120, 1455, 255});
+    Option2 = option(QCoreApplication::translate("MainMenu", "Sound Off"), {10440, 480, 1455, 255});
     Option1->setChecked(true);
     auto *group = new QButtonGroup(this);
     group->addButton(Option1);
@@ -136,7 +194,11 @@ intro0::intro0(AppContext &context) : Screen(context)
     Timer1->setInterval(1);
     connect(Timer1, &QTimer::timeout, this, &intro0::Timer1_Timer);
 
-    Label3 = addLabel(QStringLiteral("Pick a topic to explore, or open the teacher area."),
+    languageChoice = addLanguageChoice(this, ctx.platform.boxes);
+    hover.add(languageChoice);
+
+    Label3 = addLabel(QCoreApplication::translate(
+                          "MainMenu", "Pick a topic to explore, or open the teacher area."),
                       {0, 8220, 12000, 375}, fonts::tahoma(9.75), yellow);
 }
 

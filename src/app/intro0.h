@@ -62,6 +62,7 @@ public:
     PictureBox *Image1;
     QRadioButton *Option1;
     QRadioButton *Option2;
+    LabelButton *languageChoice; // the teacher area's "Language"
     QTimer *Timer1;
     QLabel *Label3;
     // "Read to me", remembered as ReadAloud in the settings file; greyed, with the reason in its

@@ -10,6 +10,14 @@
 #include <QStyle>
 #include <QStyleOption>
 
+namespace
+{
+
+// How far a text is made smaller to fit its box: not below 70 % of the design's size.
+constexpr qreal MinimumTextScale = 0.7;
+
+} // namespace
+
 void PlainLabel::paintEvent(QPaintEvent *)
 {
     // As QLabel draws plain text without a document: inside the frame, half an "x" in from the
@@ -37,6 +45,16 @@ void PlainLabel::paintEvent(QPaintEvent *)
     int flags = int(align) | (rightToLeft ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
     if (wordWrap())
         flags |= Qt::TextWordWrap;
+    // A text longer than its box (a translation, most often) is drawn smaller until it fits.
+    QFont font = this->font();
+    const int designSize = font.pixelSize();
+    for (int size = designSize; size > 0 && size >= designSize * MinimumTextScale; --size) {
+        font.setPixelSize(size);
+        const QRect needed = QFontMetrics(font).boundingRect(r, flags, text());
+        if (needed.width() <= r.width() && needed.height() <= r.height())
+            break;
+    }
+    painter.setFont(font);
     QStyleOption option;
     option.initFrom(this);
     // Disabled text takes the palette's disabled text colour, a lighter grey than the frame's.

@@ -9,7 +9,9 @@
 
 PictureBox::PictureBox(const QRect &twipRect, QWidget *parent) : QWidget(parent)
 {
-    setGeometry(twips::rect(twipRect));
+    // Inside a frame (the title's) it is placed across the frame; on a screen, across the design.
+    setGeometry(twips::rect(twipRect, parent && !parent->isWindow() ? twips::fromPx(parent->width())
+                                                                    : twips::DesignWidth));
 }
 
 PictureBox::~PictureBox() = default;

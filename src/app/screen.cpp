@@ -6,10 +6,12 @@
 #include "fonts.h"
 #include "highcontrast.h"
 #include "labelbutton.h"
+#include "textfit.h"
 #include "twips.h"
 #include "windowsystem.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -143,10 +145,15 @@ QList<QWidget *> Screen::tabOrder() const
         if (w->focusPolicy() & Qt::TabFocus)
             order.append(w);
     }
-    std::stable_sort(order.begin(), order.end(), [this](const QWidget *a, const QWidget *b) {
-        const QPoint pa = a->mapTo(this, QPoint()), pb = b->mapTo(this, QPoint());
-        return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
-    });
+    // Right to left, a row is read from its right-hand end.
+    const bool mirrored = isRightToLeft();
+    std::stable_sort(
+        order.begin(), order.end(), [this, mirrored](const QWidget *a, const QWidget *b) {
+            const QPoint pa = a->mapTo(this, QPoint()), pb = b->mapTo(this, QPoint());
+            if (pa.y() != pb.y())
+                return pa.y() < pb.y();
+            return mirrored ? pa.x() + a->width() > pb.x() + b->width() : pa.x() < pb.x();
+        });
     return order;
 }
 
@@ -156,6 +163,7 @@ void Screen::showEvent(QShowEvent *event)
         window->installEventFilter(this);
         m_showing = true;
     }
+    fitTextsToBoxes(this);
     const QList<QWidget *> order = tabOrder();
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
@@ -200,8 +208,8 @@ QLabel *Screen::addLabel(const QString &caption, const QRect &twipRect, const QF
 LabelButton *Screen::addButton(const ButtonEntry &entry, const std::function<void(int)> &onClick,
                                HoverGroup *group)
 {
-    auto *button = new LabelButton(QString::fromLatin1(entry.caption), entry.rect,
-                                   fonts::tahoma(15.75, true), this);
+    auto *button = new LabelButton(QCoreApplication::translate("Buttons", entry.caption),
+                                   entry.rect, fonts::tahoma(15.75, true), this);
     const int index = entry.index;
     connect(button, &LabelButton::clicked, this, [onClick, index] { onClick(index); });
     if (group)

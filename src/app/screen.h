@@ -16,8 +16,8 @@ class QLabel;
 // One entry of a screen's control array of label buttons.
 struct ButtonEntry {
     int index;
-    const char *caption;
-    QRect rect; // twips
+    const char *caption; // English, translated in the context "Buttons"
+    QRect rect;          // twips
 };
 
 // A screen of the program: one top-level window, created and destroyed only by the
@@ -70,7 +70,8 @@ protected:
     void setExitButton(LabelButton *button) { m_exitButton = button; }
     // The Tab order, applied each time the screen is shown (hidden controls are passed over);
     // a screen shown without a focus starts at its first control. By default every control that
-    // takes the focus, in reading order (top to bottom, then left to right).
+    // takes the focus, in reading order (top to bottom, then left to right, or right to left in a
+    // right-to-left language).
     virtual QList<QWidget *> tabOrder() const;
 
     void mouseMoveEvent(QMouseEvent *event) override;

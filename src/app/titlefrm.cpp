@@ -10,6 +10,7 @@
 #include "picturebox.h"
 #include "twips.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -18,6 +19,8 @@ namespace
 {
 
 const QColor TitleBack(192, 192, 192);
+// The frame's width in twips: its controls are placed across it.
+constexpr int FrameWidth = 5480;
 
 // The title's texts are fixed and every face they are drawn in has all their characters, so
 // their fonts are loaded without the search for fallback faces (a sort of every font on the
@@ -40,14 +43,14 @@ Titlefrm::Titlefrm(AppContext &context) : Screen(context)
 
     Frame1 = new QFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(twips::rect(0, -90, 5480, 6660));
+    Frame1->setGeometry(twips::rect(0, -90, FrameWidth, 6660, FrameWidth));
     Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Frame1->setMouseTracking(true);
 
     const auto label = [this](const QString &caption, QRect r, const QFont &font, QColor color) {
         auto *l = new QLabel(caption, Frame1);
         l->setTextFormat(Qt::PlainText);
-        l->setGeometry(twips::rect(r));
+        l->setGeometry(twips::rect(r, FrameWidth));
         l->setFont(ownFaceOnly(font));
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         QPalette pal = l->palette();
@@ -55,30 +58,32 @@ Titlefrm::Titlefrm(AppContext &context) : Screen(context)
         l->setPalette(pal);
         return l;
     };
-    Label4 = label(QStringLiteral("Quorvel Demo"), {60, 360, 5355, 1065}, fonts::times(21.75, true),
-                   QColor(128, 0, 128));
+    Label4 = label(QCoreApplication::translate("TitleScreen", "Quorvel Demo"),
+                   {60, 360, 5355, 1065}, fonts::times(21.75, true), QColor(128, 0, 128));
     Picture1 = new PictureBox({300, 1200, 4800, 3600}, Frame1);
-    Label1 = label(QStringLiteral("Written by the Quorvel science team"), {360, 4980, 4695, 375},
-                   fonts::times(14.25), QColor(0, 0, 255));
-    Label5 = label(QStringLiteral("Programming by Quorvel Software"), {480, 5310, 4455, 375},
-                   fonts::times(12), QColor(0, 0, 255));
-    Label3 = label(QStringLiteral("Series editor: Tavimor Publishing"), {480, 5640, 4455, 375},
-                   fonts::times(12), QColor(0, 0, 255));
-    Label2 =
-        label(QStringLiteral("\u00A9 2026 Tavimor Publishing Ltd \u2022 Science for ages 7 to 11"),
-              {0, 6420, 5415, 255}, fonts::arial(8.25), QColor(0, 128, 0));
+    Label1 =
+        label(QCoreApplication::translate("TitleScreen", "Written by the Quorvel science team"),
+              {360, 4980, 4695, 375}, fonts::times(14.25), QColor(0, 0, 255));
+    Label5 = label(QCoreApplication::translate("TitleScreen", "Programming by Quorvel Software"),
+                   {480, 5310, 4455, 375}, fonts::times(12), QColor(0, 0, 255));
+    Label3 = label(QCoreApplication::translate("TitleScreen", "Series editor: Tavimor Publishing"),
+                   {480, 5640, 4455, 375}, fonts::times(12), QColor(0, 0, 255));
+    Label2 = label(
+        QCoreApplication::translate(
+            "TitleScreen", "\u00A9 2026 Tavimor Publishing Ltd \u2022 Science for ages 7 to 11"),
+        {0, 6420, 5415, 255}, fonts::arial(8.25), QColor(0, 128, 0));
 
     const auto button = [this](const QString &caption, QRect r) {
         auto *b = new QPushButton(caption, Frame1);
-        b->setGeometry(twips::rect(r));
+        b->setGeometry(twips::rect(r, FrameWidth));
         b->setFont(ownFaceOnly(b->font()));
         QPalette pal = b->palette();
         pal.setColor(QPalette::Button, QColor(192, 192, 192));
         b->setPalette(pal);
         return b;
     };
-    Command1 = button(QStringLiteral("OK"), {1320, 6000, 1335, 375});
-    Command2 = button(QStringLiteral("Exit"), {2760, 6000, 1335, 375});
+    Command1 = button(QCoreApplication::translate("TitleScreen", "OK"), {1320, 6000, 1335, 375});
+    Command2 = button(QCoreApplication::translate("TitleScreen", "Exit"), {2760, 6000, 1335, 375});
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &Titlefrm::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Titlefrm::Command2_Click);
@@ -130,7 +135,7 @@ void Titlefrm::warmNext()
 
 void Titlefrm::showAsExitScreen()
 {
-    Command1->setText(QStringLiteral("Cancel"));
+    Command1->setText(QCoreApplication::translate("TitleScreen", "Cancel"));
     showScreen();
 }
 

@@ -30,11 +30,12 @@ catalogue::Waiting waitingFor(QWidget *screen)
             notice->label->setStyleSheet(QStringLiteral(
                 "background: black; color: yellow; border: 2px solid yellow; padding: 6px"));
             notice->label->setFixedWidth(qMin(400, notice->screen->width()));
-            notice->label->setAccessibleName(QStringLiteral("Waiting"));
+            notice->label->setAccessibleName(QCoreApplication::translate("WaitNotice", "Waiting"));
         }
         if (notice->label) {
             notice->label->setText(
-                QStringLiteral("Waiting for the catalogue of worksheets: %1 is using it.")
+                QCoreApplication::translate(
+                    "WaitNotice", "Waiting for the catalogue of worksheets: %1 is using it.")
                     .arg(holder));
             notice->label->adjustSize();
             notice->label->move((notice->screen->width() - notice->label->width()) / 2,

@@ -7,6 +7,7 @@
 #include "savefile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
@@ -73,20 +74,26 @@ QString readAll(const QString &path, QStringList *names)
 {
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return QStringLiteral("The catalogue of worksheets cannot be opened.");
+        return QCoreApplication::translate("Catalogue",
+                                           "The catalogue of worksheets cannot be opened.");
     Module1 scratch;
     const ReadStatus status = read(&file, scratch);
     switch (status) {
     case ReadStatus::NoCount:
-        return QStringLiteral("The catalogue of worksheets does not start with its count.");
+        return QCoreApplication::translate(
+            "Catalogue", "The catalogue of worksheets does not start with its count.");
     case ReadStatus::TooLarge:
-        return QStringLiteral("The catalogue of worksheets is too large.");
+        return QCoreApplication::translate("Catalogue",
+                                           "The catalogue of worksheets is too large.");
     case ReadStatus::Unended:
-        return QStringLiteral("The catalogue of worksheets ends in the middle of a line.");
+        return QCoreApplication::translate(
+            "Catalogue", "The catalogue of worksheets ends in the middle of a line.");
     case ReadStatus::Short:
-        return QStringLiteral("The catalogue of worksheets is shorter than its count.");
+        return QCoreApplication::translate(
+            "Catalogue", "The catalogue of worksheets is shorter than its count.");
     case ReadStatus::OverLimit:
-        return QStringLiteral("The catalogue of worksheets lists more than %1 worksheets.")
+        return QCoreApplication::translate(
+                   "Catalogue", "The catalogue of worksheets lists more than %1 worksheets.")
             .arg(Module1::MaxWorksheets);
     case ReadStatus::Complete:
         break;
@@ -107,16 +114,22 @@ constexpr int LockWaitMs = StaleLockMs + 1000;
 constexpr int EmptyLockStaleMs = 2000;
 constexpr int WaitStepMs = 100;
 
-const QString CannotWrite = QStringLiteral("The catalogue of worksheets cannot be written.");
+QString CannotWrite()
+{
+    return QCoreApplication::translate("Catalogue",
+                                       "The catalogue of worksheets cannot be written.");
+}
 
 QString holder(const QLockFile &lock)
 {
     qint64 pid = 0;
     QString host, program;
     if (!lock.getLockInfo(&pid, &host, &program))
-        return QStringLiteral("another program");
-    return QStringLiteral("%1 on the computer %2")
-        .arg(program.isEmpty() ? QStringLiteral("another program") : program, host);
+        return QCoreApplication::translate("Catalogue", "another program");
+    return QCoreApplication::translate("Catalogue", "%1 on the computer %2")
+        .arg(program.isEmpty() ? QCoreApplication::translate("Catalogue", "another program")
+                               : program,
+             host);
 }
 
 void removeEmptyStaleLock(const QString &lockFile)
@@ -133,24 +146,31 @@ QString lockAndReadAll(const QString &path, QLockFile &lock, QStringList *names,
                        const Waiting &waiting, int waitMs = LockWaitMs)
 {
     if (path.isEmpty())
-        return QStringLiteral("The catalogue of worksheets cannot be opened.");
+        return QCoreApplication::translate("Catalogue",
+                                           "The catalogue of worksheets cannot be opened.");
     lock.setStaleLockTime(StaleLockMs);
     removeEmptyStaleLock(lockPath(path));
     QElapsedTimer waited;
     waited.start();
     while (!lock.tryLock(qMin(WaitStepMs, waitMs))) {
         if (lock.error() != QLockFile::LockFailedError)
-            return CannotWrite;
+            return CannotWrite();
         removeEmptyStaleLock(lockPath(path));
         if (waited.elapsed() >= waitMs || (waiting && !waiting(holder(lock))))
-            return QStringLiteral("The catalogue of worksheets is in use by %1.").arg(holder(lock));
+            return QCoreApplication::translate("Catalogue",
+                                               "The catalogue of worksheets is in use by %1.")
+                .arg(holder(lock));
     }
     return readAll(path, names);
 }
 
-const QString NotConfirmed = QStringLiteral(
-    "The disk did not confirm the change to the worksheet folder: it may be lost if the power "
-    "fails now.");
+QString NotConfirmed()
+{
+    return QCoreApplication::translate(
+        "Catalogue",
+        "The disk did not confirm the change to the worksheet folder: it may be lost if the power "
+        "fails now.");
+}
 
 // Replaces the file at path as a whole: the old file stays intact unless the new one was written
 // completely.
@@ -182,9 +202,9 @@ Change conclude(const QString &path, const QStringList &names, bool changed, Mod
     if (changed) {
         const savefile::Result written = writeAll(path, names);
         if (!written)
-            return failure(CannotWrite);
+            return failure(CannotWrite());
         if (written.status == savefile::Result::Unconfirmed)
-            change.warning = NotConfirmed;
+            change.warning = NotConfirmed();
     }
     hold(names, state);
     change.ok = true;
@@ -197,7 +217,8 @@ Change addLocked(const QString &path, QStringList names, const QString &title, M
     if (names.contains(title))
         return conclude(path, names, false, state);
     if (names.size() >= Module1::MaxWorksheets)
-        return failure(QStringLiteral("The catalogue of worksheets is full."));
+        return failure(
+            QCoreApplication::translate("Catalogue", "The catalogue of worksheets is full."));
     names.append(title);
     return conclude(path, names, true, state);
 }
@@ -358,7 +379,8 @@ Change saveWorksheet(const Save &save, questionfile::Worksheet &sheet, Module1 &
         sheet.title = title;
     }
     if (!names.contains(sheet.title) && names.size() >= Module1::MaxWorksheets)
-        return failure(QStringLiteral("The catalogue of worksheets is full."));
+        return failure(
+            QCoreApplication::translate("Catalogue", "The catalogue of worksheets is full."));
 
     // Only a file the program itself will open again is saved.
     QByteArray bytes;
@@ -372,14 +394,17 @@ Change saveWorksheet(const Save &save, questionfile::Worksheet &sheet, Module1 &
         back.open(QIODevice::ReadOnly);
         Module1 scratch;
         if (!questionfile::LoadQuestionFile(&back, scratch).ok)
-            return failure(QStringLiteral("The worksheet %1 would not open again as it stands, so "
-                                          "it was not saved.")
+            return failure(QCoreApplication::translate(
+                               "Catalogue",
+                               "The worksheet %1 would not open again as it stands, so "
+                               "it was not saved.")
                                .arg(sheet.title));
     }
 
     const QString worksheetPath = save.worksheetPath ? save.worksheetPath(sheet.title) : QString();
     if (!markPending(path, sheet.title))
-        return failure(QStringLiteral("The worksheet folder cannot be written."));
+        return failure(
+            QCoreApplication::translate("Catalogue", "The worksheet folder cannot be written."));
     const savefile::Result replaced =
         worksheetPath.isEmpty() ? savefile::Result()
                                 : savefile::replace(worksheetPath, [&](QIODevice *device) {
@@ -387,14 +412,15 @@ Change saveWorksheet(const Save &save, questionfile::Worksheet &sheet, Module1 &
                                   });
     Change change;
     if (!replaced) {
-        change.error = QStringLiteral("The worksheet file cannot be written: the disk may be full "
-                                      "or the folder read-only.");
+        change.error = QCoreApplication::translate(
+            "Catalogue", "The worksheet file cannot be written: the disk may be full "
+                         "or the folder read-only.");
     } else {
         if (written)
             *written = true;
         change = addLocked(path, names, sheet.title, state);
         if (change.ok && replaced.status == savefile::Result::Unconfirmed)
-            change.warning = NotConfirmed;
+            change.warning = NotConfirmed();
     }
     QFile::remove(markerPath(path, sheet.title));
     return change;

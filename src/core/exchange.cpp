@@ -4,6 +4,7 @@
 #include "ansi.h"
 #include "questionfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
@@ -101,9 +102,11 @@ QString decodeText(QByteArray bytes, QString *encoding)
     if (strays == 0 || marked || multiByte >= strays) {
         *encoding = strays == 0 ? QStringLiteral("UTF-8")
                     : strays == 1
-                        ? QStringLiteral("UTF-8 (1 byte that is not UTF-8 read as Windows-1252)")
-                        : QStringLiteral("UTF-8 (%1 bytes that are not UTF-8 read as "
-                                         "Windows-1252)")
+                        ? QCoreApplication::translate(
+                              "Import", "UTF-8 (1 byte that is not UTF-8 read as Windows-1252)")
+                        : QCoreApplication::translate("Import",
+                                                      "UTF-8 (%1 bytes that are not UTF-8 read as "
+                                                      "Windows-1252)")
                               .arg(strays);
         return text;
     }
@@ -117,14 +120,15 @@ QString decodeLines(QIODevice *device, QString *fileText, QVector<Line> *lines, 
 {
     const QByteArray bytes = device->read(MaxFileSize + 1);
     if (bytes.size() > MaxFileSize)
-        return QStringLiteral("The file is larger than %1 MB, too large for a question file.")
+        return QCoreApplication::translate(
+                   "Import", "The file is larger than %1 MB, too large for a question file.")
             .arg(MaxFileSize / (1024 * 1024));
     QString &text = *fileText;
     text = decodeText(bytes, encoding);
     for (QChar c : text) {
         if (c.unicode() < 0x20 && c != QLatin1Char('\n') && c != QLatin1Char('\r') &&
             c != QLatin1Char('\t'))
-            return QStringLiteral("The file is not a text file.");
+            return QCoreApplication::translate("Import", "The file is not a text file.");
     }
     qsizetype from = 0;
     int number = 0;
@@ -193,7 +197,8 @@ bool storable(const QString &text, QChar *bad)
 // entries agree. label names the question as the report does.
 void skip(ReadResult *result, const QString &label, const QString &why)
 {
-    result->skipped.append(QStringLiteral("Skipped %1: %2.").arg(label, why));
+    result->skipped.append(
+        QCoreApplication::translate("Import", "Skipped %1: %2.").arg(label, why));
     result->entries.append({label, why, -1});
 }
 
@@ -205,7 +210,9 @@ void take(ReadResult *result, const QString &label, const questionfile::Question
 
 QString unnamed(int line, const QString &words)
 {
-    return QStringLiteral("line %1 (\"%2\")").arg(line).arg(firstWords(words));
+    return QCoreApplication::translate("Import", "line %1 (\"%2\")")
+        .arg(line)
+        .arg(firstWords(words));
 }
 
 // Why a complete question cannot go into a worksheet, or an empty string.
@@ -217,25 +224,29 @@ QString unfit(const questionfile::Question &q)
         texts << answer;
     for (const QString &text : texts) {
         if (text.isEmpty())
-            return text == q.text ? QStringLiteral("its question is empty")
-                                  : QStringLiteral("it has an empty answer");
+            return text == q.text ? QCoreApplication::translate("Import", "its question is empty")
+                                  : QCoreApplication::translate("Import", "it has an empty answer");
         if (text.startsWith(QLatin1Char('"')))
-            return QStringLiteral("it begins a text with a double quote mark");
+            return QCoreApplication::translate("Import",
+                                               "it begins a text with a double quote mark");
         if (!storable(text, &bad))
             return bad.unicode() < 0x20 || (bad.unicode() >= 0x7F && bad.unicode() <= 0x9F)
-                       ? QStringLiteral("it holds an invisible control character (U+%1)")
+                       ? QCoreApplication::translate(
+                             "Import", "it holds an invisible control character (U+%1)")
                              .arg(QString::number(bad.unicode(), 16)
                                       .toUpper()
                                       .rightJustified(4, QLatin1Char('0')))
-                       : QStringLiteral("it uses the character \"%1\", which a worksheet cannot "
-                                        "hold")
+                       : QCoreApplication::translate(
+                             "Import", "it uses the character \"%1\", which a worksheet cannot "
+                                       "hold")
                              .arg(bad);
     }
     if (q.text.size() > MaxQuestionLength)
-        return QStringLiteral("its question is longer than %1 characters").arg(MaxQuestionLength);
+        return QCoreApplication::translate("Import", "its question is longer than %1 characters")
+            .arg(MaxQuestionLength);
     for (int a = 0; a < 4; ++a) {
         if (q.answers[a].size() > MaxAnswerLength)
-            return QStringLiteral("answer %1 is longer than %2 characters")
+            return QCoreApplication::translate("Import", "answer %1 is longer than %2 characters")
                 .arg(QChar(u'A' + a))
                 .arg(MaxAnswerLength);
     }
@@ -319,22 +330,22 @@ QString answerSetKind(const QString &body, QVector<GiftAnswer> *answers)
 {
     const QString trimmed = body.trimmed();
     if (trimmed.isEmpty())
-        return QStringLiteral("it is an essay question");
+        return QCoreApplication::translate("Import", "it is an essay question");
     if (trimmed.startsWith(QLatin1Char('#')))
-        return QStringLiteral("it is a numeric question");
+        return QCoreApplication::translate("Import", "it is a numeric question");
     // As learning platforms decide: any "~" makes a multiple-choice question.
     if (!trimmed.contains(QLatin1Char('~'))) {
         static const QStringList truth = {QStringLiteral("T"), QStringLiteral("F"),
                                           QStringLiteral("TRUE"), QStringLiteral("FALSE")};
         if (trimmed.startsWith(QLatin1Char('=')) && trimmed.contains(QLatin1String("->")))
-            return QStringLiteral("it is a matching question");
+            return QCoreApplication::translate("Import", "it is a matching question");
         if (truth.contains(trimmed.section(QLatin1Char('#'), 0, 0).trimmed().toUpper()))
-            return QStringLiteral("it is a true/false question");
+            return QCoreApplication::translate("Import", "it is a true/false question");
         if (trimmed.startsWith(QLatin1Char('=')))
-            return QStringLiteral("it is a short-answer question");
+            return QCoreApplication::translate("Import", "it is a short-answer question");
     }
     if (trimmed[0] != QLatin1Char('=') && trimmed[0] != QLatin1Char('~'))
-        return QStringLiteral("its answers cannot be read");
+        return QCoreApplication::translate("Import", "its answers cannot be read");
     static const QRegularExpression weight(QStringLiteral("^%(-?\\d+(?:\\.\\d+)?)%"));
     qsizetype start = 0;
     for (qsizetype i = 1; i <= trimmed.size(); ++i) {
@@ -353,7 +364,7 @@ QString answerSetKind(const QString &body, QVector<GiftAnswer> *answers)
     }
     for (const GiftAnswer &answer : *answers) {
         if (answer.weight > 0 && answer.weight < 100)
-            return QStringLiteral("it gives part marks for several answers");
+            return QCoreApplication::translate("Import", "it gives part marks for several answers");
     }
     return QString();
 }
@@ -414,26 +425,29 @@ void readGiftBlock(const Block &block, ReadResult *result)
         name.isEmpty() ? unnamed(block.firstLine(), words) : QStringLiteral("\"%1\"").arg(name);
     const auto skipped = [&](const QString &why) { skip(result, label, why); };
     if (open < 0 && close < 0)
-        return skipped(QStringLiteral("it has no answers"));
+        return skipped(QCoreApplication::translate("Import", "it has no answers"));
     if (open >= 0 && clozeSet().match(s.mid(open + 1)).hasMatch())
-        return skipped(QStringLiteral("it is a fill-in question"));
+        return skipped(QCoreApplication::translate("Import", "it is a fill-in question"));
     if (open >= 0 && close < 0)
-        return skipped(QStringLiteral("its closing brace is missing"));
+        return skipped(QCoreApplication::translate("Import", "its closing brace is missing"));
     if (open < 0 || close < open)
-        return skipped(QStringLiteral("it has a closing brace without an opening one"));
+        return skipped(
+            QCoreApplication::translate("Import", "it has a closing brace without an opening one"));
     const QString body = s.mid(open + 1, close - open - 1);
     const QString tail = s.mid(close + 1);
     if (tail.contains(QLatin1Char('{')))
-        return skipped(QStringLiteral("it has more than one set of answers"));
+        return skipped(
+            QCoreApplication::translate("Import", "it has more than one set of answers"));
     if (body.contains(QLatin1Char('{')) || tail.contains(QLatin1Char('}')))
-        return skipped(QStringLiteral("its braces do not match"));
+        return skipped(QCoreApplication::translate("Import", "its braces do not match"));
 
     QVector<GiftAnswer> answers;
     const QString kind = answerSetKind(body, &answers);
     if (!kind.isEmpty())
         return skipped(kind);
     if (answers.size() != 4)
-        return skipped(QStringLiteral("it has %1 answers, not 4").arg(answers.size()));
+        return skipped(
+            QCoreApplication::translate("Import", "it has %1 answers, not 4").arg(answers.size()));
     int right = 0;
     questionfile::Question question;
     for (int a = 0; a < 4; ++a) {
@@ -446,13 +460,16 @@ void readGiftBlock(const Block &block, ReadResult *result)
         question.answers[a] = clean(answer.text, html);
     }
     if (right != 1)
-        return skipped(right == 0 ? QStringLiteral("it has no right answer")
-                                  : QStringLiteral("it has %1 right answers, not 1").arg(right));
+        return skipped(right == 0
+                           ? QCoreApplication::translate("Import", "it has no right answer")
+                           : QCoreApplication::translate("Import", "it has %1 right answers, not 1")
+                                 .arg(right));
     const QString after = clean(tail, html);
     question.text = after.isEmpty() ? words : words + QStringLiteral(" _____ ") + after;
     if (!entity.isEmpty())
-        return skipped(QStringLiteral("it writes \"%1\" in a text that is not HTML, which a "
-                                      "worksheet cannot hold as written")
+        return skipped(QCoreApplication::translate(
+                           "Import", "it writes \"%1\" in a text that is not HTML, which a "
+                                     "worksheet cannot hold as written")
                            .arg(entity));
     const QString why = unfit(question);
     if (!why.isEmpty())
@@ -530,11 +547,13 @@ void readAiken(const QVector<Line> &lines, ReadResult *result)
     };
     const auto finish = [&](const QString &letter) {
         if (options.size() != 4)
-            return skipped(QStringLiteral("it has %1 answers, not 4").arg(options.size()));
+            return skipped(QCoreApplication::translate("Import", "it has %1 answers, not 4")
+                               .arg(options.size()));
         for (int a = 0; a < 4; ++a) {
             for (int b = 0; b < a; ++b) {
                 if (options[a].first == options[b].first)
-                    return skipped(QStringLiteral("two of its answers have the letter %1")
+                    return skipped(QCoreApplication::translate(
+                                       "Import", "two of its answers have the letter %1")
                                        .arg(options[a].first));
             }
         }
@@ -550,10 +569,12 @@ void readAiken(const QVector<Line> &lines, ReadResult *result)
                 entity = entityOutsideHtml(options[a].second);
         }
         if (!found)
-            return skipped(QStringLiteral("its ANSWER line names none of its answers"));
+            return skipped(
+                QCoreApplication::translate("Import", "its ANSWER line names none of its answers"));
         if (!entity.isEmpty())
-            return skipped(QStringLiteral("it writes \"%1\", which a worksheet cannot hold as "
-                                          "written")
+            return skipped(QCoreApplication::translate(
+                               "Import", "it writes \"%1\", which a worksheet cannot hold as "
+                                         "written")
                                .arg(entity));
         const QString why = unfit(question);
         if (!why.isEmpty())
@@ -583,20 +604,21 @@ void readAiken(const QVector<Line> &lines, ReadResult *result)
             continue;
         }
         if (!stem.isEmpty() && !options.isEmpty()) {
-            skipped(QStringLiteral("it has no ANSWER line"));
+            skipped(QCoreApplication::translate("Import", "it has no ANSWER line"));
             restart(line);
         } else if (stem.isEmpty()) {
             restart(line);
         } else if (blankAfterStem) {
-            skipped(QStringLiteral("it is a heading, not a question"));
+            skipped(QCoreApplication::translate("Import", "it is a heading, not a question"));
             restart(line);
         } else {
             stem += QLatin1Char(' ') + text; // a question over several lines
         }
     }
     if (!stem.isEmpty())
-        skipped(options.isEmpty() ? QStringLiteral("it is a heading, not a question")
-                                  : QStringLiteral("it has no ANSWER line"));
+        skipped(options.isEmpty()
+                    ? QCoreApplication::translate("Import", "it is a heading, not a question")
+                    : QCoreApplication::translate("Import", "it has no ANSWER line"));
 }
 
 // ---- writing ----
@@ -697,11 +719,13 @@ ReadResult readFile(const QString &fileName)
     const QFileInfo info(fileName);
     QFile file(fileName);
     if (!info.exists())
-        result.error = QStringLiteral("There is no file %1.").arg(shortQuote(fileName));
+        result.error =
+            QCoreApplication::translate("Import", "There is no file %1.").arg(shortQuote(fileName));
     else if (!info.isFile())
-        result.error = QStringLiteral("%1 is not a plain file.").arg(shortQuote(fileName));
+        result.error = QCoreApplication::translate("Import", "%1 is not a plain file.")
+                           .arg(shortQuote(fileName));
     else if (!file.open(QIODevice::ReadOnly))
-        result.error = QStringLiteral("The file cannot be opened.");
+        result.error = QCoreApplication::translate("Import", "The file cannot be opened.");
     else
         result = read(&file, sniff(file.peek(MaxFileSize), fileName));
     return result;
@@ -719,7 +743,8 @@ WriteResult write(QIODevice *device, Format format, const Module1 &bank)
     for (int q = 1; q <= Module1::MaxQuestions; ++q) {
         const int right = rightAnswer(bank, q);
         if (right == 0)
-            result.problems.append(QStringLiteral("Question %1 has no right answer.").arg(q));
+            result.problems.append(
+                QCoreApplication::translate("Import", "Question %1 has no right answer.").arg(q));
         if (format == Format::Gift) {
             out += QStringLiteral("::%1::%2{\n")
                        .arg(giftEscaped(title + QStringLiteral(" ") + QString::number(q)),
@@ -739,12 +764,15 @@ WriteResult write(QIODevice *device, Format format, const Module1 &bank)
             QString flat = text;
             if (flat.contains(QLatin1Char('\n')) || flat.contains(QLatin1Char('\r'))) {
                 result.problems.append(
-                    QStringLiteral("Question %1 holds a line break, written as a space.").arg(q));
+                    QCoreApplication::translate(
+                        "Import", "Question %1 holds a line break, written as a space.")
+                        .arg(q));
                 flat = collapsed(flat);
             }
             if (isQuestion && flat.trimmed().contains(optionLike))
                 result.problems.append(
-                    QStringLiteral("Question %1 begins like an answer line and will not read back.")
+                    QCoreApplication::translate(
+                        "Import", "Question %1 begins like an answer line and will not read back.")
                         .arg(q));
             return flat.trimmed();
         };

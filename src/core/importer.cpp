@@ -5,6 +5,7 @@
 #include "contentnames.h"
 #include "wizardchecks.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -33,7 +34,8 @@ QString numbered(const QString &title, int n)
 
 QString questions(int count)
 {
-    return count == 1 ? QStringLiteral("1 question") : QStringLiteral("%1 questions").arg(count);
+    return count == 1 ? QCoreApplication::translate("Import", "1 question")
+                      : QCoreApplication::translate("Import", "%1 questions").arg(count);
 }
 
 QString titleForFile(const QString &fileName)
@@ -49,7 +51,7 @@ QString titleForFile(const QString &fileName)
     while (title.endsWith(QLatin1Char('.')))
         title.chop(1);
     if (!catalogue::isStorableTitle(title) || wizardchecks::isReservedTitle(title))
-        return QStringLiteral("Imported");
+        return QCoreApplication::translate("Import", "Imported");
     return title;
 }
 
@@ -65,33 +67,38 @@ Outcome import(const exchange::ReadResult &read, const QString &title, const Pat
     const int left = int(read.questions.size()) % Module1::MaxQuestions;
     outcome.leftOver = read.questions.mid(sheets * Module1::MaxQuestions);
     if (sheets == 0) {
-        outcome.error =
-            read.questions.isEmpty()
-                ? QStringLiteral("The file holds no question that a worksheet can take.")
-                : QStringLiteral("The file holds only %1 that a worksheet can take; "
-                                 "a worksheet needs ten.")
-                      .arg(questions(left));
+        outcome.error = read.questions.isEmpty()
+                            ? QCoreApplication::translate(
+                                  "Import", "The file holds no question that a worksheet can take.")
+                            : QCoreApplication::translate(
+                                  "Import", "The file holds only %1 that a worksheet can take; "
+                                            "a worksheet needs ten.")
+                                  .arg(questions(left));
         outcome.report = read.skipped;
         return outcome;
     }
     const QString cataloguePath = pathOf(contentnames::Catalogue);
     QStringList listed;
     if (!catalogue::readAll(cataloguePath, &listed).isEmpty())
-        outcome.error = QStringLiteral("The catalogue of worksheets cannot be read.");
+        outcome.error =
+            QCoreApplication::translate("Import", "The catalogue of worksheets cannot be read.");
     // Refused before any worksheet is written, not part way through.
     const int room = Module1::MaxWorksheets - int(listed.size());
     if (outcome.error.isEmpty() && room <= 0)
-        outcome.error = QStringLiteral("The catalogue of worksheets is full (%1 worksheets).")
+        outcome.error = QCoreApplication::translate(
+                            "Import", "The catalogue of worksheets is full (%1 worksheets).")
                             .arg(Module1::MaxWorksheets);
     else if (outcome.error.isEmpty() && sheets > room)
-        outcome.error = QStringLiteral("The file would make %1 worksheets, but the catalogue has "
-                                       "room for only %2 more (it holds at most %3).")
+        outcome.error = QCoreApplication::translate(
+                            "Import", "The file would make %1 worksheets, but the catalogue has "
+                                      "room for only %2 more (it holds at most %3).")
                             .arg(sheets)
                             .arg(room)
                             .arg(Module1::MaxWorksheets);
     if (outcome.error.isEmpty() && title.size() > MaxBaseTitleLength)
         outcome.error =
-            QStringLiteral("Please use a title of at most %1 characters.").arg(MaxBaseTitleLength);
+            QCoreApplication::translate("Import", "Please use a title of at most %1 characters.")
+                .arg(MaxBaseTitleLength);
     if (outcome.error.isEmpty())
         outcome.error = wizardchecks::titleFailure(title);
     if (!outcome.error.isEmpty())
@@ -99,7 +106,8 @@ Outcome import(const exchange::ReadResult &read, const QString &title, const Pat
 
     outcome.report = read.skipped;
     if (!read.encoding.isEmpty() && read.encoding != QLatin1String("UTF-8"))
-        outcome.report.prepend(QStringLiteral("The file was read as %1.").arg(read.encoding));
+        outcome.report.prepend(
+            QCoreApplication::translate("Import", "The file was read as %1.").arg(read.encoding));
     catalogue::Save save;
     save.cataloguePath = cataloguePath;
     save.waiting = waiting;
@@ -112,7 +120,8 @@ Outcome import(const exchange::ReadResult &read, const QString &title, const Pat
                taken(numbered(title, number), listedNow, pathOf))
             ++number;
         if (number > Module1::MaxWorksheets + 1) {
-            *why = QStringLiteral("There is no free title left for %1.").arg(title);
+            *why = QCoreApplication::translate("Import", "There is no free title left for %1.")
+                       .arg(title);
             return QString();
         }
         return numbered(title, number);
@@ -129,13 +138,15 @@ Outcome import(const exchange::ReadResult &read, const QString &title, const Pat
             outcome.error =
                 (sheet.title.isEmpty()
                      ? QString()
-                     : QStringLiteral("The worksheet %1 was not saved. ").arg(sheet.title)) +
+                     : QCoreApplication::translate("Import", "The worksheet %1 was not saved. ")
+                           .arg(sheet.title)) +
                 change.error;
             return outcome;
         }
         outcome.written.append(sheet.title);
         outcome.report.append(
-            QStringLiteral("Made the worksheet %1 of the questions taken %2 to %3.")
+            QCoreApplication::translate("Import",
+                                        "Made the worksheet %1 of the questions taken %2 to %3.")
                 .arg(sheet.title)
                 .arg(s * 10 + 1)
                 .arg(s * 10 + 10));
@@ -143,8 +154,9 @@ Outcome import(const exchange::ReadResult &read, const QString &title, const Pat
             outcome.report.append(change.warning);
     }
     if (left > 0)
-        outcome.report.append(QStringLiteral("Left over: the last %1, too few for a worksheet of "
-                                             "ten.")
+        outcome.report.append(QCoreApplication::translate(
+                                  "Import", "Left over: the last %1, too few for a worksheet of "
+                                            "ten.")
                                   .arg(questions(left)));
     return outcome;
 }

@@ -4,6 +4,7 @@
 #include "ansi.h"
 #include "fieldreader.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 namespace questionfile
@@ -44,28 +45,35 @@ LoadResult LoadQuestionFile(QIODevice *device, Module1 &state)
     };
 
     if (reader.tooLarge())
-        return fail(QStringLiteral("The file is too large to be a question file."));
+        return fail(QCoreApplication::translate("QuestionFile",
+                                                "The file is too large to be a question file."));
     if (!reader.read(&field))
-        return fail(QStringLiteral("The file is empty."));
+        return fail(QCoreApplication::translate("QuestionFile", "The file is empty."));
     bank.QuizTitle = textField(field);
     if (!reader.read(&field))
-        return fail(QStringLiteral("The file ends after its title."));
+        return fail(QCoreApplication::translate("QuestionFile", "The file ends after its title."));
 
     for (int q = 1; q <= Module1::MaxQuestions; ++q) {
         Module1::QuestionStrings *parts[] = {&bank.QuestionText, &bank.AnswerA, &bank.AnswerB,
                                              &bank.AnswerC, &bank.AnswerD};
         for (Module1::QuestionStrings *part : parts) {
             if (!reader.read(&field))
-                return fail(QStringLiteral("The file ends in question %1.").arg(q));
+                return fail(
+                    QCoreApplication::translate("QuestionFile", "The file ends in question %1.")
+                        .arg(q));
             (*part)[q] = textField(field);
         }
         if (!reader.read(&field))
-            return fail(QStringLiteral("The file ends in question %1.").arg(q));
+            return fail(QCoreApplication::translate("QuestionFile", "The file ends in question %1.")
+                            .arg(q));
         bank.CorrectAnswer[q] = field;
         if (correctAnswer(field) == 0)
-            return fail(QStringLiteral("Question %1 does not name its correct answer.").arg(q));
+            return fail(QCoreApplication::translate("QuestionFile",
+                                                    "Question %1 does not name its correct answer.")
+                            .arg(q));
         if (!reader.read(&field))
-            return fail(QStringLiteral("The file ends in question %1.").arg(q));
+            return fail(QCoreApplication::translate("QuestionFile", "The file ends in question %1.")
+                            .arg(q));
         result.questionsRead = q;
     }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results.h"
 
+#include <QCoreApplication>
+
 namespace results
 {
 
@@ -17,15 +19,18 @@ Wording word(int score, int outOf)
         return w;
     w.matched = true;
     if (score == outOf) {
-        w.sentence = QStringLiteral("Excellent work. ") + scored;
+        w.sentence = QCoreApplication::translate("ResultsScreen", "Excellent work. %1").arg(scored);
         w.fullMarks = true;
-        w.buttonCaption = QStringLiteral("Print Certificate");
+        w.buttonCaption = QCoreApplication::translate("ResultsScreen", "Print Certificate");
         return w;
     }
-    w.sentence = score >= outOf - 2 ? QStringLiteral("Good work. ") + scored : scored;
-    w.hint =
-        QStringLiteral("Click the button above to check which questions you answered incorrectly.");
-    w.buttonCaption = QStringLiteral("Check Wrong Answers");
+    w.sentence = score >= outOf - 2
+                     ? QCoreApplication::translate("ResultsScreen", "Good work. %1").arg(scored)
+                     : scored;
+    w.hint = QCoreApplication::translate(
+        "ResultsScreen",
+        "Click the button above to check which questions you answered incorrectly.");
+    w.buttonCaption = QCoreApplication::translate("ResultsScreen", "Check Wrong Answers");
     return w;
 }
 
@@ -69,8 +74,9 @@ QString celebrationSound(int score, int outOf, double random)
 
 QString scoreSentence(int score, int outOf)
 {
-    return QStringLiteral("You have scored") + number(score) + QStringLiteral(" out of") +
-           number(outOf) + QLatin1Char('.');
+    // number() keeps the sign's place of a negative score ("scored-1"), as the design shows it.
+    return QCoreApplication::translate("ResultsScreen", "You have scored%1 out of%2.")
+        .arg(number(score), number(outOf));
 }
 
 } // namespace results

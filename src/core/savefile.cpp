@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "savefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -75,7 +76,8 @@ Result commit(const QString &temporary, const QString &path)
         ::close(fd);
     if (!synced || ::rename(native(temporary).constData(), native(path).constData()) != 0) {
         ::unlink(native(temporary).constData());
-        result.error = QStringLiteral("The disk may be full or the folder read-only.");
+        result.error =
+            QCoreApplication::translate("Saving", "The disk may be full or the folder read-only.");
         return result;
     }
     result.status =
@@ -92,22 +94,26 @@ Result failed(const QString &temporary, const QString &why)
     return result;
 }
 
-const QString DiskFull = QStringLiteral("The disk may be full or the folder read-only.");
+QString DiskFull()
+{
+    return QCoreApplication::translate("Saving", "The disk may be full or the folder read-only.");
+}
 
 } // namespace
 
 QString unwritableReason(const QString &path)
 {
     if (path.isEmpty())
-        return QStringLiteral("No file was named.");
+        return QCoreApplication::translate("Saving", "No file was named.");
     const QFileInfo info(path);
     if (!QFileInfo(info.absolutePath()).isDir())
-        return QStringLiteral("The folder %1 does not exist.")
+        return QCoreApplication::translate("Saving", "The folder %1 does not exist.")
             .arg(QDir::toNativeSeparators(info.absolutePath()));
     struct stat st {
     };
     if (::lstat(native(path).constData(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode))
-        return QStringLiteral("%1 is not a plain file.").arg(QDir::toNativeSeparators(path));
+        return QCoreApplication::translate("Saving", "%1 is not a plain file.")
+            .arg(QDir::toNativeSeparators(path));
     return QString();
 }
 
@@ -125,9 +131,9 @@ Result replaceThrough(const QString &path,
     QString temporary;
     const int fd = createTemporary(path, &temporary);
     if (fd < 0)
-        return failed(QString(), DiskFull);
+        return failed(QString(), DiskFull());
     if (!fill(fd, temporary))
-        return failed(temporary, DiskFull);
+        return failed(temporary, DiskFull());
     return commit(temporary, path);
 }
 

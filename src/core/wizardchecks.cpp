@@ -3,13 +3,27 @@
 
 #include "catalogue.h"
 
+#include <QCoreApplication>
+
 namespace wizardchecks
 {
 
-const QString NoTitle = QStringLiteral("You have not chosen a title for your worksheet");
-const QString TitleBlanks = QStringLiteral("Please do not begin or end the title with a space.");
-const QString TitleReserved = QStringLiteral(
-    "That title is used by one of the program's own quizzes. Please choose another title.");
+QString NoTitle()
+{
+    return QCoreApplication::translate("WorksheetWizard",
+                                       "You have not chosen a title for your worksheet");
+}
+QString TitleBlanks()
+{
+    return QCoreApplication::translate("WorksheetWizard",
+                                       "Please do not begin or end the title with a space.");
+}
+QString TitleReserved()
+{
+    return QCoreApplication::translate(
+        "WorksheetWizard",
+        "That title is used by one of the program's own quizzes. Please choose another title.");
+}
 
 namespace
 {
@@ -75,8 +89,10 @@ QString startsWithQuoteMark(int questionNumber)
 
 QString cannotHold(const QString &character, int questionNumber)
 {
-    return QStringLiteral("The character \"%1\" cannot be saved in a worksheet. Please write it "
-                          "another way in Question %2")
+    return QCoreApplication::translate(
+               "WorksheetWizard",
+               "The character \"%1\" cannot be saved in a worksheet. Please write it "
+               "another way in Question %2")
         .arg(character)
         .arg(questionNumber);
 }
@@ -100,21 +116,27 @@ QString refusedTitle(const QString &title)
     case catalogue::TitleFault::None:
         return QString();
     case catalogue::TitleFault::Empty:
-        return NoTitle;
+        return NoTitle();
     case catalogue::TitleFault::Blanks:
-        return TitleBlanks;
+        return TitleBlanks();
     case catalogue::TitleFault::Character:
-        return QStringLiteral("The title cannot contain the sign ") + check.character +
-               QStringLiteral(". These signs cannot be used in a title: < > : \" / \\ | ? * , &");
+        return QCoreApplication::translate("WorksheetWizard",
+                                           "The title cannot contain the sign %1. These signs "
+                                           "cannot be used in a title: < > : \" / \\ | ? * , &")
+            .arg(check.character);
     case catalogue::TitleFault::Invisible:
-        return QStringLiteral("The title cannot contain tabs, line breaks or other invisible "
-                              "characters.");
+        return QCoreApplication::translate(
+            "WorksheetWizard", "The title cannot contain tabs, line breaks or other invisible "
+                               "characters.");
     case catalogue::TitleFault::FullStops:
-        return QStringLiteral("The title cannot begin or end with a full stop, or have two full "
-                              "stops together.");
+        return QCoreApplication::translate(
+            "WorksheetWizard", "The title cannot begin or end with a full stop, or have two full "
+                               "stops together.");
     case catalogue::TitleFault::ReservedName:
-        return QStringLiteral("The computer keeps ") + title +
-               QStringLiteral(" as a name of its own. Please choose another title.");
+        return QCoreApplication::translate("WorksheetWizard",
+                                           "The computer keeps %1 as a name of its own. Please "
+                                           "choose another title.")
+            .arg(title);
     }
     return QString();
 }
@@ -122,17 +144,19 @@ QString refusedTitle(const QString &title)
 QString titleFailure(const QString &title)
 {
     if (isBlank(title))
-        return NoTitle;
+        return NoTitle();
     QString refused = refusedTitle(title);
     if (!refused.isEmpty())
         return refused;
-    return isReservedTitle(title) ? TitleReserved : QString();
+    return isReservedTitle(title) ? TitleReserved() : QString();
 }
 
 QString sameAsListed(const QString &listedTitle)
 {
-    return QStringLiteral("There is already a worksheet called ") + listedTitle +
-           QStringLiteral(". Please type its title exactly the same, or choose another title.");
+    return QCoreApplication::translate("WorksheetWizard",
+                                       "There is already a worksheet called %1. Please type its "
+                                       "title exactly the same, or choose another title.")
+        .arg(listedTitle);
 }
 
 QString firstFailure(const questionfile::Worksheet &sheet, const QStringList &listed)

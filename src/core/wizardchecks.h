@@ -39,8 +39,9 @@ QString refusedTitle(const QString &title);
 // of the program's own files.
 QString titleFailure(const QString &title);
 
-extern const QString NoTitle;
-extern const QString TitleBlanks;
-extern const QString TitleReserved;
+// These messages, in the program's language.
+QString NoTitle();
+QString TitleBlanks();
+QString TitleReserved();
 
 } // namespace wizardchecks

@@ -4,6 +4,7 @@
 #include "metafile/metafile.h"
 #include "metafile/metafilerenderer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -161,12 +162,12 @@ PrintOutcome printOrSavePdf(const Platform &platform, QWidget *parent, const Pri
         outcome.kind = PrintOutcome::Printed;
         return outcome;
     }
-    const QString file =
-        platform.boxes.saveFile(parent,
-                                printer ? QStringLiteral("Printing failed: save as PDF")
-                                        : QStringLiteral("No printer: save as PDF"),
-                                QDir(documentsFolder()).filePath(safeFileName(pdfName)),
-                                QStringLiteral("PDF files (*.pdf)"));
+    const QString file = platform.boxes.saveFile(
+        parent,
+        printer ? QCoreApplication::translate("Printing", "Printing failed: save as PDF")
+                : QCoreApplication::translate("Printing", "No printer: save as PDF"),
+        QDir(documentsFolder()).filePath(safeFileName(pdfName)),
+        QCoreApplication::translate("Printing", "PDF files (*.pdf)"));
     const QString pdf = file.isEmpty()
                             ? QString()
                             : fileToWrite(platform.boxes, parent, file, {QStringLiteral(".pdf")});
@@ -220,12 +221,41 @@ QString fileToWrite(MessageBoxes &boxes, QWidget *parent, const QString &typed,
     const QString file = typed + extensions.value(0);
     if (!QFileInfo(file).exists() && !QFileInfo(file).isSymLink())
         return file;
-    return boxes.okCancel(parent, QStringLiteral("The file %1 already exists. Do you want to "
-                                                 "replace it?")
-                                      .arg(QDir::toNativeSeparators(file)))
+    return boxes.okCancel(parent,
+                          QCoreApplication::translate(
+                              "Printing", "The file %1 already exists. Do you want to replace it?")
+                              .arg(QDir::toNativeSeparators(file)))
                ? file
                : QString();
 }
+
+namespace
+{
+
+// The whole sentence for a thing saved as a PDF file (%1), or not saved (%1, then the reason %2),
+// so that each language words it in its own order.
+QString savedMessage(const QString &what, bool failed)
+{
+    static const char *const Sentences[][3] = {
+        {"certificate", QT_TRANSLATE_NOOP("Printing", "Your certificate has been saved as %1."),
+         QT_TRANSLATE_NOOP("Printing", "Your certificate could not be saved as %1. %2")},
+        {"worksheet", QT_TRANSLATE_NOOP("Printing", "Your worksheet has been saved as %1."),
+         QT_TRANSLATE_NOOP("Printing", "Your worksheet could not be saved as %1. %2")},
+        {"answer key", QT_TRANSLATE_NOOP("Printing", "Your answer key has been saved as %1."),
+         QT_TRANSLATE_NOOP("Printing", "Your answer key could not be saved as %1. %2")},
+        {"page", QT_TRANSLATE_NOOP("Printing", "Your page has been saved as %1."),
+         QT_TRANSLATE_NOOP("Printing", "Your page could not be saved as %1. %2")},
+    };
+    for (const auto &sentence : Sentences) {
+        if (what == QLatin1String(sentence[0]))
+            return QCoreApplication::translate("Printing", sentence[failed ? 2 : 1]);
+    }
+    return (failed ? QStringLiteral("Your %1 could not be saved as %2. %3")
+                   : QStringLiteral("Your %1 has been saved as %2."))
+        .arg(what, QStringLiteral("%1"), QStringLiteral("%2"));
+}
+
+} // namespace
 
 void printAndReport(const Platform &platform, QWidget *parent, const PrintJob &job,
                     const QString &pdfName, const QString &printedMessage, const QString &what)
@@ -237,19 +267,20 @@ void printAndReport(const Platform &platform, QWidget *parent, const PrintJob &j
             platform.boxes.ok(parent, printedMessage);
         break;
     case PrintOutcome::SavedAsPdf:
-        platform.boxes.ok(parent, QStringLiteral("Your %1 has been saved as %2.")
-                                      .arg(what, QDir::toNativeSeparators(outcome.pdfFile)));
+        platform.boxes.ok(parent,
+                          savedMessage(what, false).arg(QDir::toNativeSeparators(outcome.pdfFile)));
         break;
     case PrintOutcome::Failed:
         if (!outcome.pdfFile.isEmpty()) {
-            platform.boxes.ok(
-                parent, QStringLiteral("Your %1 could not be saved as %2. %3")
-                            .arg(what, QDir::toNativeSeparators(outcome.pdfFile), outcome.error));
+            platform.boxes.ok(parent,
+                              savedMessage(what, true)
+                                  .arg(QDir::toNativeSeparators(outcome.pdfFile), outcome.error));
             break;
         }
         Q_FALLTHROUGH();
     case PrintOutcome::Cancelled:
-        platform.boxes.ok(parent, QStringLiteral("There was a problem printing to your printer."));
+        platform.boxes.ok(parent, QCoreApplication::translate(
+                                      "Printing", "There was a problem printing to your printer."));
         break;
     }
 }

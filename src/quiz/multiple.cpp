@@ -15,6 +15,7 @@
 #include "wrong.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
@@ -101,13 +102,14 @@ const QRect multiple::PictureRect(6840, 240, 855, 615);
 multiple::multiple(AppContext &context) : Screen(context)
 {
     const QColor yellow(255, 255, 0);
-    Label1 = addLabel(QStringLiteral("Multiple Choice"), {120, 120, 6240, 900},
-                      fonts::tahoma(36, true), yellow);
+    Label1 = addLabel(QCoreApplication::translate("QuizScreen", "Multiple Choice"),
+                      {120, 120, 6240, 900}, fonts::tahoma(36, true), yellow);
     Label5 = addLabel(QString(), {120, 1200, 6465, 585}, fonts::times(24), QColor(0, 255, 0));
     Label6 = addLabel(QString(), {120, 1920, 6465, 705}, fonts::times(24), QColor(128, 128, 255));
     Picture1 = new PictureBox(PictureRect, this);
-    Label4 = addLabel(QStringLiteral("Question 1"), {360, 3240, 5415, 615}, fonts::times(24),
-                      yellow, Qt::AlignLeft | Qt::AlignTop);
+    Label4 =
+        addLabel(QCoreApplication::translate("QuizScreen", "Question %1").arg(1),
+                 {360, 3240, 5415, 615}, fonts::times(24), yellow, Qt::AlignLeft | Qt::AlignTop);
     Label2 = addLabel(QString(), {960, 3960, 9840, 1455}, fonts::times(QuestionPoints), yellow);
 
     m_answers = new QButtonGroup(this);
@@ -123,10 +125,14 @@ multiple::multiple(AppContext &context) : Screen(context)
 
     addButtons(
         Label3,
-        {{PreviousQuestion, "<< Previous Question", {2040, 7920, 3765, 495}},
-         {NextQuestion, "Next Question >>", {6000, 7920, 3765, 495}},
-         {Exit, "Exit", {10560, 7920, 1245, 495}},
-         {PrintWorksheet, "Print Worksheet", {7920, 1920, 3045, 495}}},
+        {{PreviousQuestion,
+          QT_TRANSLATE_NOOP("Buttons", "<< Previous Question"),
+          {2040, 7920, 3765, 495}},
+         {NextQuestion, QT_TRANSLATE_NOOP("Buttons", "Next Question >>"), {6000, 7920, 3765, 495}},
+         {Exit, QT_TRANSLATE_NOOP("Buttons", "Exit"), {10560, 7920, 1245, 495}},
+         {PrintWorksheet,
+          QT_TRANSLATE_NOOP("Buttons", "Print Worksheet"),
+          {7920, 1920, 3045, 495}}},
         [this](int i) { Label3_Click(i); }, &hover);
     Label3[PreviousQuestion]->hide();
     setExitButton(Label3[Exit]);
@@ -173,8 +179,8 @@ void multiple::showquest()
     const int q = s.QuestionNo;
     clearAnswer();
     Label3[PreviousQuestion]->show();
-    Label3[NextQuestion]->setText(QStringLiteral("Next Question >>"));
-    Label4->setText(QStringLiteral("Question") + results::number(q));
+    Label3[NextQuestion]->setText(QCoreApplication::translate("Buttons", "Next Question >>"));
+    Label4->setText(QCoreApplication::translate("QuizScreen", "Question %1").arg(q));
     showFitted(Label2, s.QuestionText[q]);
     showFitted(Option1[1], s.AnswerA[q]);
     showFitted(Option1[2], s.AnswerB[q]);
@@ -183,7 +189,7 @@ void multiple::showquest()
     if (q == 1)
         Label3[PreviousQuestion]->hide();
     if (q == Module1::MaxQuestions)
-        Label3[NextQuestion]->setText(QStringLiteral("Check Score >>"));
+        Label3[NextQuestion]->setText(QCoreApplication::translate("QuizScreen", "Check Score >>"));
     // No answer button keeps the focus from the last question; a label button pressed from the
     // keyboard keeps it, so Enter goes on to the next question.
     if (isVisible() && std::find(Option1.begin(), Option1.end(), focusWidget()) != Option1.end())
@@ -298,7 +304,8 @@ void multiple::Printpage()
     const PrintJob job =
         printlayouts::worksheet(ctx.platform.printer, Label5->text(), Label6->text(), ctx.state);
     printAndReport(ctx.platform, this, job, Label6->text() + QStringLiteral(".pdf"),
-                   QStringLiteral("Your worksheet is now printing."), QStringLiteral("worksheet"));
+                   QCoreApplication::translate("QuizScreen", "Your worksheet is now printing."),
+                   QStringLiteral("worksheet"));
 }
 
 void multiple::Option1_Click(int Index)

@@ -12,6 +12,7 @@
 #include "twips.h"
 #include "wrong.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFontMetrics>
 #include <QLabel>
@@ -35,14 +36,15 @@ QTimer *oneShot(QObject *parent, int ms)
 Welldone::Welldone(AppContext &context) : Screen(context)
 {
     const QColor yellow(255, 255, 0);
-    Label4 = addLabel(QStringLiteral("Well Done!"), {0, 120, 12000, 900}, fonts::tahoma(36, true),
-                      yellow);
+    Label4 = addLabel(QCoreApplication::translate("ResultsScreen", "Well Done!"),
+                      {0, 120, 12000, 900}, fonts::tahoma(36, true), yellow);
     Picture1 = new PictureBox({5880, 1440, 4800, 3600}, this);
     Label1 = addLabel(QString(), {0, 5400, 12000, 855}, fonts::times(24), yellow);
     Label5 = addLabel(QString(), {1680, 6000, 8640, 1335}, fonts::times(24), yellow);
     Label5->hide();
-    Label6 = addLabel(QStringLiteral("Read the Key Facts and try again."), {0, 6240, 12000, 855},
-                      fonts::times(24), yellow);
+    Label6 =
+        addLabel(QCoreApplication::translate("ReviewScreen", "Read the Key Facts and try again."),
+                 {0, 6240, 12000, 855}, fonts::times(24), yellow);
 
     Text1 = new QLineEdit(this);
     Text1->setGeometry(twips::rect(3120, 6600, 5760, 615));
@@ -50,15 +52,16 @@ Welldone::Welldone(AppContext &context) : Screen(context)
     Text1->setMaxLength(25);
     Text1->hide();
     Label2 = addLabel(
-        QStringLiteral("Enter your name in the box above before printing your certificate"),
+        QCoreApplication::translate(
+            "ResultsScreen", "Enter your name in the box above before printing your certificate"),
         {3120, 7440, 5775, 855}, fonts::times(18), yellow);
     Label2->hide();
 
     Label3[CertificateOrReview] =
         new LabelButton(QString(), {240, 1800, 3765, 495}, fonts::tahoma(15.75, true), this);
     Label3[CertificateOrReview]->hide();
-    Label3[Exit] = new LabelButton(QStringLiteral("Exit"), {10560, 7920, 1245, 495},
-                                   fonts::tahoma(15.75, true), this);
+    Label3[Exit] = new LabelButton(QCoreApplication::translate("Buttons", "Exit"),
+                                   {10560, 7920, 1245, 495}, fonts::tahoma(15.75, true), this);
     setExitButton(Label3[Exit]);
     for (int i = 0; i < 2; ++i) {
         connect(Label3[i], &LabelButton::clicked, this, [this, i] { Label3_Click(i); });
@@ -159,8 +162,10 @@ void Welldone::Printpage()
     c.topicScreenWidth = twips::fromPx(screenFont.horizontalAdvance(c.topic));
     const PrintJob job = printlayouts::certificate(ctx.platform.printer, c);
     printAndReport(
-        ctx.platform, this, job, QStringLiteral("Certificate ") + c.pupil + QStringLiteral(".pdf"),
-        QStringLiteral("Your certificate is now printing."), QStringLiteral("certificate"));
+        ctx.platform, this, job,
+        QCoreApplication::translate("ResultsScreen", "Certificate %1.pdf").arg(c.pupil),
+        QCoreApplication::translate("ResultsScreen", "Your certificate is now printing."),
+        QStringLiteral("certificate"));
 }
 
 void Welldone::Label3_Click(int Index)

@@ -7,13 +7,15 @@
 #include "labelbutton.h"
 #include "welldone.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 Wrong::Wrong(AppContext &context) : Screen(context)
 {
     const QColor yellow(255, 255, 0);
     Label6 = addLabel(QString(), {0, 120, 12000, 540}, fonts::tahoma(20.25, true), yellow);
-    Label4 = addLabel(QStringLiteral("You answered the following questions incorrectly."),
+    Label4 = addLabel(QCoreApplication::translate(
+                          "ReviewScreen", "You answered the following questions incorrectly."),
                       {240, 960, 12000, 540}, fonts::tahoma(15.75, true), yellow,
                       Qt::AlignLeft | Qt::AlignTop);
     for (int k = 0; k < Rows; ++k) {
@@ -22,10 +24,11 @@ Wrong::Wrong(AppContext &context) : Screen(context)
         Label2[k]->setWordWrap(false);
         Label2[k]->hide();
     }
-    Label5 = addLabel(QStringLiteral("Read the Key Facts and try again."), {0, 7920, 12000, 540},
-                      fonts::tahoma(20.25, true), yellow);
-    Label3_1 = new LabelButton(QStringLiteral("Exit"), {10560, 7920, 1245, 495},
-                               fonts::tahoma(15.75, true), this);
+    Label5 =
+        addLabel(QCoreApplication::translate("ReviewScreen", "Read the Key Facts and try again."),
+                 {0, 7920, 12000, 540}, fonts::tahoma(20.25, true), yellow);
+    Label3_1 = new LabelButton(QCoreApplication::translate("Buttons", "Exit"),
+                               {10560, 7920, 1245, 495}, fonts::tahoma(15.75, true), this);
     connect(Label3_1, &LabelButton::clicked, this, [this] { Label3_Click(1); });
     setExitButton(Label3_1);
 }

@@ -7,6 +7,7 @@
 #include "module1.h"
 #include "twips.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
@@ -48,10 +49,10 @@ ImportList::ImportList(QWidget *parent) : QWidget(parent)
     summary = yellowLabel(this, {0, 6480, 7320, 495});
     summary->setWordWrap(true);
     summary->setFont(fonts::tahoma(9.75, true));
-    importTicked = new LabelButton(QStringLiteral("Import Ticked"), {7440, 6480, 2160, 495},
-                                   fonts::tahoma(12, true), this);
-    cancel = new LabelButton(QStringLiteral("Cancel"), {9720, 6480, 2040, 495},
-                             fonts::tahoma(12, true), this);
+    importTicked = new LabelButton(QCoreApplication::translate("ImportList", "Import Ticked"),
+                                   {7440, 6480, 2160, 495}, fonts::tahoma(12, true), this);
+    cancel = new LabelButton(QCoreApplication::translate("ImportList", "Cancel"),
+                             {9720, 6480, 2040, 495}, fonts::tahoma(12, true), this);
     connect(importTicked, &LabelButton::clicked, this, &ImportList::importClicked);
     connect(cancel, &LabelButton::clicked, this, &ImportList::cancelClicked);
     connect(questions, &QListWidget::itemChanged, this, &ImportList::updateSummary);
@@ -66,17 +67,19 @@ void ImportList::open(const QString &fileName, const exchange::ReadResult &read)
     for (const exchange::ReadResult::Entry &entry : read.entries) {
         auto *item = new QListWidgetItem(questions);
         if (entry.fits()) {
-            item->setText(entry.name + QStringLiteral(": ") + read.questions[entry.index].text);
+            item->setText(QCoreApplication::translate("ImportList", "%1: %2")
+                              .arg(entry.name, read.questions[entry.index].text));
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
             item->setCheckState(Qt::Checked);
             item->setData(Qt::UserRole, entry.index);
         } else {
-            item->setText(entry.name + QStringLiteral(": skipped, ") + entry.reason);
+            item->setText(QCoreApplication::translate("ImportList", "%1: skipped, %2")
+                              .arg(entry.name, entry.reason));
             item->setFlags(Qt::NoItemFlags); // greyed, and cannot be ticked
         }
     }
     heading->setText(
-        QStringLiteral("%1: %2 of %3 can go into worksheets")
+        QCoreApplication::translate("ImportList", "%1: %2 of %3 can go into worksheets")
             .arg(QFileInfo(fileName).fileName(), importer::questions(int(read.questions.size())))
             .arg(read.entries.size()));
     updateSummary();
@@ -101,16 +104,23 @@ void ImportList::updateSummary()
     const int ticked = int(chosen().questions.size());
     const int sheets = ticked / Module1::MaxQuestions;
     const int left = ticked % Module1::MaxQuestions;
-    QString text = QStringLiteral("%1 ticked: ").arg(ticked);
-    if (sheets > 0)
-        text += sheets == 1 ? QStringLiteral("1 worksheet of ten")
-                            : QStringLiteral("%1 worksheets of ten").arg(sheets);
-    if (sheets > 0 && left > 0)
-        text += QStringLiteral(", and ");
-    if (left > 0)
-        text += QStringLiteral("%1 to complete in the wizard").arg(importer::questions(left));
+    const QString worksheets =
+        sheets == 1 ? QCoreApplication::translate("ImportList", "1 worksheet of ten")
+                    : QCoreApplication::translate("ImportList", "%1 worksheets of ten").arg(sheets);
+    const QString count = QString::number(ticked);
+    QString text;
     if (ticked == 0)
-        text += QStringLiteral("nothing to import");
-    summary->setText(text + QLatin1Char('.'));
+        text =
+            QCoreApplication::translate("ImportList", "%1 ticked: nothing to import.").arg(count);
+    else if (left == 0)
+        text = QCoreApplication::translate("ImportList", "%1 ticked: %2.").arg(count, worksheets);
+    else if (sheets == 0)
+        text = QCoreApplication::translate("ImportList", "%1 ticked: %2 to complete in the wizard.")
+                   .arg(count, importer::questions(left));
+    else
+        text = QCoreApplication::translate("ImportList",
+                                           "%1 ticked: %2, and %3 to complete in the wizard.")
+                   .arg(count, worksheets, importer::questions(left));
+    summary->setText(text);
     importTicked->setEnabled(ticked > 0);
 }

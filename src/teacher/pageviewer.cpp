@@ -14,6 +14,7 @@
 #include "twips.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QTimer>
@@ -38,12 +39,13 @@ PageScreen::PageScreen(AppContext &context) : Screen(context)
     pal.setColor(QPalette::WindowText, Qt::black);
     Label1->setPalette(pal);
 
-    addButtons(Label3,
-               {{Print, "Print", {10680, 120, 1125, 495}},
-                {Exit, "Exit", {10680, 7920, 1125, 495}},
-                {NextPage, "Next Page", {6720, 7920, 2685, 495}},
-                {PreviousPage, "Previous Page", {1320, 7920, 2685, 495}}},
-               [this](int i) { Label3_Click(i); });
+    addButtons(
+        Label3,
+        {{Print, QT_TRANSLATE_NOOP("Buttons", "Print"), {10680, 120, 1125, 495}},
+         {Exit, QT_TRANSLATE_NOOP("Buttons", "Exit"), {10680, 7920, 1125, 495}},
+         {NextPage, QT_TRANSLATE_NOOP("Buttons", "Next Page"), {6720, 7920, 2685, 495}},
+         {PreviousPage, QT_TRANSLATE_NOOP("Buttons", "Previous Page"), {1320, 7920, 2685, 495}}},
+        [this](int i) { Label3_Click(i); });
     Label3[PreviousPage]->setEnabled(false);
     setExitButton(Label3[Exit]);
 }
@@ -116,8 +118,9 @@ void PageScreen::Printpage()
 {
     const PrintJob job = pages::printJob(Image2->contentName(), Image2->ownSizeTwips());
     if (!Image2->hasPicture()) {
-        ctx.platform.boxes.ok(this,
-                              QStringLiteral("There was a problem printing to your printer."));
+        ctx.platform.boxes.ok(
+            this, QCoreApplication::translate("Printing",
+                                              "There was a problem printing to your printer."));
         return;
     }
     const QString page =

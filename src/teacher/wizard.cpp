@@ -12,6 +12,7 @@
 #include "wizardchecks.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,10 +53,10 @@ QLineEdit *makeBox(QWidget *parent, const QRect &twipRect, int maxLength, const 
 
 wizard::wizard(AppContext &context) : Screen(context)
 {
-    Label1 = addLabel(QStringLiteral("Multiple Choice Wizard"), {0, 0, 4320, 540},
-                      fonts::tahoma(18, true), Yellow);
-    Label2 = addLabel(QStringLiteral("Worksheet Title"), {5160, 120, 2280, 345},
-                      fonts::tahoma(14.25, true), Yellow);
+    Label1 = addLabel(QCoreApplication::translate("WorksheetWizard", "Multiple Choice Wizard"),
+                      {0, 0, 4320, 540}, fonts::tahoma(18, true), Yellow);
+    Label2 = addLabel(QCoreApplication::translate("WorksheetWizard", "Worksheet Title"),
+                      {5160, 120, 2280, 345}, fonts::tahoma(14.25, true), Yellow);
     Text1 = makeBox(this, {7560, 120, 4215, 375}, TitleLength, fonts::times(12));
     Text1->setAccessibleName(QStringLiteral("Worksheet title"));
 
@@ -68,9 +69,10 @@ wizard::wizard(AppContext &context) : Screen(context)
 
     for (int q = 0; q < Questions; ++q) {
         const QPoint o = blockOffset(q);
-        Label4[q] = addLabel(QStringLiteral("Question ") + QString::number(q + 1),
-                             {240 + o.x(), 600 + o.y(), 2400, 255}, fonts::tahoma(9.75, true),
-                             Yellow, Qt::AlignLeft | Qt::AlignTop);
+        Label4[q] =
+            addLabel(QCoreApplication::translate("WorksheetWizard", "Question %1").arg(q + 1),
+                     {240 + o.x(), 600 + o.y(), 2400, 255}, fonts::tahoma(9.75, true), Yellow,
+                     Qt::AlignLeft | Qt::AlignTop);
         Text2[q] =
             makeBox(this, {240 + o.x(), 840 + o.y(), 5655, 375}, QuestionLength, fonts::times(12));
         connect(Text2[q], &QLineEdit::returnPressed, this,
@@ -110,8 +112,8 @@ wizard::wizard(AppContext &context) : Screen(context)
 
     addButtons(
         Label3,
-        {{Exit, "Exit", {10560, 7920, 1245, 495}},
-         {SaveWorksheet, "Save Worksheet", {240, 7920, 3165, 495}}},
+        {{Exit, QT_TRANSLATE_NOOP("Buttons", "Exit"), {10560, 7920, 1245, 495}},
+         {SaveWorksheet, QT_TRANSLATE_NOOP("Buttons", "Save Worksheet"), {240, 7920, 3165, 495}}},
         [this](int i) { Label3_Click(i); }, &hover);
     setExitButton(Label3[Exit]);
 }
@@ -146,8 +148,9 @@ void wizard::Label3_Click(int Index)
     case Exit:
         if (hasUnsavedEdits() &&
             !ctx.platform.boxes.okCancel(
-                this, QStringLiteral("Your changes to this worksheet have not been saved. Leave "
-                                     "the wizard and lose them?")))
+                this, QCoreApplication::translate("WorksheetWizard",
+                                                  "Your changes to this worksheet have not been "
+                                                  "saved. Leave the wizard and lose them?")))
             return;
         ctx.screens.unload(this);
         break;
@@ -216,11 +219,15 @@ bool wizard::saveworksheet()
     if (change.ok)
         m_saved = sheet;
     ctx.platform.boxes.ok(
-        this, change.ok
-                  ? (change.warning.isEmpty()
-                         ? QStringLiteral("Your worksheet has been saved.")
-                         : QStringLiteral("Your worksheet has been saved.\n\n") + change.warning)
-                  : QStringLiteral("There was a problem saving your worksheet\n\n") + change.error);
+        this, change.ok ? (change.warning.isEmpty()
+                               ? QCoreApplication::translate("WorksheetWizard",
+                                                             "Your worksheet has been saved.")
+                               : QCoreApplication::translate("WorksheetWizard",
+                                                             "Your worksheet has been saved.\n\n%1")
+                                     .arg(change.warning))
+                        : QCoreApplication::translate(
+                              "WorksheetWizard", "There was a problem saving your worksheet\n\n%1")
+                              .arg(change.error));
     return change.ok;
 }
 

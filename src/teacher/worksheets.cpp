@@ -23,6 +23,7 @@
 #include "wizard.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -40,8 +41,8 @@ const QColor FormBack(39, 63, 137);
 
 worksheets::worksheets(AppContext &context) : Screen(context)
 {
-    Label1 = addLabel(QStringLiteral("Worksheets Catalogue"), {0, 0, 12000, 780},
-                      fonts::tahoma(24, true), Yellow);
+    Label1 = addLabel(QCoreApplication::translate("WorksheetCatalogue", "Worksheets Catalogue"),
+                      {0, 0, 12000, 780}, fonts::tahoma(24, true), Yellow);
 
     const auto checkBox = [this](const QString &caption, const QRect &r, const QColor &text) {
         auto *box = new QCheckBox(caption, this);
@@ -51,11 +52,14 @@ worksheets::worksheets(AppContext &context) : Screen(context)
         box->setStyleSheet(QStringLiteral("QCheckBox { color: %1; }").arg(text.name()));
         return box;
     };
-    Check1 = checkBox(QStringLiteral("Edit Worksheet"), {120, 120, 2535, 375}, Yellow);
-    Check2 =
-        checkBox(QStringLiteral("Delete Worksheet"), {9240, 120, 2535, 375}, QColor(255, 0, 0));
-    Check3 = checkBox(QStringLiteral("Export Worksheet"), {120, 8520, 2535, 375}, Yellow);
-    Check4 = checkBox(QStringLiteral("Print Answer Key"), {2880, 8520, 2535, 375}, Yellow);
+    Check1 = checkBox(QCoreApplication::translate("WorksheetCatalogue", "Edit Worksheet"),
+                      {120, 120, 2535, 375}, Yellow);
+    Check2 = checkBox(QCoreApplication::translate("WorksheetCatalogue", "Delete Worksheet"),
+                      {9240, 120, 2535, 375}, QColor(255, 0, 0));
+    Check3 = checkBox(QCoreApplication::translate("WorksheetCatalogue", "Export Worksheet"),
+                      {120, 8520, 2535, 375}, Yellow);
+    Check4 = checkBox(QCoreApplication::translate("WorksheetCatalogue", "Print Answer Key"),
+                      {2880, 8520, 2535, 375}, Yellow);
     connect(Check1, &QCheckBox::clicked, this, &worksheets::Check1_Click);
     connect(Check2, &QCheckBox::clicked, this, &worksheets::Check2_Click);
     for (QCheckBox *box : {Check3, Check4})
@@ -67,13 +71,13 @@ worksheets::worksheets(AppContext &context) : Screen(context)
     highContrastChoice->setFont(fonts::tahoma(9.75, true));
     connect(highContrastChoice, &QCheckBox::clicked, this, &highcontrast::setOn);
 
-    Label5 = new LabelButton(QStringLiteral("Import Worksheets"), {9240, 8520, 2535, 375},
-                             fonts::tahoma(12, true), this);
+    Label5 = new LabelButton(QCoreApplication::translate("WorksheetCatalogue", "Import Worksheets"),
+                             {9240, 8520, 2535, 375}, fonts::tahoma(12, true), this);
     connect(Label5, &LabelButton::clicked, this, &worksheets::Label5_Click);
     hover.add(Label5);
 
-    Label2[Exit] = new LabelButton(QStringLiteral("Exit"), {10560, 7920, 1245, 495},
-                                   fonts::tahoma(18, true), this);
+    Label2[Exit] = new LabelButton(QCoreApplication::translate("Buttons", "Exit"),
+                                   {10560, 7920, 1245, 495}, fonts::tahoma(18, true), this);
     setExitButton(Label2[Exit]);
     for (int k = 1; k <= Slots; ++k) {
         const int column = (k - 1) / SlotsPerColumn;
@@ -86,14 +90,15 @@ worksheets::worksheets(AppContext &context) : Screen(context)
         hover.add(Label2[i]);
     }
 
-    addButtons(Label3,
-               {{PreviousPage, "<< Previous Page", {2640, 7920, 3195, 495}},
-                {NextPage, "Next Page >>", {6000, 7920, 3195, 495}}},
-               [this](int i) { Label3_Click(i); });
+    addButtons(
+        Label3,
+        {{PreviousPage, QT_TRANSLATE_NOOP("Buttons", "<< Previous Page"), {2640, 7920, 3195, 495}},
+         {NextPage, QT_TRANSLATE_NOOP("Buttons", "Next Page >>"), {6000, 7920, 3195, 495}}},
+        [this](int i) { Label3_Click(i); });
     for (LabelButton *button : Label3)
         button->hide();
 
-    Label4 = new QLabel(QStringLiteral("Page 1"), this);
+    Label4 = new QLabel(QCoreApplication::translate("WorksheetCatalogue", "Page %1").arg(1), this);
     Label4->setTextFormat(Qt::PlainText);
     Label4->setGeometry(twips::rect(120, 7920, 1995, 495));
     Label4->setFont(fonts::tahoma(15.75, true));
@@ -160,7 +165,8 @@ void worksheets::workpage()
     Label3[NextPage]->show();
     if (s.CataloguePage == 0)
         Label3[PreviousPage]->hide();
-    Label4->setText(QStringLiteral("Page") + results::number(s.CataloguePage + 1));
+    Label4->setText(
+        QCoreApplication::translate("WorksheetCatalogue", "Page %1").arg(s.CataloguePage + 1));
 
     const int count = qBound(0, int(s.WorksheetCount), int(Module1::MaxWorksheets));
     const int base = Slots * s.CataloguePage;
@@ -265,9 +271,10 @@ QString listed(const QString &first, const QStringList &lines)
 void worksheets::exportWorksheet(const QString &name)
 {
     QString file = ctx.platform.boxes.saveFile(
-        this, QStringLiteral("Export Worksheet"),
+        this, QCoreApplication::translate("WorksheetCatalogue", "Export Worksheet"),
         QDir(documentsFolder()).filePath(name + QStringLiteral(".gift")),
-        QStringLiteral("GIFT files (*.gift);;Aiken files (*.txt)"));
+        QCoreApplication::translate("WorksheetCatalogue",
+                                    "GIFT files (*.gift);;Aiken files (*.txt)"));
     if (file.isEmpty())
         return;
     exchange::Format format;
@@ -283,13 +290,17 @@ void worksheets::exportWorksheet(const QString &name)
         return written.ok;
     });
     if (!saved) {
-        ctx.platform.boxes.ok(this, QStringLiteral("The worksheet could not be exported to %1. %2")
-                                        .arg(QDir::toNativeSeparators(file), saved.error));
+        ctx.platform.boxes.ok(
+            this, QCoreApplication::translate("WorksheetCatalogue",
+                                              "The worksheet could not be exported to %1. %2")
+                      .arg(QDir::toNativeSeparators(file), saved.error));
         return;
     }
-    ctx.platform.boxes.ok(this, listed(QStringLiteral("The worksheet %1 has been exported to %2.")
-                                           .arg(name, QDir::toNativeSeparators(file)),
-                                       written.problems));
+    ctx.platform.boxes.ok(
+        this, listed(QCoreApplication::translate("WorksheetCatalogue",
+                                                 "The worksheet %1 has been exported to %2.")
+                         .arg(name, QDir::toNativeSeparators(file)),
+                     written.problems));
 }
 
 void worksheets::printAnswerKey()
@@ -297,16 +308,20 @@ void worksheets::printAnswerKey()
     const Module1 &s = ctx.state;
     const PrintJob job =
         printlayouts::answerKey(ctx.platform.printer, printlayouts::WorksheetTopic, s.QuizTitle, s);
-    printAndReport(ctx.platform, this, job, s.QuizTitle + QStringLiteral(" answers.pdf"),
-                   QStringLiteral("The answer key is now printing."), QStringLiteral("answer key"));
+    printAndReport(
+        ctx.platform, this, job,
+        QCoreApplication::translate("WorksheetCatalogue", "%1 answers.pdf").arg(s.QuizTitle),
+        QCoreApplication::translate("WorksheetCatalogue", "The answer key is now printing."),
+        QStringLiteral("answer key"));
 }
 
 void worksheets::Label5_Click()
 {
     ctx.playSound(contentnames::ClickSound);
     const QString file = ctx.platform.boxes.openFile(
-        this, QStringLiteral("Import Worksheets"),
-        QStringLiteral("GIFT or Aiken files (*.gift *.txt);;All files (*)"));
+        this, QCoreApplication::translate("WorksheetCatalogue", "Import Worksheets"),
+        QCoreApplication::translate("WorksheetCatalogue",
+                                    "GIFT or Aiken files (*.gift *.txt);;All files (*)"));
     if (!file.isEmpty())
         importFile(file);
 }
@@ -315,7 +330,9 @@ void worksheets::importFile(const QString &file)
 {
     const exchange::ReadResult read = exchange::readFile(file);
     if (!read.error.isEmpty()) {
-        ctx.platform.boxes.ok(this, QStringLiteral("Nothing was imported. ") + read.error);
+        ctx.platform.boxes.ok(
+            this, QCoreApplication::translate("WorksheetCatalogue", "Nothing was imported. %1")
+                      .arg(read.error));
         return;
     }
     m_importFile = file;
@@ -335,25 +352,30 @@ void worksheets::importChosen()
     // A catalogue without room, or a title that cannot be used, changes nothing: the list stays
     // for the teacher to untick questions or cancel.
     if (outcome.written.isEmpty() && !outcome.error.isEmpty()) {
-        ctx.platform.boxes.ok(this, QStringLiteral("Nothing was imported. ") + outcome.error);
+        ctx.platform.boxes.ok(
+            this, QCoreApplication::translate("WorksheetCatalogue", "Nothing was imported. %1")
+                      .arg(outcome.error));
         return;
     }
     importList->hide();
     QStringList lines;
     if (outcome.written.size() == 1)
-        lines << QStringLiteral("Imported the worksheet %1.").arg(outcome.written.first());
+        lines << QCoreApplication::translate("WorksheetCatalogue", "Imported the worksheet %1.")
+                     .arg(outcome.written.first());
     else if (!outcome.written.isEmpty())
-        lines << QStringLiteral("Imported %1 worksheets: %2.")
+        lines << QCoreApplication::translate("WorksheetCatalogue", "Imported %1 worksheets: %2.")
                      .arg(outcome.written.size())
                      .arg(outcome.written.join(QStringLiteral(", ")));
     if (!outcome.error.isEmpty())
-        lines << QStringLiteral("The import stopped: ") + outcome.error;
+        lines << QCoreApplication::translate("WorksheetCatalogue", "The import stopped: %1")
+                     .arg(outcome.error);
     if (!outcome.written.isEmpty())
         workpage(); // the new titles are at the end of the catalogue
     const bool toWizard = outcome.error.isEmpty() && !outcome.leftOver.isEmpty();
     if (toWizard)
-        lines << QStringLiteral("The wizard now holds the last %1: complete the worksheet, give "
-                                "it a title and save it.")
+        lines << QCoreApplication::translate("WorksheetCatalogue",
+                                             "The wizard now holds the last %1: complete the "
+                                             "worksheet, give it a title and save it.")
                      .arg(importer::questions(int(outcome.leftOver.size())));
     ctx.platform.boxes.ok(this, lines.join(QLatin1Char('\n')));
     if (!toWizard)
@@ -381,7 +403,8 @@ bool worksheets::loadWorksheet(const QString &name)
 
 void worksheets::corrupted()
 {
-    ctx.platform.boxes.ok(this, QStringLiteral("This worksheet seems to be corrupted."));
+    ctx.platform.boxes.ok(this, QCoreApplication::translate(
+                                    "WorksheetCatalogue", "This worksheet seems to be corrupted."));
 }
 
 void worksheets::editworksheet()
@@ -396,8 +419,10 @@ void worksheets::deleteWorksheet(const QString &name)
 {
     Module1 &s = ctx.state;
     if (!ctx.platform.boxes.okCancel(
-            this, QStringLiteral("Are you sure that you want to delete the worksheet ") + name +
-                      QStringLiteral("?")))
+            this,
+            QCoreApplication::translate("WorksheetCatalogue",
+                                        "Are you sure that you want to delete the worksheet %1?")
+                .arg(name)))
         return;
     s.ChosenWorksheet = name;
     const catalogue::Change change = catalogue::remove(

@@ -12,6 +12,7 @@
 #include "questionfile.h"
 #include "twips.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 
@@ -19,18 +20,24 @@ TopicHub::TopicHub(AppContext &context, int topic)
     : Screen(context), m_topic(topic), m_data(topics::table().at(size_t(topic)))
 {
     const topics::Topic &data = m_data;
-    Label1 = addLabel(data.title, data.titleRect, fonts::times(27.75, true), QColor(255, 255, 0),
+    // The topic's name, as the menu's entry for it says it.
+    Label1 = addLabel(QCoreApplication::translate("MainMenu", data.title.toUtf8().constData()),
+                      data.titleRect, fonts::times(27.75, true), QColor(255, 255, 0),
                       Qt::AlignLeft | Qt::AlignVCenter);
     Image1 = new PictureBox(data.pictureRect, this);
 
     addButtons(
         Label3,
-        {{KeyFacts, "Key Facts", {6360, 120, 1995, 495}},
-         {TeachersNotes, "Teacher's Notes", {8640, 120, 3195, 495}},
-         {MultipleChoice, "Multiple Choice", {120, 7920, 3195, 495}},
-         {LabellingActivity, "Labelling Activity", {3600, 7920, 3195, 495}},
-         {OrderingActivity, "Ordering Activity", {7080, 7920, 3195, 495}},
-         {Exit, "Exit", {10560, 7920, 1245, 495}}},
+        {{KeyFacts, QT_TRANSLATE_NOOP("Buttons", "Key Facts"), {6360, 120, 1995, 495}},
+         {TeachersNotes, QT_TRANSLATE_NOOP("Buttons", "Teacher's Notes"), {8640, 120, 3195, 495}},
+         {MultipleChoice, QT_TRANSLATE_NOOP("Buttons", "Multiple Choice"), {120, 7920, 3195, 495}},
+         {LabellingActivity,
+          QT_TRANSLATE_NOOP("Buttons", "Labelling Activity"),
+          {3600, 7920, 3195, 495}},
+         {OrderingActivity,
+          QT_TRANSLATE_NOOP("Buttons", "Ordering Activity"),
+          {7080, 7920, 3195, 495}},
+         {Exit, QT_TRANSLATE_NOOP("Buttons", "Exit"), {10560, 7920, 1245, 495}}},
         [this](int i) { Label3_Click(i); }, &hover);
     setExitButton(Label3[Exit]);
 }
@@ -49,8 +56,9 @@ void TopicHub::startQuiz()
     QFile file(ctx.platform.paths.path(m_data.questionFile));
     const bool opened = file.open(QIODevice::ReadOnly);
     if (!opened || !questionfile::LoadQuestionFile(&file, ctx.state).ok) {
-        ctx.platform.boxes.ok(this,
-                              QStringLiteral("The questions for this topic could not be read."));
+        ctx.platform.boxes.ok(
+            this, QCoreApplication::translate("TopicHub",
+                                              "The questions for this topic could not be read."));
         return;
     }
     file.close();

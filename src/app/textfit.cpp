@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "textfit.h"
+
+#include "labelbutton.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+
+namespace
+{
+
+constexpr qreal MinimumTextScale = 0.6;
+const char DesignSize[] = "quorvelDesignPixelSize";
+
+bool fits(const QWidget *control, const QFont &font)
+{
+    const auto *label = qobject_cast<const QLabel *>(control);
+    if (!label)
+        return control->sizeHint().width() <= control->width();
+    const QRect box = label->contentsRect();
+    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    const QRect needed = QFontMetrics(font).boundingRect(box, flags, label->text());
+    return needed.width() <= box.width() && needed.height() <= box.height();
+}
+
+} // namespace
+
+void fitTextsToBoxes(QWidget *screen)
+{
+    for (QWidget *control : screen->findChildren<QWidget *>()) {
+        const auto *label = qobject_cast<QLabel *>(control);
+        const auto *button = qobject_cast<QAbstractButton *>(control);
+        if ((!label && !button) || qobject_cast<PlainLabel *>(control) ||
+            (label && (label->text().isEmpty() || label->textFormat() != Qt::PlainText)))
+            continue;
+        QFont font = control->font();
+        int design = control->property(DesignSize).toInt();
+        if (design == 0) {
+            design = font.pixelSize();
+            if (design <= 0)
+                continue;
+            control->setProperty(DesignSize, design);
+        }
+        for (int size = design; size >= design * MinimumTextScale; --size) {
+            font.setPixelSize(size);
+            control->setFont(font);
+            if (fits(control, font))
+                break;
+        }
+    }
+}

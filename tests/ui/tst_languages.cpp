@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every screen in the pseudo-languages built with the program: en_XA (every text accented, 40 %
+// longer and bracketed) shows a text cut off by its box or left out of the translation system;
+// ar_XB (the same, right to left) shows the design's positions mirrored.
+#include "uitest.h"
+
+#include "intro0.h"
+#include "labelbutton.h"
+#include "language.h"
+#include "multiple.h"
+#include "pageviewer.h"
+#include "titlefrm.h"
+#include "topichub.h"
+#include "welldone.h"
+#include "wizard.h"
+#include "worksheets.h"
+#include "wrong.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+class TestLanguages : public QObject
+{
+    Q_OBJECT
+private slots:
+    void everyScreen_data();
+    void everyScreen();
+};
+
+namespace
+{
+
+// The English texts of the program, as the translation files list them.
+QSet<QString> englishTexts()
+{
+    QFile ts(QStringLiteral(QUORVEL_SOURCE_DIR "/translations/quorvel_es.ts"));
+    QSet<QString> texts;
+    if (!ts.open(QIODevice::ReadOnly))
+        return texts;
+    QXmlStreamReader xml(&ts);
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"source")
+            texts.insert(xml.readElementText());
+    }
+    return texts;
+}
+
+QList<Screen *> screens(AppContext &ctx)
+{
+    return {ctx.screens.get<Titlefrm>(),   ctx.screens.get<intro0>(),   ctx.screens.get<TopicHub>(),
+            ctx.screens.get<multiple>(),   ctx.screens.get<Welldone>(), ctx.screens.get<Wrong>(),
+            ctx.screens.get<worksheets>(), ctx.screens.get<wizard>(),   ctx.screens.get<teacher>()};
+}
+
+// Why a control's text does not fit its box, as the screen shows it; empty when it does. A label
+// button draws a long text smaller, down to 70 % of its size.
+QString cutOff(QWidget *control, const QString &text)
+{
+    QFont font = control->font();
+    if (qobject_cast<LabelButton *>(control) && font.pixelSize() > 0)
+        font.setPixelSize(int(font.pixelSize() * 0.7));
+    const auto *label = qobject_cast<QLabel *>(control);
+    const QRect box = label ? label->contentsRect() : control->rect();
+    const int flags = label && label->wordWrap() ? Qt::TextWordWrap : 0;
+    const QRect needed = QFontMetrics(font).boundingRect(box, flags, text);
+    if (!label && control->sizeHint().width() <= control->width())
+        return QString();
+    if (label && needed.width() <= box.width() && needed.height() <= box.height())
+        return QString();
+    return QStringLiteral("%1 needs %2 x %3 px in a %4 x %5 px box")
+        .arg(text)
+        .arg(label ? needed.width() : control->sizeHint().width())
+        .arg(needed.height())
+        .arg(box.width())
+        .arg(box.height());
+}
+
+} // namespace
+
+void TestLanguages::everyScreen_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("exitLeft");
+    // The menu's Exit is designed 10560 twips from the left, 1245 wide, across 12000: at 704 px,
+    // and at 13 px when mirrored.
+    QTest::newRow("accented") << QStringLiteral("en_XA") << 704;
+    QTest::newRow("right to left") << QStringLiteral("ar_XB") << 13;
+}
+
+void TestLanguages::everyScreen()
+{
+    QFETCH(QString, code);
+    QFETCH(int, exitLeft);
+    QCOMPARE(language::install(*qApp, code), code);
+    Harness h;
+    const QSet<QString> english = englishTexts();
+    QVERIFY(english.contains(QStringLiteral("Exit")));
+    QStringList faults;
+    for (Screen *screen : screens(*h.ctx)) {
+        screen->show();
+        for (QWidget *control : screen->findChildren<QWidget *>()) {
+            QString text;
+            if (auto *label = qobject_cast<QLabel *>(control))
+                text = label->text();
+            else if (auto *button = qobject_cast<QAbstractButton *>(control))
+                text = button->text();
+            if (text.isEmpty() || !control->isVisibleTo(screen))
+                continue;
+            const QString where = QStringLiteral("%1: ").arg(screen->metaObject()->className());
+            if (english.contains(text))
+                faults << where + QStringLiteral("%1 is not translated").arg(text);
+            const QString cut = cutOff(control, text);
+            if (!cut.isEmpty())
+                faults << where + cut;
+        }
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    QCOMPARE(h.ctx->screens.get<intro0>()->Label2[intro0::Exit]->x(), exitLeft);
+
+    for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+}
+
+QTEST_MAIN(TestLanguages)
+#include "tst_languages.moc"

@@ -1,0 +1,1078 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>ActivityScreen</name>
+    <message>
+        <source>, picked up</source>
+        <translation>, cogida</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> y </translation>
+    </message>
+    <message>
+        <source>Box %1 of %2: %3</source>
+        <translation>Casilla %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>Start box %1 of %2: %3</source>
+        <translation>Casilla de salida %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>encendido</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>apagado</translation>
+    </message>
+    <message>
+        <source>Circuit switch: %1</source>
+        <translation>Interruptor del circuito: %1</translation>
+    </message>
+    <message>
+        <source>Bulb circuit switch: %1</source>
+        <translation>Interruptor del circuito de la bombilla: %1</translation>
+    </message>
+    <message>
+        <source>Compass circuit switch: %1</source>
+        <translation>Interruptor del circuito de la brújula: %1</translation>
+    </message>
+    <message>
+        <source>Magnet beside the generator circuit</source>
+        <translation>Imán junto al circuito del generador</translation>
+    </message>
+</context>
+<context>
+    <name>Buttons</name>
+    <message>
+        <source>&lt;&lt; Previous Question</source>
+        <translation>&lt;&lt; Pregunta anterior</translation>
+    </message>
+    <message>
+        <source>Next Question &gt;&gt;</source>
+        <translation>Siguiente pregunta &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Print Worksheet</source>
+        <translation>Imprimir ficha</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Save Worksheet</source>
+        <translation>Guardar ficha</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Previous Page</source>
+        <translation>&lt;&lt; Anterior</translation>
+    </message>
+    <message>
+        <source>Next Page &gt;&gt;</source>
+        <translation>Siguiente &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Key Facts</source>
+        <translation>Lo esencial</translation>
+    </message>
+    <message>
+        <source>Teacher&apos;s Notes</source>
+        <translation>Notas para el docente</translation>
+    </message>
+    <message>
+        <source>Multiple Choice</source>
+        <translation>Preguntas de test</translation>
+    </message>
+    <message>
+        <source>Labelling Activity</source>
+        <translation>Pon las etiquetas</translation>
+    </message>
+    <message>
+        <source>Ordering Activity</source>
+        <translation>Ponlo en orden</translation>
+    </message>
+</context>
+<context>
+    <name>Catalogue</name>
+    <message>
+        <source>The catalogue of worksheets cannot be opened.</source>
+        <translation>No se puede abrir el catálogo de fichas.</translation>
+    </message>
+    <message>
+        <source>The catalogue of worksheets does not start with its count.</source>
+        <translation>El catálogo de fichas no empieza con el número de fichas que contiene.</translation>
+    </message>
+    <message>
+        <source>The catalogue of worksheets is too large.</source>
+        <translation>El catálogo de fichas es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>The catalogue of worksheets ends in the middle of a line.</source>
+        <translation>El catálogo de fichas se corta a mitad de una línea.</translation>
+    </message>
+    <message>
+        <source>The catalogue of worksheets is shorter than its count.</source>
+        <translation>El catálogo de fichas tiene menos fichas de las que dice.</translation>
+    </message>
+    <message>
+        <source>The catalogue of worksheets lists more than %1 worksheets.</source>
+        <translation>El catálogo de fichas tiene más de %1 fichas.</translation>
+    </message>
+    <message>
+        <source>The catalogue of worksheets cannot be written.</source>
+        <translation>No se puede guardar el catálogo de fichas.</translation>
+    </message>
+    <message>
+        <source>another program</source>
+        <translation>otro programa</translation>
+    </message>
+    <message>
+        <source>%1 on the computer %2</source>
+        <translation>%1 en el ordenador %2</translation>
+    </message>
+    <message>
+        <source>The catalogue of worksheets is in use by %1.</source>
+        <translation>El catálogo de fichas lo está usando %1.</translation>
+    </message>
+    <message>
+        <source>The disk did not confirm the change to the worksheet folder: it may be lost if the power fails now.</source>
+        <translation>El disco no ha confirmado el cambio en la carpeta de fichas: podría perderse si ahora se va la luz.</translation>
+    </message>
+    <message>
+        <source>The catalogue of worksheets is full.</source>
+        <translation>El catálogo de fichas está lleno.</translation>
+    </message>
+    <message>
+        <source>The worksheet %1 would not open again as it stands, so it was not saved.</source>
+        <translation>La ficha %1 no se podría volver a abrir tal como está, así que no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>The worksheet folder cannot be written.</source>
+        <translation>No se puede escribir en la carpeta de fichas.</translation>
+    </message>
+    <message>
+        <source>The worksheet file cannot be written: the disk may be full or the folder read-only.</source>
+        <translation>No se puede guardar el archivo de la ficha: puede que el disco esté lleno o que la carpeta sea de solo lectura.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>There is no worksheet or quiz called %1.</source>
+        <translation>No hay ninguna ficha ni test que se llame %1.</translation>
+    </message>
+    <message>
+        <source>The worksheet %1 seems to be corrupted.</source>
+        <translation>Parece que la ficha %1 está dañada.</translation>
+    </message>
+    <message>
+        <source>The catalogue screen&apos;s &quot;Import Worksheets&quot; can complete them in the wizard.</source>
+        <translation>Con «Importar fichas», en la pantalla del catálogo, se pueden completar en el asistente.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported.</source>
+        <translation>No se ha importado nada.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1. %2</source>
+        <translation>No se puede escribir %1. %2</translation>
+    </message>
+    <message>
+        <source>Exported %1 to %2 as %3.</source>
+        <translation>Se ha exportado %1 a %2 en formato %3.</translation>
+    </message>
+    <message>
+        <source>Printing is not available: the program&apos;s quorvel-devices module is missing.</source>
+        <translation>No se puede imprimir: falta el módulo quorvel-devices del programa.</translation>
+    </message>
+    <message>
+        <source>There is no default printer; --pdf FILE saves a PDF file instead.</source>
+        <translation>No hay ninguna impresora predeterminada; con --pdf ARCHIVO se guarda un archivo PDF.</translation>
+    </message>
+    <message>
+        <source>Cannot save %1. %2</source>
+        <translation>No se puede guardar %1. %2</translation>
+    </message>
+    <message>
+        <source>There was a problem printing to your printer.</source>
+        <translation>Ha habido un problema al imprimir en la impresora.</translation>
+    </message>
+    <message>
+        <source>Printed the answer key of %1 on the default printer.</source>
+        <translation>Se han impreso las soluciones de %1 en la impresora predeterminada.</translation>
+    </message>
+    <message>
+        <source>Printed the worksheet %1 on the default printer.</source>
+        <translation>Se ha impreso la ficha %1 en la impresora predeterminada.</translation>
+    </message>
+    <message>
+        <source>Saved the answer key of %1 as %2.</source>
+        <translation>Se han guardado las soluciones de %1 como %2.</translation>
+    </message>
+    <message>
+        <source>Saved the worksheet %1 as %2.</source>
+        <translation>Se ha guardado la ficha %1 como %2.</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Muestra esta ayuda.</translation>
+    </message>
+    <message>
+        <source>the language of the program&apos;s texts, as es or en.</source>
+        <translation>el idioma de los textos del programa, como es o en.</translation>
+    </message>
+    <message>
+        <source>Usage: quorvel %1</source>
+        <translation>Uso: quorvel %1</translation>
+    </message>
+    <message>
+        <source>--title needs a title; leave it out to name the worksheets after the file.</source>
+        <translation>--title necesita un título; sin él, las fichas se llaman como el archivo.</translation>
+    </message>
+    <message>
+        <source>Unknown command %1; quorvel --help lists the commands.</source>
+        <translation>No se conoce la orden %1; quorvel --help muestra las órdenes.</translation>
+    </message>
+    <message>
+        <source>fits</source>
+        <translation>cabe</translation>
+    </message>
+    <message>
+        <source>Quorvel, science for primary schools. Without arguments the program opens its windows.
+
+Commands:
+  import FILE [--title TITLE]   make worksheets of the questions in a GIFT or Aiken file
+  import FILE --list            list every question of the file: fits, or why not
+  export TITLE FILE             write a worksheet or built-in quiz to a GIFT file (.gift)
+                                or an Aiken file (.txt)
+  print TITLE [--answers] [--pdf FILE]
+                                print a worksheet, or its answer key, on the default
+                                printer or into a PDF file
+
+TITLE is a worksheet&apos;s title as the catalogue lists it, or a built-in quiz by its file
+name: introduction, electricity, &quot;Michael Faraday&quot;.</source>
+        <translation>Quorvel, ciencias para Primaria. Sin argumentos, el programa abre sus ventanas.
+
+Órdenes:
+  import ARCHIVO [--title TÍTULO]  crea fichas con las preguntas de un archivo GIFT o Aiken
+  import ARCHIVO --list            enumera las preguntas del archivo: si caben o por qué no
+  export TÍTULO ARCHIVO            escribe una ficha o un test del programa en un archivo
+                                   GIFT (.gift) o Aiken (.txt)
+  print TÍTULO [--answers] [--pdf ARCHIVO]
+                                   imprime una ficha, o sus soluciones, en la impresora
+                                   predeterminada o en un archivo PDF
+
+TÍTULO es el título de una ficha tal como aparece en el catálogo, o un test del programa
+por su nombre de archivo: introduction, electricity, &quot;Michael Faraday&quot;.</translation>
+    </message>
+    <message>
+        <source>import: the title of the new worksheets.</source>
+        <translation>import: el título de las fichas nuevas.</translation>
+    </message>
+    <message>
+        <source>print: the answer key instead.</source>
+        <translation>print: las soluciones en lugar de la ficha.</translation>
+    </message>
+    <message>
+        <source>print: into this PDF file instead.</source>
+        <translation>print: en este archivo PDF en lugar de la impresora.</translation>
+    </message>
+    <message>
+        <source>import: list the questions, import nothing.</source>
+        <translation>import: enumera las preguntas sin importar nada.</translation>
+    </message>
+    <message>
+        <source>import, export or print, then its arguments.</source>
+        <translation>import, export o print, y después sus argumentos.</translation>
+    </message>
+    <message>
+        <source>TITLE</source>
+        <translation>TÍTULO</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>ARCHIVO</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation>CÓDIGO</translation>
+    </message>
+    <message>
+        <source>command</source>
+        <translation>orden</translation>
+    </message>
+</context>
+<context>
+    <name>Import</name>
+    <message>
+        <source>UTF-8 (1 byte that is not UTF-8 read as Windows-1252)</source>
+        <translation>UTF-8 (1 byte que no es UTF-8 leído como Windows-1252)</translation>
+    </message>
+    <message>
+        <source>UTF-8 (%1 bytes that are not UTF-8 read as Windows-1252)</source>
+        <translation>UTF-8 (%1 bytes que no son UTF-8 leídos como Windows-1252)</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB, too large for a question file.</source>
+        <translation>El archivo ocupa más de %1 MB: es demasiado grande para un archivo de preguntas.</translation>
+    </message>
+    <message>
+        <source>The file is not a text file.</source>
+        <translation>El archivo no es un archivo de texto.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: %2.</source>
+        <translation>Se ha saltado %1: %2.</translation>
+    </message>
+    <message>
+        <source>line %1 (&quot;%2&quot;)</source>
+        <translation>la línea %1 («%2»)</translation>
+    </message>
+    <message>
+        <source>its question is empty</source>
+        <translation>la pregunta está vacía</translation>
+    </message>
+    <message>
+        <source>it has an empty answer</source>
+        <translation>tiene una respuesta vacía</translation>
+    </message>
+    <message>
+        <source>it begins a text with a double quote mark</source>
+        <translation>empieza un texto con comillas dobles</translation>
+    </message>
+    <message>
+        <source>it holds an invisible control character (U+%1)</source>
+        <translation>tiene un carácter de control invisible (U+%1)</translation>
+    </message>
+    <message>
+        <source>it uses the character &quot;%1&quot;, which a worksheet cannot hold</source>
+        <translation>usa el carácter «%1», que no cabe en una ficha</translation>
+    </message>
+    <message>
+        <source>its question is longer than %1 characters</source>
+        <translation>la pregunta tiene más de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>answer %1 is longer than %2 characters</source>
+        <translation>la respuesta %1 tiene más de %2 caracteres</translation>
+    </message>
+    <message>
+        <source>it is an essay question</source>
+        <translation>es una pregunta de redacción</translation>
+    </message>
+    <message>
+        <source>it is a numeric question</source>
+        <translation>es una pregunta numérica</translation>
+    </message>
+    <message>
+        <source>it is a matching question</source>
+        <translation>es una pregunta de emparejar</translation>
+    </message>
+    <message>
+        <source>it is a true/false question</source>
+        <translation>es una pregunta de verdadero o falso</translation>
+    </message>
+    <message>
+        <source>it is a short-answer question</source>
+        <translation>es una pregunta de respuesta corta</translation>
+    </message>
+    <message>
+        <source>its answers cannot be read</source>
+        <translation>no se pueden leer sus respuestas</translation>
+    </message>
+    <message>
+        <source>it gives part marks for several answers</source>
+        <translation>da parte de la nota a varias respuestas</translation>
+    </message>
+    <message>
+        <source>it has no answers</source>
+        <translation>no tiene respuestas</translation>
+    </message>
+    <message>
+        <source>it is a fill-in question</source>
+        <translation>es una pregunta de rellenar huecos</translation>
+    </message>
+    <message>
+        <source>its closing brace is missing</source>
+        <translation>le falta la llave de cierre</translation>
+    </message>
+    <message>
+        <source>it has a closing brace without an opening one</source>
+        <translation>tiene una llave de cierre sin la de apertura</translation>
+    </message>
+    <message>
+        <source>it has more than one set of answers</source>
+        <translation>tiene más de un grupo de respuestas</translation>
+    </message>
+    <message>
+        <source>its braces do not match</source>
+        <translation>sus llaves no se corresponden</translation>
+    </message>
+    <message>
+        <source>it has %1 answers, not 4</source>
+        <translation>tiene %1 respuestas, no 4</translation>
+    </message>
+    <message>
+        <source>it has no right answer</source>
+        <translation>no tiene ninguna respuesta correcta</translation>
+    </message>
+    <message>
+        <source>it has %1 right answers, not 1</source>
+        <translation>tiene %1 respuestas correctas, no 1</translation>
+    </message>
+    <message>
+        <source>it writes &quot;%1&quot; in a text that is not HTML, which a worksheet cannot hold as written</source>
+        <translation>escribe «%1» en un texto que no es HTML, y una ficha no puede guardarlo así</translation>
+    </message>
+    <message>
+        <source>two of its answers have the letter %1</source>
+        <translation>dos de sus respuestas tienen la letra %1</translation>
+    </message>
+    <message>
+        <source>its ANSWER line names none of its answers</source>
+        <translation>su línea ANSWER no nombra ninguna de sus respuestas</translation>
+    </message>
+    <message>
+        <source>it writes &quot;%1&quot;, which a worksheet cannot hold as written</source>
+        <translation>escribe «%1», y una ficha no puede guardarlo así</translation>
+    </message>
+    <message>
+        <source>it has no ANSWER line</source>
+        <translation>no tiene línea ANSWER</translation>
+    </message>
+    <message>
+        <source>it is a heading, not a question</source>
+        <translation>es un título, no una pregunta</translation>
+    </message>
+    <message>
+        <source>There is no file %1.</source>
+        <translation>No existe el archivo %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file.</source>
+        <translation>%1 no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened.</source>
+        <translation>No se puede abrir el archivo.</translation>
+    </message>
+    <message>
+        <source>Question %1 has no right answer.</source>
+        <translation>La pregunta %1 no tiene respuesta correcta.</translation>
+    </message>
+    <message>
+        <source>Question %1 holds a line break, written as a space.</source>
+        <translation>La pregunta %1 tiene un salto de línea; se escribe como un espacio.</translation>
+    </message>
+    <message>
+        <source>Question %1 begins like an answer line and will not read back.</source>
+        <translation>La pregunta %1 empieza como una línea de respuesta y no se podrá volver a leer.</translation>
+    </message>
+    <message>
+        <source>%1 questions</source>
+        <translation>%1 preguntas</translation>
+    </message>
+    <message>
+        <source>Imported</source>
+        <translation>Importada</translation>
+    </message>
+    <message>
+        <source>The file holds no question that a worksheet can take.</source>
+        <translation>El archivo no tiene ninguna pregunta que quepa en una ficha.</translation>
+    </message>
+    <message>
+        <source>The file holds only %1 that a worksheet can take; a worksheet needs ten.</source>
+        <translation>El archivo solo tiene %1 que quepan en una ficha; una ficha necesita diez.</translation>
+    </message>
+    <message>
+        <source>The catalogue of worksheets cannot be read.</source>
+        <translation>No se puede leer el catálogo de fichas.</translation>
+    </message>
+    <message>
+        <source>The catalogue of worksheets is full (%1 worksheets).</source>
+        <translation>El catálogo de fichas está lleno (%1 fichas).</translation>
+    </message>
+    <message>
+        <source>The file would make %1 worksheets, but the catalogue has room for only %2 more (it holds at most %3).</source>
+        <translation>El archivo daría para %1 fichas, pero en el catálogo solo caben %2 más (como máximo tiene %3).</translation>
+    </message>
+    <message>
+        <source>Please use a title of at most %1 characters.</source>
+        <translation>Usa un título de %1 caracteres como máximo.</translation>
+    </message>
+    <message>
+        <source>The file was read as %1.</source>
+        <translation>El archivo se ha leído como %1.</translation>
+    </message>
+    <message>
+        <source>There is no free title left for %1.</source>
+        <translation>No queda ningún título libre para %1.</translation>
+    </message>
+    <message>
+        <source>The worksheet %1 was not saved. </source>
+        <translation>La ficha %1 no se ha guardado. </translation>
+    </message>
+    <message>
+        <source>Made the worksheet %1 of the questions taken %2 to %3.</source>
+        <translation>Hecha la ficha %1 con las preguntas %2 a %3.</translation>
+    </message>
+    <message>
+        <source>Left over: the last %1, too few for a worksheet of ten.</source>
+        <translation>Sobran las últimas %1: no llegan para una ficha de diez.</translation>
+    </message>
+    <message>
+        <source>1 question</source>
+        <translation>1 pregunta</translation>
+    </message>
+</context>
+<context>
+    <name>ImportList</name>
+    <message>
+        <source>Import Ticked</source>
+        <translation>Importar marcadas</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: skipped, %2</source>
+        <translation>%1: se salta, %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 can go into worksheets</source>
+        <translation>%1: %2 de %3 pueden ir a fichas</translation>
+    </message>
+    <message>
+        <source>1 worksheet of ten</source>
+        <translation>1 ficha de diez</translation>
+    </message>
+    <message>
+        <source>%1 worksheets of ten</source>
+        <translation>%1 fichas de diez</translation>
+    </message>
+    <message>
+        <source>%1 ticked: nothing to import.</source>
+        <translation>%1 marcadas: no hay nada que importar.</translation>
+    </message>
+    <message>
+        <source>%1 ticked: %2.</source>
+        <translation>%1 marcadas: %2.</translation>
+    </message>
+    <message>
+        <source>%1 ticked: %2 to complete in the wizard.</source>
+        <translation>%1 marcadas: %2 para completar en el asistente.</translation>
+    </message>
+    <message>
+        <source>%1 ticked: %2, and %3 to complete in the wizard.</source>
+        <translation>%1 marcadas: %2, y %3 para completar en el asistente.</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>Teachers&apos; Guide</source>
+        <translation>Guía docente</translation>
+    </message>
+    <message>
+        <source>Introduction</source>
+        <translation>Introducción</translation>
+    </message>
+    <message>
+        <source>Galileo&apos;s Telescope</source>
+        <translation>El telescopio de Galileo</translation>
+    </message>
+    <message>
+        <source>Galileo&apos;s Experiments</source>
+        <translation>Experimentos de Galileo</translation>
+    </message>
+    <message>
+        <source>Tycho and Kepler</source>
+        <translation>Tycho y Kepler</translation>
+    </message>
+    <message>
+        <source>Kepler and the Planets</source>
+        <translation>Kepler y los planetas</translation>
+    </message>
+    <message>
+        <source>Sir Isaac Newton</source>
+        <translation>Isaac Newton</translation>
+    </message>
+    <message>
+        <source>Gravity</source>
+        <translation>La gravedad</translation>
+    </message>
+    <message>
+        <source>Magnetism</source>
+        <translation>El magnetismo</translation>
+    </message>
+    <message>
+        <source>Electricity</source>
+        <translation>La electricidad</translation>
+    </message>
+    <message>
+        <source>Michael Faraday</source>
+        <translation>Michael Faraday</translation>
+    </message>
+    <message>
+        <source>Atoms</source>
+        <translation>Los átomos</translation>
+    </message>
+    <message>
+        <source>Nuclear Forces</source>
+        <translation>Fuerzas nucleares</translation>
+    </message>
+    <message>
+        <source>Multiple Choice Wizard</source>
+        <translation>Crear una ficha de test</translation>
+    </message>
+    <message>
+        <source>Worksheet Catalogue</source>
+        <translation>Catálogo de fichas</translation>
+    </message>
+    <message>
+        <source>Acknowledgments</source>
+        <translation>Agradecimientos</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Quorvel Demo</source>
+        <translation>Quorvel Demo</translation>
+    </message>
+    <message>
+        <source>Sound On</source>
+        <translation>Con sonido</translation>
+    </message>
+    <message>
+        <source>Sound Off</source>
+        <translation>Sin sonido</translation>
+    </message>
+    <message>
+        <source>Pick a topic to explore, or open the teacher area.</source>
+        <translation>Elige un tema para explorar, o abre la zona del docente.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Quorvel will be in %1 from the next time it starts.</source>
+        <translation>Quorvel estará en %1 a partir de la próxima vez que se abra.</translation>
+    </message>
+    <message>
+        <source>The language could not be kept: the settings file cannot be written.</source>
+        <translation>No se ha podido guardar el idioma: no se puede escribir el archivo de configuración.</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>Printing failed: save as PDF</source>
+        <translation>No se ha podido imprimir: guardar como PDF</translation>
+    </message>
+    <message>
+        <source>No printer: save as PDF</source>
+        <translation>No hay impresora: guardar como PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The file %1 already exists. Do you want to replace it?</source>
+        <translation>El archivo %1 ya existe. ¿Quieres sustituirlo?</translation>
+    </message>
+    <message>
+        <source>Your certificate has been saved as %1.</source>
+        <translation>Tu diploma se ha guardado como %1.</translation>
+    </message>
+    <message>
+        <source>Your certificate could not be saved as %1. %2</source>
+        <translation>No se ha podido guardar tu diploma como %1. %2</translation>
+    </message>
+    <message>
+        <source>Your worksheet has been saved as %1.</source>
+        <translation>Tu ficha se ha guardado como %1.</translation>
+    </message>
+    <message>
+        <source>Your worksheet could not be saved as %1. %2</source>
+        <translation>No se ha podido guardar tu ficha como %1. %2</translation>
+    </message>
+    <message>
+        <source>Your answer key has been saved as %1.</source>
+        <translation>Las soluciones se han guardado como %1.</translation>
+    </message>
+    <message>
+        <source>Your answer key could not be saved as %1. %2</source>
+        <translation>No se han podido guardar las soluciones como %1. %2</translation>
+    </message>
+    <message>
+        <source>Your page has been saved as %1.</source>
+        <translation>La página se ha guardado como %1.</translation>
+    </message>
+    <message>
+        <source>Your page could not be saved as %1. %2</source>
+        <translation>No se ha podido guardar la página como %1. %2</translation>
+    </message>
+    <message>
+        <source>There was a problem printing to your printer.</source>
+        <translation>Ha habido un problema al imprimir en la impresora.</translation>
+    </message>
+</context>
+<context>
+    <name>QuestionFile</name>
+    <message>
+        <source>The file is too large to be a question file.</source>
+        <translation>El archivo es demasiado grande para ser un archivo de preguntas.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>El archivo está vacío.</translation>
+    </message>
+    <message>
+        <source>The file ends after its title.</source>
+        <translation>El archivo se acaba después del título.</translation>
+    </message>
+    <message>
+        <source>The file ends in question %1.</source>
+        <translation>El archivo se acaba en la pregunta %1.</translation>
+    </message>
+    <message>
+        <source>Question %1 does not name its correct answer.</source>
+        <translation>La pregunta %1 no dice cuál es su respuesta correcta.</translation>
+    </message>
+</context>
+<context>
+    <name>QuizScreen</name>
+    <message>
+        <source>Multiple Choice</source>
+        <translation>Preguntas de test</translation>
+    </message>
+    <message>
+        <source>Question %1</source>
+        <translation>Pregunta %1</translation>
+    </message>
+    <message>
+        <source>Check Score &gt;&gt;</source>
+        <translation>Ver mi nota &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Your worksheet is now printing.</source>
+        <translation>Tu ficha se está imprimiendo.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsScreen</name>
+    <message>
+        <source>Excellent work. %1</source>
+        <translation>¡Excelente trabajo! %1</translation>
+    </message>
+    <message>
+        <source>Print Certificate</source>
+        <translation>Imprimir diploma</translation>
+    </message>
+    <message>
+        <source>Good work. %1</source>
+        <translation>¡Buen trabajo! %1</translation>
+    </message>
+    <message>
+        <source>Click the button above to check which questions you answered incorrectly.</source>
+        <translation>Pulsa el botón de arriba para ver qué preguntas has fallado.</translation>
+    </message>
+    <message>
+        <source>Check Wrong Answers</source>
+        <translation>Ver los fallos</translation>
+    </message>
+    <message>
+        <source>You have scored%1 out of%2.</source>
+        <translation>Has acertado%1 de%2.</translation>
+    </message>
+    <message>
+        <source>Well Done!</source>
+        <translation>¡Muy bien!</translation>
+    </message>
+    <message>
+        <source>Enter your name in the box above before printing your certificate</source>
+        <translation>Escribe tu nombre en la casilla de arriba antes de imprimir tu diploma</translation>
+    </message>
+    <message>
+        <source>Certificate %1.pdf</source>
+        <translation>Diploma %1.pdf</translation>
+    </message>
+    <message>
+        <source>Your certificate is now printing.</source>
+        <translation>Tu diploma se está imprimiendo.</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewScreen</name>
+    <message>
+        <source>Read the Key Facts and try again.</source>
+        <translation>Lee «Lo esencial» y vuelve a intentarlo.</translation>
+    </message>
+    <message>
+        <source>You answered the following questions incorrectly.</source>
+        <translation>Estas son las preguntas que has fallado.</translation>
+    </message>
+</context>
+<context>
+    <name>Saving</name>
+    <message>
+        <source>The disk may be full or the folder read-only.</source>
+        <translation>Puede que el disco esté lleno o que la carpeta sea de solo lectura.</translation>
+    </message>
+    <message>
+        <source>No file was named.</source>
+        <translation>No se ha indicado ningún archivo.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>La carpeta %1 no existe.</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file.</source>
+        <translation>%1 no es un archivo normal.</translation>
+    </message>
+</context>
+<context>
+    <name>TitleScreen</name>
+    <message>
+        <source>Quorvel Demo</source>
+        <translation>Quorvel Demo</translation>
+    </message>
+    <message>
+        <source>Written by the Quorvel science team</source>
+        <translation>Escrito por el equipo de Quorvel</translation>
+    </message>
+    <message>
+        <source>Programming by Quorvel Software</source>
+        <translation>Programación: Quorvel Software</translation>
+    </message>
+    <message>
+        <source>Series editor: Tavimor Publishing</source>
+        <translation>Edición de la serie: Tavimor Publishing</translation>
+    </message>
+    <message>
+        <source>© 2026 Tavimor Publishing Ltd • Science for ages 7 to 11</source>
+        <translation>© 2026 Tavimor Publishing Ltd • Ciencias de 7 a 11 años</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>TopicHub</name>
+    <message>
+        <source>The questions for this topic could not be read.</source>
+        <translation>No se han podido leer las preguntas de este tema.</translation>
+    </message>
+</context>
+<context>
+    <name>WaitNotice</name>
+    <message>
+        <source>Waiting</source>
+        <translation>Esperando</translation>
+    </message>
+    <message>
+        <source>Waiting for the catalogue of worksheets: %1 is using it.</source>
+        <translation>Esperando al catálogo de fichas: lo está usando %1.</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetCatalogue</name>
+    <message>
+        <source>Worksheets Catalogue</source>
+        <translation>Catálogo de fichas</translation>
+    </message>
+    <message>
+        <source>Edit Worksheet</source>
+        <translation>Editar ficha</translation>
+    </message>
+    <message>
+        <source>Delete Worksheet</source>
+        <translation>Borrar ficha</translation>
+    </message>
+    <message>
+        <source>Export Worksheet</source>
+        <translation>Exportar ficha</translation>
+    </message>
+    <message>
+        <source>Print Answer Key</source>
+        <translation>Imprimir soluciones</translation>
+    </message>
+    <message>
+        <source>Import Worksheets</source>
+        <translation>Importar fichas</translation>
+    </message>
+    <message>
+        <source>Page %1</source>
+        <translation>Página %1</translation>
+    </message>
+    <message>
+        <source>GIFT files (*.gift);;Aiken files (*.txt)</source>
+        <translation>Archivos GIFT (*.gift);;Archivos Aiken (*.txt)</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be exported to %1. %2</source>
+        <translation>No se ha podido exportar la ficha a %1. %2</translation>
+    </message>
+    <message>
+        <source>The worksheet %1 has been exported to %2.</source>
+        <translation>La ficha %1 se ha exportado a %2.</translation>
+    </message>
+    <message>
+        <source>%1 answers.pdf</source>
+        <translation>%1 soluciones.pdf</translation>
+    </message>
+    <message>
+        <source>The answer key is now printing.</source>
+        <translation>Las soluciones se están imprimiendo.</translation>
+    </message>
+    <message>
+        <source>GIFT or Aiken files (*.gift *.txt);;All files (*)</source>
+        <translation>Archivos GIFT o Aiken (*.gift *.txt);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Nothing was imported. %1</source>
+        <translation>No se ha importado nada. %1</translation>
+    </message>
+    <message>
+        <source>Imported the worksheet %1.</source>
+        <translation>Se ha importado la ficha %1.</translation>
+    </message>
+    <message>
+        <source>Imported %1 worksheets: %2.</source>
+        <translation>Se han importado %1 fichas: %2.</translation>
+    </message>
+    <message>
+        <source>The import stopped: %1</source>
+        <translation>La importación se ha detenido: %1</translation>
+    </message>
+    <message>
+        <source>The wizard now holds the last %1: complete the worksheet, give it a title and save it.</source>
+        <translation>El asistente tiene ahora las últimas %1: completa la ficha, ponle un título y guárdala.</translation>
+    </message>
+    <message>
+        <source>This worksheet seems to be corrupted.</source>
+        <translation>Parece que esta ficha está dañada.</translation>
+    </message>
+    <message>
+        <source>Are you sure that you want to delete the worksheet %1?</source>
+        <translation>¿Seguro que quieres borrar la ficha %1?</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetWizard</name>
+    <message>
+        <source>You have not chosen a title for your worksheet</source>
+        <translation>Todavía no has puesto un título a tu ficha</translation>
+    </message>
+    <message>
+        <source>Please do not begin or end the title with a space.</source>
+        <translation>El título no puede empezar ni acabar con un espacio.</translation>
+    </message>
+    <message>
+        <source>That title is used by one of the program&apos;s own quizzes. Please choose another title.</source>
+        <translation>Ese título lo usa uno de los test del programa. Elige otro título.</translation>
+    </message>
+    <message>
+        <source>The character &quot;%1&quot; cannot be saved in a worksheet. Please write it another way in Question %2</source>
+        <translation>El carácter «%1» no se puede guardar en una ficha. Escríbelo de otra forma en la pregunta %2</translation>
+    </message>
+    <message>
+        <source>The title cannot contain &quot;%1&quot; (character %2 of the title): only the letters and signs of Western European languages can be stored.</source>
+        <translation>El título no puede tener «%1» (carácter %2 del título): solo se pueden guardar las letras y signos de las lenguas de Europa occidental.</translation>
+    </message>
+    <message>
+        <source>The title cannot contain the sign %1. These signs cannot be used in a title: &lt; &gt; : &quot; / \ | ? * , &amp;</source>
+        <translation>El título no puede tener el signo %1. Estos signos no se pueden usar en un título: &lt; &gt; : &quot; / \ | ? * , &amp;</translation>
+    </message>
+    <message>
+        <source>The title cannot contain tabs, line breaks or other invisible characters.</source>
+        <translation>El título no puede tener tabuladores, saltos de línea ni otros caracteres invisibles.</translation>
+    </message>
+    <message>
+        <source>The title cannot begin or end with a full stop, or have two full stops together.</source>
+        <translation>El título no puede empezar ni acabar en punto, ni tener dos puntos seguidos.</translation>
+    </message>
+    <message>
+        <source>The computer keeps %1 as a name of its own. Please choose another title.</source>
+        <translation>El ordenador reserva %1 como nombre propio. Elige otro título.</translation>
+    </message>
+    <message>
+        <source>There is already a worksheet called %1. Please type its title exactly the same, or choose another title.</source>
+        <translation>Ya hay una ficha que se llama %1. Escribe su título exactamente igual o elige otro título.</translation>
+    </message>
+    <message>
+        <source>Multiple Choice Wizard</source>
+        <translation>Crear una ficha de test</translation>
+    </message>
+    <message>
+        <source>Worksheet Title</source>
+        <translation>Título de la ficha</translation>
+    </message>
+    <message>
+        <source>Question %1</source>
+        <translation>Pregunta %1</translation>
+    </message>
+    <message>
+        <source>Your changes to this worksheet have not been saved. Leave the wizard and lose them?</source>
+        <translation>Los cambios de esta ficha no se han guardado. ¿Quieres salir del asistente y perderlos?</translation>
+    </message>
+    <message>
+        <source>Your worksheet has been saved.</source>
+        <translation>Tu ficha se ha guardado.</translation>
+    </message>
+    <message>
+        <source>Your worksheet has been saved.
+
+%1</source>
+        <translation>Tu ficha se ha guardado.
+
+%1</translation>
+    </message>
+    <message>
+        <source>There was a problem saving your worksheet
+
+%1</source>
+        <translation>Ha habido un problema al guardar tu ficha
+
+%1</translation>
+    </message>
+</context>
+</TS>
