@@ -775,22 +775,10 @@ const std::vector<Recipe> &all()
 {
     // Every effect in the order the content tool lists them.
     static const std::vector<Recipe> effects = {
-        {"click", click},
-        {"typekey", typekey},
-        {"thud3", thud},
-        {"eagle6", eagle},
-        {"cheer2", cheer},
-        {"clap2", clap2},
-        {"clap3", clap3},
-        {"clown", clown},
-        {"crowd", crowd},
-        {"drumroll", drumroll},
-        {"fanf2", fanfare2},
-        {"fanf3", fanfare3},
-        {"flute", flute},
-        {"gong", gong},
-        {"klaxon", klaxon},
-        {"laser2", laser},
+        {"click", click},  {"typekey", typekey},   {"thud3", thud},     {"eagle6", eagle},
+        {"cheer2", cheer}, {"clap2", clap2},       {"clap3", clap3},    {"clown", clown},
+        {"crowd", crowd},  {"drumroll", drumroll}, {"fanf2", fanfare2}, {"fanf3", fanfare3},
+        {"flute", flute},  {"gong", gong},         {"klaxon", klaxon},  {"laser2", laser},
         {"whizz", whizz},
     };
     return effects;
