@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
 
 namespace
 {
@@ -32,18 +33,26 @@ void withoutRuntimeDirWarning(QtMsgType type, const QMessageLogContext &context,
         toolkitMessages(type, context, message);
 }
 
-// The command line draws its printouts offscreen, so it runs without a display.
-int runCommandLine(int argc, char *argv[])
+// The command line draws its printouts offscreen, so it runs without a display; the commands
+// that draw nothing make no graphical application at all, and start as quickly as any small
+// program of the toolkit.
+int runCommandLine(int argc, char *argv[], const QStringList &arguments,
+                   const QString &classFolder)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     toolkitMessages = qInstallMessageHandler(withoutRuntimeDirWarning);
-    QGuiApplication app(argc, argv);
+    std::unique_ptr<QCoreApplication> app;
+    if (commandline::needsGraphics(arguments)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+        fonts::registerDesignFaces();
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     name();
-    fonts::registerDesignFaces();
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return commandline::run(QCoreApplication::arguments(), QCoreApplication::applicationDirPath(),
-                            out, err);
+    return commandline::run(arguments, QCoreApplication::applicationDirPath(), classFolder, out,
+                            err);
 }
 
 // How long after start-up the window icon is set: after the title screen's first paint.
@@ -81,9 +90,10 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    const QString classFolder = commandline::takeClassFolder(arguments);
     const QString fileToOpen = commandline::fileToOpen(arguments);
-    if (fileToOpen.isEmpty() && commandline::wanted(argc))
-        return runCommandLine(argc, argv);
+    if (fileToOpen.isEmpty() && commandline::wanted(arguments))
+        return runCommandLine(argc, argv, arguments, classFolder);
     if (!hasDisplay()) {
         std::fputs("Quorvel needs a display to open its window; without one, "
                    "\"quorvel --help\" lists the commands it can run.\n",
@@ -98,7 +108,7 @@ int main(int argc, char *argv[])
     // no further face has to be loaded for them.
     QApplication::setFont(fonts::arial(9.75));
 
-    Application quorvel(QCoreApplication::applicationDirPath());
+    Application quorvel(QCoreApplication::applicationDirPath(), classFolder);
     quorvel.start(fileToOpen);
     // The title screen goes on view without the window icon, which costs about 5 ms (three
     // pictures decoded and handed to the X server before the window is mapped). It follows a

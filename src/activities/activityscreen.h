@@ -8,6 +8,8 @@
 #include "picturebox.h"
 #include "screen.h"
 
+#include <QDateTime>
+
 #include <QLabel>
 
 #include <array>
@@ -113,7 +115,8 @@ class ActivityScreen : public Screen
 {
     Q_OBJECT
 public:
-    ActivityScreen(AppContext &ctx, const activity::ActivityDesign &design);
+    // kind: the activity's name in the results journal ("Labelling", "Ordering").
+    ActivityScreen(AppContext &ctx, const activity::ActivityDesign &design, const QString &kind);
 
     void Form_Load() override;
     // Shows the screen under the heading of the topic hub that opens it.
@@ -178,4 +181,6 @@ private:
 
     const activity::ActivityDesign &m_design;
     std::optional<activity::Engine> m_engine;
+    QString m_kind;
+    QDateTime m_started; // when the labels were last laid out afresh
 };

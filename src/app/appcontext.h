@@ -18,6 +18,13 @@ struct AppContext {
     Platform platform;
     ScreenRegistry screens;
 
+    // Who is playing (pupils.h): asked once a run, at the first quiz, worksheet or activity.
+    struct Player {
+        bool asked = false;
+        QString name; // empty: a guest, whose results are not kept
+    };
+    Player player;
+
     // Runs when the program is told to end; by default leaves the event loop with exit code 0.
     std::function<void()> onEnd;
 

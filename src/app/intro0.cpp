@@ -18,8 +18,8 @@
 #include <QRadioButton>
 #include <QTimer>
 
-const std::array<int, 17> intro0::EntryIndices = {0, 1,  2,  3,  4,  5,  6,  7, 8,
-                                                  9, 10, 15, 16, 17, 18, 19, 20};
+const std::array<int, 18> intro0::EntryIndices = {0,  1,  2,  3,  4,  5,  6,  7,  8,
+                                                  9, 10, 15, 16, 17, 18, 19, 20, 21};
 
 const QRect intro0::PictureRect(6840, 1440, 4800, 3600);
 
@@ -50,6 +50,7 @@ const EntryDesign Entries[] = {
     {intro0::NuclearForces, "Nuclear Forces", {3360, 5760, 3075, 375}, 12, false},
     {intro0::MultipleChoiceWizard, "Multiple Choice Wizard", {6960, 5760, 4635, 495}, 18, true},
     {intro0::WorksheetCatalogue, "Worksheet Catalogue", {6960, 6600, 4635, 495}, 18, true},
+    {intro0::ClassResults, "Class Results", {6960, 7440, 3435, 375}, 14.25, true},
     {intro0::Acknowledgments, "Acknowledgments", {120, 7920, 3075, 495}, 14.25, true},
     {intro0::Exit, "Exit", {10560, 7920, 1245, 495}, 18, true},
 };

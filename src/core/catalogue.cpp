@@ -140,11 +140,15 @@ QString lockAndReadAll(const QString &path, QLockFile &lock, QStringList *names,
     waited.start();
     while (!lock.tryLock(qMin(WaitStepMs, waitMs))) {
         if (lock.error() != QLockFile::LockFailedError)
-            return CannotWrite;
+        {
+            const QString why = readOnlyFolder(path);
+            return why.isEmpty() ? CannotWrite : why;
+        }
         removeEmptyStaleLock(lockPath(path));
         if (waited.elapsed() >= waitMs || (waiting && !waiting(holder(lock))))
             return QStringLiteral("The catalogue of worksheets is in use by %1.").arg(holder(lock));
     }
+    savefile::shareWithGroup(lockPath(path));
     return readAll(path, names);
 }
 
@@ -236,6 +240,17 @@ Change remove(const QString &path, const QString &title, Module1 &state, const W
     if (change.ok)
         state.WorksheetNames[names.size() + 1].clear();
     return change;
+}
+
+QString readOnlyFolder(const QString &path)
+{
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    if (path.isEmpty() || !folder.isDir() || folder.isWritable())
+        return QString();
+    return QStringLiteral("The worksheet folder %1 can be read but not written by this login, so "
+                          "nothing can be saved there. Ask whoever looks after the computers to "
+                          "let teachers write into it.")
+        .arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
 }
 
 QString lockPath(const QString &path)

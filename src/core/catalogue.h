@@ -77,6 +77,11 @@ Change remove(const QString &path, const QString &title, Module1 &state,
 
 QString lockPath(const QString &path);
 
+// Why nothing can be saved beside the catalogue at path when its folder can be read but not
+// written by this login (a class folder kept read-only for pupils), in words a teacher can act
+// on; empty otherwise. add, remove and saveWorksheet fail with it.
+QString readOnlyFolder(const QString &path);
+
 QString markerPath(const QString &path, const QString &title);
 
 // Mends what a program killed while saving left in the folder of the catalogue at path: adds the

@@ -45,6 +45,7 @@ int createTemporary(const QString &path, QString *temporary)
     };
     const bool replacing = ::lstat(native(path).constData(), &old) == 0 && S_ISREG(old.st_mode);
     const QDir folder = QFileInfo(path).absoluteDir();
+    const mode_t shared = groupShare(folder.path());
     static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     for (int attempt = 0; attempt < 100; ++attempt) {
         QString name = TemporaryPrefix;
@@ -55,8 +56,13 @@ int createTemporary(const QString &path, QString *temporary)
         const int fd = ::open(native(*temporary).constData(),
                               O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0) {
-            if (replacing)
-                ::fchmod(fd, old.st_mode & 07777);
+            struct stat made {
+            };
+            const mode_t mode = replacing ? old.st_mode & 07777
+                                : ::fstat(fd, &made) == 0 ? made.st_mode & 07777
+                                                          : 0;
+            if (replacing || (shared && (mode & shared) != shared))
+                ::fchmod(fd, mode | shared);
             return fd;
         }
         if (errno != EEXIST)
@@ -95,6 +101,53 @@ Result failed(const QString &temporary, const QString &why)
 const QString DiskFull = QStringLiteral("The disk may be full or the folder read-only.");
 
 } // namespace
+
+mode_t groupShare(const QString &folder)
+{
+    struct stat st {
+    };
+    if (::stat(native(folder).constData(), &st) != 0 || !(st.st_mode & S_IWGRP))
+        return 0;
+    return S_IRGRP | S_IWGRP;
+}
+
+int createShared(const QString &path, int flags)
+{
+    const int fd = ::open(native(path).constData(), flags | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return fd;
+    const mode_t shared = groupShare(QFileInfo(path).absolutePath());
+    struct stat made {
+    };
+    if (shared && ::fstat(fd, &made) == 0 && (made.st_mode & shared) != shared)
+        ::fchmod(fd, (made.st_mode & 07777) | shared);
+    return fd;
+}
+
+bool makeSharedFolder(const QString &path)
+{
+    const QByteArray name = native(path);
+    if (::mkdir(name.constData(), 0777) != 0)
+        return errno == EEXIST && QFileInfo(path).isDir();
+    mode_t shared = groupShare(QFileInfo(path).absolutePath());
+    struct stat made {
+    };
+    if (shared && ::stat(name.constData(), &made) == 0 &&
+        (made.st_mode & (shared | S_IXGRP)) != (shared | S_IXGRP))
+        ::chmod(name.constData(), (made.st_mode & 07777) | shared | S_IXGRP);
+    return true;
+}
+
+void shareWithGroup(const QString &path)
+{
+    const mode_t shared = groupShare(QFileInfo(path).absolutePath());
+    struct stat st {
+    };
+    const QByteArray name = native(path);
+    if (shared && ::lstat(name.constData(), &st) == 0 && S_ISREG(st.st_mode) &&
+        st.st_uid == ::geteuid() && (st.st_mode & shared) != shared)
+        ::chmod(name.constData(), (st.st_mode & 07777) | shared);
+}
 
 QString unwritableReason(const QString &path)
 {

@@ -3,6 +3,8 @@
 
 #include "screen.h"
 
+#include <QDateTime>
+
 #include <array>
 
 class QButtonGroup;
@@ -23,10 +25,17 @@ public:
     explicit multiple(AppContext &ctx);
     void Form_Load() override;
 
+    // What the results journal calls a quiz on a topic's questions, and one on a worksheet's.
+    static const QString QuizActivity;
+    static const QString WorksheetActivity;
+
     // Shows the quiz on the question bank in the shared state, with the topic's picture (a
-    // content name, or a picture already read) and the line above the title.
-    void open(const QString &picture, const QString &topicLine);
-    void open(const QImage &picture, const QString &topicLine);
+    // content name, or a picture already read) and the line above the title. activity names the
+    // attempt in the results journal.
+    void open(const QString &picture, const QString &topicLine,
+              const QString &activity = QuizActivity);
+    void open(const QImage &picture, const QString &topicLine,
+              const QString &activity = WorksheetActivity);
 
     void showquest();
     void Printpage();
@@ -55,4 +64,6 @@ private:
     void clearAnswer();
 
     QButtonGroup *m_answers;
+    QString m_activity = QuizActivity;
+    QDateTime m_started; // when the first question was shown
 };

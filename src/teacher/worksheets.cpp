@@ -12,6 +12,7 @@
 #include "intro0.h"
 #include "labelbutton.h"
 #include "multiple.h"
+#include "pupils.h"
 #include "picturebox.h"
 #include "printlayouts.h"
 #include "questionfile.h"
@@ -391,7 +392,12 @@ void worksheets::deleteWorksheet(const QString &name)
     const catalogue::Change change = catalogue::remove(
         ctx.platform.paths.path(contentnames::Catalogue), name, s, waitingFor(this));
     if (!change.ok) {
-        corrupted();
+        const QString why =
+            catalogue::readOnlyFolder(ctx.platform.paths.path(contentnames::Catalogue));
+        if (why.isEmpty())
+            corrupted();
+        else
+            ctx.platform.boxes.ok(this, why);
         return;
     }
     // The page stays where it was unless it has no titles left; its buttons follow the new count.
@@ -402,6 +408,7 @@ void worksheets::deleteWorksheet(const QString &name)
 
 void worksheets::runWorksheet()
 {
+    pupils::askOnce(ctx, this);
     // A quiz still open from before would keep its old questions: the worksheet starts afresh.
     ctx.screens.unload<multiple>();
     multiple *quiz = ctx.screens.get<multiple>();
