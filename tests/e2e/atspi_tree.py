@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the program's window through AT-SPI and checks what a screen reader would hear.
 
-Usage: atspi_tree.py menu|activity|held|placed; exits 1 with the differences on failure.
+Usage: atspi_tree.py menu|activity|who|held|placed; exits 1 with the differences on failure.
        atspi_tree.py listen SECONDS: prints the names announced as changed meanwhile."""
 import sys
 import time
@@ -10,17 +10,17 @@ import time
 import pyatspi
 
 
-def window():
+def window(name="Quorvel"):
     for _ in range(50):
         for app in pyatspi.Registry.getDesktop(0):
             if app is None:
                 continue
             for frame in app:
-                if frame is not None and frame.name == "Quorvel" and \
+                if frame is not None and frame.name == name and \
                         frame.getState().contains(pyatspi.STATE_ACTIVE):
                     return frame
         time.sleep(0.2)
-    sys.exit("no active window named 'Quorvel' on the accessibility bus")
+    sys.exit(f"no active window named '{name}' on the accessibility bus")
 
 
 def controls(node):
@@ -39,7 +39,8 @@ GREYED = ["Galileo's Telescope", "Galileo's Experiments", "Tycho and Kepler",
           "Kepler and the Planets", "Sir Isaac Newton", "Gravity", "Magnetism", "Atoms",
           "Nuclear Forces"]
 MENU = ["Teachers' Guide", "Introduction", "Electricity", "Michael Faraday",
-        "Multiple Choice Wizard", "Worksheet Catalogue", "Acknowledgments", "Exit"]
+        "Multiple Choice Wizard", "Worksheet Catalogue", "Class Results", "Acknowledgments",
+        "Exit"]
 
 EXPECTED = {
     "menu": [("push button", n, True) for n in MENU] +
@@ -49,6 +50,8 @@ EXPECTED = {
                  ["battery", "switch", "wire", "bulb", "Start Again", "Exit"]] +
                 [("label", "Box 1 of 4: empty", True), ("label", "Start box 1 of 4: battery", True),
                  ("push button", "Circuit switch: off", True)],
+    "who": [("push button", "Play", False), ("push button", "Skip", True),
+            ("combo box", "Your first name", True)],
     "held": [("push button", "battery, picked up", True)],
     "placed": [("push button", "battery", True), ("label", "Box 1 of 4: battery", True),
                ("label", "Start box 1 of 4: empty", True)],
@@ -76,7 +79,7 @@ def main():
         listen(float(sys.argv[2]))
         return
     for attempt in range(20):
-        found = controls(window())
+        found = controls(window("Who is playing?" if which == "who" else "Quorvel"))
         missing = [e for e in EXPECTED[which] if e not in found]
         extra = [f for f in found if f[0] in ABSENT_ROLES.get(which, set())]
         if not missing and not extra:

@@ -18,6 +18,8 @@ menu=$(wait_window '^Quorvel$')
 sleep 0.5
 keys Tab Tab Tab Return                                  # Sound On → Teachers' Guide → Introduction → Electricity
 keys Tab Tab Tab Return                                  # Key Facts → Teacher's Notes → Multiple Choice → Labelling Activity
+wait_window '^Who is playing\?$' > /dev/null
+keys Escape                                              # "Who is playing?": Skip
 sleep 0.5
 # Focus starts on label 0; Right steps through target boxes 0, 1, 2, …
 keys Return Right Return                                 # battery → box 1

@@ -122,6 +122,7 @@ void TestKeyboard::everyScreen_data()
                                          "Michael Faraday",
                                          "Multiple Choice Wizard",
                                          "Worksheet Catalogue",
+                                         "Class Results",
                                          "Acknowledgments",
                                          "Exit"}
                           << "Michael Faraday"
