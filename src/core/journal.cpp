@@ -9,6 +9,9 @@
 #include <QSysInfo>
 
 #include <algorithm>
+#include <numeric>
+#include <cstdio>
+#include <cstdlib>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -87,9 +90,61 @@ bool unescaped(QByteArrayView field, QString *text)
     return true;
 }
 
+// "2026-09-14T10:01:00+01:00": the wall-clock time where the attempt was made, and its offset
+// from UTC. Written and read by hand: the toolkit's general parsing and time-zone lookups cost
+// more than the rest of a record.
 QByteArray stamp(const QDateTime &time)
 {
-    return time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODate).toLatin1();
+    const QDateTime local = time.toOffsetFromUtc(time.offsetFromUtc());
+    const QDate d = local.date();
+    const QTime t = local.time();
+    const int offset = local.offsetFromUtc() / 60;
+    char text[32];
+    const int n = std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d%c%02d:%02d",
+                                d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second(),
+                                offset < 0 ? '-' : '+', std::abs(offset) / 60, std::abs(offset) % 60);
+    return QByteArray(text, n);
+}
+
+bool digits(QByteArrayView text, qsizetype at, int count, int *value)
+{
+    *value = 0;
+    for (qsizetype i = at; i < at + count; ++i) {
+        const char c = text[i];
+        if (c < '0' || c > '9')
+            return false;
+        *value = *value * 10 + (c - '0');
+    }
+    return true;
+}
+
+bool time(QByteArrayView text, QDateTime *value)
+{
+    // 0123456789012345678901234
+    // 2026-09-14T10:01:00+01:00 (or Z for UTC)
+    int year, month, day, hour, minute, second, offsetHours = 0, offsetMinutes = 0;
+    if ((text.size() != 25 && text.size() != 20) || text[4] != '-' || text[7] != '-' ||
+        text[10] != 'T' || text[13] != ':' || text[16] != ':' || !digits(text, 0, 4, &year) ||
+        !digits(text, 5, 2, &month) || !digits(text, 8, 2, &day) || !digits(text, 11, 2, &hour) ||
+        !digits(text, 14, 2, &minute) || !digits(text, 17, 2, &second))
+        return false;
+    int sign = 1;
+    if (text.size() == 20) {
+        if (text[19] != 'Z')
+            return false;
+    } else if ((text[19] != '+' && text[19] != '-') || text[22] != ':' ||
+               !digits(text, 20, 2, &offsetHours) || !digits(text, 23, 2, &offsetMinutes)) {
+        return false;
+    } else if (text[19] == '-') {
+        sign = -1;
+    }
+    const QDate date(year, month, day);
+    const QTime clock(hour, minute, second);
+    if (!date.isValid() || !clock.isValid() || offsetHours > 14 || offsetMinutes > 59)
+        return false;
+    *value = QDateTime(date, clock, Qt::OffsetFromUTC,
+                       sign * (offsetHours * 3600 + offsetMinutes * 60));
+    return value->isValid();
 }
 
 QByteArray check(QByteArrayView body)
@@ -120,15 +175,10 @@ bool parse(QByteArrayView text, Record *record)
     if (fields.size() != Fields || fields[0] != Tag)
         return false;
     Record r;
-    QString started, finished;
-    if (!unescaped(fields[1], &r.pupil) || !unescaped(fields[2], &started) ||
-        !unescaped(fields[3], &finished) || !unescaped(fields[4], &r.topic) ||
+    if (!unescaped(fields[1], &r.pupil) || !time(fields[2], &r.started) ||
+        !time(fields[3], &r.finished) || !unescaped(fields[4], &r.topic) ||
         !unescaped(fields[5], &r.activity) || !number(fields[6], &r.score, 0, 1000) ||
         !number(fields[7], &r.outOf, 0, 1000) || r.pupil.isEmpty())
-        return false;
-    r.started = QDateTime::fromString(started, Qt::ISODate);
-    r.finished = QDateTime::fromString(finished, Qt::ISODate);
-    if (!r.started.isValid() || !r.finished.isValid())
         return false;
     for (const QByteArray &n : fields[8].toByteArray().split(' ')) {
         int question = 0;
@@ -161,27 +211,54 @@ bool writeAll(int fd, const QByteArray &bytes)
     return true;
 }
 
-QString csvField(const QString &text)
+// Appends a text as a CSV field: quoted, with its quotes doubled, when it holds a comma, a quote
+// or a line end.
+void appendField(QByteArray &out, const QString &text)
 {
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
-        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
-        return text;
-    QString quoted = text;
-    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
+    const QByteArray utf8 = text.toUtf8();
+    bool quote = false;
+    for (const char c : utf8)
+        quote = quote || c == ',' || c == '"' || c == '\n' || c == '\r';
+    if (!quote) {
+        out += utf8;
+        return;
+    }
+    out += '"';
+    for (const char c : utf8) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
 }
 
-QString localTime(const QDateTime &time)
+void appendDigits(char *&at, int value, int width)
 {
-    return time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    for (int i = width - 1; i >= 0; --i, value /= 10)
+        at[i] = char('0' + value % 10);
+    at += width;
 }
 
-QString wrongList(const QVector<int> &wrong)
+// Appends the wall-clock time where the attempt was made, as spreadsheets read it:
+// "yyyy-MM-dd HH:mm:ss".
+void appendTime(QByteArray &out, const QDateTime &time)
 {
-    QStringList numbers;
-    for (const int n : wrong)
-        numbers << QString::number(n);
-    return numbers.join(QLatin1Char(' '));
+    const QDate d = time.date();
+    const QTime t = time.time();
+    char text[19];
+    char *at = text;
+    appendDigits(at, d.year(), 4);
+    *at++ = '-';
+    appendDigits(at, d.month(), 2);
+    *at++ = '-';
+    appendDigits(at, d.day(), 2);
+    *at++ = ' ';
+    appendDigits(at, t.hour(), 2);
+    *at++ = ':';
+    appendDigits(at, t.minute(), 2);
+    *at++ = ':';
+    appendDigits(at, t.second(), 2);
+    out.append(text, sizeof text);
 }
 
 QFileInfoList journalFiles(const QString &folder)
@@ -383,7 +460,7 @@ QVector<Record> filter(const QVector<Record> &records, const QDate &from, const 
 {
     QVector<Record> kept;
     for (const Record &r : records) {
-        const QDate day = r.finished.toLocalTime().date();
+        const QDate day = r.finished.date(); // the day where the attempt was made
         if ((from.isValid() && day < from) || (to.isValid() && day > to) ||
             (!pupil.isEmpty() && r.pupil != pupil))
             continue;
@@ -402,20 +479,25 @@ QStringList csvHeader()
 bool writeCsv(QIODevice *device, const QVector<Record> &records)
 {
     QByteArray out = csvHeader().join(QLatin1Char(',')).toUtf8() + "\r\n";
+    out.reserve(2 * 1024 * 1024);
     for (const Record &r : records) {
-        const QStringList fields = {csvField(r.pupil),
-                                    localTime(r.started),
-                                    localTime(r.finished),
-                                    csvField(r.topic),
-                                    csvField(r.activity),
-                                    QString::number(r.score),
-                                    QString::number(r.outOf),
-                                    wrongList(r.wrong)};
-        out += fields.join(QLatin1Char(',')).toUtf8() + "\r\n";
+        appendField(out, r.pupil);
+        out += ',';
+        appendTime(out, r.started);
+        out += ',';
+        appendTime(out, r.finished);
+        out += ',';
+        appendField(out, r.topic);
+        out += ',';
+        appendField(out, r.activity);
+        out += ',' + QByteArray::number(r.score) + ',' + QByteArray::number(r.outOf) + ',';
+        for (qsizetype i = 0; i < r.wrong.size(); ++i)
+            out += (i ? " " : "") + QByteArray::number(r.wrong[i]);
+        out += "\r\n";
         if (out.size() > 1024 * 1024) {
             if (device->write(out) != out.size())
                 return false;
-            out.clear();
+            out.truncate(0);
         }
     }
     return device->write(out) == out.size();
@@ -478,26 +560,48 @@ Table summarize(const QVector<Record> &records)
     QHash<QString, int> row;
     for (int i = 0; i < table.pupils.size(); ++i)
         row.insert(table.pupils[i], i);
-    QSet<QPair<QString, QString>> seen;
-    for (const Record &r : records) {
-        const QPair<QString, QString> column(r.topic, r.activity);
-        if (!seen.contains(column)) {
-            seen.insert(column);
-            table.columns.append(column);
+    // Columns numbered as first met, then put in order; each record's column is found once.
+    QHash<QString, QHash<QString, int>> met; // topic -> activity -> number
+    QVector<int> columnOf(records.size());
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        const Record &r = records[i];
+        QHash<QString, int> &activities = met[r.topic];
+        auto found = activities.constFind(r.activity);
+        if (found == activities.cend()) {
+            found = activities.insert(r.activity, int(table.columns.size()));
+            table.columns.append({r.topic, r.activity});
         }
+        columnOf[i] = found.value();
     }
-    std::sort(table.columns.begin(), table.columns.end(),
-              [](const QPair<QString, QString> &a, const QPair<QString, QString> &b) {
-                  const int c = a.first.compare(b.first, Qt::CaseInsensitive);
-                  if (c != 0)
-                      return c < 0;
-                  return a.second < b.second;
-              });
-    QHash<QPair<QString, QString>, int> column;
-    for (int i = 0; i < table.columns.size(); ++i)
-        column.insert(table.columns[i], i);
-    for (const Record &r : records) {
-        Cell &cell = table.cells[{row.value(r.pupil), column.value({r.topic, r.activity})}];
+    QVector<int> order(table.columns.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&](int a, int b) {
+        const QPair<QString, QString> &x = table.columns[a];
+        const QPair<QString, QString> &y = table.columns[b];
+        const int c = x.first.compare(y.first, Qt::CaseInsensitive);
+        if (c != 0)
+            return c < 0;
+        return x.first != y.first ? x.first < y.first : x.second < y.second;
+    });
+    QVector<int> place(order.size());
+    QVector<QPair<QString, QString>> sorted;
+    for (int i = 0; i < order.size(); ++i) {
+        place[order[i]] = i;
+        sorted.append(table.columns[order[i]]);
+    }
+    table.columns = sorted;
+
+    const qsizetype width = table.columns.size();
+    QVector<Cell> cells(table.pupils.size() * width);
+    int lastRow = -1;
+    const QString *lastPupil = nullptr;
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        const Record &r = records[i];
+        if (!lastPupil || *lastPupil != r.pupil) {
+            lastRow = row.value(r.pupil);
+            lastPupil = &r.pupil;
+        }
+        Cell &cell = cells[lastRow * width + place[columnOf[i]]];
         // The better share of its full score: a * d > c * b for a/b > c/d.
         const bool better = cell.tries == 0 || qint64(r.score) * qMax(cell.bestOutOf, 1) >
                                                    qint64(cell.best) * qMax(r.outOf, 1);
@@ -508,6 +612,10 @@ Table summarize(const QVector<Record> &records)
         cell.latest = r.score;
         cell.latestOutOf = r.outOf;
         ++cell.tries;
+    }
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        if (cells[i].tries > 0)
+            table.cells.insert({int(i / width), int(i % width)}, cells[i]);
     }
     return table;
 }

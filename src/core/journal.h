@@ -79,16 +79,16 @@ QString cleanName(const QString &typed);
 // The pupils named in records, each once, in alphabetical order whatever the letter case.
 QStringList pupils(const QVector<Record> &records);
 
-// The records of an attempt finished on from..to (days, both included; an invalid date leaves
-// that end open) and, when pupil is not empty, of that pupil (exact name).
+// The records of an attempt finished on from..to (days on the clock of the computer it was made
+// on, both included; an invalid date leaves that end open) and, when pupil is not empty, of that pupil (exact name).
 QVector<Record> filter(const QVector<Record> &records, const QDate &from, const QDate &to,
                        const QString &pupil = QString());
 
 // The columns of the CSV file, in order.
 QStringList csvHeader();
 // Writes records as CSV (RFC 4180: UTF-8, CR LF, a header row, fields with a comma, quote or line
-// end quoted, quotes doubled). Times are local, "yyyy-MM-dd HH:mm:ss"; wrong is the numbers
-// separated by blanks. False when a write came up short.
+// end quoted, quotes doubled). Times are "yyyy-MM-dd HH:mm:ss", on the clock of the computer the
+// attempt was made on; wrong is the numbers separated by blanks. False when a write came up short.
 bool writeCsv(QIODevice *device, const QVector<Record> &records);
 
 // Removes every record of pupil from the journal files of a results folder, each file replaced

@@ -113,7 +113,7 @@ void ClassResults::reload()
     m_readError = read.error;
     const QDate today = QDate::currentDate();
     const QDate first =
-        m_records.isEmpty() ? today : m_records.first().finished.toLocalTime().date();
+        m_records.isEmpty() ? today : m_records.first().finished.date();
     const QSignalBlocker blockFrom(fromDate);
     const QSignalBlocker blockTo(toDate);
     fromDate->setDate(qMin(first, today));
@@ -173,8 +173,8 @@ void ClassResults::showPupil(int row)
         for (int n : r.wrong)
             wrong << QString::number(n);
         const QStringList texts = {
-            QLocale().toString(r.started.toLocalTime(), QLocale::ShortFormat),
-            QLocale().toString(r.finished.toLocalTime(), QLocale::ShortFormat),
+            QLocale().toString(r.started, QLocale::ShortFormat),
+            QLocale().toString(r.finished, QLocale::ShortFormat),
             r.topic,
             r.activity,
             score(r.score, r.outOf),
