@@ -109,6 +109,9 @@ QString QtMessageBoxes::whoIsPlaying(QWidget *parent, const QStringList &offered
 {
     QDialog dialog(parent ? parent : QApplication::activeWindow());
     dialog.setWindowTitle(QStringLiteral("Who is playing?"));
+    QFont large = dialog.font(); // for young readers, larger than the other message boxes
+    large.setPointSizeF(large.pointSizeF() * 1.5);
+    dialog.setFont(large);
     auto *layout = new QVBoxLayout(&dialog);
     auto *question = new QLabel(QStringLiteral("Who is playing? Type your first name, or pick it "
                                                "from the list, so that your teacher sees your "

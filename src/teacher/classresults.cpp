@@ -68,9 +68,9 @@ ClassResults::ClassResults(AppContext &context) : Screen(context)
     addLabel(QStringLiteral("to"), {3000, 870, 375, 315}, fonts::tahoma(9.75, true), Yellow,
              Qt::AlignRight | Qt::AlignVCenter);
     toDate = dateBox(this, {3480, 840, 1935, 375}, QStringLiteral("Results to"));
-    legend = addLabel(QStringLiteral("Each square: best score · latest score · tries. "
-                                     "Pick a pupil to see every attempt."),
-                      {5520, 870, 6360, 315}, fonts::tahoma(9.75), Yellow,
+    legend = addLabel(QStringLiteral("Each square: best · latest score · tries. Pick a pupil "
+                                     "to see every attempt."),
+                      {5520, 780, 6360, 495}, fonts::tahoma(9.75), Yellow,
                       Qt::AlignLeft | Qt::AlignVCenter);
     pupilTable = table(this, {120, 1320, 11760, 3840}, QStringLiteral("Results of each pupil"));
     attemptTable = table(this, {120, 5280, 11760, 2520}, QStringLiteral("Attempts of the pupil"));
@@ -96,6 +96,10 @@ ClassResults::ClassResults(AppContext &context) : Screen(context)
     connect(toDate, &QDateEdit::dateChanged, this, [this] { fill(); });
     connect(pupilTable, &QTableWidget::currentCellChanged, this,
             [this](int row) { showPupil(row); });
+    connect(pupilTable->verticalHeader(), &QHeaderView::sectionClicked, this, [this](int row) {
+        pupilTable->setCurrentCell(row, 0);
+        showPupil(row);
+    });
 }
 
 void ClassResults::Form_Load()
