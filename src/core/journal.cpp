@@ -386,7 +386,8 @@ savefile::Result append(const QString &path, const Record &record)
     bool made = false;
     int fd = ::open(native(path).constData(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0 && errno == ENOENT) {
-        fd = savefile::createShared(path, O_WRONLY | O_APPEND | O_NOFOLLOW);
+        fd = savefile::createShared(path, O_WRONLY | O_APPEND | O_NOFOLLOW,
+                                    QFileInfo(folder).absolutePath());
         made = fd >= 0;
         if (fd < 0 && errno == EEXIST) // made by this login's other copy just now
             fd = ::open(native(path).constData(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_CLOEXEC);

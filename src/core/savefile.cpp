@@ -61,7 +61,9 @@ int createTemporary(const QString &path, QString *temporary)
             const mode_t mode = replacing ? old.st_mode & 07777
                                 : ::fstat(fd, &made) == 0 ? made.st_mode & 07777
                                                           : 0;
-            if (replacing || (shared && (mode & shared) != shared))
+            // Set even when the mode looks right: a file server may have applied its own umask
+            // to what a network file system reports as asked.
+            if (replacing || shared)
                 ::fchmod(fd, mode | shared);
             return fd;
         }
@@ -111,15 +113,16 @@ mode_t groupShare(const QString &folder)
     return S_IRGRP | S_IWGRP;
 }
 
-int createShared(const QString &path, int flags)
+int createShared(const QString &path, int flags, const QString &alsoLike)
 {
     const int fd = ::open(native(path).constData(), flags | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0)
         return fd;
-    const mode_t shared = groupShare(QFileInfo(path).absolutePath());
+    const mode_t shared = groupShare(QFileInfo(path).absolutePath()) |
+                          (alsoLike.isEmpty() ? 0 : groupShare(alsoLike));
     struct stat made {
     };
-    if (shared && ::fstat(fd, &made) == 0 && (made.st_mode & shared) != shared)
+    if (shared && ::fstat(fd, &made) == 0)
         ::fchmod(fd, (made.st_mode & 07777) | shared);
     return fd;
 }
@@ -132,8 +135,7 @@ bool makeSharedFolder(const QString &path)
     mode_t shared = groupShare(QFileInfo(path).absolutePath());
     struct stat made {
     };
-    if (shared && ::stat(name.constData(), &made) == 0 &&
-        (made.st_mode & (shared | S_IXGRP)) != (shared | S_IXGRP))
+    if (shared && ::stat(name.constData(), &made) == 0)
         ::chmod(name.constData(), (made.st_mode & 07777) | shared | S_IXGRP);
     return true;
 }

@@ -55,8 +55,10 @@ bool isTemporaryName(const QString &fileName);
 mode_t groupShare(const QString &folder);
 
 // Opens a new file at path with these open(2) flags (O_CREAT | O_EXCL are added): mode 0666 less
-// the umask, and groupShare of its folder. A descriptor, or -1 with errno set.
-int createShared(const QString &path, int flags);
+// the umask, and groupShare of its folder or of the folder alsoLike (the folder above a folder
+// that another program may have made a moment ago and not yet given its group permissions). A
+// descriptor, or -1 with errno set.
+int createShared(const QString &path, int flags, const QString &alsoLike = QString());
 
 // Makes the folder at path (its parent must exist) as createShared makes a file: a group that may
 // write the parent may write it too. True when the folder is there afterwards.
