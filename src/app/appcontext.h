@@ -25,6 +25,10 @@ struct AppContext {
     };
     Player player;
 
+    // Whether catalogue::recover has mended the worksheet folder in this run (the menu does it
+    // the first time it opens).
+    bool worksheetsRecovered = false;
+
     // Runs when the program is told to end; by default leaves the event loop with exit code 0.
     std::function<void()> onEnd;
 

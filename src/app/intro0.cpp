@@ -176,6 +176,11 @@ void intro0::Timer1_Timer()
 {
     Timer1->stop();
     const QString path = ctx.platform.paths.path(contentnames::Catalogue);
-    catalogue::recover(path);
+    // What a killed save left is mended once a run: recovering lists the folder, which over a
+    // network share costs a round trip for every few files in it.
+    if (!ctx.worksheetsRecovered) {
+        catalogue::recover(path);
+        ctx.worksheetsRecovered = true;
+    }
     catalogue::read(path, ctx.state);
 }

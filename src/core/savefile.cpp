@@ -73,8 +73,9 @@ int createTemporary(const QString &path, QString *temporary)
     return -1;
 }
 
-// Puts the written temporary file in place of path: synced, renamed, the folder synced.
-Result commit(const QString &temporary, const QString &path)
+// Puts the written temporary file in place of path: synced, renamed, the folder synced (unless
+// the caller syncs it later, for several files at once).
+Result commit(const QString &temporary, const QString &path, Folder folder = Folder::Sync)
 {
     Result result;
     const int fd = ::open(native(temporary).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
@@ -86,8 +87,9 @@ Result commit(const QString &temporary, const QString &path)
         result.error = QStringLiteral("The disk may be full or the folder read-only.");
         return result;
     }
-    result.status =
-        syncFolder(QFileInfo(path).absolutePath()) ? Result::Saved : Result::Unconfirmed;
+    result.status = folder == Folder::Later || syncFolder(QFileInfo(path).absolutePath())
+                        ? Result::Saved
+                        : Result::Unconfirmed;
     return result;
 }
 
@@ -166,7 +168,12 @@ QString unwritableReason(const QString &path)
     return QString();
 }
 
-Result replace(const QString &path, const std::function<bool(QIODevice *)> &write)
+bool syncFolderOf(const QString &path)
+{
+    return syncFolder(QFileInfo(path).absolutePath());
+}
+
+Result replace(const QString &path, const std::function<bool(QIODevice *)> &write, Folder folder)
 {
     const QString why = unwritableReason(path);
     if (!why.isEmpty())
@@ -187,7 +194,7 @@ Result replace(const QString &path, const std::function<bool(QIODevice *)> &writ
     }
     if (!written)
         return failed(temporary, DiskFull);
-    return commit(temporary, path);
+    return commit(temporary, path, folder);
 }
 
 Result replaceByName(const QString &path, const std::function<bool(const QString &)> &writeFile,

@@ -37,7 +37,13 @@ struct Result {
 // group may write (a class folder shared by the staff), the file is also made readable and
 // writable by the group whatever the umask, so that every teacher of the group can replace it.
 // No temporary file is left behind.
-Result replace(const QString &path, const std::function<bool(QIODevice *)> &write);
+// With Folder::Later the folder is not synced: the caller saving several files syncs it once
+// (syncFolderOf) before it counts them as saved.
+enum class Folder { Sync, Later };
+Result replace(const QString &path, const std::function<bool(QIODevice *)> &write,
+               Folder folder = Folder::Sync);
+// Syncs the folder of path; false when the disk did not confirm it.
+bool syncFolderOf(const QString &path);
 
 // The same for a writer that makes the file by name (a PDF printer): writeFile is handed the path
 // of a new, empty temporary file beside path, writes it and says whether it wrote it in full;

@@ -109,7 +109,11 @@ void worksheets::Form_Load()
     Module1 &s = ctx.state;
     // A catalogue that cannot be opened or read leaves the titles already held.
     const QString path = ctx.platform.paths.path(contentnames::Catalogue);
-    catalogue::recover(path);
+    // Opened straight from a file manager, the menu has not mended the folder yet.
+    if (!ctx.worksheetsRecovered) {
+        catalogue::recover(path);
+        ctx.worksheetsRecovered = true;
+    }
     catalogue::read(path, s);
 
     Check1->setStyleSheet(tickBoxStyle(Yellow, FormBack));
