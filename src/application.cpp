@@ -5,9 +5,12 @@
 #include "titlefrm.h"
 #include "worksheets.h"
 
-Application::Application(const QString &runFolder)
-    : m_paths(runFolder, RunFolderPaths::worksheetFolderFor(runFolder)),
-      m_devices(runFolder, m_paths), m_sound(m_devices), m_printer(m_devices), m_speech(m_devices)
+#include <QTimer>
+
+Application::Application(const QString &runFolder, const QString &classFolder)
+    : m_classFolder(classfolder::choose(classFolder, runFolder)),
+      m_paths(runFolder, m_classFolder.folder), m_devices(runFolder, m_paths), m_sound(m_devices),
+      m_printer(m_devices), m_speech(m_devices)
 {
     m_ctx = std::make_unique<AppContext>(
         Platform{m_sound, m_boxes, m_printer, m_paths, m_windows, m_speech});
@@ -18,11 +21,18 @@ Application::~Application() = default;
 
 void Application::start(const QString &fileToImport)
 {
+    QWidget *first = nullptr;
     if (fileToImport.isEmpty()) {
-        m_ctx->screens.show<Titlefrm>();
-        return;
+        first = m_ctx->screens.show<Titlefrm>();
+    } else {
+        worksheets *catalogue = m_ctx->screens.get<worksheets>();
+        catalogue->showScreen();
+        catalogue->importFile(fileToImport);
+        first = catalogue;
     }
-    worksheets *catalogue = m_ctx->screens.get<worksheets>();
-    catalogue->showScreen();
-    catalogue->importFile(fileToImport);
+    // A class folder named but not usable is said once, over the first screen, once it is drawn.
+    if (!m_classFolder.problem.isEmpty()) {
+        QTimer::singleShot(
+            0, first, [this, first] { m_ctx->platform.boxes.ok(first, m_classFolder.problem); });
+    }
 }

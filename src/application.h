@@ -2,6 +2,7 @@
 #pragma once
 
 #include "appcontext.h"
+#include "classfolder.h"
 #include "devices.h"
 #include "qtplatform.h"
 #include "x11windowsystem.h"
@@ -13,7 +14,9 @@
 class Application
 {
 public:
-    explicit Application(const QString &runFolder);
+    // classFolder: the --class-folder option's value (empty: the variable, the settings file or
+    // the login's own folder, classfolder.h).
+    Application(const QString &runFolder, const QString &classFolder);
     ~Application();
 
     // Shows the title screen over the backdrop; with a file to import (one opened from a file
@@ -22,6 +25,7 @@ public:
     AppContext &context() { return *m_ctx; }
 
 private:
+    classfolder::Choice m_classFolder;
     RunFolderPaths m_paths;
     DeviceModule m_devices;
     DeferredSoundPlayer m_sound;

@@ -2,10 +2,12 @@
 #include "commandline.h"
 
 #include "catalogue.h"
+#include "classfolder.h"
 #include "contentnames.h"
 #include "devices.h"
 #include "exchange.h"
 #include "importer.h"
+#include "journal.h"
 #include "printlayouts.h"
 #include "qtplatform.h"
 #include "savefile.h"
@@ -13,6 +15,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -205,24 +208,117 @@ int printFile(const RunFolderPaths &paths, const QString &runFolder, const QStri
     return 0;
 }
 
+QString resultsFolder(const RunFolderPaths &paths)
+{
+    return paths.path(contentnames::ResultsFolder);
+}
+
+int results(const RunFolderPaths &paths, const QString &since, const QString &pupil,
+            const QString &csv, bool csvSet, QTextStream &out, QTextStream &err)
+{
+    QDate from;
+    if (!since.isEmpty()) {
+        from = QDate::fromString(since, Qt::ISODate);
+        if (!from.isValid()) {
+            err << QStringLiteral("--since needs a date written as 2026-09-01.") << Qt::endl;
+            return 2;
+        }
+    }
+    const journal::Read read = journal::readFolder(resultsFolder(paths));
+    if (!read.error.isEmpty())
+        err << read.error << Qt::endl;
+    if (read.skipped > 0)
+        err << QStringLiteral("%1 damaged or unfinished lines of the results files were skipped.")
+                   .arg(read.skipped)
+            << Qt::endl;
+    const QVector<journal::Record> records = journal::filter(read.records, from, {}, pupil);
+    if (csvSet && csv == QLatin1String("-")) {
+        out.flush();
+        QFile standardOutput;
+        if (!standardOutput.open(stdout, QIODevice::WriteOnly) ||
+            !journal::writeCsv(&standardOutput, records))
+            return 1;
+        return 0;
+    }
+    if (csvSet) {
+        const savefile::Result saved = savefile::replace(
+            csv, [&](QIODevice *device) { return journal::writeCsv(device, records); });
+        if (!saved) {
+            err << QStringLiteral("Cannot write %1. %2").arg(csv, saved.error) << Qt::endl;
+            return 1;
+        }
+        out << QStringLiteral("Wrote %1 results to %2.").arg(records.size()).arg(csv) << Qt::endl;
+        return 0;
+    }
+    const journal::Table table = journal::summarize(records);
+    for (int p = 0; p < table.pupils.size(); ++p) {
+        for (int c = 0; c < table.columns.size(); ++c) {
+            const auto cell = table.cells.constFind({p, c});
+            if (cell == table.cells.cend())
+                continue;
+            out << QStringLiteral("%1\t%2 (%3)\tbest %4/%5\tlatest %6/%7\t%8")
+                       .arg(table.pupils[p], table.columns[c].first, table.columns[c].second)
+                       .arg(cell->best)
+                       .arg(cell->bestOutOf)
+                       .arg(cell->latest)
+                       .arg(cell->latestOutOf)
+                       .arg(cell->tries == 1 ? QStringLiteral("1 try")
+                                             : QStringLiteral("%1 tries").arg(cell->tries))
+                << Qt::endl;
+        }
+    }
+    out << QStringLiteral("%1 results of %2 pupils.").arg(records.size()).arg(table.pupils.size())
+        << Qt::endl;
+    return 0;
+}
+
 } // namespace
 
-bool wanted(int argc)
+QString takeClassFolder(QStringList &arguments)
 {
-    return argc > 1;
+    QString folder;
+    for (qsizetype i = 1; i < arguments.size();) {
+        const QString &a = arguments[i];
+        if (a == QLatin1String("--class-folder") && i + 1 < arguments.size()) {
+            folder = arguments[i + 1];
+            arguments.remove(i, 2);
+        } else if (a.startsWith(QLatin1String("--class-folder="))) {
+            folder = a.mid(int(qstrlen("--class-folder=")));
+            arguments.remove(i);
+        } else {
+            ++i;
+        }
+    }
+    return folder;
+}
+
+bool wanted(const QStringList &arguments)
+{
+    return arguments.size() > 1;
+}
+
+bool needsGraphics(const QStringList &arguments)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (!arguments[i].startsWith(QLatin1Char('-')))
+            return arguments[i] == QLatin1String("print") ||
+                   arguments[i] == QLatin1String("import");
+    }
+    return false;
 }
 
 QString fileToOpen(const QStringList &arguments)
 {
     static const QStringList commands = {QStringLiteral("import"), QStringLiteral("export"),
-                                         QStringLiteral("print")};
+                                         QStringLiteral("print"), QStringLiteral("results")};
     if (arguments.size() != 2 || arguments[1].startsWith(QLatin1Char('-')) ||
         commands.contains(arguments[1]) || !QFileInfo(arguments[1]).isFile())
         return QString();
     return QFileInfo(arguments[1]).absoluteFilePath();
 }
 
-int run(const QStringList &arguments, const QString &runFolder, QTextStream &out, QTextStream &err)
+int run(const QStringList &arguments, const QString &runFolder, const QString &classFolder,
+        QTextStream &out, QTextStream &err)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(
@@ -238,9 +334,16 @@ int run(const QStringList &arguments, const QString &runFolder, QTextStream &out
         "  print TITLE [--answers] [--pdf FILE]\n"
         "                                print a worksheet, or its answer key, on the default\n"
         "                                printer or into a PDF file\n"
+        "  results [--since DATE] [--pupil NAME] [--csv FILE]\n"
+        "                                the class's results: each pupil's best and latest score\n"
+        "                                and tries, or every result as CSV (--csv - prints it)\n"
         "\n"
         "TITLE is a worksheet's title as the catalogue lists it, or a built-in quiz by its file\n"
-        "name: introduction, electricity, \"Michael Faraday\"."));
+        "name: introduction, electricity, \"Michael Faraday\".\n"
+        "\n"
+        "Every command, and the windows, work on the class folder named by --class-folder DIR,\n"
+        "else by the variable QUORVEL_CLASS_FOLDER, else by ClassFolder in quorvel.conf, else\n"
+        "on this login's own worksheet folder."));
     // Not addHelpOption: its --help-all lists the windowing toolkit's options, which the command
     // line does not take.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
@@ -267,10 +370,31 @@ int run(const QStringList &arguments, const QString &runFolder, QTextStream &out
         QCoreApplication::translate("CommandLine",
                                     "the language of the program's texts, as es or en."),
         QCoreApplication::translate("CommandLine", "CODE"));
-    parser.addOptions({title, list, answers, pdf, languageOption});
+    const QCommandLineOption classFolderOption(
+        QStringLiteral("class-folder"),
+        QCoreApplication::translate("CommandLine",
+                                    "The class folder: worksheets, catalogue and results/."),
+        QCoreApplication::translate("CommandLine", "DIR"));
+    const QCommandLineOption since(
+        QStringLiteral("since"),
+        QCoreApplication::translate("CommandLine",
+                                    "results: only those finished on or after DATE (2026-09-01)."),
+        QCoreApplication::translate("CommandLine", "DATE"));
+    const QCommandLineOption pupil(
+        QStringLiteral("pupil"),
+        QCoreApplication::translate("CommandLine", "results: only this pupil's."),
+        QCoreApplication::translate("CommandLine", "NAME"));
+    const QCommandLineOption csv(
+        QStringLiteral("csv"),
+        QCoreApplication::translate(
+            "CommandLine", "results: every result as CSV into FILE (- for standard output)."),
+        QCoreApplication::translate("CommandLine", "FILE"));
+    parser.addOptions(
+        {title, list, answers, pdf, languageOption, classFolderOption, since, pupil, csv});
     parser.addPositionalArgument(
         QCoreApplication::translate("CommandLine", "command"),
-        QCoreApplication::translate("CommandLine", "import, export or print, then its arguments."));
+        QCoreApplication::translate("CommandLine",
+                                    "import, export, print or results, then its arguments."));
 
     if (!parser.parse(arguments)) {
         err << parser.errorText() << Qt::endl;
@@ -293,7 +417,21 @@ int run(const QStringList &arguments, const QString &runFolder, QTextStream &out
             << Qt::endl;
         return 2;
     };
-    const RunFolderPaths paths(runFolder, RunFolderPaths::worksheetFolderFor(runFolder));
+    const bool resultsOption = parser.isSet(since) || parser.isSet(pupil) || parser.isSet(csv);
+    const classfolder::Choice chosen = classfolder::choose(
+        parser.isSet(classFolderOption) ? parser.value(classFolderOption) : classFolder, runFolder);
+    if (!chosen.problem.isEmpty())
+        err << chosen.problem << Qt::endl;
+    const RunFolderPaths paths(runFolder, chosen.folder);
+    if (command == QLatin1String("results")) {
+        if (args.size() != 1 || parser.isSet(title) || parser.isSet(list) ||
+            parser.isSet(answers) || parser.isSet(pdf))
+            return usage(QStringLiteral("results [--since DATE] [--pupil NAME] [--csv FILE]"));
+        return results(paths, parser.value(since), parser.value(pupil), parser.value(csv),
+                       parser.isSet(csv), out, err);
+    }
+    if (resultsOption)
+        return usage(QStringLiteral("results [--since DATE] [--pupil NAME] [--csv FILE]"));
     if (command == QLatin1String("import")) {
         if (args.size() != 2 || parser.isSet(answers) || parser.isSet(pdf) ||
             (parser.isSet(list) && parser.isSet(title)))

@@ -14,24 +14,37 @@ class QTextStream;
 //   quorvel export TITLE FILE               a worksheet or built-in quiz to GIFT (.gift) or
 //                                           Aiken (.txt)
 //   quorvel print TITLE [--answers] [--pdf FILE]
+//   quorvel results [--since DATE] [--pupil NAME] [--csv FILE]
+//                                           the class's results: a table, or CSV (- for
+//                                           standard output)
 //
 // TITLE names a catalogued worksheet, or a built-in quiz by its file name ("electricity").
 namespace commandline
 {
 
-// Whether these arguments (argv without the program) ask for the command line rather than the
-// windows: any argument at all, but for a file to open (below).
-bool wanted(int argc);
+// Takes the option "--class-folder DIR" (or "--class-folder=DIR"), which the windows and every
+// command take, out of arguments (the program's name first); the folder, or an empty string.
+QString takeClassFolder(QStringList &arguments);
+
+// Whether these arguments (the program's name first, the class folder taken out) ask for the
+// command line rather than the windows: any argument at all, but for a file to open (below).
+bool wanted(const QStringList &arguments);
+
+// Whether the command in arguments draws (print) or reads HTML (import), and so needs the
+// graphical side of the toolkit (offscreen); the others need only its core.
+bool needsGraphics(const QStringList &arguments);
 
 // A file handed over by a file manager ("Open with Quorvel", a double-clicked .gift file): the one
 // argument when it is neither a command nor an option and names an existing file; empty
 // otherwise. The windows open on the catalogue screen's list of the file's questions.
 QString fileToOpen(const QStringList &arguments);
 
-// Runs the command in arguments (the program's name first) against the content of runFolder;
+// Runs the command in arguments (the program's name first) against the content of runFolder and
+// the class folder (classFolder: the option's value, else the variable or the settings file's);
 // one line to out per worksheet and per skipped question, problems to err. Returns the exit
 // status: 0 when the command did everything it could, 1 when it failed (and then a message on
 // err), 2 for a command line that cannot be understood.
-int run(const QStringList &arguments, const QString &runFolder, QTextStream &out, QTextStream &err);
+int run(const QStringList &arguments, const QString &runFolder, const QString &classFolder,
+        QTextStream &out, QTextStream &err);
 
 } // namespace commandline

@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
 
 namespace
 {
@@ -36,19 +37,27 @@ void withoutRuntimeDirWarning(QtMsgType type, const QMessageLogContext &context,
         toolkitMessages(type, context, message);
 }
 
-// The command line draws its printouts offscreen, so it runs without a display.
-int runCommandLine(int argc, char *argv[], const QString &languageOption)
+// The command line draws its printouts offscreen, so it runs without a display; the commands
+// that draw nothing make no graphical application at all, and start as quickly as any small
+// program of the toolkit.
+int runCommandLine(int argc, char *argv[], const QStringList &arguments, const QString &classFolder,
+                   const QString &languageOption)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     toolkitMessages = qInstallMessageHandler(withoutRuntimeDirWarning);
-    QGuiApplication app(argc, argv);
+    std::unique_ptr<QCoreApplication> app;
+    if (commandline::needsGraphics(arguments)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+        fonts::registerDesignFaces();
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     name();
-    language::install(app, language::chosen(languageOption));
-    fonts::registerDesignFaces();
+    language::install(*app, language::chosen(languageOption));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return commandline::run(QCoreApplication::arguments(), QCoreApplication::applicationDirPath(),
-                            out, err);
+    return commandline::run(arguments, QCoreApplication::applicationDirPath(), classFolder, out,
+                            err);
 }
 
 // How long after start-up the window icon is set: after the title screen's first paint.
@@ -89,9 +98,10 @@ int main(int argc, char *argv[])
     // --fullscreen opens the windows full screen, as the settings file's FullScreen does.
     const bool fullScreenAsked = arguments.removeAll(QStringLiteral("--fullscreen")) > 0;
     const QString languageOption = language::takeOption(arguments);
+    const QString classFolder = commandline::takeClassFolder(arguments);
     const QString fileToOpen = commandline::fileToOpen(arguments);
-    if (fileToOpen.isEmpty() && commandline::wanted(int(arguments.size())))
-        return runCommandLine(argc, argv, languageOption);
+    if (fileToOpen.isEmpty() && commandline::wanted(arguments))
+        return runCommandLine(argc, argv, arguments, classFolder, languageOption);
     if (!hasDisplay()) {
         std::fputs("Quorvel needs a display to open its window; without one, "
                    "\"quorvel --help\" lists the commands it can run.\n",
@@ -110,7 +120,7 @@ int main(int argc, char *argv[])
     displayscale::start(fullScreenAsked || settings::flag(QStringLiteral("FullScreen")));
     highcontrast::setOn(settings::flag(QStringLiteral("HighContrast")));
 
-    Application quorvel(QCoreApplication::applicationDirPath());
+    Application quorvel(QCoreApplication::applicationDirPath(), classFolder);
     quorvel.start(fileToOpen);
     // The title screen goes on view without the window icon, which costs about 5 ms (three
     // pictures decoded and handed to the X server before the window is mapped). It follows a

@@ -4,6 +4,7 @@
 #include "activitydata.h"
 #include "activityscreens.h"
 #include "appcontext.h"
+#include "classresults.h"
 #include "contentnames.h"
 #include "intro0.h"
 #include "metafileview.h"
@@ -11,6 +12,7 @@
 #include "pages.h"
 #include "pageviewer.h"
 #include "picturebox.h"
+#include "pupils.h"
 #include "topichub.h"
 #include "topics.h"
 #include "wizard.h"
@@ -36,6 +38,9 @@ void openFromMenu(AppContext &ctx, int entry)
     case intro0::MultipleChoiceWizard:
         ctx.screens.show<wizard>();
         break;
+    case intro0::ClassResults:
+        ctx.screens.show<ClassResults>();
+        break;
     default:
         break;
     }
@@ -54,17 +59,20 @@ void openPageSet(AppContext &ctx)
 
 void openQuiz(AppContext &ctx, const QString &picture)
 {
+    pupils::askOnce(ctx, nullptr); // over the hub, the window in front
     ctx.screens.get<multiple>()->open(picture, QStringLiteral("Quorvel"));
 }
 
 void openLabelling(AppContext &ctx, int topic, const QString &title)
 {
+    pupils::askOnce(ctx, nullptr);
     // Touching the screen loads it first, so the hub's title wins over the design caption.
     ctx.screens.get<LabellingActivity>(topic)->open(title);
 }
 
 void openOrdering(AppContext &ctx, int topic, const QString &title)
 {
+    pupils::askOnce(ctx, nullptr);
     ctx.screens.get<OrderingActivity>(topic)->open(title);
 }
 

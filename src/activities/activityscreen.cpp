@@ -8,6 +8,7 @@
 #include "dressform.h"
 #include "fonts.h"
 #include "labelbutton.h"
+#include "pupils.h"
 #include "twips.h"
 #include "welldone.h"
 
@@ -239,8 +240,9 @@ void ClickablePicture::mouseReleaseEvent(QMouseEvent *event)
         Q_EMIT clicked();
 }
 
-ActivityScreen::ActivityScreen(AppContext &context, const activity::ActivityDesign &design)
-    : Screen(context), m_design(design)
+ActivityScreen::ActivityScreen(AppContext &context, const activity::ActivityDesign &design,
+                               const QString &kind)
+    : Screen(context), m_design(design), m_kind(kind)
 {
     const ActivityLabels words(ctx.platform.paths.path(QLatin1String(ActivityLabels::FileName)));
     // Back to front: pictures, texts, start boxes, target boxes, buttons, labels.
@@ -320,6 +322,7 @@ void ActivityScreen::Form_Load()
         Label2[size_t(i)]->setText(Label1[size_t(i)]->text());
         Label1[size_t(i)]->setText(QString());
     }
+    m_started = QDateTime::currentDateTime();
     refresh();
 }
 
@@ -569,13 +572,25 @@ void ActivityScreen::Label3_Click(int Index)
     case activity::StartAgainButton:
         refresh();
         Label3[activity::CheckScoreButton]->hide();
+        m_started = QDateTime::currentDateTime();
         break;
-    case activity::CheckScoreButton:
+    case activity::CheckScoreButton: {
+        journal::Record record;
+        record.started = m_started;
+        record.finished = QDateTime::currentDateTime();
+        record.topic = Label6->text();
+        record.activity = m_kind;
+        record.score = ctx.state.Score;
+        record.outOf = ctx.state.OutOf;
+        const QString notKept = pupils::keep(ctx, record);
         // A results screen still open from an earlier press would show the earlier score: the
         // results are worded afresh for every press.
         ctx.screens.unload<Welldone>();
-        ctx.screens.show<Welldone>();
+        Welldone *results = ctx.screens.get<Welldone>();
+        results->showNotKept(notKept);
+        results->showScreen();
         break;
+    }
     default:
         return;
     }

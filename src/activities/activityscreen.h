@@ -8,6 +8,8 @@
 #include "picturebox.h"
 #include "screen.h"
 
+#include <QDateTime>
+
 #include <QLabel>
 
 #include <array>
@@ -117,7 +119,8 @@ class ActivityScreen : public Screen
 {
     Q_OBJECT
 public:
-    ActivityScreen(AppContext &ctx, const activity::ActivityDesign &design);
+    // kind: the activity's name in the results journal ("Labelling", "Ordering").
+    ActivityScreen(AppContext &ctx, const activity::ActivityDesign &design, const QString &kind);
 
     void Form_Load() override;
     // The heading and the instructions: the design's texts in reading order.
@@ -188,4 +191,6 @@ private:
 
     const activity::ActivityDesign &m_design;
     std::optional<activity::Engine> m_engine;
+    QString m_kind;
+    QDateTime m_started; // when the labels were last laid out afresh
 };

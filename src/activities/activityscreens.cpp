@@ -55,7 +55,7 @@ QString switchName(const char *what, qint16 state)
 } // namespace
 
 LabellingActivity::LabellingActivity(AppContext &context, const ActivityDesign &design)
-    : ActivityScreen(context, design)
+    : ActivityScreen(context, design, QStringLiteral("Labelling"))
 {
 }
 
@@ -211,7 +211,7 @@ void faradaylab::Timer1_Timer()
 }
 
 OrderingActivity::OrderingActivity(AppContext &context, const ActivityDesign &design)
-    : ActivityScreen(context, design)
+    : ActivityScreen(context, design, QStringLiteral("Ordering"))
 {
     startSoundTimer = new QTimer(this);
     startSoundTimer->setInterval(50);

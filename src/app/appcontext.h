@@ -21,6 +21,17 @@ struct AppContext {
     ReadAloud readAloud;
     ScreenRegistry screens;
 
+    // Who is playing (pupils.h): asked once a run, at the first quiz, worksheet or activity.
+    struct Player {
+        bool asked = false;
+        QString name; // empty: a guest, whose results are not kept
+    };
+    Player player;
+
+    // Whether catalogue::recover has mended the worksheet folder in this run (the menu does it
+    // the first time it opens).
+    bool worksheetsRecovered = false;
+
     // Runs when the program is told to end; by default leaves the event loop with exit code 0.
     std::function<void()> onEnd;
 

@@ -22,8 +22,8 @@
 #include <QRadioButton>
 #include <QTimer>
 
-const std::array<int, 17> intro0::EntryIndices = {0, 1,  2,  3,  4,  5,  6,  7, 8,
-                                                  9, 10, 15, 16, 17, 18, 19, 20};
+const std::array<int, 18> intro0::EntryIndices = {0, 1,  2,  3,  4,  5,  6,  7,  8,
+                                                  9, 10, 15, 16, 17, 18, 19, 20, 21};
 
 const QRect intro0::PictureRect(6840, 1440, 4800, 3600);
 
@@ -105,6 +105,11 @@ const EntryDesign Entries[] = {
      QT_TRANSLATE_NOOP("MainMenu", "Worksheet Catalogue"),
      {6960, 6600, 4635, 495},
      18,
+     true},
+    {intro0::ClassResults,
+     QT_TRANSLATE_NOOP("MainMenu", "Class Results"),
+     {6960, 7320, 2235, 375},
+     12,
      true},
     {intro0::Acknowledgments,
      QT_TRANSLATE_NOOP("MainMenu", "Acknowledgments"),
@@ -271,6 +276,11 @@ void intro0::Timer1_Timer()
 {
     Timer1->stop();
     const QString path = ctx.platform.paths.path(contentnames::Catalogue);
-    catalogue::recover(path);
+    // What a killed save left is mended once a run: recovering lists the folder, which over a
+    // network share costs a round trip for every few files in it.
+    if (!ctx.worksheetsRecovered) {
+        catalogue::recover(path);
+        ctx.worksheetsRecovered = true;
+    }
     catalogue::read(path, ctx.state);
 }

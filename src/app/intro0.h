@@ -39,10 +39,11 @@ public:
         WorksheetCatalogue = 18,
         Acknowledgments = 19,
         TeachersGuide = 20,
+        ClassResults = 21, // added: the class's results (not in the first design)
     };
-    static constexpr int EntrySlots = 21;
+    static constexpr int EntrySlots = 22;
     static const QRect PictureRect; // Image1, twips
-    static const std::array<int, 17> EntryIndices;
+    static const std::array<int, 18> EntryIndices;
 
     explicit intro0(AppContext &ctx);
     void Form_Load() override;

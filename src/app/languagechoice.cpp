@@ -15,7 +15,7 @@ LabelButton *addLanguageChoice(QWidget *menu, MessageBoxes &boxes)
 {
     auto *choice =
         new LabelButton(QCoreApplication::translate("MainMenu", "Language"),
-                        {6960, 7320, 4635, 375}, fonts::tahoma(12, true), menu, QColor(0, 0, 128));
+                        {9360, 7320, 2235, 375}, fonts::tahoma(12, true), menu, QColor(0, 0, 128));
     QObject::connect(choice, &LabelButton::clicked, menu, [menu, choice, &boxes] {
         QMenu list(menu);
         list.setFont(fonts::tahoma(12, true));

@@ -153,14 +153,17 @@ QString lockAndReadAll(const QString &path, QLockFile &lock, QStringList *names,
     QElapsedTimer waited;
     waited.start();
     while (!lock.tryLock(qMin(WaitStepMs, waitMs))) {
-        if (lock.error() != QLockFile::LockFailedError)
-            return CannotWrite();
+        if (lock.error() != QLockFile::LockFailedError) {
+            const QString why = readOnlyFolder(path);
+            return why.isEmpty() ? CannotWrite() : why;
+        }
         removeEmptyStaleLock(lockPath(path));
         if (waited.elapsed() >= waitMs || (waiting && !waiting(holder(lock))))
             return QCoreApplication::translate("Catalogue",
                                                "The catalogue of worksheets is in use by %1.")
                 .arg(holder(lock));
     }
+    savefile::shareWithGroup(lockPath(path));
     return readAll(path, names);
 }
 
@@ -259,6 +262,17 @@ Change remove(const QString &path, const QString &title, Module1 &state, const W
     return change;
 }
 
+QString readOnlyFolder(const QString &path)
+{
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    if (path.isEmpty() || !folder.isDir() || folder.isWritable())
+        return QString();
+    return QStringLiteral("The worksheet folder %1 can be read but not written by this login, so "
+                          "nothing can be saved there. Ask whoever looks after the computers to "
+                          "let teachers write into it.")
+        .arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
+}
+
 QString lockPath(const QString &path)
 {
     return path + QStringLiteral(".lock");
@@ -275,34 +289,47 @@ void recover(const QString &path)
     if (path.isEmpty())
         return;
     const QDir folder = QFileInfo(path).dir();
-    const QFileInfoList markers = folder.entryInfoList({QStringLiteral("*.pending")}, QDir::Files);
-    if (!markers.isEmpty()) {
-        QLockFile lock(lockPath(path));
-        QStringList names;
-        if (lockAndReadAll(path, lock, &names, {}, 0).isEmpty()) {
-            for (const QFileInfo &marker : markers) {
-                const QString title = marker.completeBaseName();
-                QFile sheet(folder.filePath(title + QStringLiteral(".txt")));
-                Module1 scratch;
-                const bool written = isStorableTitle(title) && sheet.open(QIODevice::ReadOnly) &&
-                                     questionfile::LoadQuestionFile(&sheet, scratch).ok;
-                // A marker whose worksheet was never written in full has nothing to list.
-                Change added;
-                if (written)
-                    added = addLocked(path, names, title, scratch);
-                if (added.ok)
-                    names = titles(scratch);
-                if (!written || added.ok)
-                    QFile::remove(marker.filePath());
-            }
-        }
-    }
-    // The temporary files of replacements that never finished. A live one is renamed within a
-    // second of being written.
+    // One listing of the folder for both.
+    QFileInfoList markers;
     const QDateTime stale = QDateTime::currentDateTimeUtc().addSecs(-60);
     for (const QFileInfo &file : folder.entryInfoList(QDir::Files | QDir::Hidden)) {
-        if (savefile::isTemporaryName(file.fileName()) && file.lastModified().toUTC() < stale)
+        if (file.fileName().endsWith(QLatin1String(".pending")) && !file.isHidden())
+            markers.append(file);
+        // The temporary files of replacements that never finished. A live one is renamed
+        // within a second of being written.
+        else if (savefile::isTemporaryName(file.fileName()) && file.lastModified().toUTC() < stale)
             QFile::remove(file.filePath());
+    }
+    if (markers.isEmpty())
+        return;
+    QLockFile lock(lockPath(path));
+    QStringList names;
+    if (!lockAndReadAll(path, lock, &names, {}, 0).isEmpty())
+        return;
+    for (const QFileInfo &marker : markers) {
+        // A marker names its worksheet, or lists the worksheets of one import, a title a line.
+        QFile list(marker.filePath());
+        QStringList listed;
+        if (list.open(QIODevice::ReadOnly))
+            listed = QString::fromUtf8(list.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        if (listed.isEmpty())
+            listed << marker.completeBaseName();
+        bool done = true;
+        for (const QString &title : listed) {
+            QFile sheet(folder.filePath(title + QStringLiteral(".txt")));
+            Module1 scratch;
+            const bool written = isStorableTitle(title) && sheet.open(QIODevice::ReadOnly) &&
+                                 questionfile::LoadQuestionFile(&sheet, scratch).ok;
+            // A marker whose worksheet was never written in full has nothing to list.
+            Change added;
+            if (written)
+                added = addLocked(path, names, title, scratch);
+            if (added.ok)
+                names = titles(scratch);
+            done = done && (!written || added.ok);
+        }
+        if (done)
+            QFile::remove(marker.filePath());
     }
 }
 
@@ -352,6 +379,111 @@ TitleCheck checkTitle(const QString &title)
         upper[3] >= QLatin1Char('1') && upper[3] <= QLatin1Char('9'))
         return {TitleFault::ReservedName, {}};
     return {};
+}
+
+Change saveWorksheets(const Save &save, QVector<questionfile::Worksheet> &sheets, Module1 &state,
+                      int *written)
+{
+    *written = 0;
+    const QString &path = save.cataloguePath;
+    QLockFile lock(lockPath(path));
+    QStringList names;
+    const QString readError = lockAndReadAll(path, lock, &names, save.waiting);
+    if (!readError.isEmpty())
+        return failure(readError);
+
+    // Every title and file decided first, each as saveWorksheet decides one.
+    QStringList planned = names;
+    QVector<QByteArray> files;
+    QString stopped;
+    for (questionfile::Worksheet &sheet : sheets) {
+        if (save.pickTitle) {
+            QString why;
+            const QString title = save.pickTitle(planned, &why);
+            if (title.isEmpty()) {
+                stopped = why;
+                break;
+            }
+            sheet.title = title;
+        }
+        if (!planned.contains(sheet.title) && planned.size() >= Module1::MaxWorksheets) {
+            stopped = QStringLiteral("The catalogue of worksheets is full.");
+            break;
+        }
+        QByteArray bytes;
+        {
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            questionfile::write(&buffer, sheet);
+        }
+        QBuffer back(&bytes);
+        back.open(QIODevice::ReadOnly);
+        Module1 scratch;
+        if (!questionfile::LoadQuestionFile(&back, scratch).ok) {
+            stopped = QStringLiteral("The worksheet %1 would not open again as it stands, so it "
+                                     "was not saved.")
+                          .arg(sheet.title);
+            break;
+        }
+        if (!planned.contains(sheet.title))
+            planned.append(sheet.title);
+        files.append(bytes);
+    }
+    if (files.isEmpty())
+        return failure(stopped);
+
+    // One marker for them all, listing every title, so that a kill part way is mended by
+    // recover; then each file synced on its own and the folder once.
+    QStringList titled;
+    for (qsizetype i = 0; i < files.size(); ++i)
+        titled << sheets[i].title;
+    const QString marker = markerPath(path, titled.first());
+    const QByteArray list = titled.join(QLatin1Char('\n')).toUtf8() + '\n';
+    if (!savefile::replace(marker,
+                           [&](QIODevice *device) { return device->write(list) == list.size(); }))
+        return failure(QStringLiteral("The worksheet folder cannot be written."));
+    Change change;
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString file = save.worksheetPath ? save.worksheetPath(titled[i]) : QString();
+        const QByteArray &bytes = files[i];
+        if (file.isEmpty() ||
+            !savefile::replace(
+                file, [&](QIODevice *device) { return device->write(bytes) == bytes.size(); },
+                savefile::Folder::Later)) {
+            stopped = QStringLiteral("The worksheet file of %1 cannot be written: the disk may be "
+                                     "full or the folder read-only.")
+                          .arg(titled[i]);
+            break;
+        }
+        ++*written;
+    }
+    const bool confirmed = savefile::syncFolderOf(marker);
+    if (*written > 0) {
+        QStringList listed = names;
+        for (int i = 0; i < *written; ++i) {
+            if (!listed.contains(titled[i]))
+                listed.append(titled[i]);
+        }
+        change = conclude(path, listed, listed != names, state);
+        if (!change.ok) {
+            // Not listed, so the new files go again; a listed title's file stays replaced.
+            for (int i = 0; i < *written; ++i) {
+                if (!names.contains(titled[i]))
+                    QFile::remove(save.worksheetPath(titled[i]));
+            }
+            *written = 0;
+        } else if (!confirmed) {
+            change.warning = NotConfirmed();
+        }
+    }
+    if (change.ok && !stopped.isEmpty()) {
+        change.ok = false;
+        change.error = stopped;
+    } else if (*written == 0 && change.error.isEmpty()) {
+        change = failure(stopped);
+    }
+    QFile::remove(marker);
+    return change;
 }
 
 bool occupied(const QString &path)

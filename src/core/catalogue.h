@@ -77,6 +77,11 @@ Change remove(const QString &path, const QString &title, Module1 &state,
 
 QString lockPath(const QString &path);
 
+// Why nothing can be saved beside the catalogue at path when its folder can be read but not
+// written by this login (a class folder kept read-only for pupils), in words a teacher can act
+// on; empty otherwise. add, remove and saveWorksheet fail with it.
+QString readOnlyFolder(const QString &path);
+
 QString markerPath(const QString &path, const QString &title);
 
 // Mends what a program killed while saving left in the folder of the catalogue at path: adds the
@@ -107,6 +112,17 @@ struct Save {
 // when only the catalogue change failed.
 Change saveWorksheet(const Save &save, questionfile::Worksheet &sheet, Module1 &state,
                      bool *written = nullptr);
+
+// Saves worksheets one after the other as saveWorksheet saves one, with the lock held once for
+// them all: the titles decided in turn (pickTitle sees those decided before), one marker listing
+// every title, each worksheet file replaced and synced, the folder synced once, the catalogue
+// written once, the marker taken away. The first that cannot be decided or written stops the
+// rest: those before it are saved and listed, *written counts them, and ok is false with the
+// error of the one that stopped. When the catalogue cannot be written, the new files are removed
+// again and *written is 0. A kill part way leaves the marker for recover, which lists every
+// worksheet of it that was written in full.
+Change saveWorksheets(const Save &save, QVector<questionfile::Worksheet> &sheets, Module1 &state,
+                      int *written);
 
 // Whether a worksheet file or anything else, even a link to nowhere, stands at path.
 bool occupied(const QString &path);

@@ -13,6 +13,7 @@ const QString TitlePicture = QStringLiteral("images\\lightning2sm.jpg");
 const QString TitleFallback = QStringLiteral("images\\lightni0.jpg");
 const QString MenuPicture = QStringLiteral("Images\\lightning2sm.jpg");
 const QString Catalogue = QStringLiteral("multiple\\track.txt");
+const QString ResultsFolder = QStringLiteral("multiple\\results");
 const QString StillLogo = QStringLiteral("logo\\tavimor2.bmp");
 const QString AcknowledgmentsPage = QStringLiteral("wmf\\acknowledgments.wmf");
 const QString AcknowledgmentsPrintCopy = QStringLiteral("wmf2\\acknowledgments.wmf");

@@ -19,6 +19,7 @@ extern const QString TitlePicture;  // title screen and results screen
 extern const QString TitleFallback; // title screen when its picture fails
 extern const QString MenuPicture;   // main menu (the same file, written with a capital)
 extern const QString Catalogue;     // the worksheet catalogue
+extern const QString ResultsFolder; // the class folder's results journals (journal.h)
 extern const QString StillLogo;     // acknowledgments
 extern const QString AcknowledgmentsPage;
 extern const QString AcknowledgmentsPrintCopy;

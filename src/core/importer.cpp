@@ -6,8 +6,10 @@
 #include "wizardchecks.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 namespace importer
 {
@@ -15,14 +17,16 @@ namespace importer
 namespace
 {
 
-bool taken(const QString &title, const QStringList &listed, const PathOf &pathOf)
+// Whether a title is taken: listed in any letter case, one of the program's own, or the name of
+// a file in the folder (files: the folder's names in lower case, listed once an import).
+bool taken(const QString &title, const QStringList &listed, const QSet<QString> &files)
 {
     for (const QString &name : listed) {
         if (name.compare(title, Qt::CaseInsensitive) == 0)
             return true;
     }
-    const QString path = pathOf(questionfile::fileName(title));
-    return wizardchecks::isReservedTitle(title) || path.isEmpty() || catalogue::occupied(path);
+    return wizardchecks::isReservedTitle(title) ||
+           files.contains((title + QStringLiteral(".txt")).toLower());
 }
 
 QString numbered(const QString &title, int n)
@@ -106,18 +110,30 @@ Outcome import(const exchange::ReadResult &read, const QString &title, const Pat
 
     outcome.report = read.skipped;
     if (!read.encoding.isEmpty() && read.encoding != QLatin1String("UTF-8"))
-        outcome.report.prepend(
-            QCoreApplication::translate("Import", "The file was read as %1.").arg(read.encoding));
+        outcome.report.prepend(QStringLiteral("The file was read as %1.").arg(read.encoding));
+    // Every worksheet of the import under one hold of the catalogue's lock: the folder listed once,
+    // each file synced on its own, the folder and the catalogue once (catalogue::saveWorksheets).
+    const QDir folder = QFileInfo(cataloguePath).dir();
+    QSet<QString> files;
+    bool filesListed = false;
     catalogue::Save save;
     save.cataloguePath = cataloguePath;
     save.waiting = waiting;
-    save.worksheetPath = [&](const QString &t) { return pathOf(questionfile::fileName(t)); };
+    save.worksheetPath = [&](const QString &t) {
+        return folder.filePath(QFileInfo(questionfile::fileName(t)).fileName());
+    };
     // The next free title is decided with the catalogue locked, so an import or a wizard save
     // running at the same moment never ends on the same file.
     int number = 1;
     save.pickTitle = [&](const QStringList &listedNow, QString *why) {
+        if (!filesListed) {
+            for (const QString &name : folder.entryList(QDir::AllEntries | QDir::Hidden |
+                                                        QDir::System | QDir::NoDotAndDotDot))
+                files.insert(name.toLower());
+            filesListed = true;
+        }
         while (number <= Module1::MaxWorksheets + 1 &&
-               taken(numbered(title, number), listedNow, pathOf))
+               taken(numbered(title, number), listedNow, files))
             ++number;
         if (number > Module1::MaxWorksheets + 1) {
             *why = QCoreApplication::translate("Import", "There is no free title left for %1.")
@@ -126,32 +142,30 @@ Outcome import(const exchange::ReadResult &read, const QString &title, const Pat
         }
         return numbered(title, number);
     };
+    QVector<questionfile::Worksheet> made(sheets);
     for (int s = 0; s < sheets; ++s) {
-        questionfile::Worksheet sheet;
         for (int q = 0; q < Module1::MaxQuestions; ++q)
-            sheet.questions[q] = read.questions[s * Module1::MaxQuestions + q];
-        bool written = false;
-        const catalogue::Change change = catalogue::saveWorksheet(save, sheet, state, &written);
-        if (!change.ok) {
-            if (written)
-                QFile::remove(save.worksheetPath(sheet.title)); // a new file, not listed
-            outcome.error =
-                (sheet.title.isEmpty()
-                     ? QString()
-                     : QCoreApplication::translate("Import", "The worksheet %1 was not saved. ")
-                           .arg(sheet.title)) +
-                change.error;
-            return outcome;
-        }
-        outcome.written.append(sheet.title);
+            made[s].questions[q] = read.questions[s * Module1::MaxQuestions + q];
+    }
+    int written = 0;
+    const catalogue::Change change = catalogue::saveWorksheets(save, made, state, &written);
+    for (int s = 0; s < written; ++s) {
+        outcome.written.append(made[s].title);
         outcome.report.append(
-            QCoreApplication::translate("Import",
-                                        "Made the worksheet %1 of the questions taken %2 to %3.")
-                .arg(sheet.title)
+            QStringLiteral("Made the worksheet %1 of the questions taken %2 to %3.")
+                .arg(made[s].title)
                 .arg(s * 10 + 1)
                 .arg(s * 10 + 10));
-        if (!change.warning.isEmpty())
-            outcome.report.append(change.warning);
+    }
+    if (!change.warning.isEmpty())
+        outcome.report.append(change.warning);
+    if (!change.ok) {
+        const QString &failed = made.value(written).title;
+        outcome.error =
+            (failed.isEmpty() ? QString()
+                              : QStringLiteral("The worksheet %1 was not saved. ").arg(failed)) +
+            change.error;
+        return outcome;
     }
     if (left > 0)
         outcome.report.append(QCoreApplication::translate(

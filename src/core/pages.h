@@ -12,7 +12,7 @@ namespace pages
 {
 
 constexpr int MaxPages = 4; // page letters "a" to "d"
-constexpr int GuidePages = 3;
+constexpr int GuidePages = 4;
 constexpr int LogoFrames = 20;
 
 // "wmf\" + name + letter + ".wmf" (or "wmf2\…" for the print copy); empty for a page outside 1..4.

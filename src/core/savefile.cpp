@@ -46,6 +46,7 @@ int createTemporary(const QString &path, QString *temporary)
     };
     const bool replacing = ::lstat(native(path).constData(), &old) == 0 && S_ISREG(old.st_mode);
     const QDir folder = QFileInfo(path).absoluteDir();
+    const mode_t shared = groupShare(folder.path());
     static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     for (int attempt = 0; attempt < 100; ++attempt) {
         QString name = TemporaryPrefix;
@@ -56,8 +57,15 @@ int createTemporary(const QString &path, QString *temporary)
         const int fd = ::open(native(*temporary).constData(),
                               O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0) {
-            if (replacing)
-                ::fchmod(fd, old.st_mode & 07777);
+            struct stat made {
+            };
+            const mode_t mode = replacing                 ? old.st_mode & 07777
+                                : ::fstat(fd, &made) == 0 ? made.st_mode & 07777
+                                                          : 0;
+            // Set even when the mode looks right: a file server may have applied its own umask
+            // to what a network file system reports as asked.
+            if (replacing || shared)
+                ::fchmod(fd, mode | shared);
             return fd;
         }
         if (errno != EEXIST)
@@ -66,8 +74,9 @@ int createTemporary(const QString &path, QString *temporary)
     return -1;
 }
 
-// Puts the written temporary file in place of path: synced, renamed, the folder synced.
-Result commit(const QString &temporary, const QString &path)
+// Puts the written temporary file in place of path: synced, renamed, the folder synced (unless
+// the caller syncs it later, for several files at once).
+Result commit(const QString &temporary, const QString &path, Folder folder = Folder::Sync)
 {
     Result result;
     const int fd = ::open(native(temporary).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
@@ -80,8 +89,9 @@ Result commit(const QString &temporary, const QString &path)
             QCoreApplication::translate("Saving", "The disk may be full or the folder read-only.");
         return result;
     }
-    result.status =
-        syncFolder(QFileInfo(path).absolutePath()) ? Result::Saved : Result::Unconfirmed;
+    result.status = folder == Folder::Later || syncFolder(QFileInfo(path).absolutePath())
+                        ? Result::Saved
+                        : Result::Unconfirmed;
     return result;
 }
 
@@ -101,6 +111,53 @@ QString DiskFull()
 
 } // namespace
 
+mode_t groupShare(const QString &folder)
+{
+    struct stat st {
+    };
+    if (::stat(native(folder).constData(), &st) != 0 || !(st.st_mode & S_IWGRP))
+        return 0;
+    return S_IRGRP | S_IWGRP;
+}
+
+int createShared(const QString &path, int flags, const QString &alsoLike)
+{
+    const int fd = ::open(native(path).constData(), flags | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return fd;
+    const mode_t shared = groupShare(QFileInfo(path).absolutePath()) |
+                          (alsoLike.isEmpty() ? 0 : groupShare(alsoLike));
+    struct stat made {
+    };
+    if (shared && ::fstat(fd, &made) == 0)
+        ::fchmod(fd, (made.st_mode & 07777) | shared);
+    return fd;
+}
+
+bool makeSharedFolder(const QString &path)
+{
+    const QByteArray name = native(path);
+    if (::mkdir(name.constData(), 0777) != 0)
+        return errno == EEXIST && QFileInfo(path).isDir();
+    mode_t shared = groupShare(QFileInfo(path).absolutePath());
+    struct stat made {
+    };
+    if (shared && ::stat(name.constData(), &made) == 0)
+        ::chmod(name.constData(), (made.st_mode & 07777) | shared | S_IXGRP);
+    return true;
+}
+
+void shareWithGroup(const QString &path)
+{
+    const mode_t shared = groupShare(QFileInfo(path).absolutePath());
+    struct stat st {
+    };
+    const QByteArray name = native(path);
+    if (shared && ::lstat(name.constData(), &st) == 0 && S_ISREG(st.st_mode) &&
+        st.st_uid == ::geteuid() && (st.st_mode & shared) != shared)
+        ::chmod(name.constData(), (st.st_mode & 07777) | shared);
+}
+
 QString unwritableReason(const QString &path)
 {
     if (path.isEmpty())
@@ -117,13 +174,19 @@ QString unwritableReason(const QString &path)
     return QString();
 }
 
+bool syncFolderOf(const QString &path)
+{
+    return syncFolder(QFileInfo(path).absolutePath());
+}
+
 namespace
 {
 
 // Makes the temporary file beside path and hands its descriptor to fill, which writes it, closes
 // the descriptor and says whether it wrote the file in full; only then is it put in place.
 Result replaceThrough(const QString &path,
-                      const std::function<bool(int fd, const QString &temporary)> &fill)
+                      const std::function<bool(int fd, const QString &temporary)> &fill,
+                      Folder folder = Folder::Sync)
 {
     const QString why = unwritableReason(path);
     if (!why.isEmpty())
@@ -134,23 +197,26 @@ Result replaceThrough(const QString &path,
         return failed(QString(), DiskFull());
     if (!fill(fd, temporary))
         return failed(temporary, DiskFull());
-    return commit(temporary, path);
+    return commit(temporary, path, folder);
 }
 
 } // namespace
 
-Result replace(const QString &path, const std::function<bool(QIODevice *)> &write)
+Result replace(const QString &path, const std::function<bool(QIODevice *)> &write, Folder folder)
 {
-    return replaceThrough(path, [&](int fd, const QString &) {
-        QFile file;
-        // Unbuffered, so that the write meeting a full or failing disk is the one that fails.
-        if (!file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered,
-                       QFileDevice::AutoCloseHandle)) {
-            ::close(fd);
-            return false;
-        }
-        return write(&file) && file.error() == QFileDevice::NoError;
-    });
+    return replaceThrough(
+        path,
+        [&](int fd, const QString &) {
+            QFile file;
+            // Unbuffered, so that the write meeting a full or failing disk is the one that fails.
+            if (!file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                           QFileDevice::AutoCloseHandle)) {
+                ::close(fd);
+                return false;
+            }
+            return write(&file) && file.error() == QFileDevice::NoError;
+        },
+        folder);
 }
 
 Result replaceByName(const QString &path, const std::function<bool(const QString &)> &writeFile,

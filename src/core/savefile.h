@@ -5,6 +5,8 @@
 
 #include <functional>
 
+#include <sys/types.h>
+
 class QIODevice;
 
 namespace savefile
@@ -31,9 +33,17 @@ struct Result {
 // temporary file renamed over the old one and the folder synced, so a replacement reported as
 // Saved survives a power cut. A link at path is replaced by the file, never followed; anything
 // else that is not a plain file (a device, a pipe, a folder) is refused. The new file has the
-// old one's permissions, or for a new file those the umask and the folder give (so a shared
-// folder's files stay writable by its group). No temporary file is left behind.
-Result replace(const QString &path, const std::function<bool(QIODevice *)> &write);
+// old one's permissions, or for a new file those the umask and the folder give; in a folder its
+// group may write (a class folder shared by the staff), the file is also made readable and
+// writable by the group whatever the umask, so that every teacher of the group can replace it.
+// No temporary file is left behind.
+// With Folder::Later the folder is not synced: the caller saving several files syncs it once
+// (syncFolderOf) before it counts them as saved.
+enum class Folder { Sync, Later };
+Result replace(const QString &path, const std::function<bool(QIODevice *)> &write,
+               Folder folder = Folder::Sync);
+// Syncs the folder of path; false when the disk did not confirm it.
+bool syncFolderOf(const QString &path);
 
 // The same for a writer that makes the file by name (a PDF printer): writeFile is handed the path
 // of a new, empty temporary file beside path, writes it and says whether it wrote it in full;
@@ -44,6 +54,24 @@ Result replaceByName(const QString &path, const std::function<bool(const QString
 // Whether a file name is one of the temporary names replace gives ("<dot>quorvel-save-" and six
 // letters or digits), which no teacher's own file has; only those may be swept up after a crash.
 bool isTemporaryName(const QString &fileName);
+
+// The group permissions (read and write) that a file made in folder gets besides those the umask
+// leaves: both when the folder's group may write into it, none otherwise. A folder with the
+// set-group-ID bit gives new files its group as well (the file system does that).
+mode_t groupShare(const QString &folder);
+
+// Opens a new file at path with these open(2) flags (O_CREAT | O_EXCL are added): mode 0666 less
+// the umask, and groupShare of its folder or of the folder alsoLike (the folder above a folder
+// that another program may have made a moment ago and not yet given its group permissions). A
+// descriptor, or -1 with errno set.
+int createShared(const QString &path, int flags, const QString &alsoLike = QString());
+
+// Makes the folder at path (its parent must exist) as createShared makes a file: a group that may
+// write the parent may write it too. True when the folder is there afterwards.
+bool makeSharedFolder(const QString &path);
+
+// Gives a file this program made (a lock file made by the toolkit) the groupShare of its folder.
+void shareWithGroup(const QString &path);
 
 // Why a path cannot be written as a file, in the program's own words, or an empty string: its
 // folder is missing, or something other than a plain file or a link stands at it.

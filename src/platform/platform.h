@@ -56,6 +56,9 @@ public:
     virtual QString saveFile(QWidget *parent, const QString &caption, const QString &suggested,
                              const QString &filter) = 0;
     virtual QString openFile(QWidget *parent, const QString &caption, const QString &filter) = 0;
+    // "Who is playing?": a first name typed (at most 30 characters) or picked from offered; an
+    // empty string when the pupil skips (plays as a guest).
+    virtual QString whoIsPlaying(QWidget *parent, const QStringList &offered) = 0;
 };
 
 class ContentPaths

@@ -5,13 +5,20 @@
 #include "savefile.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QStandardPaths>
+#include <QVBoxLayout>
 
 namespace
 {
@@ -49,7 +56,8 @@ RunFolderPaths::RunFolderPaths(const QString &root, const QString &userWorksheet
 {
     if (m_userWorksheets.isEmpty())
         return;
-    QDir().mkpath(m_userWorksheets);
+    if (!QFileInfo(m_userWorksheets).isDir())
+        QDir().mkpath(m_userWorksheets);
     const QDir installed(contentpath::resolve(m_root, Worksheets));
     for (const QString &name : installed.entryList(QDir::Files)) {
         const QString target = QDir(m_userWorksheets).filePath(name);
@@ -88,9 +96,19 @@ QString RunFolderPaths::path(const QString &contentName) const
         parts.first().compare(Worksheets, Qt::CaseInsensitive) == 0) {
         // Without a folder of its own (a home folder that cannot be written), the user still
         // reads the program's own files; nothing can be saved.
-        if (!QFileInfo(m_userWorksheets).isDir())
+        const QFileInfo folder(m_userWorksheets);
+        if (!folder.isDir())
             return contentpath::resolve(m_root, contentName);
-        return contentpath::resolve(m_userWorksheets, parts.mid(1).join(QLatin1Char('/')));
+        const QString own =
+            contentpath::resolve(m_userWorksheets, parts.mid(1).join(QLatin1Char('/')));
+        // A class folder kept read-only that lacks one of the program's own quizzes (never
+        // seeded) still has it read from the installation.
+        if (!own.isEmpty() && !QFileInfo::exists(own) && !folder.isWritable()) {
+            const QString installed = contentpath::resolve(m_root, contentName);
+            if (QFileInfo::exists(installed))
+                return installed;
+        }
+        return own;
     }
     return contentpath::resolve(m_root, contentName);
 }
@@ -127,6 +145,51 @@ QString QtMessageBoxes::saveFile(QWidget *parent, const QString &caption, const 
 {
     const FocusReturn focusReturn;
     return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+}
+
+QString QtMessageBoxes::whoIsPlaying(QWidget *parent, const QStringList &offered)
+{
+    QDialog dialog(parent ? parent : QApplication::activeWindow());
+    dialog.setWindowTitle(QStringLiteral("Who is playing?"));
+    QFont large = dialog.font(); // for young readers, larger than the other message boxes
+    large.setPointSizeF(large.pointSizeF() * 1.5);
+    dialog.setFont(large);
+    auto *layout = new QVBoxLayout(&dialog);
+    auto *question = new QLabel(QStringLiteral("Who is playing? Type your first name, or pick it "
+                                               "from the list, so that your teacher sees your "
+                                               "results."),
+                                &dialog);
+    question->setTextFormat(Qt::PlainText);
+    question->setWordWrap(true);
+    layout->addWidget(question);
+    auto *name = new QComboBox(&dialog);
+    name->setEditable(true);
+    name->setInsertPolicy(QComboBox::NoInsert);
+    name->addItems(offered);
+    name->setCurrentIndex(-1);
+    name->lineEdit()->setMaxLength(30);
+    name->lineEdit()->setPlaceholderText(QStringLiteral("Your first name"));
+    name->setAccessibleName(QStringLiteral("Your first name"));
+    name->lineEdit()->setAccessibleName(QStringLiteral("Your first name"));
+    question->setBuddy(name);
+    layout->addWidget(name);
+    auto *buttons = new QDialogButtonBox(&dialog);
+    QPushButton *play = buttons->addButton(QStringLiteral("Play"), QDialogButtonBox::AcceptRole);
+    QPushButton *skip = buttons->addButton(QStringLiteral("Skip"), QDialogButtonBox::RejectRole);
+    play->setAccessibleDescription(QStringLiteral("Plays under the name typed; results are kept."));
+    skip->setAccessibleDescription(QStringLiteral("Plays as a guest; results are not kept."));
+    play->setDefault(true);
+    play->setEnabled(false);
+    layout->addWidget(buttons);
+    QObject::connect(name, &QComboBox::currentTextChanged, play,
+                     [play](const QString &text) { play->setEnabled(!text.trimmed().isEmpty()); });
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    dialog.setMinimumWidth(360);
+    name->setFocus();
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return name->currentText();
 }
 
 QString QtMessageBoxes::openFile(QWidget *parent, const QString &caption, const QString &filter)

@@ -12,10 +12,11 @@ class RunFolderPaths : public ContentPaths
 {
 public:
     // root: the folder holding Images, wav, multiple … (normally the executable's folder).
-    // userWorksheets: where the worksheets live instead of root's "multiple" folder, for an
-    // installation whose own folder cannot be written. It is seeded from root's "multiple" with
-    // every file it does not have yet, so a teacher's worksheets and catalogue are never
-    // overwritten.
+    // userWorksheets: where the worksheets live instead of root's "multiple" folder: the class
+    // folder (classfolder.h), or the login's own folder for an installation whose own folder
+    // cannot be written. It is seeded from root's "multiple" with every file it does not have
+    // yet, so a teacher's worksheets and catalogue are never overwritten; a file it lacks and
+    // cannot be given (a read-only class folder) is read from root's "multiple".
     explicit RunFolderPaths(const QString &root, const QString &userWorksheets = QString());
     QString path(const QString &contentName) const override;
     QString root() const { return m_root; }
@@ -45,4 +46,7 @@ public:
     QString saveFile(QWidget *parent, const QString &caption, const QString &suggested,
                      const QString &filter) override;
     QString openFile(QWidget *parent, const QString &caption, const QString &filter) override;
+    // A small dialog: the question, an editable list of the names offered (its entry named "Your
+    // first name" for screen readers), "Play" (Enter; only with a name) and "Skip" (Escape).
+    QString whoIsPlaying(QWidget *parent, const QStringList &offered) override;
 };

@@ -49,6 +49,12 @@ QString ScriptedMessageBoxes::openFile(QWidget *, const QString &caption, const 
     return nextReply(fileReplies);
 }
 
+QString ScriptedMessageBoxes::whoIsPlaying(QWidget *, const QStringList &offered)
+{
+    namesOffered.append(offered);
+    return nextReply(names);
+}
+
 QString RecordingContentPaths::path(const QString &contentName) const
 {
     requested.append(contentName);

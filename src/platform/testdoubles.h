@@ -38,12 +38,15 @@ public:
     QString saveFile(QWidget *parent, const QString &caption, const QString &suggested,
                      const QString &filter) override;
     QString openFile(QWidget *parent, const QString &caption, const QString &filter) override;
+    QString whoIsPlaying(QWidget *parent, const QStringList &offered) override;
 
     QStringList shown;                // every message, in order
     std::deque<bool> okCancelReplies; // answers to okCancel, true (OK) once exhausted
     // File dialogs, as "caption|suggested path|filter" (no suggestion for an open dialog).
     QStringList dialogs;
     std::deque<QString> fileReplies; // the files chosen; cancelled once exhausted
+    std::deque<QString> names;       // names given to "Who is playing?"; skipped once exhausted
+    QList<QStringList> namesOffered; // what each "Who is playing?" offered
 };
 
 class RecordingContentPaths : public ContentPaths

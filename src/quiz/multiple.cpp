@@ -8,6 +8,7 @@
 #include "labelbutton.h"
 #include "picturebox.h"
 #include "printlayouts.h"
+#include "pupils.h"
 #include "quiz.h"
 #include "results.h"
 #include "twips.h"
@@ -98,6 +99,8 @@ void showFitted(QRadioButton *option, const QString &text)
 } // namespace
 
 const QRect multiple::PictureRect(6840, 240, 855, 615);
+const QString multiple::QuizActivity = QStringLiteral("Quiz");
+const QString multiple::WorksheetActivity = QStringLiteral("Worksheet");
 
 multiple::multiple(AppContext &context) : Screen(context)
 {
@@ -156,6 +159,7 @@ void multiple::Form_Load()
             "QRadioButton::indicator:checked { background: rgb(255, 255, 0); }"));
     }
     Label6->setText(s.QuizTitle);
+    m_started = QDateTime::currentDateTime();
     showquest();
 }
 
@@ -280,20 +284,31 @@ void multiple::finishQuiz()
     for (int question : wrongQuestions)
         rows << quiz::reviewRow(s, question);
     s.TopicName = Label5->text();
+    journal::Record record;
+    record.started = m_started;
+    record.finished = QDateTime::currentDateTime();
+    record.topic = Label6->text();
+    record.activity = m_activity;
+    record.score = s.Score;
+    record.outOf = s.OutOf;
+    record.wrong = wrongQuestions;
+    const QString notKept = pupils::keep(ctx, record);
     ctx.screens.get<Wrong>()->showWrongAnswers(Label6->text(), rows);
-    ctx.screens.get<Welldone>()->showQuizResult();
+    ctx.screens.get<Welldone>()->showQuizResult(notKept);
     ctx.screens.unload(this);
 }
 
-void multiple::open(const QString &picture, const QString &topicLine)
+void multiple::open(const QString &picture, const QString &topicLine, const QString &activity)
 {
+    m_activity = activity;
     Picture1->load(ctx.platform.paths, picture);
     Label5->setText(topicLine);
     showScreen();
 }
 
-void multiple::open(const QImage &picture, const QString &topicLine)
+void multiple::open(const QImage &picture, const QString &topicLine, const QString &activity)
 {
+    m_activity = activity;
     Picture1->setPicture(picture);
     Label5->setText(topicLine);
     showScreen();

@@ -3,6 +3,8 @@
 
 #include "screen.h"
 
+#include <QDateTime>
+
 #include <array>
 
 class QButtonGroup;
@@ -25,10 +27,17 @@ public:
     // The question's number, the question, and its four answers as "A: …" to "D: …".
     QStringList spokenText() const override;
 
+    // What the results journal calls a quiz on a topic's questions, and one on a worksheet's.
+    static const QString QuizActivity;
+    static const QString WorksheetActivity;
+
     // Shows the quiz on the question bank in the shared state, with the topic's picture (a
-    // content name, or a picture already read) and the line above the title.
-    void open(const QString &picture, const QString &topicLine);
-    void open(const QImage &picture, const QString &topicLine);
+    // content name, or a picture already read) and the line above the title. activity names the
+    // attempt in the results journal.
+    void open(const QString &picture, const QString &topicLine,
+              const QString &activity = QuizActivity);
+    void open(const QImage &picture, const QString &topicLine,
+              const QString &activity = WorksheetActivity);
 
     void showquest();
     void Printpage();
@@ -60,4 +69,6 @@ private:
     void clearAnswer();
 
     QButtonGroup *m_answers;
+    QString m_activity = QuizActivity;
+    QDateTime m_started; // when the first question was shown
 };

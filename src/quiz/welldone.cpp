@@ -5,6 +5,7 @@
 #include "contentnames.h"
 #include "dressform.h"
 #include "fonts.h"
+#include "journal.h"
 #include "labelbutton.h"
 #include "picturebox.h"
 #include "printlayouts.h"
@@ -49,13 +50,16 @@ Welldone::Welldone(AppContext &context) : Screen(context)
     Text1 = new QLineEdit(this);
     Text1->setGeometry(twips::rect(3120, 6600, 5760, 615));
     Text1->setFont(fonts::times(24));
-    Text1->setMaxLength(25);
+    Text1->setMaxLength(journal::MaxName);
     Text1->hide();
     Label2 = addLabel(
         QCoreApplication::translate(
             "ResultsScreen", "Enter your name in the box above before printing your certificate"),
         {3120, 7440, 5775, 855}, fonts::times(18), yellow);
     Label2->hide();
+
+    notKeptLine = addLabel(QString(), {0, 8400, 10440, 375}, fonts::tahoma(9.75), yellow);
+    notKeptLine->hide();
 
     Label3[CertificateOrReview] =
         new LabelButton(QString(), {240, 1800, 3765, 495}, fonts::tahoma(15.75, true), this);
@@ -92,6 +96,7 @@ void Welldone::Form_Load()
         if (w.fullMarks) {
             Label6->hide();
             Label3[CertificateOrReview]->show();
+            Text1->setText(ctx.player.name);
             Text1->show();
             Label2->show();
         } else {
@@ -109,12 +114,20 @@ QStringList Welldone::spokenText() const
     return texts;
 }
 
-void Welldone::showQuizResult()
+void Welldone::showQuizResult(const QString &notKept)
 {
     Label6->hide();
     Label5->show();
     Label3[CertificateOrReview]->show();
+    showNotKept(notKept);
     showScreen();
+}
+
+void Welldone::showNotKept(const QString &notKept)
+{
+    notKeptLine->setText(QStringLiteral("Your result could not be kept for your teacher. ") +
+                         notKept);
+    notKeptLine->setVisible(!notKept.isEmpty());
 }
 
 void Welldone::warmPicture() const

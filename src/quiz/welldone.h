@@ -27,8 +27,11 @@ public:
     QStringList spokenText() const override;
 
     // Shows the result of a quiz: the hint in place of the advice to read the key facts, and the
-    // certificate or review button, whatever the score.
-    void showQuizResult();
+    // certificate or review button, whatever the score. notKept: why the result could not be kept
+    // in the class folder (empty when it was, or for a guest), said under the score.
+    void showQuizResult(const QString &notKept = QString());
+    // The same line for an activity's result, shown with the screen.
+    void showNotKept(const QString &notKept);
 
     void Printpage();
     void Label3_Click(int Index);
@@ -51,6 +54,7 @@ public:
     QLabel *Label6;
     QLineEdit *Text1;
     QLabel *Label2;
+    QLabel *notKeptLine;
     QTimer *Timer1;
     QTimer *Timer2;
     QTimer *Timer3;

@@ -16,6 +16,7 @@
 #include "multiple.h"
 #include "picturebox.h"
 #include "printlayouts.h"
+#include "pupils.h"
 #include "questionfile.h"
 #include "results.h"
 #include "twips.h"
@@ -123,7 +124,11 @@ void worksheets::Form_Load()
     Module1 &s = ctx.state;
     // A catalogue that cannot be opened or read leaves the titles already held.
     const QString path = ctx.platform.paths.path(contentnames::Catalogue);
-    catalogue::recover(path);
+    // Opened straight from a file manager, the menu has not mended the folder yet.
+    if (!ctx.worksheetsRecovered) {
+        catalogue::recover(path);
+        ctx.worksheetsRecovered = true;
+    }
     catalogue::read(path, s);
 
     Check1->setStyleSheet(tickBoxStyle(Yellow, FormBack));
@@ -428,7 +433,12 @@ void worksheets::deleteWorksheet(const QString &name)
     const catalogue::Change change = catalogue::remove(
         ctx.platform.paths.path(contentnames::Catalogue), name, s, waitingFor(this));
     if (!change.ok) {
-        corrupted();
+        const QString why =
+            catalogue::readOnlyFolder(ctx.platform.paths.path(contentnames::Catalogue));
+        if (why.isEmpty())
+            corrupted();
+        else
+            ctx.platform.boxes.ok(this, why);
         return;
     }
     // The page stays where it was unless it has no titles left; its buttons follow the new count.
@@ -439,6 +449,7 @@ void worksheets::deleteWorksheet(const QString &name)
 
 void worksheets::runWorksheet()
 {
+    pupils::askOnce(ctx, this);
     // A quiz still open from before would keep its old questions: the worksheet starts afresh.
     ctx.screens.unload<multiple>();
     multiple *quiz = ctx.screens.get<multiple>();

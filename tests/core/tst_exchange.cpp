@@ -393,18 +393,29 @@ void TestExchange::nothingImportable()
 
 void TestExchange::stopsPartWayWithEarlierWorksheetsComplete()
 {
+    // The import saves its worksheets together (catalogue::saveWorksheets); the second one's file
+    // cannot be written (its folder does not exist).
     Folder folder({});
-    // The second worksheet's file cannot be written (its folder does not exist).
-    const importer::PathOf pathOf = [&](const QString &name) {
-        return name.contains(QLatin1String("Pulleys 2"))
-                   ? folder.dir.filePath("gone/x.txt")
-                   : contentpath::resolve(folder.dir.path(), name);
+    const exchange::ReadResult read = readBytes(giftQuestions(30), Format::Gift);
+    QVector<questionfile::Worksheet> sheets(3);
+    for (int s = 0; s < 3; ++s) {
+        for (int q = 0; q < 10; ++q)
+            sheets[s].questions[q] = read.questions[s * 10 + q];
+        sheets[s].title =
+            s == 0 ? QStringLiteral("Pulleys") : QStringLiteral("Pulleys %1").arg(s + 1);
+    }
+    catalogue::Save save;
+    save.cataloguePath = folder.multiple + QStringLiteral("/track.txt");
+    save.worksheetPath = [&](const QString &title) {
+        return title == QLatin1String("Pulleys 2") ? folder.dir.filePath("gone/x.txt")
+                                                   : folder.multiple + '/' + title + ".txt";
     };
     Module1 state;
-    const importer::Outcome o = importer::import(readBytes(giftQuestions(30), Format::Gift),
-                                                 QStringLiteral("Pulleys"), pathOf, state);
-    QCOMPARE(o.written, QStringList{"Pulleys"});
-    QVERIFY(o.error.startsWith("The worksheet Pulleys 2 was not saved. The worksheet file cannot"));
+    int written = 0;
+    const catalogue::Change change = catalogue::saveWorksheets(save, sheets, state, &written);
+    QVERIFY(!change.ok);
+    QCOMPARE(written, 1);
+    QVERIFY(change.error.startsWith("The worksheet file of Pulleys 2 cannot be written"));
     QCOMPARE(folder.catalogueBytes(), catalogue::format({"Pulleys"}));
     QCOMPARE(QDir(folder.multiple).entryList(QDir::Files),
              QStringList({"Pulleys.txt", "track.txt"}));

@@ -12,7 +12,8 @@ start_program "$exe"
 click "$menu" $((3360 + 1500)) $((3600 + 180))          # Electricity
 sleep 0.5
 click "$menu" $((3600 + 1500)) $((7920 + 240))          # Labelling Activity
-sleep 0.8
+who_is_playing                                          # Skip: a guest
+sleep 0.3
 
 # drag FROM_LEFT FROM_TOP TO_LEFT TO_TOP: a 1440 x 495 label from its start to its box.
 drag() {

@@ -26,6 +26,9 @@ read_tree menu || fail "the main menu as read through AT-SPI"
 xdotool key Tab Tab Tab Tab Return                      # Sound On → … → Electricity
 sleep 0.8
 click "$menu" $((3600 + 1500)) $((7920 + 240))          # Labelling Activity
+wait_window '^Who is playing\?$' > /dev/null
+read_tree who || fail "\"Who is playing?\" as read through AT-SPI"
+xdotool key Escape                                      # Skip
 sleep 0.8
 read_tree activity || fail "the labelling activity as read through AT-SPI"
 xdotool key Return; sleep 0.3                           # pick up "switch", first in reading order

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the program's window through AT-SPI and checks what a screen reader would hear.
 
-Usage: atspi_tree.py menu|activity|held|placed|page|wizard; exits 1 with the differences on failure.
+Usage: atspi_tree.py menu|activity|who|held|placed|page|wizard; exits 1 with the differences on failure.
        atspi_tree.py listen SECONDS: prints the names announced as changed meanwhile."""
 import sys
 import time
@@ -10,17 +10,17 @@ import time
 import pyatspi
 
 
-def window():
+def window(name="Quorvel"):
     for _ in range(50):
         for app in pyatspi.Registry.getDesktop(0):
             if app is None:
                 continue
             for frame in app:
-                if frame is not None and frame.name == "Quorvel" and \
+                if frame is not None and frame.name == name and \
                         frame.getState().contains(pyatspi.STATE_ACTIVE):
                     return frame
         time.sleep(0.2)
-    sys.exit("no active window named 'Quorvel' on the accessibility bus")
+    sys.exit(f"no active window named '{name}' on the accessibility bus")
 
 
 def controls(node, descriptions=None):
@@ -42,7 +42,8 @@ GREYED = ["Galileo's Telescope", "Galileo's Experiments", "Tycho and Kepler",
           "Kepler and the Planets", "Sir Isaac Newton", "Gravity", "Magnetism", "Atoms",
           "Nuclear Forces"]
 MENU = ["Teachers' Guide", "Introduction", "Electricity", "Michael Faraday",
-        "Multiple Choice Wizard", "Worksheet Catalogue", "Acknowledgments", "Exit"]
+        "Multiple Choice Wizard", "Worksheet Catalogue", "Class Results", "Acknowledgments",
+        "Exit"]
 
 EXPECTED = {
     "menu": [("push button", n, True) for n in MENU] +
@@ -53,6 +54,8 @@ EXPECTED = {
                  ["battery", "switch", "wire", "bulb", "Start Again", "Exit"]] +
                 [("label", "Box 1 of 4: empty", True), ("label", "Start box 2 of 4: switch", True),
                  ("push button", "Circuit switch: off", True)],
+    "who": [("push button", "Play", False), ("push button", "Skip", True),
+            ("combo box", "Your first name", True)],
     "held": [("push button", "switch, picked up", True)],
     "placed": [("push button", "switch", True), ("label", "Box 1 of 4: switch", True),
                ("label", "Start box 2 of 4: empty", True)],
@@ -87,7 +90,7 @@ def main():
         return
     for attempt in range(20):
         descriptions = []
-        found = controls(window(), descriptions)
+        found = controls(window("Who is playing?" if which == "who" else "Quorvel"), descriptions)
         missing = [e for e in EXPECTED[which] if e not in found]
         words = DESCRIBED.get(which)
         if words and not any(words in d for d in descriptions):

@@ -18,6 +18,8 @@ menu=$(wait_window '^Quorvel$')
 sleep 0.5
 keys Tab Tab Tab Tab Return                              # Sound On → Read to me → Teachers' Guide → Introduction → Electricity
 keys Tab Tab Tab Return                                  # Key Facts → Teacher's Notes → Multiple Choice → Labelling Activity
+wait_window '^Who is playing\?$' > /dev/null
+keys Escape                                              # "Who is playing?": Skip
 sleep 0.5
 # The labels take the focus in reading order of their start boxes (switch, bulb, battery, wire);
 # Right steps through target boxes 0, 1, 2, …

@@ -67,12 +67,28 @@ answer_quiz() {
   sleep 0.5
 }
 
+# who_is_playing [NAME] -> answers the "Who is playing?" question that the first quiz, worksheet or
+# activity of a run asks: types NAME and presses Enter ("Play"), or without a name presses Escape
+# ("Skip", a guest).
+who_is_playing() {
+  wait_window '^Who is playing\?$' > /dev/null
+  sleep 0.3
+  if [ -n "${1:-}" ]; then
+    xdotool type --delay 30 "$1"
+    xdotool key Return
+  else
+    xdotool key Escape
+  fi
+  sleep 0.5
+}
+
 # print_certificate WINDOW NAME -> on the results screen at full marks: types the name, presses
 # "Print Certificate", closes the message, and waits for a new PDF in $QUORVEL_PDF_DIR.
 print_certificate() {
   local window=$1 before
   before=$(ls "${QUORVEL_PDF_DIR:?}" | wc -l)
   click "$window" $((3120 + 2000)) $((6600 + 300))     # the name box
+  xdotool key ctrl+a                                   # over the name of who is playing
   xdotool type --delay 30 "$2"
   click "$window" $((240 + 1800)) $((1800 + 240))      # Print Certificate
   sleep 1

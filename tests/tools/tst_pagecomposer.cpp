@@ -197,6 +197,7 @@ void TestPageComposer::pageSetsComplete()
                              "guide1",
                              "guide2",
                              "guide3",
+                             "guide4",
                              "acknowledgments"};
     for (const QString &name : wanted) {
         for (const QString &folder : {QStringLiteral("wmf"), QStringLiteral("wmf2")}) {

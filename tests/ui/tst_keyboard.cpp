@@ -130,6 +130,7 @@ void TestKeyboard::everyScreen_data()
                                          "Michael Faraday",
                                          "Multiple Choice Wizard",
                                          "Worksheet Catalogue",
+                                         "Class Results",
                                          "Language",
                                          "Acknowledgments",
                                          "Exit"}

@@ -1,0 +1,624 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "journal.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QIODevice>
+#include <QSet>
+#include <QSysInfo>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <numeric>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace journal
+{
+
+namespace
+{
+
+const QByteArray Tag = "Q1";
+constexpr int Fields = 10; // the tag, eight values and the check
+const QString CannotWrite =
+    QStringLiteral("The results folder cannot be written: the disk may be full or the folder "
+                   "read-only.");
+
+QByteArray escaped(const QString &text)
+{
+    QByteArray out;
+    const QByteArray utf8 = text.toUtf8();
+    out.reserve(utf8.size());
+    for (const char c : utf8) {
+        switch (c) {
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+bool unescaped(QByteArrayView field, QString *text)
+{
+    QByteArray out;
+    out.reserve(field.size());
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const char c = field[i];
+        if (c != '\\') {
+            out += c;
+            continue;
+        }
+        if (++i == field.size())
+            return false;
+        switch (field[i]) {
+        case '\\':
+            out += '\\';
+            break;
+        case 't':
+            out += '\t';
+            break;
+        case 'n':
+            out += '\n';
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        default:
+            return false;
+        }
+    }
+    *text = QString::fromUtf8(out);
+    return true;
+}
+
+// "2026-09-14T10:01:00+01:00": the wall-clock time where the attempt was made, and its offset
+// from UTC. Written and read by hand: the toolkit's general parsing and time-zone lookups cost
+// more than the rest of a record.
+QByteArray stamp(const QDateTime &time)
+{
+    const QDateTime local = time.toOffsetFromUtc(time.offsetFromUtc());
+    const QDate d = local.date();
+    const QTime t = local.time();
+    const int offset = local.offsetFromUtc() / 60;
+    char text[32];
+    const int n =
+        std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d%c%02d:%02d", d.year(),
+                      d.month(), d.day(), t.hour(), t.minute(), t.second(), offset < 0 ? '-' : '+',
+                      std::abs(offset) / 60, std::abs(offset) % 60);
+    return QByteArray(text, n);
+}
+
+bool digits(QByteArrayView text, qsizetype at, int count, int *value)
+{
+    *value = 0;
+    for (qsizetype i = at; i < at + count; ++i) {
+        const char c = text[i];
+        if (c < '0' || c > '9')
+            return false;
+        *value = *value * 10 + (c - '0');
+    }
+    return true;
+}
+
+bool time(QByteArrayView text, QDateTime *value)
+{
+    // 0123456789012345678901234
+    // 2026-09-14T10:01:00+01:00 (or Z for UTC)
+    int year, month, day, hour, minute, second, offsetHours = 0, offsetMinutes = 0;
+    if ((text.size() != 25 && text.size() != 20) || text[4] != '-' || text[7] != '-' ||
+        text[10] != 'T' || text[13] != ':' || text[16] != ':' || !digits(text, 0, 4, &year) ||
+        !digits(text, 5, 2, &month) || !digits(text, 8, 2, &day) || !digits(text, 11, 2, &hour) ||
+        !digits(text, 14, 2, &minute) || !digits(text, 17, 2, &second))
+        return false;
+    int sign = 1;
+    if (text.size() == 20) {
+        if (text[19] != 'Z')
+            return false;
+    } else if ((text[19] != '+' && text[19] != '-') || text[22] != ':' ||
+               !digits(text, 20, 2, &offsetHours) || !digits(text, 23, 2, &offsetMinutes)) {
+        return false;
+    } else if (text[19] == '-') {
+        sign = -1;
+    }
+    const QDate date(year, month, day);
+    const QTime clock(hour, minute, second);
+    if (!date.isValid() || !clock.isValid() || offsetHours > 14 || offsetMinutes > 59)
+        return false;
+    *value =
+        QDateTime(date, clock, Qt::OffsetFromUTC, sign * (offsetHours * 3600 + offsetMinutes * 60));
+    return value->isValid();
+}
+
+QByteArray check(QByteArrayView body)
+{
+    return QByteArray::number(qChecksum(body), 16).rightJustified(4, '0');
+}
+
+bool number(QByteArrayView field, int *value, int low, int high)
+{
+    bool ok = false;
+    *value = field.toInt(&ok);
+    return ok && *value >= low && *value <= high;
+}
+
+bool parse(QByteArrayView text, Record *record)
+{
+    const qsizetype lastTab = text.lastIndexOf('\t');
+    if (lastTab < 0 || check(text.first(lastTab)) != text.sliced(lastTab + 1))
+        return false;
+    QList<QByteArrayView> fields;
+    for (qsizetype start = 0;;) {
+        const qsizetype tab = text.indexOf('\t', start);
+        fields.append(text.sliced(start, (tab < 0 ? text.size() : tab) - start));
+        if (tab < 0)
+            break;
+        start = tab + 1;
+    }
+    if (fields.size() != Fields || fields[0] != Tag)
+        return false;
+    Record r;
+    if (!unescaped(fields[1], &r.pupil) || !time(fields[2], &r.started) ||
+        !time(fields[3], &r.finished) || !unescaped(fields[4], &r.topic) ||
+        !unescaped(fields[5], &r.activity) || !number(fields[6], &r.score, 0, 1000) ||
+        !number(fields[7], &r.outOf, 0, 1000) || r.pupil.isEmpty())
+        return false;
+    for (const QByteArray &n : fields[8].toByteArray().split(' ')) {
+        int question = 0;
+        if (n.isEmpty())
+            continue;
+        if (!number(n, &question, 1, 1000))
+            return false;
+        r.wrong.append(question);
+    }
+    *record = r;
+    return true;
+}
+
+QByteArray native(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
+bool writeAll(int fd, const QByteArray &bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+// Appends a text as a CSV field: quoted, with its quotes doubled, when it holds a comma, a quote
+// or a line end.
+void appendField(QByteArray &out, const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    bool quote = false;
+    for (const char c : utf8)
+        quote = quote || c == ',' || c == '"' || c == '\n' || c == '\r';
+    if (!quote) {
+        out += utf8;
+        return;
+    }
+    out += '"';
+    for (const char c : utf8) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+void appendDigits(char *&at, int value, int width)
+{
+    for (int i = width - 1; i >= 0; --i, value /= 10)
+        at[i] = char('0' + value % 10);
+    at += width;
+}
+
+// Appends the wall-clock time where the attempt was made, as spreadsheets read it:
+// "yyyy-MM-dd HH:mm:ss".
+void appendTime(QByteArray &out, const QDateTime &time)
+{
+    const QDate d = time.date();
+    const QTime t = time.time();
+    char text[19];
+    char *at = text;
+    appendDigits(at, d.year(), 4);
+    *at++ = '-';
+    appendDigits(at, d.month(), 2);
+    *at++ = '-';
+    appendDigits(at, d.day(), 2);
+    *at++ = ' ';
+    appendDigits(at, t.hour(), 2);
+    *at++ = ':';
+    appendDigits(at, t.minute(), 2);
+    *at++ = ':';
+    appendDigits(at, t.second(), 2);
+    out.append(text, sizeof text);
+}
+
+QFileInfoList journalFiles(const QString &folder)
+{
+    return QDir(folder).entryInfoList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
+}
+
+bool finishedBefore(const Record &a, const Record &b)
+{
+    if (a.finished != b.finished)
+        return a.finished < b.finished;
+    return a.pupil < b.pupil;
+}
+
+} // namespace
+
+bool Record::operator==(const Record &other) const
+{
+    return pupil == other.pupil && started == other.started && finished == other.finished &&
+           topic == other.topic && activity == other.activity && score == other.score &&
+           outOf == other.outOf && wrong == other.wrong;
+}
+
+QByteArray line(const Record &record)
+{
+    QByteArray wrong;
+    for (const int n : record.wrong)
+        wrong += (wrong.isEmpty() ? "" : " ") + QByteArray::number(n);
+    const QByteArray body = Tag + '\t' + escaped(record.pupil) + '\t' + stamp(record.started) +
+                            '\t' + stamp(record.finished) + '\t' + escaped(record.topic) + '\t' +
+                            escaped(record.activity) + '\t' + QByteArray::number(record.score) +
+                            '\t' + QByteArray::number(record.outOf) + '\t' + wrong;
+    return body + '\t' + check(body) + '\n';
+}
+
+Read read(QIODevice *device)
+{
+    Read result;
+    if (!device || !device->isReadable()) {
+        result.error = QStringLiteral("The results file cannot be opened.");
+        return result;
+    }
+    const QByteArray bytes = device->readAll();
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        const qsizetype end = bytes.indexOf('\n', start);
+        // A last line without its line end was cut off while it was written.
+        const QByteArrayView text(bytes.constData() + start,
+                                  (end < 0 ? bytes.size() : end) - start);
+        Record record;
+        if (end >= 0 && parse(text, &record))
+            result.records.append(record);
+        else if (!text.trimmed().isEmpty())
+            ++result.skipped;
+        if (end < 0)
+            break;
+        start = end + 1;
+    }
+    return result;
+}
+
+Read readFolder(const QString &folder)
+{
+    Read all;
+    QStringList unread;
+    for (const QFileInfo &info : journalFiles(folder)) {
+        QFile file(info.filePath());
+        if (!file.open(QIODevice::ReadOnly)) {
+            unread << info.fileName();
+            continue;
+        }
+        const Read one = read(&file);
+        all.records += one.records;
+        all.skipped += one.skipped;
+    }
+    if (!unread.isEmpty())
+        all.error = QStringLiteral("These results files cannot be read: %1.")
+                        .arg(unread.join(QStringLiteral(", ")));
+    std::stable_sort(all.records.begin(), all.records.end(), finishedBefore);
+    return all;
+}
+
+QString fileName(const QString &login, const QString &computer)
+{
+    QString name = (login.isEmpty() ? QStringLiteral("unknown") : login) + QLatin1Char('@') +
+                   (computer.isEmpty() ? QStringLiteral("unknown") : computer);
+    for (QChar &c : name) {
+        if (!(c.isLetterOrNumber() || c == QLatin1Char('@') || c == QLatin1Char('-') ||
+              c == QLatin1Char('_') || c == QLatin1Char('.')) ||
+            c.unicode() > 0x7f)
+            c = QLatin1Char('_');
+    }
+    if (name.startsWith(QLatin1Char('.')))
+        name[0] = QLatin1Char('_');
+    return name + QStringLiteral(".txt");
+}
+
+QString ownFileName()
+{
+    QString login;
+    if (const passwd *user = ::getpwuid(::geteuid()))
+        login = QString::fromLocal8Bit(user->pw_name);
+    if (login.isEmpty())
+        login = qEnvironmentVariable("USER");
+    return fileName(login, QSysInfo::machineHostName());
+}
+
+QString loginFullName()
+{
+    const passwd *user = ::getpwuid(::geteuid());
+    if (!user || !user->pw_gecos)
+        return QString();
+    return cleanName(QString::fromLocal8Bit(user->pw_gecos).section(QLatin1Char(','), 0, 0));
+}
+
+savefile::Result append(const QString &path, const Record &record)
+{
+    savefile::Result result;
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!savefile::makeSharedFolder(folder)) {
+        result.error = CannotWrite;
+        return result;
+    }
+    bool made = false;
+    int fd = ::open(native(path).constData(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT) {
+        fd = savefile::createShared(path, O_WRONLY | O_APPEND | O_NOFOLLOW,
+                                    QFileInfo(folder).absolutePath());
+        made = fd >= 0;
+        if (fd < 0 && errno == EEXIST) // made by this login's other copy just now
+            fd = ::open(native(path).constData(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_CLOEXEC);
+    }
+    if (fd < 0) {
+        result.error = CannotWrite;
+        return result;
+    }
+    QByteArray bytes = line(record);
+    struct stat st {
+    };
+    if (!made && ::fstat(fd, &st) == 0 && st.st_size > 0) {
+        char last = '\n';
+        const int reader = ::open(native(path).constData(), O_RDONLY | O_CLOEXEC);
+        if (reader >= 0) {
+            if (::pread(reader, &last, 1, st.st_size - 1) == 1 && last != '\n')
+                bytes.prepend('\n');
+            ::close(reader);
+        }
+    }
+    const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed) {
+        result.error = CannotWrite;
+        return result;
+    }
+    result.status = savefile::Result::Saved;
+    if (made) {
+        const int dir = ::open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (dir < 0 || (::fsync(dir) != 0 && errno != EINVAL))
+            result.status = savefile::Result::Unconfirmed;
+        if (dir >= 0)
+            ::close(dir);
+    }
+    return result;
+}
+
+QString cleanName(const QString &typed)
+{
+    QString name;
+    for (const QChar c : typed)
+        name += c.category() == QChar::Other_Control || c.category() == QChar::Other_Format
+                    ? QChar(QLatin1Char(' '))
+                    : c;
+    name = name.simplified().left(MaxName);
+    // A cut through a pair of surrogates leaves half a character.
+    if (!name.isEmpty() && name.back().isHighSurrogate())
+        name.chop(1);
+    return name.trimmed();
+}
+
+QStringList pupils(const QVector<Record> &records)
+{
+    QSet<QString> seen;
+    QStringList names;
+    for (const Record &r : records) {
+        if (!seen.contains(r.pupil)) {
+            seen.insert(r.pupil);
+            names << r.pupil;
+        }
+    }
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    return names;
+}
+
+QVector<Record> filter(const QVector<Record> &records, const QDate &from, const QDate &to,
+                       const QString &pupil)
+{
+    QVector<Record> kept;
+    for (const Record &r : records) {
+        const QDate day = r.finished.date(); // the day where the attempt was made
+        if ((from.isValid() && day < from) || (to.isValid() && day > to) ||
+            (!pupil.isEmpty() && r.pupil != pupil))
+            continue;
+        kept.append(r);
+    }
+    return kept;
+}
+
+QStringList csvHeader()
+{
+    return {QStringLiteral("pupil"),  QStringLiteral("started"),  QStringLiteral("finished"),
+            QStringLiteral("topic"),  QStringLiteral("activity"), QStringLiteral("score"),
+            QStringLiteral("out of"), QStringLiteral("wrong")};
+}
+
+bool writeCsv(QIODevice *device, const QVector<Record> &records)
+{
+    QByteArray out = csvHeader().join(QLatin1Char(',')).toUtf8() + "\r\n";
+    out.reserve(2 * 1024 * 1024);
+    for (const Record &r : records) {
+        appendField(out, r.pupil);
+        out += ',';
+        appendTime(out, r.started);
+        out += ',';
+        appendTime(out, r.finished);
+        out += ',';
+        appendField(out, r.topic);
+        out += ',';
+        appendField(out, r.activity);
+        out += ',' + QByteArray::number(r.score) + ',' + QByteArray::number(r.outOf) + ',';
+        for (qsizetype i = 0; i < r.wrong.size(); ++i)
+            out += (i ? " " : "") + QByteArray::number(r.wrong[i]);
+        out += "\r\n";
+        if (out.size() > 1024 * 1024) {
+            if (device->write(out) != out.size())
+                return false;
+            out.truncate(0);
+        }
+    }
+    return device->write(out) == out.size();
+}
+
+savefile::Result removePupil(const QString &folder, const QString &pupil, int *removed)
+{
+    *removed = 0;
+    savefile::Result result;
+    result.status = savefile::Result::Saved;
+    for (const QFileInfo &info : journalFiles(folder)) {
+        for (int attempt = 0;; ++attempt) {
+            QFile file(info.filePath());
+            if (!file.open(QIODevice::ReadOnly)) {
+                savefile::Result failed;
+                failed.error =
+                    QStringLiteral("The results file %1 cannot be read.").arg(info.fileName());
+                return failed;
+            }
+            const QByteArray bytes = file.readAll();
+            file.close();
+            QByteArray kept;
+            int gone = 0;
+            for (const QByteArray &text : bytes.split('\n')) {
+                Record record;
+                if (parse(text, &record) && record.pupil == pupil)
+                    ++gone;
+                else if (!text.isEmpty())
+                    kept += text + '\n';
+            }
+            if (gone == 0)
+                break;
+            bool grew = false;
+            const savefile::Result replaced =
+                savefile::replace(info.filePath(), [&](QIODevice *device) {
+                    grew = QFileInfo(info.filePath()).size() != bytes.size();
+                    return !grew && device->write(kept) == kept.size();
+                });
+            if (grew && attempt < 5)
+                continue;
+            if (!replaced) {
+                savefile::Result failed;
+                failed.error = QStringLiteral("The results file %1 cannot be written. %2")
+                                   .arg(info.fileName(), replaced.error);
+                return failed;
+            }
+            if (replaced.status == savefile::Result::Unconfirmed)
+                result.status = savefile::Result::Unconfirmed;
+            *removed += gone;
+            break;
+        }
+    }
+    return result;
+}
+
+Table summarize(const QVector<Record> &records)
+{
+    Table table;
+    table.pupils = pupils(records);
+    QHash<QString, int> row;
+    for (int i = 0; i < table.pupils.size(); ++i)
+        row.insert(table.pupils[i], i);
+    // Columns numbered as first met, then put in order; each record's column is found once.
+    QHash<QString, QHash<QString, int>> met; // topic -> activity -> number
+    QVector<int> columnOf(records.size());
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        const Record &r = records[i];
+        QHash<QString, int> &activities = met[r.topic];
+        auto found = activities.constFind(r.activity);
+        if (found == activities.cend()) {
+            found = activities.insert(r.activity, int(table.columns.size()));
+            table.columns.append({r.topic, r.activity});
+        }
+        columnOf[i] = found.value();
+    }
+    QVector<int> order(table.columns.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&](int a, int b) {
+        const QPair<QString, QString> &x = table.columns[a];
+        const QPair<QString, QString> &y = table.columns[b];
+        const int c = x.first.compare(y.first, Qt::CaseInsensitive);
+        if (c != 0)
+            return c < 0;
+        return x.first != y.first ? x.first < y.first : x.second < y.second;
+    });
+    QVector<int> place(order.size());
+    QVector<QPair<QString, QString>> sorted;
+    for (int i = 0; i < order.size(); ++i) {
+        place[order[i]] = i;
+        sorted.append(table.columns[order[i]]);
+    }
+    table.columns = sorted;
+
+    const qsizetype width = table.columns.size();
+    QVector<Cell> cells(table.pupils.size() * width);
+    int lastRow = -1;
+    const QString *lastPupil = nullptr;
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        const Record &r = records[i];
+        if (!lastPupil || *lastPupil != r.pupil) {
+            lastRow = row.value(r.pupil);
+            lastPupil = &r.pupil;
+        }
+        Cell &cell = cells[lastRow * width + place[columnOf[i]]];
+        // The better share of its full score: a * d > c * b for a/b > c/d.
+        const bool better = cell.tries == 0 || qint64(r.score) * qMax(cell.bestOutOf, 1) >
+                                                   qint64(cell.best) * qMax(r.outOf, 1);
+        if (better) {
+            cell.best = r.score;
+            cell.bestOutOf = r.outOf;
+        }
+        cell.latest = r.score;
+        cell.latestOutOf = r.outOf;
+        ++cell.tries;
+    }
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        if (cells[i].tries > 0)
+            table.cells.insert({int(i / width), int(i % width)}, cells[i]);
+    }
+    return table;
+}
+
+} // namespace journal

@@ -1,0 +1,251 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "classresults.h"
+
+#include "appcontext.h"
+#include "contentnames.h"
+#include "dressform.h"
+#include "fonts.h"
+#include "labelbutton.h"
+#include "twips.h"
+
+#include <QDateEdit>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+
+namespace
+{
+
+const QColor Yellow(255, 255, 0);
+
+QString score(int score, int outOf)
+{
+    return QStringLiteral("%1/%2").arg(score).arg(outOf);
+}
+
+QTableWidgetItem *item(const QString &text)
+{
+    auto *cell = new QTableWidgetItem(text);
+    cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return cell;
+}
+
+QDateEdit *dateBox(QWidget *parent, const QRect &r, const QString &name)
+{
+    auto *box = new QDateEdit(parent);
+    box->setGeometry(twips::rect(r));
+    box->setFont(fonts::tahoma(9.75, true));
+    box->setDisplayFormat(QStringLiteral("d MMM yyyy"));
+    box->setCalendarPopup(true);
+    box->setAccessibleName(name);
+    return box;
+}
+
+QTableWidget *table(QWidget *parent, const QRect &r, const QString &name)
+{
+    auto *t = new QTableWidget(parent);
+    t->setGeometry(twips::rect(r));
+    t->setFont(fonts::tahoma(9.75));
+    t->setAccessibleName(name);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->setSelectionMode(QAbstractItemView::SingleSelection);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setWordWrap(false);
+    t->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return t;
+}
+
+} // namespace
+
+ClassResults::ClassResults(AppContext &context) : Screen(context)
+{
+    Label1 = addLabel(QStringLiteral("Class Results"), {0, 0, 12000, 780}, fonts::tahoma(24, true),
+                      Yellow);
+    addLabel(QStringLiteral("From"), {120, 870, 735, 315}, fonts::tahoma(9.75, true), Yellow,
+             Qt::AlignRight | Qt::AlignVCenter);
+    fromDate = dateBox(this, {960, 840, 1935, 375}, QStringLiteral("Results from"));
+    addLabel(QStringLiteral("to"), {3000, 870, 375, 315}, fonts::tahoma(9.75, true), Yellow,
+             Qt::AlignRight | Qt::AlignVCenter);
+    toDate = dateBox(this, {3480, 840, 1935, 375}, QStringLiteral("Results to"));
+    legend = addLabel(QStringLiteral("Each square: best · latest score · tries. Pick a pupil "
+                                     "to see every attempt."),
+                      {5520, 780, 6360, 495}, fonts::tahoma(9.75), Yellow,
+                      Qt::AlignLeft | Qt::AlignVCenter);
+    pupilTable = table(this, {120, 1320, 11760, 3840}, QStringLiteral("Results of each pupil"));
+    attemptTable = table(this, {120, 5280, 11760, 2520}, QStringLiteral("Attempts of the pupil"));
+    attemptTable->setColumnCount(6);
+    attemptTable->setHorizontalHeaderLabels({QStringLiteral("Started"), QStringLiteral("Finished"),
+                                             QStringLiteral("Topic or worksheet"),
+                                             QStringLiteral("Activity"), QStringLiteral("Score"),
+                                             QStringLiteral("Questions answered wrongly")});
+    attemptTable->verticalHeader()->hide();
+    attemptTable->horizontalHeader()->setStretchLastSection(true);
+    status = addLabel(QString(), {120, 8520, 11760, 375}, fonts::tahoma(9.75), Yellow,
+                      Qt::AlignLeft | Qt::AlignVCenter);
+
+    addButtons(
+        Label3,
+        {{Export, "Export", {120, 7920, 2535, 495}},
+         {DeletePupil, "Delete Pupil", {2880, 7920, 2535, 495}},
+         {Exit, "Exit", {10560, 7920, 1245, 495}}},
+        [this](int i) { Label3_Click(i); }, &hover);
+    setExitButton(Label3[Exit]);
+
+    connect(fromDate, &QDateEdit::dateChanged, this, [this] { fill(); });
+    connect(toDate, &QDateEdit::dateChanged, this, [this] { fill(); });
+    connect(pupilTable, &QTableWidget::currentCellChanged, this,
+            [this](int row) { showPupil(row); });
+    connect(pupilTable->verticalHeader(), &QHeaderView::sectionClicked, this, [this](int row) {
+        pupilTable->setCurrentCell(row, 0);
+        showPupil(row);
+    });
+}
+
+void ClassResults::Form_Load()
+{
+    DressForm(this);
+    reload();
+}
+
+void ClassResults::reload()
+{
+    const journal::Read read =
+        journal::readFolder(ctx.platform.paths.path(contentnames::ResultsFolder));
+    m_records = read.records;
+    m_skipped = read.skipped;
+    m_readError = read.error;
+    const QDate today = QDate::currentDate();
+    const QDate first = m_records.isEmpty() ? today : m_records.first().finished.date();
+    const QSignalBlocker blockFrom(fromDate);
+    const QSignalBlocker blockTo(toDate);
+    fromDate->setDate(qMin(first, today));
+    toDate->setDate(today);
+    fill();
+}
+
+void ClassResults::fill()
+{
+    m_shown = journal::filter(m_records, fromDate->date(), toDate->date());
+    m_table = journal::summarize(m_shown);
+    pupilTable->setUpdatesEnabled(false);
+    pupilTable->clear();
+    pupilTable->setRowCount(int(m_table.pupils.size()));
+    pupilTable->setColumnCount(int(m_table.columns.size()));
+    QStringList headers;
+    for (const auto &column : m_table.columns)
+        headers << column.first + QLatin1Char('\n') + column.second;
+    pupilTable->setHorizontalHeaderLabels(headers);
+    pupilTable->setVerticalHeaderLabels(m_table.pupils);
+    for (auto cell = m_table.cells.cbegin(); cell != m_table.cells.cend(); ++cell) {
+        const journal::Cell &c = cell.value();
+        pupilTable->setItem(
+            cell.key().first, cell.key().second,
+            item(QStringLiteral("%1 · %2 · %3")
+                     .arg(score(c.best, c.bestOutOf), score(c.latest, c.latestOutOf))
+                     .arg(c.tries)));
+    }
+    pupilTable->resizeColumnsToContents();
+    pupilTable->setUpdatesEnabled(true);
+    QString line = QStringLiteral("%1 results of %2 pupils from %3 to %4.")
+                       .arg(m_shown.size())
+                       .arg(m_table.pupils.size())
+                       .arg(QLocale().toString(fromDate->date(), QLocale::ShortFormat),
+                            QLocale().toString(toDate->date(), QLocale::ShortFormat));
+    if (m_skipped > 0)
+        line += QStringLiteral(" %1 unfinished or damaged lines were skipped.").arg(m_skipped);
+    if (!m_readError.isEmpty())
+        line += QLatin1Char(' ') + m_readError;
+    status->setText(line);
+    showPupil(-1);
+}
+
+void ClassResults::showPupil(int row)
+{
+    const QString pupil = m_table.pupils.value(row);
+    attemptTable->setRowCount(0);
+    attemptTable->setAccessibleName(pupil.isEmpty() ? QStringLiteral("Attempts of the pupil")
+                                                    : QStringLiteral("Attempts of %1").arg(pupil));
+    if (pupil.isEmpty())
+        return;
+    const QVector<journal::Record> attempts = journal::filter(m_shown, {}, {}, pupil);
+    attemptTable->setRowCount(int(attempts.size()));
+    for (int i = 0; i < attempts.size(); ++i) {
+        const journal::Record &r = attempts[i];
+        QStringList wrong;
+        for (int n : r.wrong)
+            wrong << QString::number(n);
+        const QStringList texts = {QLocale().toString(r.started, QLocale::ShortFormat),
+                                   QLocale().toString(r.finished, QLocale::ShortFormat),
+                                   r.topic,
+                                   r.activity,
+                                   score(r.score, r.outOf),
+                                   wrong.join(QStringLiteral(", "))};
+        for (int c = 0; c < texts.size(); ++c)
+            attemptTable->setItem(i, c, item(texts[c]));
+    }
+    attemptTable->resizeColumnsToContents();
+}
+
+void ClassResults::exportResults()
+{
+    const QString typed = ctx.platform.boxes.saveFile(
+        this, QStringLiteral("Export Results"),
+        QDir(documentsFolder()).filePath(QStringLiteral("Class results.csv")),
+        QStringLiteral("CSV files (*.csv)"));
+    if (typed.isEmpty())
+        return;
+    const QString file = fileToWrite(ctx.platform.boxes, this, typed, {QStringLiteral(".csv")});
+    if (file.isEmpty())
+        return;
+    const savefile::Result saved = savefile::replace(
+        file, [this](QIODevice *device) { return journal::writeCsv(device, m_shown); });
+    ctx.platform.boxes.ok(this, saved
+                                    ? QStringLiteral("%1 results have been exported to %2.")
+                                          .arg(m_shown.size())
+                                          .arg(QDir::toNativeSeparators(file))
+                                    : QStringLiteral("The results could not be exported to %1. %2")
+                                          .arg(QDir::toNativeSeparators(file), saved.error));
+}
+
+void ClassResults::deletePupil()
+{
+    const QString pupil = m_table.pupils.value(pupilTable->currentRow());
+    if (pupil.isEmpty()) {
+        ctx.platform.boxes.ok(this, QStringLiteral("Pick the pupil whose results are to be "
+                                                   "deleted in the table first."));
+        return;
+    }
+    if (!ctx.platform.boxes.okCancel(
+            this, QStringLiteral("Are you sure that you want to delete every result of %1, from "
+                                 "every date? This cannot be undone.")
+                      .arg(pupil)))
+        return;
+    int removed = 0;
+    const savefile::Result done =
+        journal::removePupil(ctx.platform.paths.path(contentnames::ResultsFolder), pupil, &removed);
+    reload();
+    ctx.platform.boxes.ok(
+        this,
+        done
+            ? QStringLiteral("%1 results of %2 have been deleted.").arg(removed).arg(pupil)
+            : QStringLiteral("Not every result of %1 could be deleted. %2").arg(pupil, done.error));
+}
+
+void ClassResults::Label3_Click(int Index)
+{
+    ctx.playSound(contentnames::ClickSound);
+    switch (Index) {
+    case Export:
+        exportResults();
+        break;
+    case DeletePupil:
+        deletePupil();
+        break;
+    case Exit:
+        ctx.screens.unload(this);
+        break;
+    default:
+        break;
+    }
+}
