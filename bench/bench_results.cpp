@@ -30,10 +30,10 @@
 namespace
 {
 
-const QStringList Names = {"Ada",   "Bo",    "Cai",  "Dara", "Eli",   "Femi", "Gus",  "Hana",
-                           "Ivo",   "Jun",   "Kofi", "Lena", "Mo",    "Nia",  "Omar", "Pia",
-                           "Quinn", "Rosa",  "Sami", "Tove", "Uma",   "Vik",  "Wren", "Xena",
-                           "Yuki",  "Zain",  "Abe",  "Bea",  "Cleo",  "Dev"};
+const QStringList Names = {"Ada",   "Bo",   "Cai",  "Dara", "Eli",  "Femi", "Gus",  "Hana",
+                           "Ivo",   "Jun",  "Kofi", "Lena", "Mo",   "Nia",  "Omar", "Pia",
+                           "Quinn", "Rosa", "Sami", "Tove", "Uma",  "Vik",  "Wren", "Xena",
+                           "Yuki",  "Zain", "Abe",  "Bea",  "Cleo", "Dev"};
 const QStringList Topics = {"Introduction", "Electricity", "Michael Faraday", "Magnets Y4",
                             "Forces 1",     "Forces 2",    "Light",           "Sound"};
 const QStringList Activities = {"Quiz", "Labelling", "Ordering", "Worksheet"};
@@ -76,7 +76,8 @@ int main(int argc, char **argv)
     timer.start();
     const QDateTime yearStart(QDate(2025, 9, 1), QTime(9, 0));
     for (int p = 0; p < pupils; ++p) {
-        const QString name = Names[p % Names.size()] + (p < Names.size() ? QString() : QString::number(p));
+        const QString name =
+            Names[p % Names.size()] + (p < Names.size() ? QString() : QString::number(p));
         QByteArray files[2];
         for (int i = 0; i < perPupil; ++i) {
             journal::Record r;
@@ -92,15 +93,15 @@ int main(int argc, char **argv)
             files[i % 2] += journal::line(r);
         }
         for (int f = 0; f < 2; ++f) {
-            QFile out(QDir(results).filePath(journal::fileName(name.toLower(),
-                                                                QStringLiteral("lab-%1").arg(f))));
+            QFile out(QDir(results).filePath(
+                journal::fileName(name.toLower(), QStringLiteral("lab-%1").arg(f))));
             if (!out.open(QIODevice::WriteOnly) || out.write(files[f]) != files[f].size())
                 return 1;
         }
     }
     QTextStream out(stdout);
-    out << "wrote " << pupils * perPupil << " records in " << pupils * 2 << " files: "
-        << timer.elapsed() << " ms\n";
+    out << "wrote " << pupils * perPupil << " records in " << pupils * 2
+        << " files: " << timer.elapsed() << " ms\n";
 
     QVector<double> reading, table, csv, screen;
     qsizetype count = 0;
@@ -133,9 +134,8 @@ int main(int argc, char **argv)
         QString folder;
         QString path(const QString &name) const override
         {
-            return name.startsWith(QLatin1String("multiple\\"))
-                       ? QDir(folder).filePath(name.mid(9))
-                       : RecordingContentPaths::path(name);
+            return name.startsWith(QLatin1String("multiple\\")) ? QDir(folder).filePath(name.mid(9))
+                                                                : RecordingContentPaths::path(name);
         }
     } classPaths(QStringLiteral(QUORVEL_RUN_DIR));
     classPaths.folder = folder;

@@ -8,8 +8,8 @@
 
 Application::Application(const QString &runFolder, const QString &classFolder)
     : m_classFolder(classfolder::choose(classFolder, runFolder)),
-      m_paths(runFolder, m_classFolder.folder),
-      m_devices(runFolder, m_paths), m_sound(m_devices), m_printer(m_devices)
+      m_paths(runFolder, m_classFolder.folder), m_devices(runFolder, m_paths), m_sound(m_devices),
+      m_printer(m_devices)
 {
     m_ctx = std::make_unique<AppContext>(Platform{m_sound, m_boxes, m_printer, m_paths, m_windows});
 }
@@ -29,8 +29,7 @@ void Application::start(const QString &fileToImport)
     }
     // A class folder named but not usable is said once, over the first screen, once it is drawn.
     if (!m_classFolder.problem.isEmpty()) {
-        QTimer::singleShot(0, first, [this, first] {
-            m_ctx->platform.boxes.ok(first, m_classFolder.problem);
-        });
+        QTimer::singleShot(
+            0, first, [this, first] { m_ctx->platform.boxes.ok(first, m_classFolder.problem); });
     }
 }

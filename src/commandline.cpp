@@ -377,8 +377,7 @@ int run(const QStringList &arguments, const QString &runFolder, const QString &c
     };
     const bool resultsOption = parser.isSet(since) || parser.isSet(pupil) || parser.isSet(csv);
     const classfolder::Choice chosen = classfolder::choose(
-        parser.isSet(classFolderOption) ? parser.value(classFolderOption) : classFolder,
-        runFolder);
+        parser.isSet(classFolderOption) ? parser.value(classFolderOption) : classFolder, runFolder);
     if (!chosen.problem.isEmpty())
         err << chosen.problem << Qt::endl;
     const RunFolderPaths paths(runFolder, chosen.folder);

@@ -36,8 +36,7 @@ void withoutRuntimeDirWarning(QtMsgType type, const QMessageLogContext &context,
 // The command line draws its printouts offscreen, so it runs without a display; the commands
 // that draw nothing make no graphical application at all, and start as quickly as any small
 // program of the toolkit.
-int runCommandLine(int argc, char *argv[], const QStringList &arguments,
-                   const QString &classFolder)
+int runCommandLine(int argc, char *argv[], const QStringList &arguments, const QString &classFolder)
 {
     toolkitMessages = qInstallMessageHandler(withoutRuntimeDirWarning);
     std::unique_ptr<QCoreApplication> app;

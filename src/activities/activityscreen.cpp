@@ -3,11 +3,11 @@
 
 #include "access.h"
 #include "appcontext.h"
-#include "pupils.h"
 #include "contentnames.h"
 #include "dressform.h"
 #include "fonts.h"
 #include "labelbutton.h"
+#include "pupils.h"
 #include "twips.h"
 #include "welldone.h"
 

@@ -18,7 +18,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
-const std::array<int, 18> intro0::EntryIndices = {0,  1,  2,  3,  4,  5,  6,  7,  8,
+const std::array<int, 18> intro0::EntryIndices = {0, 1,  2,  3,  4,  5,  6,  7,  8,
                                                   9, 10, 15, 16, 17, 18, 19, 20, 21};
 
 const QRect intro0::PictureRect(6840, 1440, 4800, 3600);

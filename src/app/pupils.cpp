@@ -11,9 +11,8 @@ namespace pupils
 
 QStringList offered(const AppContext &ctx)
 {
-    QStringList names =
-        journal::pupils(journal::readFolder(ctx.platform.paths.path(contentnames::ResultsFolder))
-                            .records);
+    QStringList names = journal::pupils(
+        journal::readFolder(ctx.platform.paths.path(contentnames::ResultsFolder)).records);
     const QString login = journal::loginFullName();
     if (!login.isEmpty() && !names.contains(login))
         names.append(login);

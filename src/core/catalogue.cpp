@@ -139,8 +139,7 @@ QString lockAndReadAll(const QString &path, QLockFile &lock, QStringList *names,
     QElapsedTimer waited;
     waited.start();
     while (!lock.tryLock(qMin(WaitStepMs, waitMs))) {
-        if (lock.error() != QLockFile::LockFailedError)
-        {
+        if (lock.error() != QLockFile::LockFailedError) {
             const QString why = readOnlyFolder(path);
             return why.isEmpty() ? CannotWrite : why;
         }
@@ -277,8 +276,7 @@ void recover(const QString &path)
             markers.append(file);
         // The temporary files of replacements that never finished. A live one is renamed
         // within a second of being written.
-        else if (savefile::isTemporaryName(file.fileName()) &&
-                 file.lastModified().toUTC() < stale)
+        else if (savefile::isTemporaryName(file.fileName()) && file.lastModified().toUTC() < stale)
             QFile::remove(file.filePath());
     }
     if (markers.isEmpty())
@@ -419,20 +417,17 @@ Change saveWorksheets(const Save &save, QVector<questionfile::Worksheet> &sheets
         titled << sheets[i].title;
     const QString marker = markerPath(path, titled.first());
     const QByteArray list = titled.join(QLatin1Char('\n')).toUtf8() + '\n';
-    if (!savefile::replace(marker, [&](QIODevice *device) {
-            return device->write(list) == list.size();
-        }))
+    if (!savefile::replace(marker,
+                           [&](QIODevice *device) { return device->write(list) == list.size(); }))
         return failure(QStringLiteral("The worksheet folder cannot be written."));
     Change change;
     for (qsizetype i = 0; i < files.size(); ++i) {
         const QString file = save.worksheetPath ? save.worksheetPath(titled[i]) : QString();
         const QByteArray &bytes = files[i];
-        if (file.isEmpty() || !savefile::replace(
-                                  file,
-                                  [&](QIODevice *device) {
-                                      return device->write(bytes) == bytes.size();
-                                  },
-                                  savefile::Folder::Later)) {
+        if (file.isEmpty() ||
+            !savefile::replace(
+                file, [&](QIODevice *device) { return device->write(bytes) == bytes.size(); },
+                savefile::Folder::Later)) {
             stopped = QStringLiteral("The worksheet file of %1 cannot be written: the disk may be "
                                      "full or the folder read-only.")
                           .arg(titled[i]);

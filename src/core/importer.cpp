@@ -120,9 +120,8 @@ Outcome import(const exchange::ReadResult &read, const QString &title, const Pat
     int number = 1;
     save.pickTitle = [&](const QStringList &listedNow, QString *why) {
         if (!filesListed) {
-            for (const QString &name :
-                 folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                  QDir::NoDotAndDotDot))
+            for (const QString &name : folder.entryList(QDir::AllEntries | QDir::Hidden |
+                                                        QDir::System | QDir::NoDotAndDotDot))
                 files.insert(name.toLower());
             filesListed = true;
         }

@@ -9,9 +9,9 @@
 #include <QSysInfo>
 
 #include <algorithm>
-#include <numeric>
 #include <cstdio>
 #include <cstdlib>
+#include <numeric>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -100,9 +100,10 @@ QByteArray stamp(const QDateTime &time)
     const QTime t = local.time();
     const int offset = local.offsetFromUtc() / 60;
     char text[32];
-    const int n = std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d%c%02d:%02d",
-                                d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second(),
-                                offset < 0 ? '-' : '+', std::abs(offset) / 60, std::abs(offset) % 60);
+    const int n =
+        std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d%c%02d:%02d", d.year(),
+                      d.month(), d.day(), t.hour(), t.minute(), t.second(), offset < 0 ? '-' : '+',
+                      std::abs(offset) / 60, std::abs(offset) % 60);
     return QByteArray(text, n);
 }
 
@@ -142,8 +143,8 @@ bool time(QByteArrayView text, QDateTime *value)
     const QTime clock(hour, minute, second);
     if (!date.isValid() || !clock.isValid() || offsetHours > 14 || offsetMinutes > 59)
         return false;
-    *value = QDateTime(date, clock, Qt::OffsetFromUTC,
-                       sign * (offsetHours * 3600 + offsetMinutes * 60));
+    *value =
+        QDateTime(date, clock, Qt::OffsetFromUTC, sign * (offsetHours * 3600 + offsetMinutes * 60));
     return value->isValid();
 }
 
@@ -371,8 +372,7 @@ QString loginFullName()
     const passwd *user = ::getpwuid(::geteuid());
     if (!user || !user->pw_gecos)
         return QString();
-    return cleanName(
-        QString::fromLocal8Bit(user->pw_gecos).section(QLatin1Char(','), 0, 0));
+    return cleanName(QString::fromLocal8Bit(user->pw_gecos).section(QLatin1Char(','), 0, 0));
 }
 
 savefile::Result append(const QString &path, const Record &record)
@@ -472,9 +472,9 @@ QVector<Record> filter(const QVector<Record> &records, const QDate &from, const 
 
 QStringList csvHeader()
 {
-    return {QStringLiteral("pupil"),    QStringLiteral("started"), QStringLiteral("finished"),
-            QStringLiteral("topic"),    QStringLiteral("activity"), QStringLiteral("score"),
-            QStringLiteral("out of"),   QStringLiteral("wrong")};
+    return {QStringLiteral("pupil"),  QStringLiteral("started"),  QStringLiteral("finished"),
+            QStringLiteral("topic"),  QStringLiteral("activity"), QStringLiteral("score"),
+            QStringLiteral("out of"), QStringLiteral("wrong")};
 }
 
 bool writeCsv(QIODevice *device, const QVector<Record> &records)
@@ -514,8 +514,8 @@ savefile::Result removePupil(const QString &folder, const QString &pupil, int *r
             QFile file(info.filePath());
             if (!file.open(QIODevice::ReadOnly)) {
                 savefile::Result failed;
-                failed.error = QStringLiteral("The results file %1 cannot be read.")
-                                   .arg(info.fileName());
+                failed.error =
+                    QStringLiteral("The results file %1 cannot be read.").arg(info.fileName());
                 return failed;
             }
             const QByteArray bytes = file.readAll();

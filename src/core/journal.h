@@ -80,7 +80,8 @@ QString cleanName(const QString &typed);
 QStringList pupils(const QVector<Record> &records);
 
 // The records of an attempt finished on from..to (days on the clock of the computer it was made
-// on, both included; an invalid date leaves that end open) and, when pupil is not empty, of that pupil (exact name).
+// on, both included; an invalid date leaves that end open) and, when pupil is not empty, of that
+// pupil (exact name).
 QVector<Record> filter(const QVector<Record> &records, const QDate &from, const QDate &to,
                        const QString &pupil = QString());
 
@@ -105,9 +106,9 @@ struct Cell {
     int tries = 0;
 };
 struct Table {
-    QStringList pupils;                  // rows, as pupils()
+    QStringList pupils;                       // rows, as pupils()
     QVector<QPair<QString, QString>> columns; // (topic, activity), by topic then activity
-    QHash<QPair<int, int>, Cell> cells; // (row, column); absent: never tried
+    QHash<QPair<int, int>, Cell> cells;       // (row, column); absent: never tried
 };
 // The best (by share of the full score), the latest and the number of tries of each pupil at each
 // topic's activity, from records ordered by finishing time (as readFolder gives them).

@@ -58,7 +58,7 @@ int createTemporary(const QString &path, QString *temporary)
         if (fd >= 0) {
             struct stat made {
             };
-            const mode_t mode = replacing ? old.st_mode & 07777
+            const mode_t mode = replacing                 ? old.st_mode & 07777
                                 : ::fstat(fd, &made) == 0 ? made.st_mode & 07777
                                                           : 0;
             // Set even when the mode looks right: a file server may have applied its own umask

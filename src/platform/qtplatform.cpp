@@ -135,14 +135,12 @@ QString QtMessageBoxes::whoIsPlaying(QWidget *parent, const QStringList &offered
     QPushButton *play = buttons->addButton(QStringLiteral("Play"), QDialogButtonBox::AcceptRole);
     QPushButton *skip = buttons->addButton(QStringLiteral("Skip"), QDialogButtonBox::RejectRole);
     play->setAccessibleDescription(QStringLiteral("Plays under the name typed; results are kept."));
-    skip->setAccessibleDescription(
-        QStringLiteral("Plays as a guest; results are not kept."));
+    skip->setAccessibleDescription(QStringLiteral("Plays as a guest; results are not kept."));
     play->setDefault(true);
     play->setEnabled(false);
     layout->addWidget(buttons);
-    QObject::connect(name, &QComboBox::currentTextChanged, play, [play](const QString &text) {
-        play->setEnabled(!text.trimmed().isEmpty());
-    });
+    QObject::connect(name, &QComboBox::currentTextChanged, play,
+                     [play](const QString &text) { play->setEnabled(!text.trimmed().isEmpty()); });
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     dialog.setMinimumWidth(360);

@@ -116,8 +116,7 @@ void ClassResults::reload()
     m_skipped = read.skipped;
     m_readError = read.error;
     const QDate today = QDate::currentDate();
-    const QDate first =
-        m_records.isEmpty() ? today : m_records.first().finished.date();
+    const QDate first = m_records.isEmpty() ? today : m_records.first().finished.date();
     const QSignalBlocker blockFrom(fromDate);
     const QSignalBlocker blockTo(toDate);
     fromDate->setDate(qMin(first, today));
@@ -140,11 +139,11 @@ void ClassResults::fill()
     pupilTable->setVerticalHeaderLabels(m_table.pupils);
     for (auto cell = m_table.cells.cbegin(); cell != m_table.cells.cend(); ++cell) {
         const journal::Cell &c = cell.value();
-        pupilTable->setItem(cell.key().first, cell.key().second,
-                            item(QStringLiteral("%1 · %2 · %3")
-                                     .arg(score(c.best, c.bestOutOf),
-                                          score(c.latest, c.latestOutOf))
-                                     .arg(c.tries)));
+        pupilTable->setItem(
+            cell.key().first, cell.key().second,
+            item(QStringLiteral("%1 · %2 · %3")
+                     .arg(score(c.best, c.bestOutOf), score(c.latest, c.latestOutOf))
+                     .arg(c.tries)));
     }
     pupilTable->resizeColumnsToContents();
     pupilTable->setUpdatesEnabled(true);
@@ -176,13 +175,12 @@ void ClassResults::showPupil(int row)
         QStringList wrong;
         for (int n : r.wrong)
             wrong << QString::number(n);
-        const QStringList texts = {
-            QLocale().toString(r.started, QLocale::ShortFormat),
-            QLocale().toString(r.finished, QLocale::ShortFormat),
-            r.topic,
-            r.activity,
-            score(r.score, r.outOf),
-            wrong.join(QStringLiteral(", "))};
+        const QStringList texts = {QLocale().toString(r.started, QLocale::ShortFormat),
+                                   QLocale().toString(r.finished, QLocale::ShortFormat),
+                                   r.topic,
+                                   r.activity,
+                                   score(r.score, r.outOf),
+                                   wrong.join(QStringLiteral(", "))};
         for (int c = 0; c < texts.size(); ++c)
             attemptTable->setItem(i, c, item(texts[c]));
     }
@@ -202,12 +200,12 @@ void ClassResults::exportResults()
         return;
     const savefile::Result saved = savefile::replace(
         file, [this](QIODevice *device) { return journal::writeCsv(device, m_shown); });
-    ctx.platform.boxes.ok(
-        this, saved ? QStringLiteral("%1 results have been exported to %2.")
-                          .arg(m_shown.size())
-                          .arg(QDir::toNativeSeparators(file))
-                    : QStringLiteral("The results could not be exported to %1. %2")
-                          .arg(QDir::toNativeSeparators(file), saved.error));
+    ctx.platform.boxes.ok(this, saved
+                                    ? QStringLiteral("%1 results have been exported to %2.")
+                                          .arg(m_shown.size())
+                                          .arg(QDir::toNativeSeparators(file))
+                                    : QStringLiteral("The results could not be exported to %1. %2")
+                                          .arg(QDir::toNativeSeparators(file), saved.error));
 }
 
 void ClassResults::deletePupil()
@@ -224,14 +222,14 @@ void ClassResults::deletePupil()
                       .arg(pupil)))
         return;
     int removed = 0;
-    const savefile::Result done = journal::removePupil(
-        ctx.platform.paths.path(contentnames::ResultsFolder), pupil, &removed);
+    const savefile::Result done =
+        journal::removePupil(ctx.platform.paths.path(contentnames::ResultsFolder), pupil, &removed);
     reload();
-    ctx.platform.boxes.ok(this, done ? QStringLiteral("%1 results of %2 have been deleted.")
-                                           .arg(removed)
-                                           .arg(pupil)
-                                     : QStringLiteral("Not every result of %1 could be deleted. %2")
-                                           .arg(pupil, done.error));
+    ctx.platform.boxes.ok(
+        this,
+        done
+            ? QStringLiteral("%1 results of %2 have been deleted.").arg(removed).arg(pupil)
+            : QStringLiteral("Not every result of %1 could be deleted. %2").arg(pupil, done.error));
 }
 
 void ClassResults::Label3_Click(int Index)

@@ -398,7 +398,8 @@ void TestExchange::stopsPartWayWithEarlierWorksheetsComplete()
     for (int s = 0; s < 3; ++s) {
         for (int q = 0; q < 10; ++q)
             sheets[s].questions[q] = read.questions[s * 10 + q];
-        sheets[s].title = s == 0 ? QStringLiteral("Pulleys") : QStringLiteral("Pulleys %1").arg(s + 1);
+        sheets[s].title =
+            s == 0 ? QStringLiteral("Pulleys") : QStringLiteral("Pulleys %1").arg(s + 1);
     }
     catalogue::Save save;
     save.cataloguePath = folder.multiple + QStringLiteral("/track.txt");

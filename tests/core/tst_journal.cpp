@@ -58,8 +58,7 @@ void TestJournal::reader_data()
     QTest::addColumn<int>("skipped");
 
     const QByteArray ada = journal::line(record(QStringLiteral("Ada"), 1, "Magnets", 9, {4}));
-    const QByteArray tab =
-        journal::line(record(QStringLiteral("Bo\t\\n"), 2, "Line\nbreak", 10));
+    const QByteArray tab = journal::line(record(QStringLiteral("Bo\t\\n"), 2, "Line\nbreak", 10));
     QTest::newRow("whole records") << ada + tab << 2 << 0;
     QTest::newRow("a cut-off last line") << ada + tab.left(tab.size() - 9) << 1 << 1;
     QTest::newRow("a cut-off line, then another record") << ada.left(20) + "\n" + tab << 1 << 1;
@@ -112,16 +111,16 @@ void TestJournal::writersMerged()
 
 void TestJournal::csv()
 {
-    const QVector<Record> records = {
-        record(QStringLiteral("Zoë \"Zed\", Jr"), 1, QStringLiteral("Forces, and more"), 8, {3, 9})};
+    const QVector<Record> records = {record(QStringLiteral("Zoë \"Zed\", Jr"), 1,
+                                            QStringLiteral("Forces, and more"), 8, {3, 9})};
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QVERIFY(journal::writeCsv(&buffer, records));
-    const QString expected = QStringLiteral(
-        "pupil,started,finished,topic,activity,score,out of,wrong\r\n"
-        "\"Zoë \"\"Zed\"\", Jr\",2026-09-14 10:01:00,2026-09-14 10:02:30,"
-        "\"Forces, and more\",Quiz,8,10,3 9\r\n");
+    const QString expected =
+        QStringLiteral("pupil,started,finished,topic,activity,score,out of,wrong\r\n"
+                       "\"Zoë \"\"Zed\"\", Jr\",2026-09-14 10:01:00,2026-09-14 10:02:30,"
+                       "\"Forces, and more\",Quiz,8,10,3 9\r\n");
     QCOMPARE(QString::fromUtf8(bytes), expected);
 }
 

@@ -82,7 +82,8 @@ int main(int argc, char **argv)
         worksheets *catalogue = ctx.screens.show<worksheets>();
         int slot = 0;
         for (int i = 1; i <= worksheets::Slots; ++i) {
-            if (catalogue->Label2[i]->isVisibleTo(catalogue) && catalogue->Label2[i]->text() == title)
+            if (catalogue->Label2[i]->isVisibleTo(catalogue) &&
+                catalogue->Label2[i]->text() == title)
                 slot = i;
         }
         if (slot == 0) {

@@ -114,20 +114,15 @@ void TestKeyboard::everyScreen_data()
     QTest::newRow("title") << "Titlefrm" << QStringList{"OK", "Exit"} << "OK"
                            << "intro0"
                            << "Titlefrm";
-    QTest::newRow("menu") << "intro0"
-                          << QStringList{"Sound On", // the arrows reach "Sound Off"
-                                         "Teachers' Guide",
-                                         "Introduction",
-                                         "Electricity",
-                                         "Michael Faraday",
-                                         "Multiple Choice Wizard",
-                                         "Worksheet Catalogue",
-                                         "Class Results",
-                                         "Acknowledgments",
-                                         "Exit"}
-                          << "Michael Faraday"
-                          << "TopicHub"
-                          << "Titlefrm";
+    QTest::newRow("menu")
+        << "intro0"
+        << QStringList{"Sound On", // the arrows reach "Sound Off"
+                       "Teachers' Guide", "Introduction",           "Electricity",
+                       "Michael Faraday", "Multiple Choice Wizard", "Worksheet Catalogue",
+                       "Class Results",   "Acknowledgments",        "Exit"}
+        << "Michael Faraday"
+        << "TopicHub"
+        << "Titlefrm";
     QTest::newRow("hub") << "electricity" << QStringList{"Key Facts",         "Teacher's Notes",
                                                          "Multiple Choice",   "Labelling Activity",
                                                          "Ordering Activity", "Exit"}
