@@ -116,7 +116,8 @@ int main(int argc, char **argv)
     ScriptedMessageBoxes boxes;
     RecordingPrinter printer;
     RecordingWindowSystem windows;
-    AppContext ctx(Platform{sound, boxes, printer, paths, windows});
+    RecordingSpeech speech;
+    AppContext ctx(Platform{sound, boxes, printer, paths, windows, speech});
     const auto measure = [&](const char *what) {
         const Times open = median(runs, [&] {
             ctx.screens.unloadAll();
