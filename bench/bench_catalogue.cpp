@@ -100,7 +100,7 @@ int main(int argc, char **argv)
     file.open(QIODevice::WriteOnly);
     file.write(gift);
     file.close();
-    Module1 state;
+    AppState state;
     QElapsedTimer timer;
     timer.start();
     const exchange::ReadResult read = exchange::readFile(giftFile);

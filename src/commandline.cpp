@@ -31,7 +31,7 @@ const QStringList BuiltInQuizzes = {QStringLiteral("introduction"), QStringLiter
                                     QStringLiteral("Michael Faraday")};
 
 struct Loaded {
-    Module1 bank;
+    AppState bank;
     QString topic; // the topic line the program prints above it
     QString error;
 };
@@ -48,7 +48,7 @@ Loaded load(const ContentPaths &paths, const QString &title)
         }
     }
     if (file.isEmpty()) {
-        Module1 listed;
+        AppState listed;
         catalogue::read(paths.path(contentnames::Catalogue), listed);
         if (catalogue::titles(listed).contains(title))
             file = questionfile::fileName(title);
@@ -89,7 +89,7 @@ int importFile(const RunFolderPaths &paths, const QString &fileName, const QStri
     const exchange::ReadResult read = exchange::readFile(fileName);
     if (list)
         return listFile(read, out, err);
-    Module1 state;
+    AppState state;
     const importer::Outcome outcome = importer::import(
         read, title.isEmpty() ? importer::titleForFile(fileName) : title,
         [&](const QString &name) { return paths.path(name); }, state);

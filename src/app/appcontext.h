@@ -2,7 +2,7 @@
 #pragma once
 
 #include "access.h"
-#include "module1.h"
+#include "appstate.h"
 #include "platform.h"
 #include "readaloud.h"
 #include "screenregistry.h"
@@ -15,7 +15,7 @@ struct AppContext {
 
     // Screen-reader interfaces and the keyboard focus outline, for as long as the program runs.
     access::Support accessSupport;
-    Module1 state;
+    AppState state;
     Platform platform;
     // "Read to me": off until the menu's switch or the settings file turns it on.
     ReadAloud readAloud;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "activity.h"
 
-#include "module1.h"
+#include "appstate.h"
 
 #include <algorithm>
 #include <utility>
@@ -121,7 +121,7 @@ int Engine::score() const
     return score;
 }
 
-void Engine::press(int button, Module1 &state)
+void Engine::press(int button, AppState &state)
 {
     state.Score = 0;
     switch (button) {

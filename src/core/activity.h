@@ -5,7 +5,7 @@
 
 #include <vector>
 
-struct Module1;
+struct AppState;
 
 // The drag-and-drop engine shared by the six activity screens. Everything here works on twip
 // rectangles; the screens only report pointer positions and move their labels to where the
@@ -89,7 +89,7 @@ public:
 
     // A button press on the shared state: Score is set to 0 on every press; "Start Again" resets
     // the arrangement; "Check Score" sets Score from the arrangement and OutOf to the item count.
-    void press(int button, Module1 &state);
+    void press(int button, AppState &state);
 
     // Placing without dragging: one label at a time can be held. A held label stays where it was
     // until it is placed on a drop box, where it lands exactly as if it had been dragged and

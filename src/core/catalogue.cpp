@@ -19,7 +19,7 @@
 namespace catalogue
 {
 
-ReadStatus read(QIODevice *device, Module1 &state)
+ReadStatus read(QIODevice *device, AppState &state)
 {
     FieldReader reader(device);
     if (reader.tooLarge())
@@ -29,7 +29,7 @@ ReadStatus read(QIODevice *device, Module1 &state)
         return ReadStatus::NoCount; // not a count the 16-bit count can hold
 
     const int wanted = count;
-    const int capacity = Module1::MaxWorksheets;
+    const int capacity = AppState::MaxWorksheets;
     int held = 0;
     for (int i = 1; i <= qMin(wanted, capacity); ++i) {
         QString name;
@@ -46,7 +46,7 @@ ReadStatus read(QIODevice *device, Module1 &state)
     return wanted > capacity ? ReadStatus::OverLimit : ReadStatus::Complete;
 }
 
-ReadStatus read(const QString &path, Module1 &state)
+ReadStatus read(const QString &path, AppState &state)
 {
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
@@ -54,7 +54,7 @@ ReadStatus read(const QString &path, Module1 &state)
     return read(&file, state);
 }
 
-QStringList titles(const Module1 &state)
+QStringList titles(const AppState &state)
 {
     QStringList names;
     for (int i = 1; i <= state.WorksheetCount; ++i)
@@ -76,7 +76,7 @@ QString readAll(const QString &path, QStringList *names)
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
         return QCoreApplication::translate("Catalogue",
                                            "The catalogue of worksheets cannot be opened.");
-    Module1 scratch;
+    AppState scratch;
     const ReadStatus status = read(&file, scratch);
     switch (status) {
     case ReadStatus::NoCount:
@@ -94,7 +94,7 @@ QString readAll(const QString &path, QStringList *names)
     case ReadStatus::OverLimit:
         return QCoreApplication::translate(
                    "Catalogue", "The catalogue of worksheets lists more than %1 worksheets.")
-            .arg(Module1::MaxWorksheets);
+            .arg(AppState::MaxWorksheets);
     case ReadStatus::Complete:
         break;
     }
@@ -184,7 +184,7 @@ savefile::Result writeAll(const QString &path, const QStringList &names)
         path, [&](QIODevice *device) { return device->write(bytes) == bytes.size(); });
 }
 
-void hold(const QStringList &names, Module1 &state)
+void hold(const QStringList &names, AppState &state)
 {
     for (int i = 0; i < names.size(); ++i)
         state.WorksheetNames[i + 1] = names[i];
@@ -199,7 +199,7 @@ Change failure(const QString &why)
 }
 
 // Writes the names over the file when they changed, then holds them in memory.
-Change conclude(const QString &path, const QStringList &names, bool changed, Module1 &state)
+Change conclude(const QString &path, const QStringList &names, bool changed, AppState &state)
 {
     Change change;
     if (changed) {
@@ -215,11 +215,11 @@ Change conclude(const QString &path, const QStringList &names, bool changed, Mod
     return change;
 }
 
-Change addLocked(const QString &path, QStringList names, const QString &title, Module1 &state)
+Change addLocked(const QString &path, QStringList names, const QString &title, AppState &state)
 {
     if (names.contains(title))
         return conclude(path, names, false, state);
-    if (names.size() >= Module1::MaxWorksheets)
+    if (names.size() >= AppState::MaxWorksheets)
         return failure(
             QCoreApplication::translate("Catalogue", "The catalogue of worksheets is full."));
     names.append(title);
@@ -234,7 +234,7 @@ bool markPending(const QString &path, const QString &title)
 
 } // namespace
 
-Change add(const QString &path, const QString &title, Module1 &state, const Waiting &waiting)
+Change add(const QString &path, const QString &title, AppState &state, const Waiting &waiting)
 {
     QLockFile lock(lockPath(path));
     QStringList names;
@@ -244,7 +244,7 @@ Change add(const QString &path, const QString &title, Module1 &state, const Wait
     return addLocked(path, names, title, state);
 }
 
-Change remove(const QString &path, const QString &title, Module1 &state, const Waiting &waiting)
+Change remove(const QString &path, const QString &title, AppState &state, const Waiting &waiting)
 {
     QLockFile lock(lockPath(path));
     QStringList names;
@@ -317,7 +317,7 @@ void recover(const QString &path)
         bool done = true;
         for (const QString &title : listed) {
             QFile sheet(folder.filePath(title + QStringLiteral(".txt")));
-            Module1 scratch;
+            AppState scratch;
             const bool written = isStorableTitle(title) && sheet.open(QIODevice::ReadOnly) &&
                                  questionfile::LoadQuestionFile(&sheet, scratch).ok;
             // A marker whose worksheet was never written in full has nothing to list.
@@ -381,7 +381,7 @@ TitleCheck checkTitle(const QString &title)
     return {};
 }
 
-Change saveWorksheets(const Save &save, QVector<questionfile::Worksheet> &sheets, Module1 &state,
+Change saveWorksheets(const Save &save, QVector<questionfile::Worksheet> &sheets, AppState &state,
                       int *written)
 {
     *written = 0;
@@ -406,7 +406,7 @@ Change saveWorksheets(const Save &save, QVector<questionfile::Worksheet> &sheets
             }
             sheet.title = title;
         }
-        if (!planned.contains(sheet.title) && planned.size() >= Module1::MaxWorksheets) {
+        if (!planned.contains(sheet.title) && planned.size() >= AppState::MaxWorksheets) {
             stopped = QStringLiteral("The catalogue of worksheets is full.");
             break;
         }
@@ -418,7 +418,7 @@ Change saveWorksheets(const Save &save, QVector<questionfile::Worksheet> &sheets
         }
         QBuffer back(&bytes);
         back.open(QIODevice::ReadOnly);
-        Module1 scratch;
+        AppState scratch;
         if (!questionfile::LoadQuestionFile(&back, scratch).ok) {
             stopped = QStringLiteral("The worksheet %1 would not open again as it stands, so it "
                                      "was not saved.")
@@ -492,7 +492,7 @@ bool occupied(const QString &path)
     return info.exists() || info.isSymLink();
 }
 
-Change saveWorksheet(const Save &save, questionfile::Worksheet &sheet, Module1 &state,
+Change saveWorksheet(const Save &save, questionfile::Worksheet &sheet, AppState &state,
                      bool *written)
 {
     if (written)
@@ -510,7 +510,7 @@ Change saveWorksheet(const Save &save, questionfile::Worksheet &sheet, Module1 &
             return failure(why);
         sheet.title = title;
     }
-    if (!names.contains(sheet.title) && names.size() >= Module1::MaxWorksheets)
+    if (!names.contains(sheet.title) && names.size() >= AppState::MaxWorksheets)
         return failure(
             QCoreApplication::translate("Catalogue", "The catalogue of worksheets is full."));
 
@@ -524,7 +524,7 @@ Change saveWorksheet(const Save &save, questionfile::Worksheet &sheet, Module1 &
     {
         QBuffer back(&bytes);
         back.open(QIODevice::ReadOnly);
-        Module1 scratch;
+        AppState scratch;
         if (!questionfile::LoadQuestionFile(&back, scratch).ok)
             return failure(QCoreApplication::translate(
                                "Catalogue",

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "module1.h"
+#include "appstate.h"
 #include "questionfile.h"
 
 #include <QString>
@@ -29,12 +29,12 @@ enum class ReadStatus {
 // state.WorksheetCount and state.WorksheetNames. A read that fails part way keeps what it read
 // and sets WorksheetCount to the number of names actually held, so the count never claims names
 // that are not there.
-ReadStatus read(QIODevice *device, Module1 &state);
+ReadStatus read(QIODevice *device, AppState &state);
 // The same from the file at path; a file that cannot be opened reads as NoCount (nothing changed).
-ReadStatus read(const QString &path, Module1 &state);
+ReadStatus read(const QString &path, AppState &state);
 
 // The names state holds, WorksheetNames 1 to WorksheetCount.
-QStringList titles(const Module1 &state);
+QStringList titles(const AppState &state);
 
 // Reads the whole catalogue at path into names; an error text in the program's own words when it
 // cannot be opened or read in full (any status but Complete), names untouched then.
@@ -67,12 +67,12 @@ using Waiting = std::function<bool(const QString &holder)>;
 // (exact, case-sensitive). The file is rewritten only when the title was added. A catalogue that
 // is missing, holds fewer names than its count, or already holds MaxWorksheets names fails
 // without touching the file.
-Change add(const QString &path, const QString &title, Module1 &state, const Waiting &waiting = {});
+Change add(const QString &path, const QString &title, AppState &state, const Waiting &waiting = {});
 
 // Reads the catalogue at path afresh into state and removes the LAST entry equal to title,
 // keeping the order of the others. A title that is not listed leaves the file untouched
 // (changed = false, ok = true). Missing or short catalogues fail as for add.
-Change remove(const QString &path, const QString &title, Module1 &state,
+Change remove(const QString &path, const QString &title, AppState &state,
               const Waiting &waiting = {});
 
 QString lockPath(const QString &path);
@@ -110,7 +110,7 @@ struct Save {
 // marker taken away. A kill between the steps leaves the marker for recover. sheet.title is set to
 // the title saved. *written (when given) tells whether the worksheet file was replaced: it stays
 // when only the catalogue change failed.
-Change saveWorksheet(const Save &save, questionfile::Worksheet &sheet, Module1 &state,
+Change saveWorksheet(const Save &save, questionfile::Worksheet &sheet, AppState &state,
                      bool *written = nullptr);
 
 // Saves worksheets one after the other as saveWorksheet saves one, with the lock held once for
@@ -121,7 +121,7 @@ Change saveWorksheet(const Save &save, questionfile::Worksheet &sheet, Module1 &
 // error of the one that stopped. When the catalogue cannot be written, the new files are removed
 // again and *written is 0. A kill part way leaves the marker for recover, which lists every
 // worksheet of it that was written in full.
-Change saveWorksheets(const Save &save, QVector<questionfile::Worksheet> &sheets, Module1 &state,
+Change saveWorksheets(const Save &save, QVector<questionfile::Worksheet> &sheets, AppState &state,
                       int *written);
 
 // Whether a worksheet file or anything else, even a link to nowhere, stands at path.

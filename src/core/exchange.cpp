@@ -661,7 +661,7 @@ QString giftAnswer(const QString &text, bool right)
     return (right ? QStringLiteral("%100%") : QStringLiteral("%0%")) + escaped;
 }
 
-int rightAnswer(const Module1 &bank, int q)
+int rightAnswer(const AppState &bank, int q)
 {
     return questionfile::correctAnswer(bank.CorrectAnswer[q]);
 }
@@ -731,16 +731,16 @@ ReadResult readFile(const QString &fileName)
     return result;
 }
 
-WriteResult write(QIODevice *device, Format format, const Module1 &bank)
+WriteResult write(QIODevice *device, Format format, const AppState &bank)
 {
     WriteResult result;
     const QString title = bank.QuizTitle;
     QString out;
-    const Module1::QuestionStrings *answers[] = {&bank.AnswerA, &bank.AnswerB, &bank.AnswerC,
-                                                 &bank.AnswerD};
+    const AppState::QuestionStrings *answers[] = {&bank.AnswerA, &bank.AnswerB, &bank.AnswerC,
+                                                  &bank.AnswerD};
     if (format == Format::Gift)
         out += QStringLiteral("// %1\n\n").arg(QString(title).remove(QLatin1Char('\n')));
-    for (int q = 1; q <= Module1::MaxQuestions; ++q) {
+    for (int q = 1; q <= AppState::MaxQuestions; ++q) {
         const int right = rightAnswer(bank, q);
         if (right == 0)
             result.problems.append(

@@ -69,7 +69,7 @@ struct WriteResult {
 // Writes the ten questions of a question bank (indices 1 to 10) as UTF-8.
 // GIFT: one named multiple-choice question each ("title q"), every special character escaped.
 // Aiken: the question line, options "A." to "D.", then "ANSWER: X".
-WriteResult write(QIODevice *device, Format format, const Module1 &bank);
+WriteResult write(QIODevice *device, Format format, const AppState &bank);
 
 // The format a file name asks for: GIFT for ".gift", Aiken for ".txt" (any letter case).
 bool formatForFileName(const QString &fileName, Format *format);

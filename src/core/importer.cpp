@@ -60,16 +60,16 @@ QString titleForFile(const QString &fileName)
 }
 
 Outcome import(const exchange::ReadResult &read, const QString &title, const PathOf &pathOf,
-               Module1 &state, const catalogue::Waiting &waiting)
+               AppState &state, const catalogue::Waiting &waiting)
 {
     Outcome outcome;
     if (!read.error.isEmpty()) {
         outcome.error = read.error;
         return outcome;
     }
-    const int sheets = int(read.questions.size()) / Module1::MaxQuestions;
-    const int left = int(read.questions.size()) % Module1::MaxQuestions;
-    outcome.leftOver = read.questions.mid(sheets * Module1::MaxQuestions);
+    const int sheets = int(read.questions.size()) / AppState::MaxQuestions;
+    const int left = int(read.questions.size()) % AppState::MaxQuestions;
+    outcome.leftOver = read.questions.mid(sheets * AppState::MaxQuestions);
     if (sheets == 0) {
         outcome.error = read.questions.isEmpty()
                             ? QCoreApplication::translate(
@@ -87,18 +87,18 @@ Outcome import(const exchange::ReadResult &read, const QString &title, const Pat
         outcome.error =
             QCoreApplication::translate("Import", "The catalogue of worksheets cannot be read.");
     // Refused before any worksheet is written, not part way through.
-    const int room = Module1::MaxWorksheets - int(listed.size());
+    const int room = AppState::MaxWorksheets - int(listed.size());
     if (outcome.error.isEmpty() && room <= 0)
         outcome.error = QCoreApplication::translate(
                             "Import", "The catalogue of worksheets is full (%1 worksheets).")
-                            .arg(Module1::MaxWorksheets);
+                            .arg(AppState::MaxWorksheets);
     else if (outcome.error.isEmpty() && sheets > room)
         outcome.error = QCoreApplication::translate(
                             "Import", "The file would make %1 worksheets, but the catalogue has "
                                       "room for only %2 more (it holds at most %3).")
                             .arg(sheets)
                             .arg(room)
-                            .arg(Module1::MaxWorksheets);
+                            .arg(AppState::MaxWorksheets);
     if (outcome.error.isEmpty() && title.size() > MaxBaseTitleLength)
         outcome.error =
             QCoreApplication::translate("Import", "Please use a title of at most %1 characters.")
@@ -132,10 +132,10 @@ Outcome import(const exchange::ReadResult &read, const QString &title, const Pat
                 files.insert(name.toLower());
             filesListed = true;
         }
-        while (number <= Module1::MaxWorksheets + 1 &&
+        while (number <= AppState::MaxWorksheets + 1 &&
                taken(numbered(title, number), listedNow, files))
             ++number;
-        if (number > Module1::MaxWorksheets + 1) {
+        if (number > AppState::MaxWorksheets + 1) {
             *why = QCoreApplication::translate("Import", "There is no free title left for %1.")
                        .arg(title);
             return QString();
@@ -144,8 +144,8 @@ Outcome import(const exchange::ReadResult &read, const QString &title, const Pat
     };
     QVector<questionfile::Worksheet> made(sheets);
     for (int s = 0; s < sheets; ++s) {
-        for (int q = 0; q < Module1::MaxQuestions; ++q)
-            made[s].questions[q] = read.questions[s * Module1::MaxQuestions + q];
+        for (int q = 0; q < AppState::MaxQuestions; ++q)
+            made[s].questions[q] = read.questions[s * AppState::MaxQuestions + q];
     }
     int written = 0;
     const catalogue::Change change = catalogue::saveWorksheets(save, made, state, &written);

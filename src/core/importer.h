@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "appstate.h"
 #include "catalogue.h"
 #include "exchange.h"
-#include "module1.h"
 
 #include <QString>
 #include <QStringList>
@@ -37,7 +37,7 @@ struct Outcome {
 // back in leftOver, not imported. When no worksheet can be made (fewer than ten questions, or more
 // worksheets than the catalogue has room for), error says why and nothing is changed.
 Outcome import(const exchange::ReadResult &read, const QString &title, const PathOf &pathOf,
-               Module1 &state, const catalogue::Waiting &waiting = {});
+               AppState &state, const catalogue::Waiting &waiting = {});
 
 // A title for the worksheets of a file: its base name with the characters a title cannot hold
 // left out, at most MaxBaseTitleLength characters; "Imported" when nothing is left.

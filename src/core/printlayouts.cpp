@@ -90,7 +90,7 @@ namespace
 // The pupil's worksheet; with answers, the teacher's copy: each right answer in red behind a
 // marker in the margin before its column, and the list of right letters at the end.
 PrintJob questionSheet(const PrinterMetrics &printer, const QString &topic, const QString &title,
-                       const Module1 &bank, bool answers)
+                       const AppState &bank, bool answers)
 {
     Layout p(printer);
     p.fontName(Serif);
@@ -109,7 +109,7 @@ PrintJob questionSheet(const PrinterMetrics &printer, const QString &topic, cons
 
     p.font(12);
     QStringList key;
-    for (int q = 1; q <= Module1::MaxQuestions; ++q) {
+    for (int q = 1; q <= AppState::MaxQuestions; ++q) {
         p.at(margin.x());
         p.text(QStringLiteral("Question") + results::number(q) + QStringLiteral("    ") +
                bank.QuestionText[q]);
@@ -151,13 +151,13 @@ PrintJob questionSheet(const PrinterMetrics &printer, const QString &topic, cons
 } // namespace
 
 PrintJob worksheet(const PrinterMetrics &printer, const QString &topic, const QString &title,
-                   const Module1 &bank)
+                   const AppState &bank)
 {
     return questionSheet(printer, topic, title, bank, false);
 }
 
 PrintJob answerKey(const PrinterMetrics &printer, const QString &topic, const QString &title,
-                   const Module1 &bank)
+                   const AppState &bank)
 {
     return questionSheet(printer, topic, title, bank, true);
 }

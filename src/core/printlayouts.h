@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "module1.h"
+#include "appstate.h"
 #include "printjob.h"
 
 // The two printouts of the quiz part of the program, laid out as printer operations.
@@ -21,12 +21,12 @@ extern const QColor AnswerColour;
 // The paper worksheet of the loaded quiz: a header line, topic and title in large centred type,
 // then the ten questions with their answers in two columns at a third and two thirds of the width.
 PrintJob worksheet(const PrinterMetrics &printer, const QString &topic, const QString &title,
-                   const Module1 &bank);
+                   const AppState &bank);
 
 // The teacher's copy of that worksheet: the same page with each right answer marked, then an
 // "Answers" list ("1. C   2. A ..."). The pupil's worksheet never shows the answers.
 PrintJob answerKey(const PrinterMetrics &printer, const QString &topic, const QString &title,
-                   const Module1 &bank);
+                   const AppState &bank);
 
 struct Certificate {
     QString topic; // TopicName

@@ -32,11 +32,11 @@ QString encoded(QString text)
 
 } // namespace
 
-LoadResult LoadQuestionFile(QIODevice *device, Module1 &state)
+LoadResult LoadQuestionFile(QIODevice *device, AppState &state)
 {
     LoadResult result;
     FieldReader reader(device);
-    Module1 bank; // only the question bank of this copy is used
+    AppState bank; // only the question bank of this copy is used
     QString field;
 
     const auto fail = [&](const QString &why) {
@@ -53,10 +53,10 @@ LoadResult LoadQuestionFile(QIODevice *device, Module1 &state)
     if (!reader.read(&field))
         return fail(QCoreApplication::translate("QuestionFile", "The file ends after its title."));
 
-    for (int q = 1; q <= Module1::MaxQuestions; ++q) {
-        Module1::QuestionStrings *parts[] = {&bank.QuestionText, &bank.AnswerA, &bank.AnswerB,
-                                             &bank.AnswerC, &bank.AnswerD};
-        for (Module1::QuestionStrings *part : parts) {
+    for (int q = 1; q <= AppState::MaxQuestions; ++q) {
+        AppState::QuestionStrings *parts[] = {&bank.QuestionText, &bank.AnswerA, &bank.AnswerB,
+                                              &bank.AnswerC, &bank.AnswerD};
+        for (AppState::QuestionStrings *part : parts) {
             if (!reader.read(&field))
                 return fail(
                     QCoreApplication::translate("QuestionFile", "The file ends in question %1.")
@@ -96,11 +96,11 @@ int correctAnswer(const QString &field)
     return digit[0].digitValue();
 }
 
-Worksheet fromBank(const Module1 &state)
+Worksheet fromBank(const AppState &state)
 {
     Worksheet sheet;
     sheet.title = state.QuizTitle;
-    for (int q = 1; q <= Module1::MaxQuestions; ++q) {
+    for (int q = 1; q <= AppState::MaxQuestions; ++q) {
         Question &question = sheet.questions[q - 1];
         question.text = state.QuestionText[q];
         question.answers = {state.AnswerA[q], state.AnswerB[q], state.AnswerC[q], state.AnswerD[q]};

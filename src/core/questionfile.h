@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "module1.h"
+#include "appstate.h"
 
 #include <QString>
 
@@ -26,7 +26,7 @@ struct Question {
 
 struct Worksheet {
     QString title;
-    std::array<Question, Module1::MaxQuestions> questions;
+    std::array<Question, AppState::MaxQuestions> questions;
 };
 
 struct LoadResult {
@@ -40,7 +40,7 @@ struct LoadResult {
 // separator is looked at. The bank is only changed when the whole file reads well: a file that
 // ends early, names a correct answer other than 1 to 4 or is over FieldReader::MaxBytes leaves the
 // bank as it was, so no screen ever works on half of one quiz and half of another.
-LoadResult LoadQuestionFile(QIODevice *device, Module1 &state);
+LoadResult LoadQuestionFile(QIODevice *device, AppState &state);
 
 // The number of the answer a CorrectAnswer field names, 1 to 4 (blanks around the digit allowed);
 // 0 when it names none.
@@ -48,7 +48,7 @@ int correctAnswer(const QString &field);
 
 // The quiz in the question bank of state (indices 1 to 10) as a worksheet, each question ticked
 // on the answer its CorrectAnswer names (on none when it names none).
-Worksheet fromBank(const Module1 &state);
+Worksheet fromBank(const AppState &state);
 
 // Writes a worksheet in the question-file layout. Returns false when the device refuses a write.
 bool write(QIODevice *device, const Worksheet &sheet);

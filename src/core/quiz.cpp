@@ -6,23 +6,23 @@
 namespace quiz
 {
 
-int correctButton(const Module1 &state, int q)
+int correctButton(const AppState &state, int q)
 {
     bool ok = false;
     const int c = state.CorrectAnswer[q].trimmed().toInt(&ok);
     return ok && c >= 1 && c <= 4 ? c : 0;
 }
 
-void mark(Module1 &state, int q, int chosenButton)
+void mark(AppState &state, int q, int chosenButton)
 {
     const int correct = correctButton(state, q);
     state.AnswerMark[q] = correct != 0 && chosenButton == correct ? 1 : 0;
 }
 
-QVector<int> finish(Module1 &state)
+QVector<int> finish(AppState &state)
 {
     QVector<int> wrong;
-    for (int i = 1; i <= Module1::MaxQuestions; ++i) {
+    for (int i = 1; i <= AppState::MaxQuestions; ++i) {
         state.Score = static_cast<qint16>(state.Score + state.AnswerMark[i]);
         if (state.AnswerMark[i] == 0)
             wrong.append(i); // row (i - 1) - Score: the wrong answers before it
@@ -30,7 +30,7 @@ QVector<int> finish(Module1 &state)
     return wrong;
 }
 
-QString reviewRow(const Module1 &state, int q)
+QString reviewRow(const AppState &state, int q)
 {
     return results::number(q) + QStringLiteral(". ") + state.QuestionText[q];
 }

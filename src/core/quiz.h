@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "module1.h"
+#include "appstate.h"
 
 #include <QVector>
 
@@ -11,16 +11,16 @@ namespace quiz
 
 // The answer button (1 to 4) the bank names as correct for question q; 0 when the bank does not
 // hold a usable digit (the loader refuses such files, so this is a guard, not a case).
-int correctButton(const Module1 &state, int q);
+int correctButton(const AppState &state, int q);
 
 // Marks question q from the pupil's choice (0 for none): AnswerMark(q) is 1 only for the
 // correct button.
-void mark(Module1 &state, int q, int chosenButton);
+void mark(AppState &state, int q, int chosenButton);
 
 // Adds up Score from AnswerMark 1..10 and returns the wrong questions in question order.
-QVector<int> finish(Module1 &state);
+QVector<int> finish(AppState &state);
 
 // The review row for a wrong question: " 3. " followed by its text.
-QString reviewRow(const Module1 &state, int q);
+QString reviewRow(const AppState &state, int q);
 
 } // namespace quiz

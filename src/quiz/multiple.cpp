@@ -144,11 +144,11 @@ multiple::multiple(AppContext &context) : Screen(context)
 void multiple::Form_Load()
 {
     DressForm(this, Picture1);
-    Module1 &s = ctx.state;
+    AppState &s = ctx.state;
     s.Score = 0;
     s.OutOf = 10;
     s.QuestionNo = 1;
-    for (int q = 1; q <= Module1::MaxQuestions; ++q)
+    for (int q = 1; q <= AppState::MaxQuestions; ++q)
         s.AnswerMark[q] = 0;
     for (int i = 1; i <= 4; ++i) {
         Option1[i]->setStyleSheet(QStringLiteral(
@@ -179,7 +179,7 @@ int multiple::chosenAnswer() const
 
 void multiple::showquest()
 {
-    const Module1 &s = ctx.state;
+    const AppState &s = ctx.state;
     const int q = s.QuestionNo;
     clearAnswer();
     Label3[PreviousQuestion]->show();
@@ -192,7 +192,7 @@ void multiple::showquest()
     showFitted(Option1[4], s.AnswerD[q]);
     if (q == 1)
         Label3[PreviousQuestion]->hide();
-    if (q == Module1::MaxQuestions)
+    if (q == AppState::MaxQuestions)
         Label3[NextQuestion]->setText(QCoreApplication::translate("QuizScreen", "Check Score >>"));
     // No answer button keeps the focus from the last question; a label button pressed from the
     // keyboard keeps it, so Enter goes on to the next question.
@@ -204,9 +204,9 @@ void multiple::showquest()
 
 QStringList multiple::spokenText() const
 {
-    const Module1 &s = ctx.state;
+    const AppState &s = ctx.state;
     const int q = s.QuestionNo;
-    if (q < 1 || q > Module1::MaxQuestions)
+    if (q < 1 || q > AppState::MaxQuestions)
         return {};
     return {Label4->text(),
             s.QuestionText[q],
@@ -248,7 +248,7 @@ void multiple::keyPressEvent(QKeyEvent *event)
 
 void multiple::Label3_Click(int Index)
 {
-    Module1 &s = ctx.state;
+    AppState &s = ctx.state;
     switch (Index) {
     case PreviousQuestion:
         if (s.QuestionNo > 1) {
@@ -259,7 +259,7 @@ void multiple::Label3_Click(int Index)
     case NextQuestion:
         quiz::mark(s, s.QuestionNo, chosenAnswer());
         ++s.QuestionNo;
-        if (s.QuestionNo < Module1::MaxQuestions + 1)
+        if (s.QuestionNo < AppState::MaxQuestions + 1)
             showquest();
         else
             finishQuiz();
@@ -278,7 +278,7 @@ void multiple::Label3_Click(int Index)
 
 void multiple::finishQuiz()
 {
-    Module1 &s = ctx.state;
+    AppState &s = ctx.state;
     const QVector<int> wrongQuestions = quiz::finish(s);
     QStringList rows;
     for (int question : wrongQuestions)
@@ -326,7 +326,7 @@ void multiple::Printpage()
 void multiple::Option1_Click(int Index)
 {
     ctx.playSound(contentnames::TypeKeySound);
-    const Module1 &s = ctx.state;
+    const AppState &s = ctx.state;
     const int q = s.QuestionNo;
     const QString answers[] = {s.AnswerA[q], s.AnswerB[q], s.AnswerC[q], s.AnswerD[q]};
     if (Index >= 1 && Index <= 4)

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "importlist.h"
 
+#include "appstate.h"
 #include "fonts.h"
 #include "importer.h"
 #include "labelbutton.h"
-#include "module1.h"
 #include "twips.h"
 
 #include <QCoreApplication>
@@ -102,8 +102,8 @@ exchange::ReadResult ImportList::chosen() const
 void ImportList::updateSummary()
 {
     const int ticked = int(chosen().questions.size());
-    const int sheets = ticked / Module1::MaxQuestions;
-    const int left = ticked % Module1::MaxQuestions;
+    const int sheets = ticked / AppState::MaxQuestions;
+    const int left = ticked % AppState::MaxQuestions;
     const QString worksheets =
         sheets == 1 ? QCoreApplication::translate("ImportList", "1 worksheet of ten")
                     : QCoreApplication::translate("ImportList", "%1 worksheets of ten").arg(sheets);

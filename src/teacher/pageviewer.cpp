@@ -52,7 +52,7 @@ PageScreen::PageScreen(AppContext &context) : Screen(context)
 
 void PageScreen::Label3_Click(int Index)
 {
-    Module1 &s = ctx.state;
+    AppState &s = ctx.state;
     switch (Index) {
     case Print:
         Printpage();
@@ -143,7 +143,7 @@ teacher::teacher(AppContext &context) : PageScreen(context)
 void teacher::Form_Load()
 {
     DressForm(this);
-    Module1 &s = ctx.state;
+    AppState &s = ctx.state;
     if (s.PageCount == 1) {
         Label1->hide();
         Label3[NextPage]->hide();
@@ -178,7 +178,7 @@ void teacher::openAcknowledgments()
 
 void teacher::showPage()
 {
-    const Module1 &s = ctx.state;
+    const AppState &s = ctx.state;
     const pages::Buttons b = pages::buttons(s.PageNumber, s.PageCount);
     Label3[PreviousPage]->setEnabled(b.previous);
     Label3[NextPage]->setEnabled(b.next);
@@ -194,7 +194,7 @@ QString teacher::pageFile(int page, bool printCopy) const
 
 void teacher::Timer1_Timer()
 {
-    Module1 &s = ctx.state;
+    AppState &s = ctx.state;
     s.StepCounter = static_cast<qint16>(pages::nextLogoFrame(s.StepCounter));
     QImage &frame = m_logo[static_cast<size_t>(s.StepCounter)];
     if (frame.isNull())

@@ -179,7 +179,7 @@ void wizard::genwork()
 {
     // The titles listed now, so that a title differing only in letter case is caught before it
     // replaces another worksheet's file.
-    Module1 scratch;
+    AppState scratch;
     catalogue::read(ctx.platform.paths.path(contentnames::Catalogue), scratch);
     const QStringList listed = catalogue::titles(scratch);
     const QString failure = wizardchecks::firstFailure(worksheet(), listed);
@@ -193,7 +193,7 @@ void wizard::genwork()
 bool wizard::saveworksheet()
 {
     questionfile::Worksheet sheet = worksheet();
-    Module1 scratch;
+    AppState scratch;
     catalogue::read(ctx.platform.paths.path(contentnames::Catalogue), scratch);
     const bool wasListed = catalogue::titles(scratch).contains(sheet.title);
     // The title was checked, so its file stays inside the worksheet folder; the old file is

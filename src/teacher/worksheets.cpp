@@ -121,7 +121,7 @@ void worksheets::Form_Load()
     DressForm(this);
     fullScreenChoice->setChecked(displayscale::isFullScreen());
     highContrastChoice->setChecked(highcontrast::isOn());
-    Module1 &s = ctx.state;
+    AppState &s = ctx.state;
     // A catalogue that cannot be opened or read leaves the titles already held.
     const QString path = ctx.platform.paths.path(contentnames::Catalogue);
     // Opened straight from a file manager, the menu has not mended the folder yet.
@@ -155,13 +155,13 @@ void worksheets::Form_Load()
 
 int worksheets::lastPage() const
 {
-    const int count = qBound(0, int(ctx.state.WorksheetCount), int(Module1::MaxWorksheets));
+    const int count = qBound(0, int(ctx.state.WorksheetCount), int(AppState::MaxWorksheets));
     return count == 0 ? 0 : (count - 1) / Slots;
 }
 
 void worksheets::workpage()
 {
-    const Module1 &s = ctx.state;
+    const AppState &s = ctx.state;
     for (int i = 1; i <= Slots; ++i) {
         Label2[i]->setText(QString());
         Label2[i]->hide();
@@ -173,7 +173,7 @@ void worksheets::workpage()
     Label4->setText(
         QCoreApplication::translate("WorksheetCatalogue", "Page %1").arg(s.CataloguePage + 1));
 
-    const int count = qBound(0, int(s.WorksheetCount), int(Module1::MaxWorksheets));
+    const int count = qBound(0, int(s.WorksheetCount), int(AppState::MaxWorksheets));
     const int base = Slots * s.CataloguePage;
     int last = base + Slots;
     if (count < base + Slots + 1) {
@@ -188,7 +188,7 @@ void worksheets::workpage()
 
 void worksheets::Label3_Click(int Index)
 {
-    Module1 &s = ctx.state;
+    AppState &s = ctx.state;
     switch (Index) {
     case PreviousPage:
         if (s.CataloguePage <= 0)
@@ -310,7 +310,7 @@ void worksheets::exportWorksheet(const QString &name)
 
 void worksheets::printAnswerKey()
 {
-    const Module1 &s = ctx.state;
+    const AppState &s = ctx.state;
     const PrintJob job =
         printlayouts::answerKey(ctx.platform.printer, printlayouts::WorksheetTopic, s.QuizTitle, s);
     printAndReport(
@@ -347,7 +347,7 @@ void worksheets::importFile(const QString &file)
 void worksheets::importChosen()
 {
     const exchange::ReadResult read = importList->chosen();
-    const bool wholeSheets = read.questions.size() >= Module1::MaxQuestions;
+    const bool wholeSheets = read.questions.size() >= AppState::MaxQuestions;
     const importer::Outcome outcome =
         wholeSheets ? importer::import(
                           read, importer::titleForFile(m_importFile),
@@ -422,7 +422,7 @@ void worksheets::editworksheet()
 
 void worksheets::deleteWorksheet(const QString &name)
 {
-    Module1 &s = ctx.state;
+    AppState &s = ctx.state;
     if (!ctx.platform.boxes.okCancel(
             this,
             QCoreApplication::translate("WorksheetCatalogue",

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "activity.h"
 #include "activitydata.h"
-#include "module1.h"
+#include "appstate.h"
 
 #include <QTest>
 
@@ -311,7 +311,7 @@ void TestActivity::checkScoreAppears()
     QCOMPARE(e.everyLabelOnATarget(), shown);
     QCOMPARE(e.score(), score);
 
-    Module1 state;
+    AppState state;
     e.press(CheckScoreButton, state);
     QCOMPARE(int(state.Score), score);
     QCOMPARE(int(state.OutOf), 4);
@@ -325,7 +325,7 @@ void TestActivity::checkScoreStaysAfterDraggingOff()
         e.drop(i);
     }
     QVERIFY(e.checkScoreShown());
-    Module1 state;
+    AppState state;
     e.press(CheckScoreButton, state);
     QCOMPARE(int(state.Score), 4);
 
@@ -364,7 +364,7 @@ void TestActivity::buttonsResetScore()
         placeOn(e, i, i);
         e.drop(i);
     }
-    Module1 state;
+    AppState state;
     e.press(CheckScoreButton, state);
     QCOMPARE(int(state.Score), 6);
     QCOMPARE(int(state.OutOf), 6);

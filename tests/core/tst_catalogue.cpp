@@ -96,7 +96,7 @@ void TestCatalogue::read()
     QFETCH(int, count);
     QFETCH(QStringList, names);
 
-    Module1 state;
+    AppState state;
     state.WorksheetCount = 7; // what an earlier read left behind
     QBuffer buffer(&file);
     QVERIFY(buffer.open(QIODevice::ReadOnly));
@@ -114,7 +114,7 @@ void TestCatalogue::overLimitKeepsFirstThousand()
     QByteArray file = lines(l);
     QBuffer buffer(&file);
     QVERIFY(buffer.open(QIODevice::ReadOnly));
-    Module1 state;
+    AppState state;
     QCOMPARE(catalogue::read(&buffer, state), ReadStatus::OverLimit);
     QCOMPARE(int(state.WorksheetCount), 1000);
     QCOMPARE(state.WorksheetNames[1000], QStringLiteral("Sheet 1000"));
@@ -125,7 +125,7 @@ void TestCatalogue::zeroLeavesNamesUntouched()
     QByteArray file = lines({" 0 "});
     QBuffer buffer(&file);
     QVERIFY(buffer.open(QIODevice::ReadOnly));
-    Module1 state;
+    AppState state;
     state.WorksheetNames[1] = QStringLiteral("Earlier");
     catalogue::read(&buffer, state);
     QCOMPARE(state.WorksheetNames[1], QStringLiteral("Earlier"));
@@ -245,7 +245,7 @@ void TestCatalogue::change()
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(before);
     }
-    Module1 state;
+    AppState state;
     state.WorksheetCount = 1;
     state.WorksheetNames[1] = QStringLiteral("Before");
     const catalogue::Change result =
@@ -269,7 +269,7 @@ void TestCatalogue::missingCatalogueFails()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("track.txt"));
-    Module1 state;
+    AppState state;
     QVERIFY(!catalogue::add(path, QStringLiteral("Light"), state).ok);
     QVERIFY(!catalogue::remove(path, QStringLiteral("Light"), state).ok);
     QVERIFY(!QFile::exists(path)); // never created
@@ -284,7 +284,7 @@ void TestCatalogue::removeClearsTheFreedSlot()
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(lines({" 2 ", "Light", "Sound"}));
     f.close();
-    Module1 state;
+    AppState state;
     QVERIFY(catalogue::remove(path, QStringLiteral("Light"), state).ok);
     QCOMPARE(state.WorksheetNames[1], QStringLiteral("Sound"));
     QCOMPARE(state.WorksheetNames[2], QString());
@@ -320,7 +320,7 @@ void TestCatalogue::failedWriteKeepsTheOldFile()
         limited.rlim_cur = rlim_t(fileSizeLimit);
         QVERIFY(setrlimit(RLIMIT_FSIZE, &limited) == 0);
     }
-    Module1 state;
+    AppState state;
     const catalogue::Change added = catalogue::add(path, QStringLiteral("Magnets"), state);
     const catalogue::Change removed = catalogue::remove(path, QStringLiteral("Sheet 1"), state);
     setrlimit(RLIMIT_FSIZE, &unlimited);
@@ -413,7 +413,7 @@ void TestCatalogue::lockLeftEmptyIsStale()
     lock.close();
     QElapsedTimer timer;
     timer.start();
-    Module1 state;
+    AppState state;
     QVERIFY(catalogue::add(path, QStringLiteral("Light"), state).ok);
     QVERIFY2(timer.elapsed() < 5000, "waited for a lock its maker never finished");
 }
@@ -467,7 +467,7 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     if (argc == 4 && QByteArray(argv[1]) == "--add") {
-        Module1 state;
+        AppState state;
         for (int i = 1; i <= 20; ++i) {
             const QString title =
                 QStringLiteral("%1 %2").arg(QString::fromLocal8Bit(argv[3])).arg(i);
@@ -488,7 +488,7 @@ int main(int argc, char **argv)
             return contentpath::resolve(QFileInfo(path).path(),
                                         QFileInfo(QString(name).replace('\\', '/')).fileName());
         };
-        Module1 state;
+        AppState state;
         for (int i = 1; i <= 20; ++i) {
             if (importer::import(read, QString::fromLocal8Bit(argv[3]), pathOf, state)
                     .written.size() != 1)

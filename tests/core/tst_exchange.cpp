@@ -220,7 +220,7 @@ void TestExchange::roundTrips()
 {
     QFETCH(QString, file);
     QFETCH(int, format);
-    Module1 bank;
+    AppState bank;
     if (file.isEmpty()) {
         bank.QuizTitle = QStringLiteral("Odd: {one}");
         for (int q = 1; q <= 10; ++q) {
@@ -261,7 +261,7 @@ void TestExchange::roundTrips()
 
 void TestExchange::aikenReportsWhatItCannotCarry()
 {
-    Module1 bank;
+    AppState bank;
     for (int q = 1; q <= 10; ++q) {
         bank.QuestionText[q] = QStringLiteral("Q");
         bank.AnswerA[q] = bank.AnswerB[q] = bank.AnswerC[q] = bank.AnswerD[q] = QStringLiteral("a");
@@ -312,7 +312,7 @@ void TestExchange::importsTenToAWorksheet()
     Folder folder({QStringLiteral("magnets"), QStringLiteral("Magnets 3")});
     QByteArray bytes = giftQuestions(25);
     bytes += "::tf::Hot?{T}\n";
-    Module1 state;
+    AppState state;
     const importer::Outcome o = importer::import(readBytes(bytes, Format::Gift),
                                                  QStringLiteral("Magnets"), folder.pathOf(), state);
     QCOMPARE(o.error, QString());
@@ -327,7 +327,7 @@ void TestExchange::importsTenToAWorksheet()
              catalogue::format({"magnets", "Magnets 3", "Magnets 2", "Magnets 4"}));
     QFile sheet(folder.multiple + QStringLiteral("/Magnets 4.txt"));
     QVERIFY(sheet.open(QIODevice::ReadOnly));
-    Module1 loaded;
+    AppState loaded;
     QVERIFY(questionfile::LoadQuestionFile(&sheet, loaded).ok);
     QCOMPARE(loaded.QuizTitle, QStringLiteral("Magnets 4"));
     QCOMPARE(loaded.QuestionText[1], QStringLiteral("Question 11?"));
@@ -382,7 +382,7 @@ void TestExchange::nothingImportable()
         names << QStringLiteral("W%1").arg(i);
     Folder folder(names);
     const QByteArray before = folder.catalogueBytes();
-    Module1 state;
+    AppState state;
     const importer::Outcome o =
         importer::import(readBytes(bytes, Format::Gift), title, folder.pathOf(), state);
     QCOMPARE(o.error, error);
@@ -410,7 +410,7 @@ void TestExchange::stopsPartWayWithEarlierWorksheetsComplete()
         return title == QLatin1String("Pulleys 2") ? folder.dir.filePath("gone/x.txt")
                                                    : folder.multiple + '/' + title + ".txt";
     };
-    Module1 state;
+    AppState state;
     int written = 0;
     const catalogue::Change change = catalogue::saveWorksheets(save, sheets, state, &written);
     QVERIFY(!change.ok);

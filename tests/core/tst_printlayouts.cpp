@@ -167,7 +167,7 @@ void TestPrintLayouts::longTopic()
 void TestPrintLayouts::worksheetPositions()
 {
     FixedMetrics m;
-    Module1 bank;
+    AppState bank;
     for (int q = 1; q <= 10; ++q) {
         bank.QuestionText[q] = QStringLiteral("Text %1").arg(q);
         bank.AnswerA[q] = QStringLiteral("a%1").arg(q);
@@ -214,7 +214,7 @@ void TestPrintLayouts::worksheetPositions()
 void TestPrintLayouts::answerKey()
 {
     FixedMetrics m;
-    Module1 bank;
+    AppState bank;
     for (int q = 1; q <= 10; ++q) {
         bank.QuestionText[q] = QStringLiteral("Text %1").arg(q);
         bank.AnswerA[q] = bank.AnswerB[q] = bank.AnswerC[q] = bank.AnswerD[q] = QStringLiteral("x");

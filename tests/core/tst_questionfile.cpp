@@ -29,7 +29,7 @@ QByteArray crlf(const QStringList &lines)
     return lines.join(QStringLiteral("\r\n")).toLatin1() + "\r\n";
 }
 
-questionfile::LoadResult load(QByteArray bytes, Module1 &state)
+questionfile::LoadResult load(QByteArray bytes, AppState &state)
 {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -55,7 +55,7 @@ private Q_SLOTS:
 
 void TestQuestionFile::loadsInFileOrder()
 {
-    Module1 s;
+    AppState s;
     QStringList lines = goodLines();
     lines << QStringLiteral("anything after line 72") << QStringLiteral("is never read,");
     const auto r = load(crlf(lines), s);
@@ -88,7 +88,7 @@ void TestQuestionFile::surprisingTexts()
     QFETCH(QString, loaded);
     QStringList lines = goodLines();
     lines[3] = line; // question 1, answer A
-    Module1 s;
+    AppState s;
     QVERIFY(load(crlf(lines), s).ok);
     QCOMPARE(s.AnswerA[1], loaded);
 }
@@ -114,7 +114,7 @@ void TestQuestionFile::damagedFilesLeaveTheBankAlone_data()
 void TestQuestionFile::damagedFilesLeaveTheBankAlone()
 {
     QFETCH(QByteArray, bytes);
-    Module1 s;
+    AppState s;
     QVERIFY(load(crlf(goodLines(QStringLiteral("Earlier"))), s).ok);
     const auto r = load(bytes, s);
     QVERIFY(!r.ok);
@@ -140,7 +140,7 @@ void TestQuestionFile::roundTrip()
     QVERIFY(bytes.startsWith("Magnets& part 1\r\n \r\n"));
     QCOMPARE(bytes.count("\r\n"), 72);
 
-    Module1 s;
+    AppState s;
     QVERIFY(load(bytes, s).ok);
     QCOMPARE(s.QuizTitle, QStringLiteral("Magnets, part 1"));
     QCOMPARE(s.QuestionText[4], QStringLiteral("Which pole, north or south, is 3?"));
@@ -208,7 +208,7 @@ void TestQuestionFile::builtInFiles()
     QCOMPARE(bytes.count('\n'), 72);
     QVERIFY2(!bytes.contains(',') && !bytes.contains('&'), "commas do not survive the reader");
 
-    Module1 s;
+    AppState s;
     const auto r = load(ansi::encodeFile(QString::fromUtf8(bytes)), s); // as installed
     QVERIFY2(r.ok, qPrintable(r.error));
     QCOMPARE(s.QuizTitle, title);

@@ -108,7 +108,7 @@ void TestResults::finishFillsWrongInOrder_data()
 void TestResults::finishFillsWrongInOrder()
 {
     QFETCH(QVector<int>, wrong);
-    Module1 s;
+    AppState s;
     for (int q = 1; q <= 10; ++q) {
         s.CorrectAnswer[q] = QStringLiteral("2");
         s.QuestionText[q] = QStringLiteral("Text %1").arg(q);
@@ -124,7 +124,7 @@ void TestResults::finishFillsWrongInOrder()
 
 void TestResults::remarkingOnRevisit()
 {
-    Module1 s;
+    AppState s;
     s.CorrectAnswer[4] = QStringLiteral("3");
     quiz::mark(s, 4, 3);
     QCOMPARE(int(s.AnswerMark[4]), 1);

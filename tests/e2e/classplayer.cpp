@@ -32,7 +32,7 @@ template <class Answer> bool answerQuiz(AppContext &ctx, Answer answer)
     multiple *quiz = ctx.screens.loaded<multiple>();
     if (!quiz)
         return false;
-    for (int q = 1; q <= Module1::MaxQuestions; ++q) {
+    for (int q = 1; q <= AppState::MaxQuestions; ++q) {
         quiz->Option1[size_t(answer(q))]->click();
         quiz->Label3_Click(multiple::NextQuestion);
     }

@@ -2,8 +2,8 @@
 // Prints a certificate and a worksheet through the real printer seam on the system's default
 // printer (a PDF queue, set up by scripts/printer-setup) and checks the PDFs that come out.
 
+#include "appstate.h"
 #include "fonts.h"
-#include "module1.h"
 #include "printlayouts.h"
 #include "qtplatform.h"
 #include "qtprinter.h"
@@ -119,7 +119,7 @@ void TestPrinting::jobs()
         c.outOf = 10;
         job = printlayouts::certificate(printer, c);
     } else if (kind == QLatin1String("worksheet")) {
-        Module1 bank;
+        AppState bank;
         for (int q = 1; q <= 10; ++q) {
             bank.QuestionText[q] = QStringLiteral("What does a battery do in circuit %1?").arg(q);
             bank.AnswerA[q] = QStringLiteral("Pushes the current round");

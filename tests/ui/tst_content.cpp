@@ -173,7 +173,7 @@ void TestContent::questionFiles()
     for (const topics::Topic &row : topics::table()) {
         QFile file(contentpath::resolve(Run, row.questionFile));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        Module1 state;
+        AppState state;
         const auto r = questionfile::LoadQuestionFile(&file, state);
         QVERIFY2(r.ok, qPrintable(row.questionFile + QLatin1Char(' ') + r.error));
         QCOMPARE(state.QuizTitle, row.title);

@@ -165,7 +165,7 @@ void TestQuiz::navigationAndMarking()
 {
     Harness h;
     multiple *quiz = startQuiz(h);
-    Module1 &s = h.ctx->state;
+    AppState &s = h.ctx->state;
     const auto right = [&](int q) { return s.CorrectAnswer[q].toInt(); };
 
     for (int q = 1; q <= 3; ++q) {
@@ -200,7 +200,7 @@ void TestQuiz::wrongAnswersFillReviewRows()
 {
     Harness h;
     multiple *quiz = startQuiz(h);
-    Module1 &s = h.ctx->state;
+    AppState &s = h.ctx->state;
     for (int q = 1; q <= 10; ++q) {
         const int right = s.CorrectAnswer[q].toInt();
         const bool wrong = q == 2 || q == 5 || q == 9;

@@ -269,7 +269,7 @@ void TestWizard::savedWorksheetLoadsAsQuiz()
 
     QFile file(h.ctx->platform.paths.path(questionfile::fileName(QStringLiteral("Forces 2"))));
     QVERIFY(file.open(QIODevice::ReadOnly));
-    Module1 state;
+    AppState state;
     QVERIFY(questionfile::LoadQuestionFile(&file, state).ok);
     QCOMPARE(state.QuizTitle, QStringLiteral("Forces 2"));
     QCOMPARE(state.QuestionText[1], QStringLiteral("Question text 1"));

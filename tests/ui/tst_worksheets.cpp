@@ -211,7 +211,7 @@ void TestWorksheets::missingCatalogueKeepsTitlesHeld()
 {
     Harness h;
     QFile::remove(h.file(Track));
-    Module1 &s = h.ctx->state;
+    AppState &s = h.ctx->state;
     s.WorksheetCount = 2;
     s.WorksheetNames[1] = QStringLiteral("Light");
     s.WorksheetNames[2] = QStringLiteral("Sound");
@@ -351,7 +351,7 @@ void TestWorksheets::unreadableWorksheet()
         screen->Check1->click();
     if (ticked == 2)
         screen->Check2->click();
-    Module1 &s = h.ctx->state;
+    AppState &s = h.ctx->state;
     s.QuizTitle = QStringLiteral("before");
     s.QuestionText[7] = QStringLiteral("before 7");
 

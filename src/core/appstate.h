@@ -8,7 +8,7 @@
 // The program's shared state. Screens hand work to each other only through these members (and by
 // setting captions and pictures on the screen they are about to show). Every member keeps the name
 // the screens use for it. Numbers start at 0, which is also how an unset value counts.
-struct Module1 {
+struct AppState {
     static constexpr int MaxQuestions = 10;
     static constexpr int MaxWorksheets = 1000;
 
