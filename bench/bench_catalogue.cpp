@@ -17,7 +17,7 @@
 #include "exchange.h"
 #include "fonts.h"
 #include "importer.h"
-#include "intro0.h"
+#include "mainmenu.h"
 #include "qtplatform.h"
 #include "testdoubles.h"
 #include "worksheets.h"
@@ -126,7 +126,7 @@ int main(int argc, char **argv)
         });
         ctx.screens.unloadAll();
         settle();
-        const Times menu = median(runs, [&] { ctx.screens.get<intro0>()->Timer1_Timer(); });
+        const Times menu = median(runs, [&] { ctx.screens.get<MainMenu>()->Timer1_Timer(); });
         ctx.screens.unloadAll();
         settle();
         out << what << ": catalogue screen opened and painted " << open.wall << " ms (" << open.cpu

@@ -2,7 +2,7 @@
 #include "application.h"
 
 #include "settings.h"
-#include "titlefrm.h"
+#include "titlescreen.h"
 #include "worksheets.h"
 
 #include <QTimer>
@@ -23,7 +23,7 @@ void Application::start(const QString &fileToImport)
 {
     QWidget *first = nullptr;
     if (fileToImport.isEmpty()) {
-        first = m_ctx->screens.show<Titlefrm>();
+        first = m_ctx->screens.show<TitleScreen>();
     } else {
         worksheets *catalogue = m_ctx->screens.get<worksheets>();
         catalogue->showScreen();

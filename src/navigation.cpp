@@ -6,7 +6,7 @@
 #include "appcontext.h"
 #include "classresults.h"
 #include "contentnames.h"
-#include "intro0.h"
+#include "mainmenu.h"
 #include "metafileview.h"
 #include "multiple.h"
 #include "pages.h"
@@ -29,16 +29,16 @@ void openFromMenu(AppContext &ctx, int entry)
         return;
     }
     switch (entry) {
-    case intro0::Acknowledgments:
+    case MainMenu::Acknowledgments:
         ctx.screens.get<teacher>()->openAcknowledgments();
         break;
-    case intro0::TeachersGuide:
+    case MainMenu::TeachersGuide:
         ctx.screens.get<guide>()->openAtFirstPage();
         break;
-    case intro0::MultipleChoiceWizard:
+    case MainMenu::MultipleChoiceWizard:
         ctx.screens.show<wizard>();
         break;
-    case intro0::ClassResults:
+    case MainMenu::ClassResults:
         ctx.screens.show<ClassResults>();
         break;
     default:

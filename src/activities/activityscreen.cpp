@@ -5,10 +5,10 @@
 #include "activitylabels.h"
 #include "appcontext.h"
 #include "contentnames.h"
-#include "dressform.h"
 #include "fonts.h"
 #include "labelbutton.h"
 #include "pupils.h"
+#include "standardlook.h"
 #include "twips.h"
 #include "welldone.h"
 
@@ -312,7 +312,7 @@ ActivityScreen::ActivityScreen(AppContext &context, const activity::ActivityDesi
 
 void ActivityScreen::Form_Load()
 {
-    DressForm(this);
+    applyStandardLook(this);
     if (m_design.background)
         setBackColor(*m_design.background);
     loadContent();

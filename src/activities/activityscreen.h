@@ -157,8 +157,8 @@ public:
     QLabel *Label6 = nullptr; // the heading, which the topic hub sets
 
 protected:
-    // The screen's own load steps, run after DressForm and before the common set-up. By default
-    // loads every picture with its design file.
+    // The screen's own load steps, run after applyStandardLook and before the common set-up. By
+    // default loads every picture with its design file.
     virtual void loadContent();
     virtual void Image1_Click(int Index) { Q_UNUSED(Index); }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "appcontext.h"
 
-#include "grey.h"
+#include "backdrop.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -10,7 +10,7 @@ void AppContext::playSound(const QString &contentPath)
 {
     if (state.SoundOn != 1)
         return;
-    screens.get<Grey>()->SndDevil1().play(contentPath);
+    screens.get<Backdrop>()->soundPlayer().play(contentPath);
 }
 
 void AppContext::endProgram()

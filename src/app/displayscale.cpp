@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "displayscale.h"
 
-#include "dressform.h"
+#include "standardlook.h"
 
 #include <QApplication>
 #include <QPointer>

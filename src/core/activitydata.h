@@ -67,7 +67,7 @@ enum class Experiment { None, CircuitSwitch, FaradayBench };
 struct ActivityDesign {
     QString name;
     Experiment experiment = Experiment::None;
-    std::optional<QColor> background; // none: the standard background of DressForm
+    std::optional<QColor> background; // none: the standard background of applyStandardLook
     FontDesign itemFont;              // boxes and labels
     Scoring scoring = Scoring::OneToOne;
     std::vector<ItemDesign> items;

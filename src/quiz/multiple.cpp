@@ -3,7 +3,6 @@
 
 #include "appcontext.h"
 #include "contentnames.h"
-#include "dressform.h"
 #include "fonts.h"
 #include "labelbutton.h"
 #include "picturebox.h"
@@ -11,6 +10,7 @@
 #include "pupils.h"
 #include "quiz.h"
 #include "results.h"
+#include "standardlook.h"
 #include "twips.h"
 #include "welldone.h"
 #include "wrong.h"
@@ -143,7 +143,7 @@ multiple::multiple(AppContext &context) : Screen(context)
 
 void multiple::Form_Load()
 {
-    DressForm(this, Picture1);
+    applyStandardLook(this, Picture1);
     AppState &s = ctx.state;
     s.Score = 0;
     s.OutOf = 10;

@@ -3,13 +3,13 @@
 
 #include "appcontext.h"
 #include "contentnames.h"
-#include "dressform.h"
 #include "fonts.h"
 #include "journal.h"
 #include "labelbutton.h"
 #include "picturebox.h"
 #include "printlayouts.h"
 #include "results.h"
+#include "standardlook.h"
 #include "twips.h"
 #include "wrong.h"
 
@@ -88,7 +88,7 @@ Welldone::Welldone(AppContext &context) : Screen(context)
 
 void Welldone::Form_Load()
 {
-    DressForm(this, Picture1);
+    applyStandardLook(this, Picture1);
     const results::Wording w = results::word(ctx.state.Score, ctx.state.OutOf);
     if (w.matched) {
         Label1->setText(w.sentence);

@@ -2,9 +2,9 @@
 #include "wrong.h"
 
 #include "appcontext.h"
-#include "dressform.h"
 #include "fonts.h"
 #include "labelbutton.h"
+#include "standardlook.h"
 #include "welldone.h"
 
 #include <QCoreApplication>
@@ -35,7 +35,7 @@ Wrong::Wrong(AppContext &context) : Screen(context)
 
 void Wrong::Form_Load()
 {
-    DressForm(this);
+    applyStandardLook(this);
 }
 
 void Wrong::showWrongAnswers(const QString &title, const QStringList &rows)

@@ -3,9 +3,9 @@
 
 #include "appcontext.h"
 #include "contentnames.h"
-#include "dressform.h"
 #include "fonts.h"
 #include "labelbutton.h"
+#include "standardlook.h"
 #include "twips.h"
 
 #include <QDateEdit>
@@ -104,7 +104,7 @@ ClassResults::ClassResults(AppContext &context) : Screen(context)
 
 void ClassResults::Form_Load()
 {
-    DressForm(this);
+    applyStandardLook(this);
     reload();
 }
 

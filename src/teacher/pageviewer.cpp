@@ -5,12 +5,12 @@
 
 #include "appcontext.h"
 #include "contentnames.h"
-#include "dressform.h"
 #include "fonts.h"
 #include "labelbutton.h"
 #include "metafileview.h"
 #include "pages.h"
 #include "picturebox.h"
+#include "standardlook.h"
 #include "twips.h"
 
 #include <QAccessible>
@@ -142,7 +142,7 @@ teacher::teacher(AppContext &context) : PageScreen(context)
 
 void teacher::Form_Load()
 {
-    DressForm(this);
+    applyStandardLook(this);
     AppState &s = ctx.state;
     if (s.PageCount == 1) {
         Label1->hide();
@@ -239,7 +239,7 @@ guide::guide(AppContext &context) : PageScreen(context)
 
 void guide::Form_Load()
 {
-    DressForm(this);
+    applyStandardLook(this);
 }
 
 void guide::openAtFirstPage()

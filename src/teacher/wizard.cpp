@@ -4,9 +4,9 @@
 #include "appcontext.h"
 #include "catalogue.h"
 #include "contentnames.h"
-#include "dressform.h"
 #include "fonts.h"
 #include "labelbutton.h"
+#include "standardlook.h"
 #include "twips.h"
 #include "waitnotice.h"
 #include "wizardchecks.h"
@@ -136,7 +136,7 @@ QList<QWidget *> wizard::tabOrder() const
 
 void wizard::Form_Load()
 {
-    DressForm(this);
+    applyStandardLook(this);
 }
 
 void wizard::Label3_Click(int Index)

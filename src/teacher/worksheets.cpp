@@ -5,20 +5,20 @@
 #include "catalogue.h"
 #include "contentnames.h"
 #include "displayscale.h"
-#include "dressform.h"
 #include "exchange.h"
 #include "fonts.h"
 #include "highcontrast.h"
 #include "importer.h"
 #include "importlist.h"
-#include "intro0.h"
 #include "labelbutton.h"
+#include "mainmenu.h"
 #include "multiple.h"
 #include "picturebox.h"
 #include "printlayouts.h"
 #include "pupils.h"
 #include "questionfile.h"
 #include "results.h"
+#include "standardlook.h"
 #include "twips.h"
 #include "waitnotice.h"
 #include "wizard.h"
@@ -118,7 +118,7 @@ worksheets::worksheets(AppContext &context) : Screen(context)
 
 void worksheets::Form_Load()
 {
-    DressForm(this);
+    applyStandardLook(this);
     fullScreenChoice->setChecked(displayscale::isFullScreen());
     highContrastChoice->setChecked(highcontrast::isOn());
     AppState &s = ctx.state;
@@ -229,7 +229,7 @@ void worksheets::untickOthers(QCheckBox *ticked)
 
 void worksheets::warmNext()
 {
-    ctx.screens.build<intro0>();
+    ctx.screens.build<MainMenu>();
 }
 
 void worksheets::Label2_Click(int Index)
@@ -238,7 +238,7 @@ void worksheets::Label2_Click(int Index)
         return;
     ctx.playSound(contentnames::ClickSound);
     if (Index == Exit) {
-        ctx.screens.show<intro0>();
+        ctx.screens.show<MainMenu>();
         ctx.screens.unload(this);
         return;
     }
@@ -454,6 +454,6 @@ void worksheets::runWorksheet()
     ctx.screens.unload<multiple>();
     multiple *quiz = ctx.screens.get<multiple>();
     // Touching the menu loads it, hidden, if it is not loaded.
-    const intro0 *menu = ctx.screens.get<intro0>();
+    const MainMenu *menu = ctx.screens.get<MainMenu>();
     quiz->open(menu->picture(), menu->title());
 }

@@ -3,13 +3,13 @@
 
 #include "appcontext.h"
 #include "contentnames.h"
-#include "dressform.h"
 #include "fonts.h"
-#include "intro0.h"
 #include "labelbutton.h"
+#include "mainmenu.h"
 #include "navigation.h"
 #include "picturebox.h"
 #include "questionfile.h"
+#include "standardlook.h"
 #include "twips.h"
 
 #include <QCoreApplication>
@@ -44,7 +44,7 @@ TopicHub::TopicHub(AppContext &context, int topic)
 
 void TopicHub::Form_Load()
 {
-    DressForm(this);
+    applyStandardLook(this);
     setBackColor(m_data.background);
     Image1->load(ctx.platform.paths, m_data.picture);
     const QRect r = Image1->geometry();
@@ -91,7 +91,7 @@ void TopicHub::Label3_Click(int Index)
         navigation::openOrdering(ctx, m_topic, Label1->text());
         break;
     case Exit:
-        ctx.screens.show<intro0>();
+        ctx.screens.show<MainMenu>();
         ctx.screens.unload(this);
         break;
     default:

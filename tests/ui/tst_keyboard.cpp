@@ -5,12 +5,12 @@
 #include "uitest.h"
 
 #include "activityscreens.h"
-#include "intro0.h"
 #include "labelbutton.h"
+#include "mainmenu.h"
 #include "multiple.h"
 #include "navigation.h"
 #include "pageviewer.h"
-#include "titlefrm.h"
+#include "titlescreen.h"
 #include "topichub.h"
 #include "welldone.h"
 #include "wizard.h"
@@ -59,11 +59,11 @@ QString topScreen()
 Screen *open(Harness &h, const QString &which)
 {
     auto &r = h.ctx->screens;
-    if (which == QLatin1String("Titlefrm"))
-        return r.show<Titlefrm>();
-    r.show<intro0>();
-    if (which == QLatin1String("intro0"))
-        return r.loaded<intro0>();
+    if (which == QLatin1String("TitleScreen"))
+        return r.show<TitleScreen>();
+    r.show<MainMenu>();
+    if (which == QLatin1String("MainMenu"))
+        return r.loaded<MainMenu>();
     if (which == QLatin1String("electricity"))
         return r.show<TopicHub>(1);
     if (which == QLatin1String("multiple")) {
@@ -118,10 +118,10 @@ void TestKeyboard::everyScreen_data()
     QTest::addColumn<QString>("enter");     // pressed with Enter ...
     QTest::addColumn<QString>("opens");     // ... brings this screen to the top
     QTest::addColumn<QString>("escape");    // the screen on top after Escape on a fresh one
-    QTest::newRow("title") << "Titlefrm" << QStringList{"OK", "Exit"} << "OK"
-                           << "intro0"
-                           << "Titlefrm";
-    QTest::newRow("menu") << "intro0"
+    QTest::newRow("title") << "TitleScreen" << QStringList{"OK", "Exit"} << "OK"
+                           << "MainMenu"
+                           << "TitleScreen";
+    QTest::newRow("menu") << "MainMenu"
                           << QStringList{"Sound On", // the arrows reach "Sound Off"
                                          "Read to me",
                                          "Teachers' Guide",
@@ -136,17 +136,17 @@ void TestKeyboard::everyScreen_data()
                                          "Exit"}
                           << "Michael Faraday"
                           << "TopicHub"
-                          << "Titlefrm";
+                          << "TitleScreen";
     QTest::newRow("hub") << "electricity" << QStringList{"Key Facts",         "Teacher's Notes",
                                                          "Multiple Choice",   "Labelling Activity",
                                                          "Ordering Activity", "Exit"}
                          << "Teacher's Notes"
                          << "teacher"
-                         << "intro0";
+                         << "MainMenu";
     QTest::newRow("results") << "Welldone" << QStringList{"Print Certificate", "QLineEdit", "Exit"}
                              << "Exit"
-                             << "intro0"
-                             << "intro0";
+                             << "MainMenu"
+                             << "MainMenu";
     QTest::newRow("page viewer") << "teacher"
                                  << QStringList{"MetafileView", "Next Page", "Exit", "Print"}
                                  << "Exit"
@@ -156,8 +156,8 @@ void TestKeyboard::everyScreen_data()
                                << QStringList{"Edit Worksheet", "Delete Worksheet",
                                               "Import Worksheets"} // below "Exit"
                                << "Exit"
-                               << "intro0"
-                               << "intro0";
+                               << "MainMenu"
+                               << "MainMenu";
 }
 
 void TestKeyboard::everyScreen()
@@ -226,7 +226,7 @@ void TestKeyboard::readAloud_data()
                        "D: Keeps the wires cool",
                        "You chose C: Pushes the current round"};
     QTest::newRow("menu: Tab reads each control")
-        << "intro0" << QStringList{"Tab", "Tab"} << QStringList{"Read to me", "Teachers' Guide"};
+        << "MainMenu" << QStringList{"Tab", "Tab"} << QStringList{"Read to me", "Teachers' Guide"};
     QTest::newRow("results: the score sentence, F5 again")
         << "Welldone" << QStringList{"F5"}
         << QStringList{"Excellent work. You have scored 4 out of 4.",

@@ -4,12 +4,12 @@
 // ar_XB (the same, right to left) shows the design's positions mirrored.
 #include "uitest.h"
 
-#include "intro0.h"
 #include "labelbutton.h"
 #include "language.h"
+#include "mainmenu.h"
 #include "multiple.h"
 #include "pageviewer.h"
-#include "titlefrm.h"
+#include "titlescreen.h"
 #include "topichub.h"
 #include "welldone.h"
 #include "wizard.h"
@@ -50,9 +50,10 @@ QSet<QString> englishTexts()
 
 QList<Screen *> screens(AppContext &ctx)
 {
-    return {ctx.screens.get<Titlefrm>(),   ctx.screens.get<intro0>(),   ctx.screens.get<TopicHub>(),
-            ctx.screens.get<multiple>(),   ctx.screens.get<Welldone>(), ctx.screens.get<Wrong>(),
-            ctx.screens.get<worksheets>(), ctx.screens.get<wizard>(),   ctx.screens.get<teacher>()};
+    return {
+        ctx.screens.get<TitleScreen>(), ctx.screens.get<MainMenu>(), ctx.screens.get<TopicHub>(),
+        ctx.screens.get<multiple>(),    ctx.screens.get<Welldone>(), ctx.screens.get<Wrong>(),
+        ctx.screens.get<worksheets>(),  ctx.screens.get<wizard>(),   ctx.screens.get<teacher>()};
 }
 
 // Why a control's text does not fit its box, as the screen shows it; empty when it does. A label
@@ -118,7 +119,7 @@ void TestLanguages::everyScreen()
         }
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
-    QCOMPARE(h.ctx->screens.get<intro0>()->Label2[intro0::Exit]->x(), exitLeft);
+    QCOMPARE(h.ctx->screens.get<MainMenu>()->Label2[MainMenu::Exit]->x(), exitLeft);
 
     for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
         QCoreApplication::removeTranslator(translator);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "uitest.h"
 
-#include "intro0.h"
 #include "labelbutton.h"
+#include "mainmenu.h"
 #include "metafileview.h"
 #include "pageviewer.h"
 #include "picturebox.h"
@@ -28,7 +28,7 @@ private Q_SLOTS:
 void TestPageViewer::keyFactsTurnPages()
 {
     Harness h;
-    h.ctx->screens.show<intro0>();
+    h.ctx->screens.show<MainMenu>();
     h.ctx->screens.show<TopicHub>(0)->Label3_Click(TopicHub::KeyFacts);
     teacher *viewer = h.ctx->screens.loaded<teacher>();
     QVERIFY(viewer && viewer->isVisible());
@@ -95,8 +95,8 @@ void TestPageViewer::printPrintsThePrintCopy()
 void TestPageViewer::acknowledgmentsAnimateTheLogo()
 {
     Harness h;
-    intro0 *menu = h.ctx->screens.show<intro0>();
-    menu->Label2_Click(intro0::Acknowledgments);
+    MainMenu *menu = h.ctx->screens.show<MainMenu>();
+    menu->entryClicked(MainMenu::Acknowledgments);
     teacher *viewer = h.ctx->screens.loaded<teacher>();
     QVERIFY(viewer->isVisible());
     QCOMPARE(viewer->Image1->contentName(), QStringLiteral("wmf\\acknowledgments.wmf"));
@@ -121,7 +121,7 @@ void TestPageViewer::acknowledgmentsAnimateTheLogo()
 void TestPageViewer::guidePages()
 {
     Harness h;
-    h.ctx->screens.show<intro0>()->Label2_Click(intro0::TeachersGuide);
+    h.ctx->screens.show<MainMenu>()->entryClicked(MainMenu::TeachersGuide);
     guide *g = h.ctx->screens.loaded<guide>();
     QVERIFY(g->isVisible());
     QCOMPARE(g->Image1->contentName(), QStringLiteral("wmf\\guide1.wmf"));

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "uitest.h"
 
-#include "intro0.h"
 #include "labelbutton.h"
+#include "mainmenu.h"
 #include "multiple.h"
 #include "picturebox.h"
 #include "topichub.h"
@@ -45,7 +45,7 @@ private:
 
 multiple *TestQuiz::startQuiz(Harness &h, TopicHub *hub)
 {
-    h.ctx->screens.show<intro0>();
+    h.ctx->screens.show<MainMenu>();
     if (!hub)
         hub = h.ctx->screens.show<TopicHub>(1);
     hub->Label3_Click(TopicHub::MultipleChoice);
@@ -73,7 +73,7 @@ void TestQuiz::hubData()
     QFETCH(QString, keyFacts);
     QFETCH(int, notesPages);
     Harness h;
-    h.ctx->screens.show<intro0>(); // switches sound on
+    h.ctx->screens.show<MainMenu>(); // switches sound on
     TopicHub *hub = nullptr;
     if (topic == 0)
         hub = h.ctx->screens.show<TopicHub>(0);
@@ -106,7 +106,7 @@ void TestQuiz::hubData()
 
     hub->Label3_Click(TopicHub::Exit);
     settle();
-    QVERIFY(h.ctx->screens.loaded<intro0>()->isVisible());
+    QVERIFY(h.ctx->screens.loaded<MainMenu>()->isVisible());
     QCOMPARE(h.ctx->screens.loaded<TopicHub>(0) || h.ctx->screens.loaded<TopicHub>(1) ||
                  h.ctx->screens.loaded<TopicHub>(2),
              false);
@@ -149,7 +149,7 @@ void TestQuiz::damagedQuestionFileKeepsHubUsable()
     QFile::remove(h.file(QStringLiteral("multiple/electricity.txt")));
     if (!bytes.isEmpty())
         h.writeFile(QStringLiteral("multiple/electricity.txt"), bytes);
-    h.ctx->screens.show<intro0>();
+    h.ctx->screens.show<MainMenu>();
     TopicHub *hub = h.ctx->screens.show<TopicHub>(1);
     hub->Label3_Click(TopicHub::MultipleChoice);
     QVERIFY(!h.ctx->screens.loaded<multiple>());
@@ -396,7 +396,7 @@ void TestQuiz::quizTextFitsItsBoxes()
 {
     // Every question and answer of the three built-in files fits its box at its font.
     Harness h;
-    h.ctx->screens.show<intro0>();
+    h.ctx->screens.show<MainMenu>();
     const auto check = [&](TopicHub *hub) {
         hub->Label3_Click(TopicHub::MultipleChoice);
         multiple *quiz = h.ctx->screens.loaded<multiple>();

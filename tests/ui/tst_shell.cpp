@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "uitest.h"
 
+#include "backdrop.h"
 #include "displayscale.h"
-#include "dressform.h"
 #include "fonts.h"
-#include "grey.h"
-#include "intro0.h"
 #include "labelbutton.h"
+#include "mainmenu.h"
 #include "metafile/metafile.h"
 #include "metafile/metafilerenderer.h"
 #include "metafile/wmfwriter.h"
 #include "picturebox.h"
-#include "titlefrm.h"
+#include "standardlook.h"
+#include "titlescreen.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -175,39 +175,39 @@ void TestShell::registryLoadsHiddenAndUnloadResets()
 {
     Harness h;
     auto &screens = h.ctx->screens;
-    QVERIFY(!screens.loaded<intro0>());
-    intro0 *menu = screens.get<intro0>();
+    QVERIFY(!screens.loaded<MainMenu>());
+    MainMenu *menu = screens.get<MainMenu>();
     QVERIFY(menu);
     QVERIFY(!menu->isVisible());
-    QCOMPARE(int(h.ctx->state.SoundOn), 1); // the load handler ran
-    QCOMPARE(screens.get<intro0>(), menu);  // touching again does not reload
+    QCOMPARE(int(h.ctx->state.SoundOn), 1);  // the load handler ran
+    QCOMPARE(screens.get<MainMenu>(), menu); // touching again does not reload
 
     // Change its state, unload, touch again: a fresh screen at its design state.
-    menu->Option2->click();
-    menu->Label2[intro0::Exit]->setOpaque(false);
+    menu->soundOff->click();
+    menu->entries[MainMenu::Exit]->setOpaque(false);
     QCOMPARE(int(h.ctx->state.SoundOn), 0);
-    screens.unload<intro0>();
-    QVERIFY(!screens.loaded<intro0>());
+    screens.unload<MainMenu>();
+    QVERIFY(!screens.loaded<MainMenu>());
     settle();
-    intro0 *again = screens.get<intro0>();
-    QVERIFY(again->Label2[intro0::Exit]->isOpaque());
-    QVERIFY(again->Option1->isChecked());
+    MainMenu *again = screens.get<MainMenu>();
+    QVERIFY(again->entries[MainMenu::Exit]->isOpaque());
+    QVERIFY(again->soundOn->isChecked());
     QCOMPARE(int(h.ctx->state.SoundOn), 1);
 
-    screens.show<intro0>();
+    screens.show<MainMenu>();
     QVERIFY(again->isVisible());
 
     // A screen built ahead is not loaded: its load handler runs at the first touch, once.
-    screens.unload<intro0>();
+    screens.unload<MainMenu>();
     settle();
     h.ctx->state.SoundOn = 0;
-    intro0 *built = screens.build<intro0>();
-    QVERIFY(!screens.loaded<intro0>());
+    MainMenu *built = screens.build<MainMenu>();
+    QVERIFY(!screens.loaded<MainMenu>());
     QCOMPARE(int(h.ctx->state.SoundOn), 0);
-    QCOMPARE(screens.build<intro0>(), built);
-    QCOMPARE(screens.get<intro0>(), built);
+    QCOMPARE(screens.build<MainMenu>(), built);
+    QCOMPARE(screens.get<MainMenu>(), built);
     QCOMPARE(int(h.ctx->state.SoundOn), 1);
-    QCOMPARE(screens.build<intro0>(), built);
+    QCOMPARE(screens.build<MainMenu>(), built);
 }
 
 void TestShell::dressForm()
@@ -215,7 +215,7 @@ void TestShell::dressForm()
     QWidget form;
     auto *picture = new QWidget(&form);
     auto *other = new QWidget(&form);
-    DressForm(&form, picture);
+    applyStandardLook(&form, picture);
     QCOMPARE(form.palette().color(QPalette::Window), QColor(39, 63, 137));
     QCOMPARE(form.windowTitle(), QStringLiteral("Quorvel"));
     QCOMPARE(form.size(), QSize(800, 600));
@@ -227,24 +227,24 @@ void TestShell::startSequence()
 {
     Harness h;
     auto &screens = h.ctx->screens;
-    Titlefrm *title = screens.show<Titlefrm>();
-    Grey *grey = screens.loaded<Grey>();
+    TitleScreen *title = screens.show<TitleScreen>();
+    Backdrop *grey = screens.loaded<Backdrop>();
     QVERIFY(grey && grey->isVisible());
     QCOMPARE(grey->palette().color(QPalette::Window), QColor(48, 133, 214));
     QVERIFY(grey->windowFlags() & Qt::FramelessWindowHint);
     QVERIFY(title->isVisible());
     QCOMPARE(title->size(), QSize(364, 438));
-    QVERIFY(title->Picture1->hasPicture());
+    QVERIFY(title->titlePicture->hasPicture());
     // Decoded at the size it is drawn (its file is twice that), so no paint scales it.
-    QCOMPARE(title->Picture1->picture().size(), QSize(320, 240));
-    QCOMPARE(title->Command1->text(), QStringLiteral("OK"));
+    QCOMPARE(title->titlePicture->picture().size(), QSize(320, 240));
+    QCOMPARE(title->okOrCancel->text(), QStringLiteral("OK"));
 
-    title->Command1->click();
+    title->okOrCancel->click();
     settle();
-    QVERIFY(!screens.loaded<Titlefrm>());
-    intro0 *menu = screens.loaded<intro0>();
+    QVERIFY(!screens.loaded<TitleScreen>());
+    MainMenu *menu = screens.loaded<MainMenu>();
     QVERIFY(menu && menu->isVisible());
-    QVERIFY(menu->Image1->hasPicture());
+    QVERIFY(menu->menuPicture->hasPicture());
     QCOMPARE(menu->palette().color(QPalette::Window), QColor(Qt::black));
     QCOMPARE(h.sound.played, QStringList{Click});
 }
@@ -263,14 +263,14 @@ void TestShell::titleFallsBackWithoutItsPicture()
     h.removeFolder(QStringLiteral("Images"));
     if (!damaged.isEmpty())
         h.writeFile(QStringLiteral("Images/lightning2sm.jpg"), damaged);
-    Titlefrm *title = h.ctx->screens.show<Titlefrm>();
-    QVERIFY(!title->Picture1->hasPicture());
+    TitleScreen *title = h.ctx->screens.show<TitleScreen>();
+    QVERIFY(!title->titlePicture->hasPicture());
     QCOMPARE(title->size(), QSize(800, 600)); // dressed in the standard look
     QCOMPARE(title->windowTitle(), QStringLiteral("Quorvel"));
-    title->Command1->click();
+    title->okOrCancel->click();
     settle();
-    QVERIFY(h.ctx->screens.loaded<intro0>()); // the menu still opens
-    QVERIFY(!h.ctx->screens.loaded<intro0>()->Image1->hasPicture());
+    QVERIFY(h.ctx->screens.loaded<MainMenu>()); // the menu still opens
+    QVERIFY(!h.ctx->screens.loaded<MainMenu>()->menuPicture->hasPicture());
 }
 
 void TestShell::soundGating()
@@ -279,36 +279,36 @@ void TestShell::soundGating()
     h.ctx->playSound(Click); // before the menu ever loaded
     QVERIFY(h.sound.played.isEmpty());
 
-    intro0 *menu = h.ctx->screens.show<intro0>();
+    MainMenu *menu = h.ctx->screens.show<MainMenu>();
     h.ctx->playSound(Click);
     QCOMPARE(h.sound.played.size(), 1);
 
-    menu->Option2->click();
-    menu->Label2_Click(intro0::Electricity);
-    menu->Label2_Click(intro0::Exit);
-    QCOMPARE(h.sound.played.size(), 1);                // nothing reached the player
-    h.ctx->screens.get<Titlefrm>()->Command1->click(); // "Cancel"
+    menu->soundOff->click();
+    menu->entryClicked(MainMenu::Electricity);
+    menu->entryClicked(MainMenu::Exit);
+    QCOMPARE(h.sound.played.size(), 1);                     // nothing reached the player
+    h.ctx->screens.get<TitleScreen>()->okOrCancel->click(); // "Cancel"
     QCOMPARE(h.sound.played.size(), 1);
     settle();
 
-    menu->Option1->click();
-    menu->Label2_Click(intro0::Electricity);
+    menu->soundOn->click();
+    menu->entryClicked(MainMenu::Electricity);
     QCOMPARE(h.sound.played.size(), 2);
 
     // Off again, then the menu loads afresh: sound is back on.
-    menu->Option2->click();
-    h.ctx->screens.unload<intro0>();
+    menu->soundOff->click();
+    h.ctx->screens.unload<MainMenu>();
     settle();
-    intro0 *fresh = h.ctx->screens.show<intro0>();
-    QVERIFY(fresh->Option1->isChecked());
-    fresh->Label2_Click(intro0::Introduction);
+    MainMenu *fresh = h.ctx->screens.show<MainMenu>();
+    QVERIFY(fresh->soundOn->isChecked());
+    fresh->entryClicked(MainMenu::Introduction);
     QCOMPARE(h.sound.played.size(), 3);
 }
 
 void TestShell::hover()
 {
     Harness h;
-    intro0 *menu = h.ctx->screens.get<intro0>();
+    MainMenu *menu = h.ctx->screens.get<MainMenu>();
     // An entry is drawn once when the screen opens and once when its look changes.
     struct PaintCount : QObject {
         int paints = 0;
@@ -318,19 +318,19 @@ void TestShell::hover()
             return false;
         }
     } count;
-    menu->Label2[intro0::MultipleChoiceWizard]->installEventFilter(&count); // opaque at first
+    menu->entries[MainMenu::MultipleChoiceWizard]->installEventFilter(&count); // opaque at first
     menu->showScreen();
     QVERIFY(QTest::qWaitForWindowExposed(menu));
     settle();
     QCOMPARE(count.paints, 1);
-    for (int i : intro0::EntryIndices) {
-        const bool topic = i <= intro0::NuclearForces || i == intro0::Introduction;
-        QCOMPARE(menu->Label2[i]->isOpaque(), !topic);
+    for (int i : MainMenu::EntryIndices) {
+        const bool topic = i <= MainMenu::NuclearForces || i == MainMenu::Introduction;
+        QCOMPARE(menu->entries[i]->isOpaque(), !topic);
     }
 
     // Real pointer moves: over an entry highlights it; entries stay lit until the background.
-    LabelButton *electricity = menu->Label2[intro0::Electricity];
-    LabelButton *faraday = menu->Label2[intro0::MichaelFaraday];
+    LabelButton *electricity = menu->entries[MainMenu::Electricity];
+    LabelButton *faraday = menu->entries[MainMenu::MichaelFaraday];
     QTest::mouseMove(menu, QPoint(5, 590));
     settle();
     QCOMPARE(count.paints, 2);
@@ -341,29 +341,29 @@ void TestShell::hover()
     QVERIFY(faraday->isOpaque());
 
     // Over a plain label (the title) is not the background.
-    QTest::mouseMove(menu->Label1, menu->Label1->rect().center());
+    QTest::mouseMove(menu->titleText, menu->titleText->rect().center());
     QVERIFY(faraday->isOpaque());
 
     QTest::mouseMove(menu, QPoint(5, 590));
-    for (int i : intro0::EntryIndices)
-        QVERIFY2(!menu->Label2[i]->isOpaque(), qPrintable(menu->Label2[i]->text()));
+    for (int i : MainMenu::EntryIndices)
+        QVERIFY2(!menu->entries[i]->isOpaque(), qPrintable(menu->entries[i]->text()));
 
-    Q_EMIT menu->Label2[intro0::Gravity]->mouseMoved(); // greyed: never highlights
-    QVERIFY(!menu->Label2[intro0::Gravity]->isOpaque());
+    Q_EMIT menu->entries[MainMenu::Gravity]->mouseMoved(); // greyed: never highlights
+    QVERIFY(!menu->entries[MainMenu::Gravity]->isOpaque());
 }
 
 void TestShell::greyedEntriesDoNothing()
 {
     Harness h;
-    intro0 *menu = h.ctx->screens.show<intro0>();
+    MainMenu *menu = h.ctx->screens.show<MainMenu>();
     for (int i : {0, 1, 2, 3, 4, 5, 6, 9, 10}) {
-        QVERIFY(!menu->Label2[i]->isEnabled());
-        QTest::mouseClick(menu->Label2[i], Qt::LeftButton);
-        menu->Label2_Click(i);
+        QVERIFY(!menu->entries[i]->isEnabled());
+        QTest::mouseClick(menu->entries[i], Qt::LeftButton);
+        menu->entryClicked(i);
     }
     QVERIFY(h.sound.played.isEmpty());
     // An entry whose screen is not in this build still clicks.
-    QTest::mouseClick(menu->Label2[intro0::MultipleChoiceWizard], Qt::LeftButton);
+    QTest::mouseClick(menu->entries[MainMenu::MultipleChoiceWizard], Qt::LeftButton);
     QCOMPARE(h.sound.played, QStringList{Click});
 }
 
@@ -371,27 +371,27 @@ void TestShell::exitCancelExit()
 {
     Harness h;
     auto &screens = h.ctx->screens;
-    screens.show<Titlefrm>()->Command1->click();
+    screens.show<TitleScreen>()->okOrCancel->click();
     settle();
-    intro0 *menu = screens.loaded<intro0>();
+    MainMenu *menu = screens.loaded<MainMenu>();
     h.sound.played.clear();
 
-    menu->Label2[intro0::Exit]->clicked();
-    Titlefrm *exitScreen = screens.loaded<Titlefrm>();
+    menu->entries[MainMenu::Exit]->clicked();
+    TitleScreen *exitScreen = screens.loaded<TitleScreen>();
     QVERIFY(exitScreen && exitScreen->isVisible());
-    QCOMPARE(exitScreen->Command1->text(), QStringLiteral("Cancel"));
+    QCOMPARE(exitScreen->okOrCancel->text(), QStringLiteral("Cancel"));
     QCOMPARE(h.sound.played, QStringList{Click});
 
-    exitScreen->Command1->click(); // Cancel
+    exitScreen->okOrCancel->click(); // Cancel
     settle();
-    QVERIFY(!screens.loaded<Titlefrm>());
-    QCOMPARE(screens.loaded<intro0>(), menu); // the same menu, never reloaded
+    QVERIFY(!screens.loaded<TitleScreen>());
+    QCOMPARE(screens.loaded<MainMenu>(), menu); // the same menu, never reloaded
     QCOMPARE(h.sound.played.size(), 2);
     QCOMPARE(h.ended, 0);
 
-    menu->Label2_Click(intro0::Exit);
-    QCOMPARE(screens.get<Titlefrm>()->Command1->text(), QStringLiteral("Cancel"));
-    screens.get<Titlefrm>()->Command2->click(); // Exit
+    menu->entryClicked(MainMenu::Exit);
+    QCOMPARE(screens.get<TitleScreen>()->okOrCancel->text(), QStringLiteral("Cancel"));
+    screens.get<TitleScreen>()->exitProgram->click(); // Exit
     QCOMPARE(h.ended, 1);
     QCOMPARE(h.sound.played.size(), 4);
     QCOMPARE(h.sound.played.last(), Click);
@@ -400,7 +400,7 @@ void TestShell::exitCancelExit()
 void TestShell::exitAtFirstStartIsSilent()
 {
     Harness h;
-    h.ctx->screens.show<Titlefrm>()->Command2->click();
+    h.ctx->screens.show<TitleScreen>()->exitProgram->click();
     QCOMPARE(h.ended, 1);
     QVERIFY(h.sound.played.isEmpty());
 }
@@ -425,9 +425,9 @@ void TestShell::catalogueRead()
     QFile::remove(h.file(QStringLiteral("multiple/track.txt")));
     if (!file.isEmpty())
         h.writeFile(QStringLiteral("multiple/track.txt"), file);
-    intro0 *menu = h.ctx->screens.show<intro0>();
-    QVERIFY(menu->Timer1->isActive());
-    QTRY_VERIFY(!menu->Timer1->isActive());
+    MainMenu *menu = h.ctx->screens.show<MainMenu>();
+    QVERIFY(menu->catalogueTimer->isActive());
+    QTRY_VERIFY(!menu->catalogueTimer->isActive());
     QCOMPARE(int(h.ctx->state.WorksheetCount), count);
     if (count > 0)
         QCOMPARE(h.ctx->state.WorksheetNames[count], last);
@@ -438,12 +438,13 @@ void TestShell::menuTextFitsItsBoxes()
 {
     Harness h;
     QList<QLabel *> labels;
-    intro0 *menu = h.ctx->screens.get<intro0>();
-    labels << menu->Label1 << menu->Label3;
-    for (int i : intro0::EntryIndices)
-        labels << menu->Label2[i];
-    Titlefrm *title = h.ctx->screens.get<Titlefrm>();
-    labels << title->Label4 << title->Label1 << title->Label5 << title->Label3 << title->Label2;
+    MainMenu *menu = h.ctx->screens.get<MainMenu>();
+    labels << menu->titleText << menu->footerText;
+    for (int i : MainMenu::EntryIndices)
+        labels << menu->entries[i];
+    TitleScreen *title = h.ctx->screens.get<TitleScreen>();
+    labels << title->titleText << title->authorsText << title->programmingText << title->editorText
+           << title->copyrightText;
     for (QLabel *label : labels) {
         const QFontMetrics metrics(label->font());
         const int inner = label->contentsRect().width();
@@ -454,7 +455,7 @@ void TestShell::menuTextFitsItsBoxes()
                                 .arg(inner)));
         QVERIFY2(metrics.height() <= label->contentsRect().height(), qPrintable(label->text()));
     }
-    for (QRadioButton *o : {menu->Option1, menu->Option2})
+    for (QRadioButton *o : {menu->soundOn, menu->soundOff})
         QVERIFY2(o->sizeHint().width() <= o->width(), qPrintable(o->text()));
 }
 

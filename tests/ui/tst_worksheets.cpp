@@ -2,8 +2,8 @@
 #include "uitest.h"
 
 #include "importlist.h"
-#include "intro0.h"
 #include "labelbutton.h"
+#include "mainmenu.h"
 #include "multiple.h"
 #include "picturebox.h"
 #include "questionfile.h"
@@ -295,7 +295,7 @@ void TestWorksheets::runsWorksheetAsQuiz()
     QCOMPARE(quiz->Label5->text(), QStringLiteral("Quorvel Demo"));
     QVERIFY(quiz->Picture1->hasPicture());
     // The menu was touched for its picture and caption: loaded, hidden, sound back on.
-    intro0 *menu = h.ctx->screens.loaded<intro0>();
+    MainMenu *menu = h.ctx->screens.loaded<MainMenu>();
     QVERIFY(menu && !menu->isVisible());
     QCOMPARE(int(h.ctx->state.SoundOn), 1);
     QVERIFY(h.sound.played.isEmpty()); // the click came first, while sound was off
@@ -542,19 +542,19 @@ void TestWorksheets::exitBringsBackMenu()
     screen->Label2_Click(worksheets::Exit);
     settle();
     QVERIFY(!h.ctx->screens.loaded<worksheets>());
-    intro0 *menu = h.ctx->screens.loaded<intro0>();
+    MainMenu *menu = h.ctx->screens.loaded<MainMenu>();
     QVERIFY(menu && menu->isVisible());
     QCOMPARE(int(h.ctx->state.SoundOn), 1);
     QVERIFY(h.sound.played.isEmpty());
 
     // The window frame's close button is the same way out.
     screen = h.ctx->screens.show<worksheets>();
-    h.ctx->screens.unload<intro0>();
+    h.ctx->screens.unload<MainMenu>();
     settle();
     screen->close();
     settle();
     QVERIFY(!h.ctx->screens.loaded<worksheets>());
-    QVERIFY(h.ctx->screens.loaded<intro0>());
+    QVERIFY(h.ctx->screens.loaded<MainMenu>());
 }
 
 void TestWorksheets::addedControlsCoverNothing()

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dressform.h"
+#include "standardlook.h"
 
 #include "twips.h"
 
@@ -17,7 +17,7 @@ void centreOnScreen(QWidget *form)
                area.y() + area.height() / 2 - form->height() / 2);
 }
 
-void DressForm(QWidget *form, QWidget *picture1)
+void applyStandardLook(QWidget *form, QWidget *picture1)
 {
     QPalette pal = form->palette();
     pal.setColor(QPalette::Window, QColor(39, 63, 137));

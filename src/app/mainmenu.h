@@ -16,11 +16,11 @@ class PictureBox;
 // The main menu: the three topics (and the greyed topics this program does not have), the
 // teacher area, the acknowledgments, the guide, the sound switch, the "Read to me" switch and
 // the way out.
-class intro0 : public Screen
+class MainMenu : public Screen
 {
     Q_OBJECT
 public:
-    // Indices of the Label2 entries. 11 to 14 do not exist.
+    // Indices of the entries entries. 11 to 14 do not exist.
     enum Entry {
         GalileosTelescope = 0,
         GalileosExperiments = 1,
@@ -42,10 +42,10 @@ public:
         ClassResults = 21, // added: the class's results (not in the first design)
     };
     static constexpr int EntrySlots = 22;
-    static const QRect PictureRect; // Image1, twips
+    static const QRect PictureRect; // menuPicture, twips
     static const std::array<int, 18> EntryIndices;
 
-    explicit intro0(AppContext &ctx);
+    explicit MainMenu(AppContext &ctx);
     void Form_Load() override;
 
     // The menu's picture and title, which a worksheet run from the catalogue shows as its
@@ -53,24 +53,24 @@ public:
     const QImage &picture() const;
     QString title() const;
 
-    void Label2_Click(int Index);
-    void Option1_Click();
-    void Option2_Click();
-    void Timer1_Timer();
+    void entryClicked(int Index);
+    void soundOnClicked();
+    void soundOffClicked();
+    void readCatalogue();
 
-    QLabel *Label1;
-    std::array<LabelButton *, EntrySlots> Label2{}; // null where no entry exists
-    PictureBox *Image1;
-    QRadioButton *Option1;
-    QRadioButton *Option2;
+    QLabel *titleText;
+    std::array<LabelButton *, EntrySlots> entries{}; // null where no entry exists
+    PictureBox *menuPicture;
+    QRadioButton *soundOn;
+    QRadioButton *soundOff;
     LabelButton *languageChoice; // the teacher area's "Language"
-    QTimer *Timer1;
-    QLabel *Label3;
+    QTimer *catalogueTimer;
+    QLabel *footerText;
     // "Read to me", remembered as ReadAloud in the settings file; greyed, with the reason in its
     // tooltip, when there is no voice to read with.
     QCheckBox *readAloudSwitch;
 
 protected:
-    void closeRequested() override { Label2_Click(Exit); }
+    void closeRequested() override { entryClicked(Exit); }
     void warmNext() override;
 };

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "titlefrm.h"
+#include "titlescreen.h"
 
 #include "appcontext.h"
+#include "backdrop.h"
 #include "contentnames.h"
-#include "dressform.h"
 #include "fonts.h"
-#include "grey.h"
-#include "intro0.h"
+#include "mainmenu.h"
 #include "picturebox.h"
+#include "standardlook.h"
 #include "twips.h"
 
 #include <QCoreApplication>
@@ -33,7 +33,7 @@ QFont ownFaceOnly(QFont font)
 
 } // namespace
 
-Titlefrm::Titlefrm(AppContext &context) : Screen(context)
+TitleScreen::TitleScreen(AppContext &context) : Screen(context)
 {
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint);
@@ -41,14 +41,14 @@ Titlefrm::Titlefrm(AppContext &context) : Screen(context)
     setBackColor(TitleBack);
     setFixedSize(twips::px(5460), twips::px(6570));
 
-    Frame1 = new QFrame(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(twips::rect(0, -90, FrameWidth, 6660, FrameWidth));
-    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Frame1->setMouseTracking(true);
+    frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("frame"));
+    frame->setGeometry(twips::rect(0, -90, FrameWidth, 6660, FrameWidth));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setMouseTracking(true);
 
     const auto label = [this](const QString &caption, QRect r, const QFont &font, QColor color) {
-        auto *l = new QLabel(caption, Frame1);
+        auto *l = new QLabel(caption, frame);
         l->setTextFormat(Qt::PlainText);
         l->setGeometry(twips::rect(r, FrameWidth));
         l->setFont(ownFaceOnly(font));
@@ -58,23 +58,25 @@ Titlefrm::Titlefrm(AppContext &context) : Screen(context)
         l->setPalette(pal);
         return l;
     };
-    Label4 = label(QCoreApplication::translate("TitleScreen", "Quorvel Demo"),
-                   {60, 360, 5355, 1065}, fonts::times(21.75, true), QColor(128, 0, 128));
-    Picture1 = new PictureBox({300, 1200, 4800, 3600}, Frame1);
-    Label1 =
+    titleText = label(QCoreApplication::translate("TitleScreen", "Quorvel Demo"),
+                      {60, 360, 5355, 1065}, fonts::times(21.75, true), QColor(128, 0, 128));
+    titlePicture = new PictureBox({300, 1200, 4800, 3600}, frame);
+    authorsText =
         label(QCoreApplication::translate("TitleScreen", "Written by the Quorvel science team"),
               {360, 4980, 4695, 375}, fonts::times(14.25), QColor(0, 0, 255));
-    Label5 = label(QCoreApplication::translate("TitleScreen", "Programming by Quorvel Software"),
-                   {480, 5310, 4455, 375}, fonts::times(12), QColor(0, 0, 255));
-    Label3 = label(QCoreApplication::translate("TitleScreen", "Series editor: Tavimor Publishing"),
-                   {480, 5640, 4455, 375}, fonts::times(12), QColor(0, 0, 255));
-    Label2 = label(
+    programmingText =
+        label(QCoreApplication::translate("TitleScreen", "Programming by Quorvel Software"),
+              {480, 5310, 4455, 375}, fonts::times(12), QColor(0, 0, 255));
+    editorText =
+        label(QCoreApplication::translate("TitleScreen", "Series editor: Tavimor Publishing"),
+              {480, 5640, 4455, 375}, fonts::times(12), QColor(0, 0, 255));
+    copyrightText = label(
         QCoreApplication::translate(
             "TitleScreen", "\u00A9 2026 Tavimor Publishing Ltd \u2022 Science for ages 7 to 11"),
         {0, 6420, 5415, 255}, fonts::arial(8.25), QColor(0, 128, 0));
 
     const auto button = [this](const QString &caption, QRect r) {
-        auto *b = new QPushButton(caption, Frame1);
+        auto *b = new QPushButton(caption, frame);
         b->setGeometry(twips::rect(r, FrameWidth));
         b->setFont(ownFaceOnly(b->font()));
         QPalette pal = b->palette();
@@ -82,71 +84,72 @@ Titlefrm::Titlefrm(AppContext &context) : Screen(context)
         b->setPalette(pal);
         return b;
     };
-    Command1 = button(QCoreApplication::translate("TitleScreen", "OK"), {1320, 6000, 1335, 375});
-    Command2 = button(QCoreApplication::translate("TitleScreen", "Exit"), {2760, 6000, 1335, 375});
-    Command1->setDefault(true);
-    connect(Command1, &QPushButton::clicked, this, &Titlefrm::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Titlefrm::Command2_Click);
+    okOrCancel = button(QCoreApplication::translate("TitleScreen", "OK"), {1320, 6000, 1335, 375});
+    exitProgram =
+        button(QCoreApplication::translate("TitleScreen", "Exit"), {2760, 6000, 1335, 375});
+    okOrCancel->setDefault(true);
+    connect(okOrCancel, &QPushButton::clicked, this, &TitleScreen::okOrCancelClicked);
+    connect(exitProgram, &QPushButton::clicked, this, &TitleScreen::exitProgramClicked);
 }
 
-void Titlefrm::Form_Load()
+void TitleScreen::Form_Load()
 {
     centreOnScreen(this);
-    ctx.screens.show<Grey>();
+    ctx.screens.show<Backdrop>();
     if (ctx.platform.paths.path(contentnames::TitlePicture).isEmpty())
         dressWithoutPicture();
 }
 
-void Titlefrm::afterShow()
+void TitleScreen::afterShow()
 {
     // The font configuration is read and the picture decoded while the X server maps the
     // window, before the window's first paint (at start-up the title is on view about 2 ms and
     // fully drawn about 2.5 ms sooner).
     fonts::loadConfiguration();
-    if (Picture1->hasPicture() || m_dressed)
+    if (titlePicture->hasPicture() || m_dressed)
         return;
-    Picture1->load(ctx.platform.paths, contentnames::TitlePicture);
-    if (!Picture1->hasPicture())
+    titlePicture->load(ctx.platform.paths, contentnames::TitlePicture);
+    if (!titlePicture->hasPicture())
         dressWithoutPicture(); // a damaged file: the window is resized and centred again
 }
 
-void Titlefrm::dressWithoutPicture()
+void TitleScreen::dressWithoutPicture()
 {
     m_dressed = true;
     // Without its picture the screen falls back to the standard look; the frame keeps the
     // screen's own grey, on which its purple, blue and green texts were chosen to be read.
-    DressForm(this, Picture1);
-    QPalette framePalette = Frame1->palette();
+    applyStandardLook(this, titlePicture);
+    QPalette framePalette = frame->palette();
     framePalette.setColor(QPalette::Window, TitleBack);
-    Frame1->setPalette(framePalette);
-    Frame1->setAutoFillBackground(true);
-    Frame1->raise();
-    Picture1->load(ctx.platform.paths, contentnames::TitleFallback);
+    frame->setPalette(framePalette);
+    frame->setAutoFillBackground(true);
+    frame->raise();
+    titlePicture->load(ctx.platform.paths, contentnames::TitleFallback);
 }
 
-void Titlefrm::warmNext()
+void TitleScreen::warmNext()
 {
     // Loads the sound system, so that the first click is heard at once.
     ctx.platform.sound.prepare(contentnames::ClickSound);
-    warmPicture(ctx.platform.paths, contentnames::MenuPicture, intro0::PictureRect,
+    warmPicture(ctx.platform.paths, contentnames::MenuPicture, MainMenu::PictureRect,
                 devicePixelRatioF());
-    ctx.screens.build<intro0>();
+    ctx.screens.build<MainMenu>();
 }
 
-void Titlefrm::showAsExitScreen()
+void TitleScreen::showAsExitScreen()
 {
-    Command1->setText(QCoreApplication::translate("TitleScreen", "Cancel"));
+    okOrCancel->setText(QCoreApplication::translate("TitleScreen", "Cancel"));
     showScreen();
 }
 
-void Titlefrm::Command1_Click()
+void TitleScreen::okOrCancelClicked()
 {
-    ctx.screens.show<intro0>();
+    ctx.screens.show<MainMenu>();
     ctx.screens.unload(this);
     ctx.playSound(contentnames::ClickSound);
 }
 
-void Titlefrm::Command2_Click()
+void TitleScreen::exitProgramClicked()
 {
     ctx.playSound(contentnames::ClickSound);
     ctx.endProgram();

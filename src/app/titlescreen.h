@@ -10,31 +10,31 @@ class PictureBox;
 
 // The first window of every run and the program's exit screen: title, picture and credits over
 // the backdrop, with "OK" (or "Cancel" on the exit screen) and "Exit".
-class Titlefrm : public Screen
+class TitleScreen : public Screen
 {
     Q_OBJECT
 public:
-    explicit Titlefrm(AppContext &ctx);
+    explicit TitleScreen(AppContext &ctx);
     void Form_Load() override;
 
     // Shows the screen as the way out of the program: "Cancel" in place of "OK".
     void showAsExitScreen();
 
-    void Command1_Click();
-    void Command2_Click();
+    void okOrCancelClicked();
+    void exitProgramClicked();
 
-    QFrame *Frame1;
-    QLabel *Label4;
-    PictureBox *Picture1;
-    QLabel *Label1;
-    QLabel *Label5;
-    QLabel *Label3;
-    QPushButton *Command1;
-    QPushButton *Command2;
-    QLabel *Label2;
+    QFrame *frame;
+    QLabel *titleText;
+    PictureBox *titlePicture;
+    QLabel *authorsText;
+    QLabel *programmingText;
+    QLabel *editorText;
+    QPushButton *okOrCancel;
+    QPushButton *exitProgram;
+    QLabel *copyrightText;
 
 protected:
-    void closeRequested() override { Command2_Click(); }
+    void closeRequested() override { exitProgramClicked(); }
     void afterShow() override;
     void warmNext() override;
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "grey.h"
+#include "backdrop.h"
 
 #include "appcontext.h"
 #include "windowsystem.h"
@@ -8,7 +8,7 @@
 #include <QPainter>
 #include <QScreen>
 
-Grey::Grey(AppContext &context) : Screen(context)
+Backdrop::Backdrop(AppContext &context) : Screen(context)
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Form1"));
@@ -19,7 +19,7 @@ Grey::Grey(AppContext &context) : Screen(context)
     setWindowState(Qt::WindowMaximized);
 }
 
-void Grey::Form_Load()
+void Backdrop::Form_Load()
 {
     const QColor colour(48, 133, 214);
     setBackColor(colour);
@@ -34,24 +34,24 @@ void Grey::Form_Load()
     windows.fillBackground(winId(), colour);
 }
 
-void Grey::mousePressEvent(QMouseEvent *event)
+void Backdrop::mousePressEvent(QMouseEvent *event)
 {
     lower();
     Screen::mousePressEvent(event);
 }
 
-QPaintEngine *Grey::paintEngine() const
+QPaintEngine *Backdrop::paintEngine() const
 {
     return m_serverBackground ? nullptr : Screen::paintEngine();
 }
 
-void Grey::paintEvent(QPaintEvent *event)
+void Backdrop::paintEvent(QPaintEvent *event)
 {
     if (!m_serverBackground)
         Screen::paintEvent(event);
 }
 
-SoundPlayer &Grey::SndDevil1()
+SoundPlayer &Backdrop::soundPlayer()
 {
     return ctx.platform.sound;
 }

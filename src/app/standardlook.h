@@ -8,7 +8,7 @@ class QWidget;
 // The standard look every screen but the backdrop and the title takes first when it loads:
 // background RGB(39, 63, 137), caption "Quorvel", 12000 x 9000 twips, centred on the screen.
 // The screen's picture box, when it is given one, gets the background RGB(49, 135, 214).
-void DressForm(QWidget *form, QWidget *picture1 = nullptr);
+void applyStandardLook(QWidget *form, QWidget *picture1 = nullptr);
 
 // Centres a top-level window on its screen.
 void centreOnScreen(QWidget *form);

@@ -7,14 +7,14 @@ class SoundPlayer;
 
 // The backdrop: a borderless window covering the whole screen behind every other window for the
 // whole run. It carries the program's sound player.
-class Grey : public Screen
+class Backdrop : public Screen
 {
     Q_OBJECT
 public:
-    explicit Grey(AppContext &ctx);
+    explicit Backdrop(AppContext &ctx);
     void Form_Load() override;
 
-    SoundPlayer &SndDevil1();
+    SoundPlayer &soundPlayer();
 
 protected:
     void closeRequested() override {}

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "intro0.h"
+#include "mainmenu.h"
 
 #include "appcontext.h"
 #include "catalogue.h"
 #include "contentnames.h"
-#include "dressform.h"
 #include "fonts.h"
 #include "labelbutton.h"
 #include "languagechoice.h"
 #include "navigation.h"
 #include "picturebox.h"
 #include "settings.h"
-#include "titlefrm.h"
+#include "standardlook.h"
+#include "titlescreen.h"
 #include "twips.h"
 
 #include <QButtonGroup>
@@ -22,10 +22,10 @@
 #include <QRadioButton>
 #include <QTimer>
 
-const std::array<int, 18> intro0::EntryIndices = {0, 1,  2,  3,  4,  5,  6,  7,  8,
-                                                  9, 10, 15, 16, 17, 18, 19, 20, 21};
+const std::array<int, 18> MainMenu::EntryIndices = {0, 1,  2,  3,  4,  5,  6,  7,  8,
+                                                    9, 10, 15, 16, 17, 18, 19, 20, 21};
 
-const QRect intro0::PictureRect(6840, 1440, 4800, 3600);
+const QRect MainMenu::PictureRect(6840, 1440, 4800, 3600);
 
 namespace
 {
@@ -39,84 +39,88 @@ struct EntryDesign {
 };
 
 const EntryDesign Entries[] = {
-    {intro0::TeachersGuide,
+    {MainMenu::TeachersGuide,
      QT_TRANSLATE_NOOP("MainMenu", "Teachers' Guide"),
      {120, 1080, 3075, 495},
      14.25,
      true},
-    {intro0::Introduction,
+    {MainMenu::Introduction,
      QT_TRANSLATE_NOOP("MainMenu", "Introduction"),
      {120, 2160, 3075, 375},
      12,
      true},
-    {intro0::GalileosTelescope,
+    {MainMenu::GalileosTelescope,
      QT_TRANSLATE_NOOP("MainMenu", "Galileo's Telescope"),
      {120, 2880, 3075, 375},
      12,
      false},
-    {intro0::GalileosExperiments,
+    {MainMenu::GalileosExperiments,
      QT_TRANSLATE_NOOP("MainMenu", "Galileo's Experiments"),
      {120, 3600, 3075, 375},
      12,
      false},
-    {intro0::TychoAndKepler,
+    {MainMenu::TychoAndKepler,
      QT_TRANSLATE_NOOP("MainMenu", "Tycho and Kepler"),
      {120, 4320, 3075, 375},
      12,
      false},
-    {intro0::KeplerAndThePlanets,
+    {MainMenu::KeplerAndThePlanets,
      QT_TRANSLATE_NOOP("MainMenu", "Kepler and the Planets"),
      {120, 5040, 3075, 375},
      12,
      false},
-    {intro0::SirIsaacNewton,
+    {MainMenu::SirIsaacNewton,
      QT_TRANSLATE_NOOP("MainMenu", "Sir Isaac Newton"),
      {120, 5760, 3075, 375},
      12,
      false},
-    {intro0::Gravity, QT_TRANSLATE_NOOP("MainMenu", "Gravity"), {3360, 2160, 3075, 375}, 12, false},
-    {intro0::Magnetism,
+    {MainMenu::Gravity,
+     QT_TRANSLATE_NOOP("MainMenu", "Gravity"),
+     {3360, 2160, 3075, 375},
+     12,
+     false},
+    {MainMenu::Magnetism,
      QT_TRANSLATE_NOOP("MainMenu", "Magnetism"),
      {3360, 2880, 3075, 375},
      12,
      false},
-    {intro0::Electricity,
+    {MainMenu::Electricity,
      QT_TRANSLATE_NOOP("MainMenu", "Electricity"),
      {3360, 3600, 3075, 375},
      12,
      true},
-    {intro0::MichaelFaraday,
+    {MainMenu::MichaelFaraday,
      QT_TRANSLATE_NOOP("MainMenu", "Michael Faraday"),
      {3360, 4320, 3075, 375},
      12,
      true},
-    {intro0::Atoms, QT_TRANSLATE_NOOP("MainMenu", "Atoms"), {3360, 5040, 3075, 375}, 12, false},
-    {intro0::NuclearForces,
+    {MainMenu::Atoms, QT_TRANSLATE_NOOP("MainMenu", "Atoms"), {3360, 5040, 3075, 375}, 12, false},
+    {MainMenu::NuclearForces,
      QT_TRANSLATE_NOOP("MainMenu", "Nuclear Forces"),
      {3360, 5760, 3075, 375},
      12,
      false},
-    {intro0::MultipleChoiceWizard,
+    {MainMenu::MultipleChoiceWizard,
      QT_TRANSLATE_NOOP("MainMenu", "Multiple Choice Wizard"),
      {6960, 5760, 4635, 495},
      18,
      true},
-    {intro0::WorksheetCatalogue,
+    {MainMenu::WorksheetCatalogue,
      QT_TRANSLATE_NOOP("MainMenu", "Worksheet Catalogue"),
      {6960, 6600, 4635, 495},
      18,
      true},
-    {intro0::ClassResults,
+    {MainMenu::ClassResults,
      QT_TRANSLATE_NOOP("MainMenu", "Class Results"),
      {6960, 7320, 2235, 375},
      12,
      true},
-    {intro0::Acknowledgments,
+    {MainMenu::Acknowledgments,
      QT_TRANSLATE_NOOP("MainMenu", "Acknowledgments"),
      {120, 7920, 3075, 495},
      14.25,
      true},
-    {intro0::Exit, QT_TRANSLATE_NOOP("MainMenu", "Exit"), {10560, 7920, 1245, 495}, 18, true},
+    {MainMenu::Exit, QT_TRANSLATE_NOOP("MainMenu", "Exit"), {10560, 7920, 1245, 495}, 18, true},
 };
 
 void setOptionBackground(QRadioButton *option, const QColor &back)
@@ -144,11 +148,11 @@ void setSwitchBackground(QCheckBox *box, const QColor &back)
 
 } // namespace
 
-intro0::intro0(AppContext &context) : Screen(context)
+MainMenu::MainMenu(AppContext &context) : Screen(context)
 {
     const QColor yellow(255, 255, 0);
-    Label1 = addLabel(QCoreApplication::translate("MainMenu", "Quorvel Demo"), {0, 120, 10440, 900},
-                      fonts::tahoma(32.25, true), yellow);
+    titleText = addLabel(QCoreApplication::translate("MainMenu", "Quorvel Demo"),
+                         {0, 120, 10440, 900}, fonts::tahoma(32.25, true), yellow);
 
     for (const EntryDesign &e : Entries) {
         const QColor back = e.index == Exit ? QColor(0, 0, 192) : QColor(0, 0, 128);
@@ -159,13 +163,13 @@ intro0::intro0(AppContext &context) : Screen(context)
         const bool topic = e.index <= NuclearForces || e.index == Introduction;
         entry->setOpaque(!topic);
         const int index = e.index;
-        connect(entry, &LabelButton::clicked, this, [this, index] { Label2_Click(index); });
+        connect(entry, &LabelButton::clicked, this, [this, index] { entryClicked(index); });
         hover.add(entry);
-        Label2[e.index] = entry;
+        entries[e.index] = entry;
     }
 
-    setExitButton(Label2[Exit]);
-    Image1 = new PictureBox(PictureRect, this);
+    setExitButton(entries[Exit]);
+    menuPicture = new PictureBox(PictureRect, this);
 
     const auto option = [this](const QString &caption, QRect r) {
         auto *o = new QRadioButton(caption, this);
@@ -175,14 +179,15 @@ intro0::intro0(AppContext &context) : Screen(context)
         setOptionBackground(o, QColor(39, 63, 137));
         return o;
     };
-    Option1 = option(QCoreApplication::translate("MainMenu", "Sound On"), {10440, 120, 1455, 255});
-    Option2 = option(QCoreApplication::translate("MainMenu", "Sound Off"), {10440, 480, 1455, 255});
-    Option1->setChecked(true);
+    soundOn = option(QCoreApplication::translate("MainMenu", "Sound On"), {10440, 120, 1455, 255});
+    soundOff =
+        option(QCoreApplication::translate("MainMenu", "Sound Off"), {10440, 480, 1455, 255});
+    soundOn->setChecked(true);
     auto *group = new QButtonGroup(this);
-    group->addButton(Option1);
-    group->addButton(Option2);
-    connect(Option1, &QRadioButton::clicked, this, &intro0::Option1_Click);
-    connect(Option2, &QRadioButton::clicked, this, &intro0::Option2_Click);
+    group->addButton(soundOn);
+    group->addButton(soundOff);
+    connect(soundOn, &QRadioButton::clicked, this, &MainMenu::soundOnClicked);
+    connect(soundOff, &QRadioButton::clicked, this, &MainMenu::soundOffClicked);
 
     readAloudSwitch = new QCheckBox(QStringLiteral("Read to me"), this);
     readAloudSwitch->setGeometry(twips::rect(10440, 840, 1455, 255));
@@ -195,24 +200,24 @@ intro0::intro0(AppContext &context) : Screen(context)
         ctx.readAloud.say(on ? QStringLiteral("Read to me is on.") : QString());
     });
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(1);
-    connect(Timer1, &QTimer::timeout, this, &intro0::Timer1_Timer);
+    catalogueTimer = new QTimer(this);
+    catalogueTimer->setInterval(1);
+    connect(catalogueTimer, &QTimer::timeout, this, &MainMenu::readCatalogue);
 
     languageChoice = addLanguageChoice(this, ctx.platform.boxes);
     hover.add(languageChoice);
 
-    Label3 = addLabel(QCoreApplication::translate(
-                          "MainMenu", "Pick a topic to explore, or open the teacher area."),
-                      {0, 8220, 12000, 375}, fonts::tahoma(9.75), yellow);
+    footerText = addLabel(QCoreApplication::translate(
+                              "MainMenu", "Pick a topic to explore, or open the teacher area."),
+                          {0, 8220, 12000, 375}, fonts::tahoma(9.75), yellow);
 }
 
-void intro0::Form_Load()
+void MainMenu::Form_Load()
 {
-    DressForm(this);
-    Image1->load(ctx.platform.paths, contentnames::MenuPicture);
+    applyStandardLook(this);
+    menuPicture->load(ctx.platform.paths, contentnames::MenuPicture);
     setBackColor(Qt::black);
-    for (QRadioButton *o : {Option1, Option2})
+    for (QRadioButton *o : {soundOn, soundOff})
         setOptionBackground(o, Qt::black);
     setSwitchBackground(readAloudSwitch, Qt::black);
     const QString noVoice = ctx.readAloud.unavailable();
@@ -223,33 +228,33 @@ void intro0::Form_Load()
         readAloudSwitch->setChecked(noVoice.isEmpty() && ctx.readAloud.isOn());
     }
     ctx.state.SoundOn = 1;
-    Timer1->start();
+    catalogueTimer->start();
 }
 
-void intro0::warmNext()
+void MainMenu::warmNext()
 {
     navigation::warmHubs(ctx, devicePixelRatioF());
     navigation::warmMenuPages(ctx, devicePixelRatioF());
     navigation::buildFromMenu(ctx);
 }
 
-const QImage &intro0::picture() const
+const QImage &MainMenu::picture() const
 {
-    return Image1->picture();
+    return menuPicture->picture();
 }
 
-QString intro0::title() const
+QString MainMenu::title() const
 {
-    return Label1->text();
+    return titleText->text();
 }
 
-void intro0::Label2_Click(int Index)
+void MainMenu::entryClicked(int Index)
 {
-    if (!Label2[Index] || !Label2[Index]->isEnabled())
+    if (!entries[Index] || !entries[Index]->isEnabled())
         return;
     switch (Index) {
     case Exit:
-        ctx.screens.get<Titlefrm>()->showAsExitScreen();
+        ctx.screens.get<TitleScreen>()->showAsExitScreen();
         break;
     case WorksheetCatalogue:
         navigation::openWorksheetCatalogue(ctx);
@@ -262,19 +267,19 @@ void intro0::Label2_Click(int Index)
     ctx.playSound(contentnames::ClickSound);
 }
 
-void intro0::Option1_Click()
+void MainMenu::soundOnClicked()
 {
     ctx.state.SoundOn = 1;
 }
 
-void intro0::Option2_Click()
+void MainMenu::soundOffClicked()
 {
     ctx.state.SoundOn = 0;
 }
 
-void intro0::Timer1_Timer()
+void MainMenu::readCatalogue()
 {
-    Timer1->stop();
+    catalogueTimer->stop();
     const QString path = ctx.platform.paths.path(contentnames::Catalogue);
     // What a killed save left is mended once a run: recovering lists the folder, which over a
     // network share costs a round trip for every few files in it.
