@@ -8,11 +8,11 @@
 #include "contentnames.h"
 #include "mainmenu.h"
 #include "metafileview.h"
-#include "multiple.h"
 #include "pages.h"
 #include "pageviewer.h"
 #include "picturebox.h"
 #include "pupils.h"
+#include "quizscreen.h"
 #include "topichub.h"
 #include "topics.h"
 #include "wizard.h"
@@ -60,7 +60,7 @@ void openPageSet(AppContext &ctx)
 void openQuiz(AppContext &ctx, const QString &picture)
 {
     pupils::askOnce(ctx, nullptr); // over the hub, the window in front
-    ctx.screens.get<multiple>()->open(picture, QStringLiteral("Quorvel"));
+    ctx.screens.get<QuizScreen>()->open(picture, QStringLiteral("Quorvel"));
 }
 
 void openLabelling(AppContext &ctx, int topic, const QString &title)
@@ -109,14 +109,14 @@ void buildFromMenu(AppContext &ctx)
 void buildFromHub(AppContext &ctx, int topic)
 {
     ctx.screens.buildSoon<teacher>();
-    ctx.screens.buildSoon<multiple>();
+    ctx.screens.buildSoon<QuizScreen>();
     ctx.screens.buildSoon<LabellingActivity>(topic);
     ctx.screens.buildSoon<OrderingActivity>(topic);
 }
 
 void warmQuiz(AppContext &ctx, const QString &picture, qreal ratio)
 {
-    warmPicture(ctx.platform.paths, picture, multiple::PictureRect, ratio);
+    warmPicture(ctx.platform.paths, picture, QuizScreen::PictureRect, ratio);
 }
 
 void warmActivities(AppContext &ctx, int topic, qreal ratio)

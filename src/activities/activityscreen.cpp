@@ -8,9 +8,9 @@
 #include "fonts.h"
 #include "labelbutton.h"
 #include "pupils.h"
+#include "resultsscreen.h"
 #include "standardlook.h"
 #include "twips.h"
-#include "welldone.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -345,7 +345,7 @@ void ActivityScreen::setPicture(ClickablePicture *control, const QString &file)
 
 void ActivityScreen::warmNext()
 {
-    ctx.screens.build<Welldone>()->warmPicture();
+    ctx.screens.build<ResultsScreen>()->warmPicture();
 }
 
 void ActivityScreen::warm(const ClickablePicture *control, const char *file) const
@@ -585,8 +585,8 @@ void ActivityScreen::Label3_Click(int Index)
         const QString notKept = pupils::keep(ctx, record);
         // A results screen still open from an earlier press would show the earlier score: the
         // results are worded afresh for every press.
-        ctx.screens.unload<Welldone>();
-        Welldone *results = ctx.screens.get<Welldone>();
+        ctx.screens.unload<ResultsScreen>();
+        ResultsScreen *results = ctx.screens.get<ResultsScreen>();
         results->showNotKept(notKept);
         results->showScreen();
         break;

@@ -13,10 +13,10 @@ QString number(int n);
 
 struct Wording {
     bool matched = false;   // false when the score is above the full score: nothing changes
-    QString sentence;       // the score sentence (Label1)
+    QString sentence;       // the score sentence (scoreText)
     bool fullMarks = false; // hide the advice, offer the certificate and the name box
-    QString hint;           // Label5 below full marks
-    QString buttonCaption;  // Label3(0)
+    QString hint;           // hintText below full marks
+    QString buttonCaption;  // buttons(0)
 };
 
 Wording word(int score, int outOf);

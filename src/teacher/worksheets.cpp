@@ -12,11 +12,11 @@
 #include "importlist.h"
 #include "labelbutton.h"
 #include "mainmenu.h"
-#include "multiple.h"
 #include "picturebox.h"
 #include "printlayouts.h"
 #include "pupils.h"
 #include "questionfile.h"
+#include "quizscreen.h"
 #include "results.h"
 #include "standardlook.h"
 #include "twips.h"
@@ -451,8 +451,8 @@ void worksheets::runWorksheet()
 {
     pupils::askOnce(ctx, this);
     // A quiz still open from before would keep its old questions: the worksheet starts afresh.
-    ctx.screens.unload<multiple>();
-    multiple *quiz = ctx.screens.get<multiple>();
+    ctx.screens.unload<QuizScreen>();
+    QuizScreen *quiz = ctx.screens.get<QuizScreen>();
     // Touching the menu loads it, hidden, if it is not loaded.
     const MainMenu *menu = ctx.screens.get<MainMenu>();
     quiz->open(menu->picture(), menu->title());

@@ -10,12 +10,12 @@
 #include "classfolder.h"
 #include "fonts.h"
 #include "labelbutton.h"
-#include "multiple.h"
 #include "qtplatform.h"
 #include "quiz.h"
+#include "quizscreen.h"
+#include "resultsscreen.h"
 #include "testdoubles.h"
 #include "topichub.h"
-#include "welldone.h"
 #include "worksheets.h"
 
 #include <QApplication>
@@ -36,7 +36,7 @@ template <class Answer> bool answerQuiz(AppContext &ctx, Answer answer)
         quiz->Option1[size_t(answer(q))]->click();
         quiz->Label3_Click(multiple::NextQuestion);
     }
-    Welldone *results = ctx.screens.loaded<Welldone>();
+    ResultsScreen *results = ctx.screens.loaded<ResultsScreen>();
     if (results && results->notKeptLine->isVisible()) {
         QTextStream(stderr) << results->notKeptLine->text() << '\n';
         return false;

@@ -4,9 +4,9 @@
 #include "activityscreens.h"
 #include "labelbutton.h"
 #include "navigation.h"
+#include "resultsscreen.h"
 #include "topics.h"
 #include "twips.h"
-#include "welldone.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -338,9 +338,9 @@ void TestActivities::checkScoreToResults()
     QTest::mouseClick(s->Label3[CheckScoreButton], Qt::LeftButton);
     QCOMPARE(int(h.ctx->state.Score), score);
     QCOMPARE(int(h.ctx->state.OutOf), s->count());
-    Welldone *results = h.ctx->screens.loaded<Welldone>();
+    ResultsScreen *results = h.ctx->screens.loaded<ResultsScreen>();
     QVERIFY(results && results->isVisible());
-    QCOMPARE(results->Label1->text(), sentence);
+    QCOMPARE(results->scoreText->text(), sentence);
     QCOMPARE(h.sound.played, QStringList{Click});
     QVERIFY(s->isVisible());
 
@@ -351,9 +351,9 @@ void TestActivities::checkScoreToResults()
     settle();
     const int again = boxOf[0] == 0 ? score - 1 : score;
     QCOMPARE(int(h.ctx->state.Score), again);
-    results = h.ctx->screens.loaded<Welldone>();
+    results = h.ctx->screens.loaded<ResultsScreen>();
     QVERIFY(results && results->isVisible());
-    QVERIFY(results->Label1->text().contains(QStringLiteral(" %1 out of").arg(again)));
+    QVERIFY(results->scoreText->text().contains(QStringLiteral(" %1 out of").arg(again)));
 }
 
 void TestActivities::startAgainAndExit()
@@ -364,7 +364,7 @@ void TestActivities::startAgainAndExit()
     fill(s, identity(10));
     QTest::mouseClick(s->Label3[CheckScoreButton], Qt::LeftButton);
     QCOMPARE(int(h.ctx->state.Score), 10);
-    h.ctx->screens.unload<Welldone>();
+    h.ctx->screens.unload<ResultsScreen>();
 
     h.sound.played.clear();
     QTest::mouseClick(s->Label3[StartAgainButton], Qt::LeftButton);

@@ -7,12 +7,12 @@
 #include "activityscreens.h"
 #include "labelbutton.h"
 #include "mainmenu.h"
-#include "multiple.h"
 #include "navigation.h"
 #include "pageviewer.h"
+#include "quizscreen.h"
+#include "resultsscreen.h"
 #include "titlescreen.h"
 #include "topichub.h"
-#include "welldone.h"
 #include "wizard.h"
 #include "worksheets.h"
 
@@ -66,14 +66,14 @@ Screen *open(Harness &h, const QString &which)
         return r.loaded<MainMenu>();
     if (which == QLatin1String("electricity"))
         return r.show<TopicHub>(1);
-    if (which == QLatin1String("multiple")) {
+    if (which == QLatin1String("QuizScreen")) {
         r.show<TopicHub>(1)->Label3_Click(TopicHub::MultipleChoice);
-        return r.loaded<multiple>();
+        return r.loaded<QuizScreen>();
     }
-    if (which == QLatin1String("Welldone")) {
+    if (which == QLatin1String("ResultsScreen")) {
         h.ctx->state.Score = 4;
         h.ctx->state.OutOf = 4;
-        return r.show<Welldone>();
+        return r.show<ResultsScreen>();
     }
     if (which == QLatin1String("teacher")) {
         r.show<TopicHub>(1)->Label3_Click(TopicHub::KeyFacts);
@@ -143,8 +143,8 @@ void TestKeyboard::everyScreen_data()
                          << "Teacher's Notes"
                          << "teacher"
                          << "MainMenu";
-    QTest::newRow("results") << "Welldone" << QStringList{"Print Certificate", "QLineEdit", "Exit"}
-                             << "Exit"
+    QTest::newRow("results") << "ResultsScreen"
+                             << QStringList{"Print Certificate", "QLineEdit", "Exit"} << "Exit"
                              << "MainMenu"
                              << "MainMenu";
     QTest::newRow("page viewer") << "teacher"
@@ -192,20 +192,20 @@ void TestKeyboard::everyScreen()
 void TestKeyboard::quizAnswerKeys()
 {
     Harness h;
-    multiple *quiz = static_cast<multiple *>(open(h, QStringLiteral("multiple")));
+    QuizScreen *quiz = static_cast<QuizScreen *>(open(h, QStringLiteral("QuizScreen")));
     QVERIFY(QTest::qWaitForWindowActive(quiz));
     h.ctx->state.SoundOn = 1;
     h.sound.played.clear();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C);
-    QVERIFY(quiz->Option1[3]->isChecked());
+    QVERIFY(quiz->answerButtons[3]->isChecked());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_2);
-    QVERIFY(quiz->Option1[2]->isChecked());
+    QVERIFY(quiz->answerButtons[2]->isChecked());
     QCOMPARE(h.sound.played.count(QStringLiteral("wav\\typekey.wav")), 2);
 
     // Enter on "Next Question >>" keeps the focus there, so Enter goes on question by question.
     press(QStringLiteral("Next Question >>"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QCOMPARE(quiz->Label4->text(), QStringLiteral("Question 3"));
+    QCOMPARE(quiz->questionNumber->text(), QStringLiteral("Question 3"));
     QCOMPARE(int(h.ctx->state.AnswerMark[1]), h.ctx->state.CorrectAnswer[1] == "2" ? 1 : 0);
 }
 
@@ -217,7 +217,7 @@ void TestKeyboard::readAloud_data()
     QTest::addColumn<QStringList>("keys");
     QTest::addColumn<QStringList>("said");
     QTest::newRow("quiz: the question, then a chosen answer")
-        << "multiple" << QStringList{"C"}
+        << "QuizScreen" << QStringList{"C"}
         << QStringList{"Question 1",
                        "What does the cell do in a circuit?",
                        "A: Stores light for the bulb",
@@ -228,7 +228,7 @@ void TestKeyboard::readAloud_data()
     QTest::newRow("menu: Tab reads each control")
         << "MainMenu" << QStringList{"Tab", "Tab"} << QStringList{"Read to me", "Teachers' Guide"};
     QTest::newRow("results: the score sentence, F5 again")
-        << "Welldone" << QStringList{"F5"}
+        << "ResultsScreen" << QStringList{"F5"}
         << QStringList{"Excellent work. You have scored 4 out of 4.",
                        "Excellent work. You have scored 4 out of 4."};
     QTest::newRow("activity: the instructions, a label picked up, moved and dropped")
@@ -308,11 +308,11 @@ void TestKeyboard::doubleClicks()
     // arrives as a press followed by a double-click event. (The end-to-end shell test
     // double-clicks an "Exit" that uncovers another screen's "Exit".)
     Harness h;
-    multiple *quiz = static_cast<multiple *>(open(h, QStringLiteral("multiple")));
+    QuizScreen *quiz = static_cast<QuizScreen *>(open(h, QStringLiteral("QuizScreen")));
     QVERIFY(QTest::qWaitForWindowExposed(quiz));
     QTest::mouseDClick(quiz->windowHandle(), Qt::LeftButton, {},
-                       quiz->Label3[multiple::NextQuestion]->geometry().center());
-    QCOMPARE(quiz->Label4->text(), QStringLiteral("Question 2"));
+                       quiz->buttons[QuizScreen::NextQuestion]->geometry().center());
+    QCOMPARE(quiz->questionNumber->text(), QStringLiteral("Question 2"));
 }
 
 QTEST_MAIN(TestKeyboard)

@@ -7,14 +7,14 @@
 #include "labelbutton.h"
 #include "language.h"
 #include "mainmenu.h"
-#include "multiple.h"
 #include "pageviewer.h"
+#include "quizscreen.h"
+#include "resultsscreen.h"
+#include "reviewscreen.h"
 #include "titlescreen.h"
 #include "topichub.h"
-#include "welldone.h"
 #include "wizard.h"
 #include "worksheets.h"
-#include "wrong.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -50,10 +50,11 @@ QSet<QString> englishTexts()
 
 QList<Screen *> screens(AppContext &ctx)
 {
-    return {
-        ctx.screens.get<TitleScreen>(), ctx.screens.get<MainMenu>(), ctx.screens.get<TopicHub>(),
-        ctx.screens.get<multiple>(),    ctx.screens.get<Welldone>(), ctx.screens.get<Wrong>(),
-        ctx.screens.get<worksheets>(),  ctx.screens.get<wizard>(),   ctx.screens.get<teacher>()};
+    return {ctx.screens.get<TitleScreen>(),   ctx.screens.get<MainMenu>(),
+            ctx.screens.get<TopicHub>(),      ctx.screens.get<QuizScreen>(),
+            ctx.screens.get<ResultsScreen>(), ctx.screens.get<ReviewScreen>(),
+            ctx.screens.get<worksheets>(),    ctx.screens.get<wizard>(),
+            ctx.screens.get<teacher>()};
 }
 
 // Why a control's text does not fit its box, as the screen shows it; empty when it does. A label

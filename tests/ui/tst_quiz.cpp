@@ -3,11 +3,11 @@
 
 #include "labelbutton.h"
 #include "mainmenu.h"
-#include "multiple.h"
 #include "picturebox.h"
+#include "quizscreen.h"
+#include "resultsscreen.h"
+#include "reviewscreen.h"
 #include "topichub.h"
-#include "welldone.h"
-#include "wrong.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -40,16 +40,16 @@ private Q_SLOTS:
     void markupShowsAsText();
 
 private:
-    multiple *startQuiz(Harness &h, TopicHub *hub = nullptr);
+    QuizScreen *startQuiz(Harness &h, TopicHub *hub = nullptr);
 };
 
-multiple *TestQuiz::startQuiz(Harness &h, TopicHub *hub)
+QuizScreen *TestQuiz::startQuiz(Harness &h, TopicHub *hub)
 {
     h.ctx->screens.show<MainMenu>();
     if (!hub)
         hub = h.ctx->screens.show<TopicHub>(1);
     hub->Label3_Click(TopicHub::MultipleChoice);
-    return h.ctx->screens.loaded<multiple>();
+    return h.ctx->screens.loaded<QuizScreen>();
 }
 
 void TestQuiz::hubData_data()
@@ -97,11 +97,11 @@ void TestQuiz::hubData()
 
     // The quiz picture and the quiz's topic line.
     hub->Label3_Click(TopicHub::MultipleChoice);
-    multiple *quiz = h.ctx->screens.loaded<multiple>();
+    QuizScreen *quiz = h.ctx->screens.loaded<QuizScreen>();
     QVERIFY(quiz && quiz->isVisible());
-    QVERIFY(quiz->Picture1->hasPicture());
-    QCOMPARE(quiz->Label5->text(), QStringLiteral("Quorvel"));
-    QCOMPARE(quiz->Label6->text(), title);
+    QVERIFY(quiz->topicPicture->hasPicture());
+    QCOMPARE(quiz->topicText->text(), QStringLiteral("Quorvel"));
+    QCOMPARE(quiz->worksheetTitle->text(), title);
     QCOMPARE(h.sound.played.count(Click), 3);
 
     hub->Label3_Click(TopicHub::Exit);
@@ -115,17 +115,17 @@ void TestQuiz::hubData()
 void TestQuiz::hubStartsQuizFromItsFile()
 {
     Harness h;
-    multiple *quiz = startQuiz(h);
+    QuizScreen *quiz = startQuiz(h);
     QCOMPARE(int(h.ctx->state.QuestionNo), 1);
-    QCOMPARE(quiz->Label4->text(), QStringLiteral("Question 1"));
-    QCOMPARE(quiz->Label2->text(), h.ctx->state.QuestionText[1]);
-    QCOMPARE(quiz->Option1[3]->text(), h.ctx->state.AnswerC[1]);
+    QCOMPARE(quiz->questionNumber->text(), QStringLiteral("Question 1"));
+    QCOMPARE(quiz->questionText->text(), h.ctx->state.QuestionText[1]);
+    QCOMPARE(quiz->answerButtons[3]->text(), h.ctx->state.AnswerC[1]);
     QCOMPARE(quiz->chosenAnswer(), 0);
-    QVERIFY(quiz->Label3[multiple::PreviousQuestion]->isHidden());
+    QVERIFY(quiz->buttons[QuizScreen::PreviousQuestion]->isHidden());
 
     // Changing the bank in memory, then starting again, reloads it from the file.
     h.ctx->state.QuestionText[1] = QStringLiteral("changed");
-    quiz->Label3_Click(multiple::Exit);
+    quiz->buttonClicked(QuizScreen::Exit);
     settle();
     quiz = startQuiz(h, h.ctx->screens.loaded<TopicHub>(1));
     QVERIFY(h.ctx->state.QuestionText[1] != QLatin1String("changed"));
@@ -152,7 +152,7 @@ void TestQuiz::damagedQuestionFileKeepsHubUsable()
     h.ctx->screens.show<MainMenu>();
     TopicHub *hub = h.ctx->screens.show<TopicHub>(1);
     hub->Label3_Click(TopicHub::MultipleChoice);
-    QVERIFY(!h.ctx->screens.loaded<multiple>());
+    QVERIFY(!h.ctx->screens.loaded<QuizScreen>());
     QCOMPARE(h.boxes.shown,
              QStringList{QStringLiteral("The questions for this topic could not be read.")});
     QVERIFY(hub->isVisible());
@@ -164,71 +164,71 @@ void TestQuiz::damagedQuestionFileKeepsHubUsable()
 void TestQuiz::navigationAndMarking()
 {
     Harness h;
-    multiple *quiz = startQuiz(h);
+    QuizScreen *quiz = startQuiz(h);
     AppState &s = h.ctx->state;
     const auto right = [&](int q) { return s.CorrectAnswer[q].toInt(); };
 
     for (int q = 1; q <= 3; ++q) {
-        quiz->Option1[right(q)]->click();
-        quiz->Label3_Click(multiple::NextQuestion);
+        quiz->answerButtons[right(q)]->click();
+        quiz->buttonClicked(QuizScreen::NextQuestion);
     }
     QCOMPARE(h.sound.played.count(QStringLiteral("wav\\typekey.wav")), 3);
     // Question 4: right, then back to 3 and forward again.
-    quiz->Option1[right(4)]->click();
-    quiz->Label3_Click(multiple::NextQuestion);
+    quiz->answerButtons[right(4)]->click();
+    quiz->buttonClicked(QuizScreen::NextQuestion);
     QCOMPARE(int(s.AnswerMark[4]), 1);
-    quiz->Label3_Click(multiple::PreviousQuestion);
+    quiz->buttonClicked(QuizScreen::PreviousQuestion);
     QCOMPARE(int(s.QuestionNo), 4);
     QCOMPARE(quiz->chosenAnswer(), 0); // a revisit starts with no answer chosen
-    quiz->Label3_Click(multiple::PreviousQuestion);
-    quiz->Label3_Click(multiple::NextQuestion); // re-marks 3 from nothing chosen
+    quiz->buttonClicked(QuizScreen::PreviousQuestion);
+    quiz->buttonClicked(QuizScreen::NextQuestion); // re-marks 3 from nothing chosen
     QCOMPARE(int(s.AnswerMark[3]), 0);
     QCOMPARE(int(s.AnswerMark[4]), 1); // untouched until Next on 4
-    quiz->Label3_Click(multiple::NextQuestion);
+    quiz->buttonClicked(QuizScreen::NextQuestion);
     QCOMPARE(int(s.AnswerMark[4]), 0);
 
     while (s.QuestionNo < 10)
-        quiz->Label3_Click(multiple::NextQuestion);
-    QCOMPARE(quiz->Label3[multiple::NextQuestion]->text(), QStringLiteral("Check Score >>"));
-    QVERIFY(!quiz->Label3[multiple::PreviousQuestion]->isHidden());
-    quiz->Label3_Click(multiple::PreviousQuestion);
-    QCOMPARE(quiz->Label3[multiple::NextQuestion]->text(), QStringLiteral("Next Question >>"));
-    QCOMPARE(quiz->Label4->text(), QStringLiteral("Question 9"));
+        quiz->buttonClicked(QuizScreen::NextQuestion);
+    QCOMPARE(quiz->buttons[QuizScreen::NextQuestion]->text(), QStringLiteral("Check Score >>"));
+    QVERIFY(!quiz->buttons[QuizScreen::PreviousQuestion]->isHidden());
+    quiz->buttonClicked(QuizScreen::PreviousQuestion);
+    QCOMPARE(quiz->buttons[QuizScreen::NextQuestion]->text(), QStringLiteral("Next Question >>"));
+    QCOMPARE(quiz->questionNumber->text(), QStringLiteral("Question 9"));
 }
 
 void TestQuiz::wrongAnswersFillReviewRows()
 {
     Harness h;
-    multiple *quiz = startQuiz(h);
+    QuizScreen *quiz = startQuiz(h);
     AppState &s = h.ctx->state;
     for (int q = 1; q <= 10; ++q) {
         const int right = s.CorrectAnswer[q].toInt();
         const bool wrong = q == 2 || q == 5 || q == 9;
-        quiz->Option1[wrong ? right % 4 + 1 : right]->click();
-        quiz->Label3_Click(multiple::NextQuestion);
+        quiz->answerButtons[wrong ? right % 4 + 1 : right]->click();
+        quiz->buttonClicked(QuizScreen::NextQuestion);
     }
     settle();
-    QVERIFY(!h.ctx->screens.loaded<multiple>()); // the quiz unloads itself
+    QVERIFY(!h.ctx->screens.loaded<QuizScreen>()); // the quiz unloads itself
     QCOMPARE(int(s.Score), 7);
     QCOMPARE(s.TopicName, QStringLiteral("Quorvel"));
-    Wrong *review = h.ctx->screens.loaded<Wrong>();
+    ReviewScreen *review = h.ctx->screens.loaded<ReviewScreen>();
     QVERIFY(review && !review->isVisible());
-    QCOMPARE(review->Label6->text(), QStringLiteral("Electricity"));
+    QCOMPARE(review->worksheetTitle->text(), QStringLiteral("Electricity"));
     const int rows[] = {2, 5, 9};
     for (int k = 0; k < 3; ++k) {
-        QVERIFY(!review->Label2[k]->isHidden());
-        QCOMPARE(review->Label2[k]->text(),
+        QVERIFY(!review->wrongAnswerRows[k]->isHidden());
+        QCOMPARE(review->wrongAnswerRows[k]->text(),
                  QStringLiteral(" %1. ").arg(rows[k]) + s.QuestionText[rows[k]]);
     }
     for (int k = 3; k < 10; ++k)
-        QVERIFY(review->Label2[k]->isHidden());
+        QVERIFY(review->wrongAnswerRows[k]->isHidden());
 
-    Welldone *results = h.ctx->screens.loaded<Welldone>();
+    ResultsScreen *results = h.ctx->screens.loaded<ResultsScreen>();
     QVERIFY(results && results->isVisible());
-    QCOMPARE(results->Label1->text(), QStringLiteral("You have scored 7 out of 10."));
-    QVERIFY(!results->Label5->isHidden());
-    QVERIFY(results->Label6->isHidden());
-    LabelButton *check = results->Label3[Welldone::CertificateOrReview];
+    QCOMPARE(results->scoreText->text(), QStringLiteral("You have scored 7 out of 10."));
+    QVERIFY(!results->hintText->isHidden());
+    QVERIFY(results->adviceText->isHidden());
+    LabelButton *check = results->buttons[ResultsScreen::CertificateOrReview];
     QVERIFY(!check->isHidden());
     QCOMPARE(check->text(), QStringLiteral("Check Wrong Answers"));
     check->clicked();
@@ -238,30 +238,30 @@ void TestQuiz::wrongAnswersFillReviewRows()
 void TestQuiz::tenUnanswered()
 {
     Harness h;
-    multiple *quiz = startQuiz(h);
+    QuizScreen *quiz = startQuiz(h);
     for (int q = 1; q <= 10; ++q)
-        quiz->Label3_Click(multiple::NextQuestion);
+        quiz->buttonClicked(QuizScreen::NextQuestion);
     QCOMPARE(int(h.ctx->state.Score), 0);
-    Wrong *review = h.ctx->screens.loaded<Wrong>();
+    ReviewScreen *review = h.ctx->screens.loaded<ReviewScreen>();
     for (int k = 0; k < 10; ++k) {
-        QVERIFY(!review->Label2[k]->isHidden());
-        QVERIFY(review->Label2[k]->text().startsWith(QStringLiteral(" %1. ").arg(k + 1)));
+        QVERIFY(!review->wrongAnswerRows[k]->isHidden());
+        QVERIFY(review->wrongAnswerRows[k]->text().startsWith(QStringLiteral(" %1. ").arg(k + 1)));
     }
-    QCOMPARE(review->Label2[9]->y(), 7080 / 15);
+    QCOMPARE(review->wrongAnswerRows[9]->y(), 7080 / 15);
 }
 
 void TestQuiz::exitAbandonsTheQuiz()
 {
     Harness h;
-    multiple *quiz = startQuiz(h);
+    QuizScreen *quiz = startQuiz(h);
     h.ctx->state.Score = 5;
-    quiz->Label3_Click(multiple::NextQuestion);
+    quiz->buttonClicked(QuizScreen::NextQuestion);
     h.sound.played.clear();
-    quiz->Label3_Click(multiple::Exit);
+    quiz->buttonClicked(QuizScreen::Exit);
     settle();
-    QVERIFY(!h.ctx->screens.loaded<multiple>());
-    QVERIFY(!h.ctx->screens.loaded<Welldone>());
-    QVERIFY(!h.ctx->screens.loaded<Wrong>());
+    QVERIFY(!h.ctx->screens.loaded<QuizScreen>());
+    QVERIFY(!h.ctx->screens.loaded<ResultsScreen>());
+    QVERIFY(!h.ctx->screens.loaded<ReviewScreen>());
     QCOMPARE(h.sound.played, QStringList{Click});
 }
 
@@ -282,20 +282,20 @@ void TestQuiz::resultsChain()
     h.ctx->state.SoundOn = 1;
     h.ctx->state.Score = qint16(score);
     h.ctx->state.OutOf = 10;
-    Welldone *results = h.ctx->screens.get<Welldone>();
+    ResultsScreen *results = h.ctx->screens.get<ResultsScreen>();
     results->random = [] { return 0.1; };
-    QVERIFY(results->Timer1->isActive());
-    QVERIFY(!results->Picture1->hasPicture());
+    QVERIFY(results->pictureTimer->isActive());
+    QVERIFY(!results->celebrationPicture->hasPicture());
     results->showScreen();
-    QTRY_VERIFY(!results->Timer1->isActive() && !results->Timer2->isActive() &&
-                !results->Timer3->isActive());
-    QVERIFY(results->Picture1->hasPicture());
-    QVERIFY(results->Label3[Welldone::Exit]->isOpaque());
+    QTRY_VERIFY(!results->pictureTimer->isActive() && !results->focusTimer->isActive() &&
+                !results->soundTimer->isActive());
+    QVERIFY(results->celebrationPicture->hasPicture());
+    QVERIFY(results->buttons[ResultsScreen::Exit]->isOpaque());
     QCOMPARE(h.sound.played, sound.isEmpty() ? QStringList() : QStringList{sound});
     const bool full = score == 10;
-    QCOMPARE(results->Text1->isHidden(), !full);
-    QCOMPARE(results->Label2->isHidden(), !full);
-    QCOMPARE(results->Label6->isHidden(), full);
+    QCOMPARE(results->pupilName->isHidden(), !full);
+    QCOMPARE(results->nameHint->isHidden(), !full);
+    QCOMPARE(results->adviceText->isHidden(), full);
 }
 
 void TestQuiz::activityResultHasNoReview()
@@ -304,16 +304,16 @@ void TestQuiz::activityResultHasNoReview()
     h.ctx->state.SoundOn = 1;
     h.ctx->state.Score = 6;
     h.ctx->state.OutOf = 10;
-    Welldone *results = h.ctx->screens.show<Welldone>();
+    ResultsScreen *results = h.ctx->screens.show<ResultsScreen>();
     results->random = [] { return 0.9; };
-    QCOMPARE(results->Label1->text(), QStringLiteral("You have scored 6 out of 10."));
-    QVERIFY(!results->Label6->isHidden());
-    QVERIFY(results->Label3[Welldone::CertificateOrReview]->isHidden());
+    QCOMPARE(results->scoreText->text(), QStringLiteral("You have scored 6 out of 10."));
+    QVERIFY(!results->adviceText->isHidden());
+    QVERIFY(results->buttons[ResultsScreen::CertificateOrReview]->isHidden());
     QTRY_COMPARE(h.sound.played, QStringList{QStringLiteral("wav\\clown.wav")});
 
     // Sound off: nothing at all, not even the click.
     h.ctx->state.SoundOn = 0;
-    results->Label3_Click(Welldone::Exit);
+    results->buttonClicked(ResultsScreen::Exit);
     QCOMPARE(h.sound.played.size(), 1);
 }
 
@@ -324,19 +324,19 @@ void TestQuiz::certificatePrints()
     h.ctx->state.OutOf = 4;
     h.ctx->state.TopicName = QStringLiteral("Quorvel");
     h.ctx->player.name = QStringLiteral("Ada"); // who is playing fills the name
-    Welldone *results = h.ctx->screens.show<Welldone>();
-    QCOMPARE(results->Label1->text(),
+    ResultsScreen *results = h.ctx->screens.show<ResultsScreen>();
+    QCOMPARE(results->scoreText->text(),
              QStringLiteral("Excellent work. You have scored 4 out of 4."));
-    QCOMPARE(results->Label3[0]->text(), QStringLiteral("Print Certificate"));
-    QCOMPARE(results->Text1->maxLength(), 30);
-    QCOMPARE(results->Text1->text(), QStringLiteral("Ada"));
-    QTest::keyClicks(results->Text1, QStringLiteral(" Lovelace"));
-    results->Label3_Click(Welldone::CertificateOrReview);
+    QCOMPARE(results->buttons[0]->text(), QStringLiteral("Print Certificate"));
+    QCOMPARE(results->pupilName->maxLength(), 30);
+    QCOMPARE(results->pupilName->text(), QStringLiteral("Ada"));
+    QTest::keyClicks(results->pupilName, QStringLiteral(" Lovelace"));
+    results->buttonClicked(ResultsScreen::CertificateOrReview);
     QCOMPARE(h.printer.documents, 1);
     QVERIFY(h.printer.ops.contains(PrintOp::print(QStringLiteral("Ada Lovelace"), true)));
     QCOMPARE(h.boxes.shown, QStringList{QStringLiteral("Your certificate is now printing.")});
     QVERIFY(h.sound.played.isEmpty()); // no click after printing
-    QVERIFY(!h.ctx->screens.loaded<Wrong>());
+    QVERIFY(!h.ctx->screens.loaded<ReviewScreen>());
 }
 
 void TestQuiz::printerFailureIsReported()
@@ -344,25 +344,25 @@ void TestQuiz::printerFailureIsReported()
     Harness h;
     h.ctx->state.Score = 10;
     h.ctx->state.OutOf = 10;
-    Welldone *results = h.ctx->screens.show<Welldone>();
+    ResultsScreen *results = h.ctx->screens.show<ResultsScreen>();
     h.printer.failAfter = 5;
-    results->Label3_Click(Welldone::CertificateOrReview);
+    results->buttonClicked(ResultsScreen::CertificateOrReview);
     QCOMPARE(h.printer.documents, 0);
     QCOMPARE(h.boxes.shown,
              QStringList{QStringLiteral("There was a problem printing to your printer.")});
     // The screen carries on, and a later print on a working printer succeeds.
     h.printer.failAfter = -1;
     h.printer.ops.clear();
-    results->Label3_Click(Welldone::CertificateOrReview);
+    results->buttonClicked(ResultsScreen::CertificateOrReview);
     QCOMPARE(h.printer.documents, 1);
 }
 
 void TestQuiz::worksheetPrints()
 {
     Harness h;
-    multiple *quiz = startQuiz(h);
-    quiz->Label3_Click(multiple::NextQuestion);
-    quiz->Label3_Click(multiple::PrintWorksheet);
+    QuizScreen *quiz = startQuiz(h);
+    quiz->buttonClicked(QuizScreen::NextQuestion);
+    quiz->buttonClicked(QuizScreen::PrintWorksheet);
     QCOMPARE(h.printer.documents, 1);
     int questions = 0;
     for (const PrintOp &op : h.printer.ops) {
@@ -377,17 +377,17 @@ void TestQuiz::worksheetPrints()
 void TestQuiz::reviewExitClosesBoth()
 {
     Harness h;
-    multiple *quiz = startQuiz(h);
+    QuizScreen *quiz = startQuiz(h);
     for (int q = 1; q <= 10; ++q)
-        quiz->Label3_Click(multiple::NextQuestion);
-    h.ctx->screens.loaded<Welldone>()->Label3_Click(Welldone::CertificateOrReview);
-    Wrong *review = h.ctx->screens.loaded<Wrong>();
+        quiz->buttonClicked(QuizScreen::NextQuestion);
+    h.ctx->screens.loaded<ResultsScreen>()->buttonClicked(ResultsScreen::CertificateOrReview);
+    ReviewScreen *review = h.ctx->screens.loaded<ReviewScreen>();
     QVERIFY(review->isVisible());
     h.sound.played.clear();
-    review->Label3_Click(1);
+    review->buttonClicked(1);
     settle();
-    QVERIFY(!h.ctx->screens.loaded<Wrong>());
-    QVERIFY(!h.ctx->screens.loaded<Welldone>());
+    QVERIFY(!h.ctx->screens.loaded<ReviewScreen>());
+    QVERIFY(!h.ctx->screens.loaded<ResultsScreen>());
     QVERIFY(h.ctx->screens.loaded<TopicHub>(1)->isVisible());
     QVERIFY(h.sound.played.isEmpty());
 }
@@ -399,25 +399,26 @@ void TestQuiz::quizTextFitsItsBoxes()
     h.ctx->screens.show<MainMenu>();
     const auto check = [&](TopicHub *hub) {
         hub->Label3_Click(TopicHub::MultipleChoice);
-        multiple *quiz = h.ctx->screens.loaded<multiple>();
+        QuizScreen *quiz = h.ctx->screens.loaded<QuizScreen>();
         for (int q = 1; q <= 10; ++q) {
-            const QRect box = quiz->Label2->contentsRect();
-            const QRect needed =
-                QFontMetrics(quiz->Label2->font())
-                    .boundingRect(box, Qt::TextWordWrap | Qt::AlignHCenter, quiz->Label2->text());
+            const QRect box = quiz->questionText->contentsRect();
+            const QRect needed = QFontMetrics(quiz->questionText->font())
+                                     .boundingRect(box, Qt::TextWordWrap | Qt::AlignHCenter,
+                                                   quiz->questionText->text());
             QVERIFY2(needed.height() <= box.height() && needed.width() <= box.width(),
-                     qPrintable(quiz->Label2->text()));
+                     qPrintable(quiz->questionText->text()));
             for (int a = 1; a <= 4; ++a) {
-                QRadioButton *o = quiz->Option1[a];
+                QRadioButton *o = quiz->answerButtons[a];
                 QVERIFY2(o->sizeHint().width() <= o->width(), qPrintable(o->text()));
             }
-            quiz->Label3_Click(multiple::NextQuestion);
+            quiz->buttonClicked(QuizScreen::NextQuestion);
         }
-        QVERIFY2(QFontMetrics(h.ctx->screens.loaded<Wrong>()->Label2[0]->font())
-                         .horizontalAdvance(h.ctx->screens.loaded<Wrong>()->Label2[9]->text()) <=
+        QVERIFY2(QFontMetrics(h.ctx->screens.loaded<ReviewScreen>()->wrongAnswerRows[0]->font())
+                         .horizontalAdvance(
+                             h.ctx->screens.loaded<ReviewScreen>()->wrongAnswerRows[9]->text()) <=
                      800 - 8,
                  "review rows fit the window");
-        h.ctx->screens.loaded<Welldone>()->Label3_Click(Welldone::Exit);
+        h.ctx->screens.loaded<ResultsScreen>()->buttonClicked(ResultsScreen::Exit);
         settle();
     };
     check(h.ctx->screens.show<TopicHub>(0));
@@ -444,15 +445,15 @@ void TestQuiz::markupShowsAsText()
             }
         }
     };
-    multiple *quiz = startQuiz(h);
+    QuizScreen *quiz = startQuiz(h);
     plain(quiz);
     for (int q = 1; q <= 10; ++q) {
-        quiz->Option1[2]->click();
-        quiz->Label3_Click(multiple::NextQuestion);
+        quiz->answerButtons[2]->click();
+        quiz->buttonClicked(QuizScreen::NextQuestion);
     }
     settle();
-    plain(h.ctx->screens.loaded<Welldone>());
-    plain(h.ctx->screens.loaded<Wrong>());
+    plain(h.ctx->screens.loaded<ResultsScreen>());
+    plain(h.ctx->screens.loaded<ReviewScreen>());
     QVERIFY(seen >= 11); // the quiz's question and the review's ten rows at least
 }
 

@@ -4,9 +4,9 @@
 #include "importlist.h"
 #include "labelbutton.h"
 #include "mainmenu.h"
-#include "multiple.h"
 #include "picturebox.h"
 #include "questionfile.h"
+#include "quizscreen.h"
 #include "twips.h"
 #include "wizard.h"
 #include "worksheets.h"
@@ -288,12 +288,12 @@ void TestWorksheets::runsWorksheetAsQuiz()
     QVERIFY(slot > 0);
     screen->Label2_Click(slot);
 
-    multiple *quiz = h.ctx->screens.loaded<multiple>();
+    QuizScreen *quiz = h.ctx->screens.loaded<QuizScreen>();
     QVERIFY(quiz && quiz->isVisible());
-    QCOMPARE(quiz->Label6->text(), titles[1]);
-    QCOMPARE(quiz->Label2->text(), QStringLiteral("Magnets 1, question 1"));
-    QCOMPARE(quiz->Label5->text(), QStringLiteral("Quorvel Demo"));
-    QVERIFY(quiz->Picture1->hasPicture());
+    QCOMPARE(quiz->worksheetTitle->text(), titles[1]);
+    QCOMPARE(quiz->questionText->text(), QStringLiteral("Magnets 1, question 1"));
+    QCOMPARE(quiz->topicText->text(), QStringLiteral("Quorvel Demo"));
+    QVERIFY(quiz->topicPicture->hasPicture());
     // The menu was touched for its picture and caption: loaded, hidden, sound back on.
     MainMenu *menu = h.ctx->screens.loaded<MainMenu>();
     QVERIFY(menu && !menu->isVisible());
@@ -303,11 +303,11 @@ void TestWorksheets::runsWorksheetAsQuiz()
     QVERIFY(h.boxes.shown.isEmpty());
 
     // A second worksheet replaces the first quiz rather than leaving its questions on show.
-    quiz->Label3_Click(multiple::NextQuestion);
+    quiz->buttonClicked(QuizScreen::NextQuestion);
     screen->Label2_Click(slotOf(screen, titles[0]));
     settle();
-    quiz = h.ctx->screens.loaded<multiple>();
-    QCOMPARE(quiz->Label6->text(), titles[0]);
+    quiz = h.ctx->screens.loaded<QuizScreen>();
+    QCOMPARE(quiz->worksheetTitle->text(), titles[0]);
     QCOMPARE(int(h.ctx->state.QuestionNo), 1);
 }
 
@@ -316,9 +316,9 @@ void TestWorksheets::realClickRunsWorksheet()
     Harness h;
     worksheets *screen = open(h, {QStringLiteral("Friction")}, true);
     QTest::mouseClick(screen->Label2[1], Qt::LeftButton, {}, screen->Label2[1]->rect().center());
-    multiple *quiz = h.ctx->screens.loaded<multiple>();
+    QuizScreen *quiz = h.ctx->screens.loaded<QuizScreen>();
     QVERIFY(quiz && quiz->isVisible());
-    QCOMPARE(quiz->Label6->text(), QStringLiteral("Friction"));
+    QCOMPARE(quiz->worksheetTitle->text(), QStringLiteral("Friction"));
     QCOMPARE(h.sound.played, QStringList{Click});
 }
 
@@ -358,7 +358,7 @@ void TestWorksheets::unreadableWorksheet()
     screen->Label2_Click(2);
     QCOMPARE(s.QuizTitle, QStringLiteral("before"));
     QCOMPARE(s.QuestionText[7], QStringLiteral("before 7"));
-    QVERIFY(!h.ctx->screens.loaded<multiple>());
+    QVERIFY(!h.ctx->screens.loaded<QuizScreen>());
     QVERIFY(!h.ctx->screens.loaded<wizard>());
     QFile track(h.file(Track));
     QVERIFY(track.open(QIODevice::ReadOnly));
@@ -389,7 +389,7 @@ void TestWorksheets::nameLeavingTheFolderIsNotOpened()
     screen->Label2_Click(1);
     QCOMPARE(h.boxes.shown, QStringList{Corrupted});
     QVERIFY(h.ctx->state.QuizTitle.isEmpty());
-    QVERIFY(!h.ctx->screens.loaded<multiple>());
+    QVERIFY(!h.ctx->screens.loaded<QuizScreen>());
 }
 
 void TestWorksheets::deleteWorksheet_data()
@@ -427,7 +427,7 @@ void TestWorksheets::deleteWorksheet()
     QCOMPARE(track.readAll(), catalogueBytes(after));
     QVERIFY(QFile::exists(h.file(questionfile::fileName(chosen)))); // the file stays
     QVERIFY(screen->Check2->isChecked());                           // the tick stays
-    QVERIFY(!h.ctx->screens.loaded<multiple>());
+    QVERIFY(!h.ctx->screens.loaded<QuizScreen>());
 }
 
 void TestWorksheets::deleteCancelled()
@@ -530,7 +530,7 @@ void TestWorksheets::editOpensWizard()
         }
     }
     QVERIFY(screen->Check1->isChecked()); // the tick stays for the next title
-    QVERIFY(!h.ctx->screens.loaded<multiple>());
+    QVERIFY(!h.ctx->screens.loaded<QuizScreen>());
     QVERIFY(h.boxes.shown.isEmpty());
 }
 
@@ -611,7 +611,7 @@ void TestWorksheets::importMakesWorksheets()
 
     // The new worksheet runs as a quiz.
     screen->Label2_Click(2);
-    multiple *quiz = h.ctx->screens.loaded<multiple>();
+    QuizScreen *quiz = h.ctx->screens.loaded<QuizScreen>();
     QVERIFY(quiz && quiz->isVisible());
     QCOMPARE(h.ctx->state.QuestionText[3], QStringLiteral("Which is number 3?"));
     QCOMPARE(h.ctx->state.CorrectAnswer[3], QStringLiteral("2"));

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "multiple.h"
+#include "quizscreen.h"
 
 #include "appcontext.h"
 #include "contentnames.h"
@@ -10,10 +10,10 @@
 #include "pupils.h"
 #include "quiz.h"
 #include "results.h"
+#include "resultsscreen.h"
+#include "reviewscreen.h"
 #include "standardlook.h"
 #include "twips.h"
-#include "welldone.h"
-#include "wrong.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -98,22 +98,24 @@ void showFitted(QRadioButton *option, const QString &text)
 
 } // namespace
 
-const QRect multiple::PictureRect(6840, 240, 855, 615);
-const QString multiple::QuizActivity = QStringLiteral("Quiz");
-const QString multiple::WorksheetActivity = QStringLiteral("Worksheet");
+const QRect QuizScreen::PictureRect(6840, 240, 855, 615);
+const QString QuizScreen::QuizActivity = QStringLiteral("Quiz");
+const QString QuizScreen::WorksheetActivity = QStringLiteral("Worksheet");
 
-multiple::multiple(AppContext &context) : Screen(context)
+QuizScreen::QuizScreen(AppContext &context) : Screen(context)
 {
     const QColor yellow(255, 255, 0);
-    Label1 = addLabel(QCoreApplication::translate("QuizScreen", "Multiple Choice"),
-                      {120, 120, 6240, 900}, fonts::tahoma(36, true), yellow);
-    Label5 = addLabel(QString(), {120, 1200, 6465, 585}, fonts::times(24), QColor(0, 255, 0));
-    Label6 = addLabel(QString(), {120, 1920, 6465, 705}, fonts::times(24), QColor(128, 128, 255));
-    Picture1 = new PictureBox(PictureRect, this);
-    Label4 =
+    titleText = addLabel(QCoreApplication::translate("QuizScreen", "Multiple Choice"),
+                         {120, 120, 6240, 900}, fonts::tahoma(36, true), yellow);
+    topicText = addLabel(QString(), {120, 1200, 6465, 585}, fonts::times(24), QColor(0, 255, 0));
+    worksheetTitle =
+        addLabel(QString(), {120, 1920, 6465, 705}, fonts::times(24), QColor(128, 128, 255));
+    topicPicture = new PictureBox(PictureRect, this);
+    questionNumber =
         addLabel(QCoreApplication::translate("QuizScreen", "Question %1").arg(1),
                  {360, 3240, 5415, 615}, fonts::times(24), yellow, Qt::AlignLeft | Qt::AlignTop);
-    Label2 = addLabel(QString(), {960, 3960, 9840, 1455}, fonts::times(QuestionPoints), yellow);
+    questionText =
+        addLabel(QString(), {960, 3960, 9840, 1455}, fonts::times(QuestionPoints), yellow);
 
     m_answers = new QButtonGroup(this);
     for (int i = 1; i <= 4; ++i) {
@@ -122,12 +124,12 @@ multiple::multiple(AppContext &context) : Screen(context)
         option->setFont(fonts::times(AnswerPoints));
         option->setAutoFillBackground(true);
         m_answers->addButton(option, i);
-        connect(option, &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
-        Option1[i] = option;
+        connect(option, &QRadioButton::clicked, this, [this, i] { answerClicked(i); });
+        answerButtons[i] = option;
     }
 
     addButtons(
-        Label3,
+        buttons,
         {{PreviousQuestion,
           QT_TRANSLATE_NOOP("Buttons", "<< Previous Question"),
           {2040, 7920, 3765, 495}},
@@ -136,14 +138,14 @@ multiple::multiple(AppContext &context) : Screen(context)
          {PrintWorksheet,
           QT_TRANSLATE_NOOP("Buttons", "Print Worksheet"),
           {7920, 1920, 3045, 495}}},
-        [this](int i) { Label3_Click(i); }, &hover);
-    Label3[PreviousQuestion]->hide();
-    setExitButton(Label3[Exit]);
+        [this](int i) { buttonClicked(i); }, &hover);
+    buttons[PreviousQuestion]->hide();
+    setExitButton(buttons[Exit]);
 }
 
-void multiple::Form_Load()
+void QuizScreen::Form_Load()
 {
-    applyStandardLook(this, Picture1);
+    applyStandardLook(this, topicPicture);
     AppState &s = ctx.state;
     s.Score = 0;
     s.OutOf = 10;
@@ -151,64 +153,65 @@ void multiple::Form_Load()
     for (int q = 1; q <= AppState::MaxQuestions; ++q)
         s.AnswerMark[q] = 0;
     for (int i = 1; i <= 4; ++i) {
-        Option1[i]->setStyleSheet(QStringLiteral(
+        answerButtons[i]->setStyleSheet(QStringLiteral(
             "QRadioButton { color: rgb(255, 255, 0); background: rgb(39, 63, 137);"
             " spacing: 10px; }"
             "QRadioButton::indicator { width: 16px; height: 16px; border-radius: 9px;"
             " border: 2px solid rgb(255, 255, 0); background: rgb(39, 63, 137); }"
             "QRadioButton::indicator:checked { background: rgb(255, 255, 0); }"));
     }
-    Label6->setText(s.QuizTitle);
+    worksheetTitle->setText(s.QuizTitle);
     m_started = QDateTime::currentDateTime();
-    showquest();
+    showQuestion();
 }
 
-void multiple::clearAnswer()
+void QuizScreen::clearAnswer()
 {
     m_answers->setExclusive(false);
     for (int i = 1; i <= 4; ++i)
-        Option1[i]->setChecked(false);
+        answerButtons[i]->setChecked(false);
     m_answers->setExclusive(true);
 }
 
-int multiple::chosenAnswer() const
+int QuizScreen::chosenAnswer() const
 {
     const int id = m_answers->checkedId();
     return id >= 1 && id <= 4 ? id : 0;
 }
 
-void multiple::showquest()
+void QuizScreen::showQuestion()
 {
     const AppState &s = ctx.state;
     const int q = s.QuestionNo;
     clearAnswer();
-    Label3[PreviousQuestion]->show();
-    Label3[NextQuestion]->setText(QCoreApplication::translate("Buttons", "Next Question >>"));
-    Label4->setText(QCoreApplication::translate("QuizScreen", "Question %1").arg(q));
-    showFitted(Label2, s.QuestionText[q]);
-    showFitted(Option1[1], s.AnswerA[q]);
-    showFitted(Option1[2], s.AnswerB[q]);
-    showFitted(Option1[3], s.AnswerC[q]);
-    showFitted(Option1[4], s.AnswerD[q]);
+    buttons[PreviousQuestion]->show();
+    buttons[NextQuestion]->setText(QCoreApplication::translate("Buttons", "Next Question >>"));
+    questionNumber->setText(QCoreApplication::translate("QuizScreen", "Question %1").arg(q));
+    showFitted(questionText, s.QuestionText[q]);
+    showFitted(answerButtons[1], s.AnswerA[q]);
+    showFitted(answerButtons[2], s.AnswerB[q]);
+    showFitted(answerButtons[3], s.AnswerC[q]);
+    showFitted(answerButtons[4], s.AnswerD[q]);
     if (q == 1)
-        Label3[PreviousQuestion]->hide();
+        buttons[PreviousQuestion]->hide();
     if (q == AppState::MaxQuestions)
-        Label3[NextQuestion]->setText(QCoreApplication::translate("QuizScreen", "Check Score >>"));
+        buttons[NextQuestion]->setText(QCoreApplication::translate("QuizScreen", "Check Score >>"));
     // No answer button keeps the focus from the last question; a label button pressed from the
     // keyboard keeps it, so Enter goes on to the next question.
-    if (isVisible() && std::find(Option1.begin(), Option1.end(), focusWidget()) != Option1.end())
+    if (isVisible() &&
+        std::find(answerButtons.begin(), answerButtons.end(), focusWidget()) != answerButtons.end())
         setFocus();
     if (isVisible())
         ctx.readAloud.say(spokenText());
 }
 
-QStringList multiple::spokenText() const
+QStringList QuizScreen::spokenText() const
 {
     const AppState &s = ctx.state;
     const int q = s.QuestionNo;
     if (q < 1 || q > AppState::MaxQuestions)
         return {};
-    return {Label4->text(),
+    return {questionNumber->text(),
             s.QuestionText[q],
             QStringLiteral("A: ") + s.AnswerA[q],
             QStringLiteral("B: ") + s.AnswerB[q],
@@ -216,22 +219,22 @@ QStringList multiple::spokenText() const
             QStringLiteral("D: ") + s.AnswerD[q]};
 }
 
-void multiple::warmNext()
+void QuizScreen::warmNext()
 {
-    ctx.screens.build<Welldone>()->warmPicture();
+    ctx.screens.build<ResultsScreen>()->warmPicture();
     // "Check Score" also fills in the review of the questions answered wrongly.
-    ctx.screens.buildSoon<Wrong>();
+    ctx.screens.buildSoon<ReviewScreen>();
 }
 
-QList<QWidget *> multiple::tabOrder() const
+QList<QWidget *> QuizScreen::tabOrder() const
 {
     QList<QWidget *> order = Screen::tabOrder();
-    order.removeOne(Label3[PrintWorksheet]);
-    order.append(Label3[PrintWorksheet]);
+    order.removeOne(buttons[PrintWorksheet]);
+    order.append(buttons[PrintWorksheet]);
     return order;
 }
 
-void multiple::keyPressEvent(QKeyEvent *event)
+void QuizScreen::keyPressEvent(QKeyEvent *event)
 {
     // 1 to 4 and A to D choose answer A to D, as a click on it does.
     const int key = event->key();
@@ -243,24 +246,24 @@ void multiple::keyPressEvent(QKeyEvent *event)
         return;
     }
     event->accept();
-    Option1[size_t(answer)]->click();
+    answerButtons[size_t(answer)]->click();
 }
 
-void multiple::Label3_Click(int Index)
+void QuizScreen::buttonClicked(int Index)
 {
     AppState &s = ctx.state;
     switch (Index) {
     case PreviousQuestion:
         if (s.QuestionNo > 1) {
             --s.QuestionNo;
-            showquest();
+            showQuestion();
         }
         break;
     case NextQuestion:
         quiz::mark(s, s.QuestionNo, chosenAnswer());
         ++s.QuestionNo;
         if (s.QuestionNo < AppState::MaxQuestions + 1)
-            showquest();
+            showQuestion();
         else
             finishQuiz();
         break;
@@ -276,54 +279,54 @@ void multiple::Label3_Click(int Index)
     ctx.playSound(contentnames::ClickSound);
 }
 
-void multiple::finishQuiz()
+void QuizScreen::finishQuiz()
 {
     AppState &s = ctx.state;
     const QVector<int> wrongQuestions = quiz::finish(s);
     QStringList rows;
     for (int question : wrongQuestions)
         rows << quiz::reviewRow(s, question);
-    s.TopicName = Label5->text();
+    s.TopicName = topicText->text();
     journal::Record record;
     record.started = m_started;
     record.finished = QDateTime::currentDateTime();
-    record.topic = Label6->text();
+    record.topic = worksheetTitle->text();
     record.activity = m_activity;
     record.score = s.Score;
     record.outOf = s.OutOf;
     record.wrong = wrongQuestions;
     const QString notKept = pupils::keep(ctx, record);
-    ctx.screens.get<Wrong>()->showWrongAnswers(Label6->text(), rows);
-    ctx.screens.get<Welldone>()->showQuizResult(notKept);
+    ctx.screens.get<ReviewScreen>()->showWrongAnswers(worksheetTitle->text(), rows);
+    ctx.screens.get<ResultsScreen>()->showQuizResult(notKept);
     ctx.screens.unload(this);
 }
 
-void multiple::open(const QString &picture, const QString &topicLine, const QString &activity)
+void QuizScreen::open(const QString &picture, const QString &topicLine, const QString &activity)
 {
     m_activity = activity;
-    Picture1->load(ctx.platform.paths, picture);
-    Label5->setText(topicLine);
+    topicPicture->load(ctx.platform.paths, picture);
+    topicText->setText(topicLine);
     showScreen();
 }
 
-void multiple::open(const QImage &picture, const QString &topicLine, const QString &activity)
+void QuizScreen::open(const QImage &picture, const QString &topicLine, const QString &activity)
 {
     m_activity = activity;
-    Picture1->setPicture(picture);
-    Label5->setText(topicLine);
+    topicPicture->setPicture(picture);
+    topicText->setText(topicLine);
     showScreen();
 }
 
-void multiple::Printpage()
+void QuizScreen::Printpage()
 {
-    const PrintJob job =
-        printlayouts::worksheet(ctx.platform.printer, Label5->text(), Label6->text(), ctx.state);
-    printAndReport(ctx.platform, this, job, Label6->text() + QStringLiteral(".pdf"),
+    const PrintJob job = printlayouts::worksheet(ctx.platform.printer, topicText->text(),
+                                                 worksheetTitle->text(), ctx.state);
+    printAndReport(ctx.platform, this, job, worksheetTitle->text() + QStringLiteral(".pdf"),
                    QCoreApplication::translate("QuizScreen", "Your worksheet is now printing."),
                    QStringLiteral("worksheet"));
 }
 
-void multiple::Option1_Click(int Index)
+void QuizScreen::answerClicked(int Index)
 {
     ctx.playSound(contentnames::TypeKeySound);
     const AppState &s = ctx.state;

@@ -15,14 +15,14 @@ class PictureBox;
 
 // The quiz screen: the ten questions of the loaded question bank, one at a time, each with four
 // answers; marks each question when the pupil moves on, and after the tenth opens the results.
-class multiple : public Screen
+class QuizScreen : public Screen
 {
     Q_OBJECT
 public:
     enum Button { PreviousQuestion = 0, NextQuestion = 1, Exit = 2, PrintWorksheet = 3 };
-    static const QRect PictureRect; // Picture1, twips
+    static const QRect PictureRect; // topicPicture, twips
 
-    explicit multiple(AppContext &ctx);
+    explicit QuizScreen(AppContext &ctx);
     void Form_Load() override;
     // The question's number, the question, and its four answers as "A: …" to "D: …".
     QStringList spokenText() const override;
@@ -39,22 +39,22 @@ public:
     void open(const QImage &picture, const QString &topicLine,
               const QString &activity = WorksheetActivity);
 
-    void showquest();
+    void showQuestion();
     void Printpage();
-    void Label3_Click(int Index);
-    void Option1_Click(int Index);
+    void buttonClicked(int Index);
+    void answerClicked(int Index);
 
     // The answer button (1 to 4) the pupil has chosen, 0 for none.
     int chosenAnswer() const;
 
-    QLabel *Label1;
-    QLabel *Label5;
-    QLabel *Label6;
-    PictureBox *Picture1;
-    QLabel *Label4;
-    QLabel *Label2;
-    std::array<QRadioButton *, 5> Option1{}; // 1 to 4; no answer chosen is modelled directly
-    std::array<LabelButton *, 4> Label3{};
+    QLabel *titleText;
+    QLabel *topicText;
+    QLabel *worksheetTitle;
+    PictureBox *topicPicture;
+    QLabel *questionNumber;
+    QLabel *questionText;
+    std::array<QRadioButton *, 5> answerButtons{}; // 1 to 4; no answer chosen is modelled directly
+    std::array<LabelButton *, 4> buttons{};
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -12,21 +12,21 @@ class LabelButton;
 
 // The review of a finished quiz: the questions the pupil got wrong, under the worksheet's title.
 // Filled in by the quiz while hidden; shown from the results screen.
-class Wrong : public Screen
+class ReviewScreen : public Screen
 {
     Q_OBJECT
 public:
     static constexpr int Rows = 10;
 
-    explicit Wrong(AppContext &ctx);
+    explicit ReviewScreen(AppContext &ctx);
     void Form_Load() override;
-    void Label3_Click(int Index);
+    void buttonClicked(int Index);
     // Lists the questions answered wrongly (at most Rows) under the worksheet's title.
     void showWrongAnswers(const QString &title, const QStringList &rows);
 
-    QLabel *Label6;
-    QLabel *Label4;
-    std::array<QLabel *, Rows> Label2{};
-    QLabel *Label5;
-    LabelButton *Label3_1;
+    QLabel *worksheetTitle;
+    QLabel *introText;
+    std::array<QLabel *, Rows> wrongAnswerRows{};
+    QLabel *adviceText;
+    LabelButton *exitButton;
 };

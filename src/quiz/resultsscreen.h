@@ -15,13 +15,13 @@ class PictureBox;
 // The results screen shared by the quiz and the activities: words Score against OutOf, shows a
 // picture, plays a celebration chosen by the score, and offers the certificate at full marks or
 // the review of wrong answers below it.
-class Welldone : public Screen
+class ResultsScreen : public Screen
 {
     Q_OBJECT
 public:
     enum Button { CertificateOrReview = 0, Exit = 1 };
 
-    explicit Welldone(AppContext &ctx);
+    explicit ResultsScreen(AppContext &ctx);
     void Form_Load() override;
     // The score sentence, then the hint under it when one is on show.
     QStringList spokenText() const override;
@@ -34,10 +34,10 @@ public:
     void showNotKept(const QString &notKept);
 
     void Printpage();
-    void Label3_Click(int Index);
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void Timer3_Timer();
+    void buttonClicked(int Index);
+    void showPicture();
+    void focusName();
+    void celebrate();
 
     // Where the celebration's random value in [0, 1) comes from; seeded from the clock at each
     // celebration. Tests replace it.
@@ -46,16 +46,16 @@ public:
     // Reads and keeps the picture the screen shows a moment after it opens.
     void warmPicture() const;
 
-    QLabel *Label4;
-    std::array<LabelButton *, 2> Label3{};
-    PictureBox *Picture1;
-    QLabel *Label1;
-    QLabel *Label5;
-    QLabel *Label6;
-    QLineEdit *Text1;
-    QLabel *Label2;
+    QLabel *headline;
+    std::array<LabelButton *, 2> buttons{};
+    PictureBox *celebrationPicture;
+    QLabel *scoreText;
+    QLabel *hintText;
+    QLabel *adviceText;
+    QLineEdit *pupilName;
+    QLabel *nameHint;
     QLabel *notKeptLine;
-    QTimer *Timer1;
-    QTimer *Timer2;
-    QTimer *Timer3;
+    QTimer *pictureTimer;
+    QTimer *focusTimer;
+    QTimer *soundTimer;
 };
