@@ -21,13 +21,13 @@ TopicHub::TopicHub(AppContext &context, int topic)
 {
     const topics::Topic &data = m_data;
     // The topic's name, as the menu's entry for it says it.
-    Label1 = addLabel(QCoreApplication::translate("MainMenu", data.title.toUtf8().constData()),
-                      data.titleRect, fonts::times(27.75, true), QColor(255, 255, 0),
-                      Qt::AlignLeft | Qt::AlignVCenter);
-    Image1 = new PictureBox(data.pictureRect, this);
+    titleText = addLabel(QCoreApplication::translate("MainMenu", data.title.toUtf8().constData()),
+                         data.titleRect, fonts::times(27.75, true), QColor(255, 255, 0),
+                         Qt::AlignLeft | Qt::AlignVCenter);
+    topicPicture = new PictureBox(data.pictureRect, this);
 
     addButtons(
-        Label3,
+        buttons,
         {{KeyFacts, QT_TRANSLATE_NOOP("Buttons", "Key Facts"), {6360, 120, 1995, 495}},
          {TeachersNotes, QT_TRANSLATE_NOOP("Buttons", "Teacher's Notes"), {8640, 120, 3195, 495}},
          {MultipleChoice, QT_TRANSLATE_NOOP("Buttons", "Multiple Choice"), {120, 7920, 3195, 495}},
@@ -38,17 +38,17 @@ TopicHub::TopicHub(AppContext &context, int topic)
           QT_TRANSLATE_NOOP("Buttons", "Ordering Activity"),
           {7080, 7920, 3195, 495}},
          {Exit, QT_TRANSLATE_NOOP("Buttons", "Exit"), {10560, 7920, 1245, 495}}},
-        [this](int i) { Label3_Click(i); }, &hover);
-    setExitButton(Label3[Exit]);
+        [this](int i) { buttonClicked(i); }, &hover);
+    setExitButton(buttons[Exit]);
 }
 
 void TopicHub::Form_Load()
 {
     applyStandardLook(this);
     setBackColor(m_data.background);
-    Image1->load(ctx.platform.paths, m_data.picture);
-    const QRect r = Image1->geometry();
-    Image1->move((twips::px(12000) - r.width()) / 2, r.y());
+    topicPicture->load(ctx.platform.paths, m_data.picture);
+    const QRect r = topicPicture->geometry();
+    topicPicture->move((twips::px(12000) - r.width()) / 2, r.y());
 }
 
 void TopicHub::startQuiz()
@@ -72,7 +72,7 @@ void TopicHub::openPages(const QString &name, int count)
     navigation::openPageSet(ctx);
 }
 
-void TopicHub::Label3_Click(int Index)
+void TopicHub::buttonClicked(int Index)
 {
     switch (Index) {
     case KeyFacts:
@@ -85,10 +85,10 @@ void TopicHub::Label3_Click(int Index)
         startQuiz();
         break;
     case LabellingActivity:
-        navigation::openLabelling(ctx, m_topic, Label1->text());
+        navigation::openLabelling(ctx, m_topic, titleText->text());
         break;
     case OrderingActivity:
-        navigation::openOrdering(ctx, m_topic, Label1->text());
+        navigation::openOrdering(ctx, m_topic, titleText->text());
         break;
     case Exit:
         ctx.screens.show<MainMenu>();

@@ -30,14 +30,14 @@ public:
     static TopicHub *create(AppContext &ctx, int topic) { return new TopicHub(ctx, topic); }
     void Form_Load() override;
 
-    void Label3_Click(int Index);
+    void buttonClicked(int Index);
 
     int topic() const { return m_topic; }
     const topics::Topic &data() const { return m_data; }
 
-    QLabel *Label1;
-    PictureBox *Image1;
-    std::array<LabelButton *, 6> Label3{};
+    QLabel *titleText;
+    PictureBox *topicPicture;
+    std::array<LabelButton *, 6> buttons{};
 
 protected:
     void warmNext() override;

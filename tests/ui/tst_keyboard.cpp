@@ -67,7 +67,7 @@ Screen *open(Harness &h, const QString &which)
     if (which == QLatin1String("electricity"))
         return r.show<TopicHub>(1);
     if (which == QLatin1String("QuizScreen")) {
-        r.show<TopicHub>(1)->Label3_Click(TopicHub::MultipleChoice);
+        r.show<TopicHub>(1)->buttonClicked(TopicHub::MultipleChoice);
         return r.loaded<QuizScreen>();
     }
     if (which == QLatin1String("ResultsScreen")) {
@@ -76,13 +76,13 @@ Screen *open(Harness &h, const QString &which)
         return r.show<ResultsScreen>();
     }
     if (which == QLatin1String("teacher")) {
-        r.show<TopicHub>(1)->Label3_Click(TopicHub::KeyFacts);
+        r.show<TopicHub>(1)->buttonClicked(TopicHub::KeyFacts);
         return r.loaded<teacher>();
     }
     if (which == QLatin1String("wizard"))
         return r.show<wizard>();
     if (which == QLatin1String("electricitylab")) {
-        r.show<TopicHub>(1)->Label3_Click(TopicHub::LabellingActivity);
+        r.show<TopicHub>(1)->buttonClicked(TopicHub::LabellingActivity);
         return r.loaded<LabellingActivity>(1);
     }
     return r.show<worksheets>();

@@ -29,7 +29,7 @@ void TestPageViewer::keyFactsTurnPages()
 {
     Harness h;
     h.ctx->screens.show<MainMenu>();
-    h.ctx->screens.show<TopicHub>(0)->Label3_Click(TopicHub::KeyFacts);
+    h.ctx->screens.show<TopicHub>(0)->buttonClicked(TopicHub::KeyFacts);
     teacher *viewer = h.ctx->screens.loaded<teacher>();
     QVERIFY(viewer && viewer->isVisible());
     QCOMPARE(viewer->Image1->contentName(), QStringLiteral("wmf\\key introductiona.wmf"));
@@ -59,10 +59,10 @@ void TestPageViewer::keyFactsTurnPages()
 void TestPageViewer::oneNotesPageHasNoNavigation()
 {
     Harness h;
-    h.ctx->screens.show<TopicHub>(2)->Label3_Click(TopicHub::KeyFacts);
+    h.ctx->screens.show<TopicHub>(2)->buttonClicked(TopicHub::KeyFacts);
     h.ctx->screens.loaded<teacher>()->Label3_Click(teacher::Exit);
     settle();
-    h.ctx->screens.loaded<TopicHub>(2)->Label3_Click(TopicHub::TeachersNotes);
+    h.ctx->screens.loaded<TopicHub>(2)->buttonClicked(TopicHub::TeachersNotes);
     teacher *viewer = h.ctx->screens.loaded<teacher>();
     QCOMPARE(viewer->Image1->contentName(), QStringLiteral("wmf\\faradaya.wmf"));
     QVERIFY(viewer->Label1->isHidden());
@@ -73,7 +73,7 @@ void TestPageViewer::oneNotesPageHasNoNavigation()
 void TestPageViewer::printPrintsThePrintCopy()
 {
     Harness h;
-    h.ctx->screens.show<TopicHub>(1)->Label3_Click(TopicHub::TeachersNotes);
+    h.ctx->screens.show<TopicHub>(1)->buttonClicked(TopicHub::TeachersNotes);
     teacher *viewer = h.ctx->screens.loaded<teacher>();
     viewer->Label3_Click(teacher::NextPage);
     viewer->Label3_Click(teacher::Print);
@@ -149,7 +149,7 @@ void TestPageViewer::missingPageShowsEmpty()
     h.removeFolder(QStringLiteral("wmf"));
     h.writeFile(QStringLiteral("wmf/key faradaya.wmf"),
                 QByteArray("\xd7\xcd\xc6\x9a not really", 16));
-    h.ctx->screens.show<TopicHub>(2)->Label3_Click(TopicHub::KeyFacts);
+    h.ctx->screens.show<TopicHub>(2)->buttonClicked(TopicHub::KeyFacts);
     teacher *viewer = h.ctx->screens.loaded<teacher>();
     QVERIFY(viewer->isVisible());
     QVERIFY(!viewer->Image1->hasPicture());

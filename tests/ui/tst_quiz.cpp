@@ -48,7 +48,7 @@ QuizScreen *TestQuiz::startQuiz(Harness &h, TopicHub *hub)
     h.ctx->screens.show<MainMenu>();
     if (!hub)
         hub = h.ctx->screens.show<TopicHub>(1);
-    hub->Label3_Click(TopicHub::MultipleChoice);
+    hub->buttonClicked(TopicHub::MultipleChoice);
     return h.ctx->screens.loaded<QuizScreen>();
 }
 
@@ -81,22 +81,22 @@ void TestQuiz::hubData()
         hub = h.ctx->screens.show<TopicHub>(1);
     else
         hub = h.ctx->screens.show<TopicHub>(2);
-    QCOMPARE(hub->Label1->text(), title);
-    QVERIFY(hub->Image1->hasPicture());
-    const QRect picture = hub->Image1->geometry(); // centred in the window
+    QCOMPARE(hub->titleText->text(), title);
+    QVERIFY(hub->topicPicture->hasPicture());
+    const QRect picture = hub->topicPicture->geometry(); // centred in the window
     QVERIFY(qAbs(2 * picture.x() + picture.width() - 800) <= 1);
     QCOMPARE(hub->palette().color(QPalette::Window),
              topic == 0 ? QColor(39, 63, 137) : QColor(Qt::black));
 
-    hub->Label3_Click(TopicHub::KeyFacts);
+    hub->buttonClicked(TopicHub::KeyFacts);
     QCOMPARE(h.ctx->state.PageName, keyFacts);
     QCOMPARE(int(h.ctx->state.PageCount), 2);
-    hub->Label3_Click(TopicHub::TeachersNotes);
+    hub->buttonClicked(TopicHub::TeachersNotes);
     QCOMPARE(int(h.ctx->state.PageCount), notesPages);
     QVERIFY(!h.ctx->state.PageName.startsWith(QLatin1String("key")));
 
     // The quiz picture and the quiz's topic line.
-    hub->Label3_Click(TopicHub::MultipleChoice);
+    hub->buttonClicked(TopicHub::MultipleChoice);
     QuizScreen *quiz = h.ctx->screens.loaded<QuizScreen>();
     QVERIFY(quiz && quiz->isVisible());
     QVERIFY(quiz->topicPicture->hasPicture());
@@ -104,7 +104,7 @@ void TestQuiz::hubData()
     QCOMPARE(quiz->worksheetTitle->text(), title);
     QCOMPARE(h.sound.played.count(Click), 3);
 
-    hub->Label3_Click(TopicHub::Exit);
+    hub->buttonClicked(TopicHub::Exit);
     settle();
     QVERIFY(h.ctx->screens.loaded<MainMenu>()->isVisible());
     QCOMPARE(h.ctx->screens.loaded<TopicHub>(0) || h.ctx->screens.loaded<TopicHub>(1) ||
@@ -151,12 +151,12 @@ void TestQuiz::damagedQuestionFileKeepsHubUsable()
         h.writeFile(QStringLiteral("multiple/electricity.txt"), bytes);
     h.ctx->screens.show<MainMenu>();
     TopicHub *hub = h.ctx->screens.show<TopicHub>(1);
-    hub->Label3_Click(TopicHub::MultipleChoice);
+    hub->buttonClicked(TopicHub::MultipleChoice);
     QVERIFY(!h.ctx->screens.loaded<QuizScreen>());
     QCOMPARE(h.boxes.shown,
              QStringList{QStringLiteral("The questions for this topic could not be read.")});
     QVERIFY(hub->isVisible());
-    hub->Label3_Click(TopicHub::Exit); // still works
+    hub->buttonClicked(TopicHub::Exit); // still works
     settle();
     QVERIFY(!h.ctx->screens.loaded<TopicHub>(1));
 }
@@ -398,7 +398,7 @@ void TestQuiz::quizTextFitsItsBoxes()
     Harness h;
     h.ctx->screens.show<MainMenu>();
     const auto check = [&](TopicHub *hub) {
-        hub->Label3_Click(TopicHub::MultipleChoice);
+        hub->buttonClicked(TopicHub::MultipleChoice);
         QuizScreen *quiz = h.ctx->screens.loaded<QuizScreen>();
         for (int q = 1; q <= 10; ++q) {
             const QRect box = quiz->questionText->contentsRect();
