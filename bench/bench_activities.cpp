@@ -40,7 +40,7 @@ int main(int argc, char **argv)
     screen->repaint();
 
     // Mouse moves with the left button held, the pointer swinging across the window.
-    DragLabel *label = screen->Label2[0];
+    DragLabel *label = screen->dragLabels[0];
     QElapsedTimer timer;
     timer.start();
     for (int i = 0; i < moves; ++i) {

@@ -248,13 +248,13 @@ ActivityScreen::ActivityScreen(AppContext &context, const activity::ActivityDesi
     // Back to front: pictures, texts, start boxes, target boxes, buttons, labels.
     for (const activity::PictureDesign &p : design.pictures) {
         auto *picture = new ClickablePicture(p.frame, this);
-        if (p.control == activity::PictureArray::Image1) {
-            Image1[p.index] = picture;
+        if (p.control == activity::PictureArray::BackPictures) {
+            backPictures[p.index] = picture;
             const int index = p.index;
             connect(picture, &ClickablePicture::clicked, this,
-                    [this, index] { Image1_Click(index); });
+                    [this, index] { pictureClicked(index); });
         } else {
-            Image2[p.index] = picture;
+            frontPictures[p.index] = picture;
         }
         connect(picture, &ClickablePicture::clicked, this, &ActivityScreen::putDown);
     }
@@ -262,31 +262,31 @@ ActivityScreen::ActivityScreen(AppContext &context, const activity::ActivityDesi
     for (const activity::TextDesign &t : design.texts) {
         QLabel *label =
             addLabel(words(t.caption), t.rect, designFont(t.font), t.color, t.align | Qt::AlignTop);
-        Texts.push_back(label);
+        texts.push_back(label);
     }
-    Label6 = Texts.front(); // the design's first text is always the heading
+    heading = texts.front(); // the design's first text is always the heading
 
     const QFont itemFont = designFont(design.itemFont);
     const int n = design.count();
     for (const activity::ItemDesign &item : design.items) {
-        Label4.push_back(makeBox(this, QString(), item.start, itemFont));
-        const int box = n + int(Label4.size()) - 1;
-        connect(Label4.back(), &DropBox::clicked, this, [this, box] { Box_Click(box); });
+        startBoxes.push_back(makeBox(this, QString(), item.start, itemFont));
+        const int box = n + int(startBoxes.size()) - 1;
+        connect(startBoxes.back(), &DropBox::clicked, this, [this, box] { Box_Click(box); });
     }
     for (const activity::ItemDesign &item : design.items) {
-        Label1.push_back(makeBox(this, words(item.text), item.target, itemFont));
-        const int box = int(Label1.size()) - 1;
-        connect(Label1.back(), &DropBox::clicked, this, [this, box] { Box_Click(box); });
+        targetBoxes.push_back(makeBox(this, words(item.text), item.target, itemFont));
+        const int box = int(targetBoxes.size()) - 1;
+        connect(targetBoxes.back(), &DropBox::clicked, this, [this, box] { Box_Click(box); });
     }
 
     for (int i = 0; i < 3; ++i) {
         const activity::ButtonDesign &b = activity::buttonDesign(i);
         auto *button = new LabelButton(b.caption, b.rect, fonts::tahoma(15.75, true), this);
-        connect(button, &LabelButton::clicked, this, [this, i] { Label3_Click(i); });
+        connect(button, &LabelButton::clicked, this, [this, i] { actionClicked(i); });
         hover.add(button);
-        Label3[size_t(i)] = button;
+        actionButtons[size_t(i)] = button;
     }
-    Label3[activity::CheckScoreButton]->hide();
+    actionButtons[activity::CheckScoreButton]->hide();
 
     for (int i = 0; i < design.count(); ++i) {
         auto *label = new DragLabel(this);
@@ -296,15 +296,15 @@ ActivityScreen::ActivityScreen(AppContext &context, const activity::ActivityDesi
             // The pointer in twips, relative to where the engine holds the label.
             const activity::TwipRect &l = m_engine->label(i);
             const QPointF pointer = (QPointF(label->pos()) + pos) * twips::PerPixel;
-            Label2_MouseMove(i, buttons, float(pointer.x()) - l.Left, float(pointer.y()) - l.Top);
+            labelMoved(i, buttons, float(pointer.x()) - l.Left, float(pointer.y()) - l.Top);
         });
-        connect(label, &DragLabel::released, this, [this, i] { Label2_MouseUp(i); });
-        connect(label, &DragLabel::clicked, this, [this, i] { Label2_Click(i); });
+        connect(label, &DragLabel::released, this, [this, i] { labelReleased(i); });
+        connect(label, &DragLabel::clicked, this, [this, i] { labelClicked(i); });
         connect(label, &DragLabel::focusLost, this, [this, i] {
             if (m_engine->held() == i)
                 putDown();
         });
-        Label2.push_back(label);
+        dragLabels.push_back(label);
     }
 
     m_engine.emplace(design.engine());
@@ -318,9 +318,9 @@ void ActivityScreen::Form_Load()
     loadContent();
     ctx.state.OutOf = qint16(count());
     for (int i = 0; i < count(); ++i) {
-        Label4[size_t(i)]->setGeometry(Label2[size_t(i)]->geometry());
-        Label2[size_t(i)]->setText(Label1[size_t(i)]->text());
-        Label1[size_t(i)]->setText(QString());
+        startBoxes[size_t(i)]->setGeometry(dragLabels[size_t(i)]->geometry());
+        dragLabels[size_t(i)]->setText(targetBoxes[size_t(i)]->text());
+        targetBoxes[size_t(i)]->setText(QString());
     }
     m_started = QDateTime::currentDateTime();
     refresh();
@@ -334,7 +334,8 @@ void ActivityScreen::loadContent()
 
 ClickablePicture *ActivityScreen::picture(const activity::PictureDesign &p) const
 {
-    return (p.control == activity::PictureArray::Image1 ? Image1 : Image2).at(p.index);
+    return (p.control == activity::PictureArray::BackPictures ? backPictures : frontPictures)
+        .at(p.index);
 }
 
 void ActivityScreen::setPicture(ClickablePicture *control, const QString &file)
@@ -357,10 +358,10 @@ void ActivityScreen::warm(const ClickablePicture *control, const char *file) con
 void ActivityScreen::placeLabel(int i)
 {
     const activity::TwipRect &l = m_engine->label(i);
-    Label2[size_t(i)]->move(pixels(l.Left), pixels(l.Top));
+    dragLabels[size_t(i)]->move(pixels(l.Left), pixels(l.Top));
 }
 
-void ActivityScreen::Label2_MouseMove(int Index, int Button, float X, float Y)
+void ActivityScreen::labelMoved(int Index, int Button, float X, float Y)
 {
     // A drag takes over from any label held for placing by clicks or keys.
     if (m_engine->held() >= 0)
@@ -369,12 +370,12 @@ void ActivityScreen::Label2_MouseMove(int Index, int Button, float X, float Y)
         placeLabel(Index);
 }
 
-void ActivityScreen::Label2_MouseUp(int Index)
+void ActivityScreen::labelReleased(int Index)
 {
     dropped(Index, m_engine->drop(Index));
 }
 
-void ActivityScreen::Label2_Click(int Index)
+void ActivityScreen::labelClicked(int Index)
 {
     if (m_engine->held() == Index)
         m_engine->putDown();
@@ -387,7 +388,7 @@ void ActivityScreen::Label2_Click(int Index)
 
 QStringList ActivityScreen::spokenText() const
 {
-    std::vector<QLabel *> texts = Texts;
+    std::vector<QLabel *> texts = texts;
     std::stable_sort(texts.begin(), texts.end(), [](const QLabel *a, const QLabel *b) {
         return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
     });
@@ -406,9 +407,10 @@ void ActivityScreen::sayLabel(int i, const QString &what)
     QString box;
     for (int b = 0; b < m_engine->dropBoxCount() && box.isEmpty(); ++b) {
         if (activity::isOn(m_engine->label(i), m_engine->dropBox(b)))
-            box = (b < count() ? Label1[size_t(b)] : Label4[size_t(b - count())])->accessibleName();
+            box = (b < count() ? targetBoxes[size_t(b)] : startBoxes[size_t(b - count())])
+                      ->accessibleName();
     }
-    const QString label = Label2[size_t(i)]->text();
+    const QString label = dragLabels[size_t(i)]->text();
     ctx.readAloud.say(box.isEmpty() ? QStringLiteral("%1, %2.").arg(label, what)
                                     : QStringLiteral("%1, %2. %3").arg(label, what, box));
 }
@@ -419,8 +421,9 @@ void ActivityScreen::sayMovedTo()
     if (box < 0 || box >= m_engine->dropBoxCount())
         return;
     const int n = count();
-    ctx.readAloud.say(QStringLiteral("To ") +
-                      (box < n ? Label1[size_t(box)] : Label4[size_t(box - n)])->accessibleName());
+    ctx.readAloud.say(
+        QStringLiteral("To ") +
+        (box < n ? targetBoxes[size_t(box)] : startBoxes[size_t(box - n)])->accessibleName());
 }
 
 void ActivityScreen::Box_Click(int Box)
@@ -437,7 +440,7 @@ void ActivityScreen::dropped(int i, int snaps)
     for (int k = 0; k < snaps; ++k)
         ctx.playSound(Thud);
     if (m_engine->checkScoreShown())
-        Label3[activity::CheckScoreButton]->show();
+        actionButtons[activity::CheckScoreButton]->show();
     refresh();
     sayLabel(i, QStringLiteral("dropped"));
 }
@@ -455,15 +458,15 @@ void ActivityScreen::refresh()
     const int n = count();
     for (int i = 0; i < n; ++i) {
         placeLabel(i);
-        Label2[size_t(i)]->setHeld(m_engine->held() == i);
+        dragLabels[size_t(i)]->setHeld(m_engine->held() == i);
     }
     if (m_engine->held() >= 0)
-        Label2[size_t(m_engine->held())]->raise();
+        dragLabels[size_t(m_engine->held())]->raise();
     for (int box = 0; box < m_engine->dropBoxCount(); ++box) {
         QStringList holds;
         for (int i = 0; i < n; ++i) {
             if (activity::isOn(m_engine->label(i), m_engine->dropBox(box)))
-                holds << Label2[size_t(i)]->text();
+                holds << dragLabels[size_t(i)]->text();
         }
         const QString held =
             holds.isEmpty() ? QCoreApplication::translate("ActivityScreen", "empty")
@@ -474,7 +477,7 @@ void ActivityScreen::refresh()
                 .arg(box % n + 1)
                 .arg(n)
                 .arg(held);
-        QLabel *w = box < n ? Label1[size_t(box)] : Label4[size_t(box - n)];
+        QLabel *w = box < n ? targetBoxes[size_t(box)] : startBoxes[size_t(box - n)];
         if (w->accessibleName() != name)
             w->setAccessibleName(name);
     }
@@ -482,8 +485,8 @@ void ActivityScreen::refresh()
 
 void ActivityScreen::keyPressEvent(QKeyEvent *event)
 {
-    const auto it = std::find(Label2.begin(), Label2.end(), focusWidget());
-    const int focused = it == Label2.end() ? -1 : int(it - Label2.begin());
+    const auto it = std::find(dragLabels.begin(), dragLabels.end(), focusWidget());
+    const int focused = it == dragLabels.end() ? -1 : int(it - dragLabels.begin());
     const int held = m_engine->held();
     int direction = 0;
     switch (event->key()) {
@@ -529,7 +532,7 @@ void ActivityScreen::escapePressed()
     if (m_engine->held() >= 0)
         putDown();
     else
-        Label3_Click(activity::ExitButton);
+        actionClicked(activity::ExitButton);
 }
 
 void ActivityScreen::mouseReleaseEvent(QMouseEvent *event)
@@ -543,18 +546,19 @@ void ActivityScreen::mouseReleaseEvent(QMouseEvent *event)
 QList<QWidget *> ActivityScreen::tabOrder() const
 {
     // The labels in reading order of where they start (top to bottom, then left to right).
-    std::vector<DragLabel *> labels = Label2;
+    std::vector<DragLabel *> labels = dragLabels;
     std::stable_sort(labels.begin(), labels.end(), [this](const DragLabel *a, const DragLabel *b) {
         const auto at = [this](const DragLabel *l) {
-            const auto i = size_t(std::find(Label2.begin(), Label2.end(), l) - Label2.begin());
+            const auto i =
+                size_t(std::find(dragLabels.begin(), dragLabels.end(), l) - dragLabels.begin());
             return m_design.items[i].start;
         };
         const QRect pa = at(a), pb = at(b);
         return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
     });
     QList<QWidget *> order(labels.begin(), labels.end());
-    order << Label3[activity::CheckScoreButton] << Label3[activity::StartAgainButton]
-          << Label3[activity::ExitButton];
+    order << actionButtons[activity::CheckScoreButton] << actionButtons[activity::StartAgainButton]
+          << actionButtons[activity::ExitButton];
     for (QWidget *w : Screen::tabOrder()) {
         if (!order.contains(w))
             order << w;
@@ -562,7 +566,7 @@ QList<QWidget *> ActivityScreen::tabOrder() const
     return order;
 }
 
-void ActivityScreen::Label3_Click(int Index)
+void ActivityScreen::actionClicked(int Index)
 {
     m_engine->press(Index, ctx.state);
     switch (Index) {
@@ -571,14 +575,14 @@ void ActivityScreen::Label3_Click(int Index)
         break;
     case activity::StartAgainButton:
         refresh();
-        Label3[activity::CheckScoreButton]->hide();
+        actionButtons[activity::CheckScoreButton]->hide();
         m_started = QDateTime::currentDateTime();
         break;
     case activity::CheckScoreButton: {
         journal::Record record;
         record.started = m_started;
         record.finished = QDateTime::currentDateTime();
-        record.topic = Label6->text();
+        record.topic = heading->text();
         record.activity = m_kind;
         record.score = ctx.state.Score;
         record.outOf = ctx.state.OutOf;
@@ -599,7 +603,7 @@ void ActivityScreen::Label3_Click(int Index)
 
 void ActivityScreen::open(const QString &heading)
 {
-    Label6->setText(heading);
+    heading->setText(heading);
     showScreen();
 }
 

@@ -19,7 +19,7 @@
 
 class LabelButton;
 
-// A draggable label (Label2 i). Reports moves with the buttons held and releases; the pointer
+// A draggable label (dragLabels i). Reports moves with the buttons held and releases; the pointer
 // stays captured by the label from press to the release of the last button. A left press
 // released before the pointer has gone further than clickDistance() pixels is a click, not a
 // drag: it reports no moves and no release (a finger's tap wobbles). A double-click counts as
@@ -64,7 +64,7 @@ private:
     bool m_held = false;
 };
 
-// A target or start box (Label1 i, Label4 i); reports a click on it.
+// A target or start box (targetBoxes i, startBoxes i); reports a click on it.
 class DropBox : public QLabel
 {
     Q_OBJECT
@@ -129,38 +129,38 @@ public:
     void open(const QString &heading);
 
     // X and Y: the pointer relative to the label's top-left corner, in twips.
-    void Label2_MouseMove(int Index, int Button, float X, float Y);
-    void Label2_MouseUp(int Index);
+    void labelMoved(int Index, int Button, float X, float Y);
+    void labelReleased(int Index);
     // Placing without dragging: a click on a label picks it up or, if it is the one held, puts
     // it down; a click on drop box Box (targets 0 to N-1, start boxes N to 2N-1) places the held
     // label there as a drop would.
-    void Label2_Click(int Index);
+    void labelClicked(int Index);
     void Box_Click(int Box);
-    void Label3_Click(int Index);
+    void actionClicked(int Index);
 
     const activity::ActivityDesign &design() const { return m_design; }
     const activity::Engine &engine() const { return *m_engine; }
     int count() const { return m_design.count(); }
 
     // The picture control arrays, by index.
-    std::map<int, ClickablePicture *> Image1;
-    std::map<int, ClickablePicture *> Image2;
-    // The design's text labels in design order; the first is Label6.
-    std::vector<QLabel *> Texts;
+    std::map<int, ClickablePicture *> backPictures;
+    std::map<int, ClickablePicture *> frontPictures;
+    // The design's text labels in design order; the first is heading.
+    std::vector<QLabel *> texts;
     // The picture control a design row describes.
     ClickablePicture *picture(const activity::PictureDesign &p) const;
 
-    std::vector<DropBox *> Label1;   // target boxes
-    std::vector<DragLabel *> Label2; // draggable labels
-    std::vector<DropBox *> Label4;   // start boxes
-    std::array<LabelButton *, 3> Label3{};
-    QLabel *Label6 = nullptr; // the heading, which the topic hub sets
+    std::vector<DropBox *> targetBoxes;  // target boxes
+    std::vector<DragLabel *> dragLabels; // draggable labels
+    std::vector<DropBox *> startBoxes;   // start boxes
+    std::array<LabelButton *, 3> actionButtons{};
+    QLabel *heading = nullptr; // the heading, which the topic hub sets
 
 protected:
     // The screen's own load steps, run after applyStandardLook and before the common set-up. By
     // default loads every picture with its design file.
     virtual void loadContent();
-    virtual void Image1_Click(int Index) { Q_UNUSED(Index); }
+    virtual void pictureClicked(int Index) { Q_UNUSED(Index); }
 
     // Loads a content picture into a picture control.
     void setPicture(ClickablePicture *control, const QString &file);
@@ -169,7 +169,7 @@ protected:
     // Builds the results screen that "Check Score" opens.
     void warmNext() override;
 
-    void closeRequested() override { Label3_Click(activity::ExitButton); }
+    void closeRequested() override { actionClicked(activity::ExitButton); }
     void escapePressed() override;
     QList<QWidget *> tabOrder() const override;
     void paintEvent(QPaintEvent *event) override;

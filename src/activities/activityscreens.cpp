@@ -64,110 +64,111 @@ LabellingActivity *LabellingActivity::create(AppContext &context, int topic)
     const ActivityDesign &design = topics::table().at(size_t(topic)).labelling();
     switch (design.experiment) {
     case Experiment::CircuitSwitch:
-        return new electricitylab(context);
+        return new CircuitLabelling(context);
     case Experiment::FaradayBench:
-        return new faradaylab(context);
+        return new FaradayLabelling(context);
     case Experiment::None:
         break;
     }
     return new LabellingActivity(context, design);
 }
 
-electricitylab::electricitylab(AppContext &context)
+CircuitLabelling::CircuitLabelling(AppContext &context)
     : LabellingActivity(context, electricitylabDesign())
 {
-    Image1.at(0)->describe(
+    backPictures.at(0)->describe(
         switchName(QT_TRANSLATE_NOOP("ActivityScreen", "Circuit switch: %1"), 0));
 }
 
-void electricitylab::loadContent()
+void CircuitLabelling::loadContent()
 {
     ctx.state.StepCounter = 0;
     ActivityScreen::loadContent();
 }
 
-void electricitylab::warmNext()
+void CircuitLabelling::warmNext()
 {
     ActivityScreen::warmNext();
-    warm(Image1.at(0), pictures::CircuitOn);
+    warm(backPictures.at(0), pictures::CircuitOn);
 }
 
-void electricitylab::Image1_Click(int Index)
+void CircuitLabelling::pictureClicked(int Index)
 {
     Q_UNUSED(Index);
     toggle(ctx.state.StepCounter);
-    setPicture(Image1.at(0),
+    setPicture(backPictures.at(0),
                QString::fromLatin1(ctx.state.StepCounter == 1 ? pictures::CircuitOn
                                                               : pictures::CircuitOff));
-    Image1.at(0)->describe(switchName(QT_TRANSLATE_NOOP("ActivityScreen", "Circuit switch: %1"),
-                                      ctx.state.StepCounter));
+    backPictures.at(0)->describe(switchName(
+        QT_TRANSLATE_NOOP("ActivityScreen", "Circuit switch: %1"), ctx.state.StepCounter));
 }
 
-faradaylab::faradaylab(AppContext &context) : LabellingActivity(context, faradaylabDesign())
+FaradayLabelling::FaradayLabelling(AppContext &context)
+    : LabellingActivity(context, faradaylabDesign())
 {
     // Both circuits show one picture, a bulb in series on the top wire; the bulb circuit lies over
     // the top of the compass circuit, and on the compass circuit the compass covers the dip of the
     // bottom wire and draws the wire running over it.
-    Image1.at(CompassCircuit)->stackUnder(Image1.at(BulbCircuit));
-    Image1.at(BulbCircuit)
+    backPictures.at(CompassCircuit)->stackUnder(backPictures.at(BulbCircuit));
+    backPictures.at(BulbCircuit)
         ->describe(switchName(QT_TRANSLATE_NOOP("ActivityScreen", "Bulb circuit switch: %1"), 0));
-    Image1.at(CompassCircuit)
+    backPictures.at(CompassCircuit)
         ->describe(
             switchName(QT_TRANSLATE_NOOP("ActivityScreen", "Compass circuit switch: %1"), 0));
 
-    HScroll1 = new MagnetScrollBar(this);
-    HScroll1->setFocusPolicy(Qt::StrongFocus);
-    HScroll1->setAccessibleName(
+    magnetSlider = new MagnetScrollBar(this);
+    magnetSlider->setFocusPolicy(Qt::StrongFocus);
+    magnetSlider->setAccessibleName(
         QCoreApplication::translate("ActivityScreen", "Magnet beside the generator circuit"));
-    HScroll1->setGeometry(twips::onPicture({4920, 7440, 3255, 255}));
-    HScroll1->setRange(0, 100);
-    HScroll1->setSingleStep(2);
-    HScroll1->setPageStep(10);
-    connect(HScroll1, &QScrollBar::valueChanged, this, &faradaylab::HScroll1_Change);
+    magnetSlider->setGeometry(twips::onPicture({4920, 7440, 3255, 255}));
+    magnetSlider->setRange(0, 100);
+    magnetSlider->setSingleStep(2);
+    magnetSlider->setPageStep(10);
+    connect(magnetSlider, &QScrollBar::valueChanged, this, &FaradayLabelling::magnetMoved);
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(50);
-    connect(Timer1, &QTimer::timeout, this, &faradaylab::Timer1_Timer);
+    generatorTimer = new QTimer(this);
+    generatorTimer->setInterval(50);
+    connect(generatorTimer, &QTimer::timeout, this, &FaradayLabelling::generatorAtRest);
 }
 
-void faradaylab::loadContent()
+void FaradayLabelling::loadContent()
 {
     ctx.state.StepCounter2 = 0;
     ctx.state.StepCounter = 0;
     ActivityScreen::loadContent();
 }
 
-void faradaylab::warmNext()
+void FaradayLabelling::warmNext()
 {
     ActivityScreen::warmNext();
-    warm(Image1.at(CompassCircuit), pictures::SwitchOn);
-    warm(Image1.at(BulbCircuit), pictures::SwitchOn);
-    warm(Image2.at(Compass), pictures::CompassOn);
-    warm(Image1.at(GeneratorCircuit), pictures::GeneratorIn);
-    warm(Image1.at(GeneratorCircuit), pictures::GeneratorOut);
+    warm(backPictures.at(CompassCircuit), pictures::SwitchOn);
+    warm(backPictures.at(BulbCircuit), pictures::SwitchOn);
+    warm(frontPictures.at(Compass), pictures::CompassOn);
+    warm(backPictures.at(GeneratorCircuit), pictures::GeneratorIn);
+    warm(backPictures.at(GeneratorCircuit), pictures::GeneratorOut);
 }
 
-void faradaylab::Image1_Click(int Index)
+void FaradayLabelling::pictureClicked(int Index)
 {
     switch (Index) {
     case CompassCircuit: {
         toggle(ctx.state.StepCounter);
         const bool on = ctx.state.StepCounter == 1;
-        setPicture(Image1.at(CompassCircuit),
+        setPicture(backPictures.at(CompassCircuit),
                    QString::fromLatin1(on ? pictures::SwitchOn : pictures::SwitchOff));
-        setPicture(Image2.at(Compass),
+        setPicture(frontPictures.at(Compass),
                    QString::fromLatin1(on ? pictures::CompassOn : pictures::CompassOff));
-        Image1.at(CompassCircuit)
+        backPictures.at(CompassCircuit)
             ->describe(switchName(QT_TRANSLATE_NOOP("ActivityScreen", "Compass circuit switch: %1"),
                                   ctx.state.StepCounter));
         break;
     }
     case BulbCircuit:
         toggle(ctx.state.StepCounter2);
-        setPicture(Image1.at(BulbCircuit),
+        setPicture(backPictures.at(BulbCircuit),
                    QString::fromLatin1(ctx.state.StepCounter2 == 1 ? pictures::SwitchOn
                                                                    : pictures::SwitchOff));
-        Image1.at(BulbCircuit)
+        backPictures.at(BulbCircuit)
             ->describe(switchName(QT_TRANSLATE_NOOP("ActivityScreen", "Bulb circuit switch: %1"),
                                   ctx.state.StepCounter2));
         break;
@@ -176,25 +177,25 @@ void faradaylab::Image1_Click(int Index)
     }
 }
 
-void faradaylab::HScroll1_Change()
+void FaradayLabelling::magnetMoved()
 {
     const int from = magnetAt;
-    const int to = HScroll1->value();
+    const int to = magnetSlider->value();
     magnetAt = to;
-    Image2.at(Magnet)->move(twips::px(magnetLeft(to)), twips::px(MagnetTop));
+    frontPictures.at(Magnet)->move(twips::px(magnetLeft(to)), twips::px(MagnetTop));
     tuckMagnetIntoCoil();
     // A current flows only while the field through the coil changes: while the magnet moves
     // near or inside it. Its direction follows the magnet's.
     if (to == from || (!magnetNearCoil(from) && !magnetNearCoil(to)))
         return;
-    setPicture(Image1.at(GeneratorCircuit),
+    setPicture(backPictures.at(GeneratorCircuit),
                QString::fromLatin1(to > from ? pictures::GeneratorIn : pictures::GeneratorOut));
-    Timer1->start();
+    generatorTimer->start();
 }
 
-void faradaylab::tuckMagnetIntoCoil()
+void FaradayLabelling::tuckMagnetIntoCoil()
 {
-    ClickablePicture *magnet = Image2.at(Magnet);
+    ClickablePicture *magnet = frontPictures.at(Magnet);
     const QRect coil =
         twips::onPicture({CoilOpening, CoilTop, 12000 - CoilOpening, CoilBottom - CoilTop});
     const QRegion shown = QRegion(magnet->rect()) - coil.translated(-magnet->pos());
@@ -204,10 +205,10 @@ void faradaylab::tuckMagnetIntoCoil()
         magnet->setMask(shown);
 }
 
-void faradaylab::Timer1_Timer()
+void FaradayLabelling::generatorAtRest()
 {
-    setPicture(Image1.at(GeneratorCircuit), QString::fromLatin1(pictures::GeneratorRest));
-    Timer1->stop();
+    setPicture(backPictures.at(GeneratorCircuit), QString::fromLatin1(pictures::GeneratorRest));
+    generatorTimer->stop();
 }
 
 OrderingActivity::OrderingActivity(AppContext &context, const ActivityDesign &design)

@@ -36,12 +36,12 @@ private:
 };
 
 // The circuit picture behind the boxes switches on and off when clicked.
-class electricitylab : public LabellingActivity
+class CircuitLabelling : public LabellingActivity
 {
     Q_OBJECT
 public:
-    explicit electricitylab(AppContext &ctx);
-    void Image1_Click(int Index) override;
+    explicit CircuitLabelling(AppContext &ctx);
+    void pictureClicked(int Index) override;
 
 protected:
     void loadContent() override;
@@ -52,20 +52,20 @@ protected:
 // bar into and out of a generator coil whose meter swings one way for a moment after each move
 // in and the other way after each move out; the needle stays at zero while the magnet is away
 // from the coil.
-class faradaylab : public LabellingActivity
+class FaradayLabelling : public LabellingActivity
 {
     Q_OBJECT
 public:
     enum Picture { BulbCircuit = 0, IronFilings = 1, CompassCircuit = 2, GeneratorCircuit = 3 };
-    enum Picture2 { Compass = 0, Magnet = 1 };
+    enum FrontPicture { Compass = 0, Magnet = 1 };
 
-    explicit faradaylab(AppContext &ctx);
-    void Image1_Click(int Index) override;
-    void HScroll1_Change();
-    void Timer1_Timer();
+    explicit FaradayLabelling(AppContext &ctx);
+    void pictureClicked(int Index) override;
+    void magnetMoved();
+    void generatorAtRest();
 
-    QScrollBar *HScroll1;
-    QTimer *Timer1;
+    QScrollBar *magnetSlider;
+    QTimer *generatorTimer;
 
 protected:
     void loadContent() override;

@@ -62,8 +62,8 @@ TextDesign text(int index, const char *caption, QRect rect, const FontDesign &fo
     return {index, QString::fromUtf8(caption), rect, font, color, align};
 }
 
-constexpr PictureArray Image1 = PictureArray::Image1;
-constexpr PictureArray Image2 = PictureArray::Image2;
+constexpr PictureArray BackPictures = PictureArray::BackPictures;
+constexpr PictureArray FrontPictures = PictureArray::FrontPictures;
 
 PictureDesign picture(PictureArray control, int index, const char *file, QRect frame)
 {
@@ -91,11 +91,11 @@ ActivityDesign makeIntroductionlab()
         item("Rocket Engine", w, h, {8880, 7380}, {720, 840}),
     };
     d.pictures = {
-        picture(Image1, 0, "Images\\magnetsm.jpg", {8040, 300, 3660, 1380}),
-        picture(Image1, 1, "Images\\matchbox.jpg", {4200, 4560, 3660, 2760}),
-        picture(Image1, 2, "Images\\roller.jpg", {360, 3240, 3060, 4095}),
-        picture(Image1, 3, "Images\\lightningsm.jpg", {3960, 1095, 3660, 2760}),
-        picture(Image1, 4, "Images\\blastoff.jpg", {8640, 2460, 2820, 4860}),
+        picture(BackPictures, 0, "Images\\magnetsm.jpg", {8040, 300, 3660, 1380}),
+        picture(BackPictures, 1, "Images\\matchbox.jpg", {4200, 4560, 3660, 2760}),
+        picture(BackPictures, 2, "Images\\roller.jpg", {360, 3240, 3060, 4095}),
+        picture(BackPictures, 3, "Images\\lightningsm.jpg", {3960, 1095, 3660, 2760}),
+        picture(BackPictures, 4, "Images\\blastoff.jpg", {8640, 2460, 2820, 4860}),
     };
     d.texts = {
         text(-1, "Introduction", {120, 120, 2745, 705}, timesRegular(24), yellow()),
@@ -120,7 +120,7 @@ ActivityDesign makeElectricitylab()
         item("bulb", w, h, {7800, 720}, {9840, 6600}),
     };
     d.pictures = {
-        picture(Image1, 0, pictures::CircuitOff, {0, -1320, 12000, 9000}),
+        picture(BackPictures, 0, pictures::CircuitOff, {0, -1320, 12000, 9000}),
     };
     d.texts = {
         text(-1, "Electricity", {240, 120, 4305, 705}, timesRegular(27.75), yellow(),
@@ -149,14 +149,14 @@ ActivityDesign makeFaradaylab()
         item("A bar magnet will attract iron filings.", w, h, {5040, 2880}, {9060, 3720}),
         item("An electric current will light a bulb.", w, h, {840, 2880}, {9060, 4680}),
     };
-    // The compass and the magnet (Image2) lie over the circuits (Image1).
+    // The compass and the magnet (FrontPictures) lie over the circuits (BackPictures).
     d.pictures = {
-        picture(Image1, 0, pictures::SwitchOff, {-360, 1200, 4800, 3600}),
-        picture(Image1, 1, "Images\\magnet2sm.jpg", {4560, 1680, 3600, 1320}),
-        picture(Image1, 2, pictures::SwitchOff, {-360, 3960, 4800, 3600}),
-        picture(Image1, 3, pictures::GeneratorRest, {4080, 3240, 4800, 3600}),
-        picture(Image2, 0, pictures::CompassOff, {1320, 6720, 1410, 1335}),
-        picture(Image2, 1, "Images\\mag.jpg", {magnetLeft(0), MagnetTop, 2385, 1410}),
+        picture(BackPictures, 0, pictures::SwitchOff, {-360, 1200, 4800, 3600}),
+        picture(BackPictures, 1, "Images\\magnet2sm.jpg", {4560, 1680, 3600, 1320}),
+        picture(BackPictures, 2, pictures::SwitchOff, {-360, 3960, 4800, 3600}),
+        picture(BackPictures, 3, pictures::GeneratorRest, {4080, 3240, 4800, 3600}),
+        picture(FrontPictures, 0, pictures::CompassOff, {1320, 6720, 1410, 1335}),
+        picture(FrontPictures, 1, "Images\\mag.jpg", {magnetLeft(0), MagnetTop, 2385, 1410}),
     };
     d.texts = {
         text(-1, "Michael Faraday", {120, 120, 4305, 705}, timesRegular(27.75), yellow(),

@@ -32,12 +32,12 @@ struct ItemDesign {
 };
 
 // The two picture control arrays of the activity screens.
-enum class PictureArray { Image1, Image2 };
+enum class PictureArray { BackPictures, FrontPictures };
 
-// A picture control (Image1 or Image2, by index) with the file it shows at load. Listed back to
-// front: later pictures are drawn over earlier ones.
+// A picture control (BackPictures or FrontPictures, by index) with the file it shows at load.
+// Listed back to front: later pictures are drawn over earlier ones.
 struct PictureDesign {
-    PictureArray control = PictureArray::Image1;
+    PictureArray control = PictureArray::BackPictures;
     int index = 0;
     QString file;
     QRect frame;
