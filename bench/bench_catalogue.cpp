@@ -20,7 +20,7 @@
 #include "mainmenu.h"
 #include "qtplatform.h"
 #include "testdoubles.h"
-#include "worksheets.h"
+#include "worksheetcatalogue.h"
 
 #include <QApplication>
 #include <QDir>
@@ -122,7 +122,7 @@ int main(int argc, char **argv)
         const Times open = median(runs, [&] {
             ctx.screens.unloadAll();
             settle();
-            ctx.screens.show<worksheets>()->repaint();
+            ctx.screens.show<WorksheetCatalogue>()->repaint();
         });
         ctx.screens.unloadAll();
         settle();

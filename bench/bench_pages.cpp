@@ -51,16 +51,16 @@ int main(int argc, char *argv[])
     AppContext ctx(Platform{sound, boxes, printer, paths, windows, speech});
     ctx.state.PageName = QStringLiteral("key electricity");
     ctx.state.PageCount = 2;
-    teacher *viewer = ctx.screens.show<teacher>();
-    viewer->Image1->load(paths, QStringLiteral("wmf\\key electricitya.wmf"));
+    PageViewer *viewer = ctx.screens.show<PageViewer>();
+    viewer->pageOnScreen->load(paths, QStringLiteral("wmf\\key electricitya.wmf"));
 
     const double turn = medianMs(iterations, [&](int i) {
-        viewer->Label3_Click(i % 2 == 0 ? teacher::NextPage : teacher::PreviousPage);
-        viewer->Image1->repaint();
+        viewer->buttonClicked(i % 2 == 0 ? PageViewer::NextPage : PageViewer::PreviousPage);
+        viewer->pageOnScreen->repaint();
     });
     const double tick = medianMs(iterations, [&](int) {
-        viewer->Timer1_Timer();
-        viewer->Picture1->repaint();
+        viewer->turnLogo();
+        viewer->turningLogo->repaint();
     });
     std::printf("page turn (read both copies, draw the screen copy): %.2f ms (target < 8 ms)\n",
                 turn);

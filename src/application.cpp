@@ -3,7 +3,7 @@
 
 #include "settings.h"
 #include "titlescreen.h"
-#include "worksheets.h"
+#include "worksheetcatalogue.h"
 
 #include <QTimer>
 
@@ -25,7 +25,7 @@ void Application::start(const QString &fileToImport)
     if (fileToImport.isEmpty()) {
         first = m_ctx->screens.show<TitleScreen>();
     } else {
-        worksheets *catalogue = m_ctx->screens.get<worksheets>();
+        WorksheetCatalogue *catalogue = m_ctx->screens.get<WorksheetCatalogue>();
         catalogue->showScreen();
         catalogue->importFile(fileToImport);
         first = catalogue;

@@ -15,8 +15,8 @@
 #include "quizscreen.h"
 #include "topichub.h"
 #include "topics.h"
-#include "wizard.h"
-#include "worksheets.h"
+#include "worksheetcatalogue.h"
+#include "worksheetwizard.h"
 
 namespace navigation
 {
@@ -30,13 +30,13 @@ void openFromMenu(AppContext &ctx, int entry)
     }
     switch (entry) {
     case MainMenu::Acknowledgments:
-        ctx.screens.get<teacher>()->openAcknowledgments();
+        ctx.screens.get<PageViewer>()->openAcknowledgments();
         break;
     case MainMenu::TeachersGuide:
-        ctx.screens.get<guide>()->openAtFirstPage();
+        ctx.screens.get<GuideViewer>()->openAtFirstPage();
         break;
     case MainMenu::MultipleChoiceWizard:
-        ctx.screens.show<wizard>();
+        ctx.screens.show<WorksheetWizard>();
         break;
     case MainMenu::ClassResults:
         ctx.screens.show<ClassResults>();
@@ -48,13 +48,13 @@ void openFromMenu(AppContext &ctx, int entry)
 
 void openWorksheetCatalogue(AppContext &ctx)
 {
-    ctx.screens.show<worksheets>();
+    ctx.screens.show<WorksheetCatalogue>();
 }
 
 void openPageSet(AppContext &ctx)
 {
     // Touching the viewer loads it, so its load handler sees the new page set.
-    ctx.screens.get<teacher>()->openPageSet();
+    ctx.screens.get<PageViewer>()->openPageSet();
 }
 
 void openQuiz(AppContext &ctx, const QString &picture)
@@ -100,15 +100,15 @@ void buildFromMenu(AppContext &ctx)
 {
     for (size_t topic = 0; topic < topics::table().size(); ++topic)
         ctx.screens.buildSoon<TopicHub>(int(topic));
-    ctx.screens.buildSoon<teacher>();
-    ctx.screens.buildSoon<guide>();
-    ctx.screens.buildSoon<wizard>();
-    ctx.screens.buildSoon<worksheets>();
+    ctx.screens.buildSoon<PageViewer>();
+    ctx.screens.buildSoon<GuideViewer>();
+    ctx.screens.buildSoon<WorksheetWizard>();
+    ctx.screens.buildSoon<WorksheetCatalogue>();
 }
 
 void buildFromHub(AppContext &ctx, int topic)
 {
-    ctx.screens.buildSoon<teacher>();
+    ctx.screens.buildSoon<PageViewer>();
     ctx.screens.buildSoon<QuizScreen>();
     ctx.screens.buildSoon<LabellingActivity>(topic);
     ctx.screens.buildSoon<OrderingActivity>(topic);

@@ -104,7 +104,7 @@ void ImportList::updateSummary()
     const int ticked = int(chosen().questions.size());
     const int sheets = ticked / AppState::MaxQuestions;
     const int left = ticked % AppState::MaxQuestions;
-    const QString worksheets =
+    const QString WorksheetCatalogue =
         sheets == 1 ? QCoreApplication::translate("ImportList", "1 worksheet of ten")
                     : QCoreApplication::translate("ImportList", "%1 worksheets of ten").arg(sheets);
     const QString count = QString::number(ticked);
@@ -113,14 +113,15 @@ void ImportList::updateSummary()
         text =
             QCoreApplication::translate("ImportList", "%1 ticked: nothing to import.").arg(count);
     else if (left == 0)
-        text = QCoreApplication::translate("ImportList", "%1 ticked: %2.").arg(count, worksheets);
+        text = QCoreApplication::translate("ImportList", "%1 ticked: %2.")
+                   .arg(count, WorksheetCatalogue);
     else if (sheets == 0)
         text = QCoreApplication::translate("ImportList", "%1 ticked: %2 to complete in the wizard.")
                    .arg(count, importer::questions(left));
     else
         text = QCoreApplication::translate("ImportList",
                                            "%1 ticked: %2, and %3 to complete in the wizard.")
-                   .arg(count, worksheets, importer::questions(left));
+                   .arg(count, WorksheetCatalogue, importer::questions(left));
     summary->setText(text);
     importTicked->setEnabled(ticked > 0);
 }

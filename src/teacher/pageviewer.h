@@ -24,17 +24,17 @@ public:
 
     explicit PageScreen(AppContext &ctx);
 
-    void Label3_Click(int Index);
+    void buttonClicked(int Index);
     // Prints the print copy of the page on show. Nothing is said when it fails, but the failure
     // is not silent either: the viewer reports it in a message.
     void Printpage();
     // The page's words, paragraph by paragraph in reading order.
     QStringList spokenText() const override;
 
-    MetafileView *Image1;
-    MetafileView *Image2; // never shown
-    QLabel *Label1;
-    std::array<LabelButton *, 4> Label3{};
+    MetafileView *pageOnScreen;
+    MetafileView *pagePrintCopy; // never shown
+    QLabel *pageCounter;
+    std::array<LabelButton *, 4> buttons{};
 
 protected:
     // Turns to PageNumber: loads both copies and sets the buttons and the counter.
@@ -54,25 +54,25 @@ private:
 };
 
 // The page viewer of key facts, teacher's notes and the acknowledgments.
-class teacher : public PageScreen
+class PageViewer : public PageScreen
 {
     Q_OBJECT
 public:
-    explicit teacher(AppContext &ctx);
+    explicit PageViewer(AppContext &ctx);
     void Form_Load() override;
     // Shows the first page of the page set in PageName and PageCount.
     void openPageSet();
     // Shows the acknowledgments: one page without counter or page buttons, on a lighter blue,
     // with the logos.
     void openAcknowledgments();
-    void Timer1_Timer();
+    void turnLogo();
     // Shows both logos, the turning one at its current frame, and starts it turning: the page is
     // complete at its first paint, not at the first tick.
     void startLogo();
 
-    PictureBox *Picture1; // animated logo
-    PictureBox *Picture2; // still logo
-    QTimer *Timer1;
+    PictureBox *turningLogo; // animated logo
+    PictureBox *stillLogo;   // still logo
+    QTimer *logoTimer;
 
 protected:
     void showPage() override;
@@ -88,11 +88,11 @@ private:
 };
 
 // The teachers' guide: three fixed pages.
-class guide : public PageScreen
+class GuideViewer : public PageScreen
 {
     Q_OBJECT
 public:
-    explicit guide(AppContext &ctx);
+    explicit GuideViewer(AppContext &ctx);
     void Form_Load() override;
     // Shows the guide at its first page.
     void openAtFirstPage();

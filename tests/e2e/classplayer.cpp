@@ -16,7 +16,7 @@
 #include "resultsscreen.h"
 #include "testdoubles.h"
 #include "topichub.h"
-#include "worksheets.h"
+#include "worksheetcatalogue.h"
 
 #include <QApplication>
 #include <QLabel>

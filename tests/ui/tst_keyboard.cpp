@@ -13,8 +13,8 @@
 #include "resultsscreen.h"
 #include "titlescreen.h"
 #include "topichub.h"
-#include "wizard.h"
-#include "worksheets.h"
+#include "worksheetcatalogue.h"
+#include "worksheetwizard.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -75,17 +75,17 @@ Screen *open(Harness &h, const QString &which)
         h.ctx->state.OutOf = 4;
         return r.show<ResultsScreen>();
     }
-    if (which == QLatin1String("teacher")) {
+    if (which == QLatin1String("PageViewer")) {
         r.show<TopicHub>(1)->buttonClicked(TopicHub::KeyFacts);
-        return r.loaded<teacher>();
+        return r.loaded<PageViewer>();
     }
-    if (which == QLatin1String("wizard"))
-        return r.show<wizard>();
+    if (which == QLatin1String("WorksheetWizard"))
+        return r.show<WorksheetWizard>();
     if (which == QLatin1String("electricitylab")) {
         r.show<TopicHub>(1)->buttonClicked(TopicHub::LabellingActivity);
         return r.loaded<LabellingActivity>(1);
     }
-    return r.show<worksheets>();
+    return r.show<WorksheetCatalogue>();
 }
 
 void press(const QString &name)
@@ -141,18 +141,18 @@ void TestKeyboard::everyScreen_data()
                                                          "Multiple Choice",   "Labelling Activity",
                                                          "Ordering Activity", "Exit"}
                          << "Teacher's Notes"
-                         << "teacher"
+                         << "PageViewer"
                          << "MainMenu";
     QTest::newRow("results") << "ResultsScreen"
                              << QStringList{"Print Certificate", "QLineEdit", "Exit"} << "Exit"
                              << "MainMenu"
                              << "MainMenu";
-    QTest::newRow("page viewer") << "teacher"
+    QTest::newRow("page viewer") << "PageViewer"
                                  << QStringList{"MetafileView", "Next Page", "Exit", "Print"}
                                  << "Exit"
                                  << "TopicHub"
                                  << "TopicHub";
-    QTest::newRow("catalogue") << "worksheets"
+    QTest::newRow("catalogue") << "WorksheetCatalogue"
                                << QStringList{"Edit Worksheet", "Delete Worksheet",
                                               "Import Worksheets"} // below "Exit"
                                << "Exit"
@@ -171,8 +171,9 @@ void TestKeyboard::everyScreen()
     Screen *s = open(h, screen);
     QVERIFY(QTest::qWaitForWindowActive(s));
     const QStringList cycle = tabCycle();
-    // The catalogue lists the worksheets of the run folder between its ticks and its way out.
-    if (screen == QLatin1String("worksheets"))
+    // The catalogue lists the WorksheetCatalogue of the run folder between its ticks and its way
+    // out.
+    if (screen == QLatin1String("WorksheetCatalogue"))
         QCOMPARE(QStringList({cycle.first(), cycle.at(1), cycle.last()}), order);
     else
         QCOMPARE(cycle, order);
@@ -242,7 +243,7 @@ void TestKeyboard::readAloud_data()
                        "switch, dropped. Box 1 of 4: switch"};
     QTest::newRow(
         "key facts: the page (focused first, not Print), F5 reads the focused button after a key")
-        << "teacher" << QStringList{"Tab", "F5"}
+        << "PageViewer" << QStringList{"Tab", "F5"}
         << QStringList{
                "Key Facts: Electricity",
                "Electric circuits",

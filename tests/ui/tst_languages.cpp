@@ -13,8 +13,8 @@
 #include "reviewscreen.h"
 #include "titlescreen.h"
 #include "topichub.h"
-#include "wizard.h"
-#include "worksheets.h"
+#include "worksheetcatalogue.h"
+#include "worksheetwizard.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -50,11 +50,11 @@ QSet<QString> englishTexts()
 
 QList<Screen *> screens(AppContext &ctx)
 {
-    return {ctx.screens.get<TitleScreen>(),   ctx.screens.get<MainMenu>(),
-            ctx.screens.get<TopicHub>(),      ctx.screens.get<QuizScreen>(),
-            ctx.screens.get<ResultsScreen>(), ctx.screens.get<ReviewScreen>(),
-            ctx.screens.get<worksheets>(),    ctx.screens.get<wizard>(),
-            ctx.screens.get<teacher>()};
+    return {ctx.screens.get<TitleScreen>(),        ctx.screens.get<MainMenu>(),
+            ctx.screens.get<TopicHub>(),           ctx.screens.get<QuizScreen>(),
+            ctx.screens.get<ResultsScreen>(),      ctx.screens.get<ReviewScreen>(),
+            ctx.screens.get<WorksheetCatalogue>(), ctx.screens.get<WorksheetWizard>(),
+            ctx.screens.get<PageViewer>()};
 }
 
 // Why a control's text does not fit its box, as the screen shows it; empty when it does. A label

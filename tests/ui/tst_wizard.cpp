@@ -5,7 +5,7 @@
 #include "labelbutton.h"
 #include "questionfile.h"
 #include "twips.h"
-#include "wizard.h"
+#include "worksheetwizard.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -43,14 +43,14 @@ private Q_SLOTS:
 };
 
 // Fills every box: question q is "Question text q", its answers "Answer q.a", answer B ticked.
-static void fill(wizard *w, const QString &title)
+static void fill(WorksheetWizard *w, const QString &title)
 {
-    w->Text1->setText(title);
+    w->titleBox->setText(title);
     for (int q = 0; q < 10; ++q) {
-        w->Text2[q]->setText(QStringLiteral("Question text %1").arg(q + 1));
+        w->questionBoxes[q]->setText(QStringLiteral("Question text %1").arg(q + 1));
         for (int a = 0; a < 4; ++a) {
-            w->Text3[4 * q + a]->setText(QStringLiteral("Answer %1.%2").arg(q + 1).arg(a));
-            w->Check1[4 * q + a]->setChecked(a == 1);
+            w->answerBoxes[4 * q + a]->setText(QStringLiteral("Answer %1.%2").arg(q + 1).arg(a));
+            w->rightAnswerTicks[4 * q + a]->setChecked(a == 1);
         }
     }
 }
@@ -71,33 +71,33 @@ void TestWizard::layout_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QRect>("twipRect");
-    QTest::newRow("title") << "Text1" << QRect(7560, 120, 4215, 375);
-    QTest::newRow("question 1") << "Text2(0)" << QRect(240, 840, 5655, 375);
-    QTest::newRow("question 6, right column") << "Text2(5)" << QRect(6120, 840, 5655, 375);
-    QTest::newRow("question 5, last row") << "Text2(4)" << QRect(240, 6600, 5655, 375);
-    QTest::newRow("answer A of question 1") << "Text3(0)" << QRect(720, 1230, 2295, 330);
-    QTest::newRow("answer D of question 10") << "Text3(39)" << QRect(9480, 7320, 2295, 330);
-    QTest::newRow("answer B of question 2") << "Text3(5)" << QRect(3600, 2670, 2295, 330);
-    QTest::newRow("tick C of question 1") << "Check1(2)" << QRect(480, 1560, 255, 315);
-    QTest::newRow("tick B of question 7") << "Check1(25)" << QRect(9210, 2670, 255, 315);
-    QTest::newRow("save") << "Label3(1)" << QRect(240, 7920, 3165, 495);
-    QTest::newRow("exit") << "Label3(0)" << QRect(10560, 7920, 1245, 495);
+    QTest::newRow("title") << "titleBox" << QRect(7560, 120, 4215, 375);
+    QTest::newRow("question 1") << "questionBoxes(0)" << QRect(240, 840, 5655, 375);
+    QTest::newRow("question 6, right column") << "questionBoxes(5)" << QRect(6120, 840, 5655, 375);
+    QTest::newRow("question 5, last row") << "questionBoxes(4)" << QRect(240, 6600, 5655, 375);
+    QTest::newRow("answer A of question 1") << "answerBoxes(0)" << QRect(720, 1230, 2295, 330);
+    QTest::newRow("answer D of question 10") << "answerBoxes(39)" << QRect(9480, 7320, 2295, 330);
+    QTest::newRow("answer B of question 2") << "answerBoxes(5)" << QRect(3600, 2670, 2295, 330);
+    QTest::newRow("tick C of question 1") << "rightAnswerTicks(2)" << QRect(480, 1560, 255, 315);
+    QTest::newRow("tick B of question 7") << "rightAnswerTicks(25)" << QRect(9210, 2670, 255, 315);
+    QTest::newRow("save") << "buttons(1)" << QRect(240, 7920, 3165, 495);
+    QTest::newRow("exit") << "buttons(0)" << QRect(10560, 7920, 1245, 495);
 }
 
-static QWidget *control(wizard *w, const QString &name)
+static QWidget *control(WorksheetWizard *w, const QString &name)
 {
     const int open = name.indexOf(QLatin1Char('('));
     const int index = open < 0 ? 0 : name.mid(open + 1, name.size() - open - 2).toInt();
     const QString kind = name.left(open);
-    if (name == QLatin1String("Text1"))
-        return w->Text1;
-    if (kind == QLatin1String("Text2"))
-        return w->Text2[index];
-    if (kind == QLatin1String("Text3"))
-        return w->Text3[index];
-    if (kind == QLatin1String("Check1"))
-        return w->Check1[index];
-    return w->Label3[index];
+    if (name == QLatin1String("titleBox"))
+        return w->titleBox;
+    if (kind == QLatin1String("questionBoxes"))
+        return w->questionBoxes[index];
+    if (kind == QLatin1String("answerBoxes"))
+        return w->answerBoxes[index];
+    if (kind == QLatin1String("rightAnswerTicks"))
+        return w->rightAnswerTicks[index];
+    return w->buttons[index];
 }
 
 void TestWizard::layout()
@@ -105,7 +105,7 @@ void TestWizard::layout()
     QFETCH(QString, control);
     QFETCH(QRect, twipRect);
     Harness h;
-    wizard *w = h.ctx->screens.get<wizard>();
+    WorksheetWizard *w = h.ctx->screens.get<WorksheetWizard>();
     QCOMPARE(::control(w, control)->geometry(), twips::rect(twipRect));
 }
 
@@ -114,10 +114,10 @@ void TestWizard::typedTextFitsItsBox_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<int>("maxLength");
     QTest::addColumn<QString>("typical"); // a teacher's text of a usual length shows in full
-    QTest::newRow("title") << "Text1" << 25 << "Forces and friction 2";
-    QTest::newRow("question") << "Text2(3)" << 60
+    QTest::newRow("title") << "titleBox" << 25 << "Forces and friction 2";
+    QTest::newRow("question") << "questionBoxes(3)" << 60
                               << "Which of these is the best conductor of electricity?";
-    QTest::newRow("answer") << "Text3(17)" << 30 << "Gravity pulls it down";
+    QTest::newRow("answer") << "answerBoxes(17)" << 30 << "Gravity pulls it down";
 }
 
 void TestWizard::typedTextFitsItsBox()
@@ -126,7 +126,7 @@ void TestWizard::typedTextFitsItsBox()
     QFETCH(int, maxLength);
     QFETCH(QString, typical);
     Harness h;
-    wizard *w = h.ctx->screens.show<wizard>();
+    WorksheetWizard *w = h.ctx->screens.show<WorksheetWizard>();
     auto *box = qobject_cast<QLineEdit *>(::control(w, control));
     QVERIFY(box);
     // Typing stops at the box's length; longer texts scroll inside the box.
@@ -146,27 +146,27 @@ void TestWizard::filledTextShowsFromItsStart()
 {
     // The catalogue's edit path fills the boxes: a long text shows its beginning.
     Harness h;
-    wizard *w = h.ctx->screens.show<wizard>();
-    w->Text2[2]->setText(QString(60, QLatin1Char('W')));
-    QCOMPARE(w->Text2[2]->cursorPosition(), 0);
+    WorksheetWizard *w = h.ctx->screens.show<WorksheetWizard>();
+    w->questionBoxes[2]->setText(QString(60, QLatin1Char('W')));
+    QCOMPARE(w->questionBoxes[2]->cursorPosition(), 0);
 }
 
 void TestWizard::enterMovesFocus_data()
 {
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
-    QTest::newRow("title") << "Text1"
-                           << "Text2(0)";
-    QTest::newRow("question to answer A") << "Text2(3)"
-                                          << "Text3(12)";
-    QTest::newRow("answer A to B") << "Text3(12)"
-                                   << "Text3(13)";
-    QTest::newRow("answer C to D") << "Text3(14)"
-                                   << "Text3(15)";
-    QTest::newRow("answer D of question 5 to question 6") << "Text3(19)"
-                                                          << "Text2(5)";
-    QTest::newRow("answer D of question 10 stays") << "Text3(39)"
-                                                   << "Text3(39)";
+    QTest::newRow("title") << "titleBox"
+                           << "questionBoxes(0)";
+    QTest::newRow("question to answer A") << "questionBoxes(3)"
+                                          << "answerBoxes(12)";
+    QTest::newRow("answer A to B") << "answerBoxes(12)"
+                                   << "answerBoxes(13)";
+    QTest::newRow("answer C to D") << "answerBoxes(14)"
+                                   << "answerBoxes(15)";
+    QTest::newRow("answer D of question 5 to question 6") << "answerBoxes(19)"
+                                                          << "questionBoxes(5)";
+    QTest::newRow("answer D of question 10 stays") << "answerBoxes(39)"
+                                                   << "answerBoxes(39)";
 }
 
 void TestWizard::enterMovesFocus()
@@ -174,7 +174,7 @@ void TestWizard::enterMovesFocus()
     QFETCH(QString, from);
     QFETCH(QString, to);
     Harness h;
-    wizard *w = h.ctx->screens.show<wizard>();
+    WorksheetWizard *w = h.ctx->screens.show<WorksheetWizard>();
     QApplication::setActiveWindow(w);
     auto *box = qobject_cast<QLineEdit *>(control(w, from));
     box->setFocus();
@@ -207,16 +207,16 @@ void TestWizard::checksStopTheSave()
     QFETCH(QString, message);
     Harness h;
     const QStringList before = folder(h);
-    wizard *w = h.ctx->screens.show<wizard>();
+    WorksheetWizard *w = h.ctx->screens.show<WorksheetWizard>();
     fill(w, title);
     if (emptiedAnswer >= 0)
-        w->Text3[emptiedAnswer]->clear();
+        w->answerBoxes[emptiedAnswer]->clear();
     if (extraTick >= 0) {
-        w->Check1[extraTick]->setChecked(true);
-        w->Check1[extraTick + 3]->setChecked(true);
-        w->Check1[extraTick + 1]->setChecked(false);
+        w->rightAnswerTicks[extraTick]->setChecked(true);
+        w->rightAnswerTicks[extraTick + 3]->setChecked(true);
+        w->rightAnswerTicks[extraTick + 1]->setChecked(false);
     }
-    w->Label3_Click(wizard::SaveWorksheet);
+    w->buttonClicked(WorksheetWizard::SaveWorksheet);
     QCOMPARE(h.boxes.shown, QStringList{message});
     QCOMPARE(folder(h), before);
 }
@@ -225,12 +225,12 @@ void TestWizard::saveWritesQuestionFileAndCatalogue()
 {
     Harness h;
     h.writeFile(QStringLiteral("multiple/track.txt"), catalogue::format({"Light", "Sound"}));
-    wizard *w = h.ctx->screens.show<wizard>();
+    WorksheetWizard *w = h.ctx->screens.show<WorksheetWizard>();
     fill(w, QStringLiteral("Magnets, iron"));
-    w->Text1->setText(QStringLiteral("Magnets"));
-    w->Text2[0]->setText(QStringLiteral("Which, of these, is a magnet?"));
-    w->Text3[2]->setText(QStringLiteral("Iron, nickel"));
-    w->Label3_Click(wizard::SaveWorksheet);
+    w->titleBox->setText(QStringLiteral("Magnets"));
+    w->questionBoxes[0]->setText(QStringLiteral("Which, of these, is a magnet?"));
+    w->answerBoxes[2]->setText(QStringLiteral("Iron, nickel"));
+    w->buttonClicked(WorksheetWizard::SaveWorksheet);
     QCOMPARE(h.boxes.shown, QStringList{Saved});
 
     QByteArray expected = "Magnets\r\n \r\n";
@@ -252,19 +252,19 @@ void TestWizard::saveWritesQuestionFileAndCatalogue()
              QByteArray(" 3 \r\nLight\r\nSound\r\nMagnets\r\n"));
     QCOMPARE(int(h.ctx->state.WorksheetCount), 3);
     // The wizard keeps its contents for another save.
-    QCOMPARE(w->Text2[0]->text(), QStringLiteral("Which, of these, is a magnet?"));
+    QCOMPARE(w->questionBoxes[0]->text(), QStringLiteral("Which, of these, is a magnet?"));
 }
 
 void TestWizard::savedWorksheetLoadsAsQuiz()
 {
     Harness h;
     h.writeFile(QStringLiteral("multiple/track.txt"), catalogue::format({}));
-    wizard *w = h.ctx->screens.show<wizard>();
+    WorksheetWizard *w = h.ctx->screens.show<WorksheetWizard>();
     fill(w, QStringLiteral("Forces 2"));
-    w->Text2[9]->setText(QStringLiteral("Push, or pull?"));
-    w->Check1[37]->setChecked(false);
-    w->Check1[39]->setChecked(true);
-    w->Label3_Click(wizard::SaveWorksheet);
+    w->questionBoxes[9]->setText(QStringLiteral("Push, or pull?"));
+    w->rightAnswerTicks[37]->setChecked(false);
+    w->rightAnswerTicks[39]->setChecked(true);
+    w->buttonClicked(WorksheetWizard::SaveWorksheet);
     QCOMPARE(h.boxes.shown, QStringList{Saved});
 
     QFile file(h.ctx->platform.paths.path(questionfile::fileName(QStringLiteral("Forces 2"))));
@@ -283,11 +283,11 @@ void TestWizard::savingTwiceListsOnce()
 {
     Harness h;
     h.writeFile(QStringLiteral("multiple/track.txt"), catalogue::format({"Light"}));
-    wizard *w = h.ctx->screens.show<wizard>();
+    WorksheetWizard *w = h.ctx->screens.show<WorksheetWizard>();
     fill(w, QStringLiteral("Magnets"));
-    w->Label3_Click(wizard::SaveWorksheet);
-    w->Text2[0]->setText(QStringLiteral("Changed"));
-    w->Label3_Click(wizard::SaveWorksheet);
+    w->buttonClicked(WorksheetWizard::SaveWorksheet);
+    w->questionBoxes[0]->setText(QStringLiteral("Changed"));
+    w->buttonClicked(WorksheetWizard::SaveWorksheet);
     QCOMPARE(h.boxes.shown, (QStringList{Saved, Saved}));
     QVERIFY(readFile(h.file(QStringLiteral("multiple/Magnets.txt"))).contains("Changed\r\n"));
     QCOMPARE(readFile(h.file(QStringLiteral("multiple/track.txt"))),
@@ -300,13 +300,13 @@ void TestWizard::editedWorksheetReplacesItsFile()
     // worksheets stay, both are listed.
     Harness h;
     h.writeFile(QStringLiteral("multiple/track.txt"), catalogue::format({"Light"}));
-    wizard *w = h.ctx->screens.show<wizard>();
+    WorksheetWizard *w = h.ctx->screens.show<WorksheetWizard>();
     fill(w, QStringLiteral("Light"));
-    w->Label3_Click(wizard::SaveWorksheet);
+    w->buttonClicked(WorksheetWizard::SaveWorksheet);
     const QByteArray light = readFile(h.file(QStringLiteral("multiple/Light.txt")));
-    w->Text1->setText(QStringLiteral("Light 2"));
-    w->Text3[0]->setText(QStringLiteral("Mirror"));
-    w->Label3_Click(wizard::SaveWorksheet);
+    w->titleBox->setText(QStringLiteral("Light 2"));
+    w->answerBoxes[0]->setText(QStringLiteral("Mirror"));
+    w->buttonClicked(WorksheetWizard::SaveWorksheet);
     QCOMPARE(h.boxes.shown, (QStringList{Saved, Saved}));
     QCOMPARE(readFile(h.file(QStringLiteral("multiple/Light.txt"))), light);
     QVERIFY(readFile(h.file(QStringLiteral("multiple/Light 2.txt"))).contains("Mirror\r\n"));
@@ -351,9 +351,9 @@ void TestWizard::failedSaveReportsAndLosesNothing()
     if (failure == QLatin1String("blocked")) // a folder where the file would go
         QVERIFY(QDir(h.file(QStringLiteral("multiple"))).mkdir(QStringLiteral("Magnets.txt")));
 
-    wizard *w = h.ctx->screens.show<wizard>();
+    WorksheetWizard *w = h.ctx->screens.show<WorksheetWizard>();
     fill(w, QStringLiteral("Magnets"));
-    w->Label3_Click(wizard::SaveWorksheet);
+    w->buttonClicked(WorksheetWizard::SaveWorksheet);
     QCOMPARE(h.boxes.shown.size(), 1);
     QVERIFY2(h.boxes.shown[0].startsWith(Problem + QStringLiteral("\n\n") + why),
              qPrintable(h.boxes.shown[0]));
@@ -363,7 +363,7 @@ void TestWizard::failedSaveReportsAndLosesNothing()
         QCOMPARE(readFile(h.file(track)), catalogueBefore);
     // Nothing is written that the catalogue does not list; the teacher's work stays in the boxes.
     QVERIFY(!QFileInfo(h.file(QStringLiteral("multiple/Magnets.txt"))).isFile());
-    QCOMPARE(w->Text2[9]->text(), QStringLiteral("Question text 10"));
+    QCOMPARE(w->questionBoxes[9]->text(), QStringLiteral("Question text 10"));
     const QStringList leftovers =
         QDir(h.file(QStringLiteral("multiple"))).entryList({QStringLiteral("*.txt.*")});
     QVERIFY2(leftovers.isEmpty(), qPrintable(leftovers.join(QLatin1Char(' '))));
@@ -390,9 +390,9 @@ void TestWizard::unsafeTitleWritesNothing()
     QMap<QString, QByteArray> contents;
     for (const QString &f : before)
         contents[f] = readFile(h.file(QStringLiteral("multiple/") + f));
-    wizard *w = h.ctx->screens.show<wizard>();
+    WorksheetWizard *w = h.ctx->screens.show<WorksheetWizard>();
     fill(w, title);
-    w->Label3_Click(wizard::SaveWorksheet);
+    w->buttonClicked(WorksheetWizard::SaveWorksheet);
     QCOMPARE(h.boxes.shown.size(), 1);
     QVERIFY(h.boxes.shown[0] != Saved && h.boxes.shown[0] != Problem);
     QCOMPARE(folder(h), before);
@@ -404,15 +404,15 @@ void TestWizard::unsafeTitleWritesNothing()
 void TestWizard::exitUnloads()
 {
     Harness h;
-    wizard *w = h.ctx->screens.show<wizard>();
+    WorksheetWizard *w = h.ctx->screens.show<WorksheetWizard>();
     fill(w, QStringLiteral("Magnets"));
-    w->Label3_Click(wizard::Exit);
+    w->buttonClicked(WorksheetWizard::Exit);
     settle();
-    QVERIFY(!h.ctx->screens.loaded<wizard>());
+    QVERIFY(!h.ctx->screens.loaded<WorksheetWizard>());
     // Opened again, it is empty.
-    w = h.ctx->screens.show<wizard>();
-    QVERIFY(w->Text1->text().isEmpty());
-    QVERIFY(!w->Check1[1]->isChecked());
+    w = h.ctx->screens.show<WorksheetWizard>();
+    QVERIFY(w->titleBox->text().isEmpty());
+    QVERIFY(!w->rightAnswerTicks[1]->isChecked());
 }
 
 void TestWizard::clickSoundFollowsSoundSetting_data()
@@ -420,10 +420,11 @@ void TestWizard::clickSoundFollowsSoundSetting_data()
     QTest::addColumn<int>("soundOn");
     QTest::addColumn<int>("button");
     QTest::addColumn<QStringList>("played");
-    QTest::newRow("save, sound on") << 1 << int(wizard::SaveWorksheet) << QStringList{Click};
-    QTest::newRow("exit, sound on") << 1 << int(wizard::Exit) << QStringList{Click};
-    QTest::newRow("save, sound off") << 0 << int(wizard::SaveWorksheet) << QStringList{};
-    QTest::newRow("exit, sound off") << 0 << int(wizard::Exit) << QStringList{};
+    QTest::newRow("save, sound on")
+        << 1 << int(WorksheetWizard::SaveWorksheet) << QStringList{Click};
+    QTest::newRow("exit, sound on") << 1 << int(WorksheetWizard::Exit) << QStringList{Click};
+    QTest::newRow("save, sound off") << 0 << int(WorksheetWizard::SaveWorksheet) << QStringList{};
+    QTest::newRow("exit, sound off") << 0 << int(WorksheetWizard::Exit) << QStringList{};
 }
 
 void TestWizard::clickSoundFollowsSoundSetting()
@@ -433,12 +434,12 @@ void TestWizard::clickSoundFollowsSoundSetting()
     QFETCH(QStringList, played);
     Harness h;
     h.ctx->state.SoundOn = static_cast<qint16>(soundOn);
-    wizard *w = h.ctx->screens.show<wizard>();
+    WorksheetWizard *w = h.ctx->screens.show<WorksheetWizard>();
     // A real click on the label button.
-    QTest::mouseClick(w->Label3[button], Qt::LeftButton);
+    QTest::mouseClick(w->buttons[button], Qt::LeftButton);
     settle();
     QCOMPARE(h.sound.played, played);
-    if (button == wizard::SaveWorksheet)
+    if (button == WorksheetWizard::SaveWorksheet)
         QCOMPARE(h.boxes.shown,
                  QStringList{QStringLiteral("You have not chosen a title for your worksheet")});
 }

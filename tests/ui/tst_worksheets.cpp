@@ -8,8 +8,8 @@
 #include "questionfile.h"
 #include "quizscreen.h"
 #include "twips.h"
-#include "wizard.h"
-#include "worksheets.h"
+#include "worksheetcatalogue.h"
+#include "worksheetwizard.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -59,20 +59,20 @@ QByteArray worksheetBytes(const QString &title)
     return buffer.data();
 }
 
-QStringList shownSlots(const worksheets *screen)
+QStringList shownSlots(const WorksheetCatalogue *screen)
 {
     QStringList shown;
-    for (int k = 1; k <= worksheets::Slots; ++k) {
-        if (!screen->Label2[k]->isHidden())
-            shown << screen->Label2[k]->text();
+    for (int k = 1; k <= WorksheetCatalogue::Slots; ++k) {
+        if (!screen->titleButtons[k]->isHidden())
+            shown << screen->titleButtons[k]->text();
     }
     return shown;
 }
 
-int slotOf(const worksheets *screen, const QString &title)
+int slotOf(const WorksheetCatalogue *screen, const QString &title)
 {
-    for (int k = 1; k <= worksheets::Slots; ++k) {
-        if (!screen->Label2[k]->isHidden() && screen->Label2[k]->text() == title)
+    for (int k = 1; k <= WorksheetCatalogue::Slots; ++k) {
+        if (!screen->titleButtons[k]->isHidden() && screen->titleButtons[k]->text() == title)
             return k;
     }
     return -1;
@@ -111,10 +111,10 @@ private Q_SLOTS:
     void answerKeyWithoutPrinter();
 
 private:
-    worksheets *open(Harness &h, const QStringList &titles, bool withFiles = false);
+    WorksheetCatalogue *open(Harness &h, const QStringList &titles, bool withFiles = false);
 };
 
-worksheets *TestWorksheets::open(Harness &h, const QStringList &titles, bool withFiles)
+WorksheetCatalogue *TestWorksheets::open(Harness &h, const QStringList &titles, bool withFiles)
 {
     h.writeFile(Track, catalogueBytes(titles));
     if (withFiles) {
@@ -122,7 +122,7 @@ worksheets *TestWorksheets::open(Harness &h, const QStringList &titles, bool wit
             h.writeFile(questionfile::fileName(t), worksheetBytes(t));
     }
     h.ctx->state.SoundOn = 1;
-    return h.ctx->screens.show<worksheets>();
+    return h.ctx->screens.show<WorksheetCatalogue>();
 }
 
 void TestWorksheets::layout_data()
@@ -141,12 +141,12 @@ void TestWorksheets::layout()
     QFETCH(int, slot);
     QFETCH(QRect, twipRect);
     Harness h;
-    worksheets *screen = open(h, numberedTitles(24));
-    QCOMPARE(screen->Label2[slot]->geometry(), twips::rect(twipRect));
+    WorksheetCatalogue *screen = open(h, numberedTitles(24));
+    QCOMPARE(screen->titleButtons[slot]->geometry(), twips::rect(twipRect));
     QCOMPARE(screen->windowTitle(), QStringLiteral("Quorvel"));
-    QCOMPARE(screen->Label1->text(), QStringLiteral("Worksheets Catalogue"));
-    QCOMPARE(screen->Label4->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    QCOMPARE(screen->Label4->palette().color(QPalette::Window), QColor(Qt::white));
+    QCOMPARE(screen->headline->text(), QStringLiteral("Worksheets Catalogue"));
+    QCOMPARE(screen->pageNumber->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    QCOMPARE(screen->pageNumber->palette().color(QPalette::Window), QColor(Qt::white));
 }
 
 void TestWorksheets::paging_data()
@@ -182,26 +182,26 @@ void TestWorksheets::paging()
     QFETCH(bool, next);
     QFETCH(QString, pageLabel);
     Harness h;
-    worksheets *screen = open(h, numberedTitles(count));
+    WorksheetCatalogue *screen = open(h, numberedTitles(count));
     for (int i = 0; i < nextClicks; ++i)
-        screen->Label3_Click(worksheets::NextPage);
+        screen->pageButtonClicked(WorksheetCatalogue::NextPage);
 
     const QStringList titles = shownSlots(screen);
     QCOMPARE(titles.size(), shown);
     if (firstShown > 0) {
-        QCOMPARE(screen->Label2[1]->text(), QStringLiteral("Sheet %1").arg(firstShown));
+        QCOMPARE(screen->titleButtons[1]->text(), QStringLiteral("Sheet %1").arg(firstShown));
         QCOMPARE(titles.last(), QStringLiteral("Sheet %1").arg(firstShown + shown - 1));
     }
     // Shown slots are the first ones, with no gaps.
-    for (int k = 1; k <= worksheets::Slots; ++k)
-        QCOMPARE(screen->Label2[k]->isHidden(), k > shown);
-    QCOMPARE(!screen->Label3[worksheets::PreviousPage]->isHidden(), previous);
-    QCOMPARE(!screen->Label3[worksheets::NextPage]->isHidden(), next);
-    QCOMPARE(screen->Label4->text(), pageLabel);
+    for (int k = 1; k <= WorksheetCatalogue::Slots; ++k)
+        QCOMPARE(screen->titleButtons[k]->isHidden(), k > shown);
+    QCOMPARE(!screen->pageButtons[WorksheetCatalogue::PreviousPage]->isHidden(), previous);
+    QCOMPARE(!screen->pageButtons[WorksheetCatalogue::NextPage]->isHidden(), next);
+    QCOMPARE(screen->pageNumber->text(), pageLabel);
 
     if (nextClicks > 0) {
         const int clicks = h.sound.played.count(Click);
-        screen->Label3_Click(worksheets::PreviousPage);
+        screen->pageButtonClicked(WorksheetCatalogue::PreviousPage);
         QCOMPARE(h.sound.played.count(Click), clicks + 1);
         QCOMPARE(int(h.ctx->state.CataloguePage), int(pageLabel.mid(5).toInt()) - 2);
     }
@@ -215,7 +215,7 @@ void TestWorksheets::missingCatalogueKeepsTitlesHeld()
     s.WorksheetCount = 2;
     s.WorksheetNames[1] = QStringLiteral("Light");
     s.WorksheetNames[2] = QStringLiteral("Sound");
-    worksheets *screen = h.ctx->screens.show<worksheets>();
+    WorksheetCatalogue *screen = h.ctx->screens.show<WorksheetCatalogue>();
     QCOMPARE(shownSlots(screen), (QStringList{QStringLiteral("Light"), QStringLiteral("Sound")}));
     QVERIFY(h.boxes.shown.isEmpty());
 }
@@ -248,8 +248,9 @@ void TestWorksheets::ticksExcludeEachOther()
     QFETCH(QString, clicks);
     QFETCH(QString, ticked);
     Harness h;
-    worksheets *screen = open(h, {});
-    const QCheckBox *boxes[] = {screen->Check1, screen->Check2, screen->Check3, screen->Check4};
+    WorksheetCatalogue *screen = open(h, {});
+    const QCheckBox *boxes[] = {screen->editTick, screen->deleteTick, screen->exportTick,
+                                screen->answerKeyTick};
     for (QChar c : clicks)
         const_cast<QCheckBox *>(boxes[c.digitValue() - 1])->click();
     QString now;
@@ -263,30 +264,30 @@ void TestWorksheets::ticksExcludeEachOther()
 void TestWorksheets::hover()
 {
     Harness h;
-    worksheets *screen = open(h, numberedTitles(3));
+    WorksheetCatalogue *screen = open(h, numberedTitles(3));
     // Between the two columns of slots: bare background.
     const QPointF gap(twips::px(5900), twips::px(1500));
     QVERIFY(!screen->childAt(gap.toPoint()));
     QMouseEvent background(QEvent::MouseMove, gap, gap, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(screen, &background);
-    for (LabelButton *label : screen->Label2)
+    for (LabelButton *label : screen->titleButtons)
         QVERIFY(!label->isOpaque());
     QMouseEvent over(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
-    QApplication::sendEvent(screen->Label2[2], &over);
-    QVERIFY(screen->Label2[2]->isOpaque());
-    QVERIFY(!screen->Label2[1]->isOpaque());
+    QApplication::sendEvent(screen->titleButtons[2], &over);
+    QVERIFY(screen->titleButtons[2]->isOpaque());
+    QVERIFY(!screen->titleButtons[1]->isOpaque());
 }
 
 void TestWorksheets::runsWorksheetAsQuiz()
 {
     Harness h;
     const QStringList titles = {QStringLiteral("Light"), QStringLiteral("Magnets 1")};
-    worksheets *screen = open(h, titles, true);
+    WorksheetCatalogue *screen = open(h, titles, true);
     h.ctx->state.SoundOn = 0;
     const int slot = slotOf(screen, titles[1]);
     QVERIFY(slot > 0);
-    screen->Label2_Click(slot);
+    screen->titleClicked(slot);
 
     QuizScreen *quiz = h.ctx->screens.loaded<QuizScreen>();
     QVERIFY(quiz && quiz->isVisible());
@@ -304,7 +305,7 @@ void TestWorksheets::runsWorksheetAsQuiz()
 
     // A second worksheet replaces the first quiz rather than leaving its questions on show.
     quiz->buttonClicked(QuizScreen::NextQuestion);
-    screen->Label2_Click(slotOf(screen, titles[0]));
+    screen->titleClicked(slotOf(screen, titles[0]));
     settle();
     quiz = h.ctx->screens.loaded<QuizScreen>();
     QCOMPARE(quiz->worksheetTitle->text(), titles[0]);
@@ -314,8 +315,9 @@ void TestWorksheets::runsWorksheetAsQuiz()
 void TestWorksheets::realClickRunsWorksheet()
 {
     Harness h;
-    worksheets *screen = open(h, {QStringLiteral("Friction")}, true);
-    QTest::mouseClick(screen->Label2[1], Qt::LeftButton, {}, screen->Label2[1]->rect().center());
+    WorksheetCatalogue *screen = open(h, {QStringLiteral("Friction")}, true);
+    QTest::mouseClick(screen->titleButtons[1], Qt::LeftButton, {},
+                      screen->titleButtons[1]->rect().center());
     QuizScreen *quiz = h.ctx->screens.loaded<QuizScreen>();
     QVERIFY(quiz && quiz->isVisible());
     QCOMPARE(quiz->worksheetTitle->text(), QStringLiteral("Friction"));
@@ -344,22 +346,22 @@ void TestWorksheets::unreadableWorksheet()
     QFETCH(int, ticked);
     Harness h;
     const QStringList titles = {QStringLiteral("Light"), QStringLiteral("Broken")};
-    worksheets *screen = open(h, titles);
+    WorksheetCatalogue *screen = open(h, titles);
     if (!bytes.isEmpty())
         h.writeFile(questionfile::fileName(titles[1]), bytes);
     if (ticked == 1)
-        screen->Check1->click();
+        screen->editTick->click();
     if (ticked == 2)
-        screen->Check2->click();
+        screen->deleteTick->click();
     AppState &s = h.ctx->state;
     s.QuizTitle = QStringLiteral("before");
     s.QuestionText[7] = QStringLiteral("before 7");
 
-    screen->Label2_Click(2);
+    screen->titleClicked(2);
     QCOMPARE(s.QuizTitle, QStringLiteral("before"));
     QCOMPARE(s.QuestionText[7], QStringLiteral("before 7"));
     QVERIFY(!h.ctx->screens.loaded<QuizScreen>());
-    QVERIFY(!h.ctx->screens.loaded<wizard>());
+    QVERIFY(!h.ctx->screens.loaded<WorksheetWizard>());
     QFile track(h.file(Track));
     QVERIFY(track.open(QIODevice::ReadOnly));
     if (ticked == 2) {
@@ -376,17 +378,17 @@ void TestWorksheets::unreadableWorksheet()
     QCOMPARE(h.sound.played, QStringList{Click});
 
     // The screen stays usable.
-    screen->Label2_Click(worksheets::Exit);
+    screen->titleClicked(WorksheetCatalogue::Exit);
     settle();
-    QVERIFY(!h.ctx->screens.loaded<worksheets>());
+    QVERIFY(!h.ctx->screens.loaded<WorksheetCatalogue>());
 }
 
 void TestWorksheets::nameLeavingTheFolderIsNotOpened()
 {
     Harness h;
     h.writeFile(QStringLiteral("outside.txt"), worksheetBytes(QStringLiteral("outside")));
-    worksheets *screen = open(h, {QStringLiteral("../outside")});
-    screen->Label2_Click(1);
+    WorksheetCatalogue *screen = open(h, {QStringLiteral("../outside")});
+    screen->titleClicked(1);
     QCOMPARE(h.boxes.shown, QStringList{Corrupted});
     QVERIFY(h.ctx->state.QuizTitle.isEmpty());
     QVERIFY(!h.ctx->screens.loaded<QuizScreen>());
@@ -413,9 +415,9 @@ void TestWorksheets::deleteWorksheet()
     QFETCH(QString, chosen);
     QFETCH(QStringList, after);
     Harness h;
-    worksheets *screen = open(h, titles, true);
-    screen->Check2->click();
-    screen->Label2_Click(slotOf(screen, chosen));
+    WorksheetCatalogue *screen = open(h, titles, true);
+    screen->deleteTick->click();
+    screen->titleClicked(slotOf(screen, chosen));
 
     QCOMPARE(h.boxes.shown,
              QStringList{QStringLiteral("Are you sure that you want to delete the worksheet ") +
@@ -426,7 +428,7 @@ void TestWorksheets::deleteWorksheet()
     QVERIFY(track.open(QIODevice::ReadOnly));
     QCOMPARE(track.readAll(), catalogueBytes(after));
     QVERIFY(QFile::exists(h.file(questionfile::fileName(chosen)))); // the file stays
-    QVERIFY(screen->Check2->isChecked());                           // the tick stays
+    QVERIFY(screen->deleteTick->isChecked());                       // the tick stays
     QVERIFY(!h.ctx->screens.loaded<QuizScreen>());
 }
 
@@ -434,10 +436,10 @@ void TestWorksheets::deleteCancelled()
 {
     Harness h;
     const QStringList titles = numberedTitles(3);
-    worksheets *screen = open(h, titles, true);
-    screen->Check2->click();
+    WorksheetCatalogue *screen = open(h, titles, true);
+    screen->deleteTick->click();
     h.boxes.okCancelReplies = {false};
-    screen->Label2_Click(2);
+    screen->titleClicked(2);
     QCOMPARE(h.boxes.shown.size(), 1);
     QFile track(h.file(Track));
     QVERIFY(track.open(QIODevice::ReadOnly));
@@ -474,13 +476,13 @@ void TestWorksheets::deleteOnLaterPage()
     QFETCH(bool, next);
     Harness h;
     const QStringList titles = numberedTitles(count);
-    worksheets *screen = open(h, titles);
+    WorksheetCatalogue *screen = open(h, titles);
     const QString chosen = titles[entry - 1];
     h.writeFile(questionfile::fileName(chosen), worksheetBytes(chosen));
     for (int i = 0; i < page; ++i)
-        screen->Label3_Click(worksheets::NextPage);
-    screen->Check2->click();
-    screen->Label2_Click(slotOf(screen, chosen));
+        screen->pageButtonClicked(WorksheetCatalogue::NextPage);
+    screen->deleteTick->click();
+    screen->titleClicked(slotOf(screen, chosen));
 
     QCOMPARE(int(h.ctx->state.WorksheetCount), count - 1);
     QCOMPARE(int(h.ctx->state.CataloguePage), pageAfter);
@@ -488,18 +490,18 @@ void TestWorksheets::deleteOnLaterPage()
     QCOMPARE(onPage.size(), shown);
     QVERIFY(!onPage.contains(chosen));
     QCOMPARE(onPage.first(), titles[firstShown - 1]);
-    QCOMPARE(!screen->Label3[worksheets::NextPage]->isHidden(), next);
-    QCOMPARE(!screen->Label3[worksheets::PreviousPage]->isHidden(), pageAfter > 0);
-    QCOMPARE(screen->Label4->text(), QStringLiteral("Page %1").arg(pageAfter + 1));
+    QCOMPARE(!screen->pageButtons[WorksheetCatalogue::NextPage]->isHidden(), next);
+    QCOMPARE(!screen->pageButtons[WorksheetCatalogue::PreviousPage]->isHidden(), pageAfter > 0);
+    QCOMPARE(screen->pageNumber->text(), QStringLiteral("Page %1").arg(pageAfter + 1));
 }
 
 void TestWorksheets::deleteWithCatalogueGone()
 {
     Harness h;
-    worksheets *screen = open(h, numberedTitles(3), true);
+    WorksheetCatalogue *screen = open(h, numberedTitles(3), true);
     QFile::remove(h.file(Track));
-    screen->Check2->click();
-    screen->Label2_Click(1);
+    screen->deleteTick->click();
+    screen->titleClicked(1);
     QCOMPARE(h.boxes.shown.size(), 2);
     QCOMPARE(h.boxes.shown.last(), Corrupted);
     QVERIFY(!QFile::exists(h.file(Track))); // never created by a deletion
@@ -510,26 +512,26 @@ void TestWorksheets::editOpensWizard()
 {
     Harness h;
     const QStringList titles = {QStringLiteral("Magnets 1"), QStringLiteral("Light")};
-    worksheets *screen = open(h, titles, true);
+    WorksheetCatalogue *screen = open(h, titles, true);
 
     // A wizard already open with other ticks keeps none of them.
-    wizard *w = h.ctx->screens.show<wizard>();
-    for (QCheckBox *box : w->Check1)
+    WorksheetWizard *w = h.ctx->screens.show<WorksheetWizard>();
+    for (QCheckBox *box : w->rightAnswerTicks)
         box->setChecked(true);
 
-    screen->Check1->click();
-    screen->Label2_Click(slotOf(screen, titles[0]));
+    screen->editTick->click();
+    screen->titleClicked(slotOf(screen, titles[0]));
     QVERIFY(w->isVisible());
-    QCOMPARE(w->Text1->text(), titles[0]);
+    QCOMPARE(w->titleBox->text(), titles[0]);
     for (int q = 0; q < 10; ++q) {
-        QCOMPARE(w->Text2[q]->text(), QStringLiteral("Magnets 1, question %1").arg(q + 1));
+        QCOMPARE(w->questionBoxes[q]->text(), QStringLiteral("Magnets 1, question %1").arg(q + 1));
         for (int a = 0; a < 4; ++a) {
-            QCOMPARE(w->Text3[4 * q + a]->text(),
+            QCOMPARE(w->answerBoxes[4 * q + a]->text(),
                      QStringLiteral("answer %1%2").arg(q + 1).arg(QChar('A' + a)));
-            QCOMPARE(w->Check1[4 * q + a]->isChecked(), a == q % 4);
+            QCOMPARE(w->rightAnswerTicks[4 * q + a]->isChecked(), a == q % 4);
         }
     }
-    QVERIFY(screen->Check1->isChecked()); // the tick stays for the next title
+    QVERIFY(screen->editTick->isChecked()); // the tick stays for the next title
     QVERIFY(!h.ctx->screens.loaded<QuizScreen>());
     QVERIFY(h.boxes.shown.isEmpty());
 }
@@ -537,40 +539,41 @@ void TestWorksheets::editOpensWizard()
 void TestWorksheets::exitBringsBackMenu()
 {
     Harness h;
-    worksheets *screen = open(h, numberedTitles(2));
+    WorksheetCatalogue *screen = open(h, numberedTitles(2));
     h.ctx->state.SoundOn = 0; // as if "Sound Off" had been chosen before the menu closed
-    screen->Label2_Click(worksheets::Exit);
+    screen->titleClicked(WorksheetCatalogue::Exit);
     settle();
-    QVERIFY(!h.ctx->screens.loaded<worksheets>());
+    QVERIFY(!h.ctx->screens.loaded<WorksheetCatalogue>());
     MainMenu *menu = h.ctx->screens.loaded<MainMenu>();
     QVERIFY(menu && menu->isVisible());
     QCOMPARE(int(h.ctx->state.SoundOn), 1);
     QVERIFY(h.sound.played.isEmpty());
 
     // The window frame's close button is the same way out.
-    screen = h.ctx->screens.show<worksheets>();
+    screen = h.ctx->screens.show<WorksheetCatalogue>();
     h.ctx->screens.unload<MainMenu>();
     settle();
     screen->close();
     settle();
-    QVERIFY(!h.ctx->screens.loaded<worksheets>());
+    QVERIFY(!h.ctx->screens.loaded<WorksheetCatalogue>());
     QVERIFY(h.ctx->screens.loaded<MainMenu>());
 }
 
 void TestWorksheets::addedControlsCoverNothing()
 {
     Harness h;
-    worksheets *screen = open(h, numberedTitles(30));
-    screen->Label3_Click(worksheets::NextPage); // both page buttons shown
-    QList<QWidget *> design{screen->Label1, screen->Check1, screen->Check2, screen->Label4};
-    for (QWidget *w : screen->Label2)
+    WorksheetCatalogue *screen = open(h, numberedTitles(30));
+    screen->pageButtonClicked(WorksheetCatalogue::NextPage); // both page buttons shown
+    QList<QWidget *> design{screen->headline, screen->editTick, screen->deleteTick,
+                            screen->pageNumber};
+    for (QWidget *w : screen->titleButtons)
         design << w;
-    for (QWidget *w : screen->Label3)
+    for (QWidget *w : screen->pageButtons)
         design << w;
     const QRect window = twips::rect(0, 0, 12000, 9000);
     for (QWidget *added :
-         {static_cast<QWidget *>(screen->Check3), static_cast<QWidget *>(screen->Check4),
-          static_cast<QWidget *>(screen->Label5)}) {
+         {static_cast<QWidget *>(screen->exportTick), static_cast<QWidget *>(screen->answerKeyTick),
+          static_cast<QWidget *>(screen->importButton)}) {
         QVERIFY(added->isVisible());
         QVERIFY(window.contains(added->geometry()));
         for (QWidget *w : design)
@@ -588,8 +591,8 @@ void TestWorksheets::importMakesWorksheets()
                     .toUtf8();
     h.writeFile(QStringLiteral("Year 5 forces.gift"), gift);
     h.boxes.fileReplies = {h.file(QStringLiteral("Year 5 forces.gift"))};
-    worksheets *screen = open(h, {QStringLiteral("Light")});
-    screen->Label5_Click();
+    WorksheetCatalogue *screen = open(h, {QStringLiteral("Light")});
+    screen->importClicked();
 
     QCOMPARE(h.boxes.dialogs.size(), 1);
     QVERIFY(h.boxes.dialogs[0].startsWith(QStringLiteral("Import Worksheets||")));
@@ -610,7 +613,7 @@ void TestWorksheets::importMakesWorksheets()
              catalogueBytes({QStringLiteral("Light"), QStringLiteral("Year 5 forces")}));
 
     // The new worksheet runs as a quiz.
-    screen->Label2_Click(2);
+    screen->titleClicked(2);
     QuizScreen *quiz = h.ctx->screens.loaded<QuizScreen>();
     QVERIFY(quiz && quiz->isVisible());
     QCOMPARE(h.ctx->state.QuestionText[3], QStringLiteral("Which is number 3?"));
@@ -638,9 +641,9 @@ void TestWorksheets::answerKeyWithoutPrinter()
     const QString pdf = h.file(QStringLiteral("key.pdf"));
     if (chosen)
         h.boxes.fileReplies = {pdf};
-    worksheets *screen = open(h, {QStringLiteral("Light: 2")}, true);
-    screen->Check4->click();
-    screen->Label2_Click(1);
+    WorksheetCatalogue *screen = open(h, {QStringLiteral("Light: 2")}, true);
+    screen->answerKeyTick->click();
+    screen->titleClicked(1);
 
     const QString documents = documentsFolder();
     // The suggested name leaves out what a file name cannot hold.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "wizard.h"
+#include "worksheetwizard.h"
 
 #include "appcontext.h"
 #include "catalogue.h"
@@ -51,14 +51,14 @@ QLineEdit *makeBox(QWidget *parent, const QRect &twipRect, int maxLength, const 
 
 } // namespace
 
-wizard::wizard(AppContext &context) : Screen(context)
+WorksheetWizard::WorksheetWizard(AppContext &context) : Screen(context)
 {
-    Label1 = addLabel(QCoreApplication::translate("WorksheetWizard", "Multiple Choice Wizard"),
-                      {0, 0, 4320, 540}, fonts::tahoma(18, true), Yellow);
-    Label2 = addLabel(QCoreApplication::translate("WorksheetWizard", "Worksheet Title"),
-                      {5160, 120, 2280, 345}, fonts::tahoma(14.25, true), Yellow);
-    Text1 = makeBox(this, {7560, 120, 4215, 375}, TitleLength, fonts::times(12));
-    Text1->setAccessibleName(QStringLiteral("Worksheet title"));
+    headline = addLabel(QCoreApplication::translate("WorksheetWizard", "Multiple Choice Wizard"),
+                        {0, 0, 4320, 540}, fonts::tahoma(18, true), Yellow);
+    titleCaption = addLabel(QCoreApplication::translate("WorksheetWizard", "Worksheet Title"),
+                            {5160, 120, 2280, 345}, fonts::tahoma(14.25, true), Yellow);
+    titleBox = makeBox(this, {7560, 120, 4215, 375}, TitleLength, fonts::times(12));
+    titleBox->setAccessibleName(QStringLiteral("Worksheet title"));
 
     static const char *const letters[] = {"A.", "B.", "C.", "D."};
     static const int boxLeft[] = {720, 3600, 720, 3600};
@@ -69,40 +69,42 @@ wizard::wizard(AppContext &context) : Screen(context)
 
     for (int q = 0; q < Questions; ++q) {
         const QPoint o = blockOffset(q);
-        Label4[q] =
+        questionCaptions[q] =
             addLabel(QCoreApplication::translate("WorksheetWizard", "Question %1").arg(q + 1),
                      {240 + o.x(), 600 + o.y(), 2400, 255}, fonts::tahoma(9.75, true), Yellow,
                      Qt::AlignLeft | Qt::AlignTop);
-        Text2[q] =
+        questionBoxes[q] =
             makeBox(this, {240 + o.x(), 840 + o.y(), 5655, 375}, QuestionLength, fonts::times(12));
-        connect(Text2[q], &QLineEdit::returnPressed, this,
-                [this, q] { Text2_KeyPress(q, EnterKey); });
+        connect(questionBoxes[q], &QLineEdit::returnPressed, this,
+                [this, q] { questionKeyPress(q, EnterKey); });
         const QString question = QStringLiteral("Question %1").arg(q + 1);
-        Text2[q]->setAccessibleName(question);
+        questionBoxes[q]->setAccessibleName(question);
         for (int a = 0; a < 4; ++a) {
             const int i = 4 * q + a;
-            Text3[i] = makeBox(this, {boxLeft[a] + o.x(), rowTop[a] + o.y(), 2295, 330},
-                               AnswerLength, fonts::times(9.75));
-            connect(Text3[i], &QLineEdit::returnPressed, this,
-                    [this, i] { Text3_KeyPress(i, EnterKey); });
-            Check1[i] = new QCheckBox(this);
-            Check1[i]->setGeometry(twips::rect(tickLeft[a] + o.x(), rowTop[a] + o.y(), 255, 315));
+            answerBoxes[i] = makeBox(this, {boxLeft[a] + o.x(), rowTop[a] + o.y(), 2295, 330},
+                                     AnswerLength, fonts::times(9.75));
+            connect(answerBoxes[i], &QLineEdit::returnPressed, this,
+                    [this, i] { answerKeyPress(i, EnterKey); });
+            rightAnswerTicks[i] = new QCheckBox(this);
+            rightAnswerTicks[i]->setGeometry(
+                twips::rect(tickLeft[a] + o.x(), rowTop[a] + o.y(), 255, 315));
             const QString answer =
                 QStringLiteral("%1, answer %2").arg(question).arg(QChar(u'A' + a));
-            Text3[i]->setAccessibleName(answer);
-            Check1[i]->setAccessibleName(answer + QStringLiteral(" is right"));
-            Label5[i] = addLabel(QString::fromLatin1(letters[a]),
-                                 {letterLeft[a] + o.x(), letterTop[a] + o.y(), 240, 300},
-                                 fonts::tahoma(12, true), Yellow, Qt::AlignLeft | Qt::AlignTop);
+            answerBoxes[i]->setAccessibleName(answer);
+            rightAnswerTicks[i]->setAccessibleName(answer + QStringLiteral(" is right"));
+            answerLetters[i] =
+                addLabel(QString::fromLatin1(letters[a]),
+                         {letterLeft[a] + o.x(), letterTop[a] + o.y(), 240, 300},
+                         fonts::tahoma(12, true), Yellow, Qt::AlignLeft | Qt::AlignTop);
         }
     }
-    connect(Text1, &QLineEdit::returnPressed, this, [this] { Text1_KeyPress(EnterKey); });
+    connect(titleBox, &QLineEdit::returnPressed, this, [this] { titleKeyPress(EnterKey); });
     // The box keeps clear of the full stop of the "A." to "D." beside it.
     const QString tickStyle =
         tickBoxStyle(Yellow, FormBack) +
         QStringLiteral(
             "QCheckBox { padding-left: 2px; } QCheckBox::indicator { width: 9px; height: 9px; }");
-    for (QCheckBox *tick : Check1) {
+    for (QCheckBox *tick : rightAnswerTicks) {
         QPalette palette = tick->palette();
         palette.setColor(QPalette::Window, FormBack);
         tick->setPalette(palette);
@@ -111,35 +113,35 @@ wizard::wizard(AppContext &context) : Screen(context)
     }
 
     addButtons(
-        Label3,
+        buttons,
         {{Exit, QT_TRANSLATE_NOOP("Buttons", "Exit"), {10560, 7920, 1245, 495}},
          {SaveWorksheet, QT_TRANSLATE_NOOP("Buttons", "Save Worksheet"), {240, 7920, 3165, 495}}},
-        [this](int i) { Label3_Click(i); }, &hover);
-    setExitButton(Label3[Exit]);
+        [this](int i) { buttonClicked(i); }, &hover);
+    setExitButton(buttons[Exit]);
 }
 
-QList<QWidget *> wizard::tabOrder() const
+QList<QWidget *> WorksheetWizard::tabOrder() const
 {
     // The title, then each question followed by its answers A to D; the tick boxes come after
     // every text box, the buttons last.
-    QList<QWidget *> order{Text1};
+    QList<QWidget *> order{titleBox};
     for (int q = 0; q < Questions; ++q) {
-        order << Text2[q];
+        order << questionBoxes[q];
         for (int a = 0; a < 4; ++a)
-            order << Text3[4 * q + a];
+            order << answerBoxes[4 * q + a];
     }
-    for (QCheckBox *tick : Check1)
+    for (QCheckBox *tick : rightAnswerTicks)
         order << tick;
-    order << Label3[SaveWorksheet] << Label3[Exit];
+    order << buttons[SaveWorksheet] << buttons[Exit];
     return order;
 }
 
-void wizard::Form_Load()
+void WorksheetWizard::Form_Load()
 {
     applyStandardLook(this);
 }
 
-void wizard::Label3_Click(int Index)
+void WorksheetWizard::buttonClicked(int Index)
 {
     switch (Index) {
     case SaveWorksheet:
@@ -160,22 +162,22 @@ void wizard::Label3_Click(int Index)
     ctx.playSound(contentnames::ClickSound);
 }
 
-questionfile::Worksheet wizard::worksheet() const
+questionfile::Worksheet WorksheetWizard::worksheet() const
 {
     questionfile::Worksheet sheet;
-    sheet.title = Text1->text();
+    sheet.title = titleBox->text();
     for (int q = 0; q < Questions; ++q) {
         questionfile::Question &question = sheet.questions[q];
-        question.text = Text2[q]->text();
+        question.text = questionBoxes[q]->text();
         for (int a = 0; a < 4; ++a) {
-            question.answers[a] = Text3[4 * q + a]->text();
-            question.ticks[a] = Check1[4 * q + a]->isChecked();
+            question.answers[a] = answerBoxes[4 * q + a]->text();
+            question.ticks[a] = rightAnswerTicks[4 * q + a]->isChecked();
         }
     }
     return sheet;
 }
 
-void wizard::genwork()
+void WorksheetWizard::genwork()
 {
     // The titles listed now, so that a title differing only in letter case is caught before it
     // replaces another worksheet's file.
@@ -190,7 +192,7 @@ void wizard::genwork()
     saveworksheet();
 }
 
-bool wizard::saveworksheet()
+bool WorksheetWizard::saveworksheet()
 {
     questionfile::Worksheet sheet = worksheet();
     AppState scratch;
@@ -231,29 +233,29 @@ bool wizard::saveworksheet()
     return change.ok;
 }
 
-void wizard::Text1_KeyPress(int KeyAscii)
+void WorksheetWizard::titleKeyPress(int KeyAscii)
 {
     if (KeyAscii == EnterKey)
-        Text2[0]->setFocus();
+        questionBoxes[0]->setFocus();
 }
 
-void wizard::Text2_KeyPress(int Index, int KeyAscii)
+void WorksheetWizard::questionKeyPress(int Index, int KeyAscii)
 {
     if (KeyAscii == EnterKey && Index >= 0 && Index < Questions)
-        Text3[4 * Index]->setFocus();
+        answerBoxes[4 * Index]->setFocus();
 }
 
-void wizard::Text3_KeyPress(int Index, int KeyAscii)
+void WorksheetWizard::answerKeyPress(int Index, int KeyAscii)
 {
     if (KeyAscii != EnterKey || Index < 0 || Index >= Answers)
         return;
     if (Index % 4 != 3)
-        Text3[Index + 1]->setFocus();
+        answerBoxes[Index + 1]->setFocus();
     else if (Index < Answers - 1)
-        Text2[(Index + 1) / 4]->setFocus();
+        questionBoxes[(Index + 1) / 4]->setFocus();
 }
 
-bool wizard::hasUnsavedEdits() const
+bool WorksheetWizard::hasUnsavedEdits() const
 {
     const questionfile::Worksheet now = worksheet();
     if (now.title != m_saved.title)
@@ -267,18 +269,18 @@ bool wizard::hasUnsavedEdits() const
     return false;
 }
 
-void wizard::setWorksheet(const questionfile::Worksheet &sheet, bool saved)
+void WorksheetWizard::setWorksheet(const questionfile::Worksheet &sheet, bool saved)
 {
-    for (QCheckBox *tick : Check1)
+    for (QCheckBox *tick : rightAnswerTicks)
         tick->setChecked(false);
-    Text1->setText(sheet.title);
+    titleBox->setText(sheet.title);
     for (int q = 0; q < Questions; ++q) {
         const questionfile::Question &question = sheet.questions[q];
-        Text2[q]->setText(question.text);
+        questionBoxes[q]->setText(question.text);
         for (int a = 0; a < 4; ++a) {
-            Text3[4 * q + a]->setText(question.answers[a]);
+            answerBoxes[4 * q + a]->setText(question.answers[a]);
             if (question.ticks[a])
-                Check1[4 * q + a]->setChecked(true);
+                rightAnswerTicks[4 * q + a]->setChecked(true);
         }
     }
     // The boxes as they now read (a box keeps at most its length), so an untouched worksheet

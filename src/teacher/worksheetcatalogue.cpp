@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "worksheets.h"
+#include "worksheetcatalogue.h"
 
 #include "appcontext.h"
 #include "catalogue.h"
@@ -21,7 +21,7 @@
 #include "standardlook.h"
 #include "twips.h"
 #include "waitnotice.h"
-#include "wizard.h"
+#include "worksheetwizard.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -40,10 +40,10 @@ const QColor FormBack(39, 63, 137);
 
 } // namespace
 
-worksheets::worksheets(AppContext &context) : Screen(context)
+WorksheetCatalogue::WorksheetCatalogue(AppContext &context) : Screen(context)
 {
-    Label1 = addLabel(QCoreApplication::translate("WorksheetCatalogue", "Worksheets Catalogue"),
-                      {0, 0, 12000, 780}, fonts::tahoma(24, true), Yellow);
+    headline = addLabel(QCoreApplication::translate("WorksheetCatalogue", "Worksheets Catalogue"),
+                        {0, 0, 12000, 780}, fonts::tahoma(24, true), Yellow);
 
     const auto checkBox = [this](const QString &caption, const QRect &r, const QColor &text) {
         auto *box = new QCheckBox(caption, this);
@@ -53,17 +53,17 @@ worksheets::worksheets(AppContext &context) : Screen(context)
         box->setStyleSheet(QStringLiteral("QCheckBox { color: %1; }").arg(text.name()));
         return box;
     };
-    Check1 = checkBox(QCoreApplication::translate("WorksheetCatalogue", "Edit Worksheet"),
-                      {120, 120, 2535, 375}, Yellow);
-    Check2 = checkBox(QCoreApplication::translate("WorksheetCatalogue", "Delete Worksheet"),
-                      {9240, 120, 2535, 375}, QColor(255, 0, 0));
-    Check3 = checkBox(QCoreApplication::translate("WorksheetCatalogue", "Export Worksheet"),
-                      {120, 8520, 2535, 375}, Yellow);
-    Check4 = checkBox(QCoreApplication::translate("WorksheetCatalogue", "Print Answer Key"),
-                      {2880, 8520, 2535, 375}, Yellow);
-    connect(Check1, &QCheckBox::clicked, this, &worksheets::Check1_Click);
-    connect(Check2, &QCheckBox::clicked, this, &worksheets::Check2_Click);
-    for (QCheckBox *box : {Check3, Check4})
+    editTick = checkBox(QCoreApplication::translate("WorksheetCatalogue", "Edit Worksheet"),
+                        {120, 120, 2535, 375}, Yellow);
+    deleteTick = checkBox(QCoreApplication::translate("WorksheetCatalogue", "Delete Worksheet"),
+                          {9240, 120, 2535, 375}, QColor(255, 0, 0));
+    exportTick = checkBox(QCoreApplication::translate("WorksheetCatalogue", "Export Worksheet"),
+                          {120, 8520, 2535, 375}, Yellow);
+    answerKeyTick = checkBox(QCoreApplication::translate("WorksheetCatalogue", "Print Answer Key"),
+                             {2880, 8520, 2535, 375}, Yellow);
+    connect(editTick, &QCheckBox::clicked, this, &WorksheetCatalogue::editTicked);
+    connect(deleteTick, &QCheckBox::clicked, this, &WorksheetCatalogue::deleteTicked);
+    for (QCheckBox *box : {exportTick, answerKeyTick})
         connect(box, &QCheckBox::clicked, this, [this, box] { untickOthers(box); });
     fullScreenChoice = checkBox(QStringLiteral("Full Screen"), {5580, 8520, 1740, 375}, Yellow);
     fullScreenChoice->setFont(fonts::tahoma(9.75, true));
@@ -72,51 +72,54 @@ worksheets::worksheets(AppContext &context) : Screen(context)
     highContrastChoice->setFont(fonts::tahoma(9.75, true));
     connect(highContrastChoice, &QCheckBox::clicked, this, &highcontrast::setOn);
 
-    Label5 = new LabelButton(QCoreApplication::translate("WorksheetCatalogue", "Import Worksheets"),
-                             {9240, 8520, 2535, 375}, fonts::tahoma(12, true), this);
-    connect(Label5, &LabelButton::clicked, this, &worksheets::Label5_Click);
-    hover.add(Label5);
+    importButton =
+        new LabelButton(QCoreApplication::translate("WorksheetCatalogue", "Import Worksheets"),
+                        {9240, 8520, 2535, 375}, fonts::tahoma(12, true), this);
+    connect(importButton, &LabelButton::clicked, this, &WorksheetCatalogue::importClicked);
+    hover.add(importButton);
 
-    Label2[Exit] = new LabelButton(QCoreApplication::translate("Buttons", "Exit"),
-                                   {10560, 7920, 1245, 495}, fonts::tahoma(18, true), this);
-    setExitButton(Label2[Exit]);
+    titleButtons[Exit] = new LabelButton(QCoreApplication::translate("Buttons", "Exit"),
+                                         {10560, 7920, 1245, 495}, fonts::tahoma(18, true), this);
+    setExitButton(titleButtons[Exit]);
     for (int k = 1; k <= Slots; ++k) {
         const int column = (k - 1) / SlotsPerColumn;
         const int row = (k - 1) % SlotsPerColumn;
-        Label2[k] = new LabelButton(QString(), {120 + 6000 * column, 720 + 600 * row, 5715, 375},
-                                    fonts::tahoma(12, true), this);
+        titleButtons[k] =
+            new LabelButton(QString(), {120 + 6000 * column, 720 + 600 * row, 5715, 375},
+                            fonts::tahoma(12, true), this);
     }
     for (int i = 0; i <= Slots; ++i) {
-        connect(Label2[i], &LabelButton::clicked, this, [this, i] { Label2_Click(i); });
-        hover.add(Label2[i]);
+        connect(titleButtons[i], &LabelButton::clicked, this, [this, i] { titleClicked(i); });
+        hover.add(titleButtons[i]);
     }
 
     addButtons(
-        Label3,
+        pageButtons,
         {{PreviousPage, QT_TRANSLATE_NOOP("Buttons", "<< Previous Page"), {2640, 7920, 3195, 495}},
          {NextPage, QT_TRANSLATE_NOOP("Buttons", "Next Page >>"), {6000, 7920, 3195, 495}}},
-        [this](int i) { Label3_Click(i); });
-    for (LabelButton *button : Label3)
+        [this](int i) { pageButtonClicked(i); });
+    for (LabelButton *button : pageButtons)
         button->hide();
 
-    Label4 = new QLabel(QCoreApplication::translate("WorksheetCatalogue", "Page %1").arg(1), this);
-    Label4->setTextFormat(Qt::PlainText);
-    Label4->setGeometry(twips::rect(120, 7920, 1995, 495));
-    Label4->setFont(fonts::tahoma(15.75, true));
-    Label4->setAlignment(Qt::AlignCenter);
-    Label4->setFrameStyle(QFrame::Box | QFrame::Plain);
-    Label4->setAutoFillBackground(true);
-    QPalette pal = Label4->palette();
+    pageNumber =
+        new QLabel(QCoreApplication::translate("WorksheetCatalogue", "Page %1").arg(1), this);
+    pageNumber->setTextFormat(Qt::PlainText);
+    pageNumber->setGeometry(twips::rect(120, 7920, 1995, 495));
+    pageNumber->setFont(fonts::tahoma(15.75, true));
+    pageNumber->setAlignment(Qt::AlignCenter);
+    pageNumber->setFrameStyle(QFrame::Box | QFrame::Plain);
+    pageNumber->setAutoFillBackground(true);
+    QPalette pal = pageNumber->palette();
     pal.setColor(QPalette::WindowText, QColor(0, 0, 255));
     pal.setColor(QPalette::Window, Qt::white);
-    Label4->setPalette(pal);
+    pageNumber->setPalette(pal);
 
     importList = new ImportList(this);
-    connect(importList, &ImportList::importClicked, this, &worksheets::importChosen);
+    connect(importList, &ImportList::importClicked, this, &WorksheetCatalogue::importChosen);
     connect(importList, &ImportList::cancelClicked, importList, &QWidget::hide);
 }
 
-void worksheets::Form_Load()
+void WorksheetCatalogue::Form_Load()
 {
     applyStandardLook(this);
     fullScreenChoice->setChecked(displayscale::isFullScreen());
@@ -131,46 +134,46 @@ void worksheets::Form_Load()
     }
     catalogue::read(path, s);
 
-    Check1->setStyleSheet(tickBoxStyle(Yellow, FormBack));
-    Check2->setStyleSheet(tickBoxStyle(QColor(255, 0, 0), FormBack));
-    Check3->setStyleSheet(tickBoxStyle(Yellow, FormBack));
-    Check4->setStyleSheet(tickBoxStyle(Yellow, FormBack));
+    editTick->setStyleSheet(tickBoxStyle(Yellow, FormBack));
+    deleteTick->setStyleSheet(tickBoxStyle(QColor(255, 0, 0), FormBack));
+    exportTick->setStyleSheet(tickBoxStyle(Yellow, FormBack));
+    answerKeyTick->setStyleSheet(tickBoxStyle(Yellow, FormBack));
     for (QCheckBox *box : {fullScreenChoice, highContrastChoice})
         box->setStyleSheet(tickBoxStyle(Yellow, FormBack));
     s.CataloguePage = 0;
     for (int i = 1; i <= Slots; ++i) {
-        Label2[i]->hide();
-        Label2[i]->setFont(fonts::tahoma(12, true));
+        titleButtons[i]->hide();
+        titleButtons[i]->setFont(fonts::tahoma(12, true));
     }
     int n = s.WorksheetCount;
     if (n > Slots) {
         n = Slots;
-        Label3[NextPage]->show();
+        pageButtons[NextPage]->show();
     }
     for (int i = 1; i <= n; ++i) {
-        Label2[i]->setText(s.WorksheetNames[i]);
-        Label2[i]->show();
+        titleButtons[i]->setText(s.WorksheetNames[i]);
+        titleButtons[i]->show();
     }
 }
 
-int worksheets::lastPage() const
+int WorksheetCatalogue::lastPage() const
 {
     const int count = qBound(0, int(ctx.state.WorksheetCount), int(AppState::MaxWorksheets));
     return count == 0 ? 0 : (count - 1) / Slots;
 }
 
-void worksheets::workpage()
+void WorksheetCatalogue::workpage()
 {
     const AppState &s = ctx.state;
     for (int i = 1; i <= Slots; ++i) {
-        Label2[i]->setText(QString());
-        Label2[i]->hide();
+        titleButtons[i]->setText(QString());
+        titleButtons[i]->hide();
     }
-    Label3[PreviousPage]->show();
-    Label3[NextPage]->show();
+    pageButtons[PreviousPage]->show();
+    pageButtons[NextPage]->show();
     if (s.CataloguePage == 0)
-        Label3[PreviousPage]->hide();
-    Label4->setText(
+        pageButtons[PreviousPage]->hide();
+    pageNumber->setText(
         QCoreApplication::translate("WorksheetCatalogue", "Page %1").arg(s.CataloguePage + 1));
 
     const int count = qBound(0, int(s.WorksheetCount), int(AppState::MaxWorksheets));
@@ -178,15 +181,15 @@ void worksheets::workpage()
     int last = base + Slots;
     if (count < base + Slots + 1) {
         last = count;
-        Label3[NextPage]->hide();
+        pageButtons[NextPage]->hide();
     }
     for (int i = base + 1; i <= last; ++i) {
-        Label2[i - base]->setText(s.WorksheetNames[i]);
-        Label2[i - base]->show();
+        titleButtons[i - base]->setText(s.WorksheetNames[i]);
+        titleButtons[i - base]->show();
     }
 }
 
-void worksheets::Label3_Click(int Index)
+void WorksheetCatalogue::pageButtonClicked(int Index)
 {
     AppState &s = ctx.state;
     switch (Index) {
@@ -207,32 +210,32 @@ void worksheets::Label3_Click(int Index)
     ctx.playSound(contentnames::ClickSound);
 }
 
-void worksheets::Check1_Click()
+void WorksheetCatalogue::editTicked()
 {
-    untickOthers(Check1);
+    untickOthers(editTick);
 }
 
-void worksheets::Check2_Click()
+void WorksheetCatalogue::deleteTicked()
 {
-    untickOthers(Check2);
+    untickOthers(deleteTick);
 }
 
-void worksheets::untickOthers(QCheckBox *ticked)
+void WorksheetCatalogue::untickOthers(QCheckBox *ticked)
 {
     if (!ticked->isChecked())
         return;
-    for (QCheckBox *box : {Check1, Check2, Check3, Check4}) {
+    for (QCheckBox *box : {editTick, deleteTick, exportTick, answerKeyTick}) {
         if (box != ticked)
             box->setChecked(false);
     }
 }
 
-void worksheets::warmNext()
+void WorksheetCatalogue::warmNext()
 {
     ctx.screens.build<MainMenu>();
 }
 
-void worksheets::Label2_Click(int Index)
+void WorksheetCatalogue::titleClicked(int Index)
 {
     if (Index < 0 || Index > Slots)
         return;
@@ -243,20 +246,20 @@ void worksheets::Label2_Click(int Index)
         return;
     }
 
-    const QString name = Label2[Index]->text();
+    const QString name = titleButtons[Index]->text();
     // Deleting only takes the title off the catalogue, so it does not need the worksheet to be
     // readable: a broken or missing worksheet can always be removed.
-    if (Check2->isChecked()) {
+    if (deleteTick->isChecked()) {
         deleteWorksheet(name);
         return;
     }
     if (!loadWorksheet(name))
         return;
-    if (Check1->isChecked())
+    if (editTick->isChecked())
         editworksheet();
-    else if (Check3->isChecked())
+    else if (exportTick->isChecked())
         exportWorksheet(name);
-    else if (Check4->isChecked())
+    else if (answerKeyTick->isChecked())
         printAnswerKey();
     else
         runWorksheet();
@@ -273,7 +276,7 @@ QString listed(const QString &first, const QStringList &lines)
 
 } // namespace
 
-void worksheets::exportWorksheet(const QString &name)
+void WorksheetCatalogue::exportWorksheet(const QString &name)
 {
     QString file = ctx.platform.boxes.saveFile(
         this, QCoreApplication::translate("WorksheetCatalogue", "Export Worksheet"),
@@ -308,7 +311,7 @@ void worksheets::exportWorksheet(const QString &name)
                      written.problems));
 }
 
-void worksheets::printAnswerKey()
+void WorksheetCatalogue::printAnswerKey()
 {
     const AppState &s = ctx.state;
     const PrintJob job =
@@ -320,7 +323,7 @@ void worksheets::printAnswerKey()
         QStringLiteral("answer key"));
 }
 
-void worksheets::Label5_Click()
+void WorksheetCatalogue::importClicked()
 {
     ctx.playSound(contentnames::ClickSound);
     const QString file = ctx.platform.boxes.openFile(
@@ -331,7 +334,7 @@ void worksheets::Label5_Click()
         importFile(file);
 }
 
-void worksheets::importFile(const QString &file)
+void WorksheetCatalogue::importFile(const QString &file)
 {
     const exchange::ReadResult read = exchange::readFile(file);
     if (!read.error.isEmpty()) {
@@ -344,7 +347,7 @@ void worksheets::importFile(const QString &file)
     importList->open(file, read);
 }
 
-void worksheets::importChosen()
+void WorksheetCatalogue::importChosen()
 {
     const exchange::ReadResult read = importList->chosen();
     const bool wholeSheets = read.questions.size() >= AppState::MaxQuestions;
@@ -388,12 +391,12 @@ void worksheets::importChosen()
     questionfile::Worksheet sheet;
     for (int q = 0; q < int(outcome.leftOver.size()); ++q)
         sheet.questions[q] = outcome.leftOver[q];
-    wizard *w = ctx.screens.get<wizard>();
+    WorksheetWizard *w = ctx.screens.get<WorksheetWizard>();
     w->setWorksheet(sheet, false);
     w->showScreen();
 }
 
-bool worksheets::loadWorksheet(const QString &name)
+bool WorksheetCatalogue::loadWorksheet(const QString &name)
 {
     // A name that would lead out of the worksheet folder has no path, so it cannot be opened.
     const QString path = ctx.platform.paths.path(questionfile::fileName(name));
@@ -406,21 +409,21 @@ bool worksheets::loadWorksheet(const QString &name)
     return loaded;
 }
 
-void worksheets::corrupted()
+void WorksheetCatalogue::corrupted()
 {
     ctx.platform.boxes.ok(this, QCoreApplication::translate(
                                     "WorksheetCatalogue", "This worksheet seems to be corrupted."));
 }
 
-void worksheets::editworksheet()
+void WorksheetCatalogue::editworksheet()
 {
-    wizard *w = ctx.screens.get<wizard>();
+    WorksheetWizard *w = ctx.screens.get<WorksheetWizard>();
     // A wizard already open keeps nothing of the worksheet it held before.
     w->setWorksheet(questionfile::fromBank(ctx.state));
     w->showScreen();
 }
 
-void worksheets::deleteWorksheet(const QString &name)
+void WorksheetCatalogue::deleteWorksheet(const QString &name)
 {
     AppState &s = ctx.state;
     if (!ctx.platform.boxes.okCancel(
@@ -447,7 +450,7 @@ void worksheets::deleteWorksheet(const QString &name)
     workpage();
 }
 
-void worksheets::runWorksheet()
+void WorksheetCatalogue::runWorksheet()
 {
     pupils::askOnce(ctx, this);
     // A quiz still open from before would keep its old questions: the worksheet starts afresh.

@@ -22,29 +22,29 @@ class LabelButton;
 // which like "Edit Worksheet" and "Delete Worksheet" act on the title clicked next (at most one of
 // the four is ticked), and "Import Worksheets", which lists the questions of a GIFT or Aiken file
 // for the teacher to pick from, makes worksheets of ten and opens a remainder in the wizard.
-class worksheets : public Screen
+class WorksheetCatalogue : public Screen
 {
     Q_OBJECT
 public:
     static constexpr int Slots = 24;
     static constexpr int SlotsPerColumn = 12;
-    enum Entry { Exit = 0 }; // Label2[1] to Label2[Slots] are the title slots
+    enum Entry { Exit = 0 }; // titleButtons[1] to titleButtons[Slots] are the title slots
     enum PageButton { PreviousPage = 0, NextPage = 1 };
 
-    explicit worksheets(AppContext &ctx);
+    explicit WorksheetCatalogue(AppContext &ctx);
     void Form_Load() override;
 
     // Draws page CataloguePage: its titles in the slots, its number, and the page buttons that
     // lead to further titles.
     void workpage();
 
-    void Label2_Click(int Index);
-    void Label3_Click(int Index);
-    void Check1_Click();
-    void Check2_Click();
+    void titleClicked(int Index);
+    void pageButtonClicked(int Index);
+    void editTicked();
+    void deleteTicked();
     // Any tick clears the others.
     void untickOthers(QCheckBox *ticked);
-    void Label5_Click();
+    void importClicked();
     // Reads a GIFT or Aiken file and lists its questions over the title slots (importList); a
     // file that cannot be read is told in a message. "Import Ticked" runs importChosen.
     void importFile(const QString &file);
@@ -59,21 +59,21 @@ public:
     // The last page that holds titles (0 when there are none).
     int lastPage() const;
 
-    QLabel *Label1;
-    QCheckBox *Check1; // "Edit Worksheet"
-    QCheckBox *Check2; // "Delete Worksheet"
-    QCheckBox *Check3; // "Export Worksheet"
-    QCheckBox *Check4; // "Print Answer Key"
+    QLabel *headline;
+    QCheckBox *editTick;      // "Edit Worksheet"
+    QCheckBox *deleteTick;    // "Delete Worksheet"
+    QCheckBox *exportTick;    // "Export Worksheet"
+    QCheckBox *answerKeyTick; // "Print Answer Key"
     QCheckBox *fullScreenChoice;
     QCheckBox *highContrastChoice;
-    LabelButton *Label5; // "Import Worksheets"
-    std::array<LabelButton *, Slots + 1> Label2{};
-    std::array<LabelButton *, 2> Label3{};
-    QLabel *Label4;
+    LabelButton *importButton; // "Import Worksheets"
+    std::array<LabelButton *, Slots + 1> titleButtons{};
+    std::array<LabelButton *, 2> pageButtons{};
+    QLabel *pageNumber;
     ImportList *importList;
 
 protected:
-    void closeRequested() override { Label2_Click(Exit); }
+    void closeRequested() override { titleClicked(Exit); }
     // "Exit" shows the menu, which opening the catalogue unloaded: it is built ahead.
     void warmNext() override;
 

@@ -16,11 +16,11 @@ class LabelButton;
 // file named after its title, then lists the title in the catalogue. The catalogue screen may
 // fill the boxes (title, questions, answers, ticks) before showing it, to edit a worksheet.
 //
-// Question q (0 to 9) has its text in Text2[q]; answer a (0 to 3, A to D) of question q is
-// Text3[4 * q + a] with its tick box Check1[4 * q + a].
+// Question q (0 to 9) has its text in questionBoxes[q]; answer a (0 to 3, A to D) of question q is
+// answerBoxes[4 * q + a] with its tick box rightAnswerTicks[4 * q + a].
 //
 // "Exit" asks before it drops edits that have not been saved.
-class wizard : public Screen
+class WorksheetWizard : public Screen
 {
     Q_OBJECT
 public:
@@ -31,10 +31,10 @@ public:
     static constexpr int QuestionLength = 60;
     static constexpr int AnswerLength = 30;
 
-    explicit wizard(AppContext &ctx);
+    explicit WorksheetWizard(AppContext &ctx);
     void Form_Load() override;
 
-    void Label3_Click(int Index);
+    void buttonClicked(int Index);
 
     // Runs the checks; the first failure is told in a message box, otherwise saveworksheet runs.
     void genwork();
@@ -44,9 +44,9 @@ public:
 
     // Enter in a box moves the focus on: title -> question 1 -> its answers A to D -> question 2
     // and so on; Enter in the last answer keeps the focus where it is.
-    void Text1_KeyPress(int KeyAscii);
-    void Text2_KeyPress(int Index, int KeyAscii);
-    void Text3_KeyPress(int Index, int KeyAscii);
+    void titleKeyPress(int KeyAscii);
+    void questionKeyPress(int Index, int KeyAscii);
+    void answerKeyPress(int Index, int KeyAscii);
 
     // The worksheet as the boxes hold it now, and the boxes filled from one (the catalogue's
     // edit and import paths): every box and tick replaced. saved says whether the sheet is as its
@@ -57,16 +57,16 @@ public:
     // Whether the boxes differ from the worksheet as last saved or loaded.
     bool hasUnsavedEdits() const;
 
-    QLineEdit *Text1;
-    std::array<QLineEdit *, Questions> Text2{};
-    std::array<QLineEdit *, Answers> Text3{};
-    std::array<QCheckBox *, Answers> Check1{};
-    std::array<LabelButton *, 2> Label3{};
+    QLineEdit *titleBox;
+    std::array<QLineEdit *, Questions> questionBoxes{};
+    std::array<QLineEdit *, Answers> answerBoxes{};
+    std::array<QCheckBox *, Answers> rightAnswerTicks{};
+    std::array<LabelButton *, 2> buttons{};
 
-    QLabel *Label1;                           // "Multiple Choice Wizard"
-    QLabel *Label2;                           // "Worksheet Title"
-    std::array<QLabel *, Questions> Label4{}; // "Question 1" to "Question 10"
-    std::array<QLabel *, Answers> Label5{};   // "A." to "D." beside the tick boxes
+    QLabel *headline;                                   // "Multiple Choice Wizard"
+    QLabel *titleCaption;                               // "Worksheet Title"
+    std::array<QLabel *, Questions> questionCaptions{}; // "Question 1" to "Question 10"
+    std::array<QLabel *, Answers> answerLetters{};      // "A." to "D." beside the tick boxes
 
 protected:
     QList<QWidget *> tabOrder() const override;
