@@ -388,12 +388,12 @@ void ActivityScreen::labelClicked(int Index)
 
 QStringList ActivityScreen::spokenText() const
 {
-    std::vector<QLabel *> texts = texts;
-    std::stable_sort(texts.begin(), texts.end(), [](const QLabel *a, const QLabel *b) {
+    std::vector<QLabel *> ordered = texts;
+    std::stable_sort(ordered.begin(), ordered.end(), [](const QLabel *a, const QLabel *b) {
         return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
     });
     QStringList spoken;
-    for (const QLabel *t : texts) {
+    for (const QLabel *t : ordered) {
         if (t->isVisibleTo(this) && !t->text().trimmed().isEmpty())
             spoken << t->text();
     }
@@ -601,9 +601,9 @@ void ActivityScreen::actionClicked(int Index)
     ctx.playSound(Click);
 }
 
-void ActivityScreen::open(const QString &heading)
+void ActivityScreen::open(const QString &title)
 {
-    heading->setText(heading);
+    heading->setText(title);
     showScreen();
 }
 

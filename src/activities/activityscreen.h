@@ -126,7 +126,7 @@ public:
     // The heading and the instructions: the design's texts in reading order.
     QStringList spokenText() const override;
     // Shows the screen under the heading of the topic hub that opens it.
-    void open(const QString &heading);
+    void open(const QString &title);
 
     // X and Y: the pointer relative to the label's top-left corner, in twips.
     void labelMoved(int Index, int Button, float X, float Y);

@@ -60,8 +60,8 @@ QTableWidget *table(QWidget *parent, const QRect &r, const QString &name)
 
 ClassResults::ClassResults(AppContext &context) : Screen(context)
 {
-    Label1 = addLabel(QStringLiteral("Class Results"), {0, 0, 12000, 780}, fonts::tahoma(24, true),
-                      Yellow);
+    titleText = addLabel(QStringLiteral("Class Results"), {0, 0, 12000, 780},
+                         fonts::tahoma(24, true), Yellow);
     addLabel(QStringLiteral("From"), {120, 870, 735, 315}, fonts::tahoma(9.75, true), Yellow,
              Qt::AlignRight | Qt::AlignVCenter);
     fromDate = dateBox(this, {960, 840, 1935, 375}, QStringLiteral("Results from"));
@@ -85,12 +85,12 @@ ClassResults::ClassResults(AppContext &context) : Screen(context)
                       Qt::AlignLeft | Qt::AlignVCenter);
 
     addButtons(
-        Label3,
+        buttons,
         {{Export, "Export", {120, 7920, 2535, 495}},
          {DeletePupil, "Delete Pupil", {2880, 7920, 2535, 495}},
          {Exit, "Exit", {10560, 7920, 1245, 495}}},
-        [this](int i) { Label3_Click(i); }, &hover);
-    setExitButton(Label3[Exit]);
+        [this](int i) { buttonClicked(i); }, &hover);
+    setExitButton(buttons[Exit]);
 
     connect(fromDate, &QDateEdit::dateChanged, this, [this] { fill(); });
     connect(toDate, &QDateEdit::dateChanged, this, [this] { fill(); });
@@ -232,7 +232,7 @@ void ClassResults::deletePupil()
             : QStringLiteral("Not every result of %1 could be deleted. %2").arg(pupil, done.error));
 }
 
-void ClassResults::Label3_Click(int Index)
+void ClassResults::buttonClicked(int Index)
 {
     ctx.playSound(contentnames::ClickSound);
     switch (Index) {

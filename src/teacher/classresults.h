@@ -31,19 +31,19 @@ public:
     void showPupil(int row);
     void exportResults();
     void deletePupil();
-    void Label3_Click(int Index);
+    void buttonClicked(int Index);
 
     // The records in the date range, as shown.
     const QVector<journal::Record> &shown() const { return m_shown; }
 
-    QLabel *Label1;
+    QLabel *titleText;
     QDateEdit *fromDate;
     QDateEdit *toDate;
     QTableWidget *pupilTable;
     QTableWidget *attemptTable;
     QLabel *legend;
     QLabel *status;
-    std::array<LabelButton *, 3> Label3{};
+    std::array<LabelButton *, 3> buttons{};
 
 private:
     void fill();

@@ -29,12 +29,12 @@ namespace
 // Answers the quiz on view: question q with answer(q), then "Next Question" or "Check Score".
 template <class Answer> bool answerQuiz(AppContext &ctx, Answer answer)
 {
-    multiple *quiz = ctx.screens.loaded<multiple>();
+    QuizScreen *quiz = ctx.screens.loaded<QuizScreen>();
     if (!quiz)
         return false;
     for (int q = 1; q <= AppState::MaxQuestions; ++q) {
-        quiz->Option1[size_t(answer(q))]->click();
-        quiz->Label3_Click(multiple::NextQuestion);
+        quiz->answerButtons[size_t(answer(q))]->click();
+        quiz->buttonClicked(QuizScreen::NextQuestion);
     }
     ResultsScreen *results = ctx.screens.loaded<ResultsScreen>();
     if (results && results->notKeptLine->isVisible()) {
@@ -72,7 +72,7 @@ int main(int argc, char **argv)
     AppContext ctx(Platform{sound, boxes, printer, paths, windows, speech});
     ctx.onEnd = [] {};
 
-    ctx.screens.show<TopicHub>(1)->Label3_Click(TopicHub::MultipleChoice); // Electricity
+    ctx.screens.show<TopicHub>(1)->buttonClicked(TopicHub::MultipleChoice); // Electricity
     if (!answerQuiz(ctx, [&](int q) {
             const int right = quiz::correctButton(ctx.state, q);
             return q % 2 ? right : right % 4 + 1;
@@ -80,18 +80,18 @@ int main(int argc, char **argv)
         return 1;
     if (argc > 3) {
         const QString title = QString::fromLocal8Bit(argv[3]);
-        worksheets *catalogue = ctx.screens.show<worksheets>();
+        WorksheetCatalogue *catalogue = ctx.screens.show<WorksheetCatalogue>();
         int slot = 0;
-        for (int i = 1; i <= worksheets::Slots; ++i) {
-            if (catalogue->Label2[i]->isVisibleTo(catalogue) &&
-                catalogue->Label2[i]->text() == title)
+        for (int i = 1; i <= WorksheetCatalogue::Slots; ++i) {
+            if (catalogue->titleButtons[i]->isVisibleTo(catalogue) &&
+                catalogue->titleButtons[i]->text() == title)
                 slot = i;
         }
         if (slot == 0) {
             QTextStream(stderr) << "the catalogue does not list " << title << '\n';
             return 1;
         }
-        catalogue->Label2_Click(slot);
+        catalogue->titleClicked(slot);
         if (!answerQuiz(ctx, [](int) { return 1; }))
             return 1;
     }

@@ -557,25 +557,25 @@ void TestActivities::faradayExperiments()
     QCOMPARE(int(h.ctx->state.StepCounter), 0);
     QCOMPARE(int(h.ctx->state.StepCounter2), 0);
     const auto file = [&s](const char *control, int i) {
-        return (qstrcmp(control, "Image1") == 0 ? s->backPictures : s->frontPictures).at(i)->file();
+        return (qstrcmp(control, "back") == 0 ? s->backPictures : s->frontPictures).at(i)->file();
     };
     const QString on = QString::fromLatin1(pictures::SwitchOn);
     const QString off = QString::fromLatin1(pictures::SwitchOff);
 
     s->pictureClicked(FaradayLabelling::CompassCircuit);
-    QCOMPARE(file("Image1", FaradayLabelling::CompassCircuit), on);
-    QCOMPARE(file("Image2", FaradayLabelling::Compass), QString::fromLatin1(pictures::CompassOn));
-    QCOMPARE(file("Image1", FaradayLabelling::BulbCircuit), off);
+    QCOMPARE(file("back", FaradayLabelling::CompassCircuit), on);
+    QCOMPARE(file("front", FaradayLabelling::Compass), QString::fromLatin1(pictures::CompassOn));
+    QCOMPARE(file("back", FaradayLabelling::BulbCircuit), off);
 
     s->pictureClicked(FaradayLabelling::BulbCircuit);
-    QCOMPARE(file("Image1", FaradayLabelling::BulbCircuit), on);
-    QCOMPARE(file("Image2", FaradayLabelling::Compass), QString::fromLatin1(pictures::CompassOn));
+    QCOMPARE(file("back", FaradayLabelling::BulbCircuit), on);
+    QCOMPARE(file("front", FaradayLabelling::Compass), QString::fromLatin1(pictures::CompassOn));
     QCOMPARE(int(h.ctx->state.StepCounter2), 1);
 
     s->pictureClicked(FaradayLabelling::CompassCircuit);
-    QCOMPARE(file("Image1", FaradayLabelling::CompassCircuit), off);
-    QCOMPARE(file("Image2", FaradayLabelling::Compass), QString::fromLatin1(pictures::CompassOff));
-    QCOMPARE(file("Image1", FaradayLabelling::BulbCircuit), on);
+    QCOMPARE(file("back", FaradayLabelling::CompassCircuit), off);
+    QCOMPARE(file("front", FaradayLabelling::Compass), QString::fromLatin1(pictures::CompassOff));
+    QCOMPARE(file("back", FaradayLabelling::BulbCircuit), on);
 
     for (int i : {int(FaradayLabelling::IronFilings), int(FaradayLabelling::GeneratorCircuit)}) {
         s->pictureClicked(i);
@@ -589,7 +589,7 @@ void TestActivities::faradayExperiments()
     QCOMPARE(magnet->pos(), px(4080, 6000));
     s->magnetSlider->setValue(40);
     QCOMPARE(magnet->pos(), px(float(magnetLeft(40)), 6000));
-    QCOMPARE(file("Image1", FaradayLabelling::GeneratorCircuit),
+    QCOMPARE(file("back", FaradayLabelling::GeneratorCircuit),
              QString::fromLatin1(pictures::GeneratorRest));
     QVERIFY(!s->generatorTimer->isActive());
     QVERIFY(magnet->mask().isEmpty());
@@ -597,12 +597,12 @@ void TestActivities::faradayExperiments()
          {std::pair{100, pictures::GeneratorIn}, std::pair{0, pictures::GeneratorOut}}) {
         s->magnetSlider->setValue(value);
         QCOMPARE(magnet->pos(), px(float(magnetLeft(value)), 6000));
-        QCOMPARE(file("Image1", FaradayLabelling::GeneratorCircuit), QString::fromLatin1(meter));
+        QCOMPARE(file("back", FaradayLabelling::GeneratorCircuit), QString::fromLatin1(meter));
         // Inside the coil the windings are in front of the magnet.
         QCOMPARE(magnet->mask().isEmpty(), value == 0);
         QVERIFY(s->generatorTimer->isActive());
         QCOMPARE(s->generatorTimer->interval(), 50);
-        QTRY_COMPARE(file("Image1", FaradayLabelling::GeneratorCircuit),
+        QTRY_COMPARE(file("back", FaradayLabelling::GeneratorCircuit),
                      QString::fromLatin1(pictures::GeneratorRest));
         QVERIFY(!s->generatorTimer->isActive());
     }
@@ -614,8 +614,8 @@ void TestActivities::faradayExperiments()
         open(h, QStringLiteral("faradaylab"), QStringLiteral("Michael Faraday")));
     QCOMPARE(s->frontPictures.at(FaradayLabelling::Magnet)->pos(), px(4080, 6000));
     QCOMPARE(s->magnetSlider->value(), 0);
-    QCOMPARE(file("Image1", FaradayLabelling::BulbCircuit), off);
-    QCOMPARE(file("Image1", FaradayLabelling::GeneratorCircuit),
+    QCOMPARE(file("back", FaradayLabelling::BulbCircuit), off);
+    QCOMPARE(file("back", FaradayLabelling::GeneratorCircuit),
              QString::fromLatin1(pictures::GeneratorRest));
 }
 
