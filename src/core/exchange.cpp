@@ -655,7 +655,7 @@ QString giftText(const QString &text)
 QString giftAnswer(const QString &text, bool right)
 {
     static const QRegularExpression weightLike(QStringLiteral("^\\s*%-?\\d+(\\.\\d+)?%"));
-    const QString escaped = giftText(text);
+    QString escaped = giftText(text);
     if (!weightLike.match(text).hasMatch())
         return escaped;
     return (right ? QStringLiteral("%100%") : QStringLiteral("%0%")) + escaped;

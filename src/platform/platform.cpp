@@ -218,7 +218,7 @@ QString fileToWrite(MessageBoxes &boxes, QWidget *parent, const QString &typed,
         if (typed.endsWith(extension, Qt::CaseInsensitive))
             return typed;
     }
-    const QString file = typed + extensions.value(0);
+    QString file = typed + extensions.value(0);
     if (!QFileInfo(file).exists() && !QFileInfo(file).isSymLink())
         return file;
     return boxes.okCancel(parent,

@@ -86,7 +86,7 @@ void RunFolderPaths::setLanguage(const QString &code)
 QString RunFolderPaths::path(const QString &contentName) const
 {
     for (const QString &folder : m_languageFolders) {
-        const QString translated =
+        QString translated =
             contentpath::resolve(contentpath::resolve(m_root, folder), contentName);
         if (!translated.isEmpty() && QFileInfo(translated).isFile())
             return translated;
@@ -99,12 +99,11 @@ QString RunFolderPaths::path(const QString &contentName) const
         const QFileInfo folder(m_userWorksheets);
         if (!folder.isDir())
             return contentpath::resolve(m_root, contentName);
-        const QString own =
-            contentpath::resolve(m_userWorksheets, parts.mid(1).join(QLatin1Char('/')));
+        QString own = contentpath::resolve(m_userWorksheets, parts.mid(1).join(QLatin1Char('/')));
         // A class folder kept read-only that lacks one of the program's own quizzes (never
         // seeded) still has it read from the installation.
         if (!own.isEmpty() && !QFileInfo::exists(own) && !folder.isWritable()) {
-            const QString installed = contentpath::resolve(m_root, contentName);
+            QString installed = contentpath::resolve(m_root, contentName);
             if (QFileInfo::exists(installed))
                 return installed;
         }

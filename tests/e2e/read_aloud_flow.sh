@@ -22,6 +22,7 @@ parec -d quorvel.monitor --raw --format=s16le --rate=16000 --channels=1 > "$work
 recorder=$!
 trap 'kill $program $recorder 2>/dev/null || true; rm -rf "$work"' EXIT
 click "$menu" $((120 + 1500)) $((7920 + 240))           # Multiple Choice
+who_is_playing Ada
 sleep 20
 kill $recorder
 
