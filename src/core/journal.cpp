@@ -160,7 +160,31 @@ bool number(QByteArrayView field, int *value, int low, int high)
     return ok && *value >= low && *value <= high;
 }
 
-bool parse(QByteArrayView text, Record *record)
+// The texts of a reading, each kept once: a class's records name few pupils, topics and
+// activities, so most fields are found here without decoding or allocating, and equal texts share
+// their data (which the table and the CSV writer then recognise by its address).
+class Texts
+{
+public:
+    bool take(QByteArrayView field, QString *text)
+    {
+        const QByteArray key = QByteArray::fromRawData(field.data(), field.size());
+        const auto found = m_known.constFind(key);
+        if (found != m_known.cend()) {
+            *text = found.value();
+            return true;
+        }
+        if (!unescaped(field, text))
+            return false;
+        m_known.insert(field.toByteArray(), *text);
+        return true;
+    }
+
+private:
+    QHash<QByteArray, QString> m_known;
+};
+
+bool parse(QByteArrayView text, Record *record, Texts &texts)
 {
     const qsizetype lastTab = text.lastIndexOf('\t');
     if (lastTab < 0 || check(text.first(lastTab)) != text.sliced(lastTab + 1))
@@ -176,9 +200,9 @@ bool parse(QByteArrayView text, Record *record)
     if (fields.size() != Fields || fields[0] != Tag)
         return false;
     Record r;
-    if (!unescaped(fields[1], &r.pupil) || !time(fields[2], &r.started) ||
-        !time(fields[3], &r.finished) || !unescaped(fields[4], &r.topic) ||
-        !unescaped(fields[5], &r.activity) || !number(fields[6], &r.score, 0, 1000) ||
+    if (!texts.take(fields[1], &r.pupil) || !time(fields[2], &r.started) ||
+        !time(fields[3], &r.finished) || !texts.take(fields[4], &r.topic) ||
+        !texts.take(fields[5], &r.activity) || !number(fields[6], &r.score, 0, 1000) ||
         !number(fields[7], &r.outOf, 0, 1000) || r.pupil.isEmpty())
         return false;
     for (const QByteArray &n : fields[8].toByteArray().split(' ')) {
@@ -212,18 +236,25 @@ bool writeAll(int fd, const QByteArray &bytes)
     return true;
 }
 
-// Appends a text as a CSV field: quoted, with its quotes doubled, when it holds a comma, a quote
-// or a line end.
-void appendField(QByteArray &out, const QString &text)
+// A text known by where its characters are: equal for the shared copies of one text, as the
+// reader makes them (Texts), and never for two different texts alive at once.
+using Place = QPair<quintptr, qsizetype>;
+Place place(const QString &text)
 {
+    return {quintptr(text.constData()), text.size()};
+}
+
+// A text as a CSV field: quoted, with its quotes doubled, when it holds a comma, a quote or a line
+// end.
+QByteArray csvField(const QString &text)
+{
+    QByteArray out;
     const QByteArray utf8 = text.toUtf8();
     bool quote = false;
     for (const char c : utf8)
         quote = quote || c == ',' || c == '"' || c == '\n' || c == '\r';
-    if (!quote) {
-        out += utf8;
-        return;
-    }
+    if (!quote)
+        return utf8;
     out += '"';
     for (const char c : utf8) {
         if (c == '"')
@@ -231,6 +262,16 @@ void appendField(QByteArray &out, const QString &text)
         out += c;
     }
     out += '"';
+    return out;
+}
+
+// Appends a text as a CSV field, made once for each text met (fields: by place).
+void appendField(QByteArray &out, const QString &text, QHash<Place, QByteArray> &fields)
+{
+    auto found = fields.constFind(place(text));
+    if (found == fields.cend())
+        found = fields.insert(place(text), csvField(text));
+    out += found.value();
 }
 
 void appendDigits(char *&at, int value, int width)
@@ -240,25 +281,42 @@ void appendDigits(char *&at, int value, int width)
     at += width;
 }
 
-// Appends the wall-clock time where the attempt was made, as spreadsheets read it:
-// "yyyy-MM-dd HH:mm:ss".
-void appendTime(QByteArray &out, const QDateTime &time)
+void appendNumber(QByteArray &out, int n)
 {
-    const QDate d = time.date();
-    const QTime t = time.time();
-    char text[19];
+    char text[12];
+    const int length = std::snprintf(text, sizeof text, "%d", n);
+    out.append(text, length);
+}
+
+// Appends the wall-clock time where the attempt was made, as spreadsheets read it:
+// "yyyy-MM-dd HH:mm:ss". The day's text is made once for a run of times on one day (day: the
+// last day made, as days since the epoch, and its text).
+void appendTime(QByteArray &out, const QDateTime &time, QPair<qint64, QByteArray> &day)
+{
+    constexpr qint64 DayMs = 24 * 3600 * 1000;
+    const qint64 local = time.toMSecsSinceEpoch() + qint64(time.offsetFromUtc()) * 1000;
+    const qint64 days = local >= 0 ? local / DayMs : (local - DayMs + 1) / DayMs;
+    if (day.second.isEmpty() || day.first != days) {
+        const QDate d = QDate(1970, 1, 1).addDays(days);
+        char text[11];
+        char *at = text;
+        appendDigits(at, d.year(), 4);
+        *at++ = '-';
+        appendDigits(at, d.month(), 2);
+        *at++ = '-';
+        appendDigits(at, d.day(), 2);
+        *at++ = ' ';
+        day = {days, QByteArray(text, sizeof text)};
+    }
+    const int seconds = int((local - days * DayMs) / 1000);
+    char text[8];
     char *at = text;
-    appendDigits(at, d.year(), 4);
-    *at++ = '-';
-    appendDigits(at, d.month(), 2);
-    *at++ = '-';
-    appendDigits(at, d.day(), 2);
-    *at++ = ' ';
-    appendDigits(at, t.hour(), 2);
+    appendDigits(at, seconds / 3600, 2);
     *at++ = ':';
-    appendDigits(at, t.minute(), 2);
+    appendDigits(at, seconds / 60 % 60, 2);
     *at++ = ':';
-    appendDigits(at, t.second(), 2);
+    appendDigits(at, seconds % 60, 2);
+    out += day.second;
     out.append(text, sizeof text);
 }
 
@@ -295,7 +353,10 @@ QByteArray line(const Record &record)
     return body + '\t' + check(body) + '\n';
 }
 
-Read read(QIODevice *device)
+namespace
+{
+
+Read readWith(QIODevice *device, Texts &texts)
 {
     Read result;
     if (!device || !device->isReadable()) {
@@ -310,7 +371,7 @@ Read read(QIODevice *device)
         const QByteArrayView text(bytes.constData() + start,
                                   (end < 0 ? bytes.size() : end) - start);
         Record record;
-        if (end >= 0 && parse(text, &record))
+        if (end >= 0 && parse(text, &record, texts))
             result.records.append(record);
         else if (!text.trimmed().isEmpty())
             ++result.skipped;
@@ -321,17 +382,26 @@ Read read(QIODevice *device)
     return result;
 }
 
+} // namespace
+
+Read read(QIODevice *device)
+{
+    Texts texts;
+    return readWith(device, texts);
+}
+
 Read readFolder(const QString &folder)
 {
     Read all;
     QStringList unread;
+    Texts texts;
     for (const QFileInfo &info : journalFiles(folder)) {
         QFile file(info.filePath());
         if (!file.open(QIODevice::ReadOnly)) {
             unread << info.fileName();
             continue;
         }
-        const Read one = read(&file);
+        const Read one = readWith(&file, texts);
         all.records += one.records;
         all.skipped += one.skipped;
     }
@@ -441,9 +511,13 @@ QString cleanName(const QString &typed)
 
 QStringList pupils(const QVector<Record> &records)
 {
+    QSet<Place> met;
     QSet<QString> seen;
     QStringList names;
     for (const Record &r : records) {
+        if (met.contains(place(r.pupil)))
+            continue;
+        met.insert(place(r.pupil));
         if (!seen.contains(r.pupil)) {
             seen.insert(r.pupil);
             names << r.pupil;
@@ -481,19 +555,28 @@ bool writeCsv(QIODevice *device, const QVector<Record> &records)
 {
     QByteArray out = csvHeader().join(QLatin1Char(',')).toUtf8() + "\r\n";
     out.reserve(2 * 1024 * 1024);
+    QHash<Place, QByteArray> fields;
+    QPair<qint64, QByteArray> day;
     for (const Record &r : records) {
-        appendField(out, r.pupil);
+        appendField(out, r.pupil, fields);
         out += ',';
-        appendTime(out, r.started);
+        appendTime(out, r.started, day);
         out += ',';
-        appendTime(out, r.finished);
+        appendTime(out, r.finished, day);
         out += ',';
-        appendField(out, r.topic);
+        appendField(out, r.topic, fields);
         out += ',';
-        appendField(out, r.activity);
-        out += ',' + QByteArray::number(r.score) + ',' + QByteArray::number(r.outOf) + ',';
-        for (qsizetype i = 0; i < r.wrong.size(); ++i)
-            out += (i ? " " : "") + QByteArray::number(r.wrong[i]);
+        appendField(out, r.activity, fields);
+        out += ',';
+        appendNumber(out, r.score);
+        out += ',';
+        appendNumber(out, r.outOf);
+        out += ',';
+        for (qsizetype i = 0; i < r.wrong.size(); ++i) {
+            if (i > 0)
+                out += ' ';
+            appendNumber(out, r.wrong[i]);
+        }
         out += "\r\n";
         if (out.size() > 1024 * 1024) {
             if (device->write(out) != out.size())
@@ -522,9 +605,10 @@ savefile::Result removePupil(const QString &folder, const QString &pupil, int *r
             file.close();
             QByteArray kept;
             int gone = 0;
+            Texts texts;
             for (const QByteArray &text : bytes.split('\n')) {
                 Record record;
-                if (parse(text, &record) && record.pupil == pupil)
+                if (parse(text, &record, texts) && record.pupil == pupil)
                     ++gone;
                 else if (!text.isEmpty())
                     kept += text + '\n';
@@ -563,16 +647,22 @@ Table summarize(const QVector<Record> &records)
         row.insert(table.pupils[i], i);
     // Columns numbered as first met, then put in order; each record's column is found once.
     QHash<QString, QHash<QString, int>> met; // topic -> activity -> number
+    QHash<QPair<Place, Place>, int> metAt;   // the same by the texts' places
     QVector<int> columnOf(records.size());
     for (qsizetype i = 0; i < records.size(); ++i) {
         const Record &r = records[i];
-        QHash<QString, int> &activities = met[r.topic];
-        auto found = activities.constFind(r.activity);
-        if (found == activities.cend()) {
-            found = activities.insert(r.activity, int(table.columns.size()));
-            table.columns.append({r.topic, r.activity});
+        const QPair<Place, Place> at(place(r.topic), place(r.activity));
+        auto known = metAt.constFind(at);
+        if (known == metAt.cend()) {
+            QHash<QString, int> &activities = met[r.topic];
+            auto found = activities.constFind(r.activity);
+            if (found == activities.cend()) {
+                found = activities.insert(r.activity, int(table.columns.size()));
+                table.columns.append({r.topic, r.activity});
+            }
+            known = metAt.insert(at, found.value());
         }
-        columnOf[i] = found.value();
+        columnOf[i] = known.value();
     }
     QVector<int> order(table.columns.size());
     std::iota(order.begin(), order.end(), 0);
@@ -584,25 +674,23 @@ Table summarize(const QVector<Record> &records)
             return c < 0;
         return x.first != y.first ? x.first < y.first : x.second < y.second;
     });
-    QVector<int> place(order.size());
+    QVector<int> columnAt(order.size());
     QVector<QPair<QString, QString>> sorted;
     for (int i = 0; i < order.size(); ++i) {
-        place[order[i]] = i;
+        columnAt[order[i]] = i;
         sorted.append(table.columns[order[i]]);
     }
     table.columns = sorted;
 
     const qsizetype width = table.columns.size();
     QVector<Cell> cells(table.pupils.size() * width);
-    int lastRow = -1;
-    const QString *lastPupil = nullptr;
+    QHash<Place, int> rowAt;
     for (qsizetype i = 0; i < records.size(); ++i) {
         const Record &r = records[i];
-        if (!lastPupil || *lastPupil != r.pupil) {
-            lastRow = row.value(r.pupil);
-            lastPupil = &r.pupil;
-        }
-        Cell &cell = cells[lastRow * width + place[columnOf[i]]];
+        auto known = rowAt.constFind(place(r.pupil));
+        if (known == rowAt.cend())
+            known = rowAt.insert(place(r.pupil), row.value(r.pupil));
+        Cell &cell = cells[known.value() * width + columnAt[columnOf[i]]];
         // The better share of its full score: a * d > c * b for a/b > c/d.
         const bool better = cell.tries == 0 || qint64(r.score) * qMax(cell.bestOutOf, 1) >
                                                    qint64(cell.best) * qMax(r.outOf, 1);
