@@ -24,6 +24,12 @@ QString score(int score, int outOf)
     return QStringLiteral("%1/%2").arg(score).arg(outOf);
 }
 
+// "1 result", "2 results".
+QString results(int count)
+{
+    return count == 1 ? QStringLiteral("1 result") : QStringLiteral("%1 results").arg(count);
+}
+
 QTableWidgetItem *item(const QString &text)
 {
     auto *cell = new QTableWidgetItem(text);
@@ -147,10 +153,12 @@ void ClassResults::fill()
     }
     pupilTable->resizeColumnsToContents();
     pupilTable->setUpdatesEnabled(true);
-    QString line = QStringLiteral("%1 results of %2 pupils from %3 to %4.")
-                       .arg(m_shown.size())
-                       .arg(m_table.pupils.size())
-                       .arg(QLocale().toString(fromDate->date(), QLocale::ShortFormat),
+    QString line = QStringLiteral("%1 of %2 from %3 to %4.")
+                       .arg(results(int(m_shown.size())),
+                            m_table.pupils.size() == 1
+                                ? QStringLiteral("1 pupil")
+                                : QStringLiteral("%1 pupils").arg(m_table.pupils.size()),
+                            QLocale().toString(fromDate->date(), QLocale::ShortFormat),
                             QLocale().toString(toDate->date(), QLocale::ShortFormat));
     if (m_skipped > 0)
         line += QStringLiteral(" %1 unfinished or damaged lines were skipped.").arg(m_skipped);
@@ -200,12 +208,13 @@ void ClassResults::exportResults()
         return;
     const savefile::Result saved = savefile::replace(
         file, [this](QIODevice *device) { return journal::writeCsv(device, m_shown); });
-    ctx.platform.boxes.ok(this, saved
-                                    ? QStringLiteral("%1 results have been exported to %2.")
-                                          .arg(m_shown.size())
-                                          .arg(QDir::toNativeSeparators(file))
-                                    : QStringLiteral("The results could not be exported to %1. %2")
-                                          .arg(QDir::toNativeSeparators(file), saved.error));
+    ctx.platform.boxes.ok(
+        this, saved ? QStringLiteral("%1 %2 been exported to %3.")
+                          .arg(results(int(m_shown.size())),
+                               m_shown.size() == 1 ? QStringLiteral("has") : QStringLiteral("have"),
+                               QDir::toNativeSeparators(file))
+                    : QStringLiteral("The results could not be exported to %1. %2")
+                          .arg(QDir::toNativeSeparators(file), saved.error));
 }
 
 void ClassResults::deletePupil()
@@ -228,7 +237,9 @@ void ClassResults::deletePupil()
     ctx.platform.boxes.ok(
         this,
         done
-            ? QStringLiteral("%1 results of %2 have been deleted.").arg(removed).arg(pupil)
+            ? QStringLiteral("%1 of %2 %3 been deleted.")
+                  .arg(results(removed), pupil,
+                       removed == 1 ? QStringLiteral("has") : QStringLiteral("have"))
             : QStringLiteral("Not every result of %1 could be deleted. %2").arg(pupil, done.error));
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "uitest.h"
 
+#include "journal.h"
 #include "labelbutton.h"
 #include "mainmenu.h"
 #include "picturebox.h"
@@ -199,6 +200,7 @@ void TestQuiz::navigationAndMarking()
 void TestQuiz::wrongAnswersFillReviewRows()
 {
     Harness h;
+    h.boxes.names.push_back(QStringLiteral("  Ada  ")); // who is playing
     QuizScreen *quiz = startQuiz(h);
     AppState &s = h.ctx->state;
     for (int q = 1; q <= 10; ++q) {
@@ -233,6 +235,17 @@ void TestQuiz::wrongAnswersFillReviewRows()
     QCOMPARE(check->text(), QStringLiteral("Check Wrong Answers"));
     check->clicked();
     QVERIFY(review->isVisible());
+
+    // The result is kept in the class folder under the name given, once asked.
+    QCOMPARE(h.boxes.namesOffered.size(), 1);
+    const journal::Read kept = journal::readFolder(h.file(QStringLiteral("multiple/results")));
+    QCOMPARE(kept.records.size(), 1);
+    const journal::Record &r = kept.records.first();
+    QCOMPARE(r.pupil, QStringLiteral("Ada"));
+    QCOMPARE(r.topic + QLatin1Char('/') + r.activity, QStringLiteral("Electricity/Quiz"));
+    QCOMPARE(r.score * 100 + r.outOf, 710);
+    QCOMPARE(r.wrong, QVector<int>({2, 5, 9}));
+    QVERIFY(results->notKeptLine->isHidden());
 }
 
 void TestQuiz::tenUnanswered()

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "uitest.h"
 
+#include "classresults.h"
 #include "importlist.h"
+#include "journal.h"
 #include "labelbutton.h"
 #include "mainmenu.h"
 #include "picturebox.h"
@@ -16,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTableWidget>
 
 static const QString Click = QStringLiteral("wav\\click.wav");
 static const QString Corrupted = QStringLiteral("This worksheet seems to be corrupted.");
@@ -103,6 +106,7 @@ private Q_SLOTS:
     void deleteOnLaterPage_data();
     void deleteOnLaterPage();
     void deleteWithCatalogueGone();
+    void classResults();
     void editOpensWizard();
     void exitBringsBackMenu();
     void addedControlsCoverNothing();
@@ -659,6 +663,52 @@ void TestWorksheets::answerKeyWithoutPrinter()
                     : QStringList{QStringLiteral("There was a problem printing to your printer.")});
     if (chosen)
         QVERIFY(h.printer.ops.contains(PrintOp::print(QStringLiteral("Answers"), true)));
+}
+
+// The teacher's view of the class folder's results: the table, a pupil's attempts, the CSV
+// export and the deletion of a pupil's records.
+void TestWorksheets::classResults()
+{
+    Harness h;
+    const QString file =
+        h.file(QStringLiteral("multiple/results/") + journal::fileName("t", "lab"));
+    journal::Record r;
+    r.pupil = QStringLiteral("Ada");
+    r.started = QDateTime(QDate(2026, 9, 14), QTime(9, 0));
+    r.finished = r.started.addSecs(60);
+    r.topic = QStringLiteral("Magnets Y4");
+    r.activity = QStringLiteral("Worksheet");
+    r.score = 6;
+    r.outOf = 10;
+    r.wrong = {1, 4, 7, 8};
+    QVERIFY(journal::append(file, r));
+    r.pupil = QStringLiteral("Bo, \"B\"");
+    r.score = 10;
+    r.wrong = {};
+    QVERIFY(journal::append(file, r));
+
+    h.ctx->screens.show<MainMenu>()->entryClicked(MainMenu::ClassResults);
+    ClassResults *s = h.ctx->screens.loaded<ClassResults>();
+    QVERIFY(s && s->isVisible());
+    QCOMPARE(s->pupilTable->rowCount(), 2);
+    QCOMPARE(s->pupilTable->item(0, 0)->text(), QStringLiteral("6/10 · 6/10 · 1"));
+    s->pupilTable->setCurrentCell(0, 0);
+    QCOMPARE(s->attemptTable->rowCount(), 1);
+    QCOMPARE(s->attemptTable->item(0, 5)->text(), QStringLiteral("1, 4, 7, 8"));
+
+    const QString csv = h.file(QStringLiteral("results.csv"));
+    h.boxes.fileReplies.push_back(csv);
+    s->buttonClicked(ClassResults::Export);
+    QFile exported(csv);
+    QVERIFY(exported.open(QIODevice::ReadOnly));
+    QVERIFY(exported.readAll().contains("\"Bo, \"\"B\"\"\",2026-09-14 09:00:00,"));
+
+    s->buttonClicked(ClassResults::DeletePupil); // Ada, picked above; OK to the question
+    QCOMPARE(h.boxes.shown.last(), QStringLiteral("1 result of Ada has been deleted."));
+    QCOMPARE(
+        journal::pupils(journal::readFolder(h.file(QStringLiteral("multiple/results"))).records),
+        QStringList{QStringLiteral("Bo, \"B\"")});
+    QCOMPARE(s->pupilTable->rowCount(), 1);
 }
 
 QTEST_MAIN(TestWorksheets)
