@@ -381,6 +381,26 @@ TitleCheck checkTitle(const QString &title)
     return {};
 }
 
+namespace
+{
+
+// The bytes of a worksheet file, when the program's own reader takes them back whole: only such a
+// file is ever saved.
+bool readableBytes(const questionfile::Worksheet &sheet, QByteArray *bytes)
+{
+    {
+        QBuffer buffer(bytes);
+        buffer.open(QIODevice::WriteOnly);
+        questionfile::write(&buffer, sheet);
+    }
+    QBuffer back(bytes);
+    back.open(QIODevice::ReadOnly);
+    AppState scratch;
+    return questionfile::LoadQuestionFile(&back, scratch).ok;
+}
+
+} // namespace
+
 Change saveWorksheets(const Save &save, QVector<questionfile::Worksheet> &sheets, AppState &state,
                       int *written)
 {
@@ -411,15 +431,7 @@ Change saveWorksheets(const Save &save, QVector<questionfile::Worksheet> &sheets
             break;
         }
         QByteArray bytes;
-        {
-            QBuffer buffer(&bytes);
-            buffer.open(QIODevice::WriteOnly);
-            questionfile::write(&buffer, sheet);
-        }
-        QBuffer back(&bytes);
-        back.open(QIODevice::ReadOnly);
-        AppState scratch;
-        if (!questionfile::LoadQuestionFile(&back, scratch).ok) {
+        if (!readableBytes(sheet, &bytes)) {
             stopped = QStringLiteral("The worksheet %1 would not open again as it stands, so it "
                                      "was not saved.")
                           .arg(sheet.title);
@@ -516,22 +528,11 @@ Change saveWorksheet(const Save &save, questionfile::Worksheet &sheet, AppState 
 
     // Only a file the program itself will open again is saved.
     QByteArray bytes;
-    {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        questionfile::write(&buffer, sheet);
-    }
-    {
-        QBuffer back(&bytes);
-        back.open(QIODevice::ReadOnly);
-        AppState scratch;
-        if (!questionfile::LoadQuestionFile(&back, scratch).ok)
-            return failure(QCoreApplication::translate(
-                               "Catalogue",
-                               "The worksheet %1 would not open again as it stands, so "
-                               "it was not saved.")
-                               .arg(sheet.title));
-    }
+    if (!readableBytes(sheet, &bytes))
+        return failure(QCoreApplication::translate(
+                           "Catalogue", "The worksheet %1 would not open again as it stands, so "
+                                        "it was not saved.")
+                           .arg(sheet.title));
 
     const QString worksheetPath = save.worksheetPath ? save.worksheetPath(sheet.title) : QString();
     if (!markPending(path, sheet.title))
