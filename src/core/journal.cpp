@@ -249,7 +249,7 @@ Place place(const QString &text)
 QByteArray csvField(const QString &text)
 {
     QByteArray out;
-    const QByteArray utf8 = text.toUtf8();
+    QByteArray utf8 = text.toUtf8();
     bool quote = false;
     for (const char c : utf8)
         quote = quote || c == ',' || c == '"' || c == '\n' || c == '\r';
