@@ -226,12 +226,6 @@ Change addLocked(const QString &path, QStringList names, const QString &title, A
     return conclude(path, names, true, state);
 }
 
-bool markPending(const QString &path, const QString &title)
-{
-    return !path.isEmpty() && isStorableTitle(title) &&
-           bool(savefile::replace(markerPath(path, title), [](QIODevice *) { return true; }));
-}
-
 } // namespace
 
 Change add(const QString &path, const QString &title, AppState &state, const Waiting &waiting)
@@ -507,55 +501,12 @@ bool occupied(const QString &path)
 Change saveWorksheet(const Save &save, questionfile::Worksheet &sheet, AppState &state,
                      bool *written)
 {
+    QVector<questionfile::Worksheet> one{sheet};
+    int saved = 0;
+    const Change change = saveWorksheets(save, one, state, &saved);
+    sheet = one.first();
     if (written)
-        *written = false;
-    const QString &path = save.cataloguePath;
-    QLockFile lock(lockPath(path));
-    QStringList names;
-    const QString readError = lockAndReadAll(path, lock, &names, save.waiting);
-    if (!readError.isEmpty())
-        return failure(readError);
-    if (save.pickTitle) {
-        QString why;
-        const QString title = save.pickTitle(names, &why);
-        if (title.isEmpty())
-            return failure(why);
-        sheet.title = title;
-    }
-    if (!names.contains(sheet.title) && names.size() >= AppState::MaxWorksheets)
-        return failure(
-            QCoreApplication::translate("Catalogue", "The catalogue of worksheets is full."));
-
-    // Only a file the program itself will open again is saved.
-    QByteArray bytes;
-    if (!readableBytes(sheet, &bytes))
-        return failure(QCoreApplication::translate(
-                           "Catalogue", "The worksheet %1 would not open again as it stands, so "
-                                        "it was not saved.")
-                           .arg(sheet.title));
-
-    const QString worksheetPath = save.worksheetPath ? save.worksheetPath(sheet.title) : QString();
-    if (!markPending(path, sheet.title))
-        return failure(
-            QCoreApplication::translate("Catalogue", "The worksheet folder cannot be written."));
-    const savefile::Result replaced =
-        worksheetPath.isEmpty() ? savefile::Result()
-                                : savefile::replace(worksheetPath, [&](QIODevice *device) {
-                                      return device->write(bytes) == bytes.size();
-                                  });
-    Change change;
-    if (!replaced) {
-        change.error = QCoreApplication::translate(
-            "Catalogue", "The worksheet file cannot be written: the disk may be full "
-                         "or the folder read-only.");
-    } else {
-        if (written)
-            *written = true;
-        change = addLocked(path, names, sheet.title, state);
-        if (change.ok && replaced.status == savefile::Result::Unconfirmed)
-            change.warning = NotConfirmed();
-    }
-    QFile::remove(markerPath(path, sheet.title));
+        *written = saved > 0;
     return change;
 }
 
