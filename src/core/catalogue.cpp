@@ -503,7 +503,7 @@ Change saveWorksheet(const Save &save, questionfile::Worksheet &sheet, AppState 
 {
     QVector<questionfile::Worksheet> one{sheet};
     int saved = 0;
-    const Change change = saveWorksheets(save, one, state, &saved);
+    Change change = saveWorksheets(save, one, state, &saved);
     sheet = one.first();
     if (written)
         *written = saved > 0;
