@@ -4,6 +4,7 @@
 #include "appcontext.h"
 #include "catalogue.h"
 #include "contentnames.h"
+#include "controlnames.h"
 #include "fonts.h"
 #include "labelbutton.h"
 #include "languagechoice.h"
@@ -210,6 +211,16 @@ MainMenu::MainMenu(AppContext &context) : Screen(context)
     footerText = addLabel(QCoreApplication::translate(
                               "MainMenu", "Pick a topic to explore, or open the teacher area."),
                           {0, 8220, 12000, 375}, fonts::tahoma(9.75), yellow);
+
+    controlnames::name({{titleText, "titleText"},
+                        {menuPicture, "menuPicture"},
+                        {soundOn, "soundOn"},
+                        {soundOff, "soundOff"},
+                        {languageChoice, "languageChoice"},
+                        {catalogueTimer, "catalogueTimer"},
+                        {footerText, "footerText"},
+                        {readAloudSwitch, "readAloudSwitch"}});
+    controlnames::nameArray(entries, "entries");
 }
 
 void MainMenu::Form_Load()

@@ -4,6 +4,7 @@
 #include "appcontext.h"
 #include "backdrop.h"
 #include "contentnames.h"
+#include "controlnames.h"
 #include "fonts.h"
 #include "mainmenu.h"
 #include "picturebox.h"
@@ -42,7 +43,6 @@ TitleScreen::TitleScreen(AppContext &context) : Screen(context)
     setFixedSize(twips::px(5460), twips::px(6570));
 
     frame = new QFrame(this);
-    frame->setObjectName(QStringLiteral("frame"));
     frame->setGeometry(twips::rect(0, -90, FrameWidth, 6660, FrameWidth));
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame->setMouseTracking(true);
@@ -90,6 +90,16 @@ TitleScreen::TitleScreen(AppContext &context) : Screen(context)
     okOrCancel->setDefault(true);
     connect(okOrCancel, &QPushButton::clicked, this, &TitleScreen::okOrCancelClicked);
     connect(exitProgram, &QPushButton::clicked, this, &TitleScreen::exitProgramClicked);
+
+    controlnames::name({{frame, "frame"},
+                        {titleText, "titleText"},
+                        {titlePicture, "titlePicture"},
+                        {authorsText, "authorsText"},
+                        {programmingText, "programmingText"},
+                        {editorText, "editorText"},
+                        {okOrCancel, "okOrCancel"},
+                        {exitProgram, "exitProgram"},
+                        {copyrightText, "copyrightText"}});
 }
 
 void TitleScreen::Form_Load()
