@@ -3,6 +3,7 @@
 
 #include "appcontext.h"
 #include "contentnames.h"
+#include "controlnames.h"
 #include "fonts.h"
 #include "labelbutton.h"
 #include "picturebox.h"
@@ -141,6 +142,15 @@ QuizScreen::QuizScreen(AppContext &context) : Screen(context)
         [this](int i) { buttonClicked(i); }, &hover);
     buttons[PreviousQuestion]->hide();
     setExitButton(buttons[Exit]);
+
+    controlnames::name({{titleText, "titleText"},
+                        {topicText, "topicText"},
+                        {worksheetTitle, "worksheetTitle"},
+                        {topicPicture, "topicPicture"},
+                        {questionNumber, "questionNumber"},
+                        {questionText, "questionText"}});
+    controlnames::nameArray(answerButtons, "answerButtons");
+    controlnames::nameArray(buttons, "buttons");
 }
 
 void QuizScreen::Form_Load()

@@ -3,6 +3,7 @@
 
 #include "appcontext.h"
 #include "contentnames.h"
+#include "controlnames.h"
 #include "fonts.h"
 #include "journal.h"
 #include "labelbutton.h"
@@ -84,6 +85,19 @@ ResultsScreen::ResultsScreen(AppContext &context) : Screen(context)
             static_cast<quint32>(QDateTime::currentMSecsSinceEpoch() & 0xffffffff));
         return generator.generateDouble();
     };
+
+    controlnames::name({{headline, "headline"},
+                        {celebrationPicture, "celebrationPicture"},
+                        {scoreText, "scoreText"},
+                        {hintText, "hintText"},
+                        {adviceText, "adviceText"},
+                        {pupilName, "pupilName"},
+                        {nameHint, "nameHint"},
+                        {notKeptLine, "notKeptLine"},
+                        {pictureTimer, "pictureTimer"},
+                        {focusTimer, "focusTimer"},
+                        {soundTimer, "soundTimer"}});
+    controlnames::nameArray(buttons, "buttons");
 }
 
 void ResultsScreen::Form_Load()

@@ -2,6 +2,7 @@
 #include "reviewscreen.h"
 
 #include "appcontext.h"
+#include "controlnames.h"
 #include "fonts.h"
 #include "labelbutton.h"
 #include "resultsscreen.h"
@@ -32,6 +33,12 @@ ReviewScreen::ReviewScreen(AppContext &context) : Screen(context)
                                  {10560, 7920, 1245, 495}, fonts::tahoma(15.75, true), this);
     connect(exitButton, &LabelButton::clicked, this, [this] { buttonClicked(1); });
     setExitButton(exitButton);
+
+    controlnames::name({{worksheetTitle, "worksheetTitle"},
+                        {introText, "introText"},
+                        {adviceText, "adviceText"},
+                        {exitButton, "exitButton"}});
+    controlnames::nameArray(wrongAnswerRows, "wrongAnswerRows");
 }
 
 void ReviewScreen::Form_Load()
