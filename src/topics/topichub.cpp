@@ -3,6 +3,7 @@
 
 #include "appcontext.h"
 #include "contentnames.h"
+#include "controlnames.h"
 #include "fonts.h"
 #include "labelbutton.h"
 #include "mainmenu.h"
@@ -40,6 +41,9 @@ TopicHub::TopicHub(AppContext &context, int topic)
          {Exit, QT_TRANSLATE_NOOP("Buttons", "Exit"), {10560, 7920, 1245, 495}}},
         [this](int i) { buttonClicked(i); }, &hover);
     setExitButton(buttons[Exit]);
+
+    controlnames::name({{titleText, "titleText"}, {topicPicture, "topicPicture"}});
+    controlnames::nameArray(buttons, "buttons");
 }
 
 void TopicHub::Form_Load()
