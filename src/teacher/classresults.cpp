@@ -3,6 +3,7 @@
 
 #include "appcontext.h"
 #include "contentnames.h"
+#include "controlnames.h"
 #include "fonts.h"
 #include "labelbutton.h"
 #include "standardlook.h"
@@ -106,6 +107,15 @@ ClassResults::ClassResults(AppContext &context) : Screen(context)
         pupilTable->setCurrentCell(row, 0);
         showPupil(row);
     });
+
+    controlnames::name({{titleText, "titleText"},
+                        {fromDate, "fromDate"},
+                        {toDate, "toDate"},
+                        {pupilTable, "pupilTable"},
+                        {attemptTable, "attemptTable"},
+                        {legend, "legend"},
+                        {status, "status"}});
+    controlnames::nameArray(buttons, "buttons");
 }
 
 void ClassResults::Form_Load()

@@ -2,6 +2,7 @@
 #include "importlist.h"
 
 #include "appstate.h"
+#include "controlnames.h"
 #include "fonts.h"
 #include "importer.h"
 #include "labelbutton.h"
@@ -57,6 +58,12 @@ ImportList::ImportList(QWidget *parent) : QWidget(parent)
     connect(cancel, &LabelButton::clicked, this, &ImportList::cancelClicked);
     connect(questions, &QListWidget::itemChanged, this, &ImportList::updateSummary);
     hide();
+
+    controlnames::name({{heading, "heading"},
+                        {questions, "questions"},
+                        {summary, "summary"},
+                        {importTicked, "importTicked"},
+                        {cancel, "cancel"}});
 }
 
 void ImportList::open(const QString &fileName, const exchange::ReadResult &read)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pageviewer.h"
 
+#include "controlnames.h"
 #include "metafile/metafilewords.h"
 
 #include "appcontext.h"
@@ -48,6 +49,11 @@ PageScreen::PageScreen(AppContext &context) : Screen(context)
         [this](int i) { buttonClicked(i); });
     buttons[PreviousPage]->setEnabled(false);
     setExitButton(buttons[Exit]);
+
+    controlnames::name({{pageOnScreen, "pageOnScreen"},
+                        {pagePrintCopy, "pagePrintCopy"},
+                        {pageCounter, "pageCounter"}});
+    controlnames::nameArray(buttons, "buttons");
 }
 
 void PageScreen::buttonClicked(int Index)
@@ -140,6 +146,9 @@ PageViewer::PageViewer(AppContext &context) : PageScreen(context)
     logoTimer = new QTimer(this);
     logoTimer->setInterval(25);
     connect(logoTimer, &QTimer::timeout, this, &PageViewer::turnLogo);
+
+    controlnames::name(
+        {{turningLogo, "turningLogo"}, {stillLogo, "stillLogo"}, {logoTimer, "logoTimer"}});
 }
 
 void PageViewer::Form_Load()

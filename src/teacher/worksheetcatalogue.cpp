@@ -4,6 +4,7 @@
 #include "appcontext.h"
 #include "catalogue.h"
 #include "contentnames.h"
+#include "controlnames.h"
 #include "displayscale.h"
 #include "exchange.h"
 #include "fonts.h"
@@ -117,6 +118,19 @@ WorksheetCatalogue::WorksheetCatalogue(AppContext &context) : Screen(context)
     importList = new ImportList(this);
     connect(importList, &ImportList::importClicked, this, &WorksheetCatalogue::importChosen);
     connect(importList, &ImportList::cancelClicked, importList, &QWidget::hide);
+
+    controlnames::name({{headline, "headline"},
+                        {editTick, "editTick"},
+                        {deleteTick, "deleteTick"},
+                        {exportTick, "exportTick"},
+                        {answerKeyTick, "answerKeyTick"},
+                        {fullScreenChoice, "fullScreenChoice"},
+                        {highContrastChoice, "highContrastChoice"},
+                        {importButton, "importButton"},
+                        {pageNumber, "pageNumber"},
+                        {importList, "importList"}});
+    controlnames::nameArray(titleButtons, "titleButtons");
+    controlnames::nameArray(pageButtons, "pageButtons");
 }
 
 void WorksheetCatalogue::Form_Load()

@@ -4,6 +4,7 @@
 #include "appcontext.h"
 #include "catalogue.h"
 #include "contentnames.h"
+#include "controlnames.h"
 #include "fonts.h"
 #include "labelbutton.h"
 #include "standardlook.h"
@@ -118,6 +119,15 @@ WorksheetWizard::WorksheetWizard(AppContext &context) : Screen(context)
          {SaveWorksheet, QT_TRANSLATE_NOOP("Buttons", "Save Worksheet"), {240, 7920, 3165, 495}}},
         [this](int i) { buttonClicked(i); }, &hover);
     setExitButton(buttons[Exit]);
+
+    controlnames::name(
+        {{titleBox, "titleBox"}, {headline, "headline"}, {titleCaption, "titleCaption"}});
+    controlnames::nameArray(questionBoxes, "questionBoxes");
+    controlnames::nameArray(answerBoxes, "answerBoxes");
+    controlnames::nameArray(rightAnswerTicks, "rightAnswerTicks");
+    controlnames::nameArray(buttons, "buttons");
+    controlnames::nameArray(questionCaptions, "questionCaptions");
+    controlnames::nameArray(answerLetters, "answerLetters");
 }
 
 QList<QWidget *> WorksheetWizard::tabOrder() const
