@@ -5,6 +5,7 @@
 #include "activitylabels.h"
 #include "appcontext.h"
 #include "contentnames.h"
+#include "controlnames.h"
 #include "fonts.h"
 #include "labelbutton.h"
 #include "pupils.h"
@@ -308,6 +309,15 @@ ActivityScreen::ActivityScreen(AppContext &context, const activity::ActivityDesi
     }
 
     m_engine.emplace(design.engine());
+
+    controlnames::nameArray(backPictures, "backPictures");
+    controlnames::nameArray(frontPictures, "frontPictures");
+    controlnames::nameArray(texts, "texts");
+    controlnames::nameArray(targetBoxes, "targetBoxes");
+    controlnames::nameArray(dragLabels, "dragLabels");
+    controlnames::nameArray(startBoxes, "startBoxes");
+    controlnames::nameArray(actionButtons, "actionButtons");
+    heading->setObjectName(QStringLiteral("heading")); // texts[0]
 }
 
 void ActivityScreen::Form_Load()

@@ -4,6 +4,7 @@
 #include "access.h"
 #include "appcontext.h"
 #include "contentnames.h"
+#include "controlnames.h"
 #include "topics.h"
 #include "twips.h"
 
@@ -129,6 +130,8 @@ FaradayLabelling::FaradayLabelling(AppContext &context)
     generatorTimer = new QTimer(this);
     generatorTimer->setInterval(50);
     connect(generatorTimer, &QTimer::timeout, this, &FaradayLabelling::generatorAtRest);
+
+    controlnames::name({{magnetSlider, "magnetSlider"}, {generatorTimer, "generatorTimer"}});
 }
 
 void FaradayLabelling::loadContent()
@@ -217,6 +220,8 @@ OrderingActivity::OrderingActivity(AppContext &context, const ActivityDesign &de
     startSoundTimer = new QTimer(this);
     startSoundTimer->setInterval(50);
     connect(startSoundTimer, &QTimer::timeout, this, &OrderingActivity::playStartSound);
+
+    controlnames::name({{startSoundTimer, "startSoundTimer"}});
 }
 
 OrderingActivity *OrderingActivity::create(AppContext &context, int topic)
