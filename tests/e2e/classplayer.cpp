@@ -8,6 +8,7 @@
 //   classplayer RUN_FOLDER NAME [WORKSHEET]
 #include "appcontext.h"
 #include "classfolder.h"
+#include "controls.h"
 #include "fonts.h"
 #include "labelbutton.h"
 #include "qtplatform.h"
@@ -33,12 +34,12 @@ template <class Answer> bool answerQuiz(AppContext &ctx, Answer answer)
     if (!quiz)
         return false;
     for (int q = 1; q <= AppState::MaxQuestions; ++q) {
-        quiz->answerButtons[size_t(answer(q))]->click();
+        control<QRadioButton>(quiz, "answerButtons", answer(q))->click();
         quiz->buttonClicked(QuizScreen::NextQuestion);
     }
     ResultsScreen *results = ctx.screens.loaded<ResultsScreen>();
-    if (results && results->notKeptLine->isVisible()) {
-        QTextStream(stderr) << results->notKeptLine->text() << '\n';
+    if (results && control<QLabel>(results, "notKeptLine")->isVisible()) {
+        QTextStream(stderr) << control<QLabel>(results, "notKeptLine")->text() << '\n';
         return false;
     }
     ctx.screens.unloadAll();
@@ -83,8 +84,8 @@ int main(int argc, char **argv)
         WorksheetCatalogue *catalogue = ctx.screens.show<WorksheetCatalogue>();
         int slot = 0;
         for (int i = 1; i <= WorksheetCatalogue::Slots; ++i) {
-            if (catalogue->titleButtons[i]->isVisibleTo(catalogue) &&
-                catalogue->titleButtons[i]->text() == title)
+            if (control<LabelButton>(catalogue, "titleButtons", i)->isVisibleTo(catalogue) &&
+                control<LabelButton>(catalogue, "titleButtons", i)->text() == title)
                 slot = i;
         }
         if (slot == 0) {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "activityscreen.h"
 #include "uitest.h"
 
 #include "activityscreens.h"
@@ -9,6 +10,7 @@
 #include "twips.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -46,7 +48,7 @@ QPoint px(float left, float top)
 // at `to` (window pixels), release there.
 void mouseDrag(ActivityScreen *s, int i, QPoint to, Qt::MouseButton button = Qt::LeftButton)
 {
-    DragLabel *label = s->dragLabels[size_t(i)];
+    DragLabel *label = control<DragLabel>(s, "dragLabels", i);
     const QPoint from = label->geometry().center();
     QTest::mousePress(label, button, {}, label->mapFrom(s, from));
     for (int step = 1; step <= 4; ++step) {
@@ -59,7 +61,7 @@ void mouseDrag(ActivityScreen *s, int i, QPoint to, Qt::MouseButton button = Qt:
 // The window point that puts label i's top-left corner a little inside box's drop zone.
 QPoint intoBox(ActivityScreen *s, int i, const TwipRect &box)
 {
-    const QSize size = s->dragLabels[size_t(i)]->size();
+    const QSize size = control<DragLabel>(s, "dragLabels", i)->size();
     return px(box.Left - 60, box.Top - 60) + QPoint(size.width() / 2, size.height() / 2);
 }
 
@@ -79,19 +81,20 @@ void fill(ActivityScreen *s, const QList<int> &boxOf, Way way = Drag)
         if (way == Drag) {
             mouseDrag(s, i, intoBox(s, i, s->engine().target(boxOf[i])));
         } else if (way == Clicks) {
-            QTest::mouseClick(s->dragLabels[size_t(i)], Qt::LeftButton);
-            QTest::mouseClick(s->targetBoxes[size_t(boxOf[i])], Qt::LeftButton);
+            QTest::mouseClick(control<DragLabel>(s, "dragLabels", i), Qt::LeftButton);
+            QTest::mouseClick(control<DropBox>(s, "targetBoxes", boxOf[i]), Qt::LeftButton);
         } else {
             // Tab goes through the labels in reading order, not by number.
-            for (int tabs = 0; tabs < 20 && QApplication::focusWidget() != s->dragLabels[size_t(i)];
+            for (int tabs = 0;
+                 tabs < 20 && QApplication::focusWidget() != control<DragLabel>(s, "dragLabels", i);
                  ++tabs)
                 key(Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), s->dragLabels[size_t(i)]);
+            QCOMPARE(QApplication::focusWidget(), control<DragLabel>(s, "dragLabels", i));
             key(Qt::Key_Return);
             for (int step = 0; step <= boxOf[i]; ++step)
                 key(Qt::Key_Right);
             key(Qt::Key_Space);
-            QCOMPARE(QApplication::focusWidget(), s->dragLabels[size_t(i)]);
+            QCOMPARE(QApplication::focusWidget(), control<DragLabel>(s, "dragLabels", i));
         }
     }
 }
@@ -179,32 +182,35 @@ void TestActivities::opens()
     QVERIFY(s);
     QVERIFY(s->isVisible());
     QCOMPARE(s->size(), QSize(800, 600));
-    QCOMPARE(s->heading->text(), hubTitle);
+    QCOMPARE(control<QLabel>(s, "heading")->text(), hubTitle);
     QCOMPARE(s->count(), n);
     QCOMPARE(s->palette().color(QPalette::Window), background);
-    QCOMPARE(s->dragLabels[0]->text(), text0);
-    QCOMPARE(s->targetBoxes[0]->geometry(), twips::rect(target0));
-    QCOMPARE(s->dragLabels[0]->geometry(), twips::rect(start0));
+    QCOMPARE(control<DragLabel>(s, "dragLabels", 0)->text(), text0);
+    QCOMPARE(control<DropBox>(s, "targetBoxes", 0)->geometry(), twips::rect(target0));
+    QCOMPARE(control<DragLabel>(s, "dragLabels", 0)->geometry(), twips::rect(start0));
     const ActivityDesign &d = s->design();
     QCOMPARE(int(h.ctx->state.OutOf), d.count());
     QCOMPARE(s->palette().color(QPalette::Window), d.background.value_or(QColor(39, 63, 137)));
     for (int i = 0; i < d.count(); ++i) {
-        QCOMPARE(s->dragLabels[size_t(i)]->text(), d.items[size_t(i)].text);
-        QCOMPARE(s->targetBoxes[size_t(i)]->text(), QString());
-        QCOMPARE(s->targetBoxes[size_t(i)]->geometry(), twips::rect(d.items[size_t(i)].target));
-        QCOMPARE(s->startBoxes[size_t(i)]->geometry(), s->dragLabels[size_t(i)]->geometry());
-        QVERIFY(s->dragLabels[size_t(i)]->autoFillBackground());
-        QVERIFY(!s->targetBoxes[size_t(i)]->autoFillBackground());
+        QCOMPARE(control<DragLabel>(s, "dragLabels", i)->text(), d.items[size_t(i)].text);
+        QCOMPARE(control<DropBox>(s, "targetBoxes", i)->text(), QString());
+        QCOMPARE(control<DropBox>(s, "targetBoxes", i)->geometry(),
+                 twips::rect(d.items[size_t(i)].target));
+        QCOMPARE(control<DropBox>(s, "startBoxes", i)->geometry(),
+                 control<DragLabel>(s, "dragLabels", i)->geometry());
+        QVERIFY(control<DragLabel>(s, "dragLabels", i)->autoFillBackground());
+        QVERIFY(!control<DropBox>(s, "targetBoxes", i)->autoFillBackground());
     }
-    QVERIFY(!s->actionButtons[CheckScoreButton]->isVisible());
-    QVERIFY(s->actionButtons[ExitButton]->isVisible() && s->actionButtons[ExitButton]->isOpaque());
+    QVERIFY(!control<LabelButton>(s, "actionButtons", CheckScoreButton)->isVisible());
+    QVERIFY(control<LabelButton>(s, "actionButtons", ExitButton)->isVisible() &&
+            control<LabelButton>(s, "actionButtons", ExitButton)->isOpaque());
     for (const PictureDesign &p : d.pictures) {
         ClickablePicture *picture = s->picture(p);
         QCOMPARE(picture->file(), p.file);
         QVERIFY2(picture->hasPicture(), qPrintable(p.file));
     }
     for (std::size_t k = 1; k < d.texts.size(); ++k)
-        QCOMPARE(s->texts[k]->text(), d.texts[k].caption);
+        QCOMPARE(control<QLabel>(s, "texts", k)->text(), d.texts[k].caption);
 }
 
 void TestActivities::realMouseDragSnaps()
@@ -212,7 +218,7 @@ void TestActivities::realMouseDragSnaps()
     Harness h;
     h.ctx->state.SoundOn = 1;
     ActivityScreen *s = open(h, QStringLiteral("electricitylab"), QStringLiteral("Electricity"));
-    DragLabel *battery = s->dragLabels[0];
+    DragLabel *battery = control<DragLabel>(s, "dragLabels", 0);
     const QPoint start = battery->pos();
 
     // Halfway: the label's centre follows the pointer, even outside the label's old place.
@@ -245,7 +251,7 @@ void TestActivities::realMouseDragSnaps()
     mouseDrag(s, 0, start + QPoint(5, 5) + battery->rect().center());
     QCOMPARE(battery->pos(), start);
     QCOMPARE(h.sound.played, QStringList{Thud});
-    QVERIFY(!s->actionButtons[CheckScoreButton]->isVisible());
+    QVERIFY(!control<LabelButton>(s, "actionButtons", CheckScoreButton)->isVisible());
 }
 
 void TestActivities::otherButtonsDoNotDrag_data()
@@ -261,7 +267,7 @@ void TestActivities::otherButtonsDoNotDrag()
     Harness h;
     h.ctx->state.SoundOn = 1;
     ActivityScreen *s = open(h, QStringLiteral("introductionord"), QStringLiteral("Introduction"));
-    DragLabel *label = s->dragLabels[1];
+    DragLabel *label = control<DragLabel>(s, "dragLabels", 1);
     const QPoint start = label->pos();
     if (twoButtons)
         QTest::mousePress(label, Qt::LeftButton, {}, label->rect().center());
@@ -333,27 +339,29 @@ void TestActivities::checkScoreToResults()
     QVERIFY(QTest::qWaitForWindowActive(s));
     fill(s, boxOf, Way(way));
     QCOMPARE(h.sound.played.count(Thud), boxOf.size());
-    QVERIFY(s->actionButtons[CheckScoreButton]->isVisible());
+    QVERIFY(control<LabelButton>(s, "actionButtons", CheckScoreButton)->isVisible());
     h.sound.played.clear();
-    QTest::mouseClick(s->actionButtons[CheckScoreButton], Qt::LeftButton);
+    QTest::mouseClick(control<LabelButton>(s, "actionButtons", CheckScoreButton), Qt::LeftButton);
     QCOMPARE(int(h.ctx->state.Score), score);
     QCOMPARE(int(h.ctx->state.OutOf), s->count());
     ResultsScreen *results = h.ctx->screens.loaded<ResultsScreen>();
     QVERIFY(results && results->isVisible());
-    QCOMPARE(results->scoreText->text(), sentence);
+    QCOMPARE(control<QLabel>(results, "scoreText")->text(), sentence);
     QCOMPARE(h.sound.played, QStringList{Click});
     QVERIFY(s->isVisible());
 
     // Pressed again with one label taken off its box: the results are worded afresh.
     mouseDrag(s, 0, QPoint(400, 560));
-    QVERIFY(s->actionButtons[CheckScoreButton]->isVisible());
-    QTest::mouseClick(s->actionButtons[CheckScoreButton], Qt::LeftButton);
+    QVERIFY(control<LabelButton>(s, "actionButtons", CheckScoreButton)->isVisible());
+    QTest::mouseClick(control<LabelButton>(s, "actionButtons", CheckScoreButton), Qt::LeftButton);
     settle();
     const int again = boxOf[0] == 0 ? score - 1 : score;
     QCOMPARE(int(h.ctx->state.Score), again);
     results = h.ctx->screens.loaded<ResultsScreen>();
     QVERIFY(results && results->isVisible());
-    QVERIFY(results->scoreText->text().contains(QStringLiteral(" %1 out of").arg(again)));
+    QVERIFY(control<QLabel>(results, "scoreText")
+                ->text()
+                .contains(QStringLiteral(" %1 out of").arg(again)));
 }
 
 void TestActivities::startAgainAndExit()
@@ -362,22 +370,23 @@ void TestActivities::startAgainAndExit()
     h.ctx->state.SoundOn = 1;
     ActivityScreen *s = open(h, QStringLiteral("electricityord"), QStringLiteral("Electricity"));
     fill(s, identity(10));
-    QTest::mouseClick(s->actionButtons[CheckScoreButton], Qt::LeftButton);
+    QTest::mouseClick(control<LabelButton>(s, "actionButtons", CheckScoreButton), Qt::LeftButton);
     QCOMPARE(int(h.ctx->state.Score), 10);
     h.ctx->screens.unload<ResultsScreen>();
 
     h.sound.played.clear();
-    QTest::mouseClick(s->actionButtons[StartAgainButton], Qt::LeftButton);
+    QTest::mouseClick(control<LabelButton>(s, "actionButtons", StartAgainButton), Qt::LeftButton);
     QCOMPARE(int(h.ctx->state.Score), 0);
-    QVERIFY(!s->actionButtons[CheckScoreButton]->isVisible());
+    QVERIFY(!control<LabelButton>(s, "actionButtons", CheckScoreButton)->isVisible());
     for (int i = 0; i < s->count(); ++i)
-        QCOMPARE(s->dragLabels[size_t(i)]->geometry(), s->startBoxes[size_t(i)]->geometry());
+        QCOMPARE(control<DragLabel>(s, "dragLabels", i)->geometry(),
+                 control<DropBox>(s, "startBoxes", i)->geometry());
     QCOMPARE(h.sound.played, QStringList{Click});
 
     fill(s, identity(10));
     h.ctx->state.Score = 7;
     h.sound.played.clear();
-    QTest::mouseClick(s->actionButtons[ExitButton], Qt::LeftButton);
+    QTest::mouseClick(control<LabelButton>(s, "actionButtons", ExitButton), Qt::LeftButton);
     QCOMPARE(int(h.ctx->state.Score), 0);
     QVERIFY(!h.ctx->screens.loaded<OrderingActivity>(1));
     QCOMPARE(h.sound.played, QStringList{Click});
@@ -386,9 +395,10 @@ void TestActivities::startAgainAndExit()
     // Reopened: the design arrangement again.
     s = open(h, QStringLiteral("electricityord"), QStringLiteral("Electricity"));
     for (int i = 0; i < s->count(); ++i)
-        QCOMPARE(s->dragLabels[size_t(i)]->pos(), px(s->design().items[size_t(i)].start.x(),
-                                                     s->design().items[size_t(i)].start.y()));
-    QVERIFY(!s->actionButtons[CheckScoreButton]->isVisible());
+        QCOMPARE(
+            control<DragLabel>(s, "dragLabels", i)->pos(),
+            px(s->design().items[size_t(i)].start.x(), s->design().items[size_t(i)].start.y()));
+    QVERIFY(!control<LabelButton>(s, "actionButtons", CheckScoreButton)->isVisible());
 }
 
 void TestActivities::placingWithoutDragging()
@@ -398,33 +408,35 @@ void TestActivities::placingWithoutDragging()
     auto *s = static_cast<FaradayLabelling *>(
         open(h, QStringLiteral("faradaylab"), QStringLiteral("Michael Faraday")));
     QVERIFY(QTest::qWaitForWindowActive(s));
-    DragLabel *l0 = s->dragLabels[0];
+    DragLabel *l0 = control<DragLabel>(s, "dragLabels", 0);
 
     // Tab: the labels in reading order (their start boxes top to bottom), the buttons on show,
     // the experiments, round again; Shift+Tab back.
-    const QList<QWidget *> order = {l0,
-                                    s->dragLabels[2],
-                                    s->dragLabels[3],
-                                    s->dragLabels[1],
-                                    s->actionButtons[StartAgainButton],
-                                    s->actionButtons[ExitButton],
-                                    s->backPictures.at(FaradayLabelling::BulbCircuit),
-                                    s->backPictures.at(FaradayLabelling::CompassCircuit),
-                                    s->magnetSlider,
-                                    l0};
+    const QList<QWidget *> order = {
+        l0,
+        control<DragLabel>(s, "dragLabels", 2),
+        control<DragLabel>(s, "dragLabels", 3),
+        control<DragLabel>(s, "dragLabels", 1),
+        control<LabelButton>(s, "actionButtons", StartAgainButton),
+        control<LabelButton>(s, "actionButtons", ExitButton),
+        control<ClickablePicture>(s, "backPictures", FaradayLabelling::BulbCircuit),
+        control<ClickablePicture>(s, "backPictures", FaradayLabelling::CompassCircuit),
+        control<QScrollBar>(s, "magnetSlider"),
+        l0};
     for (QWidget *w : order) {
         QCOMPARE(QApplication::focusWidget(), w);
         key(Qt::Key_Tab);
     }
     key(Qt::Key_Backtab);
     key(Qt::Key_Backtab);
-    QCOMPARE(QApplication::focusWidget(), s->magnetSlider);
+    QCOMPARE(QApplication::focusWidget(), control<QScrollBar>(s, "magnetSlider"));
     key(Qt::Key_Right);
-    QVERIFY(s->magnetSlider->value() > 0);
+    QVERIFY(control<QScrollBar>(s, "magnetSlider")->value() > 0);
     key(Qt::Key_Backtab);
     key(Qt::Key_Space); // clicks the compass circuit
     QCOMPARE(int(h.ctx->state.StepCounter), 1);
-    QCOMPARE(s->backPictures.at(FaradayLabelling::CompassCircuit)->accessibleName(),
+    QCOMPARE(control<ClickablePicture>(s, "backPictures", FaradayLabelling::CompassCircuit)
+                 ->accessibleName(),
              QStringLiteral("Compass circuit switch: on"));
 
     // Held with Enter, shown at the last start box after Left, back home with Escape.
@@ -434,10 +446,10 @@ void TestActivities::placingWithoutDragging()
     QVERIFY(l0->isHeld());
     QCOMPARE(l0->accessibleName(), l0->text() + QStringLiteral(", picked up"));
     key(Qt::Key_Left);
-    QCOMPARE(l0->geometry(), s->startBoxes[3]->geometry());
-    QCOMPARE(
-        s->startBoxes[3]->accessibleName(),
-        QStringLiteral("Start box 4 of 4: %1 and %2").arg(l0->text(), s->dragLabels[3]->text()));
+    QCOMPARE(l0->geometry(), control<DropBox>(s, "startBoxes", 3)->geometry());
+    QCOMPARE(control<DropBox>(s, "startBoxes", 3)->accessibleName(),
+             QStringLiteral("Start box 4 of 4: %1 and %2")
+                 .arg(l0->text(), control<DragLabel>(s, "dragLabels", 3)->text()));
     key(Qt::Key_Escape);
     QVERIFY(!l0->isHeld() && s->isVisible());
     QCOMPARE(l0->geometry(), home);
@@ -460,9 +472,11 @@ void TestActivities::placingWithoutDragging()
 
     // Placed by clicks, the boxes say what they hold.
     QTest::mouseClick(l0, Qt::LeftButton);
-    QTest::mouseClick(s->targetBoxes[1], Qt::LeftButton);
-    QCOMPARE(s->targetBoxes[1]->accessibleName(), QStringLiteral("Box 2 of 4: ") + l0->text());
-    QCOMPARE(s->startBoxes[0]->accessibleName(), QStringLiteral("Start box 1 of 4: empty"));
+    QTest::mouseClick(control<DropBox>(s, "targetBoxes", 1), Qt::LeftButton);
+    QCOMPARE(control<DropBox>(s, "targetBoxes", 1)->accessibleName(),
+             QStringLiteral("Box 2 of 4: ") + l0->text());
+    QCOMPARE(control<DropBox>(s, "startBoxes", 0)->accessibleName(),
+             QStringLiteral("Start box 1 of 4: empty"));
 
     // Escape with nothing held is the screen's "Exit".
     key(Qt::Key_Escape);
@@ -474,19 +488,19 @@ void TestActivities::hover()
     Harness h;
     ActivityScreen *s = open(h, QStringLiteral("introductionlab"), QStringLiteral("Introduction"));
     QVERIFY(QTest::qWaitForWindowExposed(s));
-    s->actionButtons[CheckScoreButton]->show();
-    for (LabelButton *b : s->actionButtons)
+    control<LabelButton>(s, "actionButtons", CheckScoreButton)->show();
+    for (LabelButton *b : controls<LabelButton>(s, "actionButtons"))
         QVERIFY(b->isOpaque());
     // Over a picture: nothing changes.
-    QTest::mouseMove(s, s->backPictures.at(2)->geometry().center());
-    QVERIFY(s->actionButtons[ExitButton]->isOpaque());
+    QTest::mouseMove(s, control<ClickablePicture>(s, "backPictures", 2)->geometry().center());
+    QVERIFY(control<LabelButton>(s, "actionButtons", ExitButton)->isOpaque());
     // Over the bare background: all three transparent.
     QTest::mouseMove(s, QPoint(5, 595));
-    for (LabelButton *b : s->actionButtons)
+    for (LabelButton *b : controls<LabelButton>(s, "actionButtons"))
         QVERIFY(!b->isOpaque());
-    QTest::mouseMove(s->actionButtons[StartAgainButton], QPoint(10, 10));
-    QVERIFY(s->actionButtons[StartAgainButton]->isOpaque());
-    QVERIFY(!s->actionButtons[ExitButton]->isOpaque());
+    QTest::mouseMove(control<LabelButton>(s, "actionButtons", StartAgainButton), QPoint(10, 10));
+    QVERIFY(control<LabelButton>(s, "actionButtons", StartAgainButton)->isOpaque());
+    QVERIFY(!control<LabelButton>(s, "actionButtons", ExitButton)->isOpaque());
 }
 
 void TestActivities::zOrder()
@@ -497,19 +511,25 @@ void TestActivities::zOrder()
     const auto depth = [&](QObject *o) { return children.indexOf(o); };
     for (int i = 0; i < 4; ++i) {
         for (int j = 0; j < 2; ++j)
-            QVERIFY(depth(s->backPictures.at(i)) < depth(s->frontPictures.at(j)));
-        QVERIFY(depth(s->backPictures.at(i)) < depth(s->targetBoxes[0]));
+            QVERIFY(depth(control<ClickablePicture>(s, "backPictures", i)) <
+                    depth(control<ClickablePicture>(s, "frontPictures", j)));
+        QVERIFY(depth(control<ClickablePicture>(s, "backPictures", i)) <
+                depth(control<DropBox>(s, "targetBoxes", 0)));
     }
     for (int i = 0; i < 4; ++i) {
-        QVERIFY(depth(s->frontPictures.at(1)) < depth(s->targetBoxes[size_t(i)]));
-        QVERIFY(depth(s->targetBoxes[size_t(i)]) < depth(s->dragLabels[0]));
-        QVERIFY(depth(s->startBoxes[size_t(i)]) < depth(s->dragLabels[0]));
+        QVERIFY(depth(control<ClickablePicture>(s, "frontPictures", 1)) <
+                depth(control<DropBox>(s, "targetBoxes", i)));
+        QVERIFY(depth(control<DropBox>(s, "targetBoxes", i)) <
+                depth(control<DragLabel>(s, "dragLabels", 0)));
+        QVERIFY(depth(control<DropBox>(s, "startBoxes", i)) <
+                depth(control<DragLabel>(s, "dragLabels", 0)));
     }
     // Where the two circuits overlap (their picture's bulb) the bulb circuit lies on top.
-    QCOMPARE(s->childAt(QPoint(135, 295)), s->backPictures.at(0));
+    QCOMPARE(s->childAt(QPoint(135, 295)), control<ClickablePicture>(s, "backPictures", 0));
     // A label dropped on a box over a picture is what the pointer finds there.
     mouseDrag(s, 3, intoBox(s, 3, s->engine().target(3)));
-    QCOMPARE(s->childAt(s->targetBoxes[3]->geometry().center()), s->dragLabels[3]);
+    QCOMPARE(s->childAt(control<DropBox>(s, "targetBoxes", 3)->geometry().center()),
+             control<DragLabel>(s, "dragLabels", 3));
 }
 
 void TestActivities::electricityCircuit()
@@ -521,10 +541,10 @@ void TestActivities::electricityCircuit()
         open(h, QStringLiteral("electricitylab"), QStringLiteral("Electricity")));
     QCOMPARE(int(h.ctx->state.StepCounter), 0);
     mouseDrag(s, 1, intoBox(s, 1, s->engine().target(1)));
-    const QPoint placed = s->dragLabels[1]->pos();
+    const QPoint placed = control<DragLabel>(s, "dragLabels", 1)->pos();
     h.sound.played.clear();
 
-    ClickablePicture *circuit = s->backPictures.at(0);
+    ClickablePicture *circuit = control<ClickablePicture>(s, "backPictures", 0);
     const QPoint bare = circuit->mapFrom(s, QPoint(60, 400)); // no box or label over it
     QTest::mouseClick(circuit, Qt::LeftButton, {}, bare);
     QCOMPARE(circuit->file(), QString::fromLatin1(pictures::CircuitOn));
@@ -535,15 +555,16 @@ void TestActivities::electricityCircuit()
     QTest::mouseClick(circuit, Qt::RightButton, {}, bare);
     QCOMPARE(circuit->file(), QString::fromLatin1(pictures::CircuitOff));
     QVERIFY(h.sound.played.isEmpty());
-    QCOMPARE(s->dragLabels[1]->pos(), placed);
+    QCOMPARE(control<DragLabel>(s, "dragLabels", 1)->pos(), placed);
 
     // Reopened after Exit: circuit off.
     s->pictureClicked(0);
-    QTest::mouseClick(s->actionButtons[ExitButton], Qt::LeftButton);
+    QTest::mouseClick(control<LabelButton>(s, "actionButtons", ExitButton), Qt::LeftButton);
     settle();
     s = static_cast<CircuitLabelling *>(
         open(h, QStringLiteral("electricitylab"), QStringLiteral("Electricity")));
-    QCOMPARE(s->backPictures.at(0)->file(), QString::fromLatin1(pictures::CircuitOff));
+    QCOMPARE(control<ClickablePicture>(s, "backPictures", 0)->file(),
+             QString::fromLatin1(pictures::CircuitOff));
     QCOMPARE(int(h.ctx->state.StepCounter), 0);
 }
 
@@ -556,8 +577,9 @@ void TestActivities::faradayExperiments()
         open(h, QStringLiteral("faradaylab"), QStringLiteral("Michael Faraday")));
     QCOMPARE(int(h.ctx->state.StepCounter), 0);
     QCOMPARE(int(h.ctx->state.StepCounter2), 0);
-    const auto file = [&s](const char *control, int i) {
-        return (qstrcmp(control, "back") == 0 ? s->backPictures : s->frontPictures).at(i)->file();
+    const auto file = [&s](const char *which, int i) {
+        const char *array = qstrcmp(which, "back") == 0 ? "backPictures" : "frontPictures";
+        return control<ClickablePicture>(s, array, i)->file();
     };
     const QString on = QString::fromLatin1(pictures::SwitchOn);
     const QString off = QString::fromLatin1(pictures::SwitchOff);
@@ -585,35 +607,37 @@ void TestActivities::faradayExperiments()
 
     // The magnet follows the scroll bar. Away from the coil (below 50) it moves no needle; in
     // and out of it, the meter swings one way or the other for one timer tick.
-    ClickablePicture *magnet = s->frontPictures.at(FaradayLabelling::Magnet);
+    ClickablePicture *magnet =
+        control<ClickablePicture>(s, "frontPictures", FaradayLabelling::Magnet);
     QCOMPARE(magnet->pos(), px(4080, 6000));
-    s->magnetSlider->setValue(40);
+    control<QScrollBar>(s, "magnetSlider")->setValue(40);
     QCOMPARE(magnet->pos(), px(float(magnetLeft(40)), 6000));
     QCOMPARE(file("back", FaradayLabelling::GeneratorCircuit),
              QString::fromLatin1(pictures::GeneratorRest));
-    QVERIFY(!s->generatorTimer->isActive());
+    QVERIFY(!control<QTimer>(s, "generatorTimer")->isActive());
     QVERIFY(magnet->mask().isEmpty());
     for (const auto &[value, meter] :
          {std::pair{100, pictures::GeneratorIn}, std::pair{0, pictures::GeneratorOut}}) {
-        s->magnetSlider->setValue(value);
+        control<QScrollBar>(s, "magnetSlider")->setValue(value);
         QCOMPARE(magnet->pos(), px(float(magnetLeft(value)), 6000));
         QCOMPARE(file("back", FaradayLabelling::GeneratorCircuit), QString::fromLatin1(meter));
         // Inside the coil the windings are in front of the magnet.
         QCOMPARE(magnet->mask().isEmpty(), value == 0);
-        QVERIFY(s->generatorTimer->isActive());
-        QCOMPARE(s->generatorTimer->interval(), 50);
+        QVERIFY(control<QTimer>(s, "generatorTimer")->isActive());
+        QCOMPARE(control<QTimer>(s, "generatorTimer")->interval(), 50);
         QTRY_COMPARE(file("back", FaradayLabelling::GeneratorCircuit),
                      QString::fromLatin1(pictures::GeneratorRest));
-        QVERIFY(!s->generatorTimer->isActive());
+        QVERIFY(!control<QTimer>(s, "generatorTimer")->isActive());
     }
 
-    s->magnetSlider->setValue(60);
-    QTest::mouseClick(s->actionButtons[ExitButton], Qt::LeftButton);
+    control<QScrollBar>(s, "magnetSlider")->setValue(60);
+    QTest::mouseClick(control<LabelButton>(s, "actionButtons", ExitButton), Qt::LeftButton);
     settle();
     s = static_cast<FaradayLabelling *>(
         open(h, QStringLiteral("faradaylab"), QStringLiteral("Michael Faraday")));
-    QCOMPARE(s->frontPictures.at(FaradayLabelling::Magnet)->pos(), px(4080, 6000));
-    QCOMPARE(s->magnetSlider->value(), 0);
+    QCOMPARE(control<ClickablePicture>(s, "frontPictures", FaradayLabelling::Magnet)->pos(),
+             px(4080, 6000));
+    QCOMPARE(control<QScrollBar>(s, "magnetSlider")->value(), 0);
     QCOMPARE(file("back", FaradayLabelling::BulbCircuit), off);
     QCOMPARE(file("back", FaradayLabelling::GeneratorCircuit),
              QString::fromLatin1(pictures::GeneratorRest));
@@ -643,10 +667,10 @@ void TestActivities::startSound()
     QTest::qWait(150);
     QCOMPARE(h.sound.played.count(Eagle), plays ? 1 : 0);
     // Start Again does not play it again; reopening does.
-    QTest::mouseClick(s->actionButtons[StartAgainButton], Qt::LeftButton);
+    QTest::mouseClick(control<LabelButton>(s, "actionButtons", StartAgainButton), Qt::LeftButton);
     QTest::qWait(150);
     QCOMPARE(h.sound.played.count(Eagle), plays ? 1 : 0);
-    QTest::mouseClick(s->actionButtons[ExitButton], Qt::LeftButton);
+    QTest::mouseClick(control<LabelButton>(s, "actionButtons", ExitButton), Qt::LeftButton);
     settle();
     open(h, name, QStringLiteral("Title"));
     QTest::qWait(150);
@@ -671,11 +695,12 @@ void TestActivities::textFits()
     }
     ActivityScreen *s = open(h, name, heading);
     QList<QLabel *> labels;
-    for (QLabel *l : s->dragLabels)
+    for (QLabel *l : controls<DragLabel>(s, "dragLabels"))
         labels << l;
-    for (LabelButton *b : s->actionButtons)
+    for (LabelButton *b : controls<LabelButton>(s, "actionButtons"))
         labels << b;
-    for (QLabel *text : s->texts)
+    labels << control<QLabel>(s, "heading"); // the first of the texts
+    for (QLabel *text : controls<QLabel>(s, "texts"))
         labels << text;
     for (QLabel *label : labels) {
         const QFontMetrics metrics(label->font());

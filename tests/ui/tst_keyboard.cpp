@@ -198,15 +198,15 @@ void TestKeyboard::quizAnswerKeys()
     h.ctx->state.SoundOn = 1;
     h.sound.played.clear();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C);
-    QVERIFY(quiz->answerButtons[3]->isChecked());
+    QVERIFY(control<QRadioButton>(quiz, "answerButtons", 3)->isChecked());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_2);
-    QVERIFY(quiz->answerButtons[2]->isChecked());
+    QVERIFY(control<QRadioButton>(quiz, "answerButtons", 2)->isChecked());
     QCOMPARE(h.sound.played.count(QStringLiteral("wav\\typekey.wav")), 2);
 
     // Enter on "Next Question >>" keeps the focus there, so Enter goes on question by question.
     press(QStringLiteral("Next Question >>"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QCOMPARE(quiz->questionNumber->text(), QStringLiteral("Question 3"));
+    QCOMPARE(control<QLabel>(quiz, "questionNumber")->text(), QStringLiteral("Question 3"));
     QCOMPARE(int(h.ctx->state.AnswerMark[1]), h.ctx->state.CorrectAnswer[1] == "2" ? 1 : 0);
 }
 
@@ -311,9 +311,10 @@ void TestKeyboard::doubleClicks()
     Harness h;
     QuizScreen *quiz = static_cast<QuizScreen *>(open(h, QStringLiteral("QuizScreen")));
     QVERIFY(QTest::qWaitForWindowExposed(quiz));
-    QTest::mouseDClick(quiz->windowHandle(), Qt::LeftButton, {},
-                       quiz->buttons[QuizScreen::NextQuestion]->geometry().center());
-    QCOMPARE(quiz->questionNumber->text(), QStringLiteral("Question 2"));
+    QTest::mouseDClick(
+        quiz->windowHandle(), Qt::LeftButton, {},
+        control<LabelButton>(quiz, "buttons", QuizScreen::NextQuestion)->geometry().center());
+    QCOMPARE(control<QLabel>(quiz, "questionNumber")->text(), QStringLiteral("Question 2"));
 }
 
 QTEST_MAIN(TestKeyboard)

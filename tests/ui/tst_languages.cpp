@@ -120,7 +120,8 @@ void TestLanguages::everyScreen()
         }
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
-    QCOMPARE(h.ctx->screens.get<MainMenu>()->entries[MainMenu::Exit]->x(), exitLeft);
+    QCOMPARE(control<LabelButton>(h.ctx->screens.get<MainMenu>(), "entries", MainMenu::Exit)->x(),
+             exitLeft);
 
     for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
         QCoreApplication::removeTranslator(translator);

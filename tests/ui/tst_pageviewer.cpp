@@ -32,23 +32,27 @@ void TestPageViewer::keyFactsTurnPages()
     h.ctx->screens.show<TopicHub>(0)->buttonClicked(TopicHub::KeyFacts);
     PageViewer *viewer = h.ctx->screens.loaded<PageViewer>();
     QVERIFY(viewer && viewer->isVisible());
-    QCOMPARE(viewer->pageOnScreen->contentName(), QStringLiteral("wmf\\key introductiona.wmf"));
-    QCOMPARE(viewer->pagePrintCopy->contentName(), QStringLiteral("wmf2\\key introductiona.wmf"));
-    QVERIFY(viewer->pageOnScreen->hasPicture());
-    QCOMPARE(viewer->pageOnScreen->pos(), QPoint(8, 0));
-    QCOMPARE(viewer->pageCounter->text(), QStringLiteral("Page 1 of 2"));
-    QVERIFY(!viewer->buttons[PageViewer::PreviousPage]->isEnabled());
-    QVERIFY(viewer->buttons[PageViewer::NextPage]->isEnabled());
+    QCOMPARE(control<MetafileView>(viewer, "pageOnScreen")->contentName(),
+             QStringLiteral("wmf\\key introductiona.wmf"));
+    QCOMPARE(control<MetafileView>(viewer, "pagePrintCopy")->contentName(),
+             QStringLiteral("wmf2\\key introductiona.wmf"));
+    QVERIFY(control<MetafileView>(viewer, "pageOnScreen")->hasPicture());
+    QCOMPARE(control<MetafileView>(viewer, "pageOnScreen")->pos(), QPoint(8, 0));
+    QCOMPARE(control<QLabel>(viewer, "pageCounter")->text(), QStringLiteral("Page 1 of 2"));
+    QVERIFY(!control<LabelButton>(viewer, "buttons", PageViewer::PreviousPage)->isEnabled());
+    QVERIFY(control<LabelButton>(viewer, "buttons", PageViewer::NextPage)->isEnabled());
 
     const int clicks = h.sound.played.size();
     viewer->buttonClicked(PageViewer::NextPage);
-    QCOMPARE(viewer->pageOnScreen->contentName(), QStringLiteral("wmf\\key introductionb.wmf"));
-    QCOMPARE(viewer->pagePrintCopy->contentName(), QStringLiteral("wmf2\\key introductionb.wmf"));
-    QCOMPARE(viewer->pageCounter->text(), QStringLiteral("Page 2 of 2"));
-    QVERIFY(viewer->buttons[PageViewer::PreviousPage]->isEnabled());
-    QVERIFY(!viewer->buttons[PageViewer::NextPage]->isEnabled());
+    QCOMPARE(control<MetafileView>(viewer, "pageOnScreen")->contentName(),
+             QStringLiteral("wmf\\key introductionb.wmf"));
+    QCOMPARE(control<MetafileView>(viewer, "pagePrintCopy")->contentName(),
+             QStringLiteral("wmf2\\key introductionb.wmf"));
+    QCOMPARE(control<QLabel>(viewer, "pageCounter")->text(), QStringLiteral("Page 2 of 2"));
+    QVERIFY(control<LabelButton>(viewer, "buttons", PageViewer::PreviousPage)->isEnabled());
+    QVERIFY(!control<LabelButton>(viewer, "buttons", PageViewer::NextPage)->isEnabled());
     viewer->buttonClicked(PageViewer::PreviousPage);
-    QCOMPARE(viewer->pageCounter->text(), QStringLiteral("Page 1 of 2"));
+    QCOMPARE(control<QLabel>(viewer, "pageCounter")->text(), QStringLiteral("Page 1 of 2"));
     QCOMPARE(h.sound.played.size(), clicks); // the viewer makes no sounds
 
     viewer->buttonClicked(PageViewer::Exit);
@@ -64,10 +68,11 @@ void TestPageViewer::oneNotesPageHasNoNavigation()
     settle();
     h.ctx->screens.loaded<TopicHub>(2)->buttonClicked(TopicHub::TeachersNotes);
     PageViewer *viewer = h.ctx->screens.loaded<PageViewer>();
-    QCOMPARE(viewer->pageOnScreen->contentName(), QStringLiteral("wmf\\faradaya.wmf"));
-    QVERIFY(viewer->pageCounter->isHidden());
-    QVERIFY(viewer->buttons[PageViewer::NextPage]->isHidden());
-    QVERIFY(viewer->buttons[PageViewer::PreviousPage]->isHidden());
+    QCOMPARE(control<MetafileView>(viewer, "pageOnScreen")->contentName(),
+             QStringLiteral("wmf\\faradaya.wmf"));
+    QVERIFY(control<QLabel>(viewer, "pageCounter")->isHidden());
+    QVERIFY(control<LabelButton>(viewer, "buttons", PageViewer::NextPage)->isHidden());
+    QVERIFY(control<LabelButton>(viewer, "buttons", PageViewer::PreviousPage)->isHidden());
 }
 
 void TestPageViewer::printPrintsThePrintCopy()
@@ -82,8 +87,10 @@ void TestPageViewer::printPrintsThePrintCopy()
     const PrintOp picture = h.printer.ops[1];
     QCOMPARE(picture.kind, PrintOp::Picture);
     QCOMPARE(picture.from, QPoint(1000, 1000));
-    QCOMPARE(QSize(picture.to.x(), picture.to.y()), viewer->pagePrintCopy->ownSizeTwips());
-    QVERIFY(viewer->pagePrintCopy->ownSizeTwips() != viewer->pageOnScreen->ownSizeTwips());
+    QCOMPARE(QSize(picture.to.x(), picture.to.y()),
+             control<MetafileView>(viewer, "pagePrintCopy")->ownSizeTwips());
+    QVERIFY(control<MetafileView>(viewer, "pagePrintCopy")->ownSizeTwips() !=
+            control<MetafileView>(viewer, "pageOnScreen")->ownSizeTwips());
     QVERIFY(h.paths.requested.contains(QStringLiteral("wmf2\\electricityb.wmf")));
 
     h.printer.failAfter = 0;
@@ -99,19 +106,22 @@ void TestPageViewer::acknowledgmentsAnimateTheLogo()
     menu->entryClicked(MainMenu::Acknowledgments);
     PageViewer *viewer = h.ctx->screens.loaded<PageViewer>();
     QVERIFY(viewer->isVisible());
-    QCOMPARE(viewer->pageOnScreen->contentName(), QStringLiteral("wmf\\acknowledgments.wmf"));
-    QCOMPARE(viewer->pagePrintCopy->contentName(), QStringLiteral("wmf2\\acknowledgments.wmf"));
+    QCOMPARE(control<MetafileView>(viewer, "pageOnScreen")->contentName(),
+             QStringLiteral("wmf\\acknowledgments.wmf"));
+    QCOMPARE(control<MetafileView>(viewer, "pagePrintCopy")->contentName(),
+             QStringLiteral("wmf2\\acknowledgments.wmf"));
     QCOMPARE(viewer->palette().color(QPalette::Window), QColor(49, 130, 212));
-    QVERIFY(viewer->pageCounter->isHidden());
-    QVERIFY(viewer->stillLogo->hasPicture());
-    QVERIFY(viewer->logoTimer->isActive());
-    QCOMPARE(viewer->logoTimer->interval(), 25);
+    QVERIFY(control<QLabel>(viewer, "pageCounter")->isHidden());
+    QVERIFY(control<PictureBox>(viewer, "stillLogo")->hasPicture());
+    QVERIFY(control<QTimer>(viewer, "logoTimer")->isActive());
+    QCOMPARE(control<QTimer>(viewer, "logoTimer")->interval(), 25);
 
-    viewer->logoTimer->stop();
+    control<QTimer>(viewer, "logoTimer")->stop();
     h.paths.requested.clear();
     for (int i = 0; i < 21; ++i)
         viewer->turnLogo();
-    QVERIFY(viewer->turningLogo->hasPicture() && !viewer->turningLogo->isHidden());
+    QVERIFY(control<PictureBox>(viewer, "turningLogo")->hasPicture() &&
+            !control<PictureBox>(viewer, "turningLogo")->isHidden());
     QCOMPARE(h.paths.requested.first(), QStringLiteral("logo\\tavimor0001.gif"));
     QCOMPARE(h.paths.requested[19], QStringLiteral("logo\\tavimor0000.gif"));
     QCOMPARE(h.paths.requested.size(), 20); // each frame is read once, then kept
@@ -124,23 +134,25 @@ void TestPageViewer::guidePages()
     h.ctx->screens.show<MainMenu>()->entryClicked(MainMenu::TeachersGuide);
     GuideViewer *g = h.ctx->screens.loaded<GuideViewer>();
     QVERIFY(g->isVisible());
-    QCOMPARE(g->pageOnScreen->contentName(), QStringLiteral("wmf\\guide1.wmf"));
-    QCOMPARE(g->pageCounter->text(), QStringLiteral("Page 1 of 4"));
-    QVERIFY(!g->buttons[GuideViewer::PreviousPage]->isEnabled());
+    QCOMPARE(control<MetafileView>(g, "pageOnScreen")->contentName(),
+             QStringLiteral("wmf\\guide1.wmf"));
+    QCOMPARE(control<QLabel>(g, "pageCounter")->text(), QStringLiteral("Page 1 of 4"));
+    QVERIFY(!control<LabelButton>(g, "buttons", GuideViewer::PreviousPage)->isEnabled());
     g->buttonClicked(GuideViewer::NextPage);
     g->buttonClicked(GuideViewer::NextPage);
     g->buttonClicked(GuideViewer::NextPage);
-    QCOMPARE(g->pageOnScreen->contentName(), QStringLiteral("wmf\\guide4.wmf"));
-    QCOMPARE(g->pageCounter->text(), QStringLiteral("Page 4 of 4"));
-    QVERIFY(!g->buttons[GuideViewer::NextPage]->isEnabled());
+    QCOMPARE(control<MetafileView>(g, "pageOnScreen")->contentName(),
+             QStringLiteral("wmf\\guide4.wmf"));
+    QCOMPARE(control<QLabel>(g, "pageCounter")->text(), QStringLiteral("Page 4 of 4"));
+    QVERIFY(!control<LabelButton>(g, "buttons", GuideViewer::NextPage)->isEnabled());
     g->buttonClicked(GuideViewer::PreviousPage);
     g->buttonClicked(GuideViewer::PreviousPage);
     g->buttonClicked(GuideViewer::Print);
     QCOMPARE(h.printer.documents, 1);
     QVERIFY(h.paths.requested.contains(QStringLiteral("wmf2\\guide2.wmf")));
     g->buttonClicked(GuideViewer::PreviousPage);
-    QVERIFY(!g->buttons[GuideViewer::PreviousPage]->isEnabled());
-    QVERIFY(g->buttons[GuideViewer::NextPage]->isEnabled());
+    QVERIFY(!control<LabelButton>(g, "buttons", GuideViewer::PreviousPage)->isEnabled());
+    QVERIFY(control<LabelButton>(g, "buttons", GuideViewer::NextPage)->isEnabled());
 }
 
 void TestPageViewer::missingPageShowsEmpty()
@@ -152,9 +164,9 @@ void TestPageViewer::missingPageShowsEmpty()
     h.ctx->screens.show<TopicHub>(2)->buttonClicked(TopicHub::KeyFacts);
     PageViewer *viewer = h.ctx->screens.loaded<PageViewer>();
     QVERIFY(viewer->isVisible());
-    QVERIFY(!viewer->pageOnScreen->hasPicture());
+    QVERIFY(!control<MetafileView>(viewer, "pageOnScreen")->hasPicture());
     viewer->buttonClicked(PageViewer::NextPage); // no file at all
-    QVERIFY(!viewer->pageOnScreen->hasPicture());
+    QVERIFY(!control<MetafileView>(viewer, "pageOnScreen")->hasPicture());
     viewer->repaint();
 }
 
@@ -175,11 +187,13 @@ void TestPageViewer::pagesFitTheViewer()
     QFETCH(QString, page);
     Harness h;
     PageViewer *viewer = h.ctx->screens.get<PageViewer>();
-    QVERIFY(viewer->pageOnScreen->load(h.paths,
-                                       QStringLiteral("wmf\\") + page + QStringLiteral(".wmf")));
-    const QRect r = viewer->pageOnScreen->geometry();
-    QVERIFY2(r.right() < viewer->buttons[PageViewer::Print]->x(), qPrintable(page));
-    QVERIFY2(r.bottom() < viewer->buttons[PageViewer::Exit]->y(), qPrintable(page));
+    QVERIFY(control<MetafileView>(viewer, "pageOnScreen")
+                ->load(h.paths, QStringLiteral("wmf\\") + page + QStringLiteral(".wmf")));
+    const QRect r = control<MetafileView>(viewer, "pageOnScreen")->geometry();
+    QVERIFY2(r.right() < control<LabelButton>(viewer, "buttons", PageViewer::Print)->x(),
+             qPrintable(page));
+    QVERIFY2(r.bottom() < control<LabelButton>(viewer, "buttons", PageViewer::Exit)->y(),
+             qPrintable(page));
     QVERIFY(r.width() > 400 && r.height() > 300);
 }
 

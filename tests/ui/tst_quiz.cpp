@@ -82,9 +82,10 @@ void TestQuiz::hubData()
         hub = h.ctx->screens.show<TopicHub>(1);
     else
         hub = h.ctx->screens.show<TopicHub>(2);
-    QCOMPARE(hub->titleText->text(), title);
-    QVERIFY(hub->topicPicture->hasPicture());
-    const QRect picture = hub->topicPicture->geometry(); // centred in the window
+    QCOMPARE(control<QLabel>(hub, "titleText")->text(), title);
+    QVERIFY(control<PictureBox>(hub, "topicPicture")->hasPicture());
+    const QRect picture =
+        control<PictureBox>(hub, "topicPicture")->geometry(); // centred in the window
     QVERIFY(qAbs(2 * picture.x() + picture.width() - 800) <= 1);
     QCOMPARE(hub->palette().color(QPalette::Window),
              topic == 0 ? QColor(39, 63, 137) : QColor(Qt::black));
@@ -100,9 +101,9 @@ void TestQuiz::hubData()
     hub->buttonClicked(TopicHub::MultipleChoice);
     QuizScreen *quiz = h.ctx->screens.loaded<QuizScreen>();
     QVERIFY(quiz && quiz->isVisible());
-    QVERIFY(quiz->topicPicture->hasPicture());
-    QCOMPARE(quiz->topicText->text(), QStringLiteral("Quorvel"));
-    QCOMPARE(quiz->worksheetTitle->text(), title);
+    QVERIFY(control<PictureBox>(quiz, "topicPicture")->hasPicture());
+    QCOMPARE(control<QLabel>(quiz, "topicText")->text(), QStringLiteral("Quorvel"));
+    QCOMPARE(control<QLabel>(quiz, "worksheetTitle")->text(), title);
     QCOMPARE(h.sound.played.count(Click), 3);
 
     hub->buttonClicked(TopicHub::Exit);
@@ -118,11 +119,11 @@ void TestQuiz::hubStartsQuizFromItsFile()
     Harness h;
     QuizScreen *quiz = startQuiz(h);
     QCOMPARE(int(h.ctx->state.QuestionNo), 1);
-    QCOMPARE(quiz->questionNumber->text(), QStringLiteral("Question 1"));
-    QCOMPARE(quiz->questionText->text(), h.ctx->state.QuestionText[1]);
-    QCOMPARE(quiz->answerButtons[3]->text(), h.ctx->state.AnswerC[1]);
+    QCOMPARE(control<QLabel>(quiz, "questionNumber")->text(), QStringLiteral("Question 1"));
+    QCOMPARE(control<QLabel>(quiz, "questionText")->text(), h.ctx->state.QuestionText[1]);
+    QCOMPARE(control<QRadioButton>(quiz, "answerButtons", 3)->text(), h.ctx->state.AnswerC[1]);
     QCOMPARE(quiz->chosenAnswer(), 0);
-    QVERIFY(quiz->buttons[QuizScreen::PreviousQuestion]->isHidden());
+    QVERIFY(control<LabelButton>(quiz, "buttons", QuizScreen::PreviousQuestion)->isHidden());
 
     // Changing the bank in memory, then starting again, reloads it from the file.
     h.ctx->state.QuestionText[1] = QStringLiteral("changed");
@@ -170,12 +171,12 @@ void TestQuiz::navigationAndMarking()
     const auto right = [&](int q) { return s.CorrectAnswer[q].toInt(); };
 
     for (int q = 1; q <= 3; ++q) {
-        quiz->answerButtons[right(q)]->click();
+        control<QRadioButton>(quiz, "answerButtons", right(q))->click();
         quiz->buttonClicked(QuizScreen::NextQuestion);
     }
     QCOMPARE(h.sound.played.count(QStringLiteral("wav\\typekey.wav")), 3);
     // Question 4: right, then back to 3 and forward again.
-    quiz->answerButtons[right(4)]->click();
+    control<QRadioButton>(quiz, "answerButtons", right(4))->click();
     quiz->buttonClicked(QuizScreen::NextQuestion);
     QCOMPARE(int(s.AnswerMark[4]), 1);
     quiz->buttonClicked(QuizScreen::PreviousQuestion);
@@ -190,11 +191,13 @@ void TestQuiz::navigationAndMarking()
 
     while (s.QuestionNo < 10)
         quiz->buttonClicked(QuizScreen::NextQuestion);
-    QCOMPARE(quiz->buttons[QuizScreen::NextQuestion]->text(), QStringLiteral("Check Score >>"));
-    QVERIFY(!quiz->buttons[QuizScreen::PreviousQuestion]->isHidden());
+    QCOMPARE(control<LabelButton>(quiz, "buttons", QuizScreen::NextQuestion)->text(),
+             QStringLiteral("Check Score >>"));
+    QVERIFY(!control<LabelButton>(quiz, "buttons", QuizScreen::PreviousQuestion)->isHidden());
     quiz->buttonClicked(QuizScreen::PreviousQuestion);
-    QCOMPARE(quiz->buttons[QuizScreen::NextQuestion]->text(), QStringLiteral("Next Question >>"));
-    QCOMPARE(quiz->questionNumber->text(), QStringLiteral("Question 9"));
+    QCOMPARE(control<LabelButton>(quiz, "buttons", QuizScreen::NextQuestion)->text(),
+             QStringLiteral("Next Question >>"));
+    QCOMPARE(control<QLabel>(quiz, "questionNumber")->text(), QStringLiteral("Question 9"));
 }
 
 void TestQuiz::wrongAnswersFillReviewRows()
@@ -206,7 +209,7 @@ void TestQuiz::wrongAnswersFillReviewRows()
     for (int q = 1; q <= 10; ++q) {
         const int right = s.CorrectAnswer[q].toInt();
         const bool wrong = q == 2 || q == 5 || q == 9;
-        quiz->answerButtons[wrong ? right % 4 + 1 : right]->click();
+        control<QRadioButton>(quiz, "answerButtons", wrong ? right % 4 + 1 : right)->click();
         quiz->buttonClicked(QuizScreen::NextQuestion);
     }
     settle();
@@ -215,22 +218,24 @@ void TestQuiz::wrongAnswersFillReviewRows()
     QCOMPARE(s.TopicName, QStringLiteral("Quorvel"));
     ReviewScreen *review = h.ctx->screens.loaded<ReviewScreen>();
     QVERIFY(review && !review->isVisible());
-    QCOMPARE(review->worksheetTitle->text(), QStringLiteral("Electricity"));
+    QCOMPARE(control<QLabel>(review, "worksheetTitle")->text(), QStringLiteral("Electricity"));
     const int rows[] = {2, 5, 9};
     for (int k = 0; k < 3; ++k) {
-        QVERIFY(!review->wrongAnswerRows[k]->isHidden());
-        QCOMPARE(review->wrongAnswerRows[k]->text(),
+        QVERIFY(!control<QLabel>(review, "wrongAnswerRows", k)->isHidden());
+        QCOMPARE(control<QLabel>(review, "wrongAnswerRows", k)->text(),
                  QStringLiteral(" %1. ").arg(rows[k]) + s.QuestionText[rows[k]]);
     }
     for (int k = 3; k < 10; ++k)
-        QVERIFY(review->wrongAnswerRows[k]->isHidden());
+        QVERIFY(control<QLabel>(review, "wrongAnswerRows", k)->isHidden());
 
     ResultsScreen *results = h.ctx->screens.loaded<ResultsScreen>();
     QVERIFY(results && results->isVisible());
-    QCOMPARE(results->scoreText->text(), QStringLiteral("You have scored 7 out of 10."));
-    QVERIFY(!results->hintText->isHidden());
-    QVERIFY(results->adviceText->isHidden());
-    LabelButton *check = results->buttons[ResultsScreen::CertificateOrReview];
+    QCOMPARE(control<QLabel>(results, "scoreText")->text(),
+             QStringLiteral("You have scored 7 out of 10."));
+    QVERIFY(!control<QLabel>(results, "hintText")->isHidden());
+    QVERIFY(control<QLabel>(results, "adviceText")->isHidden());
+    LabelButton *check =
+        control<LabelButton>(results, "buttons", ResultsScreen::CertificateOrReview);
     QVERIFY(!check->isHidden());
     QCOMPARE(check->text(), QStringLiteral("Check Wrong Answers"));
     check->clicked();
@@ -245,7 +250,7 @@ void TestQuiz::wrongAnswersFillReviewRows()
     QCOMPARE(r.topic + QLatin1Char('/') + r.activity, QStringLiteral("Electricity/Quiz"));
     QCOMPARE(r.score * 100 + r.outOf, 710);
     QCOMPARE(r.wrong, QVector<int>({2, 5, 9}));
-    QVERIFY(results->notKeptLine->isHidden());
+    QVERIFY(control<QLabel>(results, "notKeptLine")->isHidden());
 }
 
 void TestQuiz::tenUnanswered()
@@ -257,10 +262,12 @@ void TestQuiz::tenUnanswered()
     QCOMPARE(int(h.ctx->state.Score), 0);
     ReviewScreen *review = h.ctx->screens.loaded<ReviewScreen>();
     for (int k = 0; k < 10; ++k) {
-        QVERIFY(!review->wrongAnswerRows[k]->isHidden());
-        QVERIFY(review->wrongAnswerRows[k]->text().startsWith(QStringLiteral(" %1. ").arg(k + 1)));
+        QVERIFY(!control<QLabel>(review, "wrongAnswerRows", k)->isHidden());
+        QVERIFY(control<QLabel>(review, "wrongAnswerRows", k)
+                    ->text()
+                    .startsWith(QStringLiteral(" %1. ").arg(k + 1)));
     }
-    QCOMPARE(review->wrongAnswerRows[9]->y(), 7080 / 15);
+    QCOMPARE(control<QLabel>(review, "wrongAnswerRows", 9)->y(), 7080 / 15);
 }
 
 void TestQuiz::exitAbandonsTheQuiz()
@@ -297,18 +304,19 @@ void TestQuiz::resultsChain()
     h.ctx->state.OutOf = 10;
     ResultsScreen *results = h.ctx->screens.get<ResultsScreen>();
     results->random = [] { return 0.1; };
-    QVERIFY(results->pictureTimer->isActive());
-    QVERIFY(!results->celebrationPicture->hasPicture());
+    QVERIFY(control<QTimer>(results, "pictureTimer")->isActive());
+    QVERIFY(!control<PictureBox>(results, "celebrationPicture")->hasPicture());
     results->showScreen();
-    QTRY_VERIFY(!results->pictureTimer->isActive() && !results->focusTimer->isActive() &&
-                !results->soundTimer->isActive());
-    QVERIFY(results->celebrationPicture->hasPicture());
-    QVERIFY(results->buttons[ResultsScreen::Exit]->isOpaque());
+    QTRY_VERIFY(!control<QTimer>(results, "pictureTimer")->isActive() &&
+                !control<QTimer>(results, "focusTimer")->isActive() &&
+                !control<QTimer>(results, "soundTimer")->isActive());
+    QVERIFY(control<PictureBox>(results, "celebrationPicture")->hasPicture());
+    QVERIFY(control<LabelButton>(results, "buttons", ResultsScreen::Exit)->isOpaque());
     QCOMPARE(h.sound.played, sound.isEmpty() ? QStringList() : QStringList{sound});
     const bool full = score == 10;
-    QCOMPARE(results->pupilName->isHidden(), !full);
-    QCOMPARE(results->nameHint->isHidden(), !full);
-    QCOMPARE(results->adviceText->isHidden(), full);
+    QCOMPARE(control<QLineEdit>(results, "pupilName")->isHidden(), !full);
+    QCOMPARE(control<QLabel>(results, "nameHint")->isHidden(), !full);
+    QCOMPARE(control<QLabel>(results, "adviceText")->isHidden(), full);
 }
 
 void TestQuiz::activityResultHasNoReview()
@@ -319,9 +327,11 @@ void TestQuiz::activityResultHasNoReview()
     h.ctx->state.OutOf = 10;
     ResultsScreen *results = h.ctx->screens.show<ResultsScreen>();
     results->random = [] { return 0.9; };
-    QCOMPARE(results->scoreText->text(), QStringLiteral("You have scored 6 out of 10."));
-    QVERIFY(!results->adviceText->isHidden());
-    QVERIFY(results->buttons[ResultsScreen::CertificateOrReview]->isHidden());
+    QCOMPARE(control<QLabel>(results, "scoreText")->text(),
+             QStringLiteral("You have scored 6 out of 10."));
+    QVERIFY(!control<QLabel>(results, "adviceText")->isHidden());
+    QVERIFY(
+        control<LabelButton>(results, "buttons", ResultsScreen::CertificateOrReview)->isHidden());
     QTRY_COMPARE(h.sound.played, QStringList{QStringLiteral("wav\\clown.wav")});
 
     // Sound off: nothing at all, not even the click.
@@ -338,12 +348,13 @@ void TestQuiz::certificatePrints()
     h.ctx->state.TopicName = QStringLiteral("Quorvel");
     h.ctx->player.name = QStringLiteral("Ada"); // who is playing fills the name
     ResultsScreen *results = h.ctx->screens.show<ResultsScreen>();
-    QCOMPARE(results->scoreText->text(),
+    QCOMPARE(control<QLabel>(results, "scoreText")->text(),
              QStringLiteral("Excellent work. You have scored 4 out of 4."));
-    QCOMPARE(results->buttons[0]->text(), QStringLiteral("Print Certificate"));
-    QCOMPARE(results->pupilName->maxLength(), 30);
-    QCOMPARE(results->pupilName->text(), QStringLiteral("Ada"));
-    QTest::keyClicks(results->pupilName, QStringLiteral(" Lovelace"));
+    QCOMPARE(control<LabelButton>(results, "buttons", 0)->text(),
+             QStringLiteral("Print Certificate"));
+    QCOMPARE(control<QLineEdit>(results, "pupilName")->maxLength(), 30);
+    QCOMPARE(control<QLineEdit>(results, "pupilName")->text(), QStringLiteral("Ada"));
+    QTest::keyClicks(control<QLineEdit>(results, "pupilName"), QStringLiteral(" Lovelace"));
     results->buttonClicked(ResultsScreen::CertificateOrReview);
     QCOMPARE(h.printer.documents, 1);
     QVERIFY(h.printer.ops.contains(PrintOp::print(QStringLiteral("Ada Lovelace"), true)));
@@ -414,22 +425,24 @@ void TestQuiz::quizTextFitsItsBoxes()
         hub->buttonClicked(TopicHub::MultipleChoice);
         QuizScreen *quiz = h.ctx->screens.loaded<QuizScreen>();
         for (int q = 1; q <= 10; ++q) {
-            const QRect box = quiz->questionText->contentsRect();
-            const QRect needed = QFontMetrics(quiz->questionText->font())
+            const QRect box = control<QLabel>(quiz, "questionText")->contentsRect();
+            const QRect needed = QFontMetrics(control<QLabel>(quiz, "questionText")->font())
                                      .boundingRect(box, Qt::TextWordWrap | Qt::AlignHCenter,
-                                                   quiz->questionText->text());
+                                                   control<QLabel>(quiz, "questionText")->text());
             QVERIFY2(needed.height() <= box.height() && needed.width() <= box.width(),
-                     qPrintable(quiz->questionText->text()));
+                     qPrintable(control<QLabel>(quiz, "questionText")->text()));
             for (int a = 1; a <= 4; ++a) {
-                QRadioButton *o = quiz->answerButtons[a];
+                QRadioButton *o = control<QRadioButton>(quiz, "answerButtons", a);
                 QVERIFY2(o->sizeHint().width() <= o->width(), qPrintable(o->text()));
             }
             quiz->buttonClicked(QuizScreen::NextQuestion);
         }
-        QVERIFY2(QFontMetrics(h.ctx->screens.loaded<ReviewScreen>()->wrongAnswerRows[0]->font())
-                         .horizontalAdvance(
-                             h.ctx->screens.loaded<ReviewScreen>()->wrongAnswerRows[9]->text()) <=
-                     800 - 8,
+        QVERIFY2(QFontMetrics(
+                     control<QLabel>(h.ctx->screens.loaded<ReviewScreen>(), "wrongAnswerRows", 0)
+                         ->font())
+                         .horizontalAdvance(control<QLabel>(h.ctx->screens.loaded<ReviewScreen>(),
+                                                            "wrongAnswerRows", 9)
+                                                ->text()) <= 800 - 8,
                  "review rows fit the window");
         h.ctx->screens.loaded<ResultsScreen>()->buttonClicked(ResultsScreen::Exit);
         settle();
@@ -461,7 +474,7 @@ void TestQuiz::markupShowsAsText()
     QuizScreen *quiz = startQuiz(h);
     plain(quiz);
     for (int q = 1; q <= 10; ++q) {
-        quiz->answerButtons[2]->click();
+        control<QRadioButton>(quiz, "answerButtons", 2)->click();
         quiz->buttonClicked(QuizScreen::NextQuestion);
     }
     settle();

@@ -183,15 +183,15 @@ void TestShell::registryLoadsHiddenAndUnloadResets()
     QCOMPARE(screens.get<MainMenu>(), menu); // touching again does not reload
 
     // Change its state, unload, touch again: a fresh screen at its design state.
-    menu->soundOff->click();
-    menu->entries[MainMenu::Exit]->setOpaque(false);
+    control<QRadioButton>(menu, "soundOff")->click();
+    control<LabelButton>(menu, "entries", MainMenu::Exit)->setOpaque(false);
     QCOMPARE(int(h.ctx->state.SoundOn), 0);
     screens.unload<MainMenu>();
     QVERIFY(!screens.loaded<MainMenu>());
     settle();
     MainMenu *again = screens.get<MainMenu>();
-    QVERIFY(again->entries[MainMenu::Exit]->isOpaque());
-    QVERIFY(again->soundOn->isChecked());
+    QVERIFY(control<LabelButton>(again, "entries", MainMenu::Exit)->isOpaque());
+    QVERIFY(control<QRadioButton>(again, "soundOn")->isChecked());
     QCOMPARE(int(h.ctx->state.SoundOn), 1);
 
     screens.show<MainMenu>();
@@ -234,17 +234,17 @@ void TestShell::startSequence()
     QVERIFY(grey->windowFlags() & Qt::FramelessWindowHint);
     QVERIFY(title->isVisible());
     QCOMPARE(title->size(), QSize(364, 438));
-    QVERIFY(title->titlePicture->hasPicture());
+    QVERIFY(control<PictureBox>(title, "titlePicture")->hasPicture());
     // Decoded at the size it is drawn (its file is twice that), so no paint scales it.
-    QCOMPARE(title->titlePicture->picture().size(), QSize(320, 240));
-    QCOMPARE(title->okOrCancel->text(), QStringLiteral("OK"));
+    QCOMPARE(control<PictureBox>(title, "titlePicture")->picture().size(), QSize(320, 240));
+    QCOMPARE(control<QPushButton>(title, "okOrCancel")->text(), QStringLiteral("OK"));
 
-    title->okOrCancel->click();
+    control<QPushButton>(title, "okOrCancel")->click();
     settle();
     QVERIFY(!screens.loaded<TitleScreen>());
     MainMenu *menu = screens.loaded<MainMenu>();
     QVERIFY(menu && menu->isVisible());
-    QVERIFY(menu->menuPicture->hasPicture());
+    QVERIFY(control<PictureBox>(menu, "menuPicture")->hasPicture());
     QCOMPARE(menu->palette().color(QPalette::Window), QColor(Qt::black));
     QCOMPARE(h.sound.played, QStringList{Click});
 }
@@ -264,13 +264,13 @@ void TestShell::titleFallsBackWithoutItsPicture()
     if (!damaged.isEmpty())
         h.writeFile(QStringLiteral("Images/lightning2sm.jpg"), damaged);
     TitleScreen *title = h.ctx->screens.show<TitleScreen>();
-    QVERIFY(!title->titlePicture->hasPicture());
+    QVERIFY(!control<PictureBox>(title, "titlePicture")->hasPicture());
     QCOMPARE(title->size(), QSize(800, 600)); // dressed in the standard look
     QCOMPARE(title->windowTitle(), QStringLiteral("Quorvel"));
-    title->okOrCancel->click();
+    control<QPushButton>(title, "okOrCancel")->click();
     settle();
     QVERIFY(h.ctx->screens.loaded<MainMenu>()); // the menu still opens
-    QVERIFY(!h.ctx->screens.loaded<MainMenu>()->menuPicture->hasPicture());
+    QVERIFY(!control<PictureBox>(h.ctx->screens.loaded<MainMenu>(), "menuPicture")->hasPicture());
 }
 
 void TestShell::soundGating()
@@ -283,24 +283,24 @@ void TestShell::soundGating()
     h.ctx->playSound(Click);
     QCOMPARE(h.sound.played.size(), 1);
 
-    menu->soundOff->click();
+    control<QRadioButton>(menu, "soundOff")->click();
     menu->entryClicked(MainMenu::Electricity);
     menu->entryClicked(MainMenu::Exit);
-    QCOMPARE(h.sound.played.size(), 1);                     // nothing reached the player
-    h.ctx->screens.get<TitleScreen>()->okOrCancel->click(); // "Cancel"
+    QCOMPARE(h.sound.played.size(), 1); // nothing reached the player
+    control<QPushButton>(h.ctx->screens.get<TitleScreen>(), "okOrCancel")->click(); // "Cancel"
     QCOMPARE(h.sound.played.size(), 1);
     settle();
 
-    menu->soundOn->click();
+    control<QRadioButton>(menu, "soundOn")->click();
     menu->entryClicked(MainMenu::Electricity);
     QCOMPARE(h.sound.played.size(), 2);
 
     // Off again, then the menu loads afresh: sound is back on.
-    menu->soundOff->click();
+    control<QRadioButton>(menu, "soundOff")->click();
     h.ctx->screens.unload<MainMenu>();
     settle();
     MainMenu *fresh = h.ctx->screens.show<MainMenu>();
-    QVERIFY(fresh->soundOn->isChecked());
+    QVERIFY(control<QRadioButton>(fresh, "soundOn")->isChecked());
     fresh->entryClicked(MainMenu::Introduction);
     QCOMPARE(h.sound.played.size(), 3);
 }
@@ -318,19 +318,20 @@ void TestShell::hover()
             return false;
         }
     } count;
-    menu->entries[MainMenu::MultipleChoiceWizard]->installEventFilter(&count); // opaque at first
+    control<LabelButton>(menu, "entries", MainMenu::MultipleChoiceWizard)
+        ->installEventFilter(&count); // opaque at first
     menu->showScreen();
     QVERIFY(QTest::qWaitForWindowExposed(menu));
     settle();
     QCOMPARE(count.paints, 1);
     for (int i : MainMenu::EntryIndices) {
         const bool topic = i <= MainMenu::NuclearForces || i == MainMenu::Introduction;
-        QCOMPARE(menu->entries[i]->isOpaque(), !topic);
+        QCOMPARE(control<LabelButton>(menu, "entries", i)->isOpaque(), !topic);
     }
 
     // Real pointer moves: over an entry highlights it; entries stay lit until the background.
-    LabelButton *electricity = menu->entries[MainMenu::Electricity];
-    LabelButton *faraday = menu->entries[MainMenu::MichaelFaraday];
+    LabelButton *electricity = control<LabelButton>(menu, "entries", MainMenu::Electricity);
+    LabelButton *faraday = control<LabelButton>(menu, "entries", MainMenu::MichaelFaraday);
     QTest::mouseMove(menu, QPoint(5, 590));
     settle();
     QCOMPARE(count.paints, 2);
@@ -341,15 +342,18 @@ void TestShell::hover()
     QVERIFY(faraday->isOpaque());
 
     // Over a plain label (the title) is not the background.
-    QTest::mouseMove(menu->titleText, menu->titleText->rect().center());
+    QTest::mouseMove(control<QLabel>(menu, "titleText"),
+                     control<QLabel>(menu, "titleText")->rect().center());
     QVERIFY(faraday->isOpaque());
 
     QTest::mouseMove(menu, QPoint(5, 590));
     for (int i : MainMenu::EntryIndices)
-        QVERIFY2(!menu->entries[i]->isOpaque(), qPrintable(menu->entries[i]->text()));
+        QVERIFY2(!control<LabelButton>(menu, "entries", i)->isOpaque(),
+                 qPrintable(control<LabelButton>(menu, "entries", i)->text()));
 
-    Q_EMIT menu->entries[MainMenu::Gravity]->mouseMoved(); // greyed: never highlights
-    QVERIFY(!menu->entries[MainMenu::Gravity]->isOpaque());
+    Q_EMIT control<LabelButton>(menu, "entries", MainMenu::Gravity)
+        ->mouseMoved(); // greyed: never highlights
+    QVERIFY(!control<LabelButton>(menu, "entries", MainMenu::Gravity)->isOpaque());
 }
 
 void TestShell::greyedEntriesDoNothing()
@@ -357,13 +361,14 @@ void TestShell::greyedEntriesDoNothing()
     Harness h;
     MainMenu *menu = h.ctx->screens.show<MainMenu>();
     for (int i : {0, 1, 2, 3, 4, 5, 6, 9, 10}) {
-        QVERIFY(!menu->entries[i]->isEnabled());
-        QTest::mouseClick(menu->entries[i], Qt::LeftButton);
+        QVERIFY(!control<LabelButton>(menu, "entries", i)->isEnabled());
+        QTest::mouseClick(control<LabelButton>(menu, "entries", i), Qt::LeftButton);
         menu->entryClicked(i);
     }
     QVERIFY(h.sound.played.isEmpty());
     // An entry whose screen is not in this build still clicks.
-    QTest::mouseClick(menu->entries[MainMenu::MultipleChoiceWizard], Qt::LeftButton);
+    QTest::mouseClick(control<LabelButton>(menu, "entries", MainMenu::MultipleChoiceWizard),
+                      Qt::LeftButton);
     QCOMPARE(h.sound.played, QStringList{Click});
 }
 
@@ -371,18 +376,18 @@ void TestShell::exitCancelExit()
 {
     Harness h;
     auto &screens = h.ctx->screens;
-    screens.show<TitleScreen>()->okOrCancel->click();
+    control<QPushButton>(screens.show<TitleScreen>(), "okOrCancel")->click();
     settle();
     MainMenu *menu = screens.loaded<MainMenu>();
     h.sound.played.clear();
 
-    menu->entries[MainMenu::Exit]->clicked();
+    control<LabelButton>(menu, "entries", MainMenu::Exit)->clicked();
     TitleScreen *exitScreen = screens.loaded<TitleScreen>();
     QVERIFY(exitScreen && exitScreen->isVisible());
-    QCOMPARE(exitScreen->okOrCancel->text(), QStringLiteral("Cancel"));
+    QCOMPARE(control<QPushButton>(exitScreen, "okOrCancel")->text(), QStringLiteral("Cancel"));
     QCOMPARE(h.sound.played, QStringList{Click});
 
-    exitScreen->okOrCancel->click(); // Cancel
+    control<QPushButton>(exitScreen, "okOrCancel")->click(); // Cancel
     settle();
     QVERIFY(!screens.loaded<TitleScreen>());
     QCOMPARE(screens.loaded<MainMenu>(), menu); // the same menu, never reloaded
@@ -390,8 +395,9 @@ void TestShell::exitCancelExit()
     QCOMPARE(h.ended, 0);
 
     menu->entryClicked(MainMenu::Exit);
-    QCOMPARE(screens.get<TitleScreen>()->okOrCancel->text(), QStringLiteral("Cancel"));
-    screens.get<TitleScreen>()->exitProgram->click(); // Exit
+    QCOMPARE(control<QPushButton>(screens.get<TitleScreen>(), "okOrCancel")->text(),
+             QStringLiteral("Cancel"));
+    control<QPushButton>(screens.get<TitleScreen>(), "exitProgram")->click(); // Exit
     QCOMPARE(h.ended, 1);
     QCOMPARE(h.sound.played.size(), 4);
     QCOMPARE(h.sound.played.last(), Click);
@@ -400,7 +406,7 @@ void TestShell::exitCancelExit()
 void TestShell::exitAtFirstStartIsSilent()
 {
     Harness h;
-    h.ctx->screens.show<TitleScreen>()->exitProgram->click();
+    control<QPushButton>(h.ctx->screens.show<TitleScreen>(), "exitProgram")->click();
     QCOMPARE(h.ended, 1);
     QVERIFY(h.sound.played.isEmpty());
 }
@@ -426,8 +432,8 @@ void TestShell::catalogueRead()
     if (!file.isEmpty())
         h.writeFile(QStringLiteral("multiple/track.txt"), file);
     MainMenu *menu = h.ctx->screens.show<MainMenu>();
-    QVERIFY(menu->catalogueTimer->isActive());
-    QTRY_VERIFY(!menu->catalogueTimer->isActive());
+    QVERIFY(control<QTimer>(menu, "catalogueTimer")->isActive());
+    QTRY_VERIFY(!control<QTimer>(menu, "catalogueTimer")->isActive());
     QCOMPARE(int(h.ctx->state.WorksheetCount), count);
     if (count > 0)
         QCOMPARE(h.ctx->state.WorksheetNames[count], last);
@@ -439,12 +445,13 @@ void TestShell::menuTextFitsItsBoxes()
     Harness h;
     QList<QLabel *> labels;
     MainMenu *menu = h.ctx->screens.get<MainMenu>();
-    labels << menu->titleText << menu->footerText;
+    labels << control<QLabel>(menu, "titleText") << control<QLabel>(menu, "footerText");
     for (int i : MainMenu::EntryIndices)
-        labels << menu->entries[i];
+        labels << control<LabelButton>(menu, "entries", i);
     TitleScreen *title = h.ctx->screens.get<TitleScreen>();
-    labels << title->titleText << title->authorsText << title->programmingText << title->editorText
-           << title->copyrightText;
+    labels << control<QLabel>(title, "titleText") << control<QLabel>(title, "authorsText")
+           << control<QLabel>(title, "programmingText") << control<QLabel>(title, "editorText")
+           << control<QLabel>(title, "copyrightText");
     for (QLabel *label : labels) {
         const QFontMetrics metrics(label->font());
         const int inner = label->contentsRect().width();
@@ -455,7 +462,8 @@ void TestShell::menuTextFitsItsBoxes()
                                 .arg(inner)));
         QVERIFY2(metrics.height() <= label->contentsRect().height(), qPrintable(label->text()));
     }
-    for (QRadioButton *o : {menu->soundOn, menu->soundOff})
+    for (QRadioButton *o :
+         {control<QRadioButton>(menu, "soundOn"), control<QRadioButton>(menu, "soundOff")})
         QVERIFY2(o->sizeHint().width() <= o->width(), qPrintable(o->text()));
 }
 

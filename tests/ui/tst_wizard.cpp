@@ -45,12 +45,14 @@ private Q_SLOTS:
 // Fills every box: question q is "Question text q", its answers "Answer q.a", answer B ticked.
 static void fill(WorksheetWizard *w, const QString &title)
 {
-    w->titleBox->setText(title);
+    control<QLineEdit>(w, "titleBox")->setText(title);
     for (int q = 0; q < 10; ++q) {
-        w->questionBoxes[q]->setText(QStringLiteral("Question text %1").arg(q + 1));
+        control<QLineEdit>(w, "questionBoxes", q)
+            ->setText(QStringLiteral("Question text %1").arg(q + 1));
         for (int a = 0; a < 4; ++a) {
-            w->answerBoxes[4 * q + a]->setText(QStringLiteral("Answer %1.%2").arg(q + 1).arg(a));
-            w->rightAnswerTicks[4 * q + a]->setChecked(a == 1);
+            control<QLineEdit>(w, "answerBoxes", 4 * q + a)
+                ->setText(QStringLiteral("Answer %1.%2").arg(q + 1).arg(a));
+            control<QCheckBox>(w, "rightAnswerTicks", 4 * q + a)->setChecked(a == 1);
         }
     }
 }
@@ -90,14 +92,14 @@ static QWidget *control(WorksheetWizard *w, const QString &name)
     const int index = open < 0 ? 0 : name.mid(open + 1, name.size() - open - 2).toInt();
     const QString kind = name.left(open);
     if (name == QLatin1String("titleBox"))
-        return w->titleBox;
+        return control<QLineEdit>(w, "titleBox");
     if (kind == QLatin1String("questionBoxes"))
-        return w->questionBoxes[index];
+        return control<QLineEdit>(w, "questionBoxes", index);
     if (kind == QLatin1String("answerBoxes"))
-        return w->answerBoxes[index];
+        return control<QLineEdit>(w, "answerBoxes", index);
     if (kind == QLatin1String("rightAnswerTicks"))
-        return w->rightAnswerTicks[index];
-    return w->buttons[index];
+        return control<QCheckBox>(w, "rightAnswerTicks", index);
+    return control<LabelButton>(w, "buttons", index);
 }
 
 void TestWizard::layout()
@@ -147,8 +149,8 @@ void TestWizard::filledTextShowsFromItsStart()
     // The catalogue's edit path fills the boxes: a long text shows its beginning.
     Harness h;
     WorksheetWizard *w = h.ctx->screens.show<WorksheetWizard>();
-    w->questionBoxes[2]->setText(QString(60, QLatin1Char('W')));
-    QCOMPARE(w->questionBoxes[2]->cursorPosition(), 0);
+    control<QLineEdit>(w, "questionBoxes", 2)->setText(QString(60, QLatin1Char('W')));
+    QCOMPARE(control<QLineEdit>(w, "questionBoxes", 2)->cursorPosition(), 0);
 }
 
 void TestWizard::enterMovesFocus_data()
@@ -210,11 +212,11 @@ void TestWizard::checksStopTheSave()
     WorksheetWizard *w = h.ctx->screens.show<WorksheetWizard>();
     fill(w, title);
     if (emptiedAnswer >= 0)
-        w->answerBoxes[emptiedAnswer]->clear();
+        control<QLineEdit>(w, "answerBoxes", emptiedAnswer)->clear();
     if (extraTick >= 0) {
-        w->rightAnswerTicks[extraTick]->setChecked(true);
-        w->rightAnswerTicks[extraTick + 3]->setChecked(true);
-        w->rightAnswerTicks[extraTick + 1]->setChecked(false);
+        control<QCheckBox>(w, "rightAnswerTicks", extraTick)->setChecked(true);
+        control<QCheckBox>(w, "rightAnswerTicks", extraTick + 3)->setChecked(true);
+        control<QCheckBox>(w, "rightAnswerTicks", extraTick + 1)->setChecked(false);
     }
     w->buttonClicked(WorksheetWizard::SaveWorksheet);
     QCOMPARE(h.boxes.shown, QStringList{message});
@@ -227,9 +229,10 @@ void TestWizard::saveWritesQuestionFileAndCatalogue()
     h.writeFile(QStringLiteral("multiple/track.txt"), catalogue::format({"Light", "Sound"}));
     WorksheetWizard *w = h.ctx->screens.show<WorksheetWizard>();
     fill(w, QStringLiteral("Magnets, iron"));
-    w->titleBox->setText(QStringLiteral("Magnets"));
-    w->questionBoxes[0]->setText(QStringLiteral("Which, of these, is a magnet?"));
-    w->answerBoxes[2]->setText(QStringLiteral("Iron, nickel"));
+    control<QLineEdit>(w, "titleBox")->setText(QStringLiteral("Magnets"));
+    control<QLineEdit>(w, "questionBoxes", 0)
+        ->setText(QStringLiteral("Which, of these, is a magnet?"));
+    control<QLineEdit>(w, "answerBoxes", 2)->setText(QStringLiteral("Iron, nickel"));
     w->buttonClicked(WorksheetWizard::SaveWorksheet);
     QCOMPARE(h.boxes.shown, QStringList{Saved});
 
@@ -252,7 +255,8 @@ void TestWizard::saveWritesQuestionFileAndCatalogue()
              QByteArray(" 3 \r\nLight\r\nSound\r\nMagnets\r\n"));
     QCOMPARE(int(h.ctx->state.WorksheetCount), 3);
     // The wizard keeps its contents for another save.
-    QCOMPARE(w->questionBoxes[0]->text(), QStringLiteral("Which, of these, is a magnet?"));
+    QCOMPARE(control<QLineEdit>(w, "questionBoxes", 0)->text(),
+             QStringLiteral("Which, of these, is a magnet?"));
 }
 
 void TestWizard::savedWorksheetLoadsAsQuiz()
@@ -261,9 +265,9 @@ void TestWizard::savedWorksheetLoadsAsQuiz()
     h.writeFile(QStringLiteral("multiple/track.txt"), catalogue::format({}));
     WorksheetWizard *w = h.ctx->screens.show<WorksheetWizard>();
     fill(w, QStringLiteral("Forces 2"));
-    w->questionBoxes[9]->setText(QStringLiteral("Push, or pull?"));
-    w->rightAnswerTicks[37]->setChecked(false);
-    w->rightAnswerTicks[39]->setChecked(true);
+    control<QLineEdit>(w, "questionBoxes", 9)->setText(QStringLiteral("Push, or pull?"));
+    control<QCheckBox>(w, "rightAnswerTicks", 37)->setChecked(false);
+    control<QCheckBox>(w, "rightAnswerTicks", 39)->setChecked(true);
     w->buttonClicked(WorksheetWizard::SaveWorksheet);
     QCOMPARE(h.boxes.shown, QStringList{Saved});
 
@@ -286,7 +290,7 @@ void TestWizard::savingTwiceListsOnce()
     WorksheetWizard *w = h.ctx->screens.show<WorksheetWizard>();
     fill(w, QStringLiteral("Magnets"));
     w->buttonClicked(WorksheetWizard::SaveWorksheet);
-    w->questionBoxes[0]->setText(QStringLiteral("Changed"));
+    control<QLineEdit>(w, "questionBoxes", 0)->setText(QStringLiteral("Changed"));
     w->buttonClicked(WorksheetWizard::SaveWorksheet);
     QCOMPARE(h.boxes.shown, (QStringList{Saved, Saved}));
     QVERIFY(readFile(h.file(QStringLiteral("multiple/Magnets.txt"))).contains("Changed\r\n"));
@@ -304,8 +308,8 @@ void TestWizard::editedWorksheetReplacesItsFile()
     fill(w, QStringLiteral("Light"));
     w->buttonClicked(WorksheetWizard::SaveWorksheet);
     const QByteArray light = readFile(h.file(QStringLiteral("multiple/Light.txt")));
-    w->titleBox->setText(QStringLiteral("Light 2"));
-    w->answerBoxes[0]->setText(QStringLiteral("Mirror"));
+    control<QLineEdit>(w, "titleBox")->setText(QStringLiteral("Light 2"));
+    control<QLineEdit>(w, "answerBoxes", 0)->setText(QStringLiteral("Mirror"));
     w->buttonClicked(WorksheetWizard::SaveWorksheet);
     QCOMPARE(h.boxes.shown, (QStringList{Saved, Saved}));
     QCOMPARE(readFile(h.file(QStringLiteral("multiple/Light.txt"))), light);
@@ -363,7 +367,7 @@ void TestWizard::failedSaveReportsAndLosesNothing()
         QCOMPARE(readFile(h.file(track)), catalogueBefore);
     // Nothing is written that the catalogue does not list; the teacher's work stays in the boxes.
     QVERIFY(!QFileInfo(h.file(QStringLiteral("multiple/Magnets.txt"))).isFile());
-    QCOMPARE(w->questionBoxes[9]->text(), QStringLiteral("Question text 10"));
+    QCOMPARE(control<QLineEdit>(w, "questionBoxes", 9)->text(), QStringLiteral("Question text 10"));
     const QStringList leftovers =
         QDir(h.file(QStringLiteral("multiple"))).entryList({QStringLiteral("*.txt.*")});
     QVERIFY2(leftovers.isEmpty(), qPrintable(leftovers.join(QLatin1Char(' '))));
@@ -411,8 +415,8 @@ void TestWizard::exitUnloads()
     QVERIFY(!h.ctx->screens.loaded<WorksheetWizard>());
     // Opened again, it is empty.
     w = h.ctx->screens.show<WorksheetWizard>();
-    QVERIFY(w->titleBox->text().isEmpty());
-    QVERIFY(!w->rightAnswerTicks[1]->isChecked());
+    QVERIFY(control<QLineEdit>(w, "titleBox")->text().isEmpty());
+    QVERIFY(!control<QCheckBox>(w, "rightAnswerTicks", 1)->isChecked());
 }
 
 void TestWizard::clickSoundFollowsSoundSetting_data()
@@ -436,7 +440,7 @@ void TestWizard::clickSoundFollowsSoundSetting()
     h.ctx->state.SoundOn = static_cast<qint16>(soundOn);
     WorksheetWizard *w = h.ctx->screens.show<WorksheetWizard>();
     // A real click on the label button.
-    QTest::mouseClick(w->buttons[button], Qt::LeftButton);
+    QTest::mouseClick(control<LabelButton>(w, "buttons", button), Qt::LeftButton);
     settle();
     QCOMPARE(h.sound.played, played);
     if (button == WorksheetWizard::SaveWorksheet)

@@ -66,8 +66,8 @@ QStringList shownSlots(const WorksheetCatalogue *screen)
 {
     QStringList shown;
     for (int k = 1; k <= WorksheetCatalogue::Slots; ++k) {
-        if (!screen->titleButtons[k]->isHidden())
-            shown << screen->titleButtons[k]->text();
+        if (!control<LabelButton>(screen, "titleButtons", k)->isHidden())
+            shown << control<LabelButton>(screen, "titleButtons", k)->text();
     }
     return shown;
 }
@@ -75,7 +75,8 @@ QStringList shownSlots(const WorksheetCatalogue *screen)
 int slotOf(const WorksheetCatalogue *screen, const QString &title)
 {
     for (int k = 1; k <= WorksheetCatalogue::Slots; ++k) {
-        if (!screen->titleButtons[k]->isHidden() && screen->titleButtons[k]->text() == title)
+        if (!control<LabelButton>(screen, "titleButtons", k)->isHidden() &&
+            control<LabelButton>(screen, "titleButtons", k)->text() == title)
             return k;
     }
     return -1;
@@ -146,11 +147,13 @@ void TestWorksheets::layout()
     QFETCH(QRect, twipRect);
     Harness h;
     WorksheetCatalogue *screen = open(h, numberedTitles(24));
-    QCOMPARE(screen->titleButtons[slot]->geometry(), twips::rect(twipRect));
+    QCOMPARE(control<LabelButton>(screen, "titleButtons", slot)->geometry(), twips::rect(twipRect));
     QCOMPARE(screen->windowTitle(), QStringLiteral("Quorvel"));
-    QCOMPARE(screen->headline->text(), QStringLiteral("Worksheets Catalogue"));
-    QCOMPARE(screen->pageNumber->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    QCOMPARE(screen->pageNumber->palette().color(QPalette::Window), QColor(Qt::white));
+    QCOMPARE(control<QLabel>(screen, "headline")->text(), QStringLiteral("Worksheets Catalogue"));
+    QCOMPARE(control<QLabel>(screen, "pageNumber")->palette().color(QPalette::WindowText),
+             QColor(0, 0, 255));
+    QCOMPARE(control<QLabel>(screen, "pageNumber")->palette().color(QPalette::Window),
+             QColor(Qt::white));
 }
 
 void TestWorksheets::paging_data()
@@ -193,15 +196,19 @@ void TestWorksheets::paging()
     const QStringList titles = shownSlots(screen);
     QCOMPARE(titles.size(), shown);
     if (firstShown > 0) {
-        QCOMPARE(screen->titleButtons[1]->text(), QStringLiteral("Sheet %1").arg(firstShown));
+        QCOMPARE(control<LabelButton>(screen, "titleButtons", 1)->text(),
+                 QStringLiteral("Sheet %1").arg(firstShown));
         QCOMPARE(titles.last(), QStringLiteral("Sheet %1").arg(firstShown + shown - 1));
     }
     // Shown slots are the first ones, with no gaps.
     for (int k = 1; k <= WorksheetCatalogue::Slots; ++k)
-        QCOMPARE(screen->titleButtons[k]->isHidden(), k > shown);
-    QCOMPARE(!screen->pageButtons[WorksheetCatalogue::PreviousPage]->isHidden(), previous);
-    QCOMPARE(!screen->pageButtons[WorksheetCatalogue::NextPage]->isHidden(), next);
-    QCOMPARE(screen->pageNumber->text(), pageLabel);
+        QCOMPARE(control<LabelButton>(screen, "titleButtons", k)->isHidden(), k > shown);
+    QCOMPARE(
+        !control<LabelButton>(screen, "pageButtons", WorksheetCatalogue::PreviousPage)->isHidden(),
+        previous);
+    QCOMPARE(!control<LabelButton>(screen, "pageButtons", WorksheetCatalogue::NextPage)->isHidden(),
+             next);
+    QCOMPARE(control<QLabel>(screen, "pageNumber")->text(), pageLabel);
 
     if (nextClicks > 0) {
         const int clicks = h.sound.played.count(Click);
@@ -253,8 +260,9 @@ void TestWorksheets::ticksExcludeEachOther()
     QFETCH(QString, ticked);
     Harness h;
     WorksheetCatalogue *screen = open(h, {});
-    const QCheckBox *boxes[] = {screen->editTick, screen->deleteTick, screen->exportTick,
-                                screen->answerKeyTick};
+    const QCheckBox *boxes[] = {
+        control<QCheckBox>(screen, "editTick"), control<QCheckBox>(screen, "deleteTick"),
+        control<QCheckBox>(screen, "exportTick"), control<QCheckBox>(screen, "answerKeyTick")};
     for (QChar c : clicks)
         const_cast<QCheckBox *>(boxes[c.digitValue() - 1])->click();
     QString now;
@@ -274,13 +282,13 @@ void TestWorksheets::hover()
     QVERIFY(!screen->childAt(gap.toPoint()));
     QMouseEvent background(QEvent::MouseMove, gap, gap, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(screen, &background);
-    for (LabelButton *label : screen->titleButtons)
+    for (LabelButton *label : controls<LabelButton>(screen, "titleButtons"))
         QVERIFY(!label->isOpaque());
     QMouseEvent over(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
-    QApplication::sendEvent(screen->titleButtons[2], &over);
-    QVERIFY(screen->titleButtons[2]->isOpaque());
-    QVERIFY(!screen->titleButtons[1]->isOpaque());
+    QApplication::sendEvent(control<LabelButton>(screen, "titleButtons", 2), &over);
+    QVERIFY(control<LabelButton>(screen, "titleButtons", 2)->isOpaque());
+    QVERIFY(!control<LabelButton>(screen, "titleButtons", 1)->isOpaque());
 }
 
 void TestWorksheets::runsWorksheetAsQuiz()
@@ -295,10 +303,11 @@ void TestWorksheets::runsWorksheetAsQuiz()
 
     QuizScreen *quiz = h.ctx->screens.loaded<QuizScreen>();
     QVERIFY(quiz && quiz->isVisible());
-    QCOMPARE(quiz->worksheetTitle->text(), titles[1]);
-    QCOMPARE(quiz->questionText->text(), QStringLiteral("Magnets 1, question 1"));
-    QCOMPARE(quiz->topicText->text(), QStringLiteral("Quorvel Demo"));
-    QVERIFY(quiz->topicPicture->hasPicture());
+    QCOMPARE(control<QLabel>(quiz, "worksheetTitle")->text(), titles[1]);
+    QCOMPARE(control<QLabel>(quiz, "questionText")->text(),
+             QStringLiteral("Magnets 1, question 1"));
+    QCOMPARE(control<QLabel>(quiz, "topicText")->text(), QStringLiteral("Quorvel Demo"));
+    QVERIFY(control<PictureBox>(quiz, "topicPicture")->hasPicture());
     // The menu was touched for its picture and caption: loaded, hidden, sound back on.
     MainMenu *menu = h.ctx->screens.loaded<MainMenu>();
     QVERIFY(menu && !menu->isVisible());
@@ -312,7 +321,7 @@ void TestWorksheets::runsWorksheetAsQuiz()
     screen->titleClicked(slotOf(screen, titles[0]));
     settle();
     quiz = h.ctx->screens.loaded<QuizScreen>();
-    QCOMPARE(quiz->worksheetTitle->text(), titles[0]);
+    QCOMPARE(control<QLabel>(quiz, "worksheetTitle")->text(), titles[0]);
     QCOMPARE(int(h.ctx->state.QuestionNo), 1);
 }
 
@@ -320,11 +329,11 @@ void TestWorksheets::realClickRunsWorksheet()
 {
     Harness h;
     WorksheetCatalogue *screen = open(h, {QStringLiteral("Friction")}, true);
-    QTest::mouseClick(screen->titleButtons[1], Qt::LeftButton, {},
-                      screen->titleButtons[1]->rect().center());
+    QTest::mouseClick(control<LabelButton>(screen, "titleButtons", 1), Qt::LeftButton, {},
+                      control<LabelButton>(screen, "titleButtons", 1)->rect().center());
     QuizScreen *quiz = h.ctx->screens.loaded<QuizScreen>();
     QVERIFY(quiz && quiz->isVisible());
-    QCOMPARE(quiz->worksheetTitle->text(), QStringLiteral("Friction"));
+    QCOMPARE(control<QLabel>(quiz, "worksheetTitle")->text(), QStringLiteral("Friction"));
     QCOMPARE(h.sound.played, QStringList{Click});
 }
 
@@ -354,9 +363,9 @@ void TestWorksheets::unreadableWorksheet()
     if (!bytes.isEmpty())
         h.writeFile(questionfile::fileName(titles[1]), bytes);
     if (ticked == 1)
-        screen->editTick->click();
+        control<QCheckBox>(screen, "editTick")->click();
     if (ticked == 2)
-        screen->deleteTick->click();
+        control<QCheckBox>(screen, "deleteTick")->click();
     AppState &s = h.ctx->state;
     s.QuizTitle = QStringLiteral("before");
     s.QuestionText[7] = QStringLiteral("before 7");
@@ -420,7 +429,7 @@ void TestWorksheets::deleteWorksheet()
     QFETCH(QStringList, after);
     Harness h;
     WorksheetCatalogue *screen = open(h, titles, true);
-    screen->deleteTick->click();
+    control<QCheckBox>(screen, "deleteTick")->click();
     screen->titleClicked(slotOf(screen, chosen));
 
     QCOMPARE(h.boxes.shown,
@@ -432,7 +441,7 @@ void TestWorksheets::deleteWorksheet()
     QVERIFY(track.open(QIODevice::ReadOnly));
     QCOMPARE(track.readAll(), catalogueBytes(after));
     QVERIFY(QFile::exists(h.file(questionfile::fileName(chosen)))); // the file stays
-    QVERIFY(screen->deleteTick->isChecked());                       // the tick stays
+    QVERIFY(control<QCheckBox>(screen, "deleteTick")->isChecked()); // the tick stays
     QVERIFY(!h.ctx->screens.loaded<QuizScreen>());
 }
 
@@ -441,7 +450,7 @@ void TestWorksheets::deleteCancelled()
     Harness h;
     const QStringList titles = numberedTitles(3);
     WorksheetCatalogue *screen = open(h, titles, true);
-    screen->deleteTick->click();
+    control<QCheckBox>(screen, "deleteTick")->click();
     h.boxes.okCancelReplies = {false};
     screen->titleClicked(2);
     QCOMPARE(h.boxes.shown.size(), 1);
@@ -485,7 +494,7 @@ void TestWorksheets::deleteOnLaterPage()
     h.writeFile(questionfile::fileName(chosen), worksheetBytes(chosen));
     for (int i = 0; i < page; ++i)
         screen->pageButtonClicked(WorksheetCatalogue::NextPage);
-    screen->deleteTick->click();
+    control<QCheckBox>(screen, "deleteTick")->click();
     screen->titleClicked(slotOf(screen, chosen));
 
     QCOMPARE(int(h.ctx->state.WorksheetCount), count - 1);
@@ -494,9 +503,13 @@ void TestWorksheets::deleteOnLaterPage()
     QCOMPARE(onPage.size(), shown);
     QVERIFY(!onPage.contains(chosen));
     QCOMPARE(onPage.first(), titles[firstShown - 1]);
-    QCOMPARE(!screen->pageButtons[WorksheetCatalogue::NextPage]->isHidden(), next);
-    QCOMPARE(!screen->pageButtons[WorksheetCatalogue::PreviousPage]->isHidden(), pageAfter > 0);
-    QCOMPARE(screen->pageNumber->text(), QStringLiteral("Page %1").arg(pageAfter + 1));
+    QCOMPARE(!control<LabelButton>(screen, "pageButtons", WorksheetCatalogue::NextPage)->isHidden(),
+             next);
+    QCOMPARE(
+        !control<LabelButton>(screen, "pageButtons", WorksheetCatalogue::PreviousPage)->isHidden(),
+        pageAfter > 0);
+    QCOMPARE(control<QLabel>(screen, "pageNumber")->text(),
+             QStringLiteral("Page %1").arg(pageAfter + 1));
 }
 
 void TestWorksheets::deleteWithCatalogueGone()
@@ -504,7 +517,7 @@ void TestWorksheets::deleteWithCatalogueGone()
     Harness h;
     WorksheetCatalogue *screen = open(h, numberedTitles(3), true);
     QFile::remove(h.file(Track));
-    screen->deleteTick->click();
+    control<QCheckBox>(screen, "deleteTick")->click();
     screen->titleClicked(1);
     QCOMPARE(h.boxes.shown.size(), 2);
     QCOMPARE(h.boxes.shown.last(), Corrupted);
@@ -520,22 +533,24 @@ void TestWorksheets::editOpensWizard()
 
     // A wizard already open with other ticks keeps none of them.
     WorksheetWizard *w = h.ctx->screens.show<WorksheetWizard>();
-    for (QCheckBox *box : w->rightAnswerTicks)
+    for (QCheckBox *box : controls<QCheckBox>(w, "rightAnswerTicks"))
         box->setChecked(true);
 
-    screen->editTick->click();
+    control<QCheckBox>(screen, "editTick")->click();
     screen->titleClicked(slotOf(screen, titles[0]));
     QVERIFY(w->isVisible());
-    QCOMPARE(w->titleBox->text(), titles[0]);
+    QCOMPARE(control<QLineEdit>(w, "titleBox")->text(), titles[0]);
     for (int q = 0; q < 10; ++q) {
-        QCOMPARE(w->questionBoxes[q]->text(), QStringLiteral("Magnets 1, question %1").arg(q + 1));
+        QCOMPARE(control<QLineEdit>(w, "questionBoxes", q)->text(),
+                 QStringLiteral("Magnets 1, question %1").arg(q + 1));
         for (int a = 0; a < 4; ++a) {
-            QCOMPARE(w->answerBoxes[4 * q + a]->text(),
+            QCOMPARE(control<QLineEdit>(w, "answerBoxes", 4 * q + a)->text(),
                      QStringLiteral("answer %1%2").arg(q + 1).arg(QChar('A' + a)));
-            QCOMPARE(w->rightAnswerTicks[4 * q + a]->isChecked(), a == q % 4);
+            QCOMPARE(control<QCheckBox>(w, "rightAnswerTicks", 4 * q + a)->isChecked(), a == q % 4);
         }
     }
-    QVERIFY(screen->editTick->isChecked()); // the tick stays for the next title
+    QVERIFY(
+        control<QCheckBox>(screen, "editTick")->isChecked()); // the tick stays for the next title
     QVERIFY(!h.ctx->screens.loaded<QuizScreen>());
     QVERIFY(h.boxes.shown.isEmpty());
 }
@@ -568,16 +583,17 @@ void TestWorksheets::addedControlsCoverNothing()
     Harness h;
     WorksheetCatalogue *screen = open(h, numberedTitles(30));
     screen->pageButtonClicked(WorksheetCatalogue::NextPage); // both page buttons shown
-    QList<QWidget *> design{screen->headline, screen->editTick, screen->deleteTick,
-                            screen->pageNumber};
-    for (QWidget *w : screen->titleButtons)
+    QList<QWidget *> design{
+        control<QLabel>(screen, "headline"), control<QCheckBox>(screen, "editTick"),
+        control<QCheckBox>(screen, "deleteTick"), control<QLabel>(screen, "pageNumber")};
+    for (QWidget *w : controls<LabelButton>(screen, "titleButtons"))
         design << w;
-    for (QWidget *w : screen->pageButtons)
+    for (QWidget *w : controls<LabelButton>(screen, "pageButtons"))
         design << w;
     const QRect window = twips::rect(0, 0, 12000, 9000);
-    for (QWidget *added :
-         {static_cast<QWidget *>(screen->exportTick), static_cast<QWidget *>(screen->answerKeyTick),
-          static_cast<QWidget *>(screen->importButton)}) {
+    for (QWidget *added : {static_cast<QWidget *>(control<QCheckBox>(screen, "exportTick")),
+                           static_cast<QWidget *>(control<QCheckBox>(screen, "answerKeyTick")),
+                           static_cast<QWidget *>(control<LabelButton>(screen, "importButton"))}) {
         QVERIFY(added->isVisible());
         QVERIFY(window.contains(added->geometry()));
         for (QWidget *w : design)
@@ -601,13 +617,14 @@ void TestWorksheets::importMakesWorksheets()
     QCOMPARE(h.boxes.dialogs.size(), 1);
     QVERIFY(h.boxes.dialogs[0].startsWith(QStringLiteral("Import Worksheets||")));
     // Every question listed, the true/false one greyed with its reason.
-    QListWidget *list = screen->importList->questions;
+    QListWidget *list =
+        control<QListWidget>(control<ImportList>(screen, "importList"), "questions");
     QVERIFY(list->isVisible());
     QCOMPARE(list->count(), 11);
     QCOMPARE(list->item(0)->text(), QStringLiteral("\"tf\": skipped, it is a true/false question"));
     QCOMPARE(list->item(0)->flags(), Qt::NoItemFlags);
     QCOMPARE(list->item(10)->checkState(), Qt::Checked);
-    screen->importList->importTicked->click();
+    control<LabelButton>(control<ImportList>(screen, "importList"), "importTicked")->click();
     QCOMPARE(h.boxes.shown, QStringList{QStringLiteral("Imported the worksheet Year 5 forces.")});
     QCOMPARE(shownSlots(screen),
              (QStringList{QStringLiteral("Light"), QStringLiteral("Year 5 forces")}));
@@ -646,7 +663,7 @@ void TestWorksheets::answerKeyWithoutPrinter()
     if (chosen)
         h.boxes.fileReplies = {pdf};
     WorksheetCatalogue *screen = open(h, {QStringLiteral("Light: 2")}, true);
-    screen->answerKeyTick->click();
+    control<QCheckBox>(screen, "answerKeyTick")->click();
     screen->titleClicked(1);
 
     const QString documents = documentsFolder();
@@ -690,11 +707,13 @@ void TestWorksheets::classResults()
     h.ctx->screens.show<MainMenu>()->entryClicked(MainMenu::ClassResults);
     ClassResults *s = h.ctx->screens.loaded<ClassResults>();
     QVERIFY(s && s->isVisible());
-    QCOMPARE(s->pupilTable->rowCount(), 2);
-    QCOMPARE(s->pupilTable->item(0, 0)->text(), QStringLiteral("6/10 · 6/10 · 1"));
-    s->pupilTable->setCurrentCell(0, 0);
-    QCOMPARE(s->attemptTable->rowCount(), 1);
-    QCOMPARE(s->attemptTable->item(0, 5)->text(), QStringLiteral("1, 4, 7, 8"));
+    QCOMPARE(control<QTableWidget>(s, "pupilTable")->rowCount(), 2);
+    QCOMPARE(control<QTableWidget>(s, "pupilTable")->item(0, 0)->text(),
+             QStringLiteral("6/10 · 6/10 · 1"));
+    control<QTableWidget>(s, "pupilTable")->setCurrentCell(0, 0);
+    QCOMPARE(control<QTableWidget>(s, "attemptTable")->rowCount(), 1);
+    QCOMPARE(control<QTableWidget>(s, "attemptTable")->item(0, 5)->text(),
+             QStringLiteral("1, 4, 7, 8"));
 
     const QString csv = h.file(QStringLiteral("results.csv"));
     h.boxes.fileReplies.push_back(csv);
@@ -708,7 +727,7 @@ void TestWorksheets::classResults()
     QCOMPARE(
         journal::pupils(journal::readFolder(h.file(QStringLiteral("multiple/results"))).records),
         QStringList{QStringLiteral("Bo, \"B\"")});
-    QCOMPARE(s->pupilTable->rowCount(), 1);
+    QCOMPARE(control<QTableWidget>(s, "pupilTable")->rowCount(), 1);
 }
 
 QTEST_MAIN(TestWorksheets)

@@ -5,6 +5,7 @@
 // doubles for sound, message boxes and printer, and a private copy of the run folder.
 
 #include "appcontext.h"
+#include "controls.h"
 #include "fonts.h"
 #include "testdoubles.h"
 
