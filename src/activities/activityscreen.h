@@ -142,21 +142,21 @@ public:
     const activity::Engine &engine() const { return *m_engine; }
     int count() const { return m_design.count(); }
 
+    // The picture control a design row describes.
+    ClickablePicture *picture(const activity::PictureDesign &p) const;
+
+protected:
     // The picture control arrays, by index.
     std::map<int, ClickablePicture *> backPictures;
     std::map<int, ClickablePicture *> frontPictures;
     // The design's text labels in design order; the first is heading.
     std::vector<QLabel *> texts;
-    // The picture control a design row describes.
-    ClickablePicture *picture(const activity::PictureDesign &p) const;
-
     std::vector<DropBox *> targetBoxes;  // target boxes
     std::vector<DragLabel *> dragLabels; // draggable labels
     std::vector<DropBox *> startBoxes;   // start boxes
     std::array<LabelButton *, 3> actionButtons{};
     QLabel *heading = nullptr; // the heading, which the topic hub sets
 
-protected:
     // The screen's own load steps, run after applyStandardLook and before the common set-up. By
     // default loads every picture with its design file.
     virtual void loadContent();

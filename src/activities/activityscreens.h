@@ -29,9 +29,9 @@ public:
     void Form_Load() override;
     void playStartSound();
 
+private:
     QTimer *startSoundTimer;
 
-private:
     OrderingActivity(AppContext &ctx, const activity::ActivityDesign &design);
 };
 
@@ -64,14 +64,14 @@ public:
     void magnetMoved();
     void generatorAtRest();
 
-    QScrollBar *magnetSlider;
-    QTimer *generatorTimer;
-
 protected:
     void loadContent() override;
     void warmNext() override;
 
 private:
+    QScrollBar *magnetSlider;
+    QTimer *generatorTimer;
+
     // Hides the part of the magnet that has gone into the coil, so the windings show in front.
     void tuckMagnetIntoCoil();
 

@@ -58,6 +58,11 @@ public:
     void soundOffClicked();
     void readCatalogue();
 
+protected:
+    void closeRequested() override { entryClicked(Exit); }
+    void warmNext() override;
+
+private:
     QLabel *titleText;
     std::array<LabelButton *, EntrySlots> entries{}; // null where no entry exists
     PictureBox *menuPicture;
@@ -69,8 +74,4 @@ public:
     // "Read to me", remembered as ReadAloud in the settings file; greyed, with the reason in its
     // tooltip, when there is no voice to read with.
     QCheckBox *readAloudSwitch;
-
-protected:
-    void closeRequested() override { entryClicked(Exit); }
-    void warmNext() override;
 };

@@ -23,6 +23,10 @@ struct ButtonEntry {
 // A screen of the program: one top-level window, created and destroyed only by the
 // ScreenRegistry. The constructor builds the controls in their design state; Form_Load is the
 // load handler, which the registry runs once, while the screen is still hidden.
+//
+// A screen's controls are its own (private, or protected for the screens built on it): other
+// screens and the navigation reach it through its operations, and tests find its controls by the
+// object names each screen gives them for their roles (controlnames.h).
 class Screen : public QWidget
 {
     Q_OBJECT

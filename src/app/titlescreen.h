@@ -23,6 +23,12 @@ public:
     void okOrCancelClicked();
     void exitProgramClicked();
 
+protected:
+    void closeRequested() override { exitProgramClicked(); }
+    void afterShow() override;
+    void warmNext() override;
+
+private:
     QFrame *frame;
     QLabel *titleText;
     PictureBox *titlePicture;
@@ -33,12 +39,6 @@ public:
     QPushButton *exitProgram;
     QLabel *copyrightText;
 
-protected:
-    void closeRequested() override { exitProgramClicked(); }
-    void afterShow() override;
-    void warmNext() override;
-
-private:
     void dressWithoutPicture();
 
     bool m_dressed = false;

@@ -47,15 +47,6 @@ public:
     // The answer button (1 to 4) the pupil has chosen, 0 for none.
     int chosenAnswer() const;
 
-    QLabel *titleText;
-    QLabel *topicText;
-    QLabel *worksheetTitle;
-    PictureBox *topicPicture;
-    QLabel *questionNumber;
-    QLabel *questionText;
-    std::array<QRadioButton *, 5> answerButtons{}; // 1 to 4; no answer chosen is modelled directly
-    std::array<LabelButton *, 4> buttons{};
-
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     // Reading order, with "Print Worksheet" last so that the screen does not open on it, and the
@@ -65,6 +56,15 @@ protected:
     void warmNext() override;
 
 private:
+    QLabel *titleText;
+    QLabel *topicText;
+    QLabel *worksheetTitle;
+    PictureBox *topicPicture;
+    QLabel *questionNumber;
+    QLabel *questionText;
+    std::array<QRadioButton *, 5> answerButtons{}; // 1 to 4; no answer chosen is modelled directly
+    std::array<LabelButton *, 4> buttons{};
+
     void finishQuiz();
     void clearAnswer();
 

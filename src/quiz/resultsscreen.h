@@ -46,6 +46,7 @@ public:
     // Reads and keeps the picture the screen shows a moment after it opens.
     void warmPicture() const;
 
+private:
     QLabel *headline;
     std::array<LabelButton *, 2> buttons{};
     PictureBox *celebrationPicture;

@@ -24,6 +24,7 @@ public:
     // Lists the questions answered wrongly (at most Rows) under the worksheet's title.
     void showWrongAnswers(const QString &title, const QStringList &rows);
 
+private:
     QLabel *worksheetTitle;
     QLabel *introText;
     std::array<QLabel *, Rows> wrongAnswerRows{};

@@ -36,6 +36,7 @@ public:
     // The records in the date range, as shown.
     const QVector<journal::Record> &shown() const { return m_shown; }
 
+private:
     QLabel *titleText;
     QDateEdit *fromDate;
     QDateEdit *toDate;
@@ -45,7 +46,6 @@ public:
     QLabel *status;
     std::array<LabelButton *, 3> buttons{};
 
-private:
     void fill();
 
     QVector<journal::Record> m_records; // everything read, by finishing time

@@ -23,17 +23,17 @@ public:
     // The read result with only the ticked questions in questions, in file order.
     exchange::ReadResult chosen() const;
 
+Q_SIGNALS:
+    void importClicked();
+    void cancelClicked();
+
+private:
     QLabel *heading;
     QListWidget *questions;
     QLabel *summary; // what "Import Ticked" will make of the ticked questions
     LabelButton *importTicked;
     LabelButton *cancel;
 
-Q_SIGNALS:
-    void importClicked();
-    void cancelClicked();
-
-private:
     void updateSummary();
     exchange::ReadResult m_read;
 };

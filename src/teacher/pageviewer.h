@@ -31,12 +31,12 @@ public:
     // The page's words, paragraph by paragraph in reading order.
     QStringList spokenText() const override;
 
+protected:
     MetafileView *pageOnScreen;
     MetafileView *pagePrintCopy; // never shown
     QLabel *pageCounter;
     std::array<LabelButton *, 4> buttons{};
 
-protected:
     // Turns to PageNumber: loads both copies and sets the buttons and the counter.
     virtual void showPage() = 0;
     // The content name of a page of the set on show (the print copy with printCopy).
@@ -70,10 +70,6 @@ public:
     // complete at its first paint, not at the first tick.
     void startLogo();
 
-    PictureBox *turningLogo; // animated logo
-    PictureBox *stillLogo;   // still logo
-    QTimer *logoTimer;
-
 protected:
     void showPage() override;
     QString pageFile(int page, bool printCopy) const override;
@@ -82,6 +78,10 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    PictureBox *turningLogo; // animated logo
+    PictureBox *stillLogo;   // still logo
+    QTimer *logoTimer;
+
     // Each frame is read and decoded at the first tick that shows it, then kept.
     std::array<QImage, pages::LogoFrames> m_logo;
     bool m_logoPaused = false;

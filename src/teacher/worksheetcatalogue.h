@@ -59,6 +59,12 @@ public:
     // The last page that holds titles (0 when there are none).
     int lastPage() const;
 
+protected:
+    void closeRequested() override { titleClicked(Exit); }
+    // "Exit" shows the menu, which opening the catalogue unloaded: it is built ahead.
+    void warmNext() override;
+
+private:
     QLabel *headline;
     QCheckBox *editTick;      // "Edit Worksheet"
     QCheckBox *deleteTick;    // "Delete Worksheet"
@@ -72,12 +78,6 @@ public:
     QLabel *pageNumber;
     ImportList *importList;
 
-protected:
-    void closeRequested() override { titleClicked(Exit); }
-    // "Exit" shows the menu, which opening the catalogue unloaded: it is built ahead.
-    void warmNext() override;
-
-private:
     // Opens the worksheet titled name, or tells the teacher it cannot be read. True when the
     // question bank now holds it.
     bool loadWorksheet(const QString &name);

@@ -57,20 +57,19 @@ public:
     // Whether the boxes differ from the worksheet as last saved or loaded.
     bool hasUnsavedEdits() const;
 
+protected:
+    QList<QWidget *> tabOrder() const override;
+
+private:
     QLineEdit *titleBox;
     std::array<QLineEdit *, Questions> questionBoxes{};
     std::array<QLineEdit *, Answers> answerBoxes{};
     std::array<QCheckBox *, Answers> rightAnswerTicks{};
     std::array<LabelButton *, 2> buttons{};
-
     QLabel *headline;                                   // "Multiple Choice Wizard"
     QLabel *titleCaption;                               // "Worksheet Title"
     std::array<QLabel *, Questions> questionCaptions{}; // "Question 1" to "Question 10"
     std::array<QLabel *, Answers> answerLetters{};      // "A." to "D." beside the tick boxes
 
-protected:
-    QList<QWidget *> tabOrder() const override;
-
-private:
     questionfile::Worksheet m_saved; // the worksheet as last saved or loaded
 };

@@ -35,14 +35,14 @@ public:
     int topic() const { return m_topic; }
     const topics::Topic &data() const { return m_data; }
 
-    QLabel *titleText;
-    PictureBox *topicPicture;
-    std::array<LabelButton *, 6> buttons{};
-
 protected:
     void warmNext() override;
 
 private:
+    QLabel *titleText;
+    PictureBox *topicPicture;
+    std::array<LabelButton *, 6> buttons{};
+
     void startQuiz();
     void openPages(const QString &name, int count);
 
