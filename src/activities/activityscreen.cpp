@@ -272,12 +272,12 @@ ActivityScreen::ActivityScreen(AppContext &context, const activity::ActivityDesi
     for (const activity::ItemDesign &item : design.items) {
         startBoxes.push_back(makeBox(this, QString(), item.start, itemFont));
         const int box = n + int(startBoxes.size()) - 1;
-        connect(startBoxes.back(), &DropBox::clicked, this, [this, box] { Box_Click(box); });
+        connect(startBoxes.back(), &DropBox::clicked, this, [this, box] { boxClicked(box); });
     }
     for (const activity::ItemDesign &item : design.items) {
         targetBoxes.push_back(makeBox(this, words(item.text), item.target, itemFont));
         const int box = int(targetBoxes.size()) - 1;
-        connect(targetBoxes.back(), &DropBox::clicked, this, [this, box] { Box_Click(box); });
+        connect(targetBoxes.back(), &DropBox::clicked, this, [this, box] { boxClicked(box); });
     }
 
     for (int i = 0; i < 3; ++i) {
@@ -320,7 +320,7 @@ ActivityScreen::ActivityScreen(AppContext &context, const activity::ActivityDesi
     heading->setObjectName(QStringLiteral("heading")); // texts[0]
 }
 
-void ActivityScreen::Form_Load()
+void ActivityScreen::load()
 {
     applyStandardLook(this);
     if (m_design.background)
@@ -436,7 +436,7 @@ void ActivityScreen::sayMovedTo()
         (box < n ? targetBoxes[size_t(box)] : startBoxes[size_t(box - n)])->accessibleName());
 }
 
-void ActivityScreen::Box_Click(int Box)
+void ActivityScreen::boxClicked(int Box)
 {
     const int i = m_engine->held();
     if (i >= 0)

@@ -122,7 +122,7 @@ public:
     // kind: the activity's name in the results journal ("Labelling", "Ordering").
     ActivityScreen(AppContext &ctx, const activity::ActivityDesign &design, const QString &kind);
 
-    void Form_Load() override;
+    void load() override;
     // The heading and the instructions: the design's texts in reading order.
     QStringList spokenText() const override;
     // Shows the screen under the heading of the topic hub that opens it.
@@ -135,7 +135,7 @@ public:
     // it down; a click on drop box Box (targets 0 to N-1, start boxes N to 2N-1) places the held
     // label there as a drop would.
     void labelClicked(int Index);
-    void Box_Click(int Box);
+    void boxClicked(int Box);
     void actionClicked(int Index);
 
     const activity::ActivityDesign &design() const { return m_design; }

@@ -229,9 +229,9 @@ OrderingActivity *OrderingActivity::create(AppContext &context, int topic)
     return new OrderingActivity(context, topics::table().at(size_t(topic)).ordering());
 }
 
-void OrderingActivity::Form_Load()
+void OrderingActivity::load()
 {
-    ActivityScreen::Form_Load();
+    ActivityScreen::load();
     if (design().startSound)
         startSoundTimer->start();
 }

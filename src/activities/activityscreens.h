@@ -26,7 +26,7 @@ class OrderingActivity : public ActivityScreen
     Q_OBJECT
 public:
     static OrderingActivity *create(AppContext &ctx, int topic);
-    void Form_Load() override;
+    void load() override;
     void playStartSound();
 
 private:

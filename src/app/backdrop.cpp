@@ -19,7 +19,7 @@ Backdrop::Backdrop(AppContext &context) : Screen(context)
     setWindowState(Qt::WindowMaximized);
 }
 
-void Backdrop::Form_Load()
+void Backdrop::load()
 {
     const QColor colour(48, 133, 214);
     setBackColor(colour);

@@ -12,7 +12,7 @@ class Backdrop : public Screen
     Q_OBJECT
 public:
     explicit Backdrop(AppContext &ctx);
-    void Form_Load() override;
+    void load() override;
 
     SoundPlayer &soundPlayer();
 

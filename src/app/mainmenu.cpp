@@ -223,7 +223,7 @@ MainMenu::MainMenu(AppContext &context) : Screen(context)
     controlnames::nameArray(entries, "entries");
 }
 
-void MainMenu::Form_Load()
+void MainMenu::load()
 {
     applyStandardLook(this);
     menuPicture->load(ctx.platform.paths, contentnames::MenuPicture);

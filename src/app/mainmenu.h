@@ -46,7 +46,7 @@ public:
     static const std::array<int, 18> EntryIndices;
 
     explicit MainMenu(AppContext &ctx);
-    void Form_Load() override;
+    void load() override;
 
     // The menu's picture and title, which a worksheet run from the catalogue shows as its
     // topic.

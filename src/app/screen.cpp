@@ -104,7 +104,7 @@ void Screen::closeRequested()
 void Screen::mouseMoveEvent(QMouseEvent *event)
 {
     if (!childAt(event->position().toPoint()))
-        Form_MouseMove();
+        pointerOverBackground();
     QWidget::mouseMoveEvent(event);
 }
 

@@ -21,7 +21,7 @@ struct ButtonEntry {
 };
 
 // A screen of the program: one top-level window, created and destroyed only by the
-// ScreenRegistry. The constructor builds the controls in their design state; Form_Load is the
+// ScreenRegistry. The constructor builds the controls in their design state; load is the
 // load handler, which the registry runs once, while the screen is still hidden.
 //
 // A screen's controls are its own (private, or protected for the screens built on it): other
@@ -33,7 +33,7 @@ class Screen : public QWidget
 public:
     explicit Screen(AppContext &ctx);
 
-    virtual void Form_Load() {}
+    virtual void load() {}
 
     // Shows the screen and brings it to the front.
     void showScreen();
@@ -64,7 +64,7 @@ protected:
 
     // The pointer moved over the bare window background (not over any control): the hover group
     // turns transparent.
-    void Form_MouseMove() { hover.leave(); }
+    void pointerOverBackground() { hover.leave(); }
     // The window manager's close button. By default the screen unloads itself.
     virtual void closeRequested();
     // Escape: what the screen's "Exit" does. By default presses the exit button when it is on

@@ -43,7 +43,7 @@ public:
         if (built != m_built.end())
             m_built.erase(built);
         m_screens[key] = screen;
-        screen->Form_Load();
+        screen->load();
         return screen;
     }
 

@@ -102,7 +102,7 @@ TitleScreen::TitleScreen(AppContext &context) : Screen(context)
                         {copyrightText, "copyrightText"}});
 }
 
-void TitleScreen::Form_Load()
+void TitleScreen::load()
 {
     centreOnScreen(this);
     ctx.screens.show<Backdrop>();

@@ -15,7 +15,7 @@ class TitleScreen : public Screen
     Q_OBJECT
 public:
     explicit TitleScreen(AppContext &ctx);
-    void Form_Load() override;
+    void load() override;
 
     // Shows the screen as the way out of the program: "Cancel" in place of "OK".
     void showAsExitScreen();

@@ -153,7 +153,7 @@ QuizScreen::QuizScreen(AppContext &context) : Screen(context)
     controlnames::nameArray(buttons, "buttons");
 }
 
-void QuizScreen::Form_Load()
+void QuizScreen::load()
 {
     applyStandardLook(this, topicPicture);
     AppState &s = ctx.state;
@@ -281,7 +281,7 @@ void QuizScreen::buttonClicked(int Index)
         ctx.screens.unload(this);
         break;
     case PrintWorksheet:
-        Printpage();
+        printPage();
         break;
     default:
         return;
@@ -327,7 +327,7 @@ void QuizScreen::open(const QImage &picture, const QString &topicLine, const QSt
     showScreen();
 }
 
-void QuizScreen::Printpage()
+void QuizScreen::printPage()
 {
     const PrintJob job = printlayouts::worksheet(ctx.platform.printer, topicText->text(),
                                                  worksheetTitle->text(), ctx.state);

@@ -23,7 +23,7 @@ public:
     static const QRect PictureRect; // topicPicture, twips
 
     explicit QuizScreen(AppContext &ctx);
-    void Form_Load() override;
+    void load() override;
     // The question's number, the question, and its four answers as "A: …" to "D: …".
     QStringList spokenText() const override;
 
@@ -40,7 +40,7 @@ public:
               const QString &activity = WorksheetActivity);
 
     void showQuestion();
-    void Printpage();
+    void printPage();
     void buttonClicked(int Index);
     void answerClicked(int Index);
 

@@ -100,7 +100,7 @@ ResultsScreen::ResultsScreen(AppContext &context) : Screen(context)
     controlnames::nameArray(buttons, "buttons");
 }
 
-void ResultsScreen::Form_Load()
+void ResultsScreen::load()
 {
     applyStandardLook(this, celebrationPicture);
     const results::Wording w = results::word(ctx.state.Score, ctx.state.OutOf);
@@ -177,7 +177,7 @@ void ResultsScreen::celebrate()
         ctx.playSound(sound);
 }
 
-void ResultsScreen::Printpage()
+void ResultsScreen::printPage()
 {
     // The long-topic test measures in a small screen font, as the screen's own default font.
     const QFontMetrics screenFont(fonts::arial(8.25));
@@ -199,7 +199,7 @@ void ResultsScreen::buttonClicked(int Index)
 {
     if (Index == CertificateOrReview) {
         if (ctx.state.OutOf == ctx.state.Score) {
-            Printpage();
+            printPage();
             return;
         }
         ctx.screens.show<ReviewScreen>();

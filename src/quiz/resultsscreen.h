@@ -22,7 +22,7 @@ public:
     enum Button { CertificateOrReview = 0, Exit = 1 };
 
     explicit ResultsScreen(AppContext &ctx);
-    void Form_Load() override;
+    void load() override;
     // The score sentence, then the hint under it when one is on show.
     QStringList spokenText() const override;
 
@@ -33,7 +33,7 @@ public:
     // The same line for an activity's result, shown with the screen.
     void showNotKept(const QString &notKept);
 
-    void Printpage();
+    void printPage();
     void buttonClicked(int Index);
     void showPicture();
     void focusName();

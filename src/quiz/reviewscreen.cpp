@@ -41,7 +41,7 @@ ReviewScreen::ReviewScreen(AppContext &context) : Screen(context)
     controlnames::nameArray(wrongAnswerRows, "wrongAnswerRows");
 }
 
-void ReviewScreen::Form_Load()
+void ReviewScreen::load()
 {
     applyStandardLook(this);
 }

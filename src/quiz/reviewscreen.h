@@ -19,7 +19,7 @@ public:
     static constexpr int Rows = 10;
 
     explicit ReviewScreen(AppContext &ctx);
-    void Form_Load() override;
+    void load() override;
     void buttonClicked(int Index);
     // Lists the questions answered wrongly (at most Rows) under the worksheet's title.
     void showWrongAnswers(const QString &title, const QStringList &rows);

@@ -118,7 +118,7 @@ ClassResults::ClassResults(AppContext &context) : Screen(context)
     controlnames::nameArray(buttons, "buttons");
 }
 
-void ClassResults::Form_Load()
+void ClassResults::load()
 {
     applyStandardLook(this);
     reload();

@@ -23,7 +23,7 @@ public:
     enum Button { Export = 0, DeletePupil = 1, Exit = 2 };
 
     explicit ClassResults(AppContext &ctx);
-    void Form_Load() override;
+    void load() override;
 
     // Reads the journal afresh and shows it.
     void reload();

@@ -61,7 +61,7 @@ void PageScreen::buttonClicked(int Index)
     AppState &s = ctx.state;
     switch (Index) {
     case Print:
-        Printpage();
+        printPage();
         break;
     case Exit:
         ctx.screens.unload(this);
@@ -121,7 +121,7 @@ void PageScreen::warmNext()
     }
 }
 
-void PageScreen::Printpage()
+void PageScreen::printPage()
 {
     const PrintJob job =
         pages::printJob(pagePrintCopy->contentName(), pagePrintCopy->ownSizeTwips());
@@ -151,7 +151,7 @@ PageViewer::PageViewer(AppContext &context) : PageScreen(context)
         {{turningLogo, "turningLogo"}, {stillLogo, "stillLogo"}, {logoTimer, "logoTimer"}});
 }
 
-void PageViewer::Form_Load()
+void PageViewer::load()
 {
     applyStandardLook(this);
     AppState &s = ctx.state;
@@ -248,7 +248,7 @@ GuideViewer::GuideViewer(AppContext &context) : PageScreen(context)
     pageCounter->setText(pages::counter(1, pages::GuidePages));
 }
 
-void GuideViewer::Form_Load()
+void GuideViewer::load()
 {
     applyStandardLook(this);
 }

@@ -27,7 +27,7 @@ public:
     void buttonClicked(int Index);
     // Prints the print copy of the page on show. Nothing is said when it fails, but the failure
     // is not silent either: the viewer reports it in a message.
-    void Printpage();
+    void printPage();
     // The page's words, paragraph by paragraph in reading order.
     QStringList spokenText() const override;
 
@@ -59,7 +59,7 @@ class PageViewer : public PageScreen
     Q_OBJECT
 public:
     explicit PageViewer(AppContext &ctx);
-    void Form_Load() override;
+    void load() override;
     // Shows the first page of the page set in PageName and PageCount.
     void openPageSet();
     // Shows the acknowledgments: one page without counter or page buttons, on a lighter blue,
@@ -93,7 +93,7 @@ class GuideViewer : public PageScreen
     Q_OBJECT
 public:
     explicit GuideViewer(AppContext &ctx);
-    void Form_Load() override;
+    void load() override;
     // Shows the guide at its first page.
     void openAtFirstPage();
 

@@ -133,7 +133,7 @@ WorksheetCatalogue::WorksheetCatalogue(AppContext &context) : Screen(context)
     controlnames::nameArray(pageButtons, "pageButtons");
 }
 
-void WorksheetCatalogue::Form_Load()
+void WorksheetCatalogue::load()
 {
     applyStandardLook(this);
     fullScreenChoice->setChecked(displayscale::isFullScreen());
@@ -176,7 +176,7 @@ int WorksheetCatalogue::lastPage() const
     return count == 0 ? 0 : (count - 1) / Slots;
 }
 
-void WorksheetCatalogue::workpage()
+void WorksheetCatalogue::drawPage()
 {
     const AppState &s = ctx.state;
     for (int i = 1; i <= Slots; ++i) {
@@ -220,7 +220,7 @@ void WorksheetCatalogue::pageButtonClicked(int Index)
     default:
         return;
     }
-    workpage();
+    drawPage();
     ctx.playSound(contentnames::ClickSound);
 }
 
@@ -270,7 +270,7 @@ void WorksheetCatalogue::titleClicked(int Index)
     if (!loadWorksheet(name))
         return;
     if (editTick->isChecked())
-        editworksheet();
+        editInWizard();
     else if (exportTick->isChecked())
         exportWorksheet(name);
     else if (answerKeyTick->isChecked())
@@ -392,7 +392,7 @@ void WorksheetCatalogue::importChosen()
         lines << QCoreApplication::translate("WorksheetCatalogue", "The import stopped: %1")
                      .arg(outcome.error);
     if (!outcome.written.isEmpty())
-        workpage(); // the new titles are at the end of the catalogue
+        drawPage(); // the new titles are at the end of the catalogue
     const bool toWizard = outcome.error.isEmpty() && !outcome.leftOver.isEmpty();
     if (toWizard)
         lines << QCoreApplication::translate("WorksheetCatalogue",
@@ -429,7 +429,7 @@ void WorksheetCatalogue::corrupted()
                                     "WorksheetCatalogue", "This worksheet seems to be corrupted."));
 }
 
-void WorksheetCatalogue::editworksheet()
+void WorksheetCatalogue::editInWizard()
 {
     WorksheetWizard *w = ctx.screens.get<WorksheetWizard>();
     // A wizard already open keeps nothing of the worksheet it held before.
@@ -461,7 +461,7 @@ void WorksheetCatalogue::deleteWorksheet(const QString &name)
     // The page stays where it was unless it has no titles left; its buttons follow the new count.
     if (s.CataloguePage > lastPage())
         s.CataloguePage = static_cast<qint16>(lastPage());
-    workpage();
+    drawPage();
 }
 
 void WorksheetCatalogue::runWorksheet()

@@ -32,11 +32,11 @@ public:
     enum PageButton { PreviousPage = 0, NextPage = 1 };
 
     explicit WorksheetCatalogue(AppContext &ctx);
-    void Form_Load() override;
+    void load() override;
 
     // Draws page CataloguePage: its titles in the slots, its number, and the page buttons that
     // lead to further titles.
-    void workpage();
+    void drawPage();
 
     void titleClicked(int Index);
     void pageButtonClicked(int Index);
@@ -54,7 +54,7 @@ public:
 
     // Fills the wizard with the worksheet in the question bank, its ticks at the correct answers
     // only, and shows it.
-    void editworksheet();
+    void editInWizard();
 
     // The last page that holds titles (0 when there are none).
     int lastPage() const;

@@ -146,7 +146,7 @@ QList<QWidget *> WorksheetWizard::tabOrder() const
     return order;
 }
 
-void WorksheetWizard::Form_Load()
+void WorksheetWizard::load()
 {
     applyStandardLook(this);
 }
@@ -155,7 +155,7 @@ void WorksheetWizard::buttonClicked(int Index)
 {
     switch (Index) {
     case SaveWorksheet:
-        genwork();
+        checkAndSave();
         break;
     case Exit:
         if (hasUnsavedEdits() &&
@@ -187,7 +187,7 @@ questionfile::Worksheet WorksheetWizard::worksheet() const
     return sheet;
 }
 
-void WorksheetWizard::genwork()
+void WorksheetWizard::checkAndSave()
 {
     // The titles listed now, so that a title differing only in letter case is caught before it
     // replaces another worksheet's file.
@@ -199,10 +199,10 @@ void WorksheetWizard::genwork()
         ctx.platform.boxes.ok(this, failure);
         return;
     }
-    saveworksheet();
+    writeWorksheet();
 }
 
-bool WorksheetWizard::saveworksheet()
+bool WorksheetWizard::writeWorksheet()
 {
     questionfile::Worksheet sheet = worksheet();
     AppState scratch;

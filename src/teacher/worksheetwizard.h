@@ -32,15 +32,15 @@ public:
     static constexpr int AnswerLength = 30;
 
     explicit WorksheetWizard(AppContext &ctx);
-    void Form_Load() override;
+    void load() override;
 
     void buttonClicked(int Index);
 
-    // Runs the checks; the first failure is told in a message box, otherwise saveworksheet runs.
-    void genwork();
+    // Runs the checks; the first failure is told in a message box, otherwise writeWorksheet runs.
+    void checkAndSave();
     // Writes the worksheet file and lists its title in the catalogue; tells the teacher whether
     // it worked. True when both were done.
-    bool saveworksheet();
+    bool writeWorksheet();
 
     // Enter in a box moves the focus on: title -> question 1 -> its answers A to D -> question 2
     // and so on; Enter in the last answer keeps the focus where it is.

@@ -46,7 +46,7 @@ TopicHub::TopicHub(AppContext &context, int topic)
     controlnames::nameArray(buttons, "buttons");
 }
 
-void TopicHub::Form_Load()
+void TopicHub::load()
 {
     applyStandardLook(this);
     setBackColor(m_data.background);

@@ -28,7 +28,7 @@ public:
     TopicHub(AppContext &ctx, int topic);
     // The hub of a topic (a row of topics::table()), for the screen registry.
     static TopicHub *create(AppContext &ctx, int topic) { return new TopicHub(ctx, topic); }
-    void Form_Load() override;
+    void load() override;
 
     void buttonClicked(int Index);
 
