@@ -4,8 +4,10 @@
 // (target under 0.1 ms).
 //
 //   QT_QPA_PLATFORM=offscreen ./bench_activities [moves]
+#include "activityscreen.h"
 #include "activityscreens.h"
 #include "appcontext.h"
+#include "controls.h"
 #include "fonts.h"
 #include "navigation.h"
 #include "testdoubles.h"
@@ -40,7 +42,7 @@ int main(int argc, char **argv)
     screen->repaint();
 
     // Mouse moves with the left button held, the pointer swinging across the window.
-    DragLabel *label = screen->dragLabels[0];
+    DragLabel *label = control<DragLabel>(screen, "dragLabels", 0);
     QElapsedTimer timer;
     timer.start();
     for (int i = 0; i < moves; ++i) {
