@@ -470,6 +470,32 @@ QString loginFullName()
     return cleanName(QString::fromLocal8Bit(user->pw_gecos).section(QLatin1Char(','), 0, 0));
 }
 
+namespace
+{
+
+// Appends line (a record's, ended by "\n") to the file at path unless the file holds it already:
+// a record written into a file while a deletion replaced it is carried over to the replacement,
+// once, by whichever of the two programs sees it first.
+bool appendMissing(const QString &path, const QByteArray &line)
+{
+    const int fd = ::open(native(path).constData(), O_RDWR | O_APPEND | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    QFile file;
+    QByteArray bytes;
+    if (file.open(fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+        bytes = file.readAll();
+    file.close();
+    bool done = bytes.startsWith(line) || bytes.contains('\n' + line);
+    if (!done) {
+        const QByteArray ended = bytes.isEmpty() || bytes.endsWith('\n') ? line : '\n' + line;
+        done = writeAll(fd, ended) && ::fsync(fd) == 0;
+    }
+    return ::close(fd) == 0 && done;
+}
+
+} // namespace
+
 savefile::Result append(const QString &path, const Record &record)
 {
     savefile::Result result;
@@ -512,8 +538,21 @@ savefile::Result append(const QString &path, const Record &record)
         bytes.remove(0, half);
     }
     const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    struct stat wrote {
+    };
+    const bool known = ::fstat(fd, &wrote) == 0;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed) {
+        result.error = CannotWrite;
+        return result;
+    }
+    // A teacher deleting a pupil replaces the file; a record that landed in the file replaced
+    // goes into its replacement too.
+    struct stat now {
+    };
+    if (known && ::stat(native(path).constData(), &now) == 0 &&
+        (now.st_ino != wrote.st_ino || now.st_dev != wrote.st_dev) &&
+        !appendMissing(path, line(record))) {
         result.error = CannotWrite;
         return result;
     }
@@ -680,8 +719,7 @@ savefile::Result removePupil(const QString &folder, const QString &pupil, int *r
                     QStringLiteral("The results file %1 cannot be read.").arg(info.fileName());
                 return failed;
             }
-            const QByteArray bytes = file.readAll();
-            file.close();
+            const QByteArray bytes = file.readAll(); // the file stays open to the end
             QByteArray kept;
             int gone = 0;
             Texts texts;
@@ -710,6 +748,20 @@ savefile::Result removePupil(const QString &folder, const QString &pupil, int *r
             }
             if (replaced.status == savefile::Result::Unconfirmed)
                 result.status = savefile::Result::Unconfirmed;
+            // Records appended to the file replaced after its size was last checked: into the
+            // new file (the program that appended them may have seen the file unchanged).
+            struct stat replacedFile {
+            };
+            if (::fstat(file.handle(), &replacedFile) == 0 && replacedFile.st_size > bytes.size() &&
+                file.seek(bytes.size())) {
+                const QByteArray later = file.readAll();
+                for (const QByteArray &text : later.split('\n')) {
+                    Record record;
+                    if (parse(text, &record, texts) && !samePupil(record.pupil, pupil) &&
+                        !appendMissing(info.filePath(), text + '\n'))
+                        result.status = savefile::Result::Unconfirmed;
+                }
+            }
             *removed += gone;
             break;
         }
