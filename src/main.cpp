@@ -34,7 +34,7 @@ int runWindows(int argc, char *argv[])
     using Windows = int (*)(int, char **);
     const auto windows = reinterpret_cast<Windows>(module.resolve("quorvel_windows"));
     if (!windows) {
-        std::fprintf(stderr, "Quorvel cannot open its windows: %s\n",
+        std::fprintf(stderr, "Quorvel cannot load its quorvel-windows module: %s\n",
                      qPrintable(module.errorString()));
         return 1;
     }
