@@ -57,21 +57,25 @@ add_custom_target(packaging ALL DEPENDS ${stamp})
 # Full RELRO, as Debian builds its packages.
 target_link_options(quorvel PRIVATE -Wl,-z,relro,-z,now)
 target_link_options(quorvel-devices PRIVATE -Wl,-z,relro,-z,now)
+target_link_options(quorvel-windows PRIVATE -Wl,-z,relro,-z,now)
 install(CODE "set(lib_dir ${QUORVEL_LIB_DIR})
     set(data_dir ${QUORVEL_DATA_DIR})
     set(bin_dir ${CMAKE_INSTALL_BINDIR})
     set(objcopy ${CMAKE_OBJCOPY})")
 install(TARGETS quorvel RUNTIME DESTINATION ${QUORVEL_LIB_DIR})
-# The device module is loaded by its path beside the program, which a link provides. The file
-# itself sits one folder further down: a shared object directly in a folder of /usr/lib makes
-# CPack add ldconfig calls to the maintainer scripts, which a private module does not need.
-install(TARGETS quorvel-devices LIBRARY DESTINATION ${QUORVEL_LIB_DIR}/modules)
+# The windows and device modules are loaded by their paths beside the program, which links
+# provide. The files themselves sit one folder further down: a shared object directly in a folder
+# of /usr/lib makes CPack add ldconfig calls to the maintainer scripts, which a private module does
+# not need.
+install(TARGETS quorvel-windows quorvel-devices LIBRARY DESTINATION ${QUORVEL_LIB_DIR}/modules)
 # A stripped program also loses the compiler's notes, as Debian's own packages do.
 install(CODE [[
     set(lib "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${lib_dir}")
-    file(CREATE_LINK modules/quorvel-devices.so "${lib}/quorvel-devices.so" SYMBOLIC)
+    foreach(module quorvel-windows quorvel-devices)
+        file(CREATE_LINK modules/${module}.so "${lib}/${module}.so" SYMBOLIC)
+    endforeach()
     if(CMAKE_INSTALL_DO_STRIP)
-        foreach(binary quorvel modules/quorvel-devices.so)
+        foreach(binary quorvel modules/quorvel-windows.so modules/quorvel-devices.so)
             execute_process(COMMAND ${objcopy} --remove-section=.comment --remove-section=.note
                                     "${lib}/${binary}" COMMAND_ERROR_IS_FATAL ANY)
         endforeach()
@@ -79,7 +83,8 @@ install(CODE [[
 ]])
 install(FILES ${QUORVEL_PACKAGING_DIR}/read-only DESTINATION ${QUORVEL_LIB_DIR})
 install(DIRECTORY ${QUORVEL_RUN_DIR}/ DESTINATION ${QUORVEL_DATA_DIR}
-        PATTERN quorvel EXCLUDE PATTERN quorvel-devices.so EXCLUDE PATTERN multiple EXCLUDE
+        PATTERN quorvel EXCLUDE PATTERN quorvel-windows.so EXCLUDE
+        PATTERN quorvel-devices.so EXCLUDE PATTERN multiple EXCLUDE
         PATTERN read-only EXCLUDE)
 # The question files of every language: English in multiple, the others in <language>/multiple.
 install(DIRECTORY ${QUORVEL_STAGE_DIR}/content/ DESTINATION ${QUORVEL_DATA_DIR})

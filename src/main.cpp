@@ -1,83 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "application.h"
+// The program's own file. It links only the toolkit's core: the commands that draw nothing
+// (--help, --version, export, results) run here and start as quickly as any small program of the
+// toolkit. The windows, and the commands that draw or read GIFT's HTML (print, import), are in the
+// windows module (windows.cpp), loaded from beside this file when they are asked for.
 #include "commandline.h"
-#include "displayscale.h"
-#include "fonts.h"
-#include "highcontrast.h"
 #include "language.h"
-#include "settings.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
-#include <QIcon>
+#include <QLibrary>
 #include <QTextStream>
-#include <QTimer>
 
 #include <cstdio>
-#include <memory>
 
 namespace
 {
-
-void name()
-{
-    QCoreApplication::setApplicationName(QStringLiteral("Quorvel"));
-    QCoreApplication::setOrganizationDomain(QStringLiteral("quorvel.org"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
-}
-
-QtMessageHandler toolkitMessages = nullptr;
-
-// A terminal session (ssh, cron) often has no XDG_RUNTIME_DIR; the command line never uses that
-// folder, so the toolkit's warning about it is left out and every other message kept.
-void withoutRuntimeDirWarning(QtMsgType type, const QMessageLogContext &context,
-                              const QString &message)
-{
-    if (!message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
-        toolkitMessages(type, context, message);
-}
-
-// The command line draws its printouts offscreen, so it runs without a display; the commands
-// that draw nothing make no graphical application at all, and start as quickly as any small
-// program of the toolkit.
-int runCommandLine(int argc, char *argv[], const QStringList &arguments, const QString &classFolder,
-                   const QString &languageOption)
-{
-    toolkitMessages = qInstallMessageHandler(withoutRuntimeDirWarning);
-    std::unique_ptr<QCoreApplication> app;
-    if (commandline::needsGraphics(arguments)) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QGuiApplication>(argc, argv);
-        fonts::registerDesignFaces();
-    } else {
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    }
-    name();
-    language::install(*app, language::chosen(languageOption));
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    return commandline::run(arguments, QCoreApplication::applicationDirPath(), classFolder, out,
-                            err);
-}
-
-// How long after start-up the window icon is set: after the title screen's first paint.
-constexpr int IconDelayMs = 150;
-
-// An installed copy shows the desktop entry's icon (share/icons/hicolor beside lib/quorvel) on its
-// windows, for task bars that show a window's own icon. Named files instead of an icon-theme
-// lookup, and nothing at all for a copy run from the build, keep start-up quick.
-void setInstalledIcon()
-{
-    const QString file =
-        QCoreApplication::applicationDirPath() +
-        QStringLiteral("/../../share/icons/hicolor/%1x%1/apps/org.quorvel.quorvel.png");
-    if (!QFileInfo::exists(file.arg(48)))
-        return;
-    QIcon icon;
-    for (const int size : {32, 48, 128})
-        icon.addFile(file.arg(size), QSize(size, size));
-    QApplication::setWindowIcon(icon);
-}
 
 // Without a display the windowing toolkit would abort with a message of its own: say in one line
 // what is missing instead. A platform chosen by hand (QT_QPA_PLATFORM) is left to its own checks.
@@ -88,6 +25,22 @@ bool hasDisplay()
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
+// Hands the arguments as given to the windows module beside this file (a link into modules/ when
+// installed). Its application object is made there, so this file's folder is found without one.
+int runWindows(int argc, char *argv[])
+{
+    QLibrary module(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath() +
+                    QStringLiteral("/quorvel-windows"));
+    using Windows = int (*)(int, char **);
+    const auto windows = reinterpret_cast<Windows>(module.resolve("quorvel_windows"));
+    if (!windows) {
+        std::fprintf(stderr, "Quorvel cannot load its quorvel-windows module: %s\n",
+                     qPrintable(module.errorString()));
+        return 1;
+    }
+    return windows(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -95,36 +48,26 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    // --fullscreen opens the windows full screen, as the settings file's FullScreen does.
-    const bool fullScreenAsked = arguments.removeAll(QStringLiteral("--fullscreen")) > 0;
+    arguments.removeAll(QStringLiteral("--fullscreen"));
     const QString languageOption = language::takeOption(arguments);
     const QString classFolder = commandline::takeClassFolder(arguments);
-    const QString fileToOpen = commandline::fileToOpen(arguments);
-    if (fileToOpen.isEmpty() && commandline::wanted(arguments))
-        return runCommandLine(argc, argv, arguments, classFolder, languageOption);
-    if (!hasDisplay()) {
+    const bool command =
+        commandline::fileToOpen(arguments).isEmpty() && commandline::wanted(arguments);
+    if (command && !commandline::needsGraphics(arguments)) {
+        commandline::leaveOutRuntimeDirWarning();
+        QCoreApplication app(argc, argv);
+        commandline::nameProgram();
+        language::install(app, language::chosen(languageOption));
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return commandline::run(arguments, QCoreApplication::applicationDirPath(), classFolder, out,
+                                err);
+    }
+    if (!command && !hasDisplay()) {
         std::fputs("Quorvel needs a display to open its window; without one, "
                    "\"quorvel --help\" lists the commands it can run.\n",
                    stderr);
         return 1;
     }
-    QApplication app(argc, argv);
-    name();
-    language::install(app, language::chosen(languageOption));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvel.quorvel"));
-    QApplication::setQuitOnLastWindowClosed(false);
-    // Controls without a design font (the title screen's buttons, message boxes) use Arial, so
-    // no further face has to be loaded for them.
-    QApplication::setFont(fonts::arial(9.75));
-
-    displayscale::start(fullScreenAsked || settings::flag(QStringLiteral("FullScreen")));
-    highcontrast::setOn(settings::flag(QStringLiteral("HighContrast")));
-
-    Application quorvel(QCoreApplication::applicationDirPath(), classFolder);
-    quorvel.start(fileToOpen);
-    // The title screen goes on view without the window icon, which costs about 5 ms (three
-    // pictures decoded and handed to the X server before the window is mapped). It follows a
-    // moment later; the screens made after that have it from the start.
-    QTimer::singleShot(IconDelayMs, setInstalledIcon);
-    return QApplication::exec();
+    return runWindows(argc, argv);
 }

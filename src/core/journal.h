@@ -76,12 +76,17 @@ savefile::Result append(const QString &path, const Record &record);
 constexpr int MaxName = 30;
 QString cleanName(const QString &typed);
 
-// The pupils named in records, each once, in alphabetical order whatever the letter case.
+// The pupils named in records, each once, in alphabetical order whatever the letter case. Names
+// that differ only in their letter case ("sam", "Sam") are one pupil, shown as most of their
+// records spell it.
 QStringList pupils(const QVector<Record> &records);
+
+// Whether two names are one pupil's: equal whatever their letter case.
+bool samePupil(const QString &a, const QString &b);
 
 // The records of an attempt finished on from..to (days on the clock of the computer it was made
 // on, both included; an invalid date leaves that end open) and, when pupil is not empty, of that
-// pupil (exact name).
+// pupil (samePupil).
 QVector<Record> filter(const QVector<Record> &records, const QDate &from, const QDate &to,
                        const QString &pupil = QString());
 
@@ -92,12 +97,13 @@ QStringList csvHeader();
 // attempt was made on; wrong is the numbers separated by blanks. False when a write came up short.
 bool writeCsv(QIODevice *device, const QVector<Record> &records);
 
-// Removes every record of pupil from the journal files of a results folder, each file replaced
-// as a whole (savefile::replace). A file that grows while it is being rewritten (a pupil
+// Removes every record of pupil (samePupil) from the journal files of a results folder, each file
+// replaced as a whole (savefile::replace). A file that grows while it is being rewritten (a pupil
 // finishing at that moment) is read again. *removed counts the records taken away.
 savefile::Result removePupil(const QString &folder, const QString &pupil, int *removed);
 
-// The teacher's table: pupils against topics and worksheets with their activity.
+// The teacher's table: pupils (as pupils() names them) against topics and worksheets with their
+// activity.
 struct Cell {
     int best = 0;
     int bestOutOf = 0;

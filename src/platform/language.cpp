@@ -3,11 +3,12 @@
 
 #include "settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
-#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <QVariant>
 
 namespace language
 {
@@ -76,8 +77,9 @@ QString install(QCoreApplication &app, const QString &code)
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
     QLocale::setDefault(QLocale(code));
+    // A graphical application's property; the command line's core application has none.
     if (QLocale(code).textDirection() == Qt::RightToLeft)
-        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        app.setProperty("layoutDirection", QVariant::fromValue(Qt::RightToLeft));
     return found;
 }
 

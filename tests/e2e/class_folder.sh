@@ -7,7 +7,8 @@
 #   - a pupil on another login and computer exports the first teacher's worksheet;
 #   - twenty pupils at once, from twenty host names, play the Electricity quiz and the worksheet
 #     (the real screens offscreen, tests/e2e/classplayer.cpp);
-#   - a result cut off by a killed writer is lost alone: that login's next result is kept;
+#   - a writer killed in the middle of a record loses that record alone: that login's next
+#     result is kept;
 #   - the teacher's `quorvel results --csv -` lists every result, and every file the programs made
 #     is writable by the group.
 # With "sshfs" the class folder is on a file server reached through a real SSH server on
@@ -157,10 +158,23 @@ for i in "${!pids[@]}"; do
   wait "${pids[$i]}" || fail "pupil $((i + 1)) could not play: $(cat "$base/player-$(printf '%02d' $((i + 1))).log")"
 done
 
-# A writer killed in the middle of a record leaves it cut off; that login's next result is whole.
+# A writer killed in the middle of a record (stopped by the journal's test hook with half the
+# record on the disk, then killed) leaves it cut off; that login's next result is whole.
 cut_file=$(ls "$class/results/"*@lab-01.txt) ||
   fail "no results file of lab-01: $(ls -la "$class" "$class/results" 2>&1; cat "$base/player-01.log")"
-head -c 40 "$cut_file" >> "$cut_file"
+as "$pupil1" lab-01 002 env QUORVEL_TEST_STOP_MID_RECORD=1 "$base/run/classplayer" "$base/run" \
+  "Pupil 01" > "$base/killed.log" 2>&1 &
+wrapper=$!
+writer=""
+for _ in $(seq 300); do
+  writer=$(pgrep -P "$wrapper" || true)
+  [ -n "$writer" ] && [[ "$(ps -o stat= -p "$writer")" == T* ]] && break
+  sleep 0.1
+done
+[ -n "$writer" ] && kill -KILL "$writer" || fail "the writer did not stop mid-record: $(cat "$base/killed.log")"
+kill -CONT "$wrapper" 2> /dev/null || true # runuser stops itself when its command stops
+wait "$wrapper" && fail "the killed writer finished"
+tail -c 1 "$cut_file" | grep -q . || fail "the killed writer left no cut-off record"
 as "$pupil1" lab-01 002 "$base/run/classplayer" "$base/run" "Pupil 01" > "$base/again.log" 2>&1 ||
   fail "playing after a cut-off record: $(cat "$base/again.log")"
 
