@@ -5,7 +5,7 @@
 #include "classfolder.h"
 #include "contentnames.h"
 #include "devices.h"
-#include "exchange.h"
+#include "exchange/exchange.h"
 #include "importer.h"
 #include "journal.h"
 #include "printlayouts.h"
@@ -119,8 +119,8 @@ int importFile(const RunFolderPaths &paths, const QString &fileName, const QStri
 int exportFile(const RunFolderPaths &paths, const QString &title, const QString &fileName,
                QTextStream &out, QTextStream &err)
 {
-    exchange::Format format;
-    if (!exchange::formatForFileName(fileName, &format)) {
+    const std::optional<exchange::Format> format = exchange::formatForFileName(fileName);
+    if (!format) {
         err << QStringLiteral("Please name a .gift file (GIFT) or a .txt file (Aiken).")
             << Qt::endl;
         return 1;
@@ -132,8 +132,8 @@ int exportFile(const RunFolderPaths &paths, const QString &title, const QString 
     }
     exchange::WriteResult written;
     const savefile::Result saved = savefile::replace(fileName, [&](QIODevice *device) {
-        written = exchange::write(device, format, loaded.bank);
-        return written.ok;
+        written = exchange::write(device, *format, loaded.bank);
+        return written.ok();
     });
     if (!saved) {
         err << QCoreApplication::translate("CommandLine", "Cannot write %1. %2")
@@ -145,8 +145,8 @@ int exportFile(const RunFolderPaths &paths, const QString &title, const QString 
         out << problem << Qt::endl;
     out << QCoreApplication::translate("CommandLine", "Exported %1 to %2 as %3.")
                .arg(title, fileName,
-                    format == exchange::Format::Gift ? QStringLiteral("GIFT")
-                                                     : QStringLiteral("Aiken"))
+                    *format == exchange::Format::Gift ? QStringLiteral("GIFT")
+                                                      : QStringLiteral("Aiken"))
         << Qt::endl;
     return 0;
 }

@@ -3,7 +3,7 @@
 
 #include "appstate.h"
 #include "catalogue.h"
-#include "exchange.h"
+#include "exchange/exchange.h"
 
 #include <QString>
 #include <QStringList>

@@ -5,7 +5,7 @@
 #include "catalogue.h"
 #include "contentnames.h"
 #include "displayscale.h"
-#include "exchange.h"
+#include "exchange/exchange.h"
 #include "fonts.h"
 #include "highcontrast.h"
 #include "importer.h"
@@ -285,8 +285,8 @@ void WorksheetCatalogue::exportWorksheet(const QString &name)
                                     "GIFT files (*.gift);;Aiken files (*.txt)"));
     if (file.isEmpty())
         return;
-    exchange::Format format;
-    if (!exchange::formatForFileName(file, &format)) {
+    std::optional<exchange::Format> format = exchange::formatForFileName(file);
+    if (!format) {
         file = fileToWrite(ctx.platform.boxes, this, file, {QStringLiteral(".gift")});
         if (file.isEmpty())
             return;
@@ -294,8 +294,8 @@ void WorksheetCatalogue::exportWorksheet(const QString &name)
     }
     exchange::WriteResult written;
     const savefile::Result saved = savefile::replace(file, [&](QIODevice *device) {
-        written = exchange::write(device, format, ctx.state);
-        return written.ok;
+        written = exchange::write(device, *format, ctx.state);
+        return written.ok();
     });
     if (!saved) {
         ctx.platform.boxes.ok(

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue.h"
 #include "contentpath.h"
-#include "exchange.h"
+#include "exchange/exchange.h"
 #include "importer.h"
 
 #include <QBuffer>
@@ -241,7 +241,7 @@ void TestExchange::roundTrips()
     QBuffer out(&bytes);
     out.open(QIODevice::WriteOnly);
     const exchange::WriteResult w = exchange::write(&out, Format(format), bank);
-    QVERIFY(w.ok);
+    QVERIFY(w.ok());
     QCOMPARE(w.problems, QStringList());
     QCOMPARE(exchange::sniff(bytes), Format(format));
 
