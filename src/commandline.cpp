@@ -62,7 +62,7 @@ Loaded load(const ContentPaths &paths, const QString &title)
     }
     QFile source(paths.path(file));
     if (!source.open(QIODevice::ReadOnly) ||
-        !questionfile::LoadQuestionFile(&source, loaded.bank).ok)
+        !questionfile::LoadQuestionFile(&source, loaded.bank).ok())
         loaded.error =
             QCoreApplication::translate("CommandLine", "The worksheet %1 seems to be corrupted.")
                 .arg(title);

@@ -484,11 +484,10 @@ savefile::Result append(const QString &path, const Record &record)
         result.error = CannotWrite;
         return result;
     }
-    result.status = savefile::Result::Saved;
     if (made) {
         const int dir = ::open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (dir < 0 || (::fsync(dir) != 0 && errno != EINVAL))
-            result.status = savefile::Result::Unconfirmed;
+            result.confirmed = false;
         if (dir >= 0)
             ::close(dir);
     }
@@ -591,7 +590,6 @@ savefile::Result removePupil(const QString &folder, const QString &pupil, int *r
 {
     *removed = 0;
     savefile::Result result;
-    result.status = savefile::Result::Saved;
     for (const QFileInfo &info : journalFiles(folder)) {
         for (int attempt = 0;; ++attempt) {
             QFile file(info.filePath());
@@ -629,8 +627,8 @@ savefile::Result removePupil(const QString &folder, const QString &pupil, int *r
                                    .arg(info.fileName(), replaced.error);
                 return failed;
             }
-            if (replaced.status == savefile::Result::Unconfirmed)
-                result.status = savefile::Result::Unconfirmed;
+            if (!replaced.confirmed)
+                result.confirmed = false;
             *removed += gone;
             break;
         }

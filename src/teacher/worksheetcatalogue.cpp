@@ -402,7 +402,7 @@ bool WorksheetCatalogue::loadWorksheet(const QString &name)
     const QString path = ctx.platform.paths.path(questionfile::fileName(name));
     QFile file(path);
     const bool loaded = !path.isEmpty() && file.open(QIODevice::ReadOnly) &&
-                        questionfile::LoadQuestionFile(&file, ctx.state).ok;
+                        questionfile::LoadQuestionFile(&file, ctx.state).ok();
     file.close();
     if (!loaded)
         corrupted();
@@ -435,13 +435,13 @@ void WorksheetCatalogue::deleteWorksheet(const QString &name)
     s.ChosenWorksheet = name;
     const catalogue::Change change = catalogue::remove(
         ctx.platform.paths.path(contentnames::Catalogue), name, s, waitingFor(this));
-    if (!change.ok) {
-        const QString why =
-            catalogue::readOnlyFolder(ctx.platform.paths.path(contentnames::Catalogue));
-        if (why.isEmpty())
+    if (!change.ok()) {
+        const core::Result writable =
+            catalogue::checkFolderWritable(ctx.platform.paths.path(contentnames::Catalogue));
+        if (writable)
             corrupted();
         else
-            ctx.platform.boxes.ok(this, why);
+            ctx.platform.boxes.ok(this, writable.error);
         return;
     }
     // The page stays where it was unless it has no titles left; its buttons follow the new count.
