@@ -58,9 +58,9 @@ ReadResult readAiken(const QVector<Line> &lines)
                                "Import", "it writes \"%1\", which a worksheet cannot hold as "
                                          "written")
                                .arg(entity));
-        const QString why = unfit(question);
-        if (!why.isEmpty())
-            return skipped(why);
+        const core::Result fits = checkFits(question);
+        if (!fits)
+            return skipped(fits.error);
         take(&result, unnamed(first, stem), question);
     };
 

@@ -80,7 +80,7 @@ QString unnamed(int line, const QString &words)
         .arg(firstWords(words));
 }
 
-QString unfit(const questionfile::Question &q)
+core::Result checkFits(const questionfile::Question &q)
 {
     QChar bad;
     QStringList texts{q.text};
@@ -88,33 +88,34 @@ QString unfit(const questionfile::Question &q)
         texts << answer;
     for (const QString &text : texts) {
         if (text.isEmpty())
-            return text == q.text ? QCoreApplication::translate("Import", "its question is empty")
-                                  : QCoreApplication::translate("Import", "it has an empty answer");
+            return {text == q.text
+                        ? QCoreApplication::translate("Import", "its question is empty")
+                        : QCoreApplication::translate("Import", "it has an empty answer")};
         if (text.startsWith(QLatin1Char('"')))
-            return QCoreApplication::translate("Import",
-                                               "it begins a text with a double quote mark");
+            return {
+                QCoreApplication::translate("Import", "it begins a text with a double quote mark")};
         if (!storable(text, &bad))
-            return bad.unicode() < 0x20 || (bad.unicode() >= 0x7F && bad.unicode() <= 0x9F)
-                       ? QCoreApplication::translate(
-                             "Import", "it holds an invisible control character (U+%1)")
-                             .arg(QString::number(bad.unicode(), 16)
-                                      .toUpper()
-                                      .rightJustified(4, QLatin1Char('0')))
-                       : QCoreApplication::translate(
-                             "Import", "it uses the character \"%1\", which a worksheet cannot "
-                                       "hold")
-                             .arg(bad);
+            return {bad.unicode() < 0x20 || (bad.unicode() >= 0x7F && bad.unicode() <= 0x9F)
+                        ? QCoreApplication::translate(
+                              "Import", "it holds an invisible control character (U+%1)")
+                              .arg(QString::number(bad.unicode(), 16)
+                                       .toUpper()
+                                       .rightJustified(4, QLatin1Char('0')))
+                        : QCoreApplication::translate(
+                              "Import", "it uses the character \"%1\", which a worksheet cannot "
+                                        "hold")
+                              .arg(bad)};
     }
     if (q.text.size() > MaxQuestionLength)
-        return QCoreApplication::translate("Import", "its question is longer than %1 characters")
-            .arg(MaxQuestionLength);
+        return {QCoreApplication::translate("Import", "its question is longer than %1 characters")
+                    .arg(MaxQuestionLength)};
     for (int a = 0; a < 4; ++a) {
         if (q.answers[a].size() > MaxAnswerLength)
-            return QCoreApplication::translate("Import", "answer %1 is longer than %2 characters")
-                .arg(QChar(u'A' + a))
-                .arg(MaxAnswerLength);
+            return {QCoreApplication::translate("Import", "answer %1 is longer than %2 characters")
+                        .arg(QChar(u'A' + a))
+                        .arg(MaxAnswerLength)};
     }
-    return QString();
+    return {};
 }
 
 void skip(ReadResult *result, const QString &label, const QString &why)

@@ -28,9 +28,9 @@ QString entityOutsideHtml(const QString &text);
 // "line 3 (\"first words...\")".
 QString unnamed(int line, const QString &words);
 
-// Why a complete question cannot go into a worksheet (an empty or too long text, a character a
-// worksheet cannot hold), or an empty string when it fits.
-QString unfit(const questionfile::Question &question);
+// Fails with why a complete question cannot go into a worksheet: an empty or too long text, a
+// character a worksheet cannot hold.
+core::Result checkFits(const questionfile::Question &question);
 
 // Every question a reader finds goes through one of these two, in file order, so that the
 // report and the list of entries agree. label names the question as the report does.

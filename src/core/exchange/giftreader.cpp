@@ -74,27 +74,37 @@ struct GiftAnswer {
     double weight = -1; // -1: no weight given
 };
 
-// The kind of answer set that is not one worksheet question, or empty when it may be one.
-QString answerSetKind(const QString &body, QVector<GiftAnswer> *answers)
+struct AnswerSet : core::Result {
+    QVector<GiftAnswer> answers;
+};
+
+// The answers of a set that may make one worksheet question; fails with the kind of set that
+// cannot.
+AnswerSet readAnswerSet(const QString &body)
 {
+    AnswerSet set;
+    const auto refused = [&set](const QString &kind) {
+        set.error = kind;
+        return set;
+    };
     const QString trimmed = body.trimmed();
     if (trimmed.isEmpty())
-        return QCoreApplication::translate("Import", "it is an essay question");
+        return refused(QCoreApplication::translate("Import", "it is an essay question"));
     if (trimmed.startsWith(QLatin1Char('#')))
-        return QCoreApplication::translate("Import", "it is a numeric question");
+        return refused(QCoreApplication::translate("Import", "it is a numeric question"));
     // As learning platforms decide: any "~" makes a multiple-choice question.
     if (!trimmed.contains(QLatin1Char('~'))) {
         static const QStringList truth = {QStringLiteral("T"), QStringLiteral("F"),
                                           QStringLiteral("TRUE"), QStringLiteral("FALSE")};
         if (trimmed.startsWith(QLatin1Char('=')) && trimmed.contains(QLatin1String("->")))
-            return QCoreApplication::translate("Import", "it is a matching question");
+            return refused(QCoreApplication::translate("Import", "it is a matching question"));
         if (truth.contains(trimmed.section(QLatin1Char('#'), 0, 0).trimmed().toUpper()))
-            return QCoreApplication::translate("Import", "it is a true/false question");
+            return refused(QCoreApplication::translate("Import", "it is a true/false question"));
         if (trimmed.startsWith(QLatin1Char('=')))
-            return QCoreApplication::translate("Import", "it is a short-answer question");
+            return refused(QCoreApplication::translate("Import", "it is a short-answer question"));
     }
     if (trimmed[0] != QLatin1Char('=') && trimmed[0] != QLatin1Char('~'))
-        return QCoreApplication::translate("Import", "its answers cannot be read");
+        return refused(QCoreApplication::translate("Import", "its answers cannot be read"));
     static const QRegularExpression weight(QStringLiteral("^%(-?\\d+(?:\\.\\d+)?)%"));
     qsizetype start = 0;
     for (qsizetype i = 1; i <= trimmed.size(); ++i) {
@@ -108,14 +118,15 @@ QString answerSetKind(const QString &body, QVector<GiftAnswer> *answers)
             answer.weight = m.captured(1).toDouble();
             answer.text = answer.text.trimmed().mid(m.capturedLength());
         }
-        answers->append(answer);
+        set.answers.append(answer);
         start = i;
     }
-    for (const GiftAnswer &answer : *answers) {
+    for (const GiftAnswer &answer : set.answers) {
         if (answer.weight > 0 && answer.weight < 100)
-            return QCoreApplication::translate("Import", "it gives part marks for several answers");
+            return refused(
+                QCoreApplication::translate("Import", "it gives part marks for several answers"));
     }
-    return QString();
+    return set;
 }
 
 struct Block {
@@ -190,10 +201,10 @@ void readGiftBlock(const Block &block, ReadResult *result)
     if (body.contains(QLatin1Char('{')) || tail.contains(QLatin1Char('}')))
         return skipped(QCoreApplication::translate("Import", "its braces do not match"));
 
-    QVector<GiftAnswer> answers;
-    const QString kind = answerSetKind(body, &answers);
-    if (!kind.isEmpty())
-        return skipped(kind);
+    const AnswerSet set = readAnswerSet(body);
+    if (!set)
+        return skipped(set.error);
+    const QVector<GiftAnswer> &answers = set.answers;
     if (answers.size() != 4)
         return skipped(
             QCoreApplication::translate("Import", "it has %1 answers, not 4").arg(answers.size()));
@@ -220,9 +231,9 @@ void readGiftBlock(const Block &block, ReadResult *result)
                            "Import", "it writes \"%1\" in a text that is not HTML, which a "
                                      "worksheet cannot hold as written")
                            .arg(entity));
-    const QString why = unfit(question);
-    if (!why.isEmpty())
-        return skipped(why);
+    const core::Result fits = checkFits(question);
+    if (!fits)
+        return skipped(fits.error);
     take(result, label, question);
 }
 
