@@ -14,7 +14,7 @@
 #include "appcontext.h"
 #include "catalogue.h"
 #include "contentnames.h"
-#include "exchange.h"
+#include "exchange/exchange.h"
 #include "fonts.h"
 #include "importer.h"
 #include "mainmenu.h"

@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     file.open(QIODevice::ReadOnly);
     const wmf::ReadResult read = wmf::read(&file);
     const wmf::ReadResult again = wmf::read(bytes);
-    if (read.ok != again.ok || read.metafile.records.size() != again.metafile.records.size())
+    if (read.ok() != again.ok() || read.metafile.records.size() != again.metafile.records.size())
         __builtin_trap(); // the two entry points disagree
     const QSize picture = read.metafile.pixelSize(96).boundedTo(QSize(800, 800));
     QImage image(picture.isEmpty() ? QSize(64, 64) : picture, QImage::Format_ARGB32_Premultiplied);

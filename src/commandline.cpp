@@ -5,7 +5,7 @@
 #include "commandline.h"
 
 #include "devices.h"
-#include "exchange.h"
+#include "exchange/exchange.h"
 #include "importer.h"
 #include "printlayouts.h"
 #include "qtplatform.h"

@@ -4,7 +4,7 @@
 #include "catalogue.h"
 #include "classfolder.h"
 #include "contentnames.h"
-#include "exchange.h"
+#include "exchange/exchange.h"
 #include "journal.h"
 #include "qtplatform.h"
 #include "questionfile.h"
@@ -54,7 +54,7 @@ Loaded load(const ContentPaths &paths, const QString &title)
     }
     QFile source(paths.path(file));
     if (!source.open(QIODevice::ReadOnly) ||
-        !questionfile::LoadQuestionFile(&source, loaded.bank).ok)
+        !questionfile::LoadQuestionFile(&source, loaded.bank).ok())
         loaded.error =
             QCoreApplication::translate("CommandLine", "The worksheet %1 seems to be corrupted.")
                 .arg(title);
@@ -67,8 +67,8 @@ namespace
 int exportFile(const RunFolderPaths &paths, const QString &title, const QString &fileName,
                QTextStream &out, QTextStream &err)
 {
-    exchange::Format format;
-    if (!exchange::formatForFileName(fileName, &format)) {
+    const std::optional<exchange::Format> format = exchange::formatForFileName(fileName);
+    if (!format) {
         err << QStringLiteral("Please name a .gift file (GIFT) or a .txt file (Aiken).")
             << Qt::endl;
         return 1;
@@ -80,8 +80,8 @@ int exportFile(const RunFolderPaths &paths, const QString &title, const QString 
     }
     exchange::WriteResult written;
     const savefile::Result saved = savefile::replace(fileName, [&](QIODevice *device) {
-        written = exchange::write(device, format, loaded.bank);
-        return written.ok;
+        written = exchange::write(device, *format, loaded.bank);
+        return written.ok();
     });
     if (!saved) {
         err << QCoreApplication::translate("CommandLine", "Cannot write %1. %2")
@@ -93,7 +93,7 @@ int exportFile(const RunFolderPaths &paths, const QString &title, const QString 
         out << problem << Qt::endl;
     out << QCoreApplication::translate("CommandLine", "Exported %1 to %2 as %3.")
                .arg(title, fileName,
-                    format == exchange::Format::Gift ? QStringLiteral("GIFT")
+                    *format == exchange::Format::Gift ? QStringLiteral("GIFT")
                                                      : QStringLiteral("Aiken"))
         << Qt::endl;
     return 0;

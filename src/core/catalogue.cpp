@@ -70,36 +70,45 @@ QByteArray format(const QStringList &names)
     return ansi::encodeFile(out);
 }
 
-QString readAll(const QString &path, QStringList *names)
+Listing readAll(const QString &path)
 {
+    Listing listing;
     QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return QCoreApplication::translate("Catalogue",
-                                           "The catalogue of worksheets cannot be opened.");
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        listing.error = QCoreApplication::translate(
+            "Catalogue", "The catalogue of worksheets cannot be opened.");
+        return listing;
+    }
     AppState scratch;
     const ReadStatus status = read(&file, scratch);
     switch (status) {
     case ReadStatus::NoCount:
-        return QCoreApplication::translate(
+        listing.error = QCoreApplication::translate(
             "Catalogue", "The catalogue of worksheets does not start with its count.");
+        break;
     case ReadStatus::TooLarge:
-        return QCoreApplication::translate("Catalogue",
-                                           "The catalogue of worksheets is too large.");
+        listing.error =
+            QCoreApplication::translate("Catalogue", "The catalogue of worksheets is too large.");
+        break;
     case ReadStatus::Unended:
-        return QCoreApplication::translate(
+        listing.error = QCoreApplication::translate(
             "Catalogue", "The catalogue of worksheets ends in the middle of a line.");
+        break;
     case ReadStatus::Short:
-        return QCoreApplication::translate(
+        listing.error = QCoreApplication::translate(
             "Catalogue", "The catalogue of worksheets is shorter than its count.");
+        break;
     case ReadStatus::OverLimit:
-        return QCoreApplication::translate(
-                   "Catalogue", "The catalogue of worksheets lists more than %1 worksheets.")
-            .arg(AppState::MaxWorksheets);
+        listing.error =
+            QCoreApplication::translate(
+                "Catalogue", "The catalogue of worksheets lists more than %1 worksheets.")
+                .arg(AppState::MaxWorksheets);
+        break;
     case ReadStatus::Complete:
+        listing.names = titles(scratch);
         break;
     }
-    *names = titles(scratch);
-    return QString();
+    return listing;
 }
 
 namespace
@@ -140,31 +149,38 @@ void removeEmptyStaleLock(const QString &lockFile)
         QFile::remove(lockFile);
 }
 
-// Takes the lock beside the catalogue at path, then reads the whole catalogue into names. With
-// waitMs 0 it does not wait for another program's lock.
-QString lockAndReadAll(const QString &path, QLockFile &lock, QStringList *names,
-                       const Waiting &waiting, int waitMs = LockWaitMs)
+Listing failedListing(const QString &why)
+{
+    Listing listing;
+    listing.error = why;
+    return listing;
+}
+
+// Takes the lock beside the catalogue at path, then reads the whole catalogue. With waitMs 0 it
+// does not wait for another program's lock.
+Listing lockAndReadAll(const QString &path, QLockFile &lock, const Waiting &waiting,
+                       int waitMs = LockWaitMs)
 {
     if (path.isEmpty())
-        return QCoreApplication::translate("Catalogue",
-                                           "The catalogue of worksheets cannot be opened.");
+        return failedListing(QCoreApplication::translate(
+            "Catalogue", "The catalogue of worksheets cannot be opened."));
     lock.setStaleLockTime(StaleLockMs);
     removeEmptyStaleLock(lockPath(path));
     QElapsedTimer waited;
     waited.start();
     while (!lock.tryLock(qMin(WaitStepMs, waitMs))) {
         if (lock.error() != QLockFile::LockFailedError) {
-            const QString why = readOnlyFolder(path);
-            return why.isEmpty() ? CannotWrite() : why;
+            const core::Result writable = checkFolderWritable(path);
+            return failedListing(writable ? CannotWrite() : writable.error);
         }
         removeEmptyStaleLock(lockPath(path));
         if (waited.elapsed() >= waitMs || (waiting && !waiting(holder(lock))))
-            return QCoreApplication::translate("Catalogue",
-                                               "The catalogue of worksheets is in use by %1.")
-                .arg(holder(lock));
+            return failedListing(QCoreApplication::translate(
+                                     "Catalogue", "The catalogue of worksheets is in use by %1.")
+                                     .arg(holder(lock)));
     }
     savefile::shareWithGroup(lockPath(path));
-    return readAll(path, names);
+    return readAll(path);
 }
 
 QString NotConfirmed()
@@ -206,11 +222,10 @@ Change conclude(const QString &path, const QStringList &names, bool changed, App
         const savefile::Result written = writeAll(path, names);
         if (!written)
             return failure(CannotWrite());
-        if (written.status == savefile::Result::Unconfirmed)
+        if (!written.confirmed)
             change.warning = NotConfirmed();
     }
     hold(names, state);
-    change.ok = true;
     change.changed = changed;
     return change;
 }
@@ -231,40 +246,39 @@ Change addLocked(const QString &path, QStringList names, const QString &title, A
 Change add(const QString &path, const QString &title, AppState &state, const Waiting &waiting)
 {
     QLockFile lock(lockPath(path));
-    QStringList names;
-    const QString readError = lockAndReadAll(path, lock, &names, waiting);
-    if (!readError.isEmpty())
-        return failure(readError);
-    return addLocked(path, names, title, state);
+    const Listing listing = lockAndReadAll(path, lock, waiting);
+    if (!listing)
+        return failure(listing.error);
+    return addLocked(path, listing.names, title, state);
 }
 
 Change remove(const QString &path, const QString &title, AppState &state, const Waiting &waiting)
 {
     QLockFile lock(lockPath(path));
-    QStringList names;
-    const QString readError = lockAndReadAll(path, lock, &names, waiting);
-    if (!readError.isEmpty())
-        return failure(readError);
+    const Listing listing = lockAndReadAll(path, lock, waiting);
+    if (!listing)
+        return failure(listing.error);
+    QStringList names = listing.names;
     const qsizetype pos = names.lastIndexOf(title);
     if (pos < 0)
         return conclude(path, names, false, state);
     names.removeAt(pos);
     Change change = conclude(path, names, true, state);
     // The slot the last name moved out of no longer names anything.
-    if (change.ok)
+    if (change)
         state.WorksheetNames[names.size() + 1].clear();
     return change;
 }
 
-QString readOnlyFolder(const QString &path)
+core::Result checkFolderWritable(const QString &path)
 {
     const QFileInfo folder(QFileInfo(path).absolutePath());
     if (path.isEmpty() || !folder.isDir() || folder.isWritable())
-        return QString();
-    return QStringLiteral("The worksheet folder %1 can be read but not written by this login, so "
-                          "nothing can be saved there. Ask whoever looks after the computers to "
-                          "let teachers write into it.")
-        .arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
+        return {};
+    return {QStringLiteral("The worksheet folder %1 can be read but not written by this login, so "
+                           "nothing can be saved there. Ask whoever looks after the computers to "
+                           "let teachers write into it.")
+                .arg(QDir::toNativeSeparators(folder.absoluteFilePath()))};
 }
 
 QString lockPath(const QString &path)
@@ -297,9 +311,10 @@ void recover(const QString &path)
     if (markers.isEmpty())
         return;
     QLockFile lock(lockPath(path));
-    QStringList names;
-    if (!lockAndReadAll(path, lock, &names, {}, 0).isEmpty())
+    const Listing listing = lockAndReadAll(path, lock, {}, 0);
+    if (!listing)
         return;
+    QStringList names = listing.names;
     for (const QFileInfo &marker : markers) {
         // A marker names its worksheet, or lists the worksheets of one import, a title a line.
         QFile list(marker.filePath());
@@ -313,14 +328,14 @@ void recover(const QString &path)
             QFile sheet(folder.filePath(title + QStringLiteral(".txt")));
             AppState scratch;
             const bool written = isStorableTitle(title) && sheet.open(QIODevice::ReadOnly) &&
-                                 questionfile::LoadQuestionFile(&sheet, scratch).ok;
+                                 questionfile::LoadQuestionFile(&sheet, scratch);
             // A marker whose worksheet was never written in full has nothing to list.
-            Change added;
-            if (written)
-                added = addLocked(path, names, title, scratch);
-            if (added.ok)
+            if (!written)
+                continue;
+            const bool added = bool(addLocked(path, names, title, scratch));
+            if (added)
                 names = titles(scratch);
-            done = done && (!written || added.ok);
+            done = done && added;
         }
         if (done)
             QFile::remove(marker.filePath());
@@ -390,7 +405,7 @@ bool readableBytes(const questionfile::Worksheet &sheet, QByteArray *bytes)
     QBuffer back(bytes);
     back.open(QIODevice::ReadOnly);
     AppState scratch;
-    return questionfile::LoadQuestionFile(&back, scratch).ok;
+    return questionfile::LoadQuestionFile(&back, scratch).ok();
 }
 
 } // namespace
@@ -401,10 +416,10 @@ Change saveWorksheets(const Save &save, QVector<questionfile::Worksheet> &sheets
     *written = 0;
     const QString &path = save.cataloguePath;
     QLockFile lock(lockPath(path));
-    QStringList names;
-    const QString readError = lockAndReadAll(path, lock, &names, save.waiting);
-    if (!readError.isEmpty())
-        return failure(readError);
+    const Listing listing = lockAndReadAll(path, lock, save.waiting);
+    if (!listing)
+        return failure(listing.error);
+    const QStringList &names = listing.names;
 
     // Every title and file decided first, each as saveWorksheet decides one.
     QStringList planned = names;
@@ -412,13 +427,12 @@ Change saveWorksheets(const Save &save, QVector<questionfile::Worksheet> &sheets
     QString stopped;
     for (questionfile::Worksheet &sheet : sheets) {
         if (save.pickTitle) {
-            QString why;
-            const QString title = save.pickTitle(planned, &why);
-            if (title.isEmpty()) {
-                stopped = why;
+            const Title picked = save.pickTitle(planned);
+            if (!picked) {
+                stopped = picked.error;
                 break;
             }
-            sheet.title = title;
+            sheet.title = picked.title;
         }
         if (!planned.contains(sheet.title) && planned.size() >= AppState::MaxWorksheets) {
             stopped = QStringLiteral("The catalogue of worksheets is full.");
@@ -471,7 +485,7 @@ Change saveWorksheets(const Save &save, QVector<questionfile::Worksheet> &sheets
                 listed.append(titled[i]);
         }
         change = conclude(path, listed, listed != names, state);
-        if (!change.ok) {
+        if (!change) {
             // Not listed, so the new files go again; a listed title's file stays replaced.
             for (int i = 0; i < *written; ++i) {
                 if (!names.contains(titled[i]))
@@ -482,12 +496,8 @@ Change saveWorksheets(const Save &save, QVector<questionfile::Worksheet> &sheets
             change.warning = NotConfirmed();
         }
     }
-    if (change.ok && !stopped.isEmpty()) {
-        change.ok = false;
+    if (!stopped.isEmpty() && change)
         change.error = stopped;
-    } else if (*written == 0 && change.error.isEmpty()) {
-        change = failure(stopped);
-    }
     QFile::remove(marker);
     return change;
 }

@@ -3,6 +3,7 @@
 
 #include "appstate.h"
 #include "questionfile.h"
+#include "result.h"
 
 #include <QString>
 #include <QStringList>
@@ -36,17 +37,19 @@ ReadStatus read(const QString &path, AppState &state);
 // The names state holds, WorksheetNames 1 to WorksheetCount.
 QStringList titles(const AppState &state);
 
-// Reads the whole catalogue at path into names; an error text in the program's own words when it
-// cannot be opened or read in full (any status but Complete), names untouched then.
-QString readAll(const QString &path, QStringList *names);
+// The names of a whole catalogue, in file order.
+struct Listing : core::Result {
+    QStringList names; // empty when the read failed
+};
 
-// The outcome of a change to the catalogue file. ok is false when the catalogue could not be
-// read in full (any status but Complete and OverLimit marks it damaged) or not be written; error
-// then says why in the program's own words, the file is as it was and state is untouched. changed
-// says whether the file was rewritten.
-struct Change {
-    bool ok = false;
-    QString error;
+// Reads the whole catalogue at path; fails when it cannot be opened or read in full (any status
+// but Complete).
+Listing readAll(const QString &path);
+
+// The outcome of a change to the catalogue file. It fails when the catalogue could not be read in
+// full (any status but Complete and OverLimit marks it damaged) or not be written; the file is
+// then as it was and state is untouched. changed says whether the file was rewritten.
+struct Change : core::Result {
     bool changed = false;
     // Set when the change is made but the disk did not confirm it (a folder that could not be
     // synced): true in the program's own words, for the user to hear beside the success.
@@ -71,16 +74,16 @@ Change add(const QString &path, const QString &title, AppState &state, const Wai
 
 // Reads the catalogue at path afresh into state and removes the LAST entry equal to title,
 // keeping the order of the others. A title that is not listed leaves the file untouched
-// (changed = false, ok = true). Missing or short catalogues fail as for add.
+// (changed = false, not failed). Missing or short catalogues fail as for add.
 Change remove(const QString &path, const QString &title, AppState &state,
               const Waiting &waiting = {});
 
 QString lockPath(const QString &path);
 
-// Why nothing can be saved beside the catalogue at path when its folder can be read but not
-// written by this login (a class folder kept read-only for pupils), in words a teacher can act
-// on; empty otherwise. add, remove and saveWorksheet fail with it.
-QString readOnlyFolder(const QString &path);
+// Fails when nothing can be saved beside the catalogue at path because its folder can be read but
+// not written by this login (a class folder kept read-only for pupils), in words a teacher can act
+// on. add, remove and saveWorksheet fail with it.
+core::Result checkFolderWritable(const QString &path);
 
 QString markerPath(const QString &path, const QString &title);
 
@@ -92,15 +95,20 @@ QString markerPath(const QString &path, const QString &title);
 // for the next time.
 void recover(const QString &path);
 
+// The title a save takes; a failed one refuses the save with its error.
+struct Title : core::Result {
+    QString title;
+};
+
 // How a worksheet is saved.
 struct Save {
     QString cataloguePath;
     // The worksheet file of a title.
     std::function<QString(const QString &title)> worksheetPath;
     // Decides the title from the names the catalogue lists at the moment of saving, with the lock
-    // held, so that two saves at once never end on one file; an empty title refuses the save with
-    // *why. Without it the sheet's own title is saved.
-    std::function<QString(const QStringList &listed, QString *why)> pickTitle;
+    // held, so that two saves at once never end on one file; a failed Title refuses the save.
+    // Without it the sheet's own title is saved.
+    std::function<Title(const QStringList &listed)> pickTitle;
     Waiting waiting;
 };
 
@@ -117,7 +125,7 @@ Change saveWorksheet(const Save &save, questionfile::Worksheet &sheet, AppState 
 // them all: the titles decided in turn (pickTitle sees those decided before), one marker listing
 // every title, each worksheet file replaced and synced, the folder synced once, the catalogue
 // written once, the marker taken away. The first that cannot be decided or written stops the
-// rest: those before it are saved and listed, *written counts them, and ok is false with the
+// rest: those before it are saved and listed, *written counts them, and the change fails with the
 // error of the one that stopped. When the catalogue cannot be written, the new files are removed
 // again and *written is 0. A kill part way leaves the marker for recover, which lists every
 // worksheet of it that was written in full.

@@ -82,8 +82,9 @@ Outcome import(const exchange::ReadResult &read, const QString &title, const Pat
         return outcome;
     }
     const QString cataloguePath = pathOf(contentnames::Catalogue);
-    QStringList listed;
-    if (!catalogue::readAll(cataloguePath, &listed).isEmpty())
+    const catalogue::Listing listing = catalogue::readAll(cataloguePath);
+    const QStringList &listed = listing.names;
+    if (!listing)
         outcome.error =
             QCoreApplication::translate("Import", "The catalogue of worksheets cannot be read.");
     // Refused before any worksheet is written, not part way through.
@@ -104,7 +105,7 @@ Outcome import(const exchange::ReadResult &read, const QString &title, const Pat
             QCoreApplication::translate("Import", "Please use a title of at most %1 characters.")
                 .arg(MaxBaseTitleLength);
     if (outcome.error.isEmpty())
-        outcome.error = wizardchecks::titleFailure(title);
+        outcome.error = wizardchecks::checkTitle(title).error;
     if (!outcome.error.isEmpty())
         return outcome;
 
@@ -125,7 +126,8 @@ Outcome import(const exchange::ReadResult &read, const QString &title, const Pat
     // The next free title is decided with the catalogue locked, so an import or a wizard save
     // running at the same moment never ends on the same file.
     int number = 1;
-    save.pickTitle = [&](const QStringList &listedNow, QString *why) {
+    save.pickTitle = [&](const QStringList &listedNow) {
+        catalogue::Title picked;
         if (!filesListed) {
             for (const QString &name : folder.entryList(QDir::AllEntries | QDir::Hidden |
                                                         QDir::System | QDir::NoDotAndDotDot))
@@ -135,12 +137,13 @@ Outcome import(const exchange::ReadResult &read, const QString &title, const Pat
         while (number <= AppState::MaxWorksheets + 1 &&
                taken(numbered(title, number), listedNow, files))
             ++number;
-        if (number > AppState::MaxWorksheets + 1) {
-            *why = QCoreApplication::translate("Import", "There is no free title left for %1.")
-                       .arg(title);
-            return QString();
-        }
-        return numbered(title, number);
+        if (number > AppState::MaxWorksheets + 1)
+            picked.error =
+                QCoreApplication::translate("Import", "There is no free title left for %1.")
+                    .arg(title);
+        else
+            picked.title = numbered(title, number);
+        return picked;
     };
     QVector<questionfile::Worksheet> made(sheets);
     for (int s = 0; s < sheets; ++s) {
@@ -159,7 +162,7 @@ Outcome import(const exchange::ReadResult &read, const QString &title, const Pat
     }
     if (!change.warning.isEmpty())
         outcome.report.append(change.warning);
-    if (!change.ok) {
+    if (!change) {
         const QString &failed = made.value(written).title;
         outcome.error =
             (failed.isEmpty() ? QString()

@@ -3,7 +3,7 @@
 
 #include "appstate.h"
 #include "catalogue.h"
-#include "exchange.h"
+#include "exchange/exchange.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,12 +20,11 @@ namespace importer
 // The path on disk of a content name such as "multiple/track.txt"; empty when it has none.
 using PathOf = std::function<QString(const QString &contentName)>;
 
-struct Outcome {
+// An import fails when it stopped before every worksheet it could make was written.
+struct Outcome : core::Result {
     QStringList written; // titles of the worksheets written and catalogued, in order
     // One line per worksheet written and per question skipped or left over, in file order.
     QStringList report;
-    // Why the import stopped before every worksheet it could make was written; empty otherwise.
-    QString error;
     // The questions after the last full ten (one to nine), not imported: the catalogue screen
     // hands them to the wizard to be completed.
     QVector<questionfile::Question> leftOver;

@@ -556,11 +556,10 @@ savefile::Result append(const QString &path, const Record &record)
         result.error = CannotWrite;
         return result;
     }
-    result.status = savefile::Result::Saved;
     if (made) {
         const int dir = ::open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (dir < 0 || (::fsync(dir) != 0 && errno != EINVAL))
-            result.status = savefile::Result::Unconfirmed;
+            result.confirmed = false;
         if (dir >= 0)
             ::close(dir);
     }
@@ -709,7 +708,6 @@ savefile::Result removePupil(const QString &folder, const QString &pupil, int *r
 {
     *removed = 0;
     savefile::Result result;
-    result.status = savefile::Result::Saved;
     for (const QFileInfo &info : journalFiles(folder)) {
         for (int attempt = 0;; ++attempt) {
             QFile file(info.filePath());
@@ -746,8 +744,8 @@ savefile::Result removePupil(const QString &folder, const QString &pupil, int *r
                                    .arg(info.fileName(), replaced.error);
                 return failed;
             }
-            if (replaced.status == savefile::Result::Unconfirmed)
-                result.status = savefile::Result::Unconfirmed;
+            if (!replaced.confirmed)
+                result.confirmed = false;
             // Records appended to the file replaced after its size was last checked: into the
             // new file (the program that appended them may have seen the file unchanged).
             struct stat replacedFile {
@@ -759,7 +757,7 @@ savefile::Result removePupil(const QString &folder, const QString &pupil, int *r
                     Record record;
                     if (parse(text, &record, texts) && !samePupil(record.pupil, pupil) &&
                         !appendMissing(info.filePath(), text + '\n'))
-                        result.status = savefile::Result::Unconfirmed;
+                        result.confirmed = false;
                 }
             }
             *removed += gone;

@@ -44,11 +44,10 @@ struct Record {
 QByteArray line(const Record &record);
 
 // The records of one journal file, in file order. skipped counts the lines that were not whole
-// records (cut off, damaged); error says why the file could not be read at all.
-struct Read {
+// records (cut off, damaged); the read fails when the file could not be read at all.
+struct Read : core::Result {
     QVector<Record> records;
     int skipped = 0;
-    QString error;
 };
 Read read(QIODevice *device);
 

@@ -84,7 +84,6 @@ LoadResult LoadQuestionFile(QIODevice *device, AppState &state)
     state.AnswerC = bank.AnswerC;
     state.AnswerD = bank.AnswerD;
     state.CorrectAnswer = bank.CorrectAnswer;
-    result.ok = true;
     return result;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "appstate.h"
+#include "result.h"
 
 #include <QString>
 
@@ -29,9 +30,8 @@ struct Worksheet {
     std::array<Question, AppState::MaxQuestions> questions;
 };
 
-struct LoadResult {
-    bool ok = false;
-    QString error; // in the program's own words, for the log of whoever called
+// A load fails with the first thing that stops the file from reading well.
+struct LoadResult : core::Result {
     int questionsRead = 0;
 };
 

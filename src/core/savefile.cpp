@@ -89,9 +89,7 @@ Result commit(const QString &temporary, const QString &path, Folder folder = Fol
             QCoreApplication::translate("Saving", "The disk may be full or the folder read-only.");
         return result;
     }
-    result.status = folder == Folder::Later || syncFolder(QFileInfo(path).absolutePath())
-                        ? Result::Saved
-                        : Result::Unconfirmed;
+    result.confirmed = folder == Folder::Later || syncFolder(QFileInfo(path).absolutePath());
     return result;
 }
 
@@ -158,20 +156,20 @@ void shareWithGroup(const QString &path)
         ::chmod(name.constData(), (st.st_mode & 07777) | shared);
 }
 
-QString unwritableReason(const QString &path)
+core::Result checkWritable(const QString &path)
 {
     if (path.isEmpty())
-        return QCoreApplication::translate("Saving", "No file was named.");
+        return {QCoreApplication::translate("Saving", "No file was named.")};
     const QFileInfo info(path);
     if (!QFileInfo(info.absolutePath()).isDir())
-        return QCoreApplication::translate("Saving", "The folder %1 does not exist.")
-            .arg(QDir::toNativeSeparators(info.absolutePath()));
+        return {QCoreApplication::translate("Saving", "The folder %1 does not exist.")
+                    .arg(QDir::toNativeSeparators(info.absolutePath()))};
     struct stat st {
     };
     if (::lstat(native(path).constData(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode))
-        return QCoreApplication::translate("Saving", "%1 is not a plain file.")
-            .arg(QDir::toNativeSeparators(path));
-    return QString();
+        return {QCoreApplication::translate("Saving", "%1 is not a plain file.")
+                    .arg(QDir::toNativeSeparators(path))};
+    return {};
 }
 
 bool syncFolderOf(const QString &path)
@@ -188,9 +186,9 @@ Result replaceThrough(const QString &path,
                       const std::function<bool(int fd, const QString &temporary)> &fill,
                       Folder folder = Folder::Sync)
 {
-    const QString why = unwritableReason(path);
-    if (!why.isEmpty())
-        return failed(QString(), why);
+    const core::Result writable = checkWritable(path);
+    if (!writable)
+        return failed(QString(), writable.error);
     QString temporary;
     const int fd = createTemporary(path, &temporary);
     if (fd < 0)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "result.h"
+
 #include <QString>
 
 #include <functional>
@@ -12,30 +14,24 @@ class QIODevice;
 namespace savefile
 {
 
-// How a replacement ended.
-struct Result {
-    enum Status {
-        Failed,      // nothing changed: the old file (or its absence) is as it was
-        Saved,       // the new file is in place and the disk confirmed it
-        Unconfirmed, // the new file is in place, but the disk did not confirm the folder's change:
-                     // a power cut now might still bring the old file back
-    };
-    Status status = Failed;
-    QString error; // for Failed: why, in the program's own words
-
-    explicit operator bool() const { return status != Failed; }
+// How a replacement ended. A failed one changed nothing: the old file (or its absence) is as it
+// was.
+struct Result : core::Result {
+    // Whether the disk confirmed the folder's change of a replacement that did not fail. When it
+    // did not, the new file is in place, but a power cut now might still bring the old file back.
+    bool confirmed = true;
 };
 
 // Replaces the file at path, all or nothing, with what write puts into the device it is handed
 // (write returns false when a write of its own came up short). The new contents go to a
 // temporary file beside the old one (see isTemporaryName), unbuffered so that the write meeting a
 // full or failing disk is the one that fails, and are forced to the disk; only then is the
-// temporary file renamed over the old one and the folder synced, so a replacement reported as
-// Saved survives a power cut. A link at path is replaced by the file, never followed; anything
-// else that is not a plain file (a device, a pipe, a folder) is refused. The new file has the
-// old one's permissions, or for a new file those the umask and the folder give; in a folder its
-// group may write (a class folder shared by the staff), the file is also made readable and
-// writable by the group whatever the umask, so that every teacher of the group can replace it.
+// temporary file renamed over the old one and the folder synced, so a replacement that did not
+// fail and is confirmed survives a power cut. A link at path is replaced by the file, never
+// followed; anything else that is not a plain file (a device, a pipe, a folder) is refused. The new
+// file has the old one's permissions, or for a new file those the umask and the folder give; in a
+// folder its group may write (a class folder shared by the staff), the file is also made readable
+// and writable by the group whatever the umask, so that every teacher of the group can replace it.
 // No temporary file is left behind.
 // With Folder::Later the folder is not synced: the caller saving several files syncs it once
 // (syncFolderOf) before it counts them as saved.
@@ -73,8 +69,8 @@ bool makeSharedFolder(const QString &path);
 // Gives a file this program made (a lock file made by the toolkit) the groupShare of its folder.
 void shareWithGroup(const QString &path);
 
-// Why a path cannot be written as a file, in the program's own words, or an empty string: its
-// folder is missing, or something other than a plain file or a link stands at it.
-QString unwritableReason(const QString &path);
+// Fails, in the program's own words, when a path cannot be written as a file: its folder is
+// missing, or something other than a plain file or a link stands at it.
+core::Result checkWritable(const QString &path);
 
 } // namespace savefile

@@ -109,46 +109,46 @@ bool isReservedTitle(const QString &title)
     return false;
 }
 
-QString refusedTitle(const QString &title)
+core::Result checkStorableTitle(const QString &title)
 {
-    const catalogue::TitleCheck check = catalogue::checkTitle(title);
-    switch (check.fault) {
+    const catalogue::TitleCheck found = catalogue::checkTitle(title);
+    switch (found.fault) {
     case catalogue::TitleFault::None:
-        return QString();
+        return {};
     case catalogue::TitleFault::Empty:
-        return NoTitle();
+        return {NoTitle()};
     case catalogue::TitleFault::Blanks:
-        return TitleBlanks();
+        return {TitleBlanks()};
     case catalogue::TitleFault::Character:
-        return QCoreApplication::translate("WorksheetWizard",
-                                           "The title cannot contain the sign %1. These signs "
-                                           "cannot be used in a title: < > : \" / \\ | ? * , &")
-            .arg(check.character);
+        return {QCoreApplication::translate("WorksheetWizard",
+                                            "The title cannot contain the sign %1. These signs "
+                                            "cannot be used in a title: < > : \" / \\ | ? * , &")
+                    .arg(found.character)};
     case catalogue::TitleFault::Invisible:
-        return QCoreApplication::translate(
+        return {QCoreApplication::translate(
             "WorksheetWizard", "The title cannot contain tabs, line breaks or other invisible "
-                               "characters.");
+                               "characters.")};
     case catalogue::TitleFault::FullStops:
-        return QCoreApplication::translate(
+        return {QCoreApplication::translate(
             "WorksheetWizard", "The title cannot begin or end with a full stop, or have two full "
-                               "stops together.");
+                               "stops together.")};
     case catalogue::TitleFault::ReservedName:
-        return QCoreApplication::translate("WorksheetWizard",
-                                           "The computer keeps %1 as a name of its own. Please "
-                                           "choose another title.")
-            .arg(title);
+        return {QCoreApplication::translate("WorksheetWizard",
+                                            "The computer keeps %1 as a name of its own. Please "
+                                            "choose another title.")
+                    .arg(title)};
     }
-    return QString();
+    return {};
 }
 
-QString titleFailure(const QString &title)
+core::Result checkTitle(const QString &title)
 {
     if (isBlank(title))
-        return NoTitle();
-    QString refused = refusedTitle(title);
-    if (!refused.isEmpty())
-        return refused;
-    return isReservedTitle(title) ? TitleReserved() : QString();
+        return {NoTitle()};
+    core::Result storable = checkStorableTitle(title);
+    if (!storable)
+        return storable;
+    return {isReservedTitle(title) ? TitleReserved() : QString()};
 }
 
 QString sameAsListed(const QString &listedTitle)
@@ -159,43 +159,43 @@ QString sameAsListed(const QString &listedTitle)
         .arg(listedTitle);
 }
 
-QString firstFailure(const questionfile::Worksheet &sheet, const QStringList &listed)
+core::Result check(const questionfile::Worksheet &sheet, const QStringList &listed)
 {
-    QString title = titleFailure(sheet.title);
-    if (!title.isEmpty())
+    core::Result title = checkTitle(sheet.title);
+    if (!title)
         return title;
     for (const QString &name : listed) {
         if (name != sheet.title && name.compare(sheet.title, Qt::CaseInsensitive) == 0)
-            return sameAsListed(name);
+            return {sameAsListed(name)};
     }
     for (int q = 0; q < int(sheet.questions.size()); ++q) {
         const questionfile::Question &question = sheet.questions[q];
         const int n = q + 1;
         if (isBlank(question.text))
-            return notCompleted(n);
+            return {notCompleted(n)};
         int ticks = 0;
         for (int a = 0; a < 4; ++a) {
             if (isBlank(question.answers[a]))
-                return notCompleted(n);
+                return {notCompleted(n)};
             if (question.ticks[a])
                 ++ticks;
         }
         if (ticks == 0)
-            return notTicked(n);
+            return {notTicked(n)};
         if (ticks > 1)
-            return tickedMoreThanOne(n);
+            return {tickedMoreThanOne(n)};
         bool quoted = startsWithQuote(question.text);
         for (const QString &answer : question.answers)
             quoted = quoted || startsWithQuote(answer);
         if (quoted)
-            return startsWithQuoteMark(n);
+            return {startsWithQuoteMark(n)};
         QString outside = unpairedHalf(question.text);
         for (const QString &answer : question.answers)
             outside = outside.isEmpty() ? unpairedHalf(answer) : outside;
         if (!outside.isEmpty())
-            return cannotHold(outside, n);
+            return {cannotHold(outside, n)};
     }
-    return QString();
+    return {};
 }
 
 } // namespace wizardchecks

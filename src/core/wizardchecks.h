@@ -2,6 +2,7 @@
 #pragma once
 
 #include "questionfile.h"
+#include "result.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,11 +13,11 @@
 namespace wizardchecks
 {
 
-// The message for the first thing that stops the worksheet from being saved, or an empty string
-// when it can be saved. A box holding only blanks counts as empty.
+// Fails with the message for the first thing that stops the worksheet from being saved. A box
+// holding only blanks counts as empty.
 // listed holds the titles in the catalogue: a title that differs from a listed one only in letter
 // case would name the same file on a case-blind file system, so it is refused.
-QString firstFailure(const questionfile::Worksheet &sheet, const QStringList &listed = {});
+core::Result check(const questionfile::Worksheet &sheet, const QStringList &listed = {});
 
 // Titles whose file is one of the program's own: the catalogue and the topics' quizzes, in any
 // letter case.
@@ -33,11 +34,11 @@ QString startsWithQuoteMark(int questionNumber);
 // file cannot carry.
 QString cannotHold(const QString &character, int questionNumber);
 
-// Why a title cannot be stored, in the teacher's words; empty when it can.
-QString refusedTitle(const QString &title);
-// The title checks of firstFailure alone: no title, a title that cannot be stored, a title of one
-// of the program's own files.
-QString titleFailure(const QString &title);
+// Fails, in the teacher's words, when a title cannot be stored.
+core::Result checkStorableTitle(const QString &title);
+// The title checks of check alone: no title, a title that cannot be stored, a title of one of the
+// program's own files.
+core::Result checkTitle(const QString &title);
 
 // These messages, in the program's language.
 QString NoTitle();

@@ -6,7 +6,7 @@
 #include "contentnames.h"
 #include "controlnames.h"
 #include "displayscale.h"
-#include "exchange.h"
+#include "exchange/exchange.h"
 #include "fonts.h"
 #include "highcontrast.h"
 #include "importer.h"
@@ -299,8 +299,8 @@ void WorksheetCatalogue::exportWorksheet(const QString &name)
                                     "GIFT files (*.gift);;Aiken files (*.txt)"));
     if (file.isEmpty())
         return;
-    exchange::Format format;
-    if (!exchange::formatForFileName(file, &format)) {
+    std::optional<exchange::Format> format = exchange::formatForFileName(file);
+    if (!format) {
         file = fileToWrite(ctx.platform.boxes, this, file, {QStringLiteral(".gift")});
         if (file.isEmpty())
             return;
@@ -308,8 +308,8 @@ void WorksheetCatalogue::exportWorksheet(const QString &name)
     }
     exchange::WriteResult written;
     const savefile::Result saved = savefile::replace(file, [&](QIODevice *device) {
-        written = exchange::write(device, format, ctx.state);
-        return written.ok;
+        written = exchange::write(device, *format, ctx.state);
+        return written.ok();
     });
     if (!saved) {
         ctx.platform.boxes.ok(
@@ -416,7 +416,7 @@ bool WorksheetCatalogue::loadWorksheet(const QString &name)
     const QString path = ctx.platform.paths.path(questionfile::fileName(name));
     QFile file(path);
     const bool loaded = !path.isEmpty() && file.open(QIODevice::ReadOnly) &&
-                        questionfile::LoadQuestionFile(&file, ctx.state).ok;
+                        questionfile::LoadQuestionFile(&file, ctx.state).ok();
     file.close();
     if (!loaded)
         corrupted();
@@ -449,13 +449,13 @@ void WorksheetCatalogue::deleteWorksheet(const QString &name)
     s.ChosenWorksheet = name;
     const catalogue::Change change = catalogue::remove(
         ctx.platform.paths.path(contentnames::Catalogue), name, s, waitingFor(this));
-    if (!change.ok) {
-        const QString why =
-            catalogue::readOnlyFolder(ctx.platform.paths.path(contentnames::Catalogue));
-        if (why.isEmpty())
+    if (!change.ok()) {
+        const core::Result writable =
+            catalogue::checkFolderWritable(ctx.platform.paths.path(contentnames::Catalogue));
+        if (writable)
             corrupted();
         else
-            ctx.platform.boxes.ok(this, why);
+            ctx.platform.boxes.ok(this, writable.error);
         return;
     }
     // The page stays where it was unless it has no titles left; its buttons follow the new count.

@@ -194,9 +194,9 @@ void WorksheetWizard::checkAndSave()
     AppState scratch;
     catalogue::read(ctx.platform.paths.path(contentnames::Catalogue), scratch);
     const QStringList listed = catalogue::titles(scratch);
-    const QString failure = wizardchecks::firstFailure(worksheet(), listed);
-    if (!failure.isEmpty()) {
-        ctx.platform.boxes.ok(this, failure);
+    const core::Result checked = wizardchecks::check(worksheet(), listed);
+    if (!checked) {
+        ctx.platform.boxes.ok(this, checked.error);
         return;
     }
     writeWorksheet();
@@ -218,29 +218,30 @@ bool WorksheetWizard::writeWorksheet()
     };
     // A new title that another save or an import took since the teacher pressed the button is
     // theirs: it is not replaced.
-    save.pickTitle = [&](const QStringList &listed, QString *why) {
-        if (!wasListed && (listed.contains(sheet.title) ||
-                           catalogue::occupied(save.worksheetPath(sheet.title)))) {
-            *why = wizardchecks::sameAsListed(sheet.title);
-            return QString();
-        }
-        return sheet.title;
+    save.pickTitle = [&](const QStringList &listed) {
+        catalogue::Title picked;
+        if (!wasListed &&
+            (listed.contains(sheet.title) || catalogue::occupied(save.worksheetPath(sheet.title))))
+            picked.error = wizardchecks::sameAsListed(sheet.title);
+        else
+            picked.title = sheet.title;
+        return picked;
     };
     save.waiting = waitingFor(this);
     const catalogue::Change change = catalogue::saveWorksheet(save, sheet, ctx.state);
-    if (change.ok)
+    if (change)
         m_saved = sheet;
     ctx.platform.boxes.ok(
-        this, change.ok ? (change.warning.isEmpty()
-                               ? QCoreApplication::translate("WorksheetWizard",
-                                                             "Your worksheet has been saved.")
-                               : QCoreApplication::translate("WorksheetWizard",
-                                                             "Your worksheet has been saved.\n\n%1")
-                                     .arg(change.warning))
-                        : QCoreApplication::translate(
-                              "WorksheetWizard", "There was a problem saving your worksheet\n\n%1")
-                              .arg(change.error));
-    return change.ok;
+        this, change ? (change.warning.isEmpty()
+                            ? QCoreApplication::translate("WorksheetWizard",
+                                                          "Your worksheet has been saved.")
+                            : QCoreApplication::translate("WorksheetWizard",
+                                                          "Your worksheet has been saved.\n\n%1")
+                                  .arg(change.warning))
+                     : QCoreApplication::translate(
+                           "WorksheetWizard", "There was a problem saving your worksheet\n\n%1")
+                           .arg(change.error));
+    return change.ok();
 }
 
 void WorksheetWizard::titleKeyPress(int KeyAscii)

@@ -250,7 +250,7 @@ void TestCatalogue::change()
     state.WorksheetNames[1] = QStringLiteral("Before");
     const catalogue::Change result =
         adding ? catalogue::add(path, title, state) : catalogue::remove(path, title, state);
-    QCOMPARE(result.ok, ok);
+    QCOMPARE(result.ok(), ok);
     QCOMPARE(result.changed, changed);
     QCOMPARE(result.error.isEmpty(), ok);
     QCOMPARE(readFile(path), after.isEmpty() ? before : after);
@@ -270,10 +270,10 @@ void TestCatalogue::missingCatalogueFails()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("track.txt"));
     AppState state;
-    QVERIFY(!catalogue::add(path, QStringLiteral("Light"), state).ok);
-    QVERIFY(!catalogue::remove(path, QStringLiteral("Light"), state).ok);
+    QVERIFY(!catalogue::add(path, QStringLiteral("Light"), state).ok());
+    QVERIFY(!catalogue::remove(path, QStringLiteral("Light"), state).ok());
     QVERIFY(!QFile::exists(path)); // never created
-    QVERIFY(!catalogue::add(QString(), QStringLiteral("Light"), state).ok);
+    QVERIFY(!catalogue::add(QString(), QStringLiteral("Light"), state).ok());
 }
 
 void TestCatalogue::removeClearsTheFreedSlot()
@@ -285,7 +285,7 @@ void TestCatalogue::removeClearsTheFreedSlot()
     f.write(lines({" 2 ", "Light", "Sound"}));
     f.close();
     AppState state;
-    QVERIFY(catalogue::remove(path, QStringLiteral("Light"), state).ok);
+    QVERIFY(catalogue::remove(path, QStringLiteral("Light"), state).ok());
     QCOMPARE(state.WorksheetNames[1], QStringLiteral("Sound"));
     QCOMPARE(state.WorksheetNames[2], QString());
 }
@@ -324,10 +324,10 @@ void TestCatalogue::failedWriteKeepsTheOldFile()
     const catalogue::Change added = catalogue::add(path, QStringLiteral("Magnets"), state);
     const catalogue::Change removed = catalogue::remove(path, QStringLiteral("Sheet 1"), state);
     setrlimit(RLIMIT_FSIZE, &unlimited);
-    QVERIFY(!added.ok);
+    QVERIFY(!added.ok());
     QVERIFY(!added.changed);
     QVERIFY2(added.error.contains(QLatin1String("written")), qPrintable(added.error));
-    QVERIFY(!removed.ok);
+    QVERIFY(!removed.ok());
     QCOMPARE(readFile(path), before);
     QCOMPARE(int(state.WorksheetCount), 0);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
@@ -414,7 +414,7 @@ void TestCatalogue::lockLeftEmptyIsStale()
     QElapsedTimer timer;
     timer.start();
     AppState state;
-    QVERIFY(catalogue::add(path, QStringLiteral("Light"), state).ok);
+    QVERIFY(catalogue::add(path, QStringLiteral("Light"), state).ok());
     QVERIFY2(timer.elapsed() < 5000, "waited for a lock its maker never finished");
 }
 
@@ -471,7 +471,7 @@ int main(int argc, char **argv)
         for (int i = 1; i <= 20; ++i) {
             const QString title =
                 QStringLiteral("%1 %2").arg(QString::fromLocal8Bit(argv[3])).arg(i);
-            if (!catalogue::add(QString::fromLocal8Bit(argv[2]), title, state).ok)
+            if (!catalogue::add(QString::fromLocal8Bit(argv[2]), title, state).ok())
                 return 1;
         }
         return 0;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue.h"
 #include "contentpath.h"
-#include "exchange.h"
+#include "exchange/exchange.h"
 #include "importer.h"
 
 #include <QBuffer>
@@ -235,13 +235,13 @@ void TestExchange::roundTrips()
     } else {
         QFile source(QStringLiteral(QUORVEL_SOURCE_DIR "/content/multiple/") + file);
         QVERIFY(source.open(QIODevice::ReadOnly));
-        QVERIFY(questionfile::LoadQuestionFile(&source, bank).ok);
+        QVERIFY(questionfile::LoadQuestionFile(&source, bank).ok());
     }
     QByteArray bytes;
     QBuffer out(&bytes);
     out.open(QIODevice::WriteOnly);
     const exchange::WriteResult w = exchange::write(&out, Format(format), bank);
-    QVERIFY(w.ok);
+    QVERIFY(w.ok());
     QCOMPARE(w.problems, QStringList());
     QCOMPARE(exchange::sniff(bytes), Format(format));
 
@@ -328,7 +328,7 @@ void TestExchange::importsTenToAWorksheet()
     QFile sheet(folder.multiple + QStringLiteral("/Magnets 4.txt"));
     QVERIFY(sheet.open(QIODevice::ReadOnly));
     AppState loaded;
-    QVERIFY(questionfile::LoadQuestionFile(&sheet, loaded).ok);
+    QVERIFY(questionfile::LoadQuestionFile(&sheet, loaded).ok());
     QCOMPARE(loaded.QuizTitle, QStringLiteral("Magnets 4"));
     QCOMPARE(loaded.QuestionText[1], QStringLiteral("Question 11?"));
     QCOMPARE(loaded.CorrectAnswer[10], QStringLiteral("1"));
@@ -413,7 +413,7 @@ void TestExchange::stopsPartWayWithEarlierWorksheetsComplete()
     AppState state;
     int written = 0;
     const catalogue::Change change = catalogue::saveWorksheets(save, sheets, state, &written);
-    QVERIFY(!change.ok);
+    QVERIFY(!change.ok());
     QCOMPARE(written, 1);
     QVERIFY(change.error.startsWith("The worksheet file of Pulleys 2 cannot be written"));
     QCOMPARE(folder.catalogueBytes(), catalogue::format({"Pulleys"}));

@@ -101,7 +101,7 @@ void TestMetafileReader::read()
     QFETCH(int, unitsPerInch);
 
     const wmf::ReadResult r = wmf::read(bytes);
-    QCOMPARE(r.ok, ok);
+    QCOMPARE(r.ok(), ok);
     QCOMPARE(r.error.isEmpty(), ok);
     QCOMPARE(r.metafile.records.size(), records);
     QCOMPARE(r.metafile.header.placeable, placeable);
@@ -122,7 +122,7 @@ void TestMetafileReader::readFromDevice()
     buffer.setData(bytes);
     QVERIFY(buffer.open(QIODevice::ReadOnly));
     const wmf::ReadResult r = wmf::read(&buffer);
-    QVERIFY2(r.ok, qPrintable(r.error));
+    QVERIFY2(r.ok(), qPrintable(r.error));
     QCOMPARE(r.metafile.records.size(), 3);
     const wmf::Record &poly = r.metafile.records.at(2);
     QCOMPARE(poly.function, quint16(wmf::META_POLYLINE));
@@ -131,8 +131,8 @@ void TestMetafileReader::readFromDevice()
     QCOMPARE(poly.offset, qint64(22 + 18 + 10 + 10));
 
     QBuffer closed;
-    QVERIFY(!wmf::read(&closed).ok);
-    QVERIFY(!wmf::read(static_cast<QIODevice *>(nullptr)).ok);
+    QVERIFY(!wmf::read(&closed).ok());
+    QVERIFY(!wmf::read(static_cast<QIODevice *>(nullptr)).ok());
 }
 
 void TestMetafileReader::pixelSize_data()
@@ -201,10 +201,11 @@ void TestMetafileReader::decodeDib()
     QFETCH(int, bpp);
     QFETCH(bool, topDown);
 
-    QString why = QStringLiteral("unset");
-    const QImage out = wmf::decodeDib(dib(pixels, bpp, topDown), wmf::DIB_RGB_COLORS, &why);
-    QVERIFY2(!out.isNull(), qPrintable(why));
-    QVERIFY(why.isEmpty());
+    const wmf::Dib decoded = wmf::decodeDib(dib(pixels, bpp, topDown), wmf::DIB_RGB_COLORS);
+    const QImage &out = decoded.image;
+    QVERIFY2(!out.isNull(), qPrintable(decoded.error));
+    QVERIFY(decoded.ok());
+    QCOMPARE(decoded.topDown, topDown);
     QCOMPARE(out.size(), pixels.size());
     for (int y = 0; y < pixels.height(); ++y)
         for (int x = 0; x < pixels.width(); ++x)
@@ -262,9 +263,9 @@ void TestMetafileReader::refusedDib()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(quint16, usage);
-    QString why;
-    QVERIFY(wmf::decodeDib(bytes, usage, &why).isNull());
-    QVERIFY(!why.isEmpty());
+    const wmf::Dib decoded = wmf::decodeDib(bytes, usage);
+    QVERIFY(decoded.image.isNull());
+    QVERIFY(!decoded.ok());
 }
 
 void TestMetafileReader::decodeText_data()

@@ -372,7 +372,7 @@ void TestMetafileRender::scene()
     QFETCH(bool, expectProblem);
 
     const wmf::ReadResult read = wmf::read(bytes);
-    QVERIFY2(read.ok, qPrintable(read.error));
+    QVERIFY2(read.ok(), qPrintable(read.error));
     wmf::RenderResult result;
     const QImage image = paint(bytes, QSize(100, 100), &result);
     for (const auto &[at, colour] : probes) {

@@ -59,7 +59,7 @@ void TestQuestionFile::loadsInFileOrder()
     QStringList lines = goodLines();
     lines << QStringLiteral("anything after line 72") << QStringLiteral("is never read,");
     const auto r = load(crlf(lines), s);
-    QVERIFY2(r.ok, qPrintable(r.error));
+    QVERIFY2(r.ok(), qPrintable(r.error));
     QCOMPARE(r.questionsRead, 10);
     QCOMPARE(s.QuizTitle, QStringLiteral("Magnets"));
     QCOMPARE(s.QuestionText[1], QStringLiteral("Q1"));
@@ -89,7 +89,7 @@ void TestQuestionFile::surprisingTexts()
     QStringList lines = goodLines();
     lines[3] = line; // question 1, answer A
     AppState s;
-    QVERIFY(load(crlf(lines), s).ok);
+    QVERIFY(load(crlf(lines), s).ok());
     QCOMPARE(s.AnswerA[1], loaded);
 }
 
@@ -115,9 +115,9 @@ void TestQuestionFile::damagedFilesLeaveTheBankAlone()
 {
     QFETCH(QByteArray, bytes);
     AppState s;
-    QVERIFY(load(crlf(goodLines(QStringLiteral("Earlier"))), s).ok);
+    QVERIFY(load(crlf(goodLines(QStringLiteral("Earlier"))), s).ok());
     const auto r = load(bytes, s);
-    QVERIFY(!r.ok);
+    QVERIFY(!r.ok());
     QVERIFY(!r.error.isEmpty());
     QCOMPARE(s.QuizTitle, QStringLiteral("Earlier"));
     QCOMPARE(s.QuestionText[1], QStringLiteral("Q1"));
@@ -141,7 +141,7 @@ void TestQuestionFile::roundTrip()
     QCOMPARE(bytes.count("\r\n"), 72);
 
     AppState s;
-    QVERIFY(load(bytes, s).ok);
+    QVERIFY(load(bytes, s).ok());
     QCOMPARE(s.QuizTitle, QStringLiteral("Magnets, part 1"));
     QCOMPARE(s.QuestionText[4], QStringLiteral("Which pole, north or south, is 3?"));
     QCOMPARE(s.AnswerA[1], QStringLiteral("salt , pepper"));
@@ -155,7 +155,7 @@ void TestQuestionFile::roundTrip()
     out.seek(0);
     QVERIFY(questionfile::write(&out, sheet));
     QVERIFY(bytes.startsWith("\xEF\xBB\xBFMagnets& part 1\r\n"));
-    QVERIFY(load(bytes, s).ok);
+    QVERIFY(load(bytes, s).ok());
     QCOMPARE(s.AnswerD[10], QStringLiteral("D\u0175r, \u00f1, \u1ec7"));
 }
 
@@ -210,7 +210,7 @@ void TestQuestionFile::builtInFiles()
 
     AppState s;
     const auto r = load(ansi::encodeFile(QString::fromUtf8(bytes)), s); // as installed
-    QVERIFY2(r.ok, qPrintable(r.error));
+    QVERIFY2(r.ok(), qPrintable(r.error));
     QCOMPARE(s.QuizTitle, title);
     QSet<QString> questions;
     for (int q = 1; q <= 10; ++q) {

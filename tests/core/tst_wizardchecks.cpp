@@ -155,7 +155,7 @@ void TestWizardChecks::firstFailure()
     QFETCH(QString, message);
     Worksheet sheet = complete();
     edit(sheet);
-    QCOMPARE(wizardchecks::firstFailure(sheet), message);
+    QCOMPARE(wizardchecks::check(sheet).error, message);
 }
 
 void TestWizardChecks::listedTitles_data()
@@ -179,7 +179,7 @@ void TestWizardChecks::listedTitles()
     QFETCH(QString, message);
     Worksheet sheet = complete();
     sheet.title = title;
-    QCOMPARE(wizardchecks::firstFailure(sheet, listed), message);
+    QCOMPARE(wizardchecks::check(sheet, listed).error, message);
 }
 
 QTEST_GUILESS_MAIN(TestWizardChecks)

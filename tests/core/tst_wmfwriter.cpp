@@ -35,7 +35,7 @@ QVector<Record> recordsOf(const Metafile &mf, quint16 function)
 Metafile readBack(const QByteArray &bytes)
 {
     const ReadResult result = read(bytes);
-    if (!result.ok)
+    if (!result.ok())
         qWarning("reader: %s", qPrintable(result.error));
     return result.metafile;
 }
@@ -103,7 +103,7 @@ void TestWmfWriter::header()
              qint64(bytes.size() - PlaceableHeaderBytes));
 
     const ReadResult result = read(bytes);
-    QVERIFY2(result.ok, qPrintable(result.error));
+    QVERIFY2(result.ok(), qPrintable(result.error));
     QVERIFY(result.metafile.header.placeable);
     QVERIFY(result.metafile.header.checksumOk);
     QCOMPARE(result.metafile.header.bounds, bounds);

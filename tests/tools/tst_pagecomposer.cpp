@@ -82,12 +82,12 @@ composer::Page page(const QString &body)
 wmf::Metafile checkedPicture(const composer::Page &p, Copy copy, const composer::Composed &composed)
 {
     const wmf::ReadResult read = wmf::read(composed.wmf);
-    if (!read.ok)
+    if (!read.ok())
         qWarning("reader: %s", qPrintable(read.error));
     const wmf::Metafile &mf = read.metafile;
     const QSize size = composer::pageSize(p, copy);
     [&] {
-        QVERIFY(read.ok);
+        QVERIFY(read.ok());
         QVERIFY(mf.header.placeable);
         QVERIFY(mf.header.checksumOk);
         QCOMPARE(mf.header.bounds, QRect(QPoint(0, 0), size));

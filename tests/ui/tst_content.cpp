@@ -163,7 +163,7 @@ void TestContent::metafile()
 {
     QFETCH(QString, name);
     const wmf::ReadResult r = wmf::read(contents(name));
-    QVERIFY2(r.ok, qPrintable(r.error));
+    QVERIFY2(r.ok(), qPrintable(r.error));
     QVERIFY(r.metafile.header.placeable);
     QVERIFY(r.metafile.records.size() > 20);
 }
@@ -175,7 +175,7 @@ void TestContent::questionFiles()
         QVERIFY(file.open(QIODevice::ReadOnly));
         AppState state;
         const auto r = questionfile::LoadQuestionFile(&file, state);
-        QVERIFY2(r.ok, qPrintable(row.questionFile + QLatin1Char(' ') + r.error));
+        QVERIFY2(r.ok(), qPrintable(row.questionFile + QLatin1Char(' ') + r.error));
         QCOMPARE(state.QuizTitle, row.title);
     }
     QFile catalogue(contentpath::resolve(Run, contentnames::Catalogue));

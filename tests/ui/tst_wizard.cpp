@@ -274,7 +274,7 @@ void TestWizard::savedWorksheetLoadsAsQuiz()
     QFile file(h.ctx->platform.paths.path(questionfile::fileName(QStringLiteral("Forces 2"))));
     QVERIFY(file.open(QIODevice::ReadOnly));
     AppState state;
-    QVERIFY(questionfile::LoadQuestionFile(&file, state).ok);
+    QVERIFY(questionfile::LoadQuestionFile(&file, state).ok());
     QCOMPARE(state.QuizTitle, QStringLiteral("Forces 2"));
     QCOMPARE(state.QuestionText[1], QStringLiteral("Question text 1"));
     QCOMPARE(state.AnswerC[4], QStringLiteral("Answer 4.2"));

@@ -45,7 +45,7 @@ bool load(const QString &path, wmf::ReadResult &result)
         return false;
     }
     result = wmf::read(&file);
-    if (!result.ok)
+    if (!result.ok())
         err() << path << ": " << result.error << "\n";
     return true;
 }
@@ -78,7 +78,7 @@ int dump(const QString &path)
     }
     out() << "records=" << r.metafile.records.size() << "\n";
     out().flush();
-    return r.ok ? 0 : 1;
+    return r.ok() ? 0 : 1;
 }
 
 int render(const QString &in, const QString &outPath, double dpi)
@@ -104,7 +104,7 @@ int render(const QString &in, const QString &outPath, double dpi)
     }
     err() << in << ": " << size.width() << "x" << size.height() << ", " << result.drawn
           << " records drawn, " << result.skipped << " skipped\n";
-    return r.ok ? 0 : 1;
+    return r.ok() ? 0 : 1;
 }
 
 } // namespace

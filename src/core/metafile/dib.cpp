@@ -33,11 +33,11 @@ int maskedChannel(quint32 value, quint32 mask)
     return static_cast<int>((quint64(v) * 255 + field / 2) / field);
 }
 
-bool fail(QString *problem, const QString &why)
+wmf::Dib failed(const QString &why)
 {
-    if (problem)
-        *problem = why;
-    return false;
+    wmf::Dib dib;
+    dib.error = why;
+    return dib;
 }
 
 } // namespace
@@ -59,14 +59,12 @@ QByteArray paramBytes(const QVector<quint16> &params, int from)
     return out;
 }
 
-QImage decodeDib(const QByteArray &dib, quint16 colorUsage, QString *problem, bool *topDownOut,
-                 qint64 maxPixels)
+Dib decodeDib(const QByteArray &dib, quint16 colorUsage, qint64 maxPixels)
 {
     const auto *data = reinterpret_cast<const uchar *>(dib.constData());
     const qint64 size = dib.size();
     if (size < 4) {
-        fail(problem, QStringLiteral("bitmap header cut short"));
-        return QImage();
+        return failed(QStringLiteral("bitmap header cut short"));
     }
     const qint64 headerSize = le32(data);
     qint64 width = 0, height = 0;
@@ -76,8 +74,7 @@ QImage decodeDib(const QByteArray &dib, quint16 colorUsage, QString *problem, bo
     bool core = false;
     if (headerSize == 12) {
         if (size < 12) {
-            fail(problem, QStringLiteral("bitmap header cut short"));
-            return QImage();
+            return failed(QStringLiteral("bitmap header cut short"));
         }
         core = true;
         width = le16(data + 4);
@@ -90,34 +87,28 @@ QImage decodeDib(const QByteArray &dib, quint16 colorUsage, QString *problem, bo
         compression = le32(data + 16);
         colorsUsed = le32(data + 32);
     } else {
-        fail(problem, QStringLiteral("bitmap header of unknown size"));
-        return QImage();
+        return failed(QStringLiteral("bitmap header of unknown size"));
     }
 
     const bool topDown = height < 0;
     if (topDown)
         height = -height;
     if (width <= 0 || height <= 0) {
-        fail(problem, QStringLiteral("bitmap with no pixels"));
-        return QImage();
+        return failed(QStringLiteral("bitmap with no pixels"));
     }
     if (width > MaxBitmapSide || height > MaxBitmapSide ||
         width * height > std::min(maxPixels, MaxBitmapPixels)) {
-        fail(problem, QStringLiteral("bitmap too large"));
-        return QImage();
+        return failed(QStringLiteral("bitmap too large"));
     }
     if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32) {
-        fail(problem, QStringLiteral("bitmap of %1 bits per pixel").arg(bpp));
-        return QImage();
+        return failed(QStringLiteral("bitmap of %1 bits per pixel").arg(bpp));
     }
     if (compression == BI_RLE4 || compression == BI_RLE8) {
-        fail(problem, QStringLiteral("compressed bitmap"));
-        return QImage();
+        return failed(QStringLiteral("compressed bitmap"));
     }
     const bool bitfields = compression == BI_BITFIELDS && (bpp == 16 || bpp == 32);
     if (compression != BI_RGB && !bitfields) {
-        fail(problem, QStringLiteral("bitmap compression %1").arg(compression));
-        return QImage();
+        return failed(QStringLiteral("bitmap compression %1").arg(compression));
     }
 
     qint64 pos = headerSize;
@@ -128,8 +119,7 @@ QImage decodeDib(const QByteArray &dib, quint16 colorUsage, QString *problem, bo
         // Masks follow a 40-byte header; larger headers carry them inside.
         const qint64 at = headerSize == 40 ? pos : 40;
         if (at + 12 > size) {
-            fail(problem, QStringLiteral("bitmap masks cut short"));
-            return QImage();
+            return failed(QStringLiteral("bitmap masks cut short"));
         }
         for (int i = 0; i < 3; ++i)
             masks[i] = le32(data + at + 4 * i);
@@ -140,14 +130,12 @@ QImage decodeDib(const QByteArray &dib, quint16 colorUsage, QString *problem, bo
     QVector<QRgb> table;
     if (bpp <= 8) {
         if (colorUsage != DIB_RGB_COLORS) {
-            fail(problem, QStringLiteral("bitmap with palette-relative colours"));
-            return QImage();
+            return failed(QStringLiteral("bitmap with palette-relative colours"));
         }
         const qint64 entries = colorsUsed != 0 ? colorsUsed : (qint64(1) << bpp);
         const qint64 entrySize = core ? 3 : 4;
         if (entries > 65536 || pos + entries * entrySize > size) {
-            fail(problem, QStringLiteral("bitmap colour table cut short"));
-            return QImage();
+            return failed(QStringLiteral("bitmap colour table cut short"));
         }
         const qint64 kept = std::min<qint64>(entries, 256);
         table.resize(static_cast<int>(kept));
@@ -160,14 +148,12 @@ QImage decodeDib(const QByteArray &dib, quint16 colorUsage, QString *problem, bo
 
     const qint64 stride = ((width * bpp + 31) / 32) * 4;
     if (pos > size || stride * height > size - pos) {
-        fail(problem, QStringLiteral("bitmap pixels cut short"));
-        return QImage();
+        return failed(QStringLiteral("bitmap pixels cut short"));
     }
 
     QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
     if (image.isNull()) {
-        fail(problem, QStringLiteral("bitmap too large"));
-        return QImage();
+        return failed(QStringLiteral("bitmap too large"));
     }
     const QRgb black = qRgb(0, 0, 0);
     auto indexed = [&](int i) { return i < table.size() ? table[i] : black; };
@@ -204,11 +190,10 @@ QImage decodeDib(const QByteArray &dib, quint16 colorUsage, QString *problem, bo
             }
         }
     }
-    if (problem)
-        problem->clear();
-    if (topDownOut)
-        *topDownOut = topDown;
-    return image;
+    Dib decoded;
+    decoded.image = image;
+    decoded.topDown = topDown;
+    return decoded;
 }
 
 } // namespace wmf

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "result.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
@@ -14,13 +16,17 @@ namespace wmf
 constexpr qint64 MaxBitmapSide = 16384;
 constexpr qint64 MaxBitmapPixels = 16 * 1024 * 1024;
 
+// A decoded bitmap; a failed one has a null image.
+struct Dib : core::Result {
+    QImage image;
+    bool topDown = false; // the rows were stored top row first
+};
+
 // Decodes 1, 4, 8, 16, 24 and 32 bits per pixel, uncompressed or with bit-field masks, bottom-up
-// or top-down, into an opaque ARGB32 image with row 0 at the top. Returns a null image and sets
-// problem when the bitmap is damaged, compressed, too large or uses palette-relative colours.
-// topDown, when given, says whether the rows were stored top row first. maxPixels lowers the cap
-// on the total number of pixels.
-QImage decodeDib(const QByteArray &dib, quint16 colorUsage, QString *problem,
-                 bool *topDown = nullptr, qint64 maxPixels = MaxBitmapPixels);
+// or top-down, into an opaque ARGB32 image with row 0 at the top. Fails when the bitmap is
+// damaged, compressed, too large or uses palette-relative colours. maxPixels lowers the cap on
+// the total number of pixels.
+Dib decodeDib(const QByteArray &dib, quint16 colorUsage, qint64 maxPixels = MaxBitmapPixels);
 
 // The bytes of a record's parameters from word index `from` on, in file order.
 QByteArray paramBytes(const QVector<quint16> &params, int from);

@@ -143,7 +143,6 @@ wmf::ReadResult parse(const QByteArray &bytes)
 
     if (!result.metafile.header.placeable)
         boundsFromRecords(result.metafile);
-    result.ok = result.error.isEmpty();
     return result;
 }
 

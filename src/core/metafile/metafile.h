@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "result.h"
+
 #include <QByteArray>
 #include <QRect>
 #include <QSize>
@@ -47,10 +49,9 @@ public:
     QSize pixelSize(double dotsPerInch = 96) const;
 };
 
-struct ReadResult {
+// A failed read still holds in metafile what was read before the damage.
+struct ReadResult : core::Result {
     Metafile metafile;
-    bool ok = false; // false: error says why; metafile still holds what was read before it
-    QString error;
 };
 
 ReadResult read(QIODevice *device);

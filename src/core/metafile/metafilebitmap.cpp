@@ -28,11 +28,10 @@ bool Player::createPatternBrush()
     Object o;
     o.kind = Object::Brush;
     if (count() >= 2) {
-        QString why;
-        o.brush.pattern =
-            decodeDib(paramBytes(*m_params, 2), u(1), &why, nullptr, MaxPatternPixels);
+        const Dib pattern = decodeDib(paramBytes(*m_params, 2), u(1), MaxPatternPixels);
+        o.brush.pattern = pattern.image;
         if (o.brush.pattern.isNull())
-            problem(QStringLiteral("pattern brush: %1").arg(why));
+            problem(QStringLiteral("pattern brush: %1").arg(pattern.error));
     }
     if (o.brush.pattern.isNull()) {
         o.brush.style = BS_SOLID;
@@ -94,11 +93,11 @@ bool Player::bitmap(quint16 function)
         return true;
     }
 
-    QString why;
-    bool topDown = false;
-    const QImage image = decodeDib(paramBytes(*m_params, fixed), usage, &why, &topDown);
+    const Dib dib = decodeDib(paramBytes(*m_params, fixed), usage);
+    const QImage &image = dib.image;
+    const bool topDown = dib.topDown;
     if (image.isNull()) {
-        problem(QStringLiteral("bitmap not drawn: %1").arg(why));
+        problem(QStringLiteral("bitmap not drawn: %1").arg(dib.error));
         return false;
     }
     // A bottom-up bitmap's source origin is its lower-left corner.

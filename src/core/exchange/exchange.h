@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "exchange/formatsniffer.h"
 #include "questionfile.h"
+#include "result.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,18 +15,19 @@ class QIODevice;
 // Aiken. Only the questions a worksheet can hold are taken: four answers, exactly one of them
 // right, texts within the wizard's limits (60 characters a question, 30 an answer) and free of
 // control characters. Every other question is skipped and reported, never cut or changed in
-// meaning.
+// meaning. This is the front door; each format has a reader and a writer of its own beside it
+// (README.md says how a format is added).
 namespace exchange
 {
-
-enum class Format { Gift, Aiken };
 
 constexpr int MaxQuestionLength = 60;
 constexpr int MaxAnswerLength = 30;
 // Larger files are refused unread: a thousand worksheets of GIFT with feedback stay far below.
 constexpr qint64 MaxFileSize = 8 * 1024 * 1024;
 
-struct ReadResult {
+// A read fails (error set, nothing taken) when the file as a whole cannot be read: too large, not
+// text, not a plain file.
+struct ReadResult : core::Result {
     // The questions taken, in file order, with their texts as the quiz shows them (a comma is a
     // comma; an "&" of the source has become "and").
     QVector<questionfile::Question> questions;
@@ -39,14 +42,12 @@ struct ReadResult {
         bool fits() const { return index >= 0; }
     };
     QVector<Entry> entries;
-    // Set when the file as a whole cannot be read (too large, not text); nothing is taken then.
-    QString error;
     // How the file's bytes were read: "UTF-8", "UTF-16", "Windows-1252", or UTF-8 with the number
     // of stray bytes read as Windows-1252.
     QString encoding;
 };
 
-// Reads text in the given format: UTF-8 or Windows-1252 decided per file (see the reader), UTF-16
+// Reads text in the given format: UTF-8 or Windows-1252 decided per file (see readLines), UTF-16
 // with its byte-order mark; LF, CR LF or CR line ends. The device must be open for reading.
 ReadResult read(QIODevice *device, Format format);
 
@@ -55,23 +56,13 @@ ReadResult read(QIODevice *device, Format format);
 // reason in error.
 ReadResult readFile(const QString &fileName);
 
-// The format of a file's contents, told by its structure: Aiken when more of its questions end
-// in lettered choices followed by an "ANSWER:" line than there are GIFT answer sets ("{" then
-// "=", "~" or "#") outside lettered choices, GIFT when fewer. Only when the two are even does the
-// file name decide (".txt" Aiken, anything else GIFT).
-Format sniff(const QByteArray &bytes, const QString &fileName = QString());
-
-struct WriteResult {
-    bool ok = false;      // false when the device refused a write
+// A write fails (error set) when the device refused a write.
+struct WriteResult : core::Result {
     QStringList problems; // text the format cannot carry, per question, written as near as it can
 };
 
-// Writes the ten questions of a question bank (indices 1 to 10) as UTF-8.
-// GIFT: one named multiple-choice question each ("title q"), every special character escaped.
-// Aiken: the question line, options "A." to "D.", then "ANSWER: X".
+// Writes the ten questions of a question bank (indices 1 to 10) as UTF-8, in the format's own
+// layout (see its writer).
 WriteResult write(QIODevice *device, Format format, const AppState &bank);
-
-// The format a file name asks for: GIFT for ".gift", Aiken for ".txt" (any letter case).
-bool formatForFileName(const QString &fileName, Format *format);
 
 } // namespace exchange
