@@ -188,7 +188,7 @@ int printFile(const RunFolderPaths &paths, const QString &runFolder, const QStri
                 << Qt::endl;
             return 1;
         }
-    } else if (!playPrintJob(job, *printer, paths)) {
+    } else if (!printer->play(job, paths)) {
         err << QCoreApplication::translate("CommandLine",
                                            "There was a problem printing to your printer.")
             << Qt::endl;

@@ -68,11 +68,7 @@ public:
         line(right, top, right, bottom);
         line(left, bottom, right, bottom);
     }
-    PrintJob done()
-    {
-        m_job.append(PrintOp::endDoc());
-        return m_job;
-    }
+    PrintJob done() { return m_job; }
     PrintJob &job() { return m_job; }
 
 private:

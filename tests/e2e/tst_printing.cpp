@@ -135,15 +135,13 @@ void TestPrinting::jobs()
         QVERIFY(black.save(scratch.filePath(QStringLiteral("black.png"))));
         job = {
             PrintOp::print(QStringLiteral(" "), true),
-            PrintOp::picture(QStringLiteral("black.png"), QPoint(1000, 1000), QPoint(2000, 1000)),
-            PrintOp::endDoc()};
+            PrintOp::picture(QStringLiteral("black.png"), QPoint(1000, 1000), QPoint(2000, 1000))};
     }
 
     const QStringList existing = m_pdfs.entryList({QStringLiteral("*.pdf")}, QDir::Files);
     const QSet<QString> before(existing.cbegin(), existing.cend());
     RunFolderPaths paths(scratch.path());
-    QVERIFY(playPrintJob(job, printer, paths));
-    QVERIFY(!printer.failed());
+    QVERIFY(printer.play(job, paths));
     const int pages = printer.pagesInLastDocument();
     QVERIFY(pages >= 1);
 
@@ -183,9 +181,7 @@ void TestPrinting::unwritableOutputFails()
 {
     QtPrinter printer(QStringLiteral("/nonexistent-folder/out.pdf"));
     RunFolderPaths paths(QDir::tempPath());
-    QVERIFY(!playPrintJob({PrintOp::print(QStringLiteral("x"), true), PrintOp::endDoc()}, printer,
-                          paths));
-    QVERIFY(printer.failed());
+    QVERIFY(!printer.play({PrintOp::print(QStringLiteral("x"), true)}, paths));
 }
 
 QTEST_MAIN(TestPrinting)

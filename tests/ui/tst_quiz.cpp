@@ -345,8 +345,8 @@ void TestQuiz::certificatePrints()
     QCOMPARE(results->pupilName->text(), QStringLiteral("Ada"));
     QTest::keyClicks(results->pupilName, QStringLiteral(" Lovelace"));
     results->buttonClicked(ResultsScreen::CertificateOrReview);
-    QCOMPARE(h.printer.documents, 1);
-    QVERIFY(h.printer.ops.contains(PrintOp::print(QStringLiteral("Ada Lovelace"), true)));
+    QCOMPARE(h.printer.printed.size(), 1);
+    QVERIFY(h.printer.printed[0].contains(PrintOp::print(QStringLiteral("Ada Lovelace"), true)));
     QCOMPARE(h.boxes.shown, QStringList{QStringLiteral("Your certificate is now printing.")});
     QVERIFY(h.sound.played.isEmpty()); // no click after printing
     QVERIFY(!h.ctx->screens.loaded<ReviewScreen>());
@@ -358,16 +358,15 @@ void TestQuiz::printerFailureIsReported()
     h.ctx->state.Score = 10;
     h.ctx->state.OutOf = 10;
     ResultsScreen *results = h.ctx->screens.show<ResultsScreen>();
-    h.printer.failAfter = 5;
+    h.printer.paperFails = true;
     results->buttonClicked(ResultsScreen::CertificateOrReview);
-    QCOMPARE(h.printer.documents, 0);
+    QVERIFY(h.printer.printed.isEmpty());
     QCOMPARE(h.boxes.shown,
              QStringList{QStringLiteral("There was a problem printing to your printer.")});
     // The screen carries on, and a later print on a working printer succeeds.
-    h.printer.failAfter = -1;
-    h.printer.ops.clear();
+    h.printer.paperFails = false;
     results->buttonClicked(ResultsScreen::CertificateOrReview);
-    QCOMPARE(h.printer.documents, 1);
+    QCOMPARE(h.printer.printed.size(), 1);
 }
 
 void TestQuiz::worksheetPrints()
@@ -376,9 +375,9 @@ void TestQuiz::worksheetPrints()
     QuizScreen *quiz = startQuiz(h);
     quiz->buttonClicked(QuizScreen::NextQuestion);
     quiz->buttonClicked(QuizScreen::PrintWorksheet);
-    QCOMPARE(h.printer.documents, 1);
+    QCOMPARE(h.printer.printed.size(), 1);
     int questions = 0;
-    for (const PrintOp &op : h.printer.ops) {
+    for (const PrintOp &op : h.printer.printed[0]) {
         if (op.kind == PrintOp::Print && op.text.startsWith(QLatin1String("Question")))
             ++questions;
     }

@@ -641,7 +641,7 @@ void TestWorksheets::answerKeyWithoutPrinter()
     QFETCH(QString, caption);
     Harness h;
     h.printer.hasPrinter = hasPrinter;
-    h.printer.failAfter = 3;
+    h.printer.paperFails = true;
     const QString pdf = h.file(QStringLiteral("key.pdf"));
     if (chosen)
         h.boxes.fileReplies = {pdf};
@@ -662,7 +662,7 @@ void TestWorksheets::answerKeyWithoutPrinter()
                                       .arg(QDir::toNativeSeparators(pdf))}
                     : QStringList{QStringLiteral("There was a problem printing to your printer.")});
     if (chosen)
-        QVERIFY(h.printer.ops.contains(PrintOp::print(QStringLiteral("Answers"), true)));
+        QVERIFY(h.printer.printed[0].contains(PrintOp::print(QStringLiteral("Answers"), true)));
 }
 
 // The teacher's view of the class folder's results: the table, a pupil's attempts, the CSV
