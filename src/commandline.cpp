@@ -31,7 +31,7 @@ const QStringList BuiltInQuizzes = {QStringLiteral("introduction"), QStringLiter
                                     QStringLiteral("Michael Faraday")};
 
 struct Loaded {
-    AppState bank;
+    questionfile::Worksheet quiz;
     QString topic; // the topic line the program prints above it
     QString error;
 };
@@ -62,7 +62,7 @@ Loaded load(const ContentPaths &paths, const QString &title)
     }
     QFile source(paths.path(file));
     if (!source.open(QIODevice::ReadOnly) ||
-        !questionfile::LoadQuestionFile(&source, loaded.bank).ok)
+        !questionfile::LoadQuestionFile(&source, loaded.quiz).ok)
         loaded.error =
             QCoreApplication::translate("CommandLine", "The worksheet %1 seems to be corrupted.")
                 .arg(title);
@@ -132,7 +132,7 @@ int exportFile(const RunFolderPaths &paths, const QString &title, const QString 
     }
     exchange::WriteResult written;
     const savefile::Result saved = savefile::replace(fileName, [&](QIODevice *device) {
-        written = exchange::write(device, format, loaded.bank);
+        written = exchange::write(device, format, loaded.quiz);
         return written.ok;
     });
     if (!saved) {
@@ -177,9 +177,8 @@ int printFile(const RunFolderPaths &paths, const QString &runFolder, const QStri
         return 1;
     }
     const PrintJob job =
-        answers
-            ? printlayouts::answerKey(*printer, loaded.topic, loaded.bank.QuizTitle, loaded.bank)
-            : printlayouts::worksheet(*printer, loaded.topic, loaded.bank.QuizTitle, loaded.bank);
+        answers ? printlayouts::answerKey(*printer, loaded.topic, loaded.quiz.title, loaded.quiz)
+                : printlayouts::worksheet(*printer, loaded.topic, loaded.quiz.title, loaded.quiz);
     if (!pdf.isEmpty()) {
         const savefile::Result saved = playIntoPdf(job, *printer, paths, pdf);
         if (!saved) {

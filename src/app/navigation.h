@@ -22,7 +22,7 @@ void openWorksheetCatalogue(AppContext &ctx);
 // Shows the page viewer at the first page of the page set in PageName and PageCount.
 void openPageSet(AppContext &ctx);
 
-// Shows the multiple-choice quiz on the question bank already in ctx.state, with the topic's
+// Shows the multiple-choice quiz on the quiz already loaded in ctx.state, with the topic's
 // picture (a content name) and the program's name as its caption.
 void openQuiz(AppContext &ctx, const QString &picture);
 

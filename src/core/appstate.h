@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "questionfile.h"
+
 #include <QString>
 
 #include <array>
@@ -9,21 +11,13 @@
 // setting captions and pictures on the screen they are about to show). Every member keeps the name
 // the screens use for it. Numbers start at 0, which is also how an unset value counts.
 struct AppState {
-    static constexpr int MaxQuestions = 10;
+    static constexpr int MaxQuestions = questionfile::QuestionsPerSheet;
     static constexpr int MaxWorksheets = 1000;
-
-    using QuestionStrings = std::array<QString, MaxQuestions + 1>; // index 0 unused
 
     qint16 SoundOn = 0;
 
-    // The question bank: one loaded question file.
-    QString QuizTitle;
-    QuestionStrings QuestionText;
-    QuestionStrings AnswerA;
-    QuestionStrings AnswerB;
-    QuestionStrings AnswerC;
-    QuestionStrings AnswerD;
-    QuestionStrings CorrectAnswer;
+    // The quiz loaded from its question file.
+    questionfile::Worksheet quiz;
 
     qint16 QuestionNo = 0;
     std::array<qint16, MaxQuestions + 1> AnswerMark{};

@@ -313,7 +313,7 @@ void recover(const QString &path)
             QFile sheet(folder.filePath(title + QStringLiteral(".txt")));
             AppState scratch;
             const bool written = isStorableTitle(title) && sheet.open(QIODevice::ReadOnly) &&
-                                 questionfile::LoadQuestionFile(&sheet, scratch).ok;
+                                 questionfile::LoadQuestionFile(&sheet, scratch.quiz).ok;
             // A marker whose worksheet was never written in full has nothing to list.
             Change added;
             if (written)
@@ -389,8 +389,8 @@ bool readableBytes(const questionfile::Worksheet &sheet, QByteArray *bytes)
     }
     QBuffer back(bytes);
     back.open(QIODevice::ReadOnly);
-    AppState scratch;
-    return questionfile::LoadQuestionFile(&back, scratch).ok;
+    questionfile::Worksheet readBack;
+    return questionfile::LoadQuestionFile(&back, readBack).ok;
 }
 
 } // namespace

@@ -661,11 +661,6 @@ QString giftAnswer(const QString &text, bool right)
     return (right ? QStringLiteral("%100%") : QStringLiteral("%0%")) + escaped;
 }
 
-int rightAnswer(const AppState &bank, int q)
-{
-    return questionfile::correctAnswer(bank.CorrectAnswer[q]);
-}
-
 } // namespace
 
 Format sniff(const QByteArray &bytes, const QString &fileName)
@@ -731,28 +726,27 @@ ReadResult readFile(const QString &fileName)
     return result;
 }
 
-WriteResult write(QIODevice *device, Format format, const AppState &bank)
+WriteResult write(QIODevice *device, Format format, const questionfile::Worksheet &sheet)
 {
     WriteResult result;
-    const QString title = bank.QuizTitle;
+    const QString title = sheet.title;
     QString out;
-    const AppState::QuestionStrings *answers[] = {&bank.AnswerA, &bank.AnswerB, &bank.AnswerC,
-                                                  &bank.AnswerD};
     if (format == Format::Gift)
         out += QStringLiteral("// %1\n\n").arg(QString(title).remove(QLatin1Char('\n')));
-    for (int q = 1; q <= AppState::MaxQuestions; ++q) {
-        const int right = rightAnswer(bank, q);
+    for (int q = 1; q <= questionfile::QuestionsPerSheet; ++q) {
+        const questionfile::Question &question = sheet.question(q);
+        const int right = question.rightAnswer();
         if (right == 0)
             result.problems.append(
                 QCoreApplication::translate("Import", "Question %1 has no right answer.").arg(q));
         if (format == Format::Gift) {
             out += QStringLiteral("::%1::%2{\n")
                        .arg(giftEscaped(title + QStringLiteral(" ") + QString::number(q)),
-                            giftText(bank.QuestionText[q]));
+                            giftText(question.text));
             for (int a = 0; a < 4; ++a) {
                 out += QStringLiteral("\t%1%2\n")
                            .arg(a + 1 == right ? QLatin1Char('=') : QLatin1Char('~'))
-                           .arg(giftAnswer((*answers[a])[q], a + 1 == right));
+                           .arg(giftAnswer(question.answers[size_t(a)], a + 1 == right));
             }
             out += QStringLiteral("}\n\n");
             continue;
@@ -776,9 +770,10 @@ WriteResult write(QIODevice *device, Format format, const AppState &bank)
                         .arg(q));
             return flat.trimmed();
         };
-        out += line(bank.QuestionText[q], true) + QLatin1Char('\n');
+        out += line(question.text, true) + QLatin1Char('\n');
         for (int a = 0; a < 4; ++a)
-            out += QStringLiteral("%1. %2\n").arg(QChar(u'A' + a), line((*answers[a])[q], false));
+            out += QStringLiteral("%1. %2\n")
+                       .arg(QChar(u'A' + a), line(question.answers[size_t(a)], false));
         out += QStringLiteral("ANSWER: %1\n\n").arg(right ? QChar(u'A' + right - 1) : QChar(u'?'));
     }
     const QByteArray bytes = out.toUtf8();

@@ -66,10 +66,10 @@ struct WriteResult {
     QStringList problems; // text the format cannot carry, per question, written as near as it can
 };
 
-// Writes the ten questions of a question bank (indices 1 to 10) as UTF-8.
+// Writes the ten questions of a worksheet as UTF-8.
 // GIFT: one named multiple-choice question each ("title q"), every special character escaped.
 // Aiken: the question line, options "A." to "D.", then "ANSWER: X".
-WriteResult write(QIODevice *device, Format format, const AppState &bank);
+WriteResult write(QIODevice *device, Format format, const questionfile::Worksheet &sheet);
 
 // The format a file name asks for: GIFT for ".gift", Aiken for ".txt" (any letter case).
 bool formatForFileName(const QString &fileName, Format *format);

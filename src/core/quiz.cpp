@@ -6,17 +6,10 @@
 namespace quiz
 {
 
-int correctButton(const AppState &state, int q)
-{
-    bool ok = false;
-    const int c = state.CorrectAnswer[q].trimmed().toInt(&ok);
-    return ok && c >= 1 && c <= 4 ? c : 0;
-}
-
 void mark(AppState &state, int q, int chosenButton)
 {
-    const int correct = correctButton(state, q);
-    state.AnswerMark[q] = correct != 0 && chosenButton == correct ? 1 : 0;
+    const int right = state.quiz.question(q).rightAnswer();
+    state.AnswerMark[q] = right != 0 && chosenButton == right ? 1 : 0;
 }
 
 QVector<int> finish(AppState &state)
@@ -32,7 +25,7 @@ QVector<int> finish(AppState &state)
 
 QString reviewRow(const AppState &state, int q)
 {
-    return results::number(q) + QStringLiteral(". ") + state.QuestionText[q];
+    return results::number(q) + QStringLiteral(". ") + state.quiz.question(q).text;
 }
 
 } // namespace quiz

@@ -160,7 +160,7 @@ void QuizScreen::Form_Load()
             " border: 2px solid rgb(255, 255, 0); background: rgb(39, 63, 137); }"
             "QRadioButton::indicator:checked { background: rgb(255, 255, 0); }"));
     }
-    worksheetTitle->setText(s.QuizTitle);
+    worksheetTitle->setText(s.quiz.title);
     m_started = QDateTime::currentDateTime();
     showQuestion();
 }
@@ -187,11 +187,10 @@ void QuizScreen::showQuestion()
     buttons[PreviousQuestion]->show();
     buttons[NextQuestion]->setText(QCoreApplication::translate("Buttons", "Next Question >>"));
     questionNumber->setText(QCoreApplication::translate("QuizScreen", "Question %1").arg(q));
-    showFitted(questionText, s.QuestionText[q]);
-    showFitted(answerButtons[1], s.AnswerA[q]);
-    showFitted(answerButtons[2], s.AnswerB[q]);
-    showFitted(answerButtons[3], s.AnswerC[q]);
-    showFitted(answerButtons[4], s.AnswerD[q]);
+    const questionfile::Question &question = s.quiz.question(q);
+    showFitted(questionText, question.text);
+    for (int a = 1; a <= 4; ++a)
+        showFitted(answerButtons[size_t(a)], question.answers[size_t(a - 1)]);
     if (q == 1)
         buttons[PreviousQuestion]->hide();
     if (q == AppState::MaxQuestions)
@@ -211,12 +210,13 @@ QStringList QuizScreen::spokenText() const
     const int q = s.QuestionNo;
     if (q < 1 || q > AppState::MaxQuestions)
         return {};
+    const questionfile::Question &question = s.quiz.question(q);
     return {questionNumber->text(),
-            s.QuestionText[q],
-            QStringLiteral("A: ") + s.AnswerA[q],
-            QStringLiteral("B: ") + s.AnswerB[q],
-            QStringLiteral("C: ") + s.AnswerC[q],
-            QStringLiteral("D: ") + s.AnswerD[q]};
+            question.text,
+            QStringLiteral("A: ") + question.answers[0],
+            QStringLiteral("B: ") + question.answers[1],
+            QStringLiteral("C: ") + question.answers[2],
+            QStringLiteral("D: ") + question.answers[3]};
 }
 
 void QuizScreen::warmNext()
@@ -320,7 +320,7 @@ void QuizScreen::open(const QImage &picture, const QString &topicLine, const QSt
 void QuizScreen::Printpage()
 {
     const PrintJob job = printlayouts::worksheet(ctx.platform.printer, topicText->text(),
-                                                 worksheetTitle->text(), ctx.state);
+                                                 worksheetTitle->text(), ctx.state.quiz);
     printAndReport(ctx.platform, this, job, worksheetTitle->text() + QStringLiteral(".pdf"),
                    QCoreApplication::translate("QuizScreen", "Your worksheet is now printing."),
                    QStringLiteral("worksheet"));
@@ -331,9 +331,8 @@ void QuizScreen::answerClicked(int Index)
     ctx.playSound(contentnames::TypeKeySound);
     const AppState &s = ctx.state;
     const int q = s.QuestionNo;
-    const QString answers[] = {s.AnswerA[q], s.AnswerB[q], s.AnswerC[q], s.AnswerD[q]};
-    if (Index >= 1 && Index <= 4)
+    if (Index >= 1 && Index <= 4 && q >= 1 && q <= AppState::MaxQuestions)
         ctx.readAloud.say(QStringLiteral("You chose %1: %2")
                               .arg(QChar(u'A' + Index - 1))
-                              .arg(answers[Index - 1]));
+                              .arg(s.quiz.question(q).answers[size_t(Index - 1)]));
 }

@@ -294,7 +294,7 @@ void WorksheetCatalogue::exportWorksheet(const QString &name)
     }
     exchange::WriteResult written;
     const savefile::Result saved = savefile::replace(file, [&](QIODevice *device) {
-        written = exchange::write(device, format, ctx.state);
+        written = exchange::write(device, format, ctx.state.quiz);
         return written.ok;
     });
     if (!saved) {
@@ -313,12 +313,12 @@ void WorksheetCatalogue::exportWorksheet(const QString &name)
 
 void WorksheetCatalogue::printAnswerKey()
 {
-    const AppState &s = ctx.state;
-    const PrintJob job =
-        printlayouts::answerKey(ctx.platform.printer, printlayouts::WorksheetTopic, s.QuizTitle, s);
+    const questionfile::Worksheet &quiz = ctx.state.quiz;
+    const PrintJob job = printlayouts::answerKey(ctx.platform.printer, printlayouts::WorksheetTopic,
+                                                 quiz.title, quiz);
     printAndReport(
         ctx.platform, this, job,
-        QCoreApplication::translate("WorksheetCatalogue", "%1 answers.pdf").arg(s.QuizTitle),
+        QCoreApplication::translate("WorksheetCatalogue", "%1 answers.pdf").arg(quiz.title),
         QCoreApplication::translate("WorksheetCatalogue", "The answer key is now printing."),
         QStringLiteral("answer key"));
 }
@@ -402,7 +402,7 @@ bool WorksheetCatalogue::loadWorksheet(const QString &name)
     const QString path = ctx.platform.paths.path(questionfile::fileName(name));
     QFile file(path);
     const bool loaded = !path.isEmpty() && file.open(QIODevice::ReadOnly) &&
-                        questionfile::LoadQuestionFile(&file, ctx.state).ok;
+                        questionfile::LoadQuestionFile(&file, ctx.state.quiz).ok;
     file.close();
     if (!loaded)
         corrupted();
@@ -419,7 +419,7 @@ void WorksheetCatalogue::editworksheet()
 {
     WorksheetWizard *w = ctx.screens.get<WorksheetWizard>();
     // A wizard already open keeps nothing of the worksheet it held before.
-    w->setWorksheet(questionfile::fromBank(ctx.state));
+    w->setWorksheet(ctx.state.quiz);
     w->showScreen();
 }
 

@@ -52,8 +52,8 @@ public:
     // filled in, for the teacher to complete and name.
     void importChosen();
 
-    // Fills the wizard with the worksheet in the question bank, its ticks at the correct answers
-    // only, and shows it.
+    // Fills the wizard with the loaded worksheet, its ticks at the right answers only, and shows
+    // it.
     void editworksheet();
 
     // The last page that holds titles (0 when there are none).
@@ -79,7 +79,7 @@ protected:
 
 private:
     // Opens the worksheet titled name, or tells the teacher it cannot be read. True when the
-    // question bank now holds it.
+    // shared state's quiz now holds it.
     bool loadWorksheet(const QString &name);
     void deleteWorksheet(const QString &name);
     void runWorksheet();

@@ -55,7 +55,7 @@ void TopicHub::startQuiz()
 {
     QFile file(ctx.platform.paths.path(m_data.questionFile));
     const bool opened = file.open(QIODevice::ReadOnly);
-    if (!opened || !questionfile::LoadQuestionFile(&file, ctx.state).ok) {
+    if (!opened || !questionfile::LoadQuestionFile(&file, ctx.state.quiz).ok) {
         ctx.platform.boxes.ok(
             this, QCoreApplication::translate("TopicHub",
                                               "The questions for this topic could not be read."));

@@ -165,13 +165,13 @@ void TestPrintLayouts::longTopic()
 void TestPrintLayouts::worksheetPositions()
 {
     FixedMetrics m;
-    AppState bank;
+    questionfile::Worksheet bank;
     for (int q = 1; q <= 10; ++q) {
-        bank.QuestionText[q] = QStringLiteral("Text %1").arg(q);
-        bank.AnswerA[q] = QStringLiteral("a%1").arg(q);
-        bank.AnswerB[q] = QStringLiteral("b%1").arg(q);
-        bank.AnswerC[q] = QStringLiteral("c%1").arg(q);
-        bank.AnswerD[q] = QStringLiteral("d%1").arg(q);
+        bank.question(q).text = QStringLiteral("Text %1").arg(q);
+        bank.question(q).answers[0] = QStringLiteral("a%1").arg(q);
+        bank.question(q).answers[1] = QStringLiteral("b%1").arg(q);
+        bank.question(q).answers[2] = QStringLiteral("c%1").arg(q);
+        bank.question(q).answers[3] = QStringLiteral("d%1").arg(q);
     }
     const PrintJob job =
         printlayouts::worksheet(m, QStringLiteral("Quorvel"), QStringLiteral("Electricity"), bank);
@@ -211,11 +211,11 @@ void TestPrintLayouts::worksheetPositions()
 void TestPrintLayouts::answerKey()
 {
     FixedMetrics m;
-    AppState bank;
+    questionfile::Worksheet bank;
     for (int q = 1; q <= 10; ++q) {
-        bank.QuestionText[q] = QStringLiteral("Text %1").arg(q);
-        bank.AnswerA[q] = bank.AnswerB[q] = bank.AnswerC[q] = bank.AnswerD[q] = QStringLiteral("x");
-        bank.CorrectAnswer[q] = QString::number(q % 4 + 1);
+        bank.question(q).text = QStringLiteral("Text %1").arg(q);
+        bank.question(q).answers.fill(QStringLiteral("x"));
+        bank.question(q).ticks[size_t(q % 4)] = true;
     }
     const QString topic = QStringLiteral("Quorvel"), title = QStringLiteral("Magnets");
     const QVector<Placed> pupil = texts(printlayouts::worksheet(m, topic, title, bank));

@@ -207,7 +207,8 @@ void TestKeyboard::quizAnswerKeys()
     press(QStringLiteral("Next Question >>"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(quiz->questionNumber->text(), QStringLiteral("Question 3"));
-    QCOMPARE(int(h.ctx->state.AnswerMark[1]), h.ctx->state.CorrectAnswer[1] == "2" ? 1 : 0);
+    QCOMPARE(int(h.ctx->state.AnswerMark[1]),
+             h.ctx->state.quiz.question(1).rightAnswer() == 2 ? 1 : 0);
 }
 
 // With "Read to me" on: a screen opened, then keys pressed on the focus; what the voice is told to

@@ -119,17 +119,17 @@ void TestQuiz::hubStartsQuizFromItsFile()
     QuizScreen *quiz = startQuiz(h);
     QCOMPARE(int(h.ctx->state.QuestionNo), 1);
     QCOMPARE(quiz->questionNumber->text(), QStringLiteral("Question 1"));
-    QCOMPARE(quiz->questionText->text(), h.ctx->state.QuestionText[1]);
-    QCOMPARE(quiz->answerButtons[3]->text(), h.ctx->state.AnswerC[1]);
+    QCOMPARE(quiz->questionText->text(), h.ctx->state.quiz.question(1).text);
+    QCOMPARE(quiz->answerButtons[3]->text(), h.ctx->state.quiz.question(1).answers[2]);
     QCOMPARE(quiz->chosenAnswer(), 0);
     QVERIFY(quiz->buttons[QuizScreen::PreviousQuestion]->isHidden());
 
     // Changing the bank in memory, then starting again, reloads it from the file.
-    h.ctx->state.QuestionText[1] = QStringLiteral("changed");
+    h.ctx->state.quiz.question(1).text = QStringLiteral("changed");
     quiz->buttonClicked(QuizScreen::Exit);
     settle();
     quiz = startQuiz(h, h.ctx->screens.loaded<TopicHub>(1));
-    QVERIFY(h.ctx->state.QuestionText[1] != QLatin1String("changed"));
+    QVERIFY(h.ctx->state.quiz.question(1).text != QLatin1String("changed"));
 }
 
 void TestQuiz::damagedQuestionFileKeepsHubUsable_data()
@@ -167,7 +167,7 @@ void TestQuiz::navigationAndMarking()
     Harness h;
     QuizScreen *quiz = startQuiz(h);
     AppState &s = h.ctx->state;
-    const auto right = [&](int q) { return s.CorrectAnswer[q].toInt(); };
+    const auto right = [&](int q) { return s.quiz.question(q).rightAnswer(); };
 
     for (int q = 1; q <= 3; ++q) {
         quiz->answerButtons[right(q)]->click();
@@ -204,7 +204,7 @@ void TestQuiz::wrongAnswersFillReviewRows()
     QuizScreen *quiz = startQuiz(h);
     AppState &s = h.ctx->state;
     for (int q = 1; q <= 10; ++q) {
-        const int right = s.CorrectAnswer[q].toInt();
+        const int right = s.quiz.question(q).rightAnswer();
         const bool wrong = q == 2 || q == 5 || q == 9;
         quiz->answerButtons[wrong ? right % 4 + 1 : right]->click();
         quiz->buttonClicked(QuizScreen::NextQuestion);
@@ -220,7 +220,7 @@ void TestQuiz::wrongAnswersFillReviewRows()
     for (int k = 0; k < 3; ++k) {
         QVERIFY(!review->wrongAnswerRows[k]->isHidden());
         QCOMPARE(review->wrongAnswerRows[k]->text(),
-                 QStringLiteral(" %1. ").arg(rows[k]) + s.QuestionText[rows[k]]);
+                 QStringLiteral(" %1. ").arg(rows[k]) + s.quiz.question(rows[k]).text);
     }
     for (int k = 3; k < 10; ++k)
         QVERIFY(review->wrongAnswerRows[k]->isHidden());

@@ -269,14 +269,14 @@ void TestWizard::savedWorksheetLoadsAsQuiz()
 
     QFile file(h.ctx->platform.paths.path(questionfile::fileName(QStringLiteral("Forces 2"))));
     QVERIFY(file.open(QIODevice::ReadOnly));
-    AppState state;
-    QVERIFY(questionfile::LoadQuestionFile(&file, state).ok);
-    QCOMPARE(state.QuizTitle, QStringLiteral("Forces 2"));
-    QCOMPARE(state.QuestionText[1], QStringLiteral("Question text 1"));
-    QCOMPARE(state.AnswerC[4], QStringLiteral("Answer 4.2"));
-    QCOMPARE(state.CorrectAnswer[1], QStringLiteral("2"));
-    QCOMPARE(state.QuestionText[10], QStringLiteral("Push, or pull?"));
-    QCOMPARE(state.CorrectAnswer[10], QStringLiteral("4"));
+    questionfile::Worksheet sheet;
+    QVERIFY(questionfile::LoadQuestionFile(&file, sheet).ok);
+    QCOMPARE(sheet.title, QStringLiteral("Forces 2"));
+    QCOMPARE(sheet.question(1).text, QStringLiteral("Question text 1"));
+    QCOMPARE(sheet.question(4).answers[2], QStringLiteral("Answer 4.2"));
+    QCOMPARE(sheet.question(1).rightAnswer(), 2);
+    QCOMPARE(sheet.question(10).text, QStringLiteral("Push, or pull?"));
+    QCOMPARE(sheet.question(10).rightAnswer(), 4);
 }
 
 void TestWizard::savingTwiceListsOnce()

@@ -358,12 +358,12 @@ void TestWorksheets::unreadableWorksheet()
     if (ticked == 2)
         screen->deleteTick->click();
     AppState &s = h.ctx->state;
-    s.QuizTitle = QStringLiteral("before");
-    s.QuestionText[7] = QStringLiteral("before 7");
+    s.quiz.title = QStringLiteral("before");
+    s.quiz.question(7).text = QStringLiteral("before 7");
 
     screen->titleClicked(2);
-    QCOMPARE(s.QuizTitle, QStringLiteral("before"));
-    QCOMPARE(s.QuestionText[7], QStringLiteral("before 7"));
+    QCOMPARE(s.quiz.title, QStringLiteral("before"));
+    QCOMPARE(s.quiz.question(7).text, QStringLiteral("before 7"));
     QVERIFY(!h.ctx->screens.loaded<QuizScreen>());
     QVERIFY(!h.ctx->screens.loaded<WorksheetWizard>());
     QFile track(h.file(Track));
@@ -394,7 +394,7 @@ void TestWorksheets::nameLeavingTheFolderIsNotOpened()
     WorksheetCatalogue *screen = open(h, {QStringLiteral("../outside")});
     screen->titleClicked(1);
     QCOMPARE(h.boxes.shown, QStringList{Corrupted});
-    QVERIFY(h.ctx->state.QuizTitle.isEmpty());
+    QVERIFY(h.ctx->state.quiz.title.isEmpty());
     QVERIFY(!h.ctx->screens.loaded<QuizScreen>());
 }
 
@@ -620,8 +620,8 @@ void TestWorksheets::importMakesWorksheets()
     screen->titleClicked(2);
     QuizScreen *quiz = h.ctx->screens.loaded<QuizScreen>();
     QVERIFY(quiz && quiz->isVisible());
-    QCOMPARE(h.ctx->state.QuestionText[3], QStringLiteral("Which is number 3?"));
-    QCOMPARE(h.ctx->state.CorrectAnswer[3], QStringLiteral("2"));
+    QCOMPARE(h.ctx->state.quiz.question(3).text, QStringLiteral("Which is number 3?"));
+    QCOMPARE(h.ctx->state.quiz.question(3).rightAnswer(), 2);
 }
 
 void TestWorksheets::answerKeyWithoutPrinter_data()
