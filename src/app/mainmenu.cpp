@@ -227,7 +227,7 @@ void MainMenu::Form_Load()
         const QSignalBlocker quiet(readAloudSwitch);
         readAloudSwitch->setChecked(noVoice.isEmpty() && ctx.readAloud.isOn());
     }
-    ctx.state.SoundOn = 1;
+    ctx.state.soundOn = 1;
     catalogueTimer->start();
 }
 
@@ -269,12 +269,12 @@ void MainMenu::entryClicked(int Index)
 
 void MainMenu::soundOnClicked()
 {
-    ctx.state.SoundOn = 1;
+    ctx.state.soundOn = 1;
 }
 
 void MainMenu::soundOffClicked()
 {
-    ctx.state.SoundOn = 0;
+    ctx.state.soundOn = 0;
 }
 
 void MainMenu::readCatalogue()

@@ -19,7 +19,7 @@ void openFromMenu(AppContext &ctx, int entry);
 // Shows the worksheet catalogue.
 void openWorksheetCatalogue(AppContext &ctx);
 
-// Shows the page viewer at the first page of the page set in PageName and PageCount.
+// Shows the page viewer at the first page of the page set in pageSet and pageCount.
 void openPageSet(AppContext &ctx);
 
 // Shows the multiple-choice quiz on the quiz already loaded in ctx.state, with the topic's

@@ -29,7 +29,7 @@ PrintJob answerKey(const PrinterMetrics &printer, const QString &topic, const QS
                    const questionfile::Worksheet &quiz);
 
 struct Certificate {
-    QString topic; // TopicName
+    QString topic; // AppState::topicName
     QString pupil; // as typed, may be empty
     int score = 0;
     int outOf = 0;

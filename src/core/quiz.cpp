@@ -9,15 +9,15 @@ namespace quiz
 void mark(AppState &state, int q, int chosenButton)
 {
     const int right = state.quiz.question(q).rightAnswer();
-    state.AnswerMark[q] = right != 0 && chosenButton == right ? 1 : 0;
+    state.marks[q] = right != 0 && chosenButton == right ? 1 : 0;
 }
 
 QVector<int> finish(AppState &state)
 {
     QVector<int> wrong;
     for (int i = 1; i <= AppState::MaxQuestions; ++i) {
-        state.Score = static_cast<qint16>(state.Score + state.AnswerMark[i]);
-        if (state.AnswerMark[i] == 0)
+        state.score = static_cast<qint16>(state.score + state.marks[i]);
+        if (state.marks[i] == 0)
             wrong.append(i); // row (i - 1) - Score: the wrong answers before it
     }
     return wrong;

@@ -147,11 +147,11 @@ void QuizScreen::Form_Load()
 {
     applyStandardLook(this, topicPicture);
     AppState &s = ctx.state;
-    s.Score = 0;
-    s.OutOf = 10;
-    s.QuestionNo = 1;
+    s.score = 0;
+    s.outOf = 10;
+    s.questionNumber = 1;
     for (int q = 1; q <= AppState::MaxQuestions; ++q)
-        s.AnswerMark[q] = 0;
+        s.marks[q] = 0;
     for (int i = 1; i <= 4; ++i) {
         answerButtons[i]->setStyleSheet(QStringLiteral(
             "QRadioButton { color: rgb(255, 255, 0); background: rgb(39, 63, 137);"
@@ -182,7 +182,7 @@ int QuizScreen::chosenAnswer() const
 void QuizScreen::showQuestion()
 {
     const AppState &s = ctx.state;
-    const int q = s.QuestionNo;
+    const int q = s.questionNumber;
     clearAnswer();
     buttons[PreviousQuestion]->show();
     buttons[NextQuestion]->setText(QCoreApplication::translate("Buttons", "Next Question >>"));
@@ -207,7 +207,7 @@ void QuizScreen::showQuestion()
 QStringList QuizScreen::spokenText() const
 {
     const AppState &s = ctx.state;
-    const int q = s.QuestionNo;
+    const int q = s.questionNumber;
     if (q < 1 || q > AppState::MaxQuestions)
         return {};
     const questionfile::Question &question = s.quiz.question(q);
@@ -254,15 +254,15 @@ void QuizScreen::buttonClicked(int Index)
     AppState &s = ctx.state;
     switch (Index) {
     case PreviousQuestion:
-        if (s.QuestionNo > 1) {
-            --s.QuestionNo;
+        if (s.questionNumber > 1) {
+            --s.questionNumber;
             showQuestion();
         }
         break;
     case NextQuestion:
-        quiz::mark(s, s.QuestionNo, chosenAnswer());
-        ++s.QuestionNo;
-        if (s.QuestionNo < AppState::MaxQuestions + 1)
+        quiz::mark(s, s.questionNumber, chosenAnswer());
+        ++s.questionNumber;
+        if (s.questionNumber < AppState::MaxQuestions + 1)
             showQuestion();
         else
             finishQuiz();
@@ -286,14 +286,14 @@ void QuizScreen::finishQuiz()
     QStringList rows;
     for (int question : wrongQuestions)
         rows << quiz::reviewRow(s, question);
-    s.TopicName = topicText->text();
+    s.topicName = topicText->text();
     journal::Record record;
     record.started = m_started;
     record.finished = QDateTime::currentDateTime();
     record.topic = worksheetTitle->text();
     record.activity = m_activity;
-    record.score = s.Score;
-    record.outOf = s.OutOf;
+    record.score = s.score;
+    record.outOf = s.outOf;
     record.wrong = wrongQuestions;
     const QString notKept = pupils::keep(ctx, record);
     ctx.screens.get<ReviewScreen>()->showWrongAnswers(worksheetTitle->text(), rows);
@@ -330,7 +330,7 @@ void QuizScreen::answerClicked(int Index)
 {
     ctx.playSound(contentnames::TypeKeySound);
     const AppState &s = ctx.state;
-    const int q = s.QuestionNo;
+    const int q = s.questionNumber;
     if (Index >= 1 && Index <= 4 && q >= 1 && q <= AppState::MaxQuestions)
         ctx.readAloud.say(QStringLiteral("You chose %1: %2")
                               .arg(QChar(u'A' + Index - 1))

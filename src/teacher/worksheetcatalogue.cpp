@@ -140,25 +140,25 @@ void WorksheetCatalogue::Form_Load()
     answerKeyTick->setStyleSheet(tickBoxStyle(Yellow, FormBack));
     for (QCheckBox *box : {fullScreenChoice, highContrastChoice})
         box->setStyleSheet(tickBoxStyle(Yellow, FormBack));
-    s.CataloguePage = 0;
+    s.cataloguePage = 0;
     for (int i = 1; i <= Slots; ++i) {
         titleButtons[i]->hide();
         titleButtons[i]->setFont(fonts::tahoma(12, true));
     }
-    int n = s.WorksheetCount;
+    int n = s.worksheetCount;
     if (n > Slots) {
         n = Slots;
         pageButtons[NextPage]->show();
     }
     for (int i = 1; i <= n; ++i) {
-        titleButtons[i]->setText(s.WorksheetNames[i]);
+        titleButtons[i]->setText(s.worksheetTitles[i]);
         titleButtons[i]->show();
     }
 }
 
 int WorksheetCatalogue::lastPage() const
 {
-    const int count = qBound(0, int(ctx.state.WorksheetCount), int(AppState::MaxWorksheets));
+    const int count = qBound(0, int(ctx.state.worksheetCount), int(AppState::MaxWorksheets));
     return count == 0 ? 0 : (count - 1) / Slots;
 }
 
@@ -171,20 +171,20 @@ void WorksheetCatalogue::workpage()
     }
     pageButtons[PreviousPage]->show();
     pageButtons[NextPage]->show();
-    if (s.CataloguePage == 0)
+    if (s.cataloguePage == 0)
         pageButtons[PreviousPage]->hide();
     pageNumber->setText(
-        QCoreApplication::translate("WorksheetCatalogue", "Page %1").arg(s.CataloguePage + 1));
+        QCoreApplication::translate("WorksheetCatalogue", "Page %1").arg(s.cataloguePage + 1));
 
-    const int count = qBound(0, int(s.WorksheetCount), int(AppState::MaxWorksheets));
-    const int base = Slots * s.CataloguePage;
+    const int count = qBound(0, int(s.worksheetCount), int(AppState::MaxWorksheets));
+    const int base = Slots * s.cataloguePage;
     int last = base + Slots;
     if (count < base + Slots + 1) {
         last = count;
         pageButtons[NextPage]->hide();
     }
     for (int i = base + 1; i <= last; ++i) {
-        titleButtons[i - base]->setText(s.WorksheetNames[i]);
+        titleButtons[i - base]->setText(s.worksheetTitles[i]);
         titleButtons[i - base]->show();
     }
 }
@@ -194,14 +194,14 @@ void WorksheetCatalogue::pageButtonClicked(int Index)
     AppState &s = ctx.state;
     switch (Index) {
     case PreviousPage:
-        if (s.CataloguePage <= 0)
+        if (s.cataloguePage <= 0)
             return;
-        --s.CataloguePage;
+        --s.cataloguePage;
         break;
     case NextPage:
-        if (s.CataloguePage >= lastPage())
+        if (s.cataloguePage >= lastPage())
             return;
-        ++s.CataloguePage;
+        ++s.cataloguePage;
         break;
     default:
         return;
@@ -432,7 +432,7 @@ void WorksheetCatalogue::deleteWorksheet(const QString &name)
                                         "Are you sure that you want to delete the worksheet %1?")
                 .arg(name)))
         return;
-    s.ChosenWorksheet = name;
+    s.chosenWorksheet = name;
     const catalogue::Change change = catalogue::remove(
         ctx.platform.paths.path(contentnames::Catalogue), name, s, waitingFor(this));
     if (!change.ok) {
@@ -445,8 +445,8 @@ void WorksheetCatalogue::deleteWorksheet(const QString &name)
         return;
     }
     // The page stays where it was unless it has no titles left; its buttons follow the new count.
-    if (s.CataloguePage > lastPage())
-        s.CataloguePage = static_cast<qint16>(lastPage());
+    if (s.cataloguePage > lastPage())
+        s.cataloguePage = static_cast<qint16>(lastPage());
     workpage();
 }
 

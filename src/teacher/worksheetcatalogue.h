@@ -34,7 +34,7 @@ public:
     explicit WorksheetCatalogue(AppContext &ctx);
     void Form_Load() override;
 
-    // Draws page CataloguePage: its titles in the slots, its number, and the page buttons that
+    // Draws page cataloguePage: its titles in the slots, its number, and the page buttons that
     // lead to further titles.
     void workpage();
 

@@ -67,8 +67,8 @@ void TopicHub::startQuiz()
 
 void TopicHub::openPages(const QString &name, int count)
 {
-    ctx.state.PageCount = static_cast<qint16>(count);
-    ctx.state.PageName = name;
+    ctx.state.pageCount = static_cast<qint16>(count);
+    ctx.state.pageSet = name;
     navigation::openPageSet(ctx);
 }
 

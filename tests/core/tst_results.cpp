@@ -115,7 +115,7 @@ void TestResults::finishFillsWrongInOrder()
         quiz::mark(s, q, wrong.contains(q) ? 3 : 2);
     }
     QCOMPARE(quiz::finish(s), wrong);
-    QCOMPARE(int(s.Score), 10 - int(wrong.size()));
+    QCOMPARE(int(s.score), 10 - int(wrong.size()));
     if (!wrong.isEmpty()) {
         QCOMPARE(quiz::reviewRow(s, wrong.last()),
                  QStringLiteral(" %1. Text %1").arg(wrong.last()));
@@ -127,11 +127,11 @@ void TestResults::remarkingOnRevisit()
     AppState s;
     s.quiz.question(4).ticks[2] = true;
     quiz::mark(s, 4, 3);
-    QCOMPARE(int(s.AnswerMark[4]), 1);
+    QCOMPARE(int(s.marks[4]), 1);
     quiz::mark(s, 4, 0); // came back and pressed Next with nothing chosen
-    QCOMPARE(int(s.AnswerMark[4]), 0);
+    QCOMPARE(int(s.marks[4]), 0);
     quiz::mark(s, 5, 4); // a question with no right answer ticked
-    QCOMPARE(int(s.AnswerMark[5]), 0);
+    QCOMPARE(int(s.marks[5]), 0);
     QCOMPARE(s.quiz.question(5).rightAnswer(), 0);
 }
 

@@ -115,7 +115,7 @@ void TestPageViewer::acknowledgmentsAnimateTheLogo()
     QCOMPARE(h.paths.requested.first(), QStringLiteral("logo\\tavimor0001.gif"));
     QCOMPARE(h.paths.requested[19], QStringLiteral("logo\\tavimor0000.gif"));
     QCOMPARE(h.paths.requested.size(), 20); // each frame is read once, then kept
-    QCOMPARE(int(h.ctx->state.StepCounter), 1);
+    QCOMPARE(int(h.ctx->state.logoFrame), 1);
 }
 
 void TestPageViewer::guidePages()

@@ -90,11 +90,11 @@ void TestQuiz::hubData()
              topic == 0 ? QColor(39, 63, 137) : QColor(Qt::black));
 
     hub->buttonClicked(TopicHub::KeyFacts);
-    QCOMPARE(h.ctx->state.PageName, keyFacts);
-    QCOMPARE(int(h.ctx->state.PageCount), 2);
+    QCOMPARE(h.ctx->state.pageSet, keyFacts);
+    QCOMPARE(int(h.ctx->state.pageCount), 2);
     hub->buttonClicked(TopicHub::TeachersNotes);
-    QCOMPARE(int(h.ctx->state.PageCount), notesPages);
-    QVERIFY(!h.ctx->state.PageName.startsWith(QLatin1String("key")));
+    QCOMPARE(int(h.ctx->state.pageCount), notesPages);
+    QVERIFY(!h.ctx->state.pageSet.startsWith(QLatin1String("key")));
 
     // The quiz picture and the quiz's topic line.
     hub->buttonClicked(TopicHub::MultipleChoice);
@@ -117,7 +117,7 @@ void TestQuiz::hubStartsQuizFromItsFile()
 {
     Harness h;
     QuizScreen *quiz = startQuiz(h);
-    QCOMPARE(int(h.ctx->state.QuestionNo), 1);
+    QCOMPARE(int(h.ctx->state.questionNumber), 1);
     QCOMPARE(quiz->questionNumber->text(), QStringLiteral("Question 1"));
     QCOMPARE(quiz->questionText->text(), h.ctx->state.quiz.question(1).text);
     QCOMPARE(quiz->answerButtons[3]->text(), h.ctx->state.quiz.question(1).answers[2]);
@@ -177,18 +177,18 @@ void TestQuiz::navigationAndMarking()
     // Question 4: right, then back to 3 and forward again.
     quiz->answerButtons[right(4)]->click();
     quiz->buttonClicked(QuizScreen::NextQuestion);
-    QCOMPARE(int(s.AnswerMark[4]), 1);
+    QCOMPARE(int(s.marks[4]), 1);
     quiz->buttonClicked(QuizScreen::PreviousQuestion);
-    QCOMPARE(int(s.QuestionNo), 4);
+    QCOMPARE(int(s.questionNumber), 4);
     QCOMPARE(quiz->chosenAnswer(), 0); // a revisit starts with no answer chosen
     quiz->buttonClicked(QuizScreen::PreviousQuestion);
     quiz->buttonClicked(QuizScreen::NextQuestion); // re-marks 3 from nothing chosen
-    QCOMPARE(int(s.AnswerMark[3]), 0);
-    QCOMPARE(int(s.AnswerMark[4]), 1); // untouched until Next on 4
+    QCOMPARE(int(s.marks[3]), 0);
+    QCOMPARE(int(s.marks[4]), 1); // untouched until Next on 4
     quiz->buttonClicked(QuizScreen::NextQuestion);
-    QCOMPARE(int(s.AnswerMark[4]), 0);
+    QCOMPARE(int(s.marks[4]), 0);
 
-    while (s.QuestionNo < 10)
+    while (s.questionNumber < 10)
         quiz->buttonClicked(QuizScreen::NextQuestion);
     QCOMPARE(quiz->buttons[QuizScreen::NextQuestion]->text(), QStringLiteral("Check Score >>"));
     QVERIFY(!quiz->buttons[QuizScreen::PreviousQuestion]->isHidden());
@@ -211,8 +211,8 @@ void TestQuiz::wrongAnswersFillReviewRows()
     }
     settle();
     QVERIFY(!h.ctx->screens.loaded<QuizScreen>()); // the quiz unloads itself
-    QCOMPARE(int(s.Score), 7);
-    QCOMPARE(s.TopicName, QStringLiteral("Quorvel"));
+    QCOMPARE(int(s.score), 7);
+    QCOMPARE(s.topicName, QStringLiteral("Quorvel"));
     ReviewScreen *review = h.ctx->screens.loaded<ReviewScreen>();
     QVERIFY(review && !review->isVisible());
     QCOMPARE(review->worksheetTitle->text(), QStringLiteral("Electricity"));
@@ -254,7 +254,7 @@ void TestQuiz::tenUnanswered()
     QuizScreen *quiz = startQuiz(h);
     for (int q = 1; q <= 10; ++q)
         quiz->buttonClicked(QuizScreen::NextQuestion);
-    QCOMPARE(int(h.ctx->state.Score), 0);
+    QCOMPARE(int(h.ctx->state.score), 0);
     ReviewScreen *review = h.ctx->screens.loaded<ReviewScreen>();
     for (int k = 0; k < 10; ++k) {
         QVERIFY(!review->wrongAnswerRows[k]->isHidden());
@@ -267,7 +267,7 @@ void TestQuiz::exitAbandonsTheQuiz()
 {
     Harness h;
     QuizScreen *quiz = startQuiz(h);
-    h.ctx->state.Score = 5;
+    h.ctx->state.score = 5;
     quiz->buttonClicked(QuizScreen::NextQuestion);
     h.sound.played.clear();
     quiz->buttonClicked(QuizScreen::Exit);
@@ -292,9 +292,9 @@ void TestQuiz::resultsChain()
     QFETCH(int, score);
     QFETCH(QString, sound);
     Harness h;
-    h.ctx->state.SoundOn = 1;
-    h.ctx->state.Score = qint16(score);
-    h.ctx->state.OutOf = 10;
+    h.ctx->state.soundOn = 1;
+    h.ctx->state.score = qint16(score);
+    h.ctx->state.outOf = 10;
     ResultsScreen *results = h.ctx->screens.get<ResultsScreen>();
     results->random = [] { return 0.1; };
     QVERIFY(results->pictureTimer->isActive());
@@ -314,9 +314,9 @@ void TestQuiz::resultsChain()
 void TestQuiz::activityResultHasNoReview()
 {
     Harness h;
-    h.ctx->state.SoundOn = 1;
-    h.ctx->state.Score = 6;
-    h.ctx->state.OutOf = 10;
+    h.ctx->state.soundOn = 1;
+    h.ctx->state.score = 6;
+    h.ctx->state.outOf = 10;
     ResultsScreen *results = h.ctx->screens.show<ResultsScreen>();
     results->random = [] { return 0.9; };
     QCOMPARE(results->scoreText->text(), QStringLiteral("You have scored 6 out of 10."));
@@ -325,7 +325,7 @@ void TestQuiz::activityResultHasNoReview()
     QTRY_COMPARE(h.sound.played, QStringList{QStringLiteral("wav\\clown.wav")});
 
     // Sound off: nothing at all, not even the click.
-    h.ctx->state.SoundOn = 0;
+    h.ctx->state.soundOn = 0;
     results->buttonClicked(ResultsScreen::Exit);
     QCOMPARE(h.sound.played.size(), 1);
 }
@@ -333,9 +333,9 @@ void TestQuiz::activityResultHasNoReview()
 void TestQuiz::certificatePrints()
 {
     Harness h;
-    h.ctx->state.Score = 4;
-    h.ctx->state.OutOf = 4;
-    h.ctx->state.TopicName = QStringLiteral("Quorvel");
+    h.ctx->state.score = 4;
+    h.ctx->state.outOf = 4;
+    h.ctx->state.topicName = QStringLiteral("Quorvel");
     h.ctx->player.name = QStringLiteral("Ada"); // who is playing fills the name
     ResultsScreen *results = h.ctx->screens.show<ResultsScreen>();
     QCOMPARE(results->scoreText->text(),
@@ -355,8 +355,8 @@ void TestQuiz::certificatePrints()
 void TestQuiz::printerFailureIsReported()
 {
     Harness h;
-    h.ctx->state.Score = 10;
-    h.ctx->state.OutOf = 10;
+    h.ctx->state.score = 10;
+    h.ctx->state.outOf = 10;
     ResultsScreen *results = h.ctx->screens.show<ResultsScreen>();
     h.printer.paperFails = true;
     results->buttonClicked(ResultsScreen::CertificateOrReview);
@@ -383,7 +383,7 @@ void TestQuiz::worksheetPrints()
     }
     QCOMPARE(questions, 10);
     QCOMPARE(h.boxes.shown, QStringList{QStringLiteral("Your worksheet is now printing.")});
-    QCOMPARE(int(h.ctx->state.QuestionNo), 2); // printing leaves the quiz where it was
+    QCOMPARE(int(h.ctx->state.questionNumber), 2); // printing leaves the quiz where it was
 }
 
 void TestQuiz::reviewExitClosesBoth()

@@ -250,7 +250,7 @@ void TestWizard::saveWritesQuestionFileAndCatalogue()
     QCOMPARE(readFile(h.file(QStringLiteral("multiple/Magnets.txt"))), expected);
     QCOMPARE(readFile(h.file(QStringLiteral("multiple/track.txt"))),
              QByteArray(" 3 \r\nLight\r\nSound\r\nMagnets\r\n"));
-    QCOMPARE(int(h.ctx->state.WorksheetCount), 3);
+    QCOMPARE(int(h.ctx->state.worksheetCount), 3);
     // The wizard keeps its contents for another save.
     QCOMPARE(w->questionBoxes[0]->text(), QStringLiteral("Which, of these, is a magnet?"));
 }
@@ -433,7 +433,7 @@ void TestWizard::clickSoundFollowsSoundSetting()
     QFETCH(int, button);
     QFETCH(QStringList, played);
     Harness h;
-    h.ctx->state.SoundOn = static_cast<qint16>(soundOn);
+    h.ctx->state.soundOn = static_cast<qint16>(soundOn);
     WorksheetWizard *w = h.ctx->screens.show<WorksheetWizard>();
     // A real click on the label button.
     QTest::mouseClick(w->buttons[button], Qt::LeftButton);

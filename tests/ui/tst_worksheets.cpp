@@ -125,7 +125,7 @@ WorksheetCatalogue *TestWorksheets::open(Harness &h, const QStringList &titles, 
         for (const QString &t : titles)
             h.writeFile(questionfile::fileName(t), worksheetBytes(t));
     }
-    h.ctx->state.SoundOn = 1;
+    h.ctx->state.soundOn = 1;
     return h.ctx->screens.show<WorksheetCatalogue>();
 }
 
@@ -207,7 +207,7 @@ void TestWorksheets::paging()
         const int clicks = h.sound.played.count(Click);
         screen->pageButtonClicked(WorksheetCatalogue::PreviousPage);
         QCOMPARE(h.sound.played.count(Click), clicks + 1);
-        QCOMPARE(int(h.ctx->state.CataloguePage), int(pageLabel.mid(5).toInt()) - 2);
+        QCOMPARE(int(h.ctx->state.cataloguePage), int(pageLabel.mid(5).toInt()) - 2);
     }
 }
 
@@ -216,9 +216,9 @@ void TestWorksheets::missingCatalogueKeepsTitlesHeld()
     Harness h;
     QFile::remove(h.file(Track));
     AppState &s = h.ctx->state;
-    s.WorksheetCount = 2;
-    s.WorksheetNames[1] = QStringLiteral("Light");
-    s.WorksheetNames[2] = QStringLiteral("Sound");
+    s.worksheetCount = 2;
+    s.worksheetTitles[1] = QStringLiteral("Light");
+    s.worksheetTitles[2] = QStringLiteral("Sound");
     WorksheetCatalogue *screen = h.ctx->screens.show<WorksheetCatalogue>();
     QCOMPARE(shownSlots(screen), (QStringList{QStringLiteral("Light"), QStringLiteral("Sound")}));
     QVERIFY(h.boxes.shown.isEmpty());
@@ -288,7 +288,7 @@ void TestWorksheets::runsWorksheetAsQuiz()
     Harness h;
     const QStringList titles = {QStringLiteral("Light"), QStringLiteral("Magnets 1")};
     WorksheetCatalogue *screen = open(h, titles, true);
-    h.ctx->state.SoundOn = 0;
+    h.ctx->state.soundOn = 0;
     const int slot = slotOf(screen, titles[1]);
     QVERIFY(slot > 0);
     screen->titleClicked(slot);
@@ -302,7 +302,7 @@ void TestWorksheets::runsWorksheetAsQuiz()
     // The menu was touched for its picture and caption: loaded, hidden, sound back on.
     MainMenu *menu = h.ctx->screens.loaded<MainMenu>();
     QVERIFY(menu && !menu->isVisible());
-    QCOMPARE(int(h.ctx->state.SoundOn), 1);
+    QCOMPARE(int(h.ctx->state.soundOn), 1);
     QVERIFY(h.sound.played.isEmpty()); // the click came first, while sound was off
     QVERIFY(screen->isVisible());      // the catalogue stays beneath the quiz
     QVERIFY(h.boxes.shown.isEmpty());
@@ -313,7 +313,7 @@ void TestWorksheets::runsWorksheetAsQuiz()
     settle();
     quiz = h.ctx->screens.loaded<QuizScreen>();
     QCOMPARE(quiz->worksheetTitle->text(), titles[0]);
-    QCOMPARE(int(h.ctx->state.QuestionNo), 1);
+    QCOMPARE(int(h.ctx->state.questionNumber), 1);
 }
 
 void TestWorksheets::realClickRunsWorksheet()
@@ -426,7 +426,7 @@ void TestWorksheets::deleteWorksheet()
     QCOMPARE(h.boxes.shown,
              QStringList{QStringLiteral("Are you sure that you want to delete the worksheet ") +
                          chosen + QStringLiteral("?")});
-    QCOMPARE(h.ctx->state.ChosenWorksheet, chosen);
+    QCOMPARE(h.ctx->state.chosenWorksheet, chosen);
     QCOMPARE(shownSlots(screen), after);
     QFile track(h.file(Track));
     QVERIFY(track.open(QIODevice::ReadOnly));
@@ -449,7 +449,7 @@ void TestWorksheets::deleteCancelled()
     QVERIFY(track.open(QIODevice::ReadOnly));
     QCOMPARE(track.readAll(), catalogueBytes(titles));
     QCOMPARE(shownSlots(screen), titles);
-    QVERIFY(h.ctx->state.ChosenWorksheet.isEmpty());
+    QVERIFY(h.ctx->state.chosenWorksheet.isEmpty());
 }
 
 void TestWorksheets::deleteOnLaterPage_data()
@@ -488,8 +488,8 @@ void TestWorksheets::deleteOnLaterPage()
     screen->deleteTick->click();
     screen->titleClicked(slotOf(screen, chosen));
 
-    QCOMPARE(int(h.ctx->state.WorksheetCount), count - 1);
-    QCOMPARE(int(h.ctx->state.CataloguePage), pageAfter);
+    QCOMPARE(int(h.ctx->state.worksheetCount), count - 1);
+    QCOMPARE(int(h.ctx->state.cataloguePage), pageAfter);
     const QStringList onPage = shownSlots(screen);
     QCOMPARE(onPage.size(), shown);
     QVERIFY(!onPage.contains(chosen));
@@ -544,13 +544,13 @@ void TestWorksheets::exitBringsBackMenu()
 {
     Harness h;
     WorksheetCatalogue *screen = open(h, numberedTitles(2));
-    h.ctx->state.SoundOn = 0; // as if "Sound Off" had been chosen before the menu closed
+    h.ctx->state.soundOn = 0; // as if "Sound Off" had been chosen before the menu closed
     screen->titleClicked(WorksheetCatalogue::Exit);
     settle();
     QVERIFY(!h.ctx->screens.loaded<WorksheetCatalogue>());
     MainMenu *menu = h.ctx->screens.loaded<MainMenu>();
     QVERIFY(menu && menu->isVisible());
-    QCOMPARE(int(h.ctx->state.SoundOn), 1);
+    QCOMPARE(int(h.ctx->state.soundOn), 1);
     QVERIFY(h.sound.played.isEmpty());
 
     // The window frame's close button is the same way out.
