@@ -134,7 +134,7 @@ int main(int argc, char **argv)
             << " ms processor)\n";
     };
     measure(QStringLiteral("%1 titles, %2 files")
-                .arg(state.WorksheetCount)
+                .arg(state.worksheetCount)
                 .arg(QDir(folder).count() - 2)
                 .toLatin1()
                 .constData());
@@ -143,7 +143,7 @@ int main(int argc, char **argv)
         extra.open(QIODevice::WriteOnly);
     }
     measure(QStringLiteral("%1 titles, %2 files")
-                .arg(state.WorksheetCount)
+                .arg(state.worksheetCount)
                 .arg(QDir(folder).count() - 2)
                 .toLatin1()
                 .constData());

@@ -50,8 +50,8 @@ int main(int argc, char *argv[])
     RecordingWindowSystem windows;
     RecordingSpeech speech;
     AppContext ctx(Platform{sound, boxes, printer, paths, windows, speech});
-    ctx.state.PageName = QStringLiteral("key electricity");
-    ctx.state.PageCount = 2;
+    ctx.state.pageSet = QStringLiteral("key electricity");
+    ctx.state.pageCount = 2;
     PageViewer *viewer = ctx.screens.show<PageViewer>();
     MetafileView *page = control<MetafileView>(viewer, "pageOnScreen");
     PictureBox *logo = control<PictureBox>(viewer, "turningLogo");

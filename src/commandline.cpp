@@ -93,8 +93,8 @@ int printFile(const RunFolderPaths &paths, const QString &runFolder, const QStri
     }
     const QString topic = loaded.builtIn ? printlayouts::QuizTopic : printlayouts::WorksheetTopic;
     const PrintJob job =
-        answers ? printlayouts::answerKey(*printer, topic, loaded.bank.QuizTitle, loaded.bank)
-                : printlayouts::worksheet(*printer, topic, loaded.bank.QuizTitle, loaded.bank);
+        answers ? printlayouts::answerKey(*printer, topic, loaded.quiz.title, loaded.quiz)
+                : printlayouts::worksheet(*printer, topic, loaded.quiz.title, loaded.quiz);
     if (!pdf.isEmpty()) {
         const savefile::Result saved = playIntoPdf(job, *printer, paths, pdf);
         if (!saved) {
@@ -103,7 +103,7 @@ int printFile(const RunFolderPaths &paths, const QString &runFolder, const QStri
                 << Qt::endl;
             return 1;
         }
-    } else if (!playPrintJob(job, *printer, paths)) {
+    } else if (!printer->play(job, paths)) {
         err << QCoreApplication::translate("CommandLine",
                                            "There was a problem printing to your printer.")
             << Qt::endl;

@@ -52,7 +52,7 @@ QString fileToOpen(const QStringList &arguments);
 
 // A catalogued worksheet by its exact title, or a built-in quiz by its file name in any case.
 struct Loaded {
-    AppState bank;
+    questionfile::Worksheet quiz;
     bool builtIn = false; // one of the program's own quizzes
     QString error;
 };

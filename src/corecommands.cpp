@@ -54,7 +54,7 @@ Loaded load(const ContentPaths &paths, const QString &title)
     }
     QFile source(paths.path(file));
     if (!source.open(QIODevice::ReadOnly) ||
-        !questionfile::LoadQuestionFile(&source, loaded.bank).ok())
+        !questionfile::LoadQuestionFile(&source, loaded.quiz).ok())
         loaded.error =
             QCoreApplication::translate("CommandLine", "The worksheet %1 seems to be corrupted.")
                 .arg(title);
@@ -80,7 +80,7 @@ int exportFile(const RunFolderPaths &paths, const QString &title, const QString 
     }
     exchange::WriteResult written;
     const savefile::Result saved = savefile::replace(fileName, [&](QIODevice *device) {
-        written = exchange::write(device, *format, loaded.bank);
+        written = exchange::write(device, *format, loaded.quiz);
         return written.ok();
     });
     if (!saved) {
@@ -94,7 +94,7 @@ int exportFile(const RunFolderPaths &paths, const QString &title, const QString 
     out << QCoreApplication::translate("CommandLine", "Exported %1 to %2 as %3.")
                .arg(title, fileName,
                     *format == exchange::Format::Gift ? QStringLiteral("GIFT")
-                                                     : QStringLiteral("Aiken"))
+                                                      : QStringLiteral("Aiken"))
         << Qt::endl;
     return 0;
 }

@@ -326,7 +326,7 @@ void ActivityScreen::load()
     if (m_design.background)
         setBackColor(*m_design.background);
     loadContent();
-    ctx.state.OutOf = qint16(count());
+    ctx.state.outOf = qint16(count());
     for (int i = 0; i < count(); ++i) {
         startBoxes[size_t(i)]->setGeometry(dragLabels[size_t(i)]->geometry());
         dragLabels[size_t(i)]->setText(targetBoxes[size_t(i)]->text());
@@ -594,8 +594,8 @@ void ActivityScreen::actionClicked(int Index)
         record.finished = QDateTime::currentDateTime();
         record.topic = heading->text();
         record.activity = m_kind;
-        record.score = ctx.state.Score;
-        record.outOf = ctx.state.OutOf;
+        record.score = ctx.state.score;
+        record.outOf = ctx.state.outOf;
         const QString notKept = pupils::keep(ctx, record);
         // A results screen still open from an earlier press would show the earlier score: the
         // results are worded afresh for every press.

@@ -83,7 +83,7 @@ CircuitLabelling::CircuitLabelling(AppContext &context)
 
 void CircuitLabelling::loadContent()
 {
-    ctx.state.StepCounter = 0;
+    ctx.state.firstSwitch = 0;
     ActivityScreen::loadContent();
 }
 
@@ -96,12 +96,12 @@ void CircuitLabelling::warmNext()
 void CircuitLabelling::pictureClicked(int Index)
 {
     Q_UNUSED(Index);
-    toggle(ctx.state.StepCounter);
+    toggle(ctx.state.firstSwitch);
     setPicture(backPictures.at(0),
-               QString::fromLatin1(ctx.state.StepCounter == 1 ? pictures::CircuitOn
+               QString::fromLatin1(ctx.state.firstSwitch == 1 ? pictures::CircuitOn
                                                               : pictures::CircuitOff));
     backPictures.at(0)->describe(switchName(
-        QT_TRANSLATE_NOOP("ActivityScreen", "Circuit switch: %1"), ctx.state.StepCounter));
+        QT_TRANSLATE_NOOP("ActivityScreen", "Circuit switch: %1"), ctx.state.firstSwitch));
 }
 
 FaradayLabelling::FaradayLabelling(AppContext &context)
@@ -136,8 +136,8 @@ FaradayLabelling::FaradayLabelling(AppContext &context)
 
 void FaradayLabelling::loadContent()
 {
-    ctx.state.StepCounter2 = 0;
-    ctx.state.StepCounter = 0;
+    ctx.state.secondSwitch = 0;
+    ctx.state.firstSwitch = 0;
     ActivityScreen::loadContent();
 }
 
@@ -155,25 +155,25 @@ void FaradayLabelling::pictureClicked(int Index)
 {
     switch (Index) {
     case CompassCircuit: {
-        toggle(ctx.state.StepCounter);
-        const bool on = ctx.state.StepCounter == 1;
+        toggle(ctx.state.firstSwitch);
+        const bool on = ctx.state.firstSwitch == 1;
         setPicture(backPictures.at(CompassCircuit),
                    QString::fromLatin1(on ? pictures::SwitchOn : pictures::SwitchOff));
         setPicture(frontPictures.at(Compass),
                    QString::fromLatin1(on ? pictures::CompassOn : pictures::CompassOff));
         backPictures.at(CompassCircuit)
             ->describe(switchName(QT_TRANSLATE_NOOP("ActivityScreen", "Compass circuit switch: %1"),
-                                  ctx.state.StepCounter));
+                                  ctx.state.firstSwitch));
         break;
     }
     case BulbCircuit:
-        toggle(ctx.state.StepCounter2);
+        toggle(ctx.state.secondSwitch);
         setPicture(backPictures.at(BulbCircuit),
-                   QString::fromLatin1(ctx.state.StepCounter2 == 1 ? pictures::SwitchOn
+                   QString::fromLatin1(ctx.state.secondSwitch == 1 ? pictures::SwitchOn
                                                                    : pictures::SwitchOff));
         backPictures.at(BulbCircuit)
             ->describe(switchName(QT_TRANSLATE_NOOP("ActivityScreen", "Bulb circuit switch: %1"),
-                                  ctx.state.StepCounter2));
+                                  ctx.state.secondSwitch));
         break;
     default:
         break;

@@ -8,7 +8,7 @@
 
 void AppContext::playSound(const QString &contentPath)
 {
-    if (state.SoundOn != 1)
+    if (state.soundOn != 1)
         return;
     screens.get<Backdrop>()->soundPlayer().play(contentPath);
 }
@@ -21,5 +21,5 @@ void AppContext::endProgram()
         return;
     }
     // The windows are gone at once; the run ends a moment later so that the last click is heard.
-    QTimer::singleShot(state.SoundOn == 1 ? 300 : 0, [] { QCoreApplication::exit(0); });
+    QTimer::singleShot(state.soundOn == 1 ? 300 : 0, [] { QCoreApplication::exit(0); });
 }

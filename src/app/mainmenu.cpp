@@ -238,7 +238,7 @@ void MainMenu::load()
         const QSignalBlocker quiet(readAloudSwitch);
         readAloudSwitch->setChecked(noVoice.isEmpty() && ctx.readAloud.isOn());
     }
-    ctx.state.SoundOn = 1;
+    ctx.state.soundOn = 1;
     catalogueTimer->start();
 }
 
@@ -280,12 +280,12 @@ void MainMenu::entryClicked(int Index)
 
 void MainMenu::soundOnClicked()
 {
-    ctx.state.SoundOn = 1;
+    ctx.state.soundOn = 1;
 }
 
 void MainMenu::soundOffClicked()
 {
-    ctx.state.SoundOn = 0;
+    ctx.state.soundOn = 0;
 }
 
 void MainMenu::readCatalogue()

@@ -123,14 +123,14 @@ int Engine::score() const
 
 void Engine::press(int button, AppState &state)
 {
-    state.Score = 0;
+    state.score = 0;
     switch (button) {
     case StartAgainButton:
         startAgain();
         break;
     case CheckScoreButton:
-        state.Score = qint16(score());
-        state.OutOf = qint16(count());
+        state.score = qint16(score());
+        state.outOf = qint16(count());
         break;
     default:
         break;

@@ -87,8 +87,8 @@ public:
     // The current arrangement's score under the screen's rule.
     int score() const;
 
-    // A button press on the shared state: Score is set to 0 on every press; "Start Again" resets
-    // the arrangement; "Check Score" sets Score from the arrangement and OutOf to the item count.
+    // A button press on the shared state: score is set to 0 on every press; "Start Again" resets
+    // the arrangement; "Check Score" sets score from the arrangement and outOf to the item count.
     void press(int button, AppState &state);
 
     // Placing without dragging: one label at a time can be held. A held label stays where it was

@@ -35,10 +35,10 @@ ReadStatus read(QIODevice *device, AppState &state)
         QString name;
         if (!reader.read(&name))
             break;
-        state.WorksheetNames[i] = name;
+        state.worksheetTitles[i] = name;
         held = i;
     }
-    state.WorksheetCount = static_cast<qint16>(held);
+    state.worksheetCount = static_cast<qint16>(held);
     if (held < qMin(wanted, capacity))
         return ReadStatus::Short;
     if (held > 0 && !reader.lastFieldEnded())
@@ -57,8 +57,8 @@ ReadStatus read(const QString &path, AppState &state)
 QStringList titles(const AppState &state)
 {
     QStringList names;
-    for (int i = 1; i <= state.WorksheetCount; ++i)
-        names.append(state.WorksheetNames[i]);
+    for (int i = 1; i <= state.worksheetCount; ++i)
+        names.append(state.worksheetTitles[i]);
     return names;
 }
 
@@ -203,8 +203,8 @@ savefile::Result writeAll(const QString &path, const QStringList &names)
 void hold(const QStringList &names, AppState &state)
 {
     for (int i = 0; i < names.size(); ++i)
-        state.WorksheetNames[i + 1] = names[i];
-    state.WorksheetCount = static_cast<qint16>(names.size());
+        state.worksheetTitles[i + 1] = names[i];
+    state.worksheetCount = static_cast<qint16>(names.size());
 }
 
 Change failure(const QString &why)
@@ -266,7 +266,7 @@ Change remove(const QString &path, const QString &title, AppState &state, const 
     Change change = conclude(path, names, true, state);
     // The slot the last name moved out of no longer names anything.
     if (change)
-        state.WorksheetNames[names.size() + 1].clear();
+        state.worksheetTitles[names.size() + 1].clear();
     return change;
 }
 
@@ -328,7 +328,7 @@ void recover(const QString &path)
             QFile sheet(folder.filePath(title + QStringLiteral(".txt")));
             AppState scratch;
             const bool written = isStorableTitle(title) && sheet.open(QIODevice::ReadOnly) &&
-                                 questionfile::LoadQuestionFile(&sheet, scratch);
+                                 questionfile::LoadQuestionFile(&sheet, scratch.quiz).ok();
             // A marker whose worksheet was never written in full has nothing to list.
             if (!written)
                 continue;
@@ -404,8 +404,8 @@ bool readableBytes(const questionfile::Worksheet &sheet, QByteArray *bytes)
     }
     QBuffer back(bytes);
     back.open(QIODevice::ReadOnly);
-    AppState scratch;
-    return questionfile::LoadQuestionFile(&back, scratch).ok();
+    questionfile::Worksheet readBack;
+    return questionfile::LoadQuestionFile(&back, readBack).ok();
 }
 
 } // namespace

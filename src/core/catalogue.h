@@ -27,14 +27,14 @@ enum class ReadStatus {
 };
 
 // Reads the catalogue file "multiple\track.txt" (a count, then one name a line) into
-// state.WorksheetCount and state.WorksheetNames. A read that fails part way keeps what it read
-// and sets WorksheetCount to the number of names actually held, so the count never claims names
+// state.worksheetCount and state.worksheetTitles. A read that fails part way keeps what it read
+// and sets worksheetCount to the number of names actually held, so the count never claims names
 // that are not there.
 ReadStatus read(QIODevice *device, AppState &state);
 // The same from the file at path; a file that cannot be opened reads as NoCount (nothing changed).
 ReadStatus read(const QString &path, AppState &state);
 
-// The names state holds, WorksheetNames 1 to WorksheetCount.
+// The titles state holds, worksheetTitles 1 to worksheetCount.
 QStringList titles(const AppState &state);
 
 // The names of a whole catalogue, in file order.

@@ -47,8 +47,7 @@ PrintJob printJob(const QString &printCopy, QSize ownSizeTwips)
 {
     return {PrintOp::print(QString(), true),
             PrintOp::picture(printCopy, QPoint(1000, 1000),
-                             QPoint(ownSizeTwips.width(), ownSizeTwips.height())),
-            PrintOp::endDoc()};
+                             QPoint(ownSizeTwips.width(), ownSizeTwips.height()))};
 }
 
 } // namespace pages

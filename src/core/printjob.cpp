@@ -78,13 +78,6 @@ PrintOp PrintOp::picture(const QString &contentPath, QPoint topLeft, QPoint size
     return op;
 }
 
-PrintOp PrintOp::endDoc()
-{
-    PrintOp op;
-    op.kind = EndDoc;
-    return op;
-}
-
 bool PrintOp::operator==(const PrintOp &o) const
 {
     return kind == o.kind && text == o.text && size == o.size && color == o.color && x == o.x &&

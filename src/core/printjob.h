@@ -6,9 +6,13 @@
 #include <QString>
 #include <QVector>
 
-// A printout is a list of operations on the printer object, in twips from the top left of the
-// printable area. Layouts are built in the core from a PrinterMetrics (what they must measure) and
-// played on a real or recording printer by the platform.
+// A printout: one document as a list of drawing operations, in twips from the top left of the
+// printable area. Layouts are built in the core from a PrinterMetrics (what they must measure); the
+// platform's printer plays a whole job, on paper, into a PDF file or onto a recording.
+//
+// Text is printed at the print position, in the font and colour last set. With endLine the
+// position moves to the left edge of the next line (one line of the font down, on a new page when
+// it would not fit); without it, the position stays on the line just after the text.
 struct PrintOp {
     enum Kind {
         FontName,  // text
@@ -19,8 +23,8 @@ struct PrintOp {
         CurrentY,  // y
         Print,     // text; endLine: move to the next line after it
         Line,      // from, to, color
-        Picture,   // text (content path), from (top left), to (width, height)
-        EndDoc,
+        Picture,   // text (content path), from (top left), to (width, height); unlike text
+                   // and lines, placed from the corner of the paper
     };
 
     Kind kind = Print;
@@ -42,7 +46,6 @@ struct PrintOp {
     static PrintOp print(const QString &text, bool endLine);
     static PrintOp line(QPoint a, QPoint b, const QColor &c);
     static PrintOp picture(const QString &contentPath, QPoint topLeft, QPoint size);
-    static PrintOp endDoc();
 
     bool operator==(const PrintOp &o) const;
 };

@@ -68,11 +68,7 @@ public:
         line(right, top, right, bottom);
         line(left, bottom, right, bottom);
     }
-    PrintJob done()
-    {
-        m_job.append(PrintOp::endDoc());
-        return m_job;
-    }
+    PrintJob done() { return m_job; }
     PrintJob &job() { return m_job; }
 
 private:
@@ -90,7 +86,7 @@ namespace
 // The pupil's worksheet; with answers, the teacher's copy: each right answer in red behind a
 // marker in the margin before its column, and the list of right letters at the end.
 PrintJob questionSheet(const PrinterMetrics &printer, const QString &topic, const QString &title,
-                       const AppState &bank, bool answers)
+                       const questionfile::Worksheet &quiz, bool answers)
 {
     Layout p(printer);
     p.fontName(Serif);
@@ -109,18 +105,17 @@ PrintJob questionSheet(const PrinterMetrics &printer, const QString &topic, cons
 
     p.font(12);
     QStringList key;
-    for (int q = 1; q <= AppState::MaxQuestions; ++q) {
+    for (int q = 1; q <= questionfile::QuestionsPerSheet; ++q) {
         p.at(margin.x());
+        const questionfile::Question &question = quiz.question(q);
         p.text(QStringLiteral("Question") + results::number(q) + QStringLiteral("    ") +
-               bank.QuestionText[q]);
-        const int right = answers ? bank.CorrectAnswer[q].trimmed().toInt() : 0;
-        const QString *texts[] = {&bank.AnswerA[q], &bank.AnswerB[q], &bank.AnswerC[q],
-                                  &bank.AnswerD[q]};
+               question.text);
+        const int right = answers ? question.rightAnswer() : 0;
         for (int a = 0; a < 4; ++a) {
             const QString letter(QChar(u'A' + a));
             const int column = a % 2 == 0 ? p.W() / 3 : 2 * p.W() / 3;
             const bool endLine = a % 2 == 1;
-            const QString text = letter + QStringLiteral(". ") + *texts[a];
+            const QString text = letter + QStringLiteral(". ") + question.answers[size_t(a)];
             if (a + 1 != right) {
                 p.at(column);
                 p.text(text, endLine);
@@ -151,15 +146,15 @@ PrintJob questionSheet(const PrinterMetrics &printer, const QString &topic, cons
 } // namespace
 
 PrintJob worksheet(const PrinterMetrics &printer, const QString &topic, const QString &title,
-                   const AppState &bank)
+                   const questionfile::Worksheet &quiz)
 {
-    return questionSheet(printer, topic, title, bank, false);
+    return questionSheet(printer, topic, title, quiz, false);
 }
 
 PrintJob answerKey(const PrinterMetrics &printer, const QString &topic, const QString &title,
-                   const AppState &bank)
+                   const questionfile::Worksheet &quiz)
 {
-    return questionSheet(printer, topic, title, bank, true);
+    return questionSheet(printer, topic, title, quiz, true);
 }
 
 PrintJob certificate(const PrinterMetrics &printer, const Certificate &c)

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "appstate.h"
 #include "printjob.h"
+#include "questionfile.h"
 
 // The two printouts of the quiz part of the program, laid out as printer operations.
 namespace printlayouts
@@ -21,15 +21,15 @@ extern const QColor AnswerColour;
 // The paper worksheet of the loaded quiz: a header line, topic and title in large centred type,
 // then the ten questions with their answers in two columns at a third and two thirds of the width.
 PrintJob worksheet(const PrinterMetrics &printer, const QString &topic, const QString &title,
-                   const AppState &bank);
+                   const questionfile::Worksheet &quiz);
 
 // The teacher's copy of that worksheet: the same page with each right answer marked, then an
 // "Answers" list ("1. C   2. A ..."). The pupil's worksheet never shows the answers.
 PrintJob answerKey(const PrinterMetrics &printer, const QString &topic, const QString &title,
-                   const AppState &bank);
+                   const questionfile::Worksheet &quiz);
 
 struct Certificate {
-    QString topic; // TopicName
+    QString topic; // AppState::topicName
     QString pupil; // as typed, may be empty
     int score = 0;
     int outOf = 0;

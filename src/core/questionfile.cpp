@@ -30,64 +30,9 @@ QString encoded(QString text)
     return text.replace(QLatin1Char(','), QLatin1Char('&'));
 }
 
-} // namespace
-
-LoadResult LoadQuestionFile(QIODevice *device, AppState &state)
-{
-    LoadResult result;
-    FieldReader reader(device);
-    AppState bank; // only the question bank of this copy is used
-    QString field;
-
-    const auto fail = [&](const QString &why) {
-        result.error = why;
-        return result;
-    };
-
-    if (reader.tooLarge())
-        return fail(QCoreApplication::translate("QuestionFile",
-                                                "The file is too large to be a question file."));
-    if (!reader.read(&field))
-        return fail(QCoreApplication::translate("QuestionFile", "The file is empty."));
-    bank.QuizTitle = textField(field);
-    if (!reader.read(&field))
-        return fail(QCoreApplication::translate("QuestionFile", "The file ends after its title."));
-
-    for (int q = 1; q <= AppState::MaxQuestions; ++q) {
-        AppState::QuestionStrings *parts[] = {&bank.QuestionText, &bank.AnswerA, &bank.AnswerB,
-                                              &bank.AnswerC, &bank.AnswerD};
-        for (AppState::QuestionStrings *part : parts) {
-            if (!reader.read(&field))
-                return fail(
-                    QCoreApplication::translate("QuestionFile", "The file ends in question %1.")
-                        .arg(q));
-            (*part)[q] = textField(field);
-        }
-        if (!reader.read(&field))
-            return fail(QCoreApplication::translate("QuestionFile", "The file ends in question %1.")
-                            .arg(q));
-        bank.CorrectAnswer[q] = field;
-        if (correctAnswer(field) == 0)
-            return fail(QCoreApplication::translate("QuestionFile",
-                                                    "Question %1 does not name its correct answer.")
-                            .arg(q));
-        if (!reader.read(&field))
-            return fail(QCoreApplication::translate("QuestionFile", "The file ends in question %1.")
-                            .arg(q));
-        result.questionsRead = q;
-    }
-
-    state.QuizTitle = bank.QuizTitle;
-    state.QuestionText = bank.QuestionText;
-    state.AnswerA = bank.AnswerA;
-    state.AnswerB = bank.AnswerB;
-    state.AnswerC = bank.AnswerC;
-    state.AnswerD = bank.AnswerD;
-    state.CorrectAnswer = bank.CorrectAnswer;
-    return result;
-}
-
-int correctAnswer(const QString &field)
+// The answer a right-answer line names, 1 to 4 (blanks around the digit allowed); 0 when it names
+// none.
+int rightAnswerLine(const QString &field)
 {
     const QString digit = field.trimmed();
     if (digit.size() != 1 || digit[0] < QLatin1Char('1') || digit[0] > QLatin1Char('4'))
@@ -95,19 +40,65 @@ int correctAnswer(const QString &field)
     return digit[0].digitValue();
 }
 
-Worksheet fromBank(const AppState &state)
+} // namespace
+
+int Question::rightAnswer() const
 {
-    Worksheet sheet;
-    sheet.title = state.QuizTitle;
-    for (int q = 1; q <= AppState::MaxQuestions; ++q) {
-        Question &question = sheet.questions[q - 1];
-        question.text = state.QuestionText[q];
-        question.answers = {state.AnswerA[q], state.AnswerB[q], state.AnswerC[q], state.AnswerD[q]};
-        const int right = correctAnswer(state.CorrectAnswer[q]);
-        if (right > 0)
-            question.ticks[right - 1] = true;
+    for (int a = 0; a < 4; ++a) {
+        if (ticks[size_t(a)])
+            return a + 1;
     }
-    return sheet;
+    return 0;
+}
+
+LoadResult LoadQuestionFile(QIODevice *device, Worksheet &sheet)
+{
+    LoadResult result;
+    FieldReader reader(device);
+    Worksheet read;
+    QString field;
+
+    const auto fail = [&](const QString &why) {
+        result.error = why;
+        return result;
+    };
+    const auto endsIn = [&](int q) {
+        return fail(
+            QCoreApplication::translate("QuestionFile", "The file ends in question %1.").arg(q));
+    };
+
+    if (reader.tooLarge())
+        return fail(QCoreApplication::translate("QuestionFile",
+                                                "The file is too large to be a question file."));
+    if (!reader.read(&field))
+        return fail(QCoreApplication::translate("QuestionFile", "The file is empty."));
+    read.title = textField(field);
+    if (!reader.read(&field))
+        return fail(QCoreApplication::translate("QuestionFile", "The file ends after its title."));
+
+    for (int q = 1; q <= QuestionsPerSheet; ++q) {
+        Question &question = read.question(q);
+        for (QString *part : {&question.text, &question.answers[0], &question.answers[1],
+                              &question.answers[2], &question.answers[3]}) {
+            if (!reader.read(&field))
+                return endsIn(q);
+            *part = textField(field);
+        }
+        if (!reader.read(&field))
+            return endsIn(q);
+        const int right = rightAnswerLine(field);
+        if (right == 0)
+            return fail(QCoreApplication::translate("QuestionFile",
+                                                    "Question %1 does not name its correct answer.")
+                            .arg(q));
+        question.ticks[size_t(right - 1)] = true;
+        if (!reader.read(&field))
+            return endsIn(q);
+        result.questionsRead = q;
+    }
+
+    sheet = read;
+    return result;
 }
 
 bool write(QIODevice *device, const Worksheet &sheet)

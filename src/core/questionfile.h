@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "appstate.h"
 #include "result.h"
 
 #include <QString>
@@ -19,15 +18,24 @@ class QIODevice;
 namespace questionfile
 {
 
+// The questions in every quiz and worksheet.
+constexpr int QuestionsPerSheet = 10;
+
 struct Question {
     QString text;
-    std::array<QString, 4> answers;
-    std::array<bool, 4> ticks{}; // which answer is correct; exactly one for a well-formed file
+    std::array<QString, 4> answers; // A to D
+    std::array<bool, 4> ticks{};    // which answer is right; exactly one for a well-formed file
+    // The answer ticked as right, 1 (A) to 4 (D); the first when several are; 0 when none is.
+    int rightAnswer() const;
 };
 
+// One quiz or worksheet, as a teacher's wizard edits it and the quiz screen plays it.
 struct Worksheet {
     QString title;
-    std::array<Question, AppState::MaxQuestions> questions;
+    std::array<Question, QuestionsPerSheet> questions;
+    // Question number 1 to 10.
+    const Question &question(int number) const { return questions.at(size_t(number - 1)); }
+    Question &question(int number) { return questions.at(size_t(number - 1)); }
 };
 
 // A load fails with the first thing that stops the file from reading well.
@@ -35,20 +43,12 @@ struct LoadResult : core::Result {
     int questionsRead = 0;
 };
 
-// Reads an opened question file into the question bank of state (QuizTitle, QuestionText,
-// AnswerA..D, CorrectAnswer at indices 1 to 10), in the file's order. Nothing after the tenth
-// separator is looked at. The bank is only changed when the whole file reads well: a file that
-// ends early, names a correct answer other than 1 to 4 or is over FieldReader::MaxBytes leaves the
-// bank as it was, so no screen ever works on half of one quiz and half of another.
-LoadResult LoadQuestionFile(QIODevice *device, AppState &state);
-
-// The number of the answer a CorrectAnswer field names, 1 to 4 (blanks around the digit allowed);
-// 0 when it names none.
-int correctAnswer(const QString &field);
-
-// The quiz in the question bank of state (indices 1 to 10) as a worksheet, each question ticked
-// on the answer its CorrectAnswer names (on none when it names none).
-Worksheet fromBank(const AppState &state);
+// Reads an opened question file into sheet, in the file's order, each question ticked on the
+// answer its right-answer line names. Nothing after the tenth separator is looked at. The sheet
+// is only changed when the whole file reads well: a file that ends early, names a right answer
+// other than 1 to 4 or is over FieldReader::MaxBytes leaves it as it was, so no screen ever works
+// on half of one quiz and half of another.
+LoadResult LoadQuestionFile(QIODevice *device, Worksheet &sheet);
 
 // Writes a worksheet in the question-file layout. Returns false when the device refuses a write.
 bool write(QIODevice *device, const Worksheet &sheet);

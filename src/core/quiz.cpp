@@ -6,25 +6,18 @@
 namespace quiz
 {
 
-int correctButton(const AppState &state, int q)
-{
-    bool ok = false;
-    const int c = state.CorrectAnswer[q].trimmed().toInt(&ok);
-    return ok && c >= 1 && c <= 4 ? c : 0;
-}
-
 void mark(AppState &state, int q, int chosenButton)
 {
-    const int correct = correctButton(state, q);
-    state.AnswerMark[q] = correct != 0 && chosenButton == correct ? 1 : 0;
+    const int right = state.quiz.question(q).rightAnswer();
+    state.marks[q] = right != 0 && chosenButton == right ? 1 : 0;
 }
 
 QVector<int> finish(AppState &state)
 {
     QVector<int> wrong;
     for (int i = 1; i <= AppState::MaxQuestions; ++i) {
-        state.Score = static_cast<qint16>(state.Score + state.AnswerMark[i]);
-        if (state.AnswerMark[i] == 0)
+        state.score = static_cast<qint16>(state.score + state.marks[i]);
+        if (state.marks[i] == 0)
             wrong.append(i); // row (i - 1) - Score: the wrong answers before it
     }
     return wrong;
@@ -32,7 +25,7 @@ QVector<int> finish(AppState &state)
 
 QString reviewRow(const AppState &state, int q)
 {
-    return results::number(q) + QStringLiteral(". ") + state.QuestionText[q];
+    return results::number(q) + QStringLiteral(". ") + state.quiz.question(q).text;
 }
 
 } // namespace quiz

@@ -78,7 +78,7 @@ void DeferredSoundPlayer::prepare(const QString &contentPath)
         sound->prepare(contentPath);
 }
 
-// Without the module the page is one twip square and every operation fails.
+// Without the module the page is one twip square.
 int DeferredPrinter::scaleWidth() const
 {
     return device() ? device()->scaleWidth() : 1;
@@ -99,75 +99,9 @@ int DeferredPrinter::textWidth(const QString &fontName, double points, const QSt
     return device() ? device()->textWidth(fontName, points, text) : 0;
 }
 
-void DeferredPrinter::setFontName(const QString &name)
+bool DeferredPrinter::play(const PrintJob &job, const ContentPaths &paths)
 {
-    if (device())
-        device()->setFontName(name);
-}
-
-void DeferredPrinter::setFontSize(double points)
-{
-    if (device())
-        device()->setFontSize(points);
-}
-
-void DeferredPrinter::setForeColor(const QColor &color)
-{
-    if (device())
-        device()->setForeColor(color);
-}
-
-void DeferredPrinter::setDrawWidth(int width)
-{
-    if (device())
-        device()->setDrawWidth(width);
-}
-
-void DeferredPrinter::setCurrentX(int twips)
-{
-    if (device())
-        device()->setCurrentX(twips);
-}
-
-void DeferredPrinter::setCurrentY(int twips)
-{
-    if (device())
-        device()->setCurrentY(twips);
-}
-
-void DeferredPrinter::print(const QString &text, bool endLine)
-{
-    if (device())
-        device()->print(text, endLine);
-}
-
-void DeferredPrinter::line(QPoint from, QPoint to, const QColor &color)
-{
-    if (device())
-        device()->line(from, to, color);
-}
-
-void DeferredPrinter::paintPicture(const QImage &picture, const QRect &twipsRect)
-{
-    if (device())
-        device()->paintPicture(picture, twipsRect);
-}
-
-void DeferredPrinter::endDoc()
-{
-    if (device())
-        device()->endDoc();
-}
-
-void DeferredPrinter::reset()
-{
-    if (device())
-        device()->reset();
-}
-
-bool DeferredPrinter::failed() const
-{
-    return !device() || device()->failed();
+    return device() && device()->play(job, paths);
 }
 
 bool DeferredPrinter::hasDefaultPrinter() const

@@ -61,6 +61,7 @@ private:
     DeviceModule &m_module;
 };
 
+// Without the module every print fails.
 class DeferredPrinter : public Printer
 {
 public:
@@ -69,18 +70,7 @@ public:
     int scaleHeight() const override;
     QPoint printableCorner() const override;
     int textWidth(const QString &fontName, double points, const QString &text) const override;
-    void setFontName(const QString &name) override;
-    void setFontSize(double points) override;
-    void setForeColor(const QColor &color) override;
-    void setDrawWidth(int width) override;
-    void setCurrentX(int twips) override;
-    void setCurrentY(int twips) override;
-    void print(const QString &text, bool endLine) override;
-    void line(QPoint from, QPoint to, const QColor &color) override;
-    void paintPicture(const QImage &picture, const QRect &twipsRect) override;
-    void endDoc() override;
-    void reset() override;
-    bool failed() const override;
+    bool play(const PrintJob &job, const ContentPaths &paths) override;
     bool hasDefaultPrinter() const override;
     void setPdfFile(const QString &file) override;
 

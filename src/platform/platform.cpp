@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform.h"
 
-#include "metafile/metafile.h"
-#include "metafile/metafilerenderer.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -13,24 +10,6 @@
 
 namespace
 {
-
-// Metafile pages are printed as pictures drawn at printer resolution.
-constexpr double MetafilePrintDpi = 300.0;
-
-QImage printPicture(const ContentPaths &paths, const QString &name, QSize twips)
-{
-    if (!name.endsWith(QLatin1String(".wmf"), Qt::CaseInsensitive))
-        return paths.picture(name);
-    QFile file(paths.path(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const wmf::ReadResult read = wmf::read(&file);
-    const QSize pixels(qRound(twips.width() * MetafilePrintDpi / 1440.0),
-                       qRound(twips.height() * MetafilePrintDpi / 1440.0));
-    if (read.metafile.records.isEmpty() || pixels.isEmpty())
-        return {};
-    return wmf::renderToImage(read.metafile, pixels);
-}
 
 // Reads a picture in the format its file name names. Without a format, Qt asks every image plugin
 // whether it can read a file whose suffix none of them claims before it tries its own built-in
@@ -89,49 +68,6 @@ QImage screenFormat(const QImage &image)
                                                          : QImage::Format_RGB32);
 }
 
-bool playPrintJob(const PrintJob &job, Printer &printer, const ContentPaths &paths)
-{
-    printer.reset();
-    for (const PrintOp &op : job) {
-        switch (op.kind) {
-        case PrintOp::FontName:
-            printer.setFontName(op.text);
-            break;
-        case PrintOp::FontSize:
-            printer.setFontSize(op.size);
-            break;
-        case PrintOp::ForeColor:
-            printer.setForeColor(op.color);
-            break;
-        case PrintOp::DrawWidth:
-            printer.setDrawWidth(static_cast<int>(op.size));
-            break;
-        case PrintOp::CurrentX:
-            printer.setCurrentX(op.x);
-            break;
-        case PrintOp::CurrentY:
-            printer.setCurrentY(op.y);
-            break;
-        case PrintOp::Print:
-            printer.print(op.text, op.endLine);
-            break;
-        case PrintOp::Line:
-            printer.line(op.from, op.to, op.color);
-            break;
-        case PrintOp::Picture:
-            printer.paintPicture(printPicture(paths, op.text, QSize(op.to.x(), op.to.y())),
-                                 QRect(op.from.x(), op.from.y(), op.to.x(), op.to.y()));
-            break;
-        case PrintOp::EndDoc:
-            printer.endDoc();
-            break;
-        }
-        if (printer.failed())
-            return false;
-    }
-    return true;
-}
-
 namespace
 {
 
@@ -158,7 +94,7 @@ PrintOutcome printOrSavePdf(const Platform &platform, QWidget *parent, const Pri
 {
     PrintOutcome outcome;
     const bool printer = platform.printer.hasDefaultPrinter();
-    if (printer && playPrintJob(job, platform.printer, platform.paths)) {
+    if (printer && platform.printer.play(job, platform.paths)) {
         outcome.kind = PrintOutcome::Printed;
         return outcome;
     }
@@ -204,7 +140,7 @@ savefile::Result playIntoPdf(const PrintJob &job, Printer &printer, const Conten
         pdfFile,
         [&](const QString &temporary) {
             printer.setPdfFile(temporary);
-            const bool played = playPrintJob(job, printer, paths);
+            const bool played = printer.play(job, paths);
             printer.setPdfFile(QString());
             return played;
         },

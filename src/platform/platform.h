@@ -80,31 +80,15 @@ private:
     mutable QCache<QString, QImage> m_pictures{24 * 1024}; // cost: KiB of pixels
 };
 
-// The printer object: one document at a time on the default printer. Every operation may fail
-// (no printer, a printer that refuses the job); after a failure failed() stays true and further
-// operations do nothing until reset().
+// The printer: the system's default printer, or a PDF file. Layouts measure with its metrics
+// (PrinterMetrics), then it prints each laid-out job whole, as one document.
 class Printer : public PrinterMetrics
 {
 public:
-    virtual void setFontName(const QString &name) = 0;
-    virtual void setFontSize(double points) = 0;
-    virtual void setForeColor(const QColor &color) = 0;
-    virtual void setDrawWidth(int width) = 0;
-    virtual void setCurrentX(int twips) = 0;
-    // The top of the next line printed, on the page in hand.
-    virtual void setCurrentY(int twips) = 0;
-    // Prints text at the print position. With endLine the position moves to the left edge of
-    // the next line (one line of the current font down, on a new page when it would not fit);
-    // without it, the position stays on the line just after the text.
-    virtual void print(const QString &text, bool endLine) = 0;
-    virtual void line(QPoint from, QPoint to, const QColor &color) = 0;
-    // Unlike text and lines, a picture is placed in twips from the corner of the paper.
-    virtual void paintPicture(const QImage &picture, const QRect &twipsRect) = 0;
-    // Sends the document to the printer. The next operation starts a new document.
-    virtual void endDoc() = 0;
-    // Abandons any unfinished document and clears a failure.
-    virtual void reset() = 0;
-    virtual bool failed() const = 0;
+    // Prints job as one document, reading its pictures through paths. False when the document
+    // was not printed: no printer, a printer that refuses the job, a PDF file that cannot be
+    // written.
+    virtual bool play(const PrintJob &job, const ContentPaths &paths) = 0;
     // Whether there is a default printer to print on.
     virtual bool hasDefaultPrinter() const = 0;
     // Documents started from now on go into this PDF file, drawn exactly as on paper; an empty
@@ -115,9 +99,6 @@ public:
 // The image in the format the screen draws fastest: premultiplied ARGB when it has an alpha
 // channel, RGB32 otherwise.
 QImage screenFormat(const QImage &image);
-
-// Plays a laid-out job as a fresh document; false as soon as the printer fails.
-bool playPrintJob(const PrintJob &job, Printer &printer, const ContentPaths &paths);
 
 struct Platform {
     SoundPlayer &sound;

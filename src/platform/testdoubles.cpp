@@ -66,94 +66,19 @@ int RecordingPrinter::textWidth(const QString &, double points, const QString &t
     return static_cast<int>(text.size() * 100 * points / 10.0);
 }
 
-bool RecordingPrinter::step()
+bool RecordingPrinter::play(const PrintJob &job, const ContentPaths &)
 {
-    if (m_failed)
+    if (pdfFile.isEmpty() && (!hasPrinter || paperFails))
         return false;
-    if (!hasPrinter && pdfFile.isEmpty()) {
-        m_failed = true;
-        return false;
-    }
-    if (failAfter >= 0 && pdfFile.isEmpty() && ops.size() >= failAfter) {
-        m_failed = true;
-        return false;
+    printed.append(job);
+    if (!pdfFile.isEmpty()) {
+        pdfFiles.append(pdfFile);
+        // A whole, if empty, PDF file, as a real printer leaves one.
+        QFile pdf(pdfFile);
+        if (pdf.open(QIODevice::WriteOnly))
+            pdf.write("%PDF-1.4\n%%EOF\n");
     }
     return true;
-}
-
-void RecordingPrinter::setFontName(const QString &name)
-{
-    if (step())
-        ops.append(PrintOp::fontName(name));
-}
-
-void RecordingPrinter::setFontSize(double points)
-{
-    if (step())
-        ops.append(PrintOp::fontSize(points));
-}
-
-void RecordingPrinter::setForeColor(const QColor &color)
-{
-    if (step())
-        ops.append(PrintOp::foreColor(color));
-}
-
-void RecordingPrinter::setDrawWidth(int w)
-{
-    if (step())
-        ops.append(PrintOp::drawWidth(w));
-}
-
-void RecordingPrinter::setCurrentX(int twips)
-{
-    if (step())
-        ops.append(PrintOp::currentX(twips));
-}
-
-void RecordingPrinter::setCurrentY(int twips)
-{
-    if (step())
-        ops.append(PrintOp::currentY(twips));
-}
-
-void RecordingPrinter::print(const QString &text, bool endLine)
-{
-    if (step())
-        ops.append(PrintOp::print(text, endLine));
-}
-
-void RecordingPrinter::line(QPoint from, QPoint to, const QColor &color)
-{
-    if (step())
-        ops.append(PrintOp::line(from, to, color));
-}
-
-void RecordingPrinter::paintPicture(const QImage &, const QRect &twipsRect)
-{
-    if (step())
-        ops.append(PrintOp::picture(QString(), twipsRect.topLeft(),
-                                    QPoint(twipsRect.width(), twipsRect.height())));
-}
-
-void RecordingPrinter::endDoc()
-{
-    if (step()) {
-        ops.append(PrintOp::endDoc());
-        ++documents;
-        if (!pdfFile.isEmpty()) {
-            pdfFiles.append(pdfFile);
-            // A whole, if empty, PDF file, as a real printer leaves one.
-            QFile pdf(pdfFile);
-            if (pdf.open(QIODevice::WriteOnly))
-                pdf.write("%PDF-1.4\n%%EOF\n");
-        }
-    }
-}
-
-void RecordingPrinter::reset()
-{
-    m_failed = false;
 }
 
 namespace

@@ -60,8 +60,8 @@ private:
     QString m_root;
 };
 
-// A printer with a fixed page that records what it was asked. Text is measured as 100 twips a
-// character at 10 pt, in proportion to the size; lines are 20 twips a point high.
+// A printer with a fixed page that records the jobs it prints. Text is measured as 100 twips a
+// character at 10 pt, in proportion to the size.
 class RecordingPrinter : public Printer
 {
 public:
@@ -69,34 +69,18 @@ public:
     int scaleHeight() const override { return height; }
     int textWidth(const QString &fontName, double points, const QString &text) const override;
 
-    void setFontName(const QString &name) override;
-    void setFontSize(double points) override;
-    void setForeColor(const QColor &color) override;
-    void setDrawWidth(int w) override;
-    void setCurrentX(int twips) override;
-    void setCurrentY(int twips) override;
-    void print(const QString &text, bool endLine) override;
-    void line(QPoint from, QPoint to, const QColor &color) override;
-    void paintPicture(const QImage &picture, const QRect &twipsRect) override;
-    void endDoc() override;
-    void reset() override;
-    bool failed() const override { return m_failed; }
+    bool play(const PrintJob &job, const ContentPaths &paths) override;
     bool hasDefaultPrinter() const override { return hasPrinter; }
     void setPdfFile(const QString &file) override { pdfFile = file; }
 
     bool hasPrinter = true;
-    QString pdfFile;      // where documents go now; empty: the default printer
-    QStringList pdfFiles; // the PDF file of each document ended into one, in order (a whole but
-                          // empty PDF is written there)
+    bool paperFails = false; // the printer refuses every job on paper; PDF files are still written
+    QString pdfFile;         // where documents go now; empty: the default printer
+    QStringList pdfFiles;    // the PDF file of each job printed into one, in order (a whole but
+                             // empty PDF is written there)
     int width = 11000;
     int height = 15500;
-    int failAfter = -1; // fail on this operation (0-based) when >= 0, on paper only
-    PrintJob ops;       // what was played, in order
-    int documents = 0;  // documents ended
-
-private:
-    bool step();
-    bool m_failed = false;
+    QList<PrintJob> printed; // every job printed, on paper or into a PDF file, in order
 };
 
 // A display server that keeps frames and fills backgrounds, and records what it was asked.

@@ -157,11 +157,11 @@ void QuizScreen::load()
 {
     applyStandardLook(this, topicPicture);
     AppState &s = ctx.state;
-    s.Score = 0;
-    s.OutOf = 10;
-    s.QuestionNo = 1;
+    s.score = 0;
+    s.outOf = 10;
+    s.questionNumber = 1;
     for (int q = 1; q <= AppState::MaxQuestions; ++q)
-        s.AnswerMark[q] = 0;
+        s.marks[q] = 0;
     for (int i = 1; i <= 4; ++i) {
         answerButtons[i]->setStyleSheet(QStringLiteral(
             "QRadioButton { color: rgb(255, 255, 0); background: rgb(39, 63, 137);"
@@ -170,7 +170,7 @@ void QuizScreen::load()
             " border: 2px solid rgb(255, 255, 0); background: rgb(39, 63, 137); }"
             "QRadioButton::indicator:checked { background: rgb(255, 255, 0); }"));
     }
-    worksheetTitle->setText(s.QuizTitle);
+    worksheetTitle->setText(s.quiz.title);
     m_started = QDateTime::currentDateTime();
     showQuestion();
 }
@@ -192,16 +192,15 @@ int QuizScreen::chosenAnswer() const
 void QuizScreen::showQuestion()
 {
     const AppState &s = ctx.state;
-    const int q = s.QuestionNo;
+    const int q = s.questionNumber;
     clearAnswer();
     buttons[PreviousQuestion]->show();
     buttons[NextQuestion]->setText(QCoreApplication::translate("Buttons", "Next Question >>"));
     questionNumber->setText(QCoreApplication::translate("QuizScreen", "Question %1").arg(q));
-    showFitted(questionText, s.QuestionText[q]);
-    showFitted(answerButtons[1], s.AnswerA[q]);
-    showFitted(answerButtons[2], s.AnswerB[q]);
-    showFitted(answerButtons[3], s.AnswerC[q]);
-    showFitted(answerButtons[4], s.AnswerD[q]);
+    const questionfile::Question &question = s.quiz.question(q);
+    showFitted(questionText, question.text);
+    for (int a = 1; a <= 4; ++a)
+        showFitted(answerButtons[size_t(a)], question.answers[size_t(a - 1)]);
     if (q == 1)
         buttons[PreviousQuestion]->hide();
     if (q == AppState::MaxQuestions)
@@ -218,15 +217,16 @@ void QuizScreen::showQuestion()
 QStringList QuizScreen::spokenText() const
 {
     const AppState &s = ctx.state;
-    const int q = s.QuestionNo;
+    const int q = s.questionNumber;
     if (q < 1 || q > AppState::MaxQuestions)
         return {};
+    const questionfile::Question &question = s.quiz.question(q);
     return {questionNumber->text(),
-            s.QuestionText[q],
-            QStringLiteral("A: ") + s.AnswerA[q],
-            QStringLiteral("B: ") + s.AnswerB[q],
-            QStringLiteral("C: ") + s.AnswerC[q],
-            QStringLiteral("D: ") + s.AnswerD[q]};
+            question.text,
+            QStringLiteral("A: ") + question.answers[0],
+            QStringLiteral("B: ") + question.answers[1],
+            QStringLiteral("C: ") + question.answers[2],
+            QStringLiteral("D: ") + question.answers[3]};
 }
 
 void QuizScreen::warmNext()
@@ -264,15 +264,15 @@ void QuizScreen::buttonClicked(int Index)
     AppState &s = ctx.state;
     switch (Index) {
     case PreviousQuestion:
-        if (s.QuestionNo > 1) {
-            --s.QuestionNo;
+        if (s.questionNumber > 1) {
+            --s.questionNumber;
             showQuestion();
         }
         break;
     case NextQuestion:
-        quiz::mark(s, s.QuestionNo, chosenAnswer());
-        ++s.QuestionNo;
-        if (s.QuestionNo < AppState::MaxQuestions + 1)
+        quiz::mark(s, s.questionNumber, chosenAnswer());
+        ++s.questionNumber;
+        if (s.questionNumber < AppState::MaxQuestions + 1)
             showQuestion();
         else
             finishQuiz();
@@ -296,14 +296,14 @@ void QuizScreen::finishQuiz()
     QStringList rows;
     for (int question : wrongQuestions)
         rows << quiz::reviewRow(s, question);
-    s.TopicName = topicText->text();
+    s.topicName = topicText->text();
     journal::Record record;
     record.started = m_started;
     record.finished = QDateTime::currentDateTime();
     record.topic = worksheetTitle->text();
     record.activity = m_activity;
-    record.score = s.Score;
-    record.outOf = s.OutOf;
+    record.score = s.score;
+    record.outOf = s.outOf;
     record.wrong = wrongQuestions;
     const QString notKept = pupils::keep(ctx, record);
     ctx.screens.get<ReviewScreen>()->showWrongAnswers(worksheetTitle->text(), rows);
@@ -330,7 +330,7 @@ void QuizScreen::open(const QImage &picture, const QString &topicLine, const QSt
 void QuizScreen::printPage()
 {
     const PrintJob job = printlayouts::worksheet(ctx.platform.printer, topicText->text(),
-                                                 worksheetTitle->text(), ctx.state);
+                                                 worksheetTitle->text(), ctx.state.quiz);
     printAndReport(ctx.platform, this, job, worksheetTitle->text() + QStringLiteral(".pdf"),
                    QCoreApplication::translate("QuizScreen", "Your worksheet is now printing."),
                    QStringLiteral("worksheet"));
@@ -340,10 +340,9 @@ void QuizScreen::answerClicked(int Index)
 {
     ctx.playSound(contentnames::TypeKeySound);
     const AppState &s = ctx.state;
-    const int q = s.QuestionNo;
-    const QString answers[] = {s.AnswerA[q], s.AnswerB[q], s.AnswerC[q], s.AnswerD[q]};
-    if (Index >= 1 && Index <= 4)
+    const int q = s.questionNumber;
+    if (Index >= 1 && Index <= 4 && q >= 1 && q <= AppState::MaxQuestions)
         ctx.readAloud.say(QStringLiteral("You chose %1: %2")
                               .arg(QChar(u'A' + Index - 1))
-                              .arg(answers[Index - 1]));
+                              .arg(s.quiz.question(q).answers[size_t(Index - 1)]));
 }

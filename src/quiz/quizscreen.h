@@ -13,7 +13,7 @@ class QRadioButton;
 class LabelButton;
 class PictureBox;
 
-// The quiz screen: the ten questions of the loaded question bank, one at a time, each with four
+// The quiz screen: the ten questions of the loaded quiz, one at a time, each with four
 // answers; marks each question when the pupil moves on, and after the tenth opens the results.
 class QuizScreen : public Screen
 {
@@ -31,7 +31,7 @@ public:
     static const QString QuizActivity;
     static const QString WorksheetActivity;
 
-    // Shows the quiz on the question bank in the shared state, with the topic's picture (a
+    // Shows the quiz loaded in the shared state, with the topic's picture (a
     // content name, or a picture already read) and the line above the title. activity names the
     // attempt in the results journal.
     void open(const QString &picture, const QString &topicLine,

@@ -103,7 +103,7 @@ ResultsScreen::ResultsScreen(AppContext &context) : Screen(context)
 void ResultsScreen::load()
 {
     applyStandardLook(this, celebrationPicture);
-    const results::Wording w = results::word(ctx.state.Score, ctx.state.OutOf);
+    const results::Wording w = results::word(ctx.state.score, ctx.state.outOf);
     if (w.matched) {
         scoreText->setText(w.sentence);
         buttons[CertificateOrReview]->setText(w.buttonCaption);
@@ -170,9 +170,9 @@ void ResultsScreen::focusName()
 void ResultsScreen::celebrate()
 {
     soundTimer->stop();
-    if (ctx.state.SoundOn != 1)
+    if (ctx.state.soundOn != 1)
         return;
-    const QString sound = results::celebrationSound(ctx.state.Score, ctx.state.OutOf, random());
+    const QString sound = results::celebrationSound(ctx.state.score, ctx.state.outOf, random());
     if (!sound.isEmpty())
         ctx.playSound(sound);
 }
@@ -182,10 +182,10 @@ void ResultsScreen::printPage()
     // The long-topic test measures in a small screen font, as the screen's own default font.
     const QFontMetrics screenFont(fonts::arial(8.25));
     printlayouts::Certificate c;
-    c.topic = ctx.state.TopicName;
+    c.topic = ctx.state.topicName;
     c.pupil = pupilName->text();
-    c.score = ctx.state.Score;
-    c.outOf = ctx.state.OutOf;
+    c.score = ctx.state.score;
+    c.outOf = ctx.state.outOf;
     c.topicScreenWidth = twips::fromPx(screenFont.horizontalAdvance(c.topic));
     const PrintJob job = printlayouts::certificate(ctx.platform.printer, c);
     printAndReport(
@@ -198,7 +198,7 @@ void ResultsScreen::printPage()
 void ResultsScreen::buttonClicked(int Index)
 {
     if (Index == CertificateOrReview) {
-        if (ctx.state.OutOf == ctx.state.Score) {
+        if (ctx.state.outOf == ctx.state.score) {
             printPage();
             return;
         }

@@ -12,7 +12,7 @@ class QTimer;
 class LabelButton;
 class PictureBox;
 
-// The results screen shared by the quiz and the activities: words Score against OutOf, shows a
+// The results screen shared by the quiz and the activities: words score against outOf, shows a
 // picture, plays a celebration chosen by the score, and offers the certificate at full marks or
 // the review of wrong answers below it.
 class ResultsScreen : public Screen

@@ -67,13 +67,13 @@ void PageScreen::buttonClicked(int Index)
         ctx.screens.unload(this);
         break;
     case NextPage:
-        ++s.PageNumber;
+        ++s.pageNumber;
         showPage();
         pageTurned(true);
         warmSoon();
         break;
     case PreviousPage:
-        --s.PageNumber;
+        --s.pageNumber;
         showPage();
         pageTurned(true);
         warmSoon();
@@ -110,7 +110,7 @@ void PageScreen::pageTurned(bool aloud)
 
 void PageScreen::warmNext()
 {
-    const int page = ctx.state.PageNumber;
+    const int page = ctx.state.pageNumber;
     for (const auto &[button, turn] : {std::pair{NextPage, 1}, std::pair{PreviousPage, -1}}) {
         if (!buttons[button]->isVisibleTo(this) || !buttons[button]->isEnabled())
             continue;
@@ -155,20 +155,20 @@ void PageViewer::load()
 {
     applyStandardLook(this);
     AppState &s = ctx.state;
-    if (s.PageCount == 1) {
+    if (s.pageCount == 1) {
         pageCounter->hide();
         buttons[NextPage]->hide();
         buttons[PreviousPage]->hide();
     }
-    s.StepCounter = 0;
-    s.PageNumber = 1;
-    pageCounter->setText(pages::counter(s.PageNumber, s.PageCount));
+    s.logoFrame = 0;
+    s.pageNumber = 1;
+    pageCounter->setText(pages::counter(s.pageNumber, s.pageCount));
 }
 
 void PageViewer::openPageSet()
 {
-    pageOnScreen->load(ctx.platform.paths, pages::pageFile(ctx.state.PageName, 1, false));
-    pagePrintCopy->load(ctx.platform.paths, pages::pageFile(ctx.state.PageName, 1, true));
+    pageOnScreen->load(ctx.platform.paths, pages::pageFile(ctx.state.pageSet, 1, false));
+    pagePrintCopy->load(ctx.platform.paths, pages::pageFile(ctx.state.pageSet, 1, true));
     showScreen();
 }
 
@@ -190,35 +190,35 @@ void PageViewer::openAcknowledgments()
 void PageViewer::showPage()
 {
     const AppState &s = ctx.state;
-    const pages::Buttons b = pages::buttons(s.PageNumber, s.PageCount);
+    const pages::Buttons b = pages::buttons(s.pageNumber, s.pageCount);
     buttons[PreviousPage]->setEnabled(b.previous);
     buttons[NextPage]->setEnabled(b.next);
-    pageOnScreen->load(ctx.platform.paths, pageFile(s.PageNumber, false));
-    pagePrintCopy->load(ctx.platform.paths, pageFile(s.PageNumber, true));
-    pageCounter->setText(pages::counter(s.PageNumber, s.PageCount));
+    pageOnScreen->load(ctx.platform.paths, pageFile(s.pageNumber, false));
+    pagePrintCopy->load(ctx.platform.paths, pageFile(s.pageNumber, true));
+    pageCounter->setText(pages::counter(s.pageNumber, s.pageCount));
 }
 
 QString PageViewer::pageFile(int page, bool printCopy) const
 {
-    return pages::pageFile(ctx.state.PageName, page, printCopy);
+    return pages::pageFile(ctx.state.pageSet, page, printCopy);
 }
 
 void PageViewer::turnLogo()
 {
     AppState &s = ctx.state;
-    s.StepCounter = static_cast<qint16>(pages::nextLogoFrame(s.StepCounter));
-    QImage &frame = m_logo[static_cast<size_t>(s.StepCounter)];
+    s.logoFrame = static_cast<qint16>(pages::nextLogoFrame(s.logoFrame));
+    QImage &frame = m_logo[static_cast<size_t>(s.logoFrame)];
     if (frame.isNull())
-        frame = ctx.platform.paths.picture(pages::logoFrameFile(s.StepCounter),
+        frame = ctx.platform.paths.picture(pages::logoFrameFile(s.logoFrame),
                                            turningLogo->devicePixels());
-    turningLogo->showFrame(ctx.platform.windows, s.StepCounter, frame);
+    turningLogo->showFrame(ctx.platform.windows, s.logoFrame, frame);
     turningLogo->show();
     stillLogo->show();
 }
 
 void PageViewer::startLogo()
 {
-    turningLogo->load(ctx.platform.paths, pages::logoFrameFile(ctx.state.StepCounter));
+    turningLogo->load(ctx.platform.paths, pages::logoFrameFile(ctx.state.logoFrame));
     turningLogo->show();
     stillLogo->show();
     logoTimer->start();
@@ -257,7 +257,7 @@ void GuideViewer::openAtFirstPage()
 {
     pageOnScreen->load(ctx.platform.paths, pages::guideFile(1, false));
     pagePrintCopy->load(ctx.platform.paths, pages::guideFile(1, true));
-    ctx.state.PageNumber = 1;
+    ctx.state.pageNumber = 1;
     showScreen();
 }
 
@@ -268,7 +268,7 @@ QString GuideViewer::pageFile(int page, bool printCopy) const
 
 void GuideViewer::showPage()
 {
-    const int page = ctx.state.PageNumber;
+    const int page = ctx.state.pageNumber;
     pageOnScreen->load(ctx.platform.paths, pageFile(page, false));
     pagePrintCopy->load(ctx.platform.paths, pageFile(page, true));
     if (page == 1)

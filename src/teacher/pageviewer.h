@@ -37,7 +37,7 @@ protected:
     QLabel *pageCounter;
     std::array<LabelButton *, 4> buttons{};
 
-    // Turns to PageNumber: loads both copies and sets the buttons and the counter.
+    // Turns to pageNumber: loads both copies and sets the buttons and the counter.
     virtual void showPage() = 0;
     // The content name of a page of the set on show (the print copy with printCopy).
     virtual QString pageFile(int page, bool printCopy) const = 0;
@@ -60,7 +60,7 @@ class PageViewer : public PageScreen
 public:
     explicit PageViewer(AppContext &ctx);
     void load() override;
-    // Shows the first page of the page set in PageName and PageCount.
+    // Shows the first page of the page set in pageSet and pageCount.
     void openPageSet();
     // Shows the acknowledgments: one page without counter or page buttons, on a lighter blue,
     // with the logos.

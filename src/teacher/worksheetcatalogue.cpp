@@ -154,25 +154,25 @@ void WorksheetCatalogue::load()
     answerKeyTick->setStyleSheet(tickBoxStyle(Yellow, FormBack));
     for (QCheckBox *box : {fullScreenChoice, highContrastChoice})
         box->setStyleSheet(tickBoxStyle(Yellow, FormBack));
-    s.CataloguePage = 0;
+    s.cataloguePage = 0;
     for (int i = 1; i <= Slots; ++i) {
         titleButtons[i]->hide();
         titleButtons[i]->setFont(fonts::tahoma(12, true));
     }
-    int n = s.WorksheetCount;
+    int n = s.worksheetCount;
     if (n > Slots) {
         n = Slots;
         pageButtons[NextPage]->show();
     }
     for (int i = 1; i <= n; ++i) {
-        titleButtons[i]->setText(s.WorksheetNames[i]);
+        titleButtons[i]->setText(s.worksheetTitles[i]);
         titleButtons[i]->show();
     }
 }
 
 int WorksheetCatalogue::lastPage() const
 {
-    const int count = qBound(0, int(ctx.state.WorksheetCount), int(AppState::MaxWorksheets));
+    const int count = qBound(0, int(ctx.state.worksheetCount), int(AppState::MaxWorksheets));
     return count == 0 ? 0 : (count - 1) / Slots;
 }
 
@@ -185,20 +185,20 @@ void WorksheetCatalogue::drawPage()
     }
     pageButtons[PreviousPage]->show();
     pageButtons[NextPage]->show();
-    if (s.CataloguePage == 0)
+    if (s.cataloguePage == 0)
         pageButtons[PreviousPage]->hide();
     pageNumber->setText(
-        QCoreApplication::translate("WorksheetCatalogue", "Page %1").arg(s.CataloguePage + 1));
+        QCoreApplication::translate("WorksheetCatalogue", "Page %1").arg(s.cataloguePage + 1));
 
-    const int count = qBound(0, int(s.WorksheetCount), int(AppState::MaxWorksheets));
-    const int base = Slots * s.CataloguePage;
+    const int count = qBound(0, int(s.worksheetCount), int(AppState::MaxWorksheets));
+    const int base = Slots * s.cataloguePage;
     int last = base + Slots;
     if (count < base + Slots + 1) {
         last = count;
         pageButtons[NextPage]->hide();
     }
     for (int i = base + 1; i <= last; ++i) {
-        titleButtons[i - base]->setText(s.WorksheetNames[i]);
+        titleButtons[i - base]->setText(s.worksheetTitles[i]);
         titleButtons[i - base]->show();
     }
 }
@@ -208,14 +208,14 @@ void WorksheetCatalogue::pageButtonClicked(int Index)
     AppState &s = ctx.state;
     switch (Index) {
     case PreviousPage:
-        if (s.CataloguePage <= 0)
+        if (s.cataloguePage <= 0)
             return;
-        --s.CataloguePage;
+        --s.cataloguePage;
         break;
     case NextPage:
-        if (s.CataloguePage >= lastPage())
+        if (s.cataloguePage >= lastPage())
             return;
-        ++s.CataloguePage;
+        ++s.cataloguePage;
         break;
     default:
         return;
@@ -308,7 +308,7 @@ void WorksheetCatalogue::exportWorksheet(const QString &name)
     }
     exchange::WriteResult written;
     const savefile::Result saved = savefile::replace(file, [&](QIODevice *device) {
-        written = exchange::write(device, *format, ctx.state);
+        written = exchange::write(device, *format, ctx.state.quiz);
         return written.ok();
     });
     if (!saved) {
@@ -327,12 +327,12 @@ void WorksheetCatalogue::exportWorksheet(const QString &name)
 
 void WorksheetCatalogue::printAnswerKey()
 {
-    const AppState &s = ctx.state;
-    const PrintJob job =
-        printlayouts::answerKey(ctx.platform.printer, printlayouts::WorksheetTopic, s.QuizTitle, s);
+    const questionfile::Worksheet &quiz = ctx.state.quiz;
+    const PrintJob job = printlayouts::answerKey(ctx.platform.printer, printlayouts::WorksheetTopic,
+                                                 quiz.title, quiz);
     printAndReport(
         ctx.platform, this, job,
-        QCoreApplication::translate("WorksheetCatalogue", "%1 answers.pdf").arg(s.QuizTitle),
+        QCoreApplication::translate("WorksheetCatalogue", "%1 answers.pdf").arg(quiz.title),
         QCoreApplication::translate("WorksheetCatalogue", "The answer key is now printing."),
         QStringLiteral("answer key"));
 }
@@ -416,7 +416,7 @@ bool WorksheetCatalogue::loadWorksheet(const QString &name)
     const QString path = ctx.platform.paths.path(questionfile::fileName(name));
     QFile file(path);
     const bool loaded = !path.isEmpty() && file.open(QIODevice::ReadOnly) &&
-                        questionfile::LoadQuestionFile(&file, ctx.state).ok();
+                        questionfile::LoadQuestionFile(&file, ctx.state.quiz).ok();
     file.close();
     if (!loaded)
         corrupted();
@@ -433,7 +433,7 @@ void WorksheetCatalogue::editInWizard()
 {
     WorksheetWizard *w = ctx.screens.get<WorksheetWizard>();
     // A wizard already open keeps nothing of the worksheet it held before.
-    w->setWorksheet(questionfile::fromBank(ctx.state));
+    w->setWorksheet(ctx.state.quiz);
     w->showScreen();
 }
 
@@ -446,7 +446,7 @@ void WorksheetCatalogue::deleteWorksheet(const QString &name)
                                         "Are you sure that you want to delete the worksheet %1?")
                 .arg(name)))
         return;
-    s.ChosenWorksheet = name;
+    s.chosenWorksheet = name;
     const catalogue::Change change = catalogue::remove(
         ctx.platform.paths.path(contentnames::Catalogue), name, s, waitingFor(this));
     if (!change.ok()) {
@@ -459,8 +459,8 @@ void WorksheetCatalogue::deleteWorksheet(const QString &name)
         return;
     }
     // The page stays where it was unless it has no titles left; its buttons follow the new count.
-    if (s.CataloguePage > lastPage())
-        s.CataloguePage = static_cast<qint16>(lastPage());
+    if (s.cataloguePage > lastPage())
+        s.cataloguePage = static_cast<qint16>(lastPage());
     drawPage();
 }
 

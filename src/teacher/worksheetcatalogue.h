@@ -34,7 +34,7 @@ public:
     explicit WorksheetCatalogue(AppContext &ctx);
     void load() override;
 
-    // Draws page CataloguePage: its titles in the slots, its number, and the page buttons that
+    // Draws page cataloguePage: its titles in the slots, its number, and the page buttons that
     // lead to further titles.
     void drawPage();
 
@@ -79,7 +79,7 @@ private:
     ImportList *importList;
 
     // Opens the worksheet titled name, or tells the teacher it cannot be read. True when the
-    // question bank now holds it.
+    // shared state's quiz now holds it.
     bool loadWorksheet(const QString &name);
     void deleteWorksheet(const QString &name);
     void runWorksheet();

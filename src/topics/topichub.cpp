@@ -59,7 +59,7 @@ void TopicHub::startQuiz()
 {
     QFile file(ctx.platform.paths.path(m_data.questionFile));
     const bool opened = file.open(QIODevice::ReadOnly);
-    if (!opened || !questionfile::LoadQuestionFile(&file, ctx.state).ok()) {
+    if (!opened || !questionfile::LoadQuestionFile(&file, ctx.state.quiz).ok()) {
         ctx.platform.boxes.ok(
             this, QCoreApplication::translate("TopicHub",
                                               "The questions for this topic could not be read."));
@@ -71,8 +71,8 @@ void TopicHub::startQuiz()
 
 void TopicHub::openPages(const QString &name, int count)
 {
-    ctx.state.PageCount = static_cast<qint16>(count);
-    ctx.state.PageName = name;
+    ctx.state.pageCount = static_cast<qint16>(count);
+    ctx.state.pageSet = name;
     navigation::openPageSet(ctx);
 }
 

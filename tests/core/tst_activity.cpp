@@ -313,8 +313,8 @@ void TestActivity::checkScoreAppears()
 
     AppState state;
     e.press(CheckScoreButton, state);
-    QCOMPARE(int(state.Score), score);
-    QCOMPARE(int(state.OutOf), 4);
+    QCOMPARE(int(state.score), score);
+    QCOMPARE(int(state.outOf), 4);
 }
 
 void TestActivity::checkScoreStaysAfterDraggingOff()
@@ -327,7 +327,7 @@ void TestActivity::checkScoreStaysAfterDraggingOff()
     QVERIFY(e.checkScoreShown());
     AppState state;
     e.press(CheckScoreButton, state);
-    QCOMPARE(int(state.Score), 4);
+    QCOMPARE(int(state.score), 4);
 
     // Drag label 2 off its box to the middle of the window and let go there.
     QVERIFY(e.move(2, LeftButton, 100, 100));
@@ -336,10 +336,10 @@ void TestActivity::checkScoreStaysAfterDraggingOff()
     QVERIFY(!e.everyLabelOnATarget());
     QVERIFY(e.checkScoreShown());
     e.press(CheckScoreButton, state);
-    QCOMPARE(int(state.Score), 3);
+    QCOMPARE(int(state.score), 3);
     // Pressed again without changes: the same score.
     e.press(CheckScoreButton, state);
-    QCOMPARE(int(state.Score), 3);
+    QCOMPARE(int(state.score), 3);
 
     e.startAgain();
     QVERIFY(!e.checkScoreShown());
@@ -366,11 +366,11 @@ void TestActivity::buttonsResetScore()
     }
     AppState state;
     e.press(CheckScoreButton, state);
-    QCOMPARE(int(state.Score), 6);
-    QCOMPARE(int(state.OutOf), 6);
+    QCOMPARE(int(state.score), 6);
+    QCOMPARE(int(state.outOf), 6);
     e.press(button, state);
-    QCOMPARE(int(state.Score), 0);
-    QCOMPARE(int(state.OutOf), 6);
+    QCOMPARE(int(state.score), 0);
+    QCOMPARE(int(state.outOf), 6);
     QCOMPARE(e.checkScoreShown(), arrangementKept);
     QCOMPARE(e.label(0) == e.target(0), arrangementKept);
 }

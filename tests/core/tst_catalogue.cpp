@@ -97,13 +97,13 @@ void TestCatalogue::read()
     QFETCH(QStringList, names);
 
     AppState state;
-    state.WorksheetCount = 7; // what an earlier read left behind
+    state.worksheetCount = 7; // what an earlier read left behind
     QBuffer buffer(&file);
     QVERIFY(buffer.open(QIODevice::ReadOnly));
     QCOMPARE(catalogue::read(&buffer, state), status);
-    QCOMPARE(int(state.WorksheetCount), count);
+    QCOMPARE(int(state.worksheetCount), count);
     for (int i = 0; i < names.size(); ++i)
-        QCOMPARE(state.WorksheetNames[i + 1], names[i]);
+        QCOMPARE(state.worksheetTitles[i + 1], names[i]);
 }
 
 void TestCatalogue::overLimitKeepsFirstThousand()
@@ -116,8 +116,8 @@ void TestCatalogue::overLimitKeepsFirstThousand()
     QVERIFY(buffer.open(QIODevice::ReadOnly));
     AppState state;
     QCOMPARE(catalogue::read(&buffer, state), ReadStatus::OverLimit);
-    QCOMPARE(int(state.WorksheetCount), 1000);
-    QCOMPARE(state.WorksheetNames[1000], QStringLiteral("Sheet 1000"));
+    QCOMPARE(int(state.worksheetCount), 1000);
+    QCOMPARE(state.worksheetTitles[1000], QStringLiteral("Sheet 1000"));
 }
 
 void TestCatalogue::zeroLeavesNamesUntouched()
@@ -126,10 +126,10 @@ void TestCatalogue::zeroLeavesNamesUntouched()
     QBuffer buffer(&file);
     QVERIFY(buffer.open(QIODevice::ReadOnly));
     AppState state;
-    state.WorksheetNames[1] = QStringLiteral("Earlier");
+    state.worksheetTitles[1] = QStringLiteral("Earlier");
     catalogue::read(&buffer, state);
-    QCOMPARE(state.WorksheetNames[1], QStringLiteral("Earlier"));
-    QCOMPARE(int(state.WorksheetCount), 0);
+    QCOMPARE(state.worksheetTitles[1], QStringLiteral("Earlier"));
+    QCOMPARE(int(state.worksheetCount), 0);
 }
 
 static QByteArray readFile(const QString &path)
@@ -246,8 +246,8 @@ void TestCatalogue::change()
         f.write(before);
     }
     AppState state;
-    state.WorksheetCount = 1;
-    state.WorksheetNames[1] = QStringLiteral("Before");
+    state.worksheetCount = 1;
+    state.worksheetTitles[1] = QStringLiteral("Before");
     const catalogue::Change result =
         adding ? catalogue::add(path, title, state) : catalogue::remove(path, title, state);
     QCOMPARE(result.ok(), ok);
@@ -256,13 +256,13 @@ void TestCatalogue::change()
     QCOMPARE(readFile(path), after.isEmpty() ? before : after);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"track.txt"});
     if (!ok) {
-        QCOMPARE(int(state.WorksheetCount), 1); // memory untouched by a failed change
-        QCOMPARE(state.WorksheetNames[1], QStringLiteral("Before"));
+        QCOMPARE(int(state.worksheetCount), 1); // memory untouched by a failed change
+        QCOMPARE(state.worksheetTitles[1], QStringLiteral("Before"));
         return;
     }
-    QCOMPARE(int(state.WorksheetCount), held.size());
+    QCOMPARE(int(state.worksheetCount), held.size());
     for (int i = 0; i < held.size(); ++i)
-        QCOMPARE(state.WorksheetNames[i + 1], held[i]);
+        QCOMPARE(state.worksheetTitles[i + 1], held[i]);
 }
 
 void TestCatalogue::missingCatalogueFails()
@@ -286,8 +286,8 @@ void TestCatalogue::removeClearsTheFreedSlot()
     f.close();
     AppState state;
     QVERIFY(catalogue::remove(path, QStringLiteral("Light"), state).ok());
-    QCOMPARE(state.WorksheetNames[1], QStringLiteral("Sound"));
-    QCOMPARE(state.WorksheetNames[2], QString());
+    QCOMPARE(state.worksheetTitles[1], QStringLiteral("Sound"));
+    QCOMPARE(state.worksheetTitles[2], QString());
 }
 
 void TestCatalogue::failedWriteKeepsTheOldFile_data()
@@ -329,7 +329,7 @@ void TestCatalogue::failedWriteKeepsTheOldFile()
     QVERIFY2(added.error.contains(QLatin1String("written")), qPrintable(added.error));
     QVERIFY(!removed.ok());
     QCOMPARE(readFile(path), before);
-    QCOMPARE(int(state.WorksheetCount), 0);
+    QCOMPARE(int(state.worksheetCount), 0);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
 }
 

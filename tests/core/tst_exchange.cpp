@@ -220,18 +220,18 @@ void TestExchange::roundTrips()
 {
     QFETCH(QString, file);
     QFETCH(int, format);
-    AppState bank;
+    questionfile::Worksheet bank;
     if (file.isEmpty()) {
-        bank.QuizTitle = QStringLiteral("Odd: {one}");
+        bank.title = QStringLiteral("Odd: {one}");
         for (int q = 1; q <= 10; ++q) {
-            bank.QuestionText[q] = QStringLiteral("a=b, {c} ~d #e: \\f //g %1?").arg(q);
-            bank.AnswerA[q] = QStringLiteral("=%100% {a} ~b #c :d");
-            bank.AnswerB[q] = QStringLiteral("~x#y {=} :");
-            bank.AnswerC[q] = QStringLiteral("%100% T {}=~#:");
-            bank.AnswerD[q] = QStringLiteral("-> :: {#} =~");
-            bank.CorrectAnswer[q] = QString::number((q - 1) % 4 + 1);
+            bank.question(q).text = QStringLiteral("a=b, {c} ~d #e: \\f //g %1?").arg(q);
+            bank.question(q).answers[0] = QStringLiteral("=%100% {a} ~b #c :d");
+            bank.question(q).answers[1] = QStringLiteral("~x#y {=} :");
+            bank.question(q).answers[2] = QStringLiteral("%100% T {}=~#:");
+            bank.question(q).answers[3] = QStringLiteral("-> :: {#} =~");
+            bank.question(q).ticks[size_t((q - 1) % 4)] = true;
         }
-        bank.QuestionText[10] = QStringLiteral("[html]<b>10</b>?");
+        bank.question(10).text = QStringLiteral("[html]<b>10</b>?");
     } else {
         QFile source(QStringLiteral(QUORVEL_SOURCE_DIR "/content/multiple/") + file);
         QVERIFY(source.open(QIODevice::ReadOnly));
@@ -250,10 +250,12 @@ void TestExchange::roundTrips()
     QCOMPARE(r.questions.size(), 10);
     for (int q = 1; q <= 10; ++q) {
         const QString expected =
-            QStringList{
-                bank.QuestionText[q], bank.AnswerA[q],
-                bank.AnswerB[q],      bank.AnswerC[q],
-                bank.AnswerD[q],      QString(QChar(u'A' + bank.CorrectAnswer[q].toInt() - 1))}
+            QStringList{bank.question(q).text,
+                        bank.question(q).answers[0],
+                        bank.question(q).answers[1],
+                        bank.question(q).answers[2],
+                        bank.question(q).answers[3],
+                        QString(QChar(u'A' + bank.question(q).rightAnswer() - 1))}
                 .join(QLatin1Char('|'));
         QCOMPARE(summary(r.questions[q - 1]), expected);
     }
@@ -261,14 +263,14 @@ void TestExchange::roundTrips()
 
 void TestExchange::aikenReportsWhatItCannotCarry()
 {
-    AppState bank;
+    questionfile::Worksheet bank;
     for (int q = 1; q <= 10; ++q) {
-        bank.QuestionText[q] = QStringLiteral("Q");
-        bank.AnswerA[q] = bank.AnswerB[q] = bank.AnswerC[q] = bank.AnswerD[q] = QStringLiteral("a");
-        bank.CorrectAnswer[q] = QStringLiteral("1");
+        bank.question(q).text = QStringLiteral("Q");
+        bank.question(q).answers.fill(QStringLiteral("a"));
+        bank.question(q).ticks[0] = true;
     }
-    bank.QuestionText[2] = QStringLiteral("Two\nlines");
-    bank.QuestionText[3] = QStringLiteral("B. looks like an answer");
+    bank.question(2).text = QStringLiteral("Two\nlines");
+    bank.question(3).text = QStringLiteral("B. looks like an answer");
     QByteArray bytes;
     QBuffer out(&bytes);
     out.open(QIODevice::WriteOnly);
@@ -327,11 +329,11 @@ void TestExchange::importsTenToAWorksheet()
              catalogue::format({"magnets", "Magnets 3", "Magnets 2", "Magnets 4"}));
     QFile sheet(folder.multiple + QStringLiteral("/Magnets 4.txt"));
     QVERIFY(sheet.open(QIODevice::ReadOnly));
-    AppState loaded;
+    questionfile::Worksheet loaded;
     QVERIFY(questionfile::LoadQuestionFile(&sheet, loaded).ok());
-    QCOMPARE(loaded.QuizTitle, QStringLiteral("Magnets 4"));
-    QCOMPARE(loaded.QuestionText[1], QStringLiteral("Question 11?"));
-    QCOMPARE(loaded.CorrectAnswer[10], QStringLiteral("1"));
+    QCOMPARE(loaded.title, QStringLiteral("Magnets 4"));
+    QCOMPARE(loaded.question(1).text, QStringLiteral("Question 11?"));
+    QCOMPARE(loaded.question(10).rightAnswer(), 1);
     QCOMPARE(importer::titleForFile(QStringLiteral("/x/Forces: push, & pull.gift")),
              QStringLiteral("Forces push pull"));
 }

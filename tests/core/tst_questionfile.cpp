@@ -29,11 +29,11 @@ QByteArray crlf(const QStringList &lines)
     return lines.join(QStringLiteral("\r\n")).toLatin1() + "\r\n";
 }
 
-questionfile::LoadResult load(QByteArray bytes, AppState &state)
+questionfile::LoadResult load(QByteArray bytes, questionfile::Worksheet &sheet)
 {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    return questionfile::LoadQuestionFile(&buffer, state);
+    return questionfile::LoadQuestionFile(&buffer, sheet);
 }
 
 } // namespace
@@ -55,19 +55,18 @@ private Q_SLOTS:
 
 void TestQuestionFile::loadsInFileOrder()
 {
-    AppState s;
+    questionfile::Worksheet s;
     QStringList lines = goodLines();
     lines << QStringLiteral("anything after line 72") << QStringLiteral("is never read,");
     const auto r = load(crlf(lines), s);
     QVERIFY2(r.ok(), qPrintable(r.error));
     QCOMPARE(r.questionsRead, 10);
-    QCOMPARE(s.QuizTitle, QStringLiteral("Magnets"));
-    QCOMPARE(s.QuestionText[1], QStringLiteral("Q1"));
-    QCOMPARE(s.AnswerC[7], QStringLiteral("7C"));
-    QCOMPARE(s.AnswerD[10], QStringLiteral("10D"));
-    QCOMPARE(s.CorrectAnswer[3], QStringLiteral("3"));
-    QCOMPARE(s.CorrectAnswer[5], QStringLiteral("1"));
-    QVERIFY(s.QuestionText[0].isEmpty());
+    QCOMPARE(s.title, QStringLiteral("Magnets"));
+    QCOMPARE(s.question(1).text, QStringLiteral("Q1"));
+    QCOMPARE(s.question(7).answers[2], QStringLiteral("7C"));
+    QCOMPARE(s.question(10).answers[3], QStringLiteral("10D"));
+    QCOMPARE(s.question(3).rightAnswer(), 3);
+    QCOMPARE(s.question(5).rightAnswer(), 1);
 }
 
 void TestQuestionFile::surprisingTexts_data()
@@ -88,9 +87,9 @@ void TestQuestionFile::surprisingTexts()
     QFETCH(QString, loaded);
     QStringList lines = goodLines();
     lines[3] = line; // question 1, answer A
-    AppState s;
+    questionfile::Worksheet s;
     QVERIFY(load(crlf(lines), s).ok());
-    QCOMPARE(s.AnswerA[1], loaded);
+    QCOMPARE(s.question(1).answers[0], loaded);
 }
 
 void TestQuestionFile::damagedFilesLeaveTheBankAlone_data()
@@ -114,13 +113,13 @@ void TestQuestionFile::damagedFilesLeaveTheBankAlone_data()
 void TestQuestionFile::damagedFilesLeaveTheBankAlone()
 {
     QFETCH(QByteArray, bytes);
-    AppState s;
+    questionfile::Worksheet s;
     QVERIFY(load(crlf(goodLines(QStringLiteral("Earlier"))), s).ok());
     const auto r = load(bytes, s);
     QVERIFY(!r.ok());
     QVERIFY(!r.error.isEmpty());
-    QCOMPARE(s.QuizTitle, QStringLiteral("Earlier"));
-    QCOMPARE(s.QuestionText[1], QStringLiteral("Q1"));
+    QCOMPARE(s.title, QStringLiteral("Earlier"));
+    QCOMPARE(s.question(1).text, QStringLiteral("Q1"));
 }
 
 void TestQuestionFile::roundTrip()
@@ -140,13 +139,13 @@ void TestQuestionFile::roundTrip()
     QVERIFY(bytes.startsWith("Magnets& part 1\r\n \r\n"));
     QCOMPARE(bytes.count("\r\n"), 72);
 
-    AppState s;
+    questionfile::Worksheet s;
     QVERIFY(load(bytes, s).ok());
-    QCOMPARE(s.QuizTitle, QStringLiteral("Magnets, part 1"));
-    QCOMPARE(s.QuestionText[4], QStringLiteral("Which pole, north or south, is 3?"));
-    QCOMPARE(s.AnswerA[1], QStringLiteral("salt , pepper"));
-    QCOMPARE(s.AnswerC[1], QStringLiteral("c, d"));
-    QCOMPARE(s.CorrectAnswer[3], QStringLiteral("3"));
+    QCOMPARE(s.title, QStringLiteral("Magnets, part 1"));
+    QCOMPARE(s.question(4).text, QStringLiteral("Which pole, north or south, is 3?"));
+    QCOMPARE(s.question(1).answers[0], QStringLiteral("salt , pepper"));
+    QCOMPARE(s.question(1).answers[2], QStringLiteral("c, d"));
+    QCOMPARE(s.question(3).rightAnswer(), 3);
     QCOMPARE(questionfile::fileName(sheet.title), QStringLiteral("multiple/Magnets, part 1.txt"));
 
     // One character the code page lacks makes the whole file UTF-8.
@@ -156,7 +155,7 @@ void TestQuestionFile::roundTrip()
     QVERIFY(questionfile::write(&out, sheet));
     QVERIFY(bytes.startsWith("\xEF\xBB\xBFMagnets& part 1\r\n"));
     QVERIFY(load(bytes, s).ok());
-    QCOMPARE(s.AnswerD[10], QStringLiteral("D\u0175r, \u00f1, \u1ec7"));
+    QCOMPARE(s.question(10).answers[3], QStringLiteral("D\u0175r, \u00f1, \u1ec7"));
 }
 
 void TestQuestionFile::writerLayout()
@@ -208,15 +207,16 @@ void TestQuestionFile::builtInFiles()
     QCOMPARE(bytes.count('\n'), 72);
     QVERIFY2(!bytes.contains(',') && !bytes.contains('&'), "commas do not survive the reader");
 
-    AppState s;
+    questionfile::Worksheet s;
     const auto r = load(ansi::encodeFile(QString::fromUtf8(bytes)), s); // as installed
     QVERIFY2(r.ok(), qPrintable(r.error));
-    QCOMPARE(s.QuizTitle, title);
+    QCOMPARE(s.title, title);
     QSet<QString> questions;
     for (int q = 1; q <= 10; ++q) {
-        QVERIFY(!s.QuestionText[q].isEmpty());
-        questions.insert(s.QuestionText[q]);
-        const QSet<QString> answers{s.AnswerA[q], s.AnswerB[q], s.AnswerC[q], s.AnswerD[q]};
+        QVERIFY(!s.question(q).text.isEmpty());
+        questions.insert(s.question(q).text);
+        const QSet<QString> answers{s.question(q).answers[0], s.question(q).answers[1],
+                                    s.question(q).answers[2], s.question(q).answers[3]};
         QCOMPARE(answers.size(), 4); // four different answers
     }
     QCOMPARE(questions.size(), 10);

@@ -110,12 +110,12 @@ void TestResults::finishFillsWrongInOrder()
     QFETCH(QVector<int>, wrong);
     AppState s;
     for (int q = 1; q <= 10; ++q) {
-        s.CorrectAnswer[q] = QStringLiteral("2");
-        s.QuestionText[q] = QStringLiteral("Text %1").arg(q);
+        s.quiz.question(q).ticks[1] = true;
+        s.quiz.question(q).text = QStringLiteral("Text %1").arg(q);
         quiz::mark(s, q, wrong.contains(q) ? 3 : 2);
     }
     QCOMPARE(quiz::finish(s), wrong);
-    QCOMPARE(int(s.Score), 10 - int(wrong.size()));
+    QCOMPARE(int(s.score), 10 - int(wrong.size()));
     if (!wrong.isEmpty()) {
         QCOMPARE(quiz::reviewRow(s, wrong.last()),
                  QStringLiteral(" %1. Text %1").arg(wrong.last()));
@@ -125,15 +125,14 @@ void TestResults::finishFillsWrongInOrder()
 void TestResults::remarkingOnRevisit()
 {
     AppState s;
-    s.CorrectAnswer[4] = QStringLiteral("3");
+    s.quiz.question(4).ticks[2] = true;
     quiz::mark(s, 4, 3);
-    QCOMPARE(int(s.AnswerMark[4]), 1);
+    QCOMPARE(int(s.marks[4]), 1);
     quiz::mark(s, 4, 0); // came back and pressed Next with nothing chosen
-    QCOMPARE(int(s.AnswerMark[4]), 0);
-    s.CorrectAnswer[5] = QStringLiteral("9"); // a digit no button has
-    quiz::mark(s, 5, 4);
-    QCOMPARE(int(s.AnswerMark[5]), 0);
-    QCOMPARE(quiz::correctButton(s, 5), 0);
+    QCOMPARE(int(s.marks[4]), 0);
+    quiz::mark(s, 5, 4); // a question with no right answer ticked
+    QCOMPARE(int(s.marks[5]), 0);
+    QCOMPARE(s.quiz.question(5).rightAnswer(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestResults)

@@ -12,7 +12,6 @@
 #include "fonts.h"
 #include "labelbutton.h"
 #include "qtplatform.h"
-#include "quiz.h"
 #include "quizscreen.h"
 #include "resultsscreen.h"
 #include "testdoubles.h"
@@ -75,7 +74,7 @@ int main(int argc, char **argv)
 
     ctx.screens.show<TopicHub>(1)->buttonClicked(TopicHub::MultipleChoice); // Electricity
     if (!answerQuiz(ctx, [&](int q) {
-            const int right = quiz::correctButton(ctx.state, q);
+            const int right = ctx.state.quiz.question(q).rightAnswer();
             return q % 2 ? right : right % 4 + 1;
         }))
         return 1;

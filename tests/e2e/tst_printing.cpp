@@ -2,11 +2,11 @@
 // Prints a certificate and a worksheet through the real printer seam on the system's default
 // printer (a PDF queue, set up by scripts/printer-setup) and checks the PDFs that come out.
 
-#include "appstate.h"
 #include "fonts.h"
 #include "printlayouts.h"
 #include "qtplatform.h"
 #include "qtprinter.h"
+#include "questionfile.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -119,13 +119,13 @@ void TestPrinting::jobs()
         c.outOf = 10;
         job = printlayouts::certificate(printer, c);
     } else if (kind == QLatin1String("worksheet")) {
-        AppState bank;
+        questionfile::Worksheet bank;
         for (int q = 1; q <= 10; ++q) {
-            bank.QuestionText[q] = QStringLiteral("What does a battery do in circuit %1?").arg(q);
-            bank.AnswerA[q] = QStringLiteral("Pushes the current round");
-            bank.AnswerB[q] = QStringLiteral("Stores light");
-            bank.AnswerC[q] = QStringLiteral("Keeps wires cool");
-            bank.AnswerD[q] = QStringLiteral("Stops the current");
+            bank.question(q).text = QStringLiteral("What does a battery do in circuit %1?").arg(q);
+            bank.question(q).answers[0] = QStringLiteral("Pushes the current round");
+            bank.question(q).answers[1] = QStringLiteral("Stores light");
+            bank.question(q).answers[2] = QStringLiteral("Keeps wires cool");
+            bank.question(q).answers[3] = QStringLiteral("Stops the current");
         }
         job = printlayouts::worksheet(printer, QStringLiteral("Quorvel"),
                                       QStringLiteral("Electricity"), bank);
@@ -135,15 +135,13 @@ void TestPrinting::jobs()
         QVERIFY(black.save(scratch.filePath(QStringLiteral("black.png"))));
         job = {
             PrintOp::print(QStringLiteral(" "), true),
-            PrintOp::picture(QStringLiteral("black.png"), QPoint(1000, 1000), QPoint(2000, 1000)),
-            PrintOp::endDoc()};
+            PrintOp::picture(QStringLiteral("black.png"), QPoint(1000, 1000), QPoint(2000, 1000))};
     }
 
     const QStringList existing = m_pdfs.entryList({QStringLiteral("*.pdf")}, QDir::Files);
     const QSet<QString> before(existing.cbegin(), existing.cend());
     RunFolderPaths paths(scratch.path());
-    QVERIFY(playPrintJob(job, printer, paths));
-    QVERIFY(!printer.failed());
+    QVERIFY(printer.play(job, paths));
     const int pages = printer.pagesInLastDocument();
     QVERIFY(pages >= 1);
 
@@ -183,9 +181,7 @@ void TestPrinting::unwritableOutputFails()
 {
     QtPrinter printer(QStringLiteral("/nonexistent-folder/out.pdf"));
     RunFolderPaths paths(QDir::tempPath());
-    QVERIFY(!playPrintJob({PrintOp::print(QStringLiteral("x"), true), PrintOp::endDoc()}, printer,
-                          paths));
-    QVERIFY(printer.failed());
+    QVERIFY(!printer.play({PrintOp::print(QStringLiteral("x"), true)}, paths));
 }
 
 QTEST_MAIN(TestPrinting)

@@ -189,7 +189,7 @@ void TestActivities::opens()
     QCOMPARE(control<DropBox>(s, "targetBoxes", 0)->geometry(), twips::rect(target0));
     QCOMPARE(control<DragLabel>(s, "dragLabels", 0)->geometry(), twips::rect(start0));
     const ActivityDesign &d = s->design();
-    QCOMPARE(int(h.ctx->state.OutOf), d.count());
+    QCOMPARE(int(h.ctx->state.outOf), d.count());
     QCOMPARE(s->palette().color(QPalette::Window), d.background.value_or(QColor(39, 63, 137)));
     for (int i = 0; i < d.count(); ++i) {
         QCOMPARE(control<DragLabel>(s, "dragLabels", i)->text(), d.items[size_t(i)].text);
@@ -216,7 +216,7 @@ void TestActivities::opens()
 void TestActivities::realMouseDragSnaps()
 {
     Harness h;
-    h.ctx->state.SoundOn = 1;
+    h.ctx->state.soundOn = 1;
     ActivityScreen *s = open(h, QStringLiteral("electricitylab"), QStringLiteral("Electricity"));
     DragLabel *battery = control<DragLabel>(s, "dragLabels", 0);
     const QPoint start = battery->pos();
@@ -265,7 +265,7 @@ void TestActivities::otherButtonsDoNotDrag()
 {
     QFETCH(bool, twoButtons);
     Harness h;
-    h.ctx->state.SoundOn = 1;
+    h.ctx->state.soundOn = 1;
     ActivityScreen *s = open(h, QStringLiteral("introductionord"), QStringLiteral("Introduction"));
     DragLabel *label = control<DragLabel>(s, "dragLabels", 1);
     const QPoint start = label->pos();
@@ -334,7 +334,7 @@ void TestActivities::checkScoreToResults()
     QFETCH(QString, sentence);
     QFETCH(int, way);
     Harness h;
-    h.ctx->state.SoundOn = 1;
+    h.ctx->state.soundOn = 1;
     ActivityScreen *s = open(h, name, QStringLiteral("Title"));
     QVERIFY(QTest::qWaitForWindowActive(s));
     fill(s, boxOf, Way(way));
@@ -342,8 +342,8 @@ void TestActivities::checkScoreToResults()
     QVERIFY(control<LabelButton>(s, "actionButtons", CheckScoreButton)->isVisible());
     h.sound.played.clear();
     QTest::mouseClick(control<LabelButton>(s, "actionButtons", CheckScoreButton), Qt::LeftButton);
-    QCOMPARE(int(h.ctx->state.Score), score);
-    QCOMPARE(int(h.ctx->state.OutOf), s->count());
+    QCOMPARE(int(h.ctx->state.score), score);
+    QCOMPARE(int(h.ctx->state.outOf), s->count());
     ResultsScreen *results = h.ctx->screens.loaded<ResultsScreen>();
     QVERIFY(results && results->isVisible());
     QCOMPARE(control<QLabel>(results, "scoreText")->text(), sentence);
@@ -356,7 +356,7 @@ void TestActivities::checkScoreToResults()
     QTest::mouseClick(control<LabelButton>(s, "actionButtons", CheckScoreButton), Qt::LeftButton);
     settle();
     const int again = boxOf[0] == 0 ? score - 1 : score;
-    QCOMPARE(int(h.ctx->state.Score), again);
+    QCOMPARE(int(h.ctx->state.score), again);
     results = h.ctx->screens.loaded<ResultsScreen>();
     QVERIFY(results && results->isVisible());
     QVERIFY(control<QLabel>(results, "scoreText")
@@ -367,16 +367,16 @@ void TestActivities::checkScoreToResults()
 void TestActivities::startAgainAndExit()
 {
     Harness h;
-    h.ctx->state.SoundOn = 1;
+    h.ctx->state.soundOn = 1;
     ActivityScreen *s = open(h, QStringLiteral("electricityord"), QStringLiteral("Electricity"));
     fill(s, identity(10));
     QTest::mouseClick(control<LabelButton>(s, "actionButtons", CheckScoreButton), Qt::LeftButton);
-    QCOMPARE(int(h.ctx->state.Score), 10);
+    QCOMPARE(int(h.ctx->state.score), 10);
     h.ctx->screens.unload<ResultsScreen>();
 
     h.sound.played.clear();
     QTest::mouseClick(control<LabelButton>(s, "actionButtons", StartAgainButton), Qt::LeftButton);
-    QCOMPARE(int(h.ctx->state.Score), 0);
+    QCOMPARE(int(h.ctx->state.score), 0);
     QVERIFY(!control<LabelButton>(s, "actionButtons", CheckScoreButton)->isVisible());
     for (int i = 0; i < s->count(); ++i)
         QCOMPARE(control<DragLabel>(s, "dragLabels", i)->geometry(),
@@ -384,10 +384,10 @@ void TestActivities::startAgainAndExit()
     QCOMPARE(h.sound.played, QStringList{Click});
 
     fill(s, identity(10));
-    h.ctx->state.Score = 7;
+    h.ctx->state.score = 7;
     h.sound.played.clear();
     QTest::mouseClick(control<LabelButton>(s, "actionButtons", ExitButton), Qt::LeftButton);
-    QCOMPARE(int(h.ctx->state.Score), 0);
+    QCOMPARE(int(h.ctx->state.score), 0);
     QVERIFY(!h.ctx->screens.loaded<OrderingActivity>(1));
     QCOMPARE(h.sound.played, QStringList{Click});
     settle();
@@ -404,7 +404,7 @@ void TestActivities::startAgainAndExit()
 void TestActivities::placingWithoutDragging()
 {
     Harness h;
-    h.ctx->state.SoundOn = 1;
+    h.ctx->state.soundOn = 1;
     auto *s = static_cast<FaradayLabelling *>(
         open(h, QStringLiteral("faradaylab"), QStringLiteral("Michael Faraday")));
     QVERIFY(QTest::qWaitForWindowActive(s));
@@ -434,7 +434,7 @@ void TestActivities::placingWithoutDragging()
     QVERIFY(control<QScrollBar>(s, "magnetSlider")->value() > 0);
     key(Qt::Key_Backtab);
     key(Qt::Key_Space); // clicks the compass circuit
-    QCOMPARE(int(h.ctx->state.StepCounter), 1);
+    QCOMPARE(int(h.ctx->state.firstSwitch), 1);
     QCOMPARE(control<ClickablePicture>(s, "backPictures", FaradayLabelling::CompassCircuit)
                  ->accessibleName(),
              QStringLiteral("Compass circuit switch: on"));
@@ -535,11 +535,11 @@ void TestActivities::zOrder()
 void TestActivities::electricityCircuit()
 {
     Harness h;
-    h.ctx->state.SoundOn = 1;
-    h.ctx->state.StepCounter = 1;
+    h.ctx->state.soundOn = 1;
+    h.ctx->state.firstSwitch = 1;
     auto *s = static_cast<CircuitLabelling *>(
         open(h, QStringLiteral("electricitylab"), QStringLiteral("Electricity")));
-    QCOMPARE(int(h.ctx->state.StepCounter), 0);
+    QCOMPARE(int(h.ctx->state.firstSwitch), 0);
     mouseDrag(s, 1, intoBox(s, 1, s->engine().target(1)));
     const QPoint placed = control<DragLabel>(s, "dragLabels", 1)->pos();
     h.sound.played.clear();
@@ -548,10 +548,10 @@ void TestActivities::electricityCircuit()
     const QPoint bare = circuit->mapFrom(s, QPoint(60, 400)); // no box or label over it
     QTest::mouseClick(circuit, Qt::LeftButton, {}, bare);
     QCOMPARE(circuit->file(), QString::fromLatin1(pictures::CircuitOn));
-    QCOMPARE(int(h.ctx->state.StepCounter), 1);
+    QCOMPARE(int(h.ctx->state.firstSwitch), 1);
     QTest::mouseClick(circuit, Qt::LeftButton, {}, bare);
     QCOMPARE(circuit->file(), QString::fromLatin1(pictures::CircuitOff));
-    QCOMPARE(int(h.ctx->state.StepCounter), 0);
+    QCOMPARE(int(h.ctx->state.firstSwitch), 0);
     QTest::mouseClick(circuit, Qt::RightButton, {}, bare);
     QCOMPARE(circuit->file(), QString::fromLatin1(pictures::CircuitOff));
     QVERIFY(h.sound.played.isEmpty());
@@ -565,18 +565,18 @@ void TestActivities::electricityCircuit()
         open(h, QStringLiteral("electricitylab"), QStringLiteral("Electricity")));
     QCOMPARE(control<ClickablePicture>(s, "backPictures", 0)->file(),
              QString::fromLatin1(pictures::CircuitOff));
-    QCOMPARE(int(h.ctx->state.StepCounter), 0);
+    QCOMPARE(int(h.ctx->state.firstSwitch), 0);
 }
 
 void TestActivities::faradayExperiments()
 {
     Harness h;
-    h.ctx->state.StepCounter = 3;
-    h.ctx->state.StepCounter2 = 1;
+    h.ctx->state.firstSwitch = 3;
+    h.ctx->state.secondSwitch = 1;
     auto *s = static_cast<FaradayLabelling *>(
         open(h, QStringLiteral("faradaylab"), QStringLiteral("Michael Faraday")));
-    QCOMPARE(int(h.ctx->state.StepCounter), 0);
-    QCOMPARE(int(h.ctx->state.StepCounter2), 0);
+    QCOMPARE(int(h.ctx->state.firstSwitch), 0);
+    QCOMPARE(int(h.ctx->state.secondSwitch), 0);
     const auto file = [&s](const char *which, int i) {
         const char *array = qstrcmp(which, "back") == 0 ? "backPictures" : "frontPictures";
         return control<ClickablePicture>(s, array, i)->file();
@@ -592,7 +592,7 @@ void TestActivities::faradayExperiments()
     s->pictureClicked(FaradayLabelling::BulbCircuit);
     QCOMPARE(file("back", FaradayLabelling::BulbCircuit), on);
     QCOMPARE(file("front", FaradayLabelling::Compass), QString::fromLatin1(pictures::CompassOn));
-    QCOMPARE(int(h.ctx->state.StepCounter2), 1);
+    QCOMPARE(int(h.ctx->state.secondSwitch), 1);
 
     s->pictureClicked(FaradayLabelling::CompassCircuit);
     QCOMPARE(file("back", FaradayLabelling::CompassCircuit), off);
@@ -601,8 +601,8 @@ void TestActivities::faradayExperiments()
 
     for (int i : {int(FaradayLabelling::IronFilings), int(FaradayLabelling::GeneratorCircuit)}) {
         s->pictureClicked(i);
-        QCOMPARE(int(h.ctx->state.StepCounter), 0);
-        QCOMPARE(int(h.ctx->state.StepCounter2), 1);
+        QCOMPARE(int(h.ctx->state.firstSwitch), 0);
+        QCOMPARE(int(h.ctx->state.secondSwitch), 1);
     }
 
     // The magnet follows the scroll bar. Away from the coil (below 50) it moves no needle; in
@@ -661,7 +661,7 @@ void TestActivities::startSound()
     QFETCH(int, soundOn);
     QFETCH(bool, plays);
     Harness h;
-    h.ctx->state.SoundOn = qint16(soundOn);
+    h.ctx->state.soundOn = qint16(soundOn);
     ActivityScreen *s = open(h, name, QStringLiteral("Title"));
     QVERIFY(h.sound.played.isEmpty());
     QTest::qWait(150);

@@ -173,10 +173,10 @@ void TestContent::questionFiles()
     for (const topics::Topic &row : topics::table()) {
         QFile file(contentpath::resolve(Run, row.questionFile));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        AppState state;
-        const auto r = questionfile::LoadQuestionFile(&file, state);
+        questionfile::Worksheet sheet;
+        const auto r = questionfile::LoadQuestionFile(&file, sheet);
         QVERIFY2(r.ok(), qPrintable(row.questionFile + QLatin1Char(' ') + r.error));
-        QCOMPARE(state.QuizTitle, row.title);
+        QCOMPARE(sheet.title, row.title);
     }
     QFile catalogue(contentpath::resolve(Run, contentnames::Catalogue));
     QVERIFY(catalogue.open(QIODevice::ReadOnly));

@@ -71,8 +71,8 @@ Screen *open(Harness &h, const QString &which)
         return r.loaded<QuizScreen>();
     }
     if (which == QLatin1String("ResultsScreen")) {
-        h.ctx->state.Score = 4;
-        h.ctx->state.OutOf = 4;
+        h.ctx->state.score = 4;
+        h.ctx->state.outOf = 4;
         return r.show<ResultsScreen>();
     }
     if (which == QLatin1String("PageViewer")) {
@@ -195,7 +195,7 @@ void TestKeyboard::quizAnswerKeys()
     Harness h;
     QuizScreen *quiz = static_cast<QuizScreen *>(open(h, QStringLiteral("QuizScreen")));
     QVERIFY(QTest::qWaitForWindowActive(quiz));
-    h.ctx->state.SoundOn = 1;
+    h.ctx->state.soundOn = 1;
     h.sound.played.clear();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C);
     QVERIFY(control<QRadioButton>(quiz, "answerButtons", 3)->isChecked());
@@ -207,7 +207,7 @@ void TestKeyboard::quizAnswerKeys()
     press(QStringLiteral("Next Question >>"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(control<QLabel>(quiz, "questionNumber")->text(), QStringLiteral("Question 3"));
-    QCOMPARE(int(h.ctx->state.AnswerMark[1]), h.ctx->state.CorrectAnswer[1] == "2" ? 1 : 0);
+    QCOMPARE(int(h.ctx->state.marks[1]), h.ctx->state.quiz.question(1).rightAnswer() == 2 ? 1 : 0);
 }
 
 // With "Read to me" on: a screen opened, then keys pressed on the focus; what the voice is told to

@@ -91,11 +91,11 @@ void TestQuiz::hubData()
              topic == 0 ? QColor(39, 63, 137) : QColor(Qt::black));
 
     hub->buttonClicked(TopicHub::KeyFacts);
-    QCOMPARE(h.ctx->state.PageName, keyFacts);
-    QCOMPARE(int(h.ctx->state.PageCount), 2);
+    QCOMPARE(h.ctx->state.pageSet, keyFacts);
+    QCOMPARE(int(h.ctx->state.pageCount), 2);
     hub->buttonClicked(TopicHub::TeachersNotes);
-    QCOMPARE(int(h.ctx->state.PageCount), notesPages);
-    QVERIFY(!h.ctx->state.PageName.startsWith(QLatin1String("key")));
+    QCOMPARE(int(h.ctx->state.pageCount), notesPages);
+    QVERIFY(!h.ctx->state.pageSet.startsWith(QLatin1String("key")));
 
     // The quiz picture and the quiz's topic line.
     hub->buttonClicked(TopicHub::MultipleChoice);
@@ -118,19 +118,20 @@ void TestQuiz::hubStartsQuizFromItsFile()
 {
     Harness h;
     QuizScreen *quiz = startQuiz(h);
-    QCOMPARE(int(h.ctx->state.QuestionNo), 1);
+    QCOMPARE(int(h.ctx->state.questionNumber), 1);
     QCOMPARE(control<QLabel>(quiz, "questionNumber")->text(), QStringLiteral("Question 1"));
-    QCOMPARE(control<QLabel>(quiz, "questionText")->text(), h.ctx->state.QuestionText[1]);
-    QCOMPARE(control<QRadioButton>(quiz, "answerButtons", 3)->text(), h.ctx->state.AnswerC[1]);
+    QCOMPARE(control<QLabel>(quiz, "questionText")->text(), h.ctx->state.quiz.question(1).text);
+    QCOMPARE(control<QRadioButton>(quiz, "answerButtons", 3)->text(),
+             h.ctx->state.quiz.question(1).answers[2]);
     QCOMPARE(quiz->chosenAnswer(), 0);
     QVERIFY(control<LabelButton>(quiz, "buttons", QuizScreen::PreviousQuestion)->isHidden());
 
     // Changing the bank in memory, then starting again, reloads it from the file.
-    h.ctx->state.QuestionText[1] = QStringLiteral("changed");
+    h.ctx->state.quiz.question(1).text = QStringLiteral("changed");
     quiz->buttonClicked(QuizScreen::Exit);
     settle();
     quiz = startQuiz(h, h.ctx->screens.loaded<TopicHub>(1));
-    QVERIFY(h.ctx->state.QuestionText[1] != QLatin1String("changed"));
+    QVERIFY(h.ctx->state.quiz.question(1).text != QLatin1String("changed"));
 }
 
 void TestQuiz::damagedQuestionFileKeepsHubUsable_data()
@@ -168,7 +169,7 @@ void TestQuiz::navigationAndMarking()
     Harness h;
     QuizScreen *quiz = startQuiz(h);
     AppState &s = h.ctx->state;
-    const auto right = [&](int q) { return s.CorrectAnswer[q].toInt(); };
+    const auto right = [&](int q) { return s.quiz.question(q).rightAnswer(); };
 
     for (int q = 1; q <= 3; ++q) {
         control<QRadioButton>(quiz, "answerButtons", right(q))->click();
@@ -178,18 +179,18 @@ void TestQuiz::navigationAndMarking()
     // Question 4: right, then back to 3 and forward again.
     control<QRadioButton>(quiz, "answerButtons", right(4))->click();
     quiz->buttonClicked(QuizScreen::NextQuestion);
-    QCOMPARE(int(s.AnswerMark[4]), 1);
+    QCOMPARE(int(s.marks[4]), 1);
     quiz->buttonClicked(QuizScreen::PreviousQuestion);
-    QCOMPARE(int(s.QuestionNo), 4);
+    QCOMPARE(int(s.questionNumber), 4);
     QCOMPARE(quiz->chosenAnswer(), 0); // a revisit starts with no answer chosen
     quiz->buttonClicked(QuizScreen::PreviousQuestion);
     quiz->buttonClicked(QuizScreen::NextQuestion); // re-marks 3 from nothing chosen
-    QCOMPARE(int(s.AnswerMark[3]), 0);
-    QCOMPARE(int(s.AnswerMark[4]), 1); // untouched until Next on 4
+    QCOMPARE(int(s.marks[3]), 0);
+    QCOMPARE(int(s.marks[4]), 1); // untouched until Next on 4
     quiz->buttonClicked(QuizScreen::NextQuestion);
-    QCOMPARE(int(s.AnswerMark[4]), 0);
+    QCOMPARE(int(s.marks[4]), 0);
 
-    while (s.QuestionNo < 10)
+    while (s.questionNumber < 10)
         quiz->buttonClicked(QuizScreen::NextQuestion);
     QCOMPARE(control<LabelButton>(quiz, "buttons", QuizScreen::NextQuestion)->text(),
              QStringLiteral("Check Score >>"));
@@ -207,15 +208,15 @@ void TestQuiz::wrongAnswersFillReviewRows()
     QuizScreen *quiz = startQuiz(h);
     AppState &s = h.ctx->state;
     for (int q = 1; q <= 10; ++q) {
-        const int right = s.CorrectAnswer[q].toInt();
+        const int right = s.quiz.question(q).rightAnswer();
         const bool wrong = q == 2 || q == 5 || q == 9;
         control<QRadioButton>(quiz, "answerButtons", wrong ? right % 4 + 1 : right)->click();
         quiz->buttonClicked(QuizScreen::NextQuestion);
     }
     settle();
     QVERIFY(!h.ctx->screens.loaded<QuizScreen>()); // the quiz unloads itself
-    QCOMPARE(int(s.Score), 7);
-    QCOMPARE(s.TopicName, QStringLiteral("Quorvel"));
+    QCOMPARE(int(s.score), 7);
+    QCOMPARE(s.topicName, QStringLiteral("Quorvel"));
     ReviewScreen *review = h.ctx->screens.loaded<ReviewScreen>();
     QVERIFY(review && !review->isVisible());
     QCOMPARE(control<QLabel>(review, "worksheetTitle")->text(), QStringLiteral("Electricity"));
@@ -223,7 +224,7 @@ void TestQuiz::wrongAnswersFillReviewRows()
     for (int k = 0; k < 3; ++k) {
         QVERIFY(!control<QLabel>(review, "wrongAnswerRows", k)->isHidden());
         QCOMPARE(control<QLabel>(review, "wrongAnswerRows", k)->text(),
-                 QStringLiteral(" %1. ").arg(rows[k]) + s.QuestionText[rows[k]]);
+                 QStringLiteral(" %1. ").arg(rows[k]) + s.quiz.question(rows[k]).text);
     }
     for (int k = 3; k < 10; ++k)
         QVERIFY(control<QLabel>(review, "wrongAnswerRows", k)->isHidden());
@@ -259,7 +260,7 @@ void TestQuiz::tenUnanswered()
     QuizScreen *quiz = startQuiz(h);
     for (int q = 1; q <= 10; ++q)
         quiz->buttonClicked(QuizScreen::NextQuestion);
-    QCOMPARE(int(h.ctx->state.Score), 0);
+    QCOMPARE(int(h.ctx->state.score), 0);
     ReviewScreen *review = h.ctx->screens.loaded<ReviewScreen>();
     for (int k = 0; k < 10; ++k) {
         QVERIFY(!control<QLabel>(review, "wrongAnswerRows", k)->isHidden());
@@ -274,7 +275,7 @@ void TestQuiz::exitAbandonsTheQuiz()
 {
     Harness h;
     QuizScreen *quiz = startQuiz(h);
-    h.ctx->state.Score = 5;
+    h.ctx->state.score = 5;
     quiz->buttonClicked(QuizScreen::NextQuestion);
     h.sound.played.clear();
     quiz->buttonClicked(QuizScreen::Exit);
@@ -299,9 +300,9 @@ void TestQuiz::resultsChain()
     QFETCH(int, score);
     QFETCH(QString, sound);
     Harness h;
-    h.ctx->state.SoundOn = 1;
-    h.ctx->state.Score = qint16(score);
-    h.ctx->state.OutOf = 10;
+    h.ctx->state.soundOn = 1;
+    h.ctx->state.score = qint16(score);
+    h.ctx->state.outOf = 10;
     ResultsScreen *results = h.ctx->screens.get<ResultsScreen>();
     results->random = [] { return 0.1; };
     QVERIFY(control<QTimer>(results, "pictureTimer")->isActive());
@@ -322,9 +323,9 @@ void TestQuiz::resultsChain()
 void TestQuiz::activityResultHasNoReview()
 {
     Harness h;
-    h.ctx->state.SoundOn = 1;
-    h.ctx->state.Score = 6;
-    h.ctx->state.OutOf = 10;
+    h.ctx->state.soundOn = 1;
+    h.ctx->state.score = 6;
+    h.ctx->state.outOf = 10;
     ResultsScreen *results = h.ctx->screens.show<ResultsScreen>();
     results->random = [] { return 0.9; };
     QCOMPARE(control<QLabel>(results, "scoreText")->text(),
@@ -335,7 +336,7 @@ void TestQuiz::activityResultHasNoReview()
     QTRY_COMPARE(h.sound.played, QStringList{QStringLiteral("wav\\clown.wav")});
 
     // Sound off: nothing at all, not even the click.
-    h.ctx->state.SoundOn = 0;
+    h.ctx->state.soundOn = 0;
     results->buttonClicked(ResultsScreen::Exit);
     QCOMPARE(h.sound.played.size(), 1);
 }
@@ -343,9 +344,9 @@ void TestQuiz::activityResultHasNoReview()
 void TestQuiz::certificatePrints()
 {
     Harness h;
-    h.ctx->state.Score = 4;
-    h.ctx->state.OutOf = 4;
-    h.ctx->state.TopicName = QStringLiteral("Quorvel");
+    h.ctx->state.score = 4;
+    h.ctx->state.outOf = 4;
+    h.ctx->state.topicName = QStringLiteral("Quorvel");
     h.ctx->player.name = QStringLiteral("Ada"); // who is playing fills the name
     ResultsScreen *results = h.ctx->screens.show<ResultsScreen>();
     QCOMPARE(control<QLabel>(results, "scoreText")->text(),
@@ -356,8 +357,8 @@ void TestQuiz::certificatePrints()
     QCOMPARE(control<QLineEdit>(results, "pupilName")->text(), QStringLiteral("Ada"));
     QTest::keyClicks(control<QLineEdit>(results, "pupilName"), QStringLiteral(" Lovelace"));
     results->buttonClicked(ResultsScreen::CertificateOrReview);
-    QCOMPARE(h.printer.documents, 1);
-    QVERIFY(h.printer.ops.contains(PrintOp::print(QStringLiteral("Ada Lovelace"), true)));
+    QCOMPARE(h.printer.printed.size(), 1);
+    QVERIFY(h.printer.printed[0].contains(PrintOp::print(QStringLiteral("Ada Lovelace"), true)));
     QCOMPARE(h.boxes.shown, QStringList{QStringLiteral("Your certificate is now printing.")});
     QVERIFY(h.sound.played.isEmpty()); // no click after printing
     QVERIFY(!h.ctx->screens.loaded<ReviewScreen>());
@@ -366,19 +367,18 @@ void TestQuiz::certificatePrints()
 void TestQuiz::printerFailureIsReported()
 {
     Harness h;
-    h.ctx->state.Score = 10;
-    h.ctx->state.OutOf = 10;
+    h.ctx->state.score = 10;
+    h.ctx->state.outOf = 10;
     ResultsScreen *results = h.ctx->screens.show<ResultsScreen>();
-    h.printer.failAfter = 5;
+    h.printer.paperFails = true;
     results->buttonClicked(ResultsScreen::CertificateOrReview);
-    QCOMPARE(h.printer.documents, 0);
+    QVERIFY(h.printer.printed.isEmpty());
     QCOMPARE(h.boxes.shown,
              QStringList{QStringLiteral("There was a problem printing to your printer.")});
     // The screen carries on, and a later print on a working printer succeeds.
-    h.printer.failAfter = -1;
-    h.printer.ops.clear();
+    h.printer.paperFails = false;
     results->buttonClicked(ResultsScreen::CertificateOrReview);
-    QCOMPARE(h.printer.documents, 1);
+    QCOMPARE(h.printer.printed.size(), 1);
 }
 
 void TestQuiz::worksheetPrints()
@@ -387,15 +387,15 @@ void TestQuiz::worksheetPrints()
     QuizScreen *quiz = startQuiz(h);
     quiz->buttonClicked(QuizScreen::NextQuestion);
     quiz->buttonClicked(QuizScreen::PrintWorksheet);
-    QCOMPARE(h.printer.documents, 1);
+    QCOMPARE(h.printer.printed.size(), 1);
     int questions = 0;
-    for (const PrintOp &op : h.printer.ops) {
+    for (const PrintOp &op : h.printer.printed[0]) {
         if (op.kind == PrintOp::Print && op.text.startsWith(QLatin1String("Question")))
             ++questions;
     }
     QCOMPARE(questions, 10);
     QCOMPARE(h.boxes.shown, QStringList{QStringLiteral("Your worksheet is now printing.")});
-    QCOMPARE(int(h.ctx->state.QuestionNo), 2); // printing leaves the quiz where it was
+    QCOMPARE(int(h.ctx->state.questionNumber), 2); // printing leaves the quiz where it was
 }
 
 void TestQuiz::reviewExitClosesBoth()

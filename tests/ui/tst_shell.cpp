@@ -179,20 +179,20 @@ void TestShell::registryLoadsHiddenAndUnloadResets()
     MainMenu *menu = screens.get<MainMenu>();
     QVERIFY(menu);
     QVERIFY(!menu->isVisible());
-    QCOMPARE(int(h.ctx->state.SoundOn), 1);  // the load handler ran
+    QCOMPARE(int(h.ctx->state.soundOn), 1);  // the load handler ran
     QCOMPARE(screens.get<MainMenu>(), menu); // touching again does not reload
 
     // Change its state, unload, touch again: a fresh screen at its design state.
     control<QRadioButton>(menu, "soundOff")->click();
     control<LabelButton>(menu, "entries", MainMenu::Exit)->setOpaque(false);
-    QCOMPARE(int(h.ctx->state.SoundOn), 0);
+    QCOMPARE(int(h.ctx->state.soundOn), 0);
     screens.unload<MainMenu>();
     QVERIFY(!screens.loaded<MainMenu>());
     settle();
     MainMenu *again = screens.get<MainMenu>();
     QVERIFY(control<LabelButton>(again, "entries", MainMenu::Exit)->isOpaque());
     QVERIFY(control<QRadioButton>(again, "soundOn")->isChecked());
-    QCOMPARE(int(h.ctx->state.SoundOn), 1);
+    QCOMPARE(int(h.ctx->state.soundOn), 1);
 
     screens.show<MainMenu>();
     QVERIFY(again->isVisible());
@@ -200,13 +200,13 @@ void TestShell::registryLoadsHiddenAndUnloadResets()
     // A screen built ahead is not loaded: its load handler runs at the first touch, once.
     screens.unload<MainMenu>();
     settle();
-    h.ctx->state.SoundOn = 0;
+    h.ctx->state.soundOn = 0;
     MainMenu *built = screens.build<MainMenu>();
     QVERIFY(!screens.loaded<MainMenu>());
-    QCOMPARE(int(h.ctx->state.SoundOn), 0);
+    QCOMPARE(int(h.ctx->state.soundOn), 0);
     QCOMPARE(screens.build<MainMenu>(), built);
     QCOMPARE(screens.get<MainMenu>(), built);
-    QCOMPARE(int(h.ctx->state.SoundOn), 1);
+    QCOMPARE(int(h.ctx->state.soundOn), 1);
     QCOMPARE(screens.build<MainMenu>(), built);
 }
 
@@ -434,9 +434,9 @@ void TestShell::catalogueRead()
     MainMenu *menu = h.ctx->screens.show<MainMenu>();
     QVERIFY(control<QTimer>(menu, "catalogueTimer")->isActive());
     QTRY_VERIFY(!control<QTimer>(menu, "catalogueTimer")->isActive());
-    QCOMPARE(int(h.ctx->state.WorksheetCount), count);
+    QCOMPARE(int(h.ctx->state.worksheetCount), count);
     if (count > 0)
-        QCOMPARE(h.ctx->state.WorksheetNames[count], last);
+        QCOMPARE(h.ctx->state.worksheetTitles[count], last);
     QVERIFY(h.boxes.shown.isEmpty());
 }
 

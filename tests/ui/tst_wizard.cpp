@@ -253,7 +253,7 @@ void TestWizard::saveWritesQuestionFileAndCatalogue()
     QCOMPARE(readFile(h.file(QStringLiteral("multiple/Magnets.txt"))), expected);
     QCOMPARE(readFile(h.file(QStringLiteral("multiple/track.txt"))),
              QByteArray(" 3 \r\nLight\r\nSound\r\nMagnets\r\n"));
-    QCOMPARE(int(h.ctx->state.WorksheetCount), 3);
+    QCOMPARE(int(h.ctx->state.worksheetCount), 3);
     // The wizard keeps its contents for another save.
     QCOMPARE(control<QLineEdit>(w, "questionBoxes", 0)->text(),
              QStringLiteral("Which, of these, is a magnet?"));
@@ -273,14 +273,14 @@ void TestWizard::savedWorksheetLoadsAsQuiz()
 
     QFile file(h.ctx->platform.paths.path(questionfile::fileName(QStringLiteral("Forces 2"))));
     QVERIFY(file.open(QIODevice::ReadOnly));
-    AppState state;
-    QVERIFY(questionfile::LoadQuestionFile(&file, state).ok());
-    QCOMPARE(state.QuizTitle, QStringLiteral("Forces 2"));
-    QCOMPARE(state.QuestionText[1], QStringLiteral("Question text 1"));
-    QCOMPARE(state.AnswerC[4], QStringLiteral("Answer 4.2"));
-    QCOMPARE(state.CorrectAnswer[1], QStringLiteral("2"));
-    QCOMPARE(state.QuestionText[10], QStringLiteral("Push, or pull?"));
-    QCOMPARE(state.CorrectAnswer[10], QStringLiteral("4"));
+    questionfile::Worksheet sheet;
+    QVERIFY(questionfile::LoadQuestionFile(&file, sheet).ok());
+    QCOMPARE(sheet.title, QStringLiteral("Forces 2"));
+    QCOMPARE(sheet.question(1).text, QStringLiteral("Question text 1"));
+    QCOMPARE(sheet.question(4).answers[2], QStringLiteral("Answer 4.2"));
+    QCOMPARE(sheet.question(1).rightAnswer(), 2);
+    QCOMPARE(sheet.question(10).text, QStringLiteral("Push, or pull?"));
+    QCOMPARE(sheet.question(10).rightAnswer(), 4);
 }
 
 void TestWizard::savingTwiceListsOnce()
@@ -437,7 +437,7 @@ void TestWizard::clickSoundFollowsSoundSetting()
     QFETCH(int, button);
     QFETCH(QStringList, played);
     Harness h;
-    h.ctx->state.SoundOn = static_cast<qint16>(soundOn);
+    h.ctx->state.soundOn = static_cast<qint16>(soundOn);
     WorksheetWizard *w = h.ctx->screens.show<WorksheetWizard>();
     // A real click on the label button.
     QTest::mouseClick(control<LabelButton>(w, "buttons", button), Qt::LeftButton);

@@ -126,7 +126,7 @@ WorksheetCatalogue *TestWorksheets::open(Harness &h, const QStringList &titles, 
         for (const QString &t : titles)
             h.writeFile(questionfile::fileName(t), worksheetBytes(t));
     }
-    h.ctx->state.SoundOn = 1;
+    h.ctx->state.soundOn = 1;
     return h.ctx->screens.show<WorksheetCatalogue>();
 }
 
@@ -214,7 +214,7 @@ void TestWorksheets::paging()
         const int clicks = h.sound.played.count(Click);
         screen->pageButtonClicked(WorksheetCatalogue::PreviousPage);
         QCOMPARE(h.sound.played.count(Click), clicks + 1);
-        QCOMPARE(int(h.ctx->state.CataloguePage), int(pageLabel.mid(5).toInt()) - 2);
+        QCOMPARE(int(h.ctx->state.cataloguePage), int(pageLabel.mid(5).toInt()) - 2);
     }
 }
 
@@ -223,9 +223,9 @@ void TestWorksheets::missingCatalogueKeepsTitlesHeld()
     Harness h;
     QFile::remove(h.file(Track));
     AppState &s = h.ctx->state;
-    s.WorksheetCount = 2;
-    s.WorksheetNames[1] = QStringLiteral("Light");
-    s.WorksheetNames[2] = QStringLiteral("Sound");
+    s.worksheetCount = 2;
+    s.worksheetTitles[1] = QStringLiteral("Light");
+    s.worksheetTitles[2] = QStringLiteral("Sound");
     WorksheetCatalogue *screen = h.ctx->screens.show<WorksheetCatalogue>();
     QCOMPARE(shownSlots(screen), (QStringList{QStringLiteral("Light"), QStringLiteral("Sound")}));
     QVERIFY(h.boxes.shown.isEmpty());
@@ -296,7 +296,7 @@ void TestWorksheets::runsWorksheetAsQuiz()
     Harness h;
     const QStringList titles = {QStringLiteral("Light"), QStringLiteral("Magnets 1")};
     WorksheetCatalogue *screen = open(h, titles, true);
-    h.ctx->state.SoundOn = 0;
+    h.ctx->state.soundOn = 0;
     const int slot = slotOf(screen, titles[1]);
     QVERIFY(slot > 0);
     screen->titleClicked(slot);
@@ -311,7 +311,7 @@ void TestWorksheets::runsWorksheetAsQuiz()
     // The menu was touched for its picture and caption: loaded, hidden, sound back on.
     MainMenu *menu = h.ctx->screens.loaded<MainMenu>();
     QVERIFY(menu && !menu->isVisible());
-    QCOMPARE(int(h.ctx->state.SoundOn), 1);
+    QCOMPARE(int(h.ctx->state.soundOn), 1);
     QVERIFY(h.sound.played.isEmpty()); // the click came first, while sound was off
     QVERIFY(screen->isVisible());      // the catalogue stays beneath the quiz
     QVERIFY(h.boxes.shown.isEmpty());
@@ -322,7 +322,7 @@ void TestWorksheets::runsWorksheetAsQuiz()
     settle();
     quiz = h.ctx->screens.loaded<QuizScreen>();
     QCOMPARE(control<QLabel>(quiz, "worksheetTitle")->text(), titles[0]);
-    QCOMPARE(int(h.ctx->state.QuestionNo), 1);
+    QCOMPARE(int(h.ctx->state.questionNumber), 1);
 }
 
 void TestWorksheets::realClickRunsWorksheet()
@@ -367,12 +367,12 @@ void TestWorksheets::unreadableWorksheet()
     if (ticked == 2)
         control<QCheckBox>(screen, "deleteTick")->click();
     AppState &s = h.ctx->state;
-    s.QuizTitle = QStringLiteral("before");
-    s.QuestionText[7] = QStringLiteral("before 7");
+    s.quiz.title = QStringLiteral("before");
+    s.quiz.question(7).text = QStringLiteral("before 7");
 
     screen->titleClicked(2);
-    QCOMPARE(s.QuizTitle, QStringLiteral("before"));
-    QCOMPARE(s.QuestionText[7], QStringLiteral("before 7"));
+    QCOMPARE(s.quiz.title, QStringLiteral("before"));
+    QCOMPARE(s.quiz.question(7).text, QStringLiteral("before 7"));
     QVERIFY(!h.ctx->screens.loaded<QuizScreen>());
     QVERIFY(!h.ctx->screens.loaded<WorksheetWizard>());
     QFile track(h.file(Track));
@@ -403,7 +403,7 @@ void TestWorksheets::nameLeavingTheFolderIsNotOpened()
     WorksheetCatalogue *screen = open(h, {QStringLiteral("../outside")});
     screen->titleClicked(1);
     QCOMPARE(h.boxes.shown, QStringList{Corrupted});
-    QVERIFY(h.ctx->state.QuizTitle.isEmpty());
+    QVERIFY(h.ctx->state.quiz.title.isEmpty());
     QVERIFY(!h.ctx->screens.loaded<QuizScreen>());
 }
 
@@ -435,7 +435,7 @@ void TestWorksheets::deleteWorksheet()
     QCOMPARE(h.boxes.shown,
              QStringList{QStringLiteral("Are you sure that you want to delete the worksheet ") +
                          chosen + QStringLiteral("?")});
-    QCOMPARE(h.ctx->state.ChosenWorksheet, chosen);
+    QCOMPARE(h.ctx->state.chosenWorksheet, chosen);
     QCOMPARE(shownSlots(screen), after);
     QFile track(h.file(Track));
     QVERIFY(track.open(QIODevice::ReadOnly));
@@ -458,7 +458,7 @@ void TestWorksheets::deleteCancelled()
     QVERIFY(track.open(QIODevice::ReadOnly));
     QCOMPARE(track.readAll(), catalogueBytes(titles));
     QCOMPARE(shownSlots(screen), titles);
-    QVERIFY(h.ctx->state.ChosenWorksheet.isEmpty());
+    QVERIFY(h.ctx->state.chosenWorksheet.isEmpty());
 }
 
 void TestWorksheets::deleteOnLaterPage_data()
@@ -497,8 +497,8 @@ void TestWorksheets::deleteOnLaterPage()
     control<QCheckBox>(screen, "deleteTick")->click();
     screen->titleClicked(slotOf(screen, chosen));
 
-    QCOMPARE(int(h.ctx->state.WorksheetCount), count - 1);
-    QCOMPARE(int(h.ctx->state.CataloguePage), pageAfter);
+    QCOMPARE(int(h.ctx->state.worksheetCount), count - 1);
+    QCOMPARE(int(h.ctx->state.cataloguePage), pageAfter);
     const QStringList onPage = shownSlots(screen);
     QCOMPARE(onPage.size(), shown);
     QVERIFY(!onPage.contains(chosen));
@@ -559,13 +559,13 @@ void TestWorksheets::exitBringsBackMenu()
 {
     Harness h;
     WorksheetCatalogue *screen = open(h, numberedTitles(2));
-    h.ctx->state.SoundOn = 0; // as if "Sound Off" had been chosen before the menu closed
+    h.ctx->state.soundOn = 0; // as if "Sound Off" had been chosen before the menu closed
     screen->titleClicked(WorksheetCatalogue::Exit);
     settle();
     QVERIFY(!h.ctx->screens.loaded<WorksheetCatalogue>());
     MainMenu *menu = h.ctx->screens.loaded<MainMenu>();
     QVERIFY(menu && menu->isVisible());
-    QCOMPARE(int(h.ctx->state.SoundOn), 1);
+    QCOMPARE(int(h.ctx->state.soundOn), 1);
     QVERIFY(h.sound.played.isEmpty());
 
     // The window frame's close button is the same way out.
@@ -637,8 +637,8 @@ void TestWorksheets::importMakesWorksheets()
     screen->titleClicked(2);
     QuizScreen *quiz = h.ctx->screens.loaded<QuizScreen>();
     QVERIFY(quiz && quiz->isVisible());
-    QCOMPARE(h.ctx->state.QuestionText[3], QStringLiteral("Which is number 3?"));
-    QCOMPARE(h.ctx->state.CorrectAnswer[3], QStringLiteral("2"));
+    QCOMPARE(h.ctx->state.quiz.question(3).text, QStringLiteral("Which is number 3?"));
+    QCOMPARE(h.ctx->state.quiz.question(3).rightAnswer(), 2);
 }
 
 void TestWorksheets::answerKeyWithoutPrinter_data()
@@ -658,7 +658,7 @@ void TestWorksheets::answerKeyWithoutPrinter()
     QFETCH(QString, caption);
     Harness h;
     h.printer.hasPrinter = hasPrinter;
-    h.printer.failAfter = 3;
+    h.printer.paperFails = true;
     const QString pdf = h.file(QStringLiteral("key.pdf"));
     if (chosen)
         h.boxes.fileReplies = {pdf};
@@ -679,7 +679,7 @@ void TestWorksheets::answerKeyWithoutPrinter()
                                       .arg(QDir::toNativeSeparators(pdf))}
                     : QStringList{QStringLiteral("There was a problem printing to your printer.")});
     if (chosen)
-        QVERIFY(h.printer.ops.contains(PrintOp::print(QStringLiteral("Answers"), true)));
+        QVERIFY(h.printer.printed[0].contains(PrintOp::print(QStringLiteral("Answers"), true)));
 }
 
 // The teacher's view of the class folder's results: the table, a pupil's attempts, the CSV

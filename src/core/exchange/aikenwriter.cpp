@@ -9,15 +9,14 @@
 namespace exchange
 {
 
-WriteResult writeAiken(QIODevice *device, const AppState &bank)
+WriteResult writeAiken(QIODevice *device, const questionfile::Worksheet &sheet)
 {
     WriteResult result;
     QString out;
-    const AppState::QuestionStrings *answers[] = {&bank.AnswerA, &bank.AnswerB, &bank.AnswerC,
-                                                  &bank.AnswerD};
     static const QRegularExpression optionLike(QStringLiteral("^([A-Z][.)]\\s|ANSWER:)"));
-    for (int q = 1; q <= AppState::MaxQuestions; ++q) {
-        const int right = rightAnswer(bank, q, &result);
+    for (int q = 1; q <= questionfile::QuestionsPerSheet; ++q) {
+        const questionfile::Question &question = sheet.question(q);
+        const int right = rightAnswer(sheet, q, &result);
         const auto line = [&](const QString &text, bool isQuestion) {
             QString flat = text;
             if (flat.contains(QLatin1Char('\n')) || flat.contains(QLatin1Char('\r'))) {
@@ -34,9 +33,10 @@ WriteResult writeAiken(QIODevice *device, const AppState &bank)
                         .arg(q));
             return flat.trimmed();
         };
-        out += line(bank.QuestionText[q], true) + QLatin1Char('\n');
+        out += line(question.text, true) + QLatin1Char('\n');
         for (int a = 0; a < 4; ++a)
-            out += QStringLiteral("%1. %2\n").arg(QChar(u'A' + a), line((*answers[a])[q], false));
+            out += QStringLiteral("%1. %2\n")
+                       .arg(QChar(u'A' + a), line(question.answers[size_t(a)], false));
         out += QStringLiteral("ANSWER: %1\n\n").arg(right ? QChar(u'A' + right - 1) : QChar(u'?'));
     }
     writeText(device, out, &result);

@@ -131,9 +131,9 @@ void take(ReadResult *result, const QString &label, const questionfile::Question
     result->questions.append(question);
 }
 
-int rightAnswer(const AppState &bank, int q, WriteResult *result)
+int rightAnswer(const questionfile::Worksheet &sheet, int q, WriteResult *result)
 {
-    const int right = questionfile::correctAnswer(bank.CorrectAnswer[q]);
+    const int right = sheet.question(q).rightAnswer();
     if (right == 0)
         result->problems.append(
             QCoreApplication::translate("Import", "Question %1 has no right answer.").arg(q));

@@ -37,9 +37,9 @@ core::Result checkFits(const questionfile::Question &question);
 void take(ReadResult *result, const QString &label, const questionfile::Question &question);
 void skip(ReadResult *result, const QString &label, const QString &why);
 
-// The number (1 to 4) of the right answer of question q of a question bank; 0 when it has none,
+// The number (1 to 4) of the right answer of question q of a worksheet; 0 when it has none,
 // which the writer reports as a problem.
-int rightAnswer(const AppState &bank, int q, WriteResult *result);
+int rightAnswer(const questionfile::Worksheet &sheet, int q, WriteResult *result);
 
 // Writes a writer's text to the device as UTF-8; the result fails when the device takes less.
 void writeText(QIODevice *device, const QString &text, WriteResult *result);

@@ -61,8 +61,9 @@ struct WriteResult : core::Result {
     QStringList problems; // text the format cannot carry, per question, written as near as it can
 };
 
-// Writes the ten questions of a question bank (indices 1 to 10) as UTF-8, in the format's own
-// layout (see its writer).
-WriteResult write(QIODevice *device, Format format, const AppState &bank);
+// Writes the ten questions of a worksheet as UTF-8.
+// GIFT: one named multiple-choice question each ("title q"), every special character escaped.
+// Aiken: the question line, options "A." to "D.", then "ANSWER: X".
+WriteResult write(QIODevice *device, Format format, const questionfile::Worksheet &sheet);
 
 } // namespace exchange

@@ -53,22 +53,21 @@ QString giftAnswer(const QString &text, bool right)
 
 } // namespace
 
-WriteResult writeGift(QIODevice *device, const AppState &bank)
+WriteResult writeGift(QIODevice *device, const questionfile::Worksheet &sheet)
 {
     WriteResult result;
-    const QString title = bank.QuizTitle;
-    const AppState::QuestionStrings *answers[] = {&bank.AnswerA, &bank.AnswerB, &bank.AnswerC,
-                                                  &bank.AnswerD};
+    const QString title = sheet.title;
     QString out = QStringLiteral("// %1\n\n").arg(QString(title).remove(QLatin1Char('\n')));
-    for (int q = 1; q <= AppState::MaxQuestions; ++q) {
-        const int right = rightAnswer(bank, q, &result);
+    for (int q = 1; q <= questionfile::QuestionsPerSheet; ++q) {
+        const questionfile::Question &question = sheet.question(q);
+        const int right = rightAnswer(sheet, q, &result);
         out += QStringLiteral("::%1::%2{\n")
                    .arg(giftEscaped(title + QStringLiteral(" ") + QString::number(q)),
-                        giftText(bank.QuestionText[q]));
+                        giftText(question.text));
         for (int a = 0; a < 4; ++a) {
             out += QStringLiteral("\t%1%2\n")
                        .arg(a + 1 == right ? QLatin1Char('=') : QLatin1Char('~'))
-                       .arg(giftAnswer((*answers[a])[q], a + 1 == right));
+                       .arg(giftAnswer(question.answers[size_t(a)], a + 1 == right));
         }
         out += QStringLiteral("}\n\n");
     }

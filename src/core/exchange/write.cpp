@@ -8,9 +8,9 @@
 namespace exchange
 {
 
-WriteResult write(QIODevice *device, Format format, const AppState &bank)
+WriteResult write(QIODevice *device, Format format, const questionfile::Worksheet &sheet)
 {
-    return format == Format::Gift ? writeGift(device, bank) : writeAiken(device, bank);
+    return format == Format::Gift ? writeGift(device, sheet) : writeAiken(device, sheet);
 }
 
 } // namespace exchange
