@@ -214,6 +214,7 @@ MainMenu::MainMenu(AppContext &context) : Screen(context)
 
 void MainMenu::Form_Load()
 {
+    nameWindow(this, QCoreApplication::translate("Screens", "Main menu"));
     applyStandardLook(this);
     menuPicture->load(ctx.platform.paths, contentnames::MenuPicture);
     setBackColor(Qt::black);

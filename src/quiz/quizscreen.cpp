@@ -161,6 +161,7 @@ void QuizScreen::Form_Load()
             "QRadioButton::indicator:checked { background: rgb(255, 255, 0); }"));
     }
     worksheetTitle->setText(s.QuizTitle);
+    nameWindow(this, QCoreApplication::translate("Screens", "%1 quiz").arg(s.QuizTitle));
     m_started = QDateTime::currentDateTime();
     showQuestion();
 }
@@ -201,8 +202,37 @@ void QuizScreen::showQuestion()
     if (isVisible() &&
         std::find(answerButtons.begin(), answerButtons.end(), focusWidget()) != answerButtons.end())
         setFocus();
+    // Screen readers hear the question where the focus is: each answer is named with its letter
+    // and carries the question, and a button pressed from the keyboard is told the new question
+    // and its answers.
+    const QStringList spoken = spokenText();
+    for (int i = 1; i <= 4; ++i) {
+        answerButtons[i]->setAccessibleName(spoken.value(i + 1));
+        answerButtons[i]->setAccessibleDescription(spoken.value(0) + QStringLiteral(": ") +
+                                                   spoken.value(1));
+    }
+    setAnswerTabStop(1);
+    announce(spoken.join(QLatin1Char('\n')));
     if (isVisible())
-        ctx.readAloud.say(spokenText());
+        ctx.readAloud.say(spoken);
+}
+
+void QuizScreen::announce(const QString &text)
+{
+    for (LabelButton *b : buttons) {
+        const QString description = b == focusWidget() ? text : QString();
+        if (b->accessibleDescription() != description)
+            b->setAccessibleDescription(description);
+    }
+}
+
+void QuizScreen::setAnswerTabStop(int answer)
+{
+    for (int i = 1; i <= 4; ++i) {
+        const Qt::FocusPolicy policy = answerButtons[i]->focusPolicy();
+        answerButtons[i]->setFocusPolicy(i == answer ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                                     : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+    }
 }
 
 QStringList QuizScreen::spokenText() const
@@ -332,8 +362,17 @@ void QuizScreen::answerClicked(int Index)
     const AppState &s = ctx.state;
     const int q = s.QuestionNo;
     const QString answers[] = {s.AnswerA[q], s.AnswerB[q], s.AnswerC[q], s.AnswerD[q]};
-    if (Index >= 1 && Index <= 4)
-        ctx.readAloud.say(QStringLiteral("You chose %1: %2")
-                              .arg(QChar(u'A' + Index - 1))
-                              .arg(answers[Index - 1]));
+    if (Index < 1 || Index > 4)
+        return;
+    // Tab into the answers comes to the chosen one; a choice made by key while the focus is on
+    // an answer moves the focus there, and one made on a button is told to that button, so that
+    // a screen reader says it either way.
+    setAnswerTabStop(Index);
+    const QString chosen =
+        QStringLiteral("You chose %1: %2").arg(QChar(u'A' + Index - 1)).arg(answers[Index - 1]);
+    if (std::find(answerButtons.begin(), answerButtons.end(), focusWidget()) != answerButtons.end())
+        answerButtons[size_t(Index)]->setFocus(Qt::OtherFocusReason);
+    else
+        announce(chosen);
+    ctx.readAloud.say(chosen);
 }

@@ -36,6 +36,7 @@ ReviewScreen::ReviewScreen(AppContext &context) : Screen(context)
 
 void ReviewScreen::Form_Load()
 {
+    nameWindow(this, QCoreApplication::translate("Screens", "Questions to look at again"));
     applyStandardLook(this);
 }
 

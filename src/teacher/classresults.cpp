@@ -8,6 +8,7 @@
 #include "standardlook.h"
 #include "twips.h"
 
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QDir>
 #include <QHeaderView>
@@ -110,6 +111,7 @@ ClassResults::ClassResults(AppContext &context) : Screen(context)
 
 void ClassResults::Form_Load()
 {
+    nameWindow(this, QCoreApplication::translate("Screens", "Class Results"));
     applyStandardLook(this);
     reload();
 }

@@ -156,8 +156,9 @@ void PageViewer::Form_Load()
     pageCounter->setText(pages::counter(s.PageNumber, s.PageCount));
 }
 
-void PageViewer::openPageSet()
+void PageViewer::openPageSet(const QString &screen)
 {
+    nameWindow(this, screen);
     pageOnScreen->load(ctx.platform.paths, pages::pageFile(ctx.state.PageName, 1, false));
     pagePrintCopy->load(ctx.platform.paths, pages::pageFile(ctx.state.PageName, 1, true));
     showScreen();
@@ -165,6 +166,7 @@ void PageViewer::openPageSet()
 
 void PageViewer::openAcknowledgments()
 {
+    nameWindow(this, QCoreApplication::translate("Screens", "Acknowledgments"));
     pageCounter->hide();
     buttons[NextPage]->hide();
     buttons[PreviousPage]->hide();
@@ -241,6 +243,7 @@ GuideViewer::GuideViewer(AppContext &context) : PageScreen(context)
 
 void GuideViewer::Form_Load()
 {
+    nameWindow(this, QCoreApplication::translate("Screens", "Teachers' Guide"));
     applyStandardLook(this);
 }
 

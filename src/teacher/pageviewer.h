@@ -60,8 +60,8 @@ class PageViewer : public PageScreen
 public:
     explicit PageViewer(AppContext &ctx);
     void Form_Load() override;
-    // Shows the first page of the page set in PageName and PageCount.
-    void openPageSet();
+    // Shows the first page of the page set in PageName and PageCount; screen names the window.
+    void openPageSet(const QString &screen);
     // Shows the acknowledgments: one page without counter or page buttons, on a lighter blue,
     // with the logos.
     void openAcknowledgments();

@@ -121,6 +121,7 @@ WorksheetCatalogue::WorksheetCatalogue(AppContext &context) : Screen(context)
 
 void WorksheetCatalogue::Form_Load()
 {
+    nameWindow(this, QCoreApplication::translate("Screens", "Worksheet Catalogue"));
     applyStandardLook(this);
     fullScreenChoice->setChecked(displayscale::isFullScreen());
     highContrastChoice->setChecked(highcontrast::isOn());

@@ -138,6 +138,7 @@ QList<QWidget *> WorksheetWizard::tabOrder() const
 
 void WorksheetWizard::Form_Load()
 {
+    nameWindow(this, QCoreApplication::translate("Screens", "Multiple Choice Wizard"));
     applyStandardLook(this);
 }
 

@@ -44,7 +44,8 @@ protected:
 
 private:
     void startQuiz();
-    void openPages(const QString &name, int count);
+    // Opens a page set; button is the hub button that opens it, which names the window.
+    void openPages(const QString &name, int count, int button);
 
     int m_topic;
     const topics::Topic &m_data;

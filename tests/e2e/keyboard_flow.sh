@@ -10,11 +10,11 @@ exe=$1
 
 "$exe" >/dev/null 2>&1 & program=$!
 trap 'kill $program 2>/dev/null || true' EXIT
-title=$(wait_window '^ $')
+title=$(wait_window "$(titled Welcome)")
 sleep 0.5
 keys() { xdotool key --delay 120 "$@"; sleep 0.4; }
 keys Return                                              # OK
-menu=$(wait_window '^Quorvel$')
+menu=$(wait_window "$(titled 'Main menu')")
 sleep 0.5
 keys Tab Tab Tab Tab Return                              # Sound On → Read to me → Teachers' Guide → Introduction → Electricity
 keys Tab Tab Tab Return                                  # Key Facts → Teacher's Notes → Multiple Choice → Labelling Activity

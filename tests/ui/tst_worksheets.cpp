@@ -147,7 +147,7 @@ void TestWorksheets::layout()
     Harness h;
     WorksheetCatalogue *screen = open(h, numberedTitles(24));
     QCOMPARE(screen->titleButtons[slot]->geometry(), twips::rect(twipRect));
-    QCOMPARE(screen->windowTitle(), QStringLiteral("Quorvel"));
+    QCOMPARE(screen->windowTitle(), QStringLiteral("Quorvel: Worksheet Catalogue"));
     QCOMPARE(screen->headline->text(), QStringLiteral("Worksheets Catalogue"));
     QCOMPARE(screen->pageNumber->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     QCOMPARE(screen->pageNumber->palette().color(QPalette::Window), QColor(Qt::white));
