@@ -85,6 +85,10 @@ Screen *open(Harness &h, const QString &which)
         r.show<TopicHub>(1)->buttonClicked(TopicHub::LabellingActivity);
         return r.loaded<LabellingActivity>(1);
     }
+    if (which == QLatin1String("introductionord")) {
+        r.show<TopicHub>(0)->buttonClicked(TopicHub::OrderingActivity);
+        return r.loaded<OrderingActivity>(0);
+    }
     return r.show<WorksheetCatalogue>();
 }
 
@@ -226,6 +230,27 @@ void TestKeyboard::readAloud_data()
                        "C: Pushes the current round",
                        "D: Keeps the wires cool",
                        "You chose C: Pushes the current round"};
+    QTest::newRow("quiz: a choice made on a button, then Tab back into the answers lands on it")
+        << "QuizScreen" << QStringList{"Tab", "C", "Shift+Tab"}
+        << QStringList{"Question 1",
+                       "What does the cell do in a circuit?",
+                       "A: Stores light for the bulb",
+                       "B: Stops the current flowing",
+                       "C: Pushes the current round",
+                       "D: Keeps the wires cool",
+                       "Next Question >>",
+                       "You chose C: Pushes the current round",
+                       "C: Pushes the current round"};
+    QTest::newRow("introduction ordering: a box named by its place on the scale")
+        << "introductionord" << QStringList{"Space", "Down"}
+        << QStringList{"Introduction",
+                       "Most friction",
+                       "Put these items in order of the amount of friction that you would feel if "
+                       "you ran your finger across them.",
+                       "Least friction",
+                       "Drag the labels into the correct boxes.",
+                       "Piece of wood, picked up. Start box 4 of 4: Piece of wood",
+                       "To Friction scale, place 3 of 4: Piece of wood"};
     QTest::newRow("menu: Tab reads each control")
         << "MainMenu" << QStringList{"Tab", "Tab"} << QStringList{"Read to me", "Teachers' Guide"};
     QTest::newRow("results: the score sentence, F5 again")
