@@ -15,6 +15,7 @@
 #include "standardlook.h"
 #include "twips.h"
 
+#include <QAccessible>
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -197,14 +198,8 @@ void QuizScreen::showQuestion()
         buttons[PreviousQuestion]->hide();
     if (q == AppState::MaxQuestions)
         buttons[NextQuestion]->setText(QCoreApplication::translate("QuizScreen", "Check Score >>"));
-    // No answer button keeps the focus from the last question; a label button pressed from the
-    // keyboard keeps it, so Enter goes on to the next question.
-    if (isVisible() &&
-        std::find(answerButtons.begin(), answerButtons.end(), focusWidget()) != answerButtons.end())
-        setFocus();
-    // Screen readers hear the question where the focus is: each answer is named with its letter
-    // and carries the question, and a button pressed from the keyboard is told the new question
-    // and its answers.
+    // Screen readers hear the question with the answer that has the focus: each answer is named
+    // with its letter and carries the question.
     const QStringList spoken = spokenText();
     for (int i = 1; i <= 4; ++i) {
         answerButtons[i]->setAccessibleName(spoken.value(i + 1));
@@ -212,18 +207,16 @@ void QuizScreen::showQuestion()
                                                    spoken.value(1));
     }
     setAnswerTabStop(1);
-    announce(spoken.join(QLatin1Char('\n')));
+    // No answer button keeps the focus from the last question; a label button pressed from the
+    // keyboard keeps it, so Enter goes on to the next question. While a screen reader listens,
+    // the focus goes to answer A instead, so that the new question is heard.
+    if (isVisible() && QAccessible::isActive())
+        answerButtons[1]->setFocus(Qt::OtherFocusReason);
+    else if (isVisible() && std::find(answerButtons.begin(), answerButtons.end(), focusWidget()) !=
+                                answerButtons.end())
+        setFocus();
     if (isVisible())
         ctx.readAloud.say(spoken);
-}
-
-void QuizScreen::announce(const QString &text)
-{
-    for (LabelButton *b : buttons) {
-        const QString description = b == focusWidget() ? text : QString();
-        if (b->accessibleDescription() != description)
-            b->setAccessibleDescription(description);
-    }
 }
 
 void QuizScreen::setAnswerTabStop(int answer)
@@ -364,15 +357,12 @@ void QuizScreen::answerClicked(int Index)
     const QString answers[] = {s.AnswerA[q], s.AnswerB[q], s.AnswerC[q], s.AnswerD[q]};
     if (Index < 1 || Index > 4)
         return;
-    // Tab into the answers comes to the chosen one; a choice made by key while the focus is on
-    // an answer moves the focus there, and one made on a button is told to that button, so that
-    // a screen reader says it either way.
+    // Tab into the answers comes to the chosen one. A choice made by key while the focus is on an
+    // answer, or while a screen reader listens, moves the focus there, where it is heard.
     setAnswerTabStop(Index);
-    const QString chosen =
-        QStringLiteral("You chose %1: %2").arg(QChar(u'A' + Index - 1)).arg(answers[Index - 1]);
-    if (std::find(answerButtons.begin(), answerButtons.end(), focusWidget()) != answerButtons.end())
+    if (QAccessible::isActive() ||
+        std::find(answerButtons.begin(), answerButtons.end(), focusWidget()) != answerButtons.end())
         answerButtons[size_t(Index)]->setFocus(Qt::OtherFocusReason);
-    else
-        announce(chosen);
-    ctx.readAloud.say(chosen);
+    ctx.readAloud.say(
+        QStringLiteral("You chose %1: %2").arg(QChar(u'A' + Index - 1)).arg(answers[Index - 1]));
 }

@@ -67,8 +67,6 @@ protected:
 private:
     void finishQuiz();
     void clearAnswer();
-    // Gives a screen reader news where the focus is: the focused button's description.
-    void announce(const QString &text);
     // Of the four answers, only this one is reached by Tab.
     void setAnswerTabStop(int answer);
 

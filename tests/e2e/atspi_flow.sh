@@ -37,7 +37,7 @@ read_tree held || fail "a picked-up label"
 xdotool key Right Return; sleep 0.3                     # into box 1
 read_tree placed || fail "a placed label"
 
-# The question is heard on the answers, and a new question is announced.
+# The question is heard on the answers; a new question takes the focus to its first answer.
 xdotool key Escape; sleep 0.8                           # the activity's Exit
 click "$menu" $((120 + 1500)) $((7920 + 240))           # Multiple Choice
 sleep 1
@@ -46,8 +46,8 @@ read_tree listen 4 > "$announced" & listener=$!
 for _ in $(seq 50); do grep -q listening "$announced" && break; sleep 0.1; done
 click "$menu" $((6000 + 1800)) $((7920 + 240))          # Next Question >>
 wait $listener
-grep -qx "Question 2" "$announced" && grep -qx "A bulb will only light up if its circuit is..." \
-  "$announced" && grep -qx "A: Complete with no gaps" "$announced" ||
+grep -qx "A: Complete with no gaps" "$announced" &&
+  grep -qx "Question 2: A bulb will only light up if its circuit is..." "$announced" ||
   fail "the new question was not announced: $(cat "$announced")"
 rm -f "$announced"
 

@@ -4,8 +4,8 @@
 
 Usage: atspi_tree.py menu|activity|who|held|placed|quiz|page|wizard; exits 1 with the differences
        on failure.
-       atspi_tree.py listen SECONDS: prints the names and descriptions announced as changed
-       meanwhile."""
+       atspi_tree.py listen SECONDS: prints the names announced as changed meanwhile, and the name
+       and description of each object that takes the focus."""
 import sys
 import time
 
@@ -87,12 +87,12 @@ def listen(seconds):
     def changed(event):
         print(event.source.name, flush=True)
 
-    def described(event):
-        print(event.source.description, flush=True)
+    def focused(event):
+        if event.detail1:
+            print(event.source.name, event.source.description, sep="\n", flush=True)
 
     pyatspi.Registry.registerEventListener(changed, "object:property-change:accessible-name")
-    pyatspi.Registry.registerEventListener(described,
-                                           "object:property-change:accessible-description")
+    pyatspi.Registry.registerEventListener(focused, "object:state-changed:focused")
     GLib.timeout_add(int(seconds * 1000), pyatspi.Registry.stop)
     print("listening", flush=True)
     pyatspi.Registry.start()
