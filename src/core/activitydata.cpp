@@ -135,6 +135,17 @@ ActivityDesign makeElectricitylab()
         item("wire", w, h, {4200, 1200}, {9840, 7200}),
         item("bulb", w, h, {7800, 720}, {9840, 6600}),
     };
+    // By how each part looks, so that the names do not give the answers away.
+    nameBoxes(d, {QT_TRANSLATE_NOOP("ActivityScreen",
+                                    "Box 1 of 4, beside the orange part marked plus and minus on "
+                                    "the left of the circuit"),
+                  QT_TRANSLATE_NOOP("ActivityScreen",
+                                    "Box 2 of 4, above the lever at the bottom of the circuit"),
+                  QT_TRANSLATE_NOOP("ActivityScreen",
+                                    "Box 3 of 4, above the red line along the top of the circuit"),
+                  QT_TRANSLATE_NOOP("ActivityScreen",
+                                    "Box 4 of 4, beside the glass globe at the top right of the "
+                                    "circuit")});
     d.pictures = {
         picture(BackPictures, 0, pictures::CircuitOff, {0, -1320, 12000, 9000}),
     };
@@ -165,6 +176,16 @@ ActivityDesign makeFaradaylab()
         item("A bar magnet will attract iron filings.", w, h, {5040, 2880}, {9060, 3720}),
         item("An electric current will light a bulb.", w, h, {840, 2880}, {9060, 4680}),
     };
+    nameBoxes(d, {QT_TRANSLATE_NOOP("ActivityScreen",
+                                    "Box 1 of 4, in the lower circuit, whose wire runs over a "
+                                    "compass"),
+                  QT_TRANSLATE_NOOP("ActivityScreen",
+                                    "Box 2 of 4, between the meter and the coil that the magnet "
+                                    "moves into"),
+                  QT_TRANSLATE_NOOP("ActivityScreen",
+                                    "Box 3 of 4, under the picture of iron filings round a bar "
+                                    "magnet"),
+                  QT_TRANSLATE_NOOP("ActivityScreen", "Box 4 of 4, in the upper circuit")});
     // The compass and the magnet (FrontPictures) lie over the circuits (BackPictures).
     d.pictures = {
         picture(BackPictures, 0, pictures::SwitchOff, {-360, 1200, 4800, 3600}),

@@ -47,6 +47,9 @@ MENU = ["Teachers' Guide", "Introduction", "Electricity", "Michael Faraday",
         "Multiple Choice Wizard", "Worksheet Catalogue", "Class Results", "Acknowledgments",
         "Exit"]
 
+# Target boxes are named by what they stand for.
+BATTERY_BOX = "Box 1 of 4, beside the orange part marked plus and minus on the left of the circuit"
+
 EXPECTED = {
     "menu": [("push button", n, True) for n in MENU] +
             [("push button", n, False) for n in GREYED] +
@@ -54,12 +57,12 @@ EXPECTED = {
              ("check box", "Read to me", True)],
     "activity": [("push button", n, True) for n in
                  ["battery", "switch", "wire", "bulb", "Start Again", "Exit"]] +
-                [("label", "Box 1 of 4: empty", True), ("label", "Start box 2 of 4: switch", True),
+                [("label", f"{BATTERY_BOX}: empty", True), ("label", "Start box 2 of 4: switch", True),
                  ("push button", "Circuit switch: off", True)],
     "who": [("push button", "Play", False), ("push button", "Skip", True),
             ("combo box", "Your first name", True)],
     "held": [("push button", "switch, picked up", True)],
-    "placed": [("push button", "switch", True), ("label", "Box 1 of 4: switch", True),
+    "placed": [("push button", "switch", True), ("label", f"{BATTERY_BOX}: switch", True),
                ("label", "Start box 2 of 4: empty", True)],
     "page": [],
     "quiz": [("radio button", "A: Stores light for the bulb", True),

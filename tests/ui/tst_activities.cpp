@@ -461,7 +461,10 @@ void TestActivities::placingWithoutDragging()
     // Placed by clicks, the boxes say what they hold.
     QTest::mouseClick(l0, Qt::LeftButton);
     QTest::mouseClick(s->targetBoxes[1], Qt::LeftButton);
-    QCOMPARE(s->targetBoxes[1]->accessibleName(), QStringLiteral("Box 2 of 4: ") + l0->text());
+    QCOMPARE(s->targetBoxes[1]->accessibleName(),
+             QStringLiteral("Box 2 of 4, between the meter and the coil that the magnet moves "
+                            "into: ") +
+                 l0->text());
     QCOMPARE(s->startBoxes[0]->accessibleName(), QStringLiteral("Start box 1 of 4: empty"));
 
     // Escape with nothing held is the screen's "Exit".

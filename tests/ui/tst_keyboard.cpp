@@ -264,8 +264,10 @@ void TestKeyboard::readAloud_data()
                        "Drag the labels into the correct boxes to label the parts of this electric "
                        "circuit.",
                        "switch, picked up. Start box 2 of 4: switch",
-                       "To Box 1 of 4: switch",
-                       "switch, dropped. Box 1 of 4: switch"};
+                       "To Box 1 of 4, beside the orange part marked plus and minus on the left "
+                       "of the circuit: switch",
+                       "switch, dropped. Box 1 of 4, beside the orange part marked plus and minus "
+                       "on the left of the circuit: switch"};
     QTest::newRow(
         "key facts: the page (focused first, not Print), F5 reads the focused button after a key")
         << "PageViewer" << QStringList{"Tab", "F5"}
