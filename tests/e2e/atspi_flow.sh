@@ -34,7 +34,7 @@ sleep 0.8
 read_tree activity || fail "the labelling activity as read through AT-SPI"
 xdotool key Return; sleep 0.3                           # pick up "switch", first in reading order
 read_tree held || fail "a picked-up label"
-xdotool key Right Return; sleep 0.3                     # into box 1
+xdotool key Right Return; sleep 0.3                     # into the top box, the bulb's
 read_tree placed || fail "a placed label"
 
 # The question is heard on the answers; a new question takes the focus to its first answer.

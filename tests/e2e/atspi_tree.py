@@ -49,6 +49,7 @@ MENU = ["Teachers' Guide", "Introduction", "Electricity", "Michael Faraday",
 
 # Target boxes are named by what they stand for.
 BATTERY_BOX = "Box 1 of 4, beside the orange part marked plus and minus on the left of the circuit"
+BULB_BOX = "Box 4 of 4, beside the glass globe at the top right of the circuit"
 
 EXPECTED = {
     "menu": [("push button", n, True) for n in MENU] +
@@ -62,7 +63,7 @@ EXPECTED = {
     "who": [("push button", "Play", False), ("push button", "Skip", True),
             ("combo box", "Your first name", True)],
     "held": [("push button", "switch, picked up", True)],
-    "placed": [("push button", "switch", True), ("label", f"{BATTERY_BOX}: switch", True),
+    "placed": [("push button", "switch", True), ("label", f"{BULB_BOX}: switch", True),
                ("label", "Start box 2 of 4: empty", True)],
     "page": [],
     "quiz": [("radio button", "A: Stores light for the bulb", True),

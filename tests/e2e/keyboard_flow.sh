@@ -22,11 +22,11 @@ wait_window '^Who is playing\?$' > /dev/null
 keys Escape                                              # "Who is playing?": Skip
 sleep 0.5
 # The labels take the focus in reading order of their start boxes (switch, bulb, battery, wire);
-# Right steps through target boxes 0, 1, 2, …
-keys Return Right Right Return                           # switch → box 2
-keys Tab Return Right Right Right Right Return           # bulb → box 4
-keys Tab Return Right Return                             # battery → box 1
-keys Tab Return Right Right Right Return                 # wire → box 3
+# Right steps through the target boxes in reading order: 4 (the bulb's, at the top), 3, 1, 2.
+keys Return Right Right Right Right Return               # switch → box 2
+keys Tab Return Right Return                             # bulb → box 4
+keys Tab Return Right Right Right Return                 # battery → box 1
+keys Tab Return Right Right Return                       # wire → box 3
 keys Tab Return                                          # Check Score (after the labels)
 sleep 1.5                                                # the results screen focuses the name box
 

@@ -241,7 +241,8 @@ void TestKeyboard::readAloud_data()
                        "Next Question >>",
                        "You chose C: Pushes the current round",
                        "C: Pushes the current round"};
-    QTest::newRow("introduction ordering: a box named by its place on the scale")
+    QTest::newRow("introduction ordering: the arrows start at the top of the scale, named by its "
+                  "place")
         << "introductionord" << QStringList{"Space", "Down"}
         << QStringList{"Introduction",
                        "Most friction",
@@ -250,7 +251,7 @@ void TestKeyboard::readAloud_data()
                        "Least friction",
                        "Drag the labels into the correct boxes.",
                        "Piece of wood, picked up. Start box 4 of 4: Piece of wood",
-                       "To Friction scale, place 3 of 4: Piece of wood"};
+                       "To Friction scale, place 1 of 4, most friction: Piece of wood"};
     QTest::newRow("menu: Tab reads each control")
         << "MainMenu" << QStringList{"Tab", "Tab"} << QStringList{"Read to me", "Teachers' Guide"};
     QTest::newRow("results: the score sentence, F5 again")
@@ -264,10 +265,10 @@ void TestKeyboard::readAloud_data()
                        "Drag the labels into the correct boxes to label the parts of this electric "
                        "circuit.",
                        "switch, picked up. Start box 2 of 4: switch",
-                       "To Box 1 of 4, beside the orange part marked plus and minus on the left "
-                       "of the circuit: switch",
-                       "switch, dropped. Box 1 of 4, beside the orange part marked plus and minus "
-                       "on the left of the circuit: switch"};
+                       "To Box 4 of 4, beside the glass globe at the top right of the circuit: "
+                       "switch",
+                       "switch, dropped. Box 4 of 4, beside the glass globe at the top right of "
+                       "the circuit: switch"};
     QTest::newRow(
         "key facts: the page (focused first, not Print), F5 reads the focused button after a key")
         << "PageViewer" << QStringList{"Tab", "F5"}
