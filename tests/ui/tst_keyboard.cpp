@@ -279,8 +279,10 @@ void TestKeyboard::readAloud_data()
                "gaps. It goes from the cell, through the wires and the bulb, and back to "
                "the cell. This flow is an electric current.",
                "A simple circuit has:",
-               "a cell to push the current round wires to carry it",
-               "a bulb that changes electricity into light a switch to open or close a gap",
+               "a cell to push the current round",
+               "wires to carry it",
+               "a bulb that changes electricity into light",
+               "a switch to open or close a gap",
                "When the switch is closed, the bulb lights.",
                "A gap in the loop stops the current, and the bulb goes out. A switch that "
                "is off makes a gap.",
