@@ -51,10 +51,10 @@ void openWorksheetCatalogue(AppContext &ctx)
     ctx.screens.show<WorksheetCatalogue>();
 }
 
-void openPageSet(AppContext &ctx)
+void openPageSet(AppContext &ctx, const QString &screen)
 {
     // Touching the viewer loads it, so its load handler sees the new page set.
-    ctx.screens.get<PageViewer>()->openPageSet();
+    ctx.screens.get<PageViewer>()->openPageSet(screen);
 }
 
 void openQuiz(AppContext &ctx, const QString &picture)

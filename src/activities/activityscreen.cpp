@@ -320,6 +320,12 @@ ActivityScreen::ActivityScreen(AppContext &context, const activity::ActivityDesi
     heading->setObjectName(QStringLiteral("heading")); // texts[0]
 }
 
+ActivityScreen::~ActivityScreen()
+{
+    for (DragLabel *label : dragLabels)
+        label->disconnect(this);
+}
+
 void ActivityScreen::load()
 {
     applyStandardLook(this);
@@ -481,12 +487,19 @@ void ActivityScreen::refresh()
         const QString held =
             holds.isEmpty() ? QCoreApplication::translate("ActivityScreen", "empty")
                             : holds.join(QCoreApplication::translate("ActivityScreen", " and "));
+        const QString &place = box < n ? m_design.items[size_t(box)].box : QString();
         const QString name =
-            (box < n ? QCoreApplication::translate("ActivityScreen", "Box %1 of %2: %3")
-                     : QCoreApplication::translate("ActivityScreen", "Start box %1 of %2: %3"))
-                .arg(box % n + 1)
-                .arg(n)
-                .arg(held);
+            !place.isEmpty()
+                ? QCoreApplication::translate("ActivityScreen", "%1: %2")
+                      .arg(
+                          QCoreApplication::translate("ActivityScreen", place.toUtf8().constData()),
+                          held)
+                : (box < n
+                       ? QCoreApplication::translate("ActivityScreen", "Box %1 of %2: %3")
+                       : QCoreApplication::translate("ActivityScreen", "Start box %1 of %2: %3"))
+                      .arg(box % n + 1)
+                      .arg(n)
+                      .arg(held);
         QLabel *w = box < n ? targetBoxes[size_t(box)] : startBoxes[size_t(box - n)];
         if (w->accessibleName() != name)
             w->setAccessibleName(name);
@@ -614,6 +627,10 @@ void ActivityScreen::actionClicked(int Index)
 void ActivityScreen::open(const QString &title)
 {
     heading->setText(title);
+    nameWindow(this, (m_kind == QLatin1String("Labelling")
+                          ? QCoreApplication::translate("Screens", "%1 labelling activity")
+                          : QCoreApplication::translate("Screens", "%1 ordering activity"))
+                         .arg(title));
     showScreen();
 }
 

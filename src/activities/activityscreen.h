@@ -121,6 +121,9 @@ class ActivityScreen : public Screen
 public:
     // kind: the activity's name in the results journal ("Labelling", "Ordering").
     ActivityScreen(AppContext &ctx, const activity::ActivityDesign &design, const QString &kind);
+    // The labels, destroyed after the screen's own parts, no longer report to it (a held label
+    // losing the focus would put itself down through the screen).
+    ~ActivityScreen() override;
 
     void load() override;
     // The heading and the instructions: the design's texts in reading order.

@@ -2,6 +2,7 @@
 #include "backdrop.h"
 
 #include "appcontext.h"
+#include "standardlook.h"
 #include "windowsystem.h"
 
 #include <QGuiApplication>
@@ -11,7 +12,7 @@
 Backdrop::Backdrop(AppContext &context) : Screen(context)
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    setWindowTitle(QStringLiteral("Form1"));
+    nameWindow(this, QString());
     setMouseTracking(false);
     // Cover the whole screen even where no window manager maximises windows.
     if (QScreen *screen = QGuiApplication::primaryScreen())

@@ -225,6 +225,7 @@ MainMenu::MainMenu(AppContext &context) : Screen(context)
 
 void MainMenu::load()
 {
+    nameWindow(this, QCoreApplication::translate("Screens", "Main menu"));
     applyStandardLook(this);
     menuPicture->load(ctx.platform.paths, contentnames::MenuPicture);
     setBackColor(Qt::black);

@@ -19,8 +19,9 @@ void openFromMenu(AppContext &ctx, int entry);
 // Shows the worksheet catalogue.
 void openWorksheetCatalogue(AppContext &ctx);
 
-// Shows the page viewer at the first page of the page set in pageSet and pageCount.
-void openPageSet(AppContext &ctx);
+// Shows the page viewer at the first page of the page set in pageSet and pageCount, its window
+// named screen.
+void openPageSet(AppContext &ctx, const QString &screen);
 
 // Shows the multiple-choice quiz on the quiz already loaded in ctx.state, with the topic's
 // picture (a content name) and the program's name as its caption.

@@ -3,6 +3,7 @@
 
 #include "twips.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -17,13 +18,21 @@ void centreOnScreen(QWidget *form)
                area.y() + area.height() / 2 - form->height() / 2);
 }
 
+void nameWindow(QWidget *form, const QString &screen)
+{
+    form->setWindowTitle(screen.isEmpty()
+                             ? QStringLiteral("Quorvel")
+                             : QCoreApplication::translate("Screens", "Quorvel: %1").arg(screen));
+}
+
 void applyStandardLook(QWidget *form, QWidget *picture1)
 {
     QPalette pal = form->palette();
     pal.setColor(QPalette::Window, QColor(39, 63, 137));
     form->setPalette(pal);
     form->setAutoFillBackground(true);
-    form->setWindowTitle(QStringLiteral("Quorvel"));
+    if (form->windowTitle().isEmpty())
+        nameWindow(form, QString());
 
     if (picture1) {
         QPalette p = picture1->palette();

@@ -6,9 +6,15 @@ class QString;
 class QWidget;
 
 // The standard look every screen but the backdrop and the title takes first when it loads:
-// background RGB(39, 63, 137), caption "Quorvel", 12000 x 9000 twips, centred on the screen.
+// background RGB(39, 63, 137), 12000 x 9000 twips, centred on the screen, and the caption
+// "Quorvel" unless the screen has named its window already.
 // The screen's picture box, when it is given one, gets the background RGB(49, 135, 214).
 void applyStandardLook(QWidget *form, QWidget *picture1 = nullptr);
+
+// Names a window by the screen it shows ("Quorvel: Main menu"), so that a screen reader says
+// where the pupil is; screen is the screen's name in the language on show. Without one the
+// window is called "Quorvel".
+void nameWindow(QWidget *form, const QString &screen);
 
 // Centres a top-level window on its screen.
 void centreOnScreen(QWidget *form);

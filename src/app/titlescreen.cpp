@@ -38,7 +38,7 @@ TitleScreen::TitleScreen(AppContext &context) : Screen(context)
 {
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral(" "));
+    nameWindow(this, QCoreApplication::translate("Screens", "Welcome"));
     setBackColor(TitleBack);
     setFixedSize(twips::px(5460), twips::px(6570));
 
@@ -149,6 +149,7 @@ void TitleScreen::warmNext()
 void TitleScreen::showAsExitScreen()
 {
     okOrCancel->setText(QCoreApplication::translate("TitleScreen", "Cancel"));
+    nameWindow(this, QCoreApplication::translate("Screens", "Exit"));
     showScreen();
 }
 

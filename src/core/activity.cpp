@@ -164,8 +164,21 @@ int Engine::step(int direction)
     if (m_held < 0 || dropBoxCount() == 0)
         return -1;
     const int n = dropBoxCount();
-    m_stop =
-        m_stop < 0 ? (direction > 0 ? 0 : n - 1) : ((m_stop + (direction > 0 ? 1 : -1)) + n) % n;
+    std::vector<int> order(size_t(n), 0);
+    for (int box = 0; box < n; ++box)
+        order[size_t(box)] = box;
+    const int targets = int(m_targets.size());
+    std::stable_sort(order.begin(), order.end(), [this, targets](int a, int b) {
+        if ((a < targets) != (b < targets))
+            return a < targets;
+        const TwipRect &ra = dropBox(a), &rb = dropBox(b);
+        return ra.Top != rb.Top ? ra.Top < rb.Top : ra.Left < rb.Left;
+    });
+    const auto at = std::find(order.begin(), order.end(), m_stop);
+    const int place = at == order.end()
+                          ? (direction > 0 ? 0 : n - 1)
+                          : (int(at - order.begin()) + (direction > 0 ? 1 : -1) + n) % n;
+    m_stop = order[size_t(place)];
     TwipRect &l = m_labels[size_t(m_held)];
     l.Left = dropBox(m_stop).Left;
     l.Top = dropBox(m_stop).Top;

@@ -106,9 +106,11 @@ public:
     void pickUp(int i);
     // The held label goes back to where it was picked up; nothing is held afterwards.
     void putDown();
-    // Moves the held label to the next (+1) or previous (-1) drop box: the first step forwards
-    // goes to target box 0, the first step backwards to the last start box, and the order
-    // wraps round. Returns the drop box reached, or -1 when nothing is held.
+    // Moves the held label to the next (+1) or previous (-1) drop box in reading order: the
+    // target boxes top to bottom, then left to right, then the start boxes the same way. The
+    // first step forwards goes to the first target box, the first step backwards to the last
+    // start box, and the order wraps round. Returns the drop box reached, or -1 when nothing is
+    // held.
     int step(int direction);
     // The drop box the held label was last stepped to, or -1.
     int steppedTo() const { return m_stop; }

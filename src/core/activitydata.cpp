@@ -53,7 +53,16 @@ TwipRect twipRect(const QRect &r)
 // Items whose boxes and labels share one size.
 ItemDesign item(const char *text, int w, int h, QPoint target, QPoint start, int group = 0)
 {
-    return {QString::fromUtf8(text), QRect(target, QSize(w, h)), QRect(start, QSize(w, h)), group};
+    return {QString::fromUtf8(text), QRect(target, QSize(w, h)), QRect(start, QSize(w, h)), group,
+            QString()};
+}
+
+// Names the target boxes, in item order, by what they stand for.
+void nameBoxes(ActivityDesign &d, std::initializer_list<const char *> names)
+{
+    size_t i = 0;
+    for (const char *name : names)
+        d.items.at(i++).box = QString::fromUtf8(name);
 }
 
 TextDesign text(int index, const char *caption, QRect rect, const FontDesign &font, QColor color,
@@ -90,6 +99,13 @@ ActivityDesign makeIntroductionlab()
         item("Gravity", w, h, {690, 7380}, {720, 1740}),
         item("Rocket Engine", w, h, {8880, 7380}, {720, 840}),
     };
+    nameBoxes(
+        d,
+        {QT_TRANSLATE_NOOP("ActivityScreen", "Box 1 of 5, under the picture of a match"),
+         QT_TRANSLATE_NOOP("ActivityScreen", "Box 2 of 5, under the picture of a magnet"),
+         QT_TRANSLATE_NOOP("ActivityScreen", "Box 3 of 5, under the picture of lightning"),
+         QT_TRANSLATE_NOOP("ActivityScreen", "Box 4 of 5, under the picture of a roller coaster"),
+         QT_TRANSLATE_NOOP("ActivityScreen", "Box 5 of 5, under the picture of a rocket")});
     d.pictures = {
         picture(BackPictures, 0, "Images\\magnetsm.jpg", {8040, 300, 3660, 1380}),
         picture(BackPictures, 1, "Images\\matchbox.jpg", {4200, 4560, 3660, 2760}),
@@ -119,6 +135,17 @@ ActivityDesign makeElectricitylab()
         item("wire", w, h, {4200, 1200}, {9840, 7200}),
         item("bulb", w, h, {7800, 720}, {9840, 6600}),
     };
+    // By how each part looks, so that the names do not give the answers away.
+    nameBoxes(d, {QT_TRANSLATE_NOOP("ActivityScreen",
+                                    "Box 1 of 4, beside the orange part marked plus and minus on "
+                                    "the left of the circuit"),
+                  QT_TRANSLATE_NOOP("ActivityScreen",
+                                    "Box 2 of 4, above the lever at the bottom of the circuit"),
+                  QT_TRANSLATE_NOOP("ActivityScreen",
+                                    "Box 3 of 4, above the red line along the top of the circuit"),
+                  QT_TRANSLATE_NOOP("ActivityScreen",
+                                    "Box 4 of 4, beside the glass globe at the top right of the "
+                                    "circuit")});
     d.pictures = {
         picture(BackPictures, 0, pictures::CircuitOff, {0, -1320, 12000, 9000}),
     };
@@ -149,6 +176,16 @@ ActivityDesign makeFaradaylab()
         item("A bar magnet will attract iron filings.", w, h, {5040, 2880}, {9060, 3720}),
         item("An electric current will light a bulb.", w, h, {840, 2880}, {9060, 4680}),
     };
+    nameBoxes(d, {QT_TRANSLATE_NOOP("ActivityScreen",
+                                    "Box 1 of 4, in the lower circuit, whose wire runs over a "
+                                    "compass"),
+                  QT_TRANSLATE_NOOP("ActivityScreen",
+                                    "Box 2 of 4, between the meter and the coil that the magnet "
+                                    "moves into"),
+                  QT_TRANSLATE_NOOP("ActivityScreen",
+                                    "Box 3 of 4, under the picture of iron filings round a bar "
+                                    "magnet"),
+                  QT_TRANSLATE_NOOP("ActivityScreen", "Box 4 of 4, in the upper circuit")});
     // The compass and the magnet (FrontPictures) lie over the circuits (BackPictures).
     d.pictures = {
         picture(BackPictures, 0, pictures::SwitchOff, {-360, 1200, 4800, 3600}),
@@ -190,6 +227,12 @@ ActivityDesign makeIntroductionord()
         item("Wet bar of soap", w, h, {8160, 5160}, {3060, 7320}),
         item("Piece of wood", w, h, {8160, 2520}, {120, 7320}),
     };
+    // Top to bottom: most friction to least.
+    nameBoxes(d,
+              {QT_TRANSLATE_NOOP("ActivityScreen", "Friction scale, place 3 of 4"),
+               QT_TRANSLATE_NOOP("ActivityScreen", "Friction scale, place 1 of 4, most friction"),
+               QT_TRANSLATE_NOOP("ActivityScreen", "Friction scale, place 4 of 4, least friction"),
+               QT_TRANSLATE_NOOP("ActivityScreen", "Friction scale, place 2 of 4")});
     d.texts = {
         text(-1, "Introduction", {120, 120, 2985, 705}, timesRegular(24), yellow()),
         text(-1, "Most friction", {5520, 1200, 2025, 345}, tahoma(14.25), yellow(), Qt::AlignRight),
@@ -228,6 +271,16 @@ ActivityDesign makeElectricityord()
         item("Copper", w, h, {3240, 2760}, {1800, 6840}, Conductors),
         item("Steel", w, h, {3240, 5160}, {3480, 6840}, Conductors),
     };
+    nameBoxes(d, {QT_TRANSLATE_NOOP("ActivityScreen", "Insulators, place 3 of 5"),
+                  QT_TRANSLATE_NOOP("ActivityScreen", "Insulators, place 2 of 5"),
+                  QT_TRANSLATE_NOOP("ActivityScreen", "Insulators, place 1 of 5"),
+                  QT_TRANSLATE_NOOP("ActivityScreen", "Insulators, place 4 of 5"),
+                  QT_TRANSLATE_NOOP("ActivityScreen", "Insulators, place 5 of 5"),
+                  QT_TRANSLATE_NOOP("ActivityScreen", "Conductors, place 2 of 5"),
+                  QT_TRANSLATE_NOOP("ActivityScreen", "Conductors, place 3 of 5"),
+                  QT_TRANSLATE_NOOP("ActivityScreen", "Conductors, place 4 of 5"),
+                  QT_TRANSLATE_NOOP("ActivityScreen", "Conductors, place 1 of 5"),
+                  QT_TRANSLATE_NOOP("ActivityScreen", "Conductors, place 5 of 5")});
     d.texts = {
         text(-1, "Electricity", {0, 0, 3105, 825}, timesRegular(27.75), yellow()),
         text(0, "Conductors", {1140, 2160, 5865, 585}, timesRegular(20.25), orange()),
@@ -258,6 +311,12 @@ ActivityDesign makeFaradayord()
         item("Faraday discovered the electric generator.", w, h, {7800, 4200}, {1080, 4440}),
         item("Michael Faraday died.", w, h, {7800, 6840}, {1080, 3600}),
     };
+    nameBoxes(d, {QT_TRANSLATE_NOOP("ActivityScreen", "Timeline, 1826"),
+                  QT_TRANSLATE_NOOP("ActivityScreen", "Timeline, 1791"),
+                  QT_TRANSLATE_NOOP("ActivityScreen", "Timeline, 1861"),
+                  QT_TRANSLATE_NOOP("ActivityScreen", "Timeline, 1821"),
+                  QT_TRANSLATE_NOOP("ActivityScreen", "Timeline, 1831"),
+                  QT_TRANSLATE_NOOP("ActivityScreen", "Timeline, 1867")});
     d.texts = {
         text(-1, "Michael Faraday", {120, 120, 4065, 705}, timesRegular(24), yellow()),
         text(-1, "Place these events correctly along the timeline.", {720, 840, 4800, 945},

@@ -23,12 +23,15 @@ struct FontDesign {
 };
 
 // A draggable item: its target box (whose text label i takes at load) and the start
-// position of label i, with its group for the grouped rule.
+// position of label i, with its group for the grouped rule. box names the target box for screen
+// readers by what it stands for (English, translated in the context "ActivityScreen"); empty for
+// "Box i of n".
 struct ItemDesign {
     QString text;
     QRect target;
     QRect start;
     int group = 0;
+    QString box;
 };
 
 // The two picture control arrays of the activity screens.

@@ -16,6 +16,7 @@
 #include "standardlook.h"
 #include "twips.h"
 
+#include <QAccessible>
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -171,6 +172,7 @@ void QuizScreen::load()
             "QRadioButton::indicator:checked { background: rgb(255, 255, 0); }"));
     }
     worksheetTitle->setText(s.quiz.title);
+    nameWindow(this, QCoreApplication::translate("Screens", "%1 quiz").arg(s.quiz.title));
     m_started = QDateTime::currentDateTime();
     showQuestion();
 }
@@ -205,13 +207,34 @@ void QuizScreen::showQuestion()
         buttons[PreviousQuestion]->hide();
     if (q == AppState::MaxQuestions)
         buttons[NextQuestion]->setText(QCoreApplication::translate("QuizScreen", "Check Score >>"));
+    // Screen readers hear the question with the answer that has the focus: each answer is named
+    // with its letter and carries the question.
+    const QStringList spoken = spokenText();
+    for (int i = 1; i <= 4; ++i) {
+        answerButtons[i]->setAccessibleName(spoken.value(i + 1));
+        answerButtons[i]->setAccessibleDescription(spoken.value(0) + QStringLiteral(": ") +
+                                                   spoken.value(1));
+    }
+    setAnswerTabStop(1);
     // No answer button keeps the focus from the last question; a label button pressed from the
-    // keyboard keeps it, so Enter goes on to the next question.
-    if (isVisible() &&
-        std::find(answerButtons.begin(), answerButtons.end(), focusWidget()) != answerButtons.end())
+    // keyboard keeps it, so Enter goes on to the next question. While a screen reader listens,
+    // the focus goes to answer A instead, so that the new question is heard.
+    if (isVisible() && QAccessible::isActive())
+        answerButtons[1]->setFocus(Qt::OtherFocusReason);
+    else if (isVisible() && std::find(answerButtons.begin(), answerButtons.end(), focusWidget()) !=
+                                answerButtons.end())
         setFocus();
     if (isVisible())
-        ctx.readAloud.say(spokenText());
+        ctx.readAloud.say(spoken);
+}
+
+void QuizScreen::setAnswerTabStop(int answer)
+{
+    for (int i = 1; i <= 4; ++i) {
+        const Qt::FocusPolicy policy = answerButtons[i]->focusPolicy();
+        answerButtons[i]->setFocusPolicy(i == answer ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                                     : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+    }
 }
 
 QStringList QuizScreen::spokenText() const
@@ -341,7 +364,15 @@ void QuizScreen::answerClicked(int Index)
     ctx.playSound(contentnames::TypeKeySound);
     const AppState &s = ctx.state;
     const int q = s.questionNumber;
-    if (Index >= 1 && Index <= 4 && q >= 1 && q <= AppState::MaxQuestions)
+    if (Index < 1 || Index > 4)
+        return;
+    // Tab into the answers comes to the chosen one. A choice made by key while the focus is on an
+    // answer, or while a screen reader listens, moves the focus there, where it is heard.
+    setAnswerTabStop(Index);
+    if (QAccessible::isActive() ||
+        std::find(answerButtons.begin(), answerButtons.end(), focusWidget()) != answerButtons.end())
+        answerButtons[size_t(Index)]->setFocus(Qt::OtherFocusReason);
+    if (q >= 1 && q <= AppState::MaxQuestions)
         ctx.readAloud.say(QStringLiteral("You chose %1: %2")
                               .arg(QChar(u'A' + Index - 1))
                               .arg(s.quiz.question(q).answers[size_t(Index - 1)]));

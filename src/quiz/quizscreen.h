@@ -67,6 +67,8 @@ private:
 
     void finishQuiz();
     void clearAnswer();
+    // Of the four answers, only this one is reached by Tab.
+    void setAnswerTabStop(int answer);
 
     QButtonGroup *m_answers;
     QString m_activity = QuizActivity;

@@ -52,6 +52,8 @@ ResultsScreen::ResultsScreen(AppContext &context) : Screen(context)
     pupilName->setGeometry(twips::rect(3120, 6600, 5760, 615));
     pupilName->setFont(fonts::times(24));
     pupilName->setMaxLength(journal::MaxName);
+    pupilName->setObjectName(QStringLiteral("pupilName"));
+    pupilName->setAccessibleName(QCoreApplication::translate("ResultsScreen", "Your name"));
     pupilName->hide();
     nameHint = addLabel(
         QCoreApplication::translate(
@@ -102,6 +104,7 @@ ResultsScreen::ResultsScreen(AppContext &context) : Screen(context)
 
 void ResultsScreen::load()
 {
+    nameWindow(this, QCoreApplication::translate("Screens", "Results"));
     applyStandardLook(this, celebrationPicture);
     const results::Wording w = results::word(ctx.state.score, ctx.state.outOf);
     if (w.matched) {
@@ -126,6 +129,14 @@ QStringList ResultsScreen::spokenText() const
     if (hintText->isVisibleTo(this))
         texts.append(hintText->text());
     return texts;
+}
+
+void ResultsScreen::afterShow()
+{
+    const QString score = spokenText().join(QLatin1Char(' '));
+    for (QWidget *w : {static_cast<QWidget *>(buttons[CertificateOrReview]),
+                       static_cast<QWidget *>(buttons[Exit]), static_cast<QWidget *>(pupilName)})
+        w->setAccessibleDescription(score);
 }
 
 void ResultsScreen::showQuizResult(const QString &notKept)

@@ -59,4 +59,9 @@ private:
     QTimer *pictureTimer;
     QTimer *focusTimer;
     QTimer *soundTimer;
+
+protected:
+    // Screen readers hear the score where the focus lands: every control that takes it carries
+    // the score sentence and hint.
+    void afterShow() override;
 };

@@ -43,6 +43,7 @@ ReviewScreen::ReviewScreen(AppContext &context) : Screen(context)
 
 void ReviewScreen::load()
 {
+    nameWindow(this, QCoreApplication::translate("Screens", "Questions to look at again"));
     applyStandardLook(this);
 }
 

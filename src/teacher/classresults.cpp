@@ -9,6 +9,7 @@
 #include "standardlook.h"
 #include "twips.h"
 
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QDir>
 #include <QHeaderView>
@@ -120,6 +121,7 @@ ClassResults::ClassResults(AppContext &context) : Screen(context)
 
 void ClassResults::load()
 {
+    nameWindow(this, QCoreApplication::translate("Screens", "Class Results"));
     applyStandardLook(this);
     reload();
 }

@@ -165,8 +165,9 @@ void PageViewer::load()
     pageCounter->setText(pages::counter(s.pageNumber, s.pageCount));
 }
 
-void PageViewer::openPageSet()
+void PageViewer::openPageSet(const QString &screen)
 {
+    nameWindow(this, screen);
     pageOnScreen->load(ctx.platform.paths, pages::pageFile(ctx.state.pageSet, 1, false));
     pagePrintCopy->load(ctx.platform.paths, pages::pageFile(ctx.state.pageSet, 1, true));
     showScreen();
@@ -174,6 +175,7 @@ void PageViewer::openPageSet()
 
 void PageViewer::openAcknowledgments()
 {
+    nameWindow(this, QCoreApplication::translate("Screens", "Acknowledgments"));
     pageCounter->hide();
     buttons[NextPage]->hide();
     buttons[PreviousPage]->hide();
@@ -250,6 +252,7 @@ GuideViewer::GuideViewer(AppContext &context) : PageScreen(context)
 
 void GuideViewer::load()
 {
+    nameWindow(this, QCoreApplication::translate("Screens", "Teachers' Guide"));
     applyStandardLook(this);
 }
 

@@ -60,8 +60,8 @@ class PageViewer : public PageScreen
 public:
     explicit PageViewer(AppContext &ctx);
     void load() override;
-    // Shows the first page of the page set in pageSet and pageCount.
-    void openPageSet();
+    // Shows the first page of the page set in pageSet and pageCount; screen names the window.
+    void openPageSet(const QString &screen);
     // Shows the acknowledgments: one page without counter or page buttons, on a lighter blue,
     // with the logos.
     void openAcknowledgments();

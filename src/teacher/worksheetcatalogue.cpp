@@ -135,6 +135,7 @@ WorksheetCatalogue::WorksheetCatalogue(AppContext &context) : Screen(context)
 
 void WorksheetCatalogue::load()
 {
+    nameWindow(this, QCoreApplication::translate("Screens", "Worksheet Catalogue"));
     applyStandardLook(this);
     fullScreenChoice->setChecked(displayscale::isFullScreen());
     highContrastChoice->setChecked(highcontrast::isOn());

@@ -148,6 +148,7 @@ QList<QWidget *> WorksheetWizard::tabOrder() const
 
 void WorksheetWizard::load()
 {
+    nameWindow(this, QCoreApplication::translate("Screens", "Multiple Choice Wizard"));
     applyStandardLook(this);
 }
 

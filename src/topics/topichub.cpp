@@ -48,6 +48,7 @@ TopicHub::TopicHub(AppContext &context, int topic)
 
 void TopicHub::load()
 {
+    nameWindow(this, titleText->text());
     applyStandardLook(this);
     setBackColor(m_data.background);
     topicPicture->load(ctx.platform.paths, m_data.picture);
@@ -69,21 +70,22 @@ void TopicHub::startQuiz()
     navigation::openQuiz(ctx, m_data.quizPicture);
 }
 
-void TopicHub::openPages(const QString &name, int count)
+void TopicHub::openPages(const QString &name, int count, int button)
 {
     ctx.state.pageCount = static_cast<qint16>(count);
     ctx.state.pageSet = name;
-    navigation::openPageSet(ctx);
+    navigation::openPageSet(ctx, QCoreApplication::translate("Screens", "%1 %2")
+                                     .arg(titleText->text(), buttons[button]->text()));
 }
 
 void TopicHub::buttonClicked(int Index)
 {
     switch (Index) {
     case KeyFacts:
-        openPages(m_data.keyFacts, m_data.keyFactsPages);
+        openPages(m_data.keyFacts, m_data.keyFactsPages, KeyFacts);
         break;
     case TeachersNotes:
-        openPages(m_data.teachersNotes, m_data.teachersNotesPages);
+        openPages(m_data.teachersNotes, m_data.teachersNotesPages, TeachersNotes);
         break;
     case MultipleChoice:
         startQuiz();

@@ -44,7 +44,8 @@ private:
     std::array<LabelButton *, 6> buttons{};
 
     void startQuiz();
-    void openPages(const QString &name, int count);
+    // Opens a page set; button is the hub button that opens it, which names the window.
+    void openPages(const QString &name, int count, int button);
 
     int m_topic;
     const topics::Topic &m_data;

@@ -212,8 +212,7 @@ void TestActivity::releaseOnDesignScreen()
         Engine k = electricitylabDesign().engine();
         k.pickUp(0);
         if (way != 0) {
-            const int presses = way > 0 ? box + 1 : 8 - box;
-            for (int p = 0; p < presses; ++p)
+            for (int p = 0; p < 8 && k.steppedTo() != box; ++p)
                 k.step(way);
             QCOMPARE(k.steppedTo(), box);
             QCOMPARE(k.label(0).Left, endLeft); // shown at the box before it is dropped
@@ -231,15 +230,18 @@ void TestActivity::keyboardSteps_data()
     QTest::addColumn<QList<int>>("steps");
     QTest::addColumn<int>("box");
     QTest::addColumn<QPointF>("shownAt");
-    // Electricity labelling: target boxes 0 to 3, then start boxes 4 to 7.
-    QTest::newRow("first step forwards: target box 0")
-        << QList<int>{+1} << 0 << QPointF(2760, 2880);
-    QTest::newRow("first step back: the last start box")
-        << QList<int>{-1} << 7 << QPointF(9840, 6600);
-    QTest::newRow("on from the last start box wraps to target box 0")
-        << QList<int>{-1, +1} << 0 << QPointF(2760, 2880);
-    QTest::newRow("back from target box 0 wraps to the last start box")
-        << QList<int>{+1, -1} << 7 << QPointF(9840, 6600);
+    // Electricity labelling in reading order: target boxes 3, 2, 0, 1 (the bulb's at the top),
+    // then start boxes 5, 7, 4, 6.
+    QTest::newRow("first step forwards: the top target box")
+        << QList<int>{+1} << 3 << QPointF(7800, 720);
+    QTest::newRow("forwards through the targets top to bottom")
+        << QList<int>{+1, +1, +1, +1} << 1 << QPointF(5880, 3720);
+    QTest::newRow("first step back: the last start box, bottom right")
+        << QList<int>{-1} << 6 << QPointF(9840, 7200);
+    QTest::newRow("on from the last start box wraps to the top target box")
+        << QList<int>{-1, +1} << 3 << QPointF(7800, 720);
+    QTest::newRow("back from the top target box wraps to the last start box")
+        << QList<int>{+1, -1} << 6 << QPointF(9840, 7200);
 }
 
 void TestActivity::keyboardSteps()

@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real program as a screen reader sees it: on an accessibility bus (started here inside a
 # private session bus when there is none), the main menu and the Electricity labelling activity
-# are read through AT-SPI (roles, names, the greyed topics not enabled), the quiz's next
-# question is heard as it comes, a Key Facts page gives its words and the wizard names its boxes.
+# are read through AT-SPI (roles, names, the greyed topics not enabled), each window named by its
+# screen, the quiz's question and next question are heard, a Key Facts page gives its words and
+# the wizard names its boxes.
 set -euo pipefail
 if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
   exec dbus-run-session -- "$0" "$@"
@@ -33,18 +34,21 @@ sleep 0.8
 read_tree activity || fail "the labelling activity as read through AT-SPI"
 xdotool key Return; sleep 0.3                           # pick up "switch", first in reading order
 read_tree held || fail "a picked-up label"
-xdotool key Right Return; sleep 0.3                     # into box 1
+xdotool key Right Return; sleep 0.3                     # into the top box, the bulb's
 read_tree placed || fail "a placed label"
 
-# A new question is announced.
+# The question is heard on the answers; a new question takes the focus to its first answer.
 xdotool key Escape; sleep 0.8                           # the activity's Exit
 click "$menu" $((120 + 1500)) $((7920 + 240))           # Multiple Choice
 sleep 1
+read_tree quiz || fail "the quiz as read through AT-SPI"
 read_tree listen 4 > "$announced" & listener=$!
 for _ in $(seq 50); do grep -q listening "$announced" && break; sleep 0.1; done
 click "$menu" $((6000 + 1800)) $((7920 + 240))          # Next Question >>
 wait $listener
-grep -qx "Question 2" "$announced" || fail "the new question was not announced: $(cat "$announced")"
+grep -qx "A: Complete with no gaps" "$announced" &&
+  grep -qx "Question 2: A bulb will only light up if its circuit is..." "$announced" ||
+  fail "the new question was not announced: $(cat "$announced")"
 rm -f "$announced"
 
 # The page screen gives its words; the wizard names its boxes.

@@ -2,15 +2,17 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the program's window through AT-SPI and checks what a screen reader would hear.
 
-Usage: atspi_tree.py menu|activity|who|held|placed|page|wizard; exits 1 with the differences on failure.
-       atspi_tree.py listen SECONDS: prints the names announced as changed meanwhile."""
+Usage: atspi_tree.py menu|activity|who|held|placed|quiz|page|wizard; exits 1 with the differences
+       on failure.
+       atspi_tree.py listen SECONDS: prints the names announced as changed meanwhile, and the name
+       and description of each object that takes the focus."""
 import sys
 import time
 
 import pyatspi
 
 
-def window(name="Quorvel"):
+def window(name):
     for _ in range(50):
         for app in pyatspi.Registry.getDesktop(0):
             if app is None:
@@ -45,6 +47,10 @@ MENU = ["Teachers' Guide", "Introduction", "Electricity", "Michael Faraday",
         "Multiple Choice Wizard", "Worksheet Catalogue", "Class Results", "Acknowledgments",
         "Exit"]
 
+# Target boxes are named by what they stand for.
+BATTERY_BOX = "Box 1 of 4, beside the orange part marked plus and minus on the left of the circuit"
+BULB_BOX = "Box 4 of 4, beside the glass globe at the top right of the circuit"
+
 EXPECTED = {
     "menu": [("push button", n, True) for n in MENU] +
             [("push button", n, False) for n in GREYED] +
@@ -52,20 +58,28 @@ EXPECTED = {
              ("check box", "Read to me", True)],
     "activity": [("push button", n, True) for n in
                  ["battery", "switch", "wire", "bulb", "Start Again", "Exit"]] +
-                [("label", "Box 1 of 4: empty", True), ("label", "Start box 2 of 4: switch", True),
+                [("label", f"{BATTERY_BOX}: empty", True), ("label", "Start box 2 of 4: switch", True),
                  ("push button", "Circuit switch: off", True)],
     "who": [("push button", "Play", False), ("push button", "Skip", True),
             ("combo box", "Your first name", True)],
     "held": [("push button", "switch, picked up", True)],
-    "placed": [("push button", "switch", True), ("label", "Box 1 of 4: switch", True),
+    "placed": [("push button", "switch", True), ("label", f"{BULB_BOX}: switch", True),
                ("label", "Start box 2 of 4: empty", True)],
     "page": [],
+    "quiz": [("radio button", "A: Stores light for the bulb", True),
+             ("radio button", "D: Keeps the wires cool", True)],
     "wizard": [("text", "Question 3", True), ("text", "Question 3, answer B", True),
                ("check box", "Question 3, answer B is right", True)],
 }
 
 # Words some object's description must hold.
-DESCRIBED = {"page": "Electricity can only flow round a complete circuit."}
+DESCRIBED = {"page": "Electricity can only flow round a complete circuit.",
+             "quiz": "Question 1: What does the cell do in a circuit?"}
+
+# Each window is named by the screen it shows.
+WINDOWS = {"menu": "Main menu", "who": None, "activity": "Electricity labelling activity",
+           "quiz": "Electricity quiz", "page": "Electricity Key Facts",
+           "wizard": "Multiple Choice Wizard"}
 
 # Pictures that only decorate are not in the tree.
 ABSENT_ROLES = {"menu": {"image", "filler", "panel"}}
@@ -77,7 +91,12 @@ def listen(seconds):
     def changed(event):
         print(event.source.name, flush=True)
 
+    def focused(event):
+        if event.detail1:
+            print(event.source.name, event.source.description, sep="\n", flush=True)
+
     pyatspi.Registry.registerEventListener(changed, "object:property-change:accessible-name")
+    pyatspi.Registry.registerEventListener(focused, "object:state-changed:focused")
     GLib.timeout_add(int(seconds * 1000), pyatspi.Registry.stop)
     print("listening", flush=True)
     pyatspi.Registry.start()
@@ -90,7 +109,9 @@ def main():
         return
     for attempt in range(20):
         descriptions = []
-        found = controls(window("Who is playing?" if which == "who" else "Quorvel"), descriptions)
+        screen = WINDOWS.get(which, WINDOWS["activity"])
+        found = controls(window(f"Quorvel: {screen}" if screen else "Who is playing?"),
+                         descriptions)
         missing = [e for e in EXPECTED[which] if e not in found]
         words = DESCRIBED.get(which)
         if words and not any(words in d for d in descriptions):

@@ -22,9 +22,9 @@ SCALE=180
 cd /
 "$exe" --fullscreen >/dev/null 2>&1 &
 program=$!
-title=$(wait_window '^ $')
+title=$(wait_window "$(titled Welcome)")
 click "$title" $((1320 + 600)) $((6000 - 90 + 180))         # OK
-menu=$(wait_window '^Quorvel$')
+menu=$(wait_window "$(titled 'Main menu')")
 eval "$(xdotool getwindowgeometry --shell "$menu")"
 # Centred to the pixel: 240 from the left, give or take the rounding of the scale.
 [ "$WIDTH x $HEIGHT" = "1440 x 1080" ] && [ "$Y" -eq 0 ] && [ "$X" -ge 239 ] && [ "$X" -le 241 ] ||
@@ -32,7 +32,7 @@ eval "$(xdotool getwindowgeometry --shell "$menu")"
 
 click "$menu" $((120 + 1500)) $((2160 + 180))               # Introduction
 for _ in $(seq 100); do
-  [ "$(xdotool search --onlyvisible --name '^Quorvel$' | wc -l)" -eq 2 ] && exit 0
+  xdotool search --onlyvisible --name "$(titled Introduction)" >/dev/null 2>&1 && exit 0
   sleep 0.1
 done
 fail "the Introduction entry did not open its hub"

@@ -10,11 +10,11 @@ exe=$1
 
 "$exe" >/dev/null 2>&1 & program=$!
 trap 'kill $program 2>/dev/null || true' EXIT
-title=$(wait_window '^ $')
+title=$(wait_window "$(titled Welcome)")
 sleep 0.5
 keys() { xdotool key --delay 120 "$@"; sleep 0.4; }
 keys Return                                              # OK
-menu=$(wait_window '^Quorvel$')
+menu=$(wait_window "$(titled 'Main menu')")
 sleep 0.5
 keys Tab Tab Tab Tab Return                              # Sound On → Read to me → Teachers' Guide → Introduction → Electricity
 keys Tab Tab Tab Return                                  # Key Facts → Teacher's Notes → Multiple Choice → Labelling Activity
@@ -22,11 +22,11 @@ wait_window '^Who is playing\?$' > /dev/null
 keys Escape                                              # "Who is playing?": Skip
 sleep 0.5
 # The labels take the focus in reading order of their start boxes (switch, bulb, battery, wire);
-# Right steps through target boxes 0, 1, 2, …
-keys Return Right Right Return                           # switch → box 2
-keys Tab Return Right Right Right Right Return           # bulb → box 4
-keys Tab Return Right Return                             # battery → box 1
-keys Tab Return Right Right Right Return                 # wire → box 3
+# Right steps through the target boxes in reading order: 4 (the bulb's, at the top), 3, 1, 2.
+keys Return Right Right Right Right Return               # switch → box 2
+keys Tab Return Right Return                             # bulb → box 4
+keys Tab Return Right Right Right Return                 # battery → box 1
+keys Tab Return Right Right Return                       # wire → box 3
 keys Tab Return                                          # Check Score (after the labels)
 sleep 1.5                                                # the results screen focuses the name box
 

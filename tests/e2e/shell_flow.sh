@@ -13,32 +13,32 @@ tmp=$(mktemp -d)
 "$exe" & pid=$!
 trap 'kill $pid 2>/dev/null || true; rm -rf "$tmp"' EXIT
 
-backdrop=$(wait_window '^Form1$')
-title=$(wait_window '^ $')
+backdrop=$(wait_window "$(titled '')")
+title=$(wait_window "$(titled Welcome)")
 eval "$(xdotool getwindowgeometry --shell "$backdrop")"
 [ "$WIDTH" -ge 1024 ] || fail "the backdrop does not cover the screen ($WIDTH wide)"
 
 # Buttons lie in a frame that starts 90 twips above the window.
 click "$title" $((1320 + 600)) $((6000 - 90 + 180))         # OK
-menu=$(wait_window '^Quorvel$')
+menu=$(wait_window "$(titled 'Main menu')")
 wait_gone "$title"
 
 click "$menu" $((10560 + 600)) $((7920 + 240))              # Exit
-exitscreen=$(wait_window '^ $')
+exitscreen=$(wait_window "$(titled Exit)")
 click "$exitscreen" $((1320 + 600)) $((6000 - 90 + 180))    # Cancel
 wait_gone "$exitscreen"
-[ "$(xdotool search --onlyvisible --name '^Quorvel$' | tail -n 1)" = "$menu" ] ||
+[ "$(xdotool search --onlyvisible --name "$(titled 'Main menu')" | tail -n 1)" = "$menu" ] ||
   fail "Cancel did not return to the same menu"
 
 # A double-click on a hub's "Exit", which lies where the menu's "Exit" does, closes the hub only.
 click "$menu" $((3360 + 1500)) $((3600 + 180))              # Electricity
-sleep 0.5
+wait_window "$(titled Electricity)" > /dev/null
 eval "$(xdotool getwindowgeometry --shell "$menu")"
 xdotool mousemove $((X + (10560 + 600) / 15)) $((Y + (7920 + 240) / 15)); sleep 0.2
 xdotool click --repeat 2 --delay 80 1; sleep 1
-xdotool search --onlyvisible --name '^ $' >/dev/null 2>&1 &&
+xdotool search --onlyvisible --name "$(titled Exit)" >/dev/null 2>&1 &&
   fail "the second click of a double-click on the hub's Exit pressed the menu's Exit"
-[ "$(xdotool search --onlyvisible --name '^Quorvel$' | wc -l)" -eq 1 ] ||
+xdotool search --onlyvisible --name "$(titled Electricity)" >/dev/null 2>&1 &&
   fail "a double-click on the hub's Exit left the hub open"
 
 # The logo turns on screen once every frame has been shown (later frames are copied by the X
@@ -55,7 +55,7 @@ moved=$(compare -metric AE "$tmp/logo1.png" "$tmp/logo2.png" null: 2>&1 || true)
 click "$menu" $((10560 + 682)) $((7920 + 247))              # the page's Exit
 
 click "$menu" $((10560 + 600)) $((7920 + 240))              # Exit
-exitscreen=$(wait_window '^ $')
+exitscreen=$(wait_window "$(titled Exit)")
 click "$exitscreen" $((2760 + 600)) $((6000 - 90 + 180))    # Exit
 
 for _ in $(seq 50); do

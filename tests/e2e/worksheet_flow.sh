@@ -64,7 +64,7 @@ slot_x() { echo $((120 + 6000 * (($1 - 1) / 12) + 2850)); }
 slot_y() { echo $((720 + 600 * (($1 - 1) % 12) + 187)); }
 click "$menu" $((6960 + 2300)) $((6600 + 240))              # Worksheet Catalogue
 wait_gone "$menu"                                           # the menu unloads itself
-cat=$(wait_window '^Quorvel$')
+cat=$(wait_window "$(titled 'Worksheet Catalogue')")
 click "$cat" "$(slot_x "$count")" "$(slot_y "$count")"        # the worksheet, run as a quiz
 who_is_playing                                              # Skip: a guest
 answer_quiz "$cat" 1 2 3 4 1 2 3 4 1 2
@@ -108,6 +108,6 @@ tr -d '\r' < "$track" | tail -n 1 | grep -qxF "Import $$" ||
 
 click "$cat" $((10560 + 600)) $((7920 + 240))               # Exit the catalogue
 wait_gone "$cat"
-menu_again=$(wait_window '^Quorvel$')
+menu_again=$(wait_window "$(titled 'Main menu')")
 [ "$menu_again" != "$cat" ] || fail "the menu did not come back"
 echo PASS

@@ -8,6 +8,12 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 [ -n "${DISPLAY:-}" ] || fail "no X display (run the tests through scripts/run-tests)"
 command -v xdotool >/dev/null || fail "xdotool is not installed (scripts/setup installs it)"
 
+# titled SCREEN -> the exact title of the window showing that screen, as a pattern for wait_window
+# ("Main menu": the window "Quorvel: Main menu"; an empty SCREEN: the backdrop, "Quorvel")
+titled() {
+  if [ -n "$1" ]; then printf '^Quorvel: %s$' "$1"; else printf '^Quorvel$'; fi
+}
+
 # wait_window NAME_REGEX -> prints the id of the visible window with that exact title; waits up to
 # 30 s, as a busy machine can take over 10 s to start the program
 wait_window() {
@@ -50,9 +56,9 @@ start_program() {
   "$1" >/dev/null 2>&1 & program=$!
   trap 'kill $program 2>/dev/null || true' EXIT
   local title
-  title=$(wait_window '^ $')
+  title=$(wait_window "$(titled Welcome)")
   click "$title" $((1320 + 600)) $((6000 - 90 + 180))   # OK (its frame starts 90 twips up)
-  menu=$(wait_window '^Quorvel$')
+  menu=$(wait_window "$(titled 'Main menu')")
 }
 
 # answer_quiz WINDOW DIGIT... -> picks the given answer (1 to 4) of each question and presses

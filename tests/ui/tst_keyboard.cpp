@@ -85,6 +85,10 @@ Screen *open(Harness &h, const QString &which)
         r.show<TopicHub>(1)->buttonClicked(TopicHub::LabellingActivity);
         return r.loaded<LabellingActivity>(1);
     }
+    if (which == QLatin1String("introductionord")) {
+        r.show<TopicHub>(0)->buttonClicked(TopicHub::OrderingActivity);
+        return r.loaded<OrderingActivity>(0);
+    }
     return r.show<WorksheetCatalogue>();
 }
 
@@ -226,6 +230,28 @@ void TestKeyboard::readAloud_data()
                        "C: Pushes the current round",
                        "D: Keeps the wires cool",
                        "You chose C: Pushes the current round"};
+    QTest::newRow("quiz: a choice made on a button, then Tab back into the answers lands on it")
+        << "QuizScreen" << QStringList{"Tab", "C", "Shift+Tab"}
+        << QStringList{"Question 1",
+                       "What does the cell do in a circuit?",
+                       "A: Stores light for the bulb",
+                       "B: Stops the current flowing",
+                       "C: Pushes the current round",
+                       "D: Keeps the wires cool",
+                       "Next Question >>",
+                       "You chose C: Pushes the current round",
+                       "C: Pushes the current round"};
+    QTest::newRow("introduction ordering: the arrows start at the top of the scale, named by its "
+                  "place")
+        << "introductionord" << QStringList{"Space", "Down"}
+        << QStringList{"Introduction",
+                       "Most friction",
+                       "Put these items in order of the amount of friction that you would feel if "
+                       "you ran your finger across them.",
+                       "Least friction",
+                       "Drag the labels into the correct boxes.",
+                       "Piece of wood, picked up. Start box 4 of 4: Piece of wood",
+                       "To Friction scale, place 1 of 4, most friction: Piece of wood"};
     QTest::newRow("menu: Tab reads each control")
         << "MainMenu" << QStringList{"Tab", "Tab"} << QStringList{"Read to me", "Teachers' Guide"};
     QTest::newRow("results: the score sentence, F5 again")
@@ -239,8 +265,10 @@ void TestKeyboard::readAloud_data()
                        "Drag the labels into the correct boxes to label the parts of this electric "
                        "circuit.",
                        "switch, picked up. Start box 2 of 4: switch",
-                       "To Box 1 of 4: switch",
-                       "switch, dropped. Box 1 of 4: switch"};
+                       "To Box 4 of 4, beside the glass globe at the top right of the circuit: "
+                       "switch",
+                       "switch, dropped. Box 4 of 4, beside the glass globe at the top right of "
+                       "the circuit: switch"};
     QTest::newRow(
         "key facts: the page (focused first, not Print), F5 reads the focused button after a key")
         << "PageViewer" << QStringList{"Tab", "F5"}
@@ -251,8 +279,10 @@ void TestKeyboard::readAloud_data()
                "gaps. It goes from the cell, through the wires and the bulb, and back to "
                "the cell. This flow is an electric current.",
                "A simple circuit has:",
-               "a cell to push the current round wires to carry it",
-               "a bulb that changes electricity into light a switch to open or close a gap",
+               "a cell to push the current round",
+               "wires to carry it",
+               "a bulb that changes electricity into light",
+               "a switch to open or close a gap",
                "When the switch is closed, the bulb lights.",
                "A gap in the loop stops the current, and the bulb goes out. A switch that "
                "is off makes a gap.",

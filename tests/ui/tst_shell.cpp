@@ -266,7 +266,7 @@ void TestShell::titleFallsBackWithoutItsPicture()
     TitleScreen *title = h.ctx->screens.show<TitleScreen>();
     QVERIFY(!control<PictureBox>(title, "titlePicture")->hasPicture());
     QCOMPARE(title->size(), QSize(800, 600)); // dressed in the standard look
-    QCOMPARE(title->windowTitle(), QStringLiteral("Quorvel"));
+    QCOMPARE(title->windowTitle(), QStringLiteral("Quorvel: Welcome"));
     control<QPushButton>(title, "okOrCancel")->click();
     settle();
     QVERIFY(h.ctx->screens.loaded<MainMenu>()); // the menu still opens

@@ -148,7 +148,7 @@ void TestWorksheets::layout()
     Harness h;
     WorksheetCatalogue *screen = open(h, numberedTitles(24));
     QCOMPARE(control<LabelButton>(screen, "titleButtons", slot)->geometry(), twips::rect(twipRect));
-    QCOMPARE(screen->windowTitle(), QStringLiteral("Quorvel"));
+    QCOMPARE(screen->windowTitle(), QStringLiteral("Quorvel: Worksheet Catalogue"));
     QCOMPARE(control<QLabel>(screen, "headline")->text(), QStringLiteral("Worksheets Catalogue"));
     QCOMPARE(control<QLabel>(screen, "pageNumber")->palette().color(QPalette::WindowText),
              QColor(0, 0, 255));

@@ -4,7 +4,10 @@
 #include "wmfrecords.h"
 #include "wmftext.h"
 
+#include <QPoint>
+
 #include <algorithm>
+#include <climits>
 
 namespace wmf
 {
@@ -51,15 +54,41 @@ bool pieceOf(const Record &r, Piece &piece)
     return false;
 }
 
+// The centre of a small filled polygon, a list item's bullet, if the record draws one: no wider
+// or taller than Dot units.
+constexpr int Dot = 200;
+bool bulletOf(const Record &r, QPoint &centre)
+{
+    const QVector<quint16> &p = r.params;
+    if (r.function != META_POLYGON || p.isEmpty() || p.size() < 1 + 2 * p[0] || p[0] < 3)
+        return false;
+    int left = INT_MAX, right = INT_MIN, top = INT_MAX, bottom = INT_MIN;
+    for (int k = 0; k < p[0]; ++k) {
+        const int x = qint16(p[1 + 2 * k]), y = qint16(p[2 + 2 * k]);
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+    }
+    if (right - left > Dot || bottom - top > Dot)
+        return false;
+    centre = QPoint((left + right) / 2, (top + bottom) / 2);
+    return true;
+}
+
 } // namespace
 
 QStringList paragraphs(const Metafile &metafile)
 {
     std::vector<Piece> pieces;
+    std::vector<QPoint> bullets;
     for (const Record &r : metafile.records) {
         Piece piece;
+        QPoint bullet;
         if (pieceOf(r, piece) && !piece.text.trimmed().isEmpty())
             pieces.push_back(piece);
+        else if (bulletOf(r, bullet))
+            bullets.push_back(bullet);
     }
     std::stable_sort(pieces.begin(), pieces.end(), [](const Piece &a, const Piece &b) {
         return a.y != b.y ? a.y < b.y : a.x < b.x;
@@ -100,9 +129,22 @@ QStringList paragraphs(const Metafile &metafile)
                (lines[i].text.size() + 1 + word) * 20 > room * 19 &&
                !QStringLiteral(".!?:").contains(lines[i].text.back());
     };
+    // A bullet starts a list item on the line to its right whose top is nearest to it.
+    std::vector<bool> bulleted(lines.size(), false);
+    for (const QPoint &b : bullets) {
+        size_t nearest = lines.size();
+        for (size_t i = 0; i < lines.size(); ++i) {
+            if (lines[i].x > b.x() &&
+                (nearest == lines.size() ||
+                 std::abs(lines[i].y - b.y()) < std::abs(lines[nearest].y - b.y())))
+                nearest = i;
+        }
+        if (nearest < lines.size())
+            bulleted[nearest] = true;
+    }
     QStringList result;
     for (size_t i = 0; i < lines.size(); ++i) {
-        const bool wide = i == 0 || gaps[i - 1] * 2 > usual * 3 || !runsOn(i - 1);
+        const bool wide = i == 0 || gaps[i - 1] * 2 > usual * 3 || bulleted[i] || !runsOn(i - 1);
         if (wide)
             result.append(lines[i].text);
         else
