@@ -66,7 +66,9 @@ QImage drawnLarger(const QString &file, const QSize &pixels)
     const QString drawing = info.dir().filePath(info.completeBaseName() + QStringLiteral(".svg"));
     if (!QFileInfo::exists(drawing))
         return {};
-    const QSize own = QImageReader(file, info.suffix().toLower().toLatin1()).size();
+    QSize own = QImageReader(file, info.suffix().toLower().toLatin1()).size();
+    if (!own.isValid())
+        own = QImageReader(file).size(); // contents of another format than its name says
     if (!own.isValid() || (own.width() >= pixels.width() && own.height() >= pixels.height()))
         return {};
     QImageReader reader(drawing, "svg");
