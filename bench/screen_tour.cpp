@@ -9,13 +9,16 @@
 //   screen_tour PROGRAM [rounds] [--idle SECONDS]          (needs DISPLAY, no window manager)
 //   screen_tour BARE_WINDOW [rounds] --bare
 //   ... --fullscreen     the program (or the yardstick) full screen, clicks at the scaled places
+//   ... --bare-ms MS     the yardstick's median switch at the same size, for the 1.5 times goal
 //
 // With --bare the program is the yardstick, `bare_window --switch`, and each round is one click
 // of its button, which replaces its window with a new one: the least a change of screen costs on
 // the same X server, to read the program's figures against.
 //
 // Figures are medians over the rounds, with the first round (screens never opened before) shown
-// on its own. Targets: every step under 16.7 ms; at rest no CPU and no wake-ups, except the
+// on its own. Targets: every step under 16.7 ms (one frame at 60 Hz), full screen on a 4K server
+// under 33.3 ms (two frames), and with --bare-ms MS (the yardstick's median at the same size) also
+// under 1.5 times that; at rest no CPU and no wake-ups, except the
 // Acknowledgments page's logo under 1 % of a core and a text cursor's blink. The logo's rectangle
 // and the text cursor are left out of the click-to-painted figures: they are drawn for as long as
 // their screen is on view.
@@ -265,6 +268,15 @@ double click(X &x, const Step &s)
     fake(x, XCB_BUTTON_RELEASE, 1);
     xcb_flush(x.c);
     const Clock::time_point end = drainUntilQuiet(x, start);
+    // The first quiz or activity of a run asks who is playing: skipped (Escape), untimed; later
+    // rounds time the screen itself.
+    if (windowName(x, front(x).id) == "Who is playing?") {
+        constexpr uint8_t Escape = 9;
+        fake(x, XCB_KEY_PRESS, Escape);
+        fake(x, XCB_KEY_RELEASE, Escape);
+        xcb_flush(x.c);
+        drainUntilQuiet(x, Clock::now());
+    }
     return std::chrono::duration<double, std::milli>(end - start).count();
 }
 
@@ -331,19 +343,23 @@ double median(std::vector<double> v)
 int main(int argc, char *argv[])
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: screen_tour PROGRAM [rounds] [--idle SECONDS] [--bare]\n");
+        std::fprintf(stderr, "usage: screen_tour PROGRAM [rounds] [--idle SECONDS] [--bare] "
+                             "[--fullscreen] [--bare-ms MS]\n");
         return 2;
     }
     int rounds = 5;
     int idleSeconds = 0;
     bool bare = false;
     bool fullScreen = false;
+    double bareMs = 0;
     for (int i = 2; i < argc; ++i) {
         if (std::strcmp(argv[i], "--fullscreen") == 0) {
             fullScreen = true;
             continue;
         }
-        if (std::strcmp(argv[i], "--idle") == 0 && i + 1 < argc)
+        if (std::strcmp(argv[i], "--bare-ms") == 0 && i + 1 < argc)
+            bareMs = std::atof(argv[++i]);
+        else if (std::strcmp(argv[i], "--idle") == 0 && i + 1 < argc)
             idleSeconds = std::atoi(argv[++i]);
         else if (std::strcmp(argv[i], "--bare") == 0)
             bare = true;
@@ -357,6 +373,7 @@ int main(int argc, char *argv[])
         return 2;
     const xcb_screen_t *rootScreen = xcb_setup_roots_iterator(xcb_get_setup(x.c)).data;
     x.root = rootScreen->root;
+    const int rootWidth = rootScreen->width_in_pixels;
     if (fullScreen)
         clickScale =
             std::min(rootScreen->width_in_pixels / 800.0, rootScreen->height_in_pixels / 600.0);
@@ -437,19 +454,24 @@ int main(int argc, char *argv[])
     if (idleSeconds > 0)
         std::printf(" %11s %9s", "idle %core", "wakes/s");
     std::printf("\n");
+    // Two frames on a 4K board, one otherwise; within 1.5 times the yardstick when it is given.
+    const bool fourK = rootWidth >= 3840;
+    double limit = fullScreen && fourK ? 2 * 16.7 : 16.7;
+    if (bareMs > 0)
+        limit = std::min(limit, 1.5 * bareMs);
     bool within = true;
     for (size_t i = 0; i < steps.size(); ++i) {
         const std::vector<double> &t = times[i];
         // Later rounds find the program warm; the first round is shown on its own.
         const std::vector<double> later(t.size() > 1 ? t.begin() + 1 : t.begin(), t.end());
         const auto [best, worst] = std::minmax_element(t.begin(), t.end());
-        within = within && median(later) < 16.7;
+        within = within && median(later) < limit;
         std::printf("%-30s %9.1f %9.1f %7.1f %7.1f", steps[i]->name, t.front(), median(later),
                     *best, *worst);
         if (idleSeconds > 0)
             std::printf(" %11.2f %9.1f", median(cpu[i]), median(wakes[i]));
         std::printf("\n");
     }
-    std::printf("%s\n", within ? "every median under 16.7 ms" : "OVER 16.7 ms somewhere");
+    std::printf(within ? "every median under %.1f ms\n" : "OVER %.1f ms somewhere\n", limit);
     return within ? 0 : 1;
 }

@@ -130,7 +130,7 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # What dpkg-shlibdeps cannot see: the faces the screens are designed for, and the plugins and
 # services Qt loads at run time for pictures, sound and printing.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-liberation2, fonts-wine, gstreamer1.0-plugins-base")
+    "fonts-liberation2, fonts-wine, gstreamer1.0-plugins-base, libqt6svg6")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
     "pulseaudio | pipewire-pulse, gstreamer1.0-plugins-good, cups")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "physical science for primary-school pupils

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "displayscale.h"
 
+#include "settings.h"
 #include "standardlook.h"
 
 #include <QApplication>
+#include <QBackingStore>
+#include <QDialog>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QScreen>
 #include <QWidget>
@@ -50,6 +54,33 @@ void applyScale()
     ++scaleGeneration;
 }
 
+// F11 anywhere in the program, a message box or dialog included, turns full screen on or off.
+class FullScreenKey : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (key->key() == Qt::Key_F11 && key->modifiers() == Qt::NoModifier) {
+                if (!key->isAutoRepeat())
+                    displayscale::chooseFullScreen(!displayscale::isFullScreen());
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// A dialog waiting for its answer would give up when hidden: it stays on view, placed again.
+bool waitsForAnswer(const QWidget *w)
+{
+    return qobject_cast<const QDialog *>(w) && w->isModal();
+}
+
 } // namespace
 
 namespace displayscale
@@ -69,6 +100,13 @@ void start(bool fullScreen)
 {
     fullScreenOn = fullScreen;
     applyScale();
+    qApp->installEventFilter(new FullScreenKey(qApp));
+}
+
+void chooseFullScreen(bool on)
+{
+    setFullScreen(on);
+    settings::setValue(QStringLiteral("FullScreen"), on);
 }
 
 bool isFullScreen()
@@ -85,18 +123,30 @@ void setFullScreen(bool on)
     QPointer<QWidget> focus = QApplication::focusWidget();
     // Windows are taken off view while the scale changes, so that each is made again at its new
     // size; the backdrop goes back first, the active window last.
-    QList<QWidget *> shown;
+    QList<QWidget *> shown, waiting;
     for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && w->isWindow() && w->windowType() != Qt::ToolTip) {
+        if (waitsForAnswer(w) && w->isVisible()) {
+            waiting.append(w);
+        } else if (w->isVisible() && w->isWindow() && w->windowType() != Qt::ToolTip) {
             shown.append(w);
             w->hide();
         }
     }
     applyScale();
-    std::stable_sort(shown.begin(), shown.end(), [active](QWidget *a, QWidget *b) {
-        const auto rank = [active](QWidget *w) {
+    // A window keeps its size in design pixels, so Qt would keep its drawing buffer at the old
+    // scale's pixels: each is made again at the new.
+    for (QWidget *w : shown + waiting) {
+        if (QBackingStore *store = w->backingStore())
+            store->resize(w->size());
+    }
+    // The screen a dialog was opened from goes back in front, under its dialog.
+    QWidget *front = active;
+    if (front && waitsForAnswer(front) && front->parentWidget())
+        front = front->parentWidget()->window();
+    std::stable_sort(shown.begin(), shown.end(), [front](QWidget *a, QWidget *b) {
+        const auto rank = [front](QWidget *w) {
             return w->property(FramelessByDesign).toBool() && w->width() > Design.width() ? 0
-                   : w == active                                                          ? 2
+                   : w == front                                                           ? 2
                                                                                           : 1;
         };
         return rank(a) < rank(b);
@@ -105,6 +155,15 @@ void setFullScreen(bool on)
         place(w);
         w->show();
         w->raise();
+    }
+    for (QWidget *w : waiting) {
+        // Qt sizes a window's X window again at a change of its size only.
+        const QSize size = w->size();
+        w->resize(size + QSize(1, 1));
+        w->resize(size);
+        centreOnScreen(w);
+        w->raise();
+        w->update();
     }
     if (active) {
         active->activateWindow();

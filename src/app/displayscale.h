@@ -23,10 +23,14 @@ constexpr QSize Design(800, 600);
 // by panels), at the desktop's own ratio desktop.
 double factorFor(QSize screenPixels, QSize availablePixels, double desktop, bool fullScreen);
 
-// Applies the start-up choice, before any window is made.
+// Applies the start-up choice, before any window is made; from then on F11 in any window turns
+// full screen on or off.
 void start(bool fullScreen);
 
 bool isFullScreen();
+// Full screen chosen in the program (F11, the catalogue's tick box): changed, and remembered in
+// the settings file for the next start.
+void chooseFullScreen(bool on);
 // Changes the scale and puts every window on view in its place again at the new one.
 void setFullScreen(bool on);
 

@@ -124,11 +124,6 @@ void Screen::keyPressEvent(QKeyEvent *event)
         escapePressed();
         return;
     }
-    if (event->key() == Qt::Key_F11 && !event->isAutoRepeat()) {
-        event->accept();
-        displayscale::setFullScreen(!displayscale::isFullScreen());
-        return;
-    }
     QWidget::keyPressEvent(event);
 }
 

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QPainter>
 #include <QStandardPaths>
 
 namespace
@@ -35,6 +36,31 @@ QImage readAs(const QString &file, const QSize &pixels)
     return image;
 }
 
+// A picture shown larger than its file (full screen on a 4K board) is drawn from the drawing it
+// was made from, shipped beside it as NAME.svg, rather than stretched: the SVG reader is loaded
+// only then. The drawing is laid on white, as the pictures were made.
+QImage drawnLarger(const QString &file, const QSize &pixels)
+{
+    const QFileInfo info(file);
+    const QString drawing = info.dir().filePath(info.completeBaseName() + QStringLiteral(".svg"));
+    if (!QFileInfo::exists(drawing))
+        return {};
+    QSize own = QImageReader(file, info.suffix().toLower().toLatin1()).size();
+    if (!own.isValid())
+        own = QImageReader(file).size(); // contents of another format than its name says
+    if (!own.isValid() || (own.width() >= pixels.width() && own.height() >= pixels.height()))
+        return {};
+    QImageReader reader(drawing, "svg");
+    reader.setScaledSize(pixels);
+    const QImage drawn = reader.read();
+    if (drawn.isNull())
+        return {};
+    QImage onWhite(pixels, QImage::Format_RGB32);
+    onWhite.fill(Qt::white);
+    QPainter(&onWhite).drawImage(0, 0, drawn);
+    return onWhite;
+}
+
 } // namespace
 
 QImage ContentPaths::picture(const QString &contentName) const
@@ -54,7 +80,9 @@ QImage ContentPaths::picture(const QString &contentName, const QSize &pixels) co
         QStringLiteral("%1|%2x%3").arg(file).arg(pixels.width()).arg(pixels.height());
     if (const QImage *kept = m_pictures.object(key))
         return *kept;
-    QImage image = readAs(file, pixels);
+    QImage image = drawnLarger(file, pixels);
+    if (image.isNull())
+        image = readAs(file, pixels);
     if (image.isNull())
         return {};
     image = screenFormat(image);

@@ -19,6 +19,7 @@
 #include "questionfile.h"
 #include "quizscreen.h"
 #include "results.h"
+#include "settings.h"
 #include "standardlook.h"
 #include "twips.h"
 #include "waitnotice.h"
@@ -68,10 +69,13 @@ WorksheetCatalogue::WorksheetCatalogue(AppContext &context) : Screen(context)
         connect(box, &QCheckBox::clicked, this, [this, box] { untickOthers(box); });
     fullScreenChoice = checkBox(QStringLiteral("Full Screen"), {5580, 8520, 1740, 375}, Yellow);
     fullScreenChoice->setFont(fonts::tahoma(9.75, true));
-    connect(fullScreenChoice, &QCheckBox::clicked, this, &displayscale::setFullScreen);
+    connect(fullScreenChoice, &QCheckBox::clicked, this, &displayscale::chooseFullScreen);
     highContrastChoice = checkBox(QStringLiteral("High Contrast"), {7440, 8520, 1740, 375}, Yellow);
     highContrastChoice->setFont(fonts::tahoma(9.75, true));
-    connect(highContrastChoice, &QCheckBox::clicked, this, &highcontrast::setOn);
+    connect(highContrastChoice, &QCheckBox::clicked, this, [](bool on) {
+        highcontrast::setOn(on);
+        settings::setValue(QStringLiteral("HighContrast"), on);
+    });
 
     importButton =
         new LabelButton(QCoreApplication::translate("WorksheetCatalogue", "Import Worksheets"),

@@ -1,18 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "uitest.h"
 
+#include "activityscreens.h"
 #include "backdrop.h"
+#include "classresults.h"
 #include "displayscale.h"
 #include "fonts.h"
+#include "highcontrast.h"
 #include "labelbutton.h"
 #include "mainmenu.h"
 #include "metafile/metafile.h"
 #include "metafile/metafilerenderer.h"
 #include "metafile/wmfwriter.h"
+#include "pageviewer.h"
 #include "picturebox.h"
+#include "quizscreen.h"
+#include "resultsscreen.h"
+#include "reviewscreen.h"
 #include "standardlook.h"
 #include "titlescreen.h"
+#include "topichub.h"
+#include "worksheetcatalogue.h"
+#include "worksheetwizard.h"
 
+#include <QAbstractButton>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
@@ -51,6 +62,8 @@ private Q_SLOTS:
     void menuTextFitsItsBoxes();
     void displayScale_data();
     void displayScale();
+    void screensOnABoard_data();
+    void screensOnABoard();
 };
 
 void TestShell::designFacesResolve_data()
@@ -495,6 +508,168 @@ void TestShell::displayScale()
     QFETCH(bool, fullScreen);
     QFETCH(double, factor);
     QCOMPARE(displayscale::factorFor(screen, available, desktop, fullScreen), factor);
+}
+
+// Opens a screen of each kind the way a person reaches it.
+static Screen *openScreen(Harness &h, const QString &kind)
+{
+    auto &r = h.ctx->screens;
+    const std::map<QString, std::function<Screen *()>> ways = {
+        {"title", [&r] { return r.show<TitleScreen>(); }},
+        {"menu", [&r] { return r.show<MainMenu>(); }},
+        {"hub", [&r] { return r.show<TopicHub>(1); }},
+        {"quiz",
+         [&r] {
+             r.show<TopicHub>(1)->buttonClicked(TopicHub::MultipleChoice);
+             return r.loaded<QuizScreen>();
+         }},
+        {"results", [&r] { return r.show<ResultsScreen>(); }},
+        {"review", [&r] { return r.show<ReviewScreen>(); }},
+        {"labelling",
+         [&r] {
+             r.show<TopicHub>(1)->buttonClicked(TopicHub::LabellingActivity);
+             return r.loaded<LabellingActivity>(1);
+         }},
+        {"ordering",
+         [&r] {
+             r.show<TopicHub>(1)->buttonClicked(TopicHub::OrderingActivity);
+             return r.loaded<OrderingActivity>(1);
+         }},
+        {"key facts",
+         [&r] {
+             r.show<TopicHub>(1)->buttonClicked(TopicHub::KeyFacts);
+             return r.loaded<PageViewer>();
+         }},
+        {"catalogue", [&r] { return r.show<WorksheetCatalogue>(); }},
+        {"wizard", [&r] { return r.show<WorksheetWizard>(); }},
+        {"class results", [&r] { return r.show<ClassResults>(); }},
+    };
+    Screen *screen = ways.at(kind)();
+    settle();
+    return screen;
+}
+
+void TestShell::screensOnABoard_data()
+{
+    QTest::addColumn<QString>("kind");
+    for (const char *kind : {"title", "menu", "hub", "quiz", "results", "review", "labelling",
+                             "ordering", "key facts", "catalogue", "wizard", "class results"})
+        QTest::newRow(kind) << QString::fromLatin1(kind);
+}
+
+// On a 2560 x 1440 board (the test's own screen) full screen draws the design 2.4 times, centred:
+// every control where it is at design size, none outside the screen or under 24 px a side, every
+// text whole at the size drawn; with High Contrast every text at 7:1 or more as drawn.
+void TestShell::screensOnABoard()
+{
+    QFETCH(QString, kind);
+    const double scale = 2.4;
+    struct Restore {
+        ~Restore()
+        {
+            displayscale::setFullScreen(false);
+            highcontrast::setOn(false);
+        }
+    } restore;
+    const auto controls = [](Screen *screen) {
+        QList<QPair<QWidget *, QRect>> found;
+        for (QWidget *w : screen->findChildren<QWidget *>()) {
+            if (w->isVisibleTo(screen) && (qobject_cast<QLabel *>(w) || w->focusPolicy()))
+                found.append({w, QRect(w->mapTo(screen, QPoint()), w->size())});
+        }
+        return found;
+    };
+    QList<QPair<QWidget *, QRect>> atDesignSize;
+    {
+        Harness h;
+        atDesignSize = controls(openScreen(h, kind));
+    }
+    settle();
+    displayscale::setFullScreen(true);
+    Harness h;
+    Screen *screen = openScreen(h, kind);
+    QVERIFY(QTest::qWaitForWindowExposed(screen));
+    QVERIFY(qAbs(screen->devicePixelRatioF() - scale) < 1e-3);
+    // Centred on the board's 2560 x 1440 pixels.
+    QVERIFY(qAbs((screen->x() + screen->width() / 2.0) * scale - 1280) <= scale);
+    QVERIFY(qAbs((screen->y() + screen->height() / 2.0) * scale - 720) <= scale);
+    const auto onBoard = controls(screen);
+    QCOMPARE(onBoard.size(), atDesignSize.size());
+    for (qsizetype i = 0; i < onBoard.size(); ++i) {
+        QWidget *w = onBoard[i].first;
+        const QRect place = onBoard[i].second;
+        const QString name = QStringLiteral("%1 '%2'").arg(
+            QString::fromLatin1(w->metaObject()->className()),
+            qobject_cast<QLabel *>(w)            ? qobject_cast<QLabel *>(w)->text()
+            : qobject_cast<QAbstractButton *>(w) ? qobject_cast<QAbstractButton *>(w)->text()
+                                                 : w->objectName());
+        QVERIFY2(place == atDesignSize[i].second, qPrintable(name));
+        // Some designs run a label or picture past the window's edge: the part on view counts.
+        const QRect shown = place.intersected(screen->rect()).translated(-place.topLeft());
+        QVERIFY2(!shown.isEmpty(), qPrintable(name));
+        if (w->focusPolicy())
+            QVERIFY2(qMin(place.width(), place.height()) * scale >= 24, qPrintable(name));
+        // The text as drawn: the font at 2.4 times its size in the box at 2.4 times its size.
+        QFont drawn = w->font();
+        if (drawn.pixelSize() > 0)
+            drawn.setPixelSize(qRound(drawn.pixelSize() * scale));
+        else
+            drawn.setPointSizeF(drawn.pointSizeF() * scale);
+        const QFontMetricsF metrics(drawn);
+        if (auto *label = qobject_cast<QLabel *>(w); label && !label->text().isEmpty()) {
+            const auto scaled = [scale](const QRect &r) {
+                return QRectF(QPointF(r.topLeft()) * scale, QSizeF(r.size()) * scale);
+            };
+            const QRectF box = scaled(label->contentsRect());
+            QRectF needed = metrics.boundingRect(
+                box, int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0),
+                label->text());
+            // A label button draws a text too long for it smaller, down to 70 %.
+            if (qobject_cast<LabelButton *>(w))
+                needed =
+                    QRectF(QPointF(), needed.size() * 0.7)
+                        .translated(box.center() - QPointF(needed.width(), needed.height()) * 0.35);
+            const QRectF room = scaled(label->contentsRect() & shown).adjusted(-1, -1, 1, 1);
+            QVERIFY2(room.contains(needed), qPrintable(QStringLiteral("%1 needs %2 x %3 in %4 x %5")
+                                                           .arg(name)
+                                                           .arg(needed.width())
+                                                           .arg(needed.height())
+                                                           .arg(room.width())
+                                                           .arg(room.height())));
+        } else if (auto *button = qobject_cast<QAbstractButton *>(w);
+                   button && !button->text().isEmpty()) {
+            const double rest = button->sizeHint().width() -
+                                QFontMetricsF(button->font()).horizontalAdvance(button->text());
+            QVERIFY2(rest * scale + metrics.horizontalAdvance(button->text()) <=
+                         button->width() * scale + 1,
+                     qPrintable(name));
+        }
+    }
+
+    // High Contrast: the strongest contrast between a text's background (the median brightness of
+    // its box; the text's own pixels are the fewer) and any of its pixels, as the screen draws it.
+    highcontrast::setOn(true);
+    settle();
+    const QImage drawn = screen->grab().toImage();
+    for (const auto &[w, place] : onBoard) {
+        const auto *label = qobject_cast<QLabel *>(w);
+        const auto *button = qobject_cast<QAbstractButton *>(w);
+        const QString text = label ? label->text() : button ? button->text() : QString();
+        if (text.trimmed().isEmpty())
+            continue;
+        const QImage part = drawn.copy(
+            QRectF(QPointF(place.topLeft()) * scale, QSizeF(place.size()) * scale).toAlignedRect());
+        std::vector<std::pair<double, QRgb>> pixels;
+        for (int y = 0; y < part.height(); ++y)
+            for (int x = 0; x < part.width(); ++x)
+                pixels.emplace_back(highcontrast::ratio(part.pixel(x, y), Qt::black),
+                                    part.pixel(x, y));
+        std::sort(pixels.begin(), pixels.end());
+        const QColor back(pixels[pixels.size() / 2].second);
+        const double best = std::max(highcontrast::ratio(back, pixels.front().second),
+                                     highcontrast::ratio(back, pixels.back().second));
+        QVERIFY2(best >= 7, qPrintable(QStringLiteral("%1 at %2:1").arg(text).arg(best)));
+    }
 }
 
 QTEST_MAIN(TestShell)

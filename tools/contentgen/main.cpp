@@ -145,6 +145,16 @@ bool buildPictures(const QDir &content, const QDir &out)
             }
             ok = saveImage(image, out.filePath(output)) && ok;
         }
+        // The drawing itself goes beside a still picture, for screens that show it larger than
+        // the picture is made (full screen on a 4K board).
+        if (frames == 0) {
+            const QFileInfo made(out.filePath(f[0]));
+            QFile copy(made.dir().filePath(made.completeBaseName() + QStringLiteral(".svg")));
+            if (!copy.open(QIODevice::WriteOnly) || copy.write(svg) != svg.size()) {
+                complain(QStringLiteral("%1: %2").arg(copy.fileName(), copy.errorString()));
+                ok = false;
+            }
+        }
     }
     return ok;
 }
