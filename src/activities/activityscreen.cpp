@@ -382,8 +382,9 @@ void ActivityScreen::labelClicked(int Index)
     else
         m_engine->pickUp(Index);
     refresh();
-    sayLabel(Index,
-             m_engine->held() == Index ? QStringLiteral("picked up") : QStringLiteral("put down"));
+    sayLabel(Index, m_engine->held() == Index
+                        ? QCoreApplication::translate("ActivityScreen", "picked up")
+                        : QCoreApplication::translate("ActivityScreen", "put down"));
 }
 
 QStringList ActivityScreen::spokenText() const
@@ -499,7 +500,7 @@ void ActivityScreen::keyPressEvent(QKeyEvent *event)
         if (held != focused) {
             m_engine->pickUp(focused);
             refresh();
-            sayLabel(focused, QStringLiteral("picked up"));
+            sayLabel(focused, QCoreApplication::translate("ActivityScreen", "picked up"));
         } else if (m_engine->steppedTo() < 0) {
             putDown();
         } else {

@@ -3,6 +3,8 @@
 
 #include "results.h"
 
+#include <QCoreApplication>
+
 namespace printlayouts
 {
 
@@ -10,8 +12,13 @@ const QString WorksheetHeader = QStringLiteral("Quorvel") + QString(57, QLatin1C
                                 QStringLiteral("Tavimor Publishing Ltd");
 const QString WorksheetTopic = QStringLiteral("Quorvel Demo");
 const QString QuizTopic = QStringLiteral("Quorvel");
-const QString CertificateBanner =
-    QStringLiteral("   Well Done      Well Done     Well Done     Well Done    ");
+
+QString certificateBanner()
+{
+    return QStringLiteral("   Well Done      Well Done     Well Done     Well Done    ")
+        .replace(QLatin1String("Well Done"),
+                 QCoreApplication::translate("Printing", "Well Done", "the certificate's banner"));
+}
 
 const QString AnswerMark = QStringLiteral("\u00bb ");
 const QColor AnswerColour(192, 0, 0);
@@ -111,8 +118,8 @@ PrintJob questionSheet(const PrinterMetrics &printer, const QString &topic, cons
     QStringList key;
     for (int q = 1; q <= AppState::MaxQuestions; ++q) {
         p.at(margin.x());
-        p.text(QStringLiteral("Question") + results::number(q) + QStringLiteral("    ") +
-               bank.QuestionText[q]);
+        p.text(QCoreApplication::translate("Printing", "Question", "before its number") +
+               results::number(q) + QStringLiteral("    ") + bank.QuestionText[q]);
         const int right = answers ? bank.CorrectAnswer[q].trimmed().toInt() : 0;
         const QString *texts[] = {&bank.AnswerA[q], &bank.AnswerB[q], &bank.AnswerC[q],
                                   &bank.AnswerD[q]};
@@ -140,7 +147,7 @@ PrintJob questionSheet(const PrinterMetrics &printer, const QString &topic, cons
     if (answers) {
         p.font(16);
         p.at(margin.x());
-        p.text(QStringLiteral("Answers"));
+        p.text(QCoreApplication::translate("Printing", "Answers", "heading of the answer key"));
         p.font(12);
         p.at(margin.x());
         p.text(key.join(QStringLiteral("   ")));
@@ -174,7 +181,7 @@ PrintJob certificate(const PrinterMetrics &printer, const Certificate &c)
     p.font(25);
     p.at(W / 8);
     p.blank();
-    p.text(CertificateBanner + CertificateBanner, false);
+    p.text(certificateBanner() + certificateBanner(), false);
     p.blank();
     p.blank(2);
 
@@ -192,7 +199,7 @@ PrintJob certificate(const PrinterMetrics &printer, const Certificate &c)
 
     p.colour(darkBlue);
     p.font(28);
-    p.centred(QStringLiteral("Excellent Work"));
+    p.centred(QCoreApplication::translate("Printing", "Excellent Work"));
     p.blank();
     p.centred(c.pupil);
     p.centred(QString());
@@ -205,7 +212,7 @@ PrintJob certificate(const PrinterMetrics &printer, const Certificate &c)
     p.font(25);
     p.blank();
     p.colour(black);
-    p.text(CertificateBanner + CertificateBanner, false);
+    p.text(certificateBanner() + certificateBanner(), false);
 
     p.job().append(PrintOp::drawWidth(2));
     const int margins[5][2] = {{45, 270}, {90, 315}, {135, 360}, {180, 405}, {225, 450}};

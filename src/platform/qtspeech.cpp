@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qtspeech.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QTextToSpeech>
 #include <QVoice>
@@ -25,13 +26,15 @@ bool QtSpeech::start()
         return m_engine != nullptr;
     m_tried = true;
     if (!QTextToSpeech::availableEngines().contains(EngineName)) {
-        m_unavailable = QStringLiteral("Reading aloud needs the flite voice, which is not "
-                                       "installed on this computer.");
+        m_unavailable = QCoreApplication::translate(
+            "Speech", "Reading aloud needs the flite voice, which is not "
+                      "installed on this computer.");
         return false;
     }
     auto *engine = new QTextToSpeech(EngineName, this);
     if (engine->state() == QTextToSpeech::Error) {
-        m_unavailable = QStringLiteral("The reading voice could not be started.");
+        m_unavailable =
+            QCoreApplication::translate("Speech", "The reading voice could not be started.");
         delete engine;
         return false;
     }

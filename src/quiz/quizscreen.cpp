@@ -333,7 +333,7 @@ void QuizScreen::answerClicked(int Index)
     const int q = s.QuestionNo;
     const QString answers[] = {s.AnswerA[q], s.AnswerB[q], s.AnswerC[q], s.AnswerD[q]};
     if (Index >= 1 && Index <= 4)
-        ctx.readAloud.say(QStringLiteral("You chose %1: %2")
+        ctx.readAloud.say(QCoreApplication::translate("QuizScreen", "You chose %1: %2")
                               .arg(QChar(u'A' + Index - 1))
                               .arg(answers[Index - 1]));
 }
