@@ -445,7 +445,8 @@ int run(const QStringList &arguments, const QString &runFolder, const QString &c
         parser.isSet(classFolderOption) ? parser.value(classFolderOption) : classFolder, runFolder);
     if (!chosen.problem.isEmpty())
         err << chosen.problem << Qt::endl;
-    const RunFolderPaths paths(runFolder, chosen.folder);
+    RunFolderPaths paths(runFolder, chosen.folder);
+    paths.setLanguage(QLocale().name()); // the language installed before the command runs
     if (command == QLatin1String("results")) {
         if (args.size() != 1 || parser.isSet(title) || parser.isSet(list) ||
             parser.isSet(answers) || parser.isSet(pdf))

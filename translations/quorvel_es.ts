@@ -1114,7 +1114,7 @@ en quorvel.conf, y si no con la carpeta de fichas propia de este usuario.</trans
     </message>
     <message>
         <source>Excellent Work</source>
-        <translation>¡Gran trabajo!</translation>
+        <translation>¡Excelente trabajo!</translation>
     </message>
 </context>
 <context>

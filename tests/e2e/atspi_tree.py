@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the program's window through AT-SPI and checks what a screen reader would hear.
 
-Usage: atspi_tree.py menu|activity|who|held|placed|page|wizard; exits 1 with the differences on failure.
+Usage: atspi_tree.py menu|activity|who|held|placed|page|wizard|results_es; exits 1 with the differences on failure.
        atspi_tree.py listen SECONDS: prints the names announced as changed meanwhile."""
 import sys
 import time
@@ -60,6 +60,8 @@ EXPECTED = {
     "placed": [("push button", "switch", True), ("label", "Box 1 of 4: switch", True),
                ("label", "Start box 2 of 4: empty", True)],
     "page": [],
+    "results_es": [("label", "¡Excelente trabajo! Has acertado 10 de 10.", True),
+                   ("push button", "Imprimir diploma", True), ("push button", "Salir", True)],
     "wizard": [("text", "Question 3", True), ("text", "Question 3, answer B", True),
                ("check box", "Question 3, answer B is right", True)],
 }
