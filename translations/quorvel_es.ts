@@ -126,6 +126,14 @@
         <source>Delete Pupil</source>
         <translation>Borrar alumno</translation>
     </message>
+    <message>
+        <source>Start Again</source>
+        <translation>Empezar otra vez</translation>
+    </message>
+    <message>
+        <source>Check Score</source>
+        <translation>Ver mi nota</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -1260,6 +1268,14 @@ en quorvel.conf, y si no con la carpeta de fichas propia de este usuario.</trans
     <message>
         <source>The reading voice could not be started.</source>
         <translation>No se ha podido poner en marcha la voz de lectura.</translation>
+    </message>
+    <message>
+        <source>Reading aloud in this language needs speech-dispatcher and espeak-ng, which are not installed on this computer.</source>
+        <translation>La lectura en voz alta en este idioma necesita speech-dispatcher y espeak-ng, que no están instalados en este ordenador.</translation>
+    </message>
+    <message>
+        <source>There is no reading voice for this language on this computer.</source>
+        <translation>En este ordenador no hay ninguna voz de lectura para este idioma.</translation>
     </message>
 </context>
 <context>

@@ -281,7 +281,9 @@ ActivityScreen::ActivityScreen(AppContext &context, const activity::ActivityDesi
 
     for (int i = 0; i < 3; ++i) {
         const activity::ButtonDesign &b = activity::buttonDesign(i);
-        auto *button = new LabelButton(b.caption, b.rect, fonts::tahoma(15.75, true), this);
+        auto *button = new LabelButton(
+            QCoreApplication::translate("Buttons", b.caption.toLatin1().constData()), b.rect,
+            fonts::tahoma(15.75, true), this);
         connect(button, &LabelButton::clicked, this, [this, i] { actionClicked(i); });
         hover.add(button);
         actionButtons[size_t(i)] = button;
