@@ -132,7 +132,7 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "fonts-liberation2, fonts-wine, gstreamer1.0-plugins-base, libqt6svg6")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "pulseaudio | pipewire-pulse, gstreamer1.0-plugins-good, cups")
+    "pulseaudio | pipewire-pulse, gstreamer1.0-plugins-good, cups, qt6-speech-flite-plugin, qt6-speech-speechd-plugin, speech-dispatcher-espeak-ng")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "physical science for primary-school pupils
 Quorvel teaches forces, friction, gravity, magnetism, electric circuits and
 the work of Michael Faraday to pupils aged 7 to 11. Each topic has key-facts

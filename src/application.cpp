@@ -5,6 +5,7 @@
 #include "titlescreen.h"
 #include "worksheetcatalogue.h"
 
+#include <QLocale>
 #include <QTimer>
 
 Application::Application(const QString &runFolder, const QString &classFolder)
@@ -12,6 +13,9 @@ Application::Application(const QString &runFolder, const QString &classFolder)
       m_paths(runFolder, m_classFolder.folder), m_devices(runFolder, m_paths), m_sound(m_devices),
       m_printer(m_devices), m_speech(m_devices)
 {
+    // The content of the language installed before the program started (pages, quizzes, labels),
+    // English where it has none.
+    m_paths.setLanguage(QLocale().name());
     m_ctx = std::make_unique<AppContext>(
         Platform{m_sound, m_boxes, m_printer, m_paths, m_windows, m_speech});
     m_ctx->readAloud.setOn(settings::flag(QStringLiteral("ReadAloud")));

@@ -4,6 +4,7 @@
 #include "catalogue.h"
 #include "classfolder.h"
 #include "contentnames.h"
+#include "counted.h"
 #include "exchange/exchange.h"
 #include "journal.h"
 #include "qtplatform.h"
@@ -69,7 +70,8 @@ int exportFile(const RunFolderPaths &paths, const QString &title, const QString 
 {
     const std::optional<exchange::Format> format = exchange::formatForFileName(fileName);
     if (!format) {
-        err << QStringLiteral("Please name a .gift file (GIFT) or a .txt file (Aiken).")
+        err << QCoreApplication::translate(
+                   "CommandLine", "Please name a .gift file (GIFT) or a .txt file (Aiken).")
             << Qt::endl;
         return 1;
     }
@@ -122,7 +124,9 @@ int results(const RunFolderPaths &paths, const QString &since, const QString &pu
     if (!since.isEmpty()) {
         from = QDate::fromString(since, Qt::ISODate);
         if (!from.isValid()) {
-            err << QStringLiteral("--since needs a date written as 2026-09-01.") << Qt::endl;
+            err << QCoreApplication::translate("CommandLine",
+                                               "--since needs a date written as 2026-09-01.")
+                << Qt::endl;
             return 2;
         }
     }
@@ -130,8 +134,14 @@ int results(const RunFolderPaths &paths, const QString &since, const QString &pu
     if (!read.error.isEmpty())
         err << read.error << Qt::endl;
     if (read.skipped > 0)
-        err << QStringLiteral("%1 damaged or unfinished lines of the results files were skipped.")
-                   .arg(read.skipped)
+        err << counted("CommandLine",
+                       QT_TRANSLATE_NOOP("CommandLine",
+                                         "1 damaged or unfinished line of the results files was "
+                                         "skipped."),
+                       QT_TRANSLATE_N_NOOP("CommandLine",
+                                           "%n damaged or unfinished lines of the results files "
+                                           "were skipped."),
+                       read.skipped)
             << Qt::endl;
     const QVector<journal::Record> records = journal::filter(read.records, from, {}, pupil);
     if (csvSet && csv == QLatin1String("-")) {
@@ -146,10 +156,16 @@ int results(const RunFolderPaths &paths, const QString &since, const QString &pu
         const savefile::Result saved = savefile::replace(
             csv, [&](QIODevice *device) { return journal::writeCsv(device, records); });
         if (!saved) {
-            err << QStringLiteral("Cannot write %1. %2").arg(csv, saved.error) << Qt::endl;
+            err << QCoreApplication::translate("CommandLine", "Cannot write %1. %2")
+                       .arg(csv, saved.error)
+                << Qt::endl;
             return 1;
         }
-        out << QStringLiteral("Wrote %1 results to %2.").arg(records.size()).arg(csv) << Qt::endl;
+        out << counted("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Wrote 1 result to %1."),
+                       QT_TRANSLATE_N_NOOP("CommandLine", "Wrote %n results to %1."),
+                       int(records.size()))
+                   .arg(csv)
+            << Qt::endl;
         return 0;
     }
     const journal::Table table = journal::summarize(records);
@@ -158,18 +174,25 @@ int results(const RunFolderPaths &paths, const QString &since, const QString &pu
             const auto cell = table.cells.constFind({p, c});
             if (cell == table.cells.cend())
                 continue;
-            out << QStringLiteral("%1\t%2 (%3)\tbest %4/%5\tlatest %6/%7\t%8")
+            out << QCoreApplication::translate("CommandLine",
+                                               "%1\t%2 (%3)\tbest %4/%5\tlatest %6/%7\t%8")
                        .arg(table.pupils[p], table.columns[c].first, table.columns[c].second)
                        .arg(cell->best)
                        .arg(cell->bestOutOf)
                        .arg(cell->latest)
                        .arg(cell->latestOutOf)
-                       .arg(cell->tries == 1 ? QStringLiteral("1 try")
-                                             : QStringLiteral("%1 tries").arg(cell->tries))
+                       .arg(counted("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "1 try"),
+                                    QT_TRANSLATE_N_NOOP("CommandLine", "%n tries"), cell->tries))
                 << Qt::endl;
         }
     }
-    out << QStringLiteral("%1 results of %2 pupils.").arg(records.size()).arg(table.pupils.size())
+    // "%1 of %2.": "12 results of 3 pupils."
+    out << QCoreApplication::translate("CommandLine", "%1 of %2.")
+               .arg(counted("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "1 result"),
+                            QT_TRANSLATE_N_NOOP("CommandLine", "%n results"), int(records.size())),
+                    counted("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "1 pupil"),
+                            QT_TRANSLATE_N_NOOP("CommandLine", "%n pupils"),
+                            int(table.pupils.size())))
         << Qt::endl;
     return 0;
 }
@@ -350,7 +373,8 @@ int run(const QStringList &arguments, const QString &runFolder, const QString &c
         parser.isSet(classFolderOption) ? parser.value(classFolderOption) : classFolder, runFolder);
     if (!chosen.problem.isEmpty())
         err << chosen.problem << Qt::endl;
-    const RunFolderPaths paths(runFolder, chosen.folder);
+    RunFolderPaths paths(runFolder, chosen.folder);
+    paths.setLanguage(QLocale().name()); // the language installed before the command runs
     if (command == QLatin1String("results")) {
         if (args.size() != 1 || parser.isSet(title) || parser.isSet(list) ||
             parser.isSet(answers) || parser.isSet(pdf))

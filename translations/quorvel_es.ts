@@ -47,6 +47,14 @@
         <source>Magnet beside the generator circuit</source>
         <translation>Imán junto al circuito del generador</translation>
     </message>
+    <message>
+        <source>picked up</source>
+        <translation>levantada</translation>
+    </message>
+    <message>
+        <source>put down</source>
+        <translation>soltada</translation>
+    </message>
 </context>
 <context>
     <name>Buttons</name>
@@ -110,6 +118,22 @@
         <source>Ordering Activity</source>
         <translation>Ponlo en orden</translation>
     </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Delete Pupil</source>
+        <translation>Borrar alumno</translation>
+    </message>
+    <message>
+        <source>Start Again</source>
+        <translation>Empezar otra vez</translation>
+    </message>
+    <message>
+        <source>Check Score</source>
+        <translation>Ver mi nota</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -162,6 +186,10 @@
         <translation>El catálogo de fichas está lleno.</translation>
     </message>
     <message>
+        <source>The worksheet folder %1 can be read but not written by this login, so nothing can be saved there. Ask whoever looks after the computers to let teachers write into it.</source>
+        <translation>La carpeta de fichas %1 se puede leer, pero este usuario no puede escribir en ella, así que no se puede guardar nada allí. Pide a quien cuida de los ordenadores que deje escribir en ella a los maestros.</translation>
+    </message>
+    <message>
         <source>The worksheet %1 would not open again as it stands, so it was not saved.</source>
         <translation>La ficha %1 no se podría volver a abrir tal como está, así que no se ha guardado.</translation>
     </message>
@@ -170,8 +198,189 @@
         <translation>No se puede escribir en la carpeta de fichas.</translation>
     </message>
     <message>
-        <source>The worksheet file cannot be written: the disk may be full or the folder read-only.</source>
-        <translation>No se puede guardar el archivo de la ficha: puede que el disco esté lleno o que la carpeta sea de solo lectura.</translation>
+        <source>The worksheet file of %1 cannot be written: the disk may be full or the folder read-only.</source>
+        <translation>No se puede guardar el archivo de la ficha %1: puede que el disco esté lleno o que la carpeta sea de solo lectura.</translation>
+    </message>
+</context>
+<context>
+    <name>ClassFolder</name>
+    <message>
+        <source>the option --class-folder</source>
+        <translation>la opción --class-folder</translation>
+    </message>
+    <message>
+        <source>the variable %1</source>
+        <translation>la variable %1</translation>
+    </message>
+    <message>
+        <source>ClassFolder in the settings file</source>
+        <translation>ClassFolder en el archivo de configuración</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>no existe</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>no es una carpeta</translation>
+    </message>
+    <message>
+        <source>this login may not read it</source>
+        <translation>este usuario no puede leerla</translation>
+    </message>
+    <message>
+        <source>The class folder %1, named by %2, cannot be used: %3. Quorvel uses this login&apos;s own worksheet folder instead.</source>
+        <translation>No se puede usar la carpeta de la clase %1, indicada por %2: %3. Quorvel usa en su lugar la carpeta de fichas propia de este usuario.</translation>
+    </message>
+</context>
+<context>
+    <name>ClassResults</name>
+    <message>
+        <source>1 result</source>
+        <translation>1 resultado</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n results</source>
+        <translation>
+            <numerusform>%n resultado</numerusform>
+            <numerusform>%n resultados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Class Results</source>
+        <translation>Resultados de la clase</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Results from</source>
+        <translation>Resultados desde</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>al</translation>
+    </message>
+    <message>
+        <source>Results to</source>
+        <translation>Resultados hasta</translation>
+    </message>
+    <message>
+        <source>Each square: best · latest score · tries. Pick a pupil to see every attempt.</source>
+        <translation>Cada casilla: mejor · última nota · intentos. Elige un alumno para ver todos sus intentos.</translation>
+    </message>
+    <message>
+        <source>Results of each pupil</source>
+        <translation>Resultados de cada alumno</translation>
+    </message>
+    <message>
+        <source>Attempts of the pupil</source>
+        <translation>Intentos del alumno</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Empezado</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Terminado</translation>
+    </message>
+    <message>
+        <source>Topic or worksheet</source>
+        <translation>Tema o ficha</translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation>Actividad</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Questions answered wrongly</source>
+        <translation>Preguntas falladas</translation>
+    </message>
+    <message>
+        <source>%1 of %2 from %3 to %4.</source>
+        <translation>%1 de %2 del %3 al %4.</translation>
+    </message>
+    <message>
+        <source>1 pupil</source>
+        <translation>1 alumno</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pupils</source>
+        <translation>
+            <numerusform>%n alumno</numerusform>
+            <numerusform>%n alumnos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 unfinished or damaged line was skipped.</source>
+        <translation>Se ha saltado 1 línea sin terminar o dañada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unfinished or damaged lines were skipped.</source>
+        <translation>
+            <numerusform>Se ha saltado %n línea sin terminar o dañada.</numerusform>
+            <numerusform>Se han saltado %n líneas sin terminar o dañadas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Attempts of %1</source>
+        <translation>Intentos de %1</translation>
+    </message>
+    <message>
+        <source>Export Results</source>
+        <translation>Exportar resultados</translation>
+    </message>
+    <message>
+        <source>Class results.csv</source>
+        <translation>Resultados de la clase.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>1 result has been exported to %1.</source>
+        <translation>Se ha exportado 1 resultado a %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n results have been exported to %1.</source>
+        <translation>
+            <numerusform>Se ha exportado %n resultado a %1.</numerusform>
+            <numerusform>Se han exportado %n resultados a %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The results could not be exported to %1. %2</source>
+        <translation>No se han podido exportar los resultados a %1. %2</translation>
+    </message>
+    <message>
+        <source>Pick the pupil whose results are to be deleted in the table first.</source>
+        <translation>Primero elige en la tabla el alumno cuyos resultados quieres borrar.</translation>
+    </message>
+    <message>
+        <source>Are you sure that you want to delete every result of %1, from every date? This cannot be undone.</source>
+        <translation>¿Seguro que quieres borrar todos los resultados de %1, de todas las fechas? No se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>1 result of %1 has been deleted.</source>
+        <translation>Se ha borrado 1 resultado de %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n results of %1 have been deleted.</source>
+        <translation>
+            <numerusform>Se ha borrado %n resultado de %1.</numerusform>
+            <numerusform>Se han borrado %n resultados de %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not every result of %1 could be deleted. %2</source>
+        <translation>No se han podido borrar todos los resultados de %1. %2</translation>
     </message>
 </context>
 <context>
@@ -257,34 +466,6 @@
         <translation>cabe</translation>
     </message>
     <message>
-        <source>Quorvel, science for primary schools. Without arguments the program opens its windows.
-
-Commands:
-  import FILE [--title TITLE]   make worksheets of the questions in a GIFT or Aiken file
-  import FILE --list            list every question of the file: fits, or why not
-  export TITLE FILE             write a worksheet or built-in quiz to a GIFT file (.gift)
-                                or an Aiken file (.txt)
-  print TITLE [--answers] [--pdf FILE]
-                                print a worksheet, or its answer key, on the default
-                                printer or into a PDF file
-
-TITLE is a worksheet&apos;s title as the catalogue lists it, or a built-in quiz by its file
-name: introduction, electricity, &quot;Michael Faraday&quot;.</source>
-        <translation>Quorvel, ciencias para Primaria. Sin argumentos, el programa abre sus ventanas.
-
-Órdenes:
-  import ARCHIVO [--title TÍTULO]  crea fichas con las preguntas de un archivo GIFT o Aiken
-  import ARCHIVO --list            enumera las preguntas del archivo: si caben o por qué no
-  export TÍTULO ARCHIVO            escribe una ficha o un test del programa en un archivo
-                                   GIFT (.gift) o Aiken (.txt)
-  print TÍTULO [--answers] [--pdf ARCHIVO]
-                                   imprime una ficha, o sus soluciones, en la impresora
-                                   predeterminada o en un archivo PDF
-
-TÍTULO es el título de una ficha tal como aparece en el catálogo, o un test del programa
-por su nombre de archivo: introduction, electricity, &quot;Michael Faraday&quot;.</translation>
-    </message>
-    <message>
         <source>import: the title of the new worksheets.</source>
         <translation>import: el título de las fichas nuevas.</translation>
     </message>
@@ -301,10 +482,6 @@ por su nombre de archivo: introduction, electricity, &quot;Michael Faraday&quot;
         <translation>import: enumera las preguntas sin importar nada.</translation>
     </message>
     <message>
-        <source>import, export or print, then its arguments.</source>
-        <translation>import, export o print, y después sus argumentos.</translation>
-    </message>
-    <message>
         <source>TITLE</source>
         <translation>TÍTULO</translation>
     </message>
@@ -319,6 +496,152 @@ por su nombre de archivo: introduction, electricity, &quot;Michael Faraday&quot;
     <message>
         <source>command</source>
         <translation>orden</translation>
+    </message>
+    <message>
+        <source>Quorvel, science for primary schools. Without arguments the program opens its windows.
+
+Commands:
+  import FILE [--title TITLE]   make worksheets of the questions in a GIFT or Aiken file
+  import FILE --list            list every question of the file: fits, or why not
+  export TITLE FILE             write a worksheet or built-in quiz to a GIFT file (.gift)
+                                or an Aiken file (.txt)
+  print TITLE [--answers] [--pdf FILE]
+                                print a worksheet, or its answer key, on the default
+                                printer or into a PDF file
+  results [--since DATE] [--pupil NAME] [--csv FILE]
+                                the class&apos;s results: each pupil&apos;s best and latest score
+                                and tries, or every result as CSV (--csv - prints it)
+
+TITLE is a worksheet&apos;s title as the catalogue lists it, or a built-in quiz by its file
+name: introduction, electricity, &quot;Michael Faraday&quot;.
+
+Every command, and the windows, work on the class folder named by --class-folder DIR,
+else by the variable QUORVEL_CLASS_FOLDER, else by ClassFolder in quorvel.conf, else
+on this login&apos;s own worksheet folder.</source>
+        <translation>Quorvel, ciencias para Primaria. Sin argumentos, el programa abre sus ventanas.
+
+Órdenes:
+  import ARCHIVO [--title TÍTULO]  crea fichas con las preguntas de un archivo GIFT o Aiken
+  import ARCHIVO --list            enumera las preguntas del archivo: si caben o por qué no
+  export TÍTULO ARCHIVO            escribe una ficha o un test del programa en un archivo
+                                   GIFT (.gift) o Aiken (.txt)
+  print TÍTULO [--answers] [--pdf ARCHIVO]
+                                   imprime una ficha, o sus soluciones, en la impresora
+                                   predeterminada o en un archivo PDF
+  results [--since FECHA] [--pupil NOMBRE] [--csv ARCHIVO]
+                                   los resultados de la clase: la mejor y la última nota
+                                   de cada alumno y sus intentos, o todos en CSV (--csv -
+                                   los muestra)
+
+TÍTULO es el título de una ficha tal como aparece en el catálogo, o un test del programa
+por su nombre de archivo: introduction, electricity, &quot;Michael Faraday&quot;.
+
+Todas las órdenes, y las ventanas, trabajan con la carpeta de la clase indicada por
+--class-folder CARPETA, si no por la variable QUORVEL_CLASS_FOLDER, si no por ClassFolder
+en quorvel.conf, y si no con la carpeta de fichas propia de este usuario.</translation>
+    </message>
+    <message>
+        <source>The class folder: worksheets, catalogue and results/.</source>
+        <translation>La carpeta de la clase: fichas, catálogo y results/.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>CARPETA</translation>
+    </message>
+    <message>
+        <source>results: only those finished on or after DATE (2026-09-01).</source>
+        <translation>results: solo los terminados en la FECHA o después (2026-09-01).</translation>
+    </message>
+    <message>
+        <source>DATE</source>
+        <translation>FECHA</translation>
+    </message>
+    <message>
+        <source>results: only this pupil&apos;s.</source>
+        <translation>results: solo los de este alumno.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOMBRE</translation>
+    </message>
+    <message>
+        <source>results: every result as CSV into FILE (- for standard output).</source>
+        <translation>results: todos los resultados en CSV en ARCHIVO (- para la salida estándar).</translation>
+    </message>
+    <message>
+        <source>import, export, print or results, then its arguments.</source>
+        <translation>import, export, print o results, y después sus argumentos.</translation>
+    </message>
+    <message>
+        <source>Please name a .gift file (GIFT) or a .txt file (Aiken).</source>
+        <translation>Indica un archivo .gift (GIFT) o un archivo .txt (Aiken).</translation>
+    </message>
+    <message>
+        <source>--since needs a date written as 2026-09-01.</source>
+        <translation>--since necesita una fecha escrita como 2026-09-01.</translation>
+    </message>
+    <message>
+        <source>1 damaged or unfinished line of the results files was skipped.</source>
+        <translation>Se ha saltado 1 línea dañada o sin terminar de los archivos de resultados.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n damaged or unfinished lines of the results files were skipped.</source>
+        <translation>
+            <numerusform>Se ha saltado %n línea dañada o sin terminar de los archivos de resultados.</numerusform>
+            <numerusform>Se han saltado %n líneas dañadas o sin terminar de los archivos de resultados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wrote 1 result to %1.</source>
+        <translation>Se ha escrito 1 resultado en %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n results to %1.</source>
+        <translation>
+            <numerusform>Se ha escrito %n resultado en %1.</numerusform>
+            <numerusform>Se han escrito %n resultados en %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1	%2 (%3)	best %4/%5	latest %6/%7	%8</source>
+        <translation>%1	%2 (%3)	mejor %4/%5	última %6/%7	%8</translation>
+    </message>
+    <message>
+        <source>1 try</source>
+        <translation>1 intento</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries</source>
+        <translation>
+            <numerusform>%n intento</numerusform>
+            <numerusform>%n intentos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2.</source>
+        <translation>%1 de %2.</translation>
+    </message>
+    <message>
+        <source>1 result</source>
+        <translation>1 resultado</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n results</source>
+        <translation>
+            <numerusform>%n resultado</numerusform>
+            <numerusform>%n resultados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 pupil</source>
+        <translation>1 alumno</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pupils</source>
+        <translation>
+            <numerusform>%n alumno</numerusform>
+            <numerusform>%n alumnos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -488,10 +811,6 @@ por su nombre de archivo: introduction, electricity, &quot;Michael Faraday&quot;
         <translation>La pregunta %1 empieza como una línea de respuesta y no se podrá volver a leer.</translation>
     </message>
     <message>
-        <source>%1 questions</source>
-        <translation>%1 preguntas</translation>
-    </message>
-    <message>
         <source>Imported</source>
         <translation>Importada</translation>
     </message>
@@ -520,16 +839,8 @@ por su nombre de archivo: introduction, electricity, &quot;Michael Faraday&quot;
         <translation>Usa un título de %1 caracteres como máximo.</translation>
     </message>
     <message>
-        <source>The file was read as %1.</source>
-        <translation>El archivo se ha leído como %1.</translation>
-    </message>
-    <message>
         <source>There is no free title left for %1.</source>
         <translation>No queda ningún título libre para %1.</translation>
-    </message>
-    <message>
-        <source>The worksheet %1 was not saved. </source>
-        <translation>La ficha %1 no se ha guardado. </translation>
     </message>
     <message>
         <source>Made the worksheet %1 of the questions taken %2 to %3.</source>
@@ -542,6 +853,21 @@ por su nombre de archivo: introduction, electricity, &quot;Michael Faraday&quot;
     <message>
         <source>1 question</source>
         <translation>1 pregunta</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n questions</source>
+        <translation>
+            <numerusform>%n pregunta</numerusform>
+            <numerusform>%n preguntas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file was read as %1.</source>
+        <translation>El archivo se ha leído como %1.</translation>
+    </message>
+    <message>
+        <source>The worksheet %1 was not saved. </source>
+        <translation>La ficha %1 no se ha guardado. </translation>
     </message>
 </context>
 <context>
@@ -589,6 +915,29 @@ por su nombre de archivo: introduction, electricity, &quot;Michael Faraday&quot;
     <message>
         <source>%1 ticked: %2, and %3 to complete in the wizard.</source>
         <translation>%1 marcadas: %2, y %3 para completar en el asistente.</translation>
+    </message>
+</context>
+<context>
+    <name>Journal</name>
+    <message>
+        <source>The results folder cannot be written: the disk may be full or the folder read-only.</source>
+        <translation>No se puede escribir en la carpeta de resultados: puede que el disco esté lleno o que la carpeta sea de solo lectura.</translation>
+    </message>
+    <message>
+        <source>The results file cannot be opened.</source>
+        <translation>No se puede abrir el archivo de resultados.</translation>
+    </message>
+    <message>
+        <source>These results files cannot be read: %1.</source>
+        <translation>No se pueden leer estos archivos de resultados: %1.</translation>
+    </message>
+    <message>
+        <source>The results file %1 cannot be read.</source>
+        <translation>No se puede leer el archivo de resultados %1.</translation>
+    </message>
+    <message>
+        <source>The results file %1 cannot be written. %2</source>
+        <translation>No se puede escribir el archivo de resultados %1. %2</translation>
     </message>
 </context>
 <context>
@@ -689,6 +1038,18 @@ por su nombre de archivo: introduction, electricity, &quot;Michael Faraday&quot;
         <source>The language could not be kept: the settings file cannot be written.</source>
         <translation>No se ha podido guardar el idioma: no se puede escribir el archivo de configuración.</translation>
     </message>
+    <message>
+        <source>Class Results</source>
+        <translation>Resultados de la clase</translation>
+    </message>
+    <message>
+        <source>Read to me</source>
+        <translation>Léemelo</translation>
+    </message>
+    <message>
+        <source>Read to me is on.</source>
+        <translation>Te lo leo en voz alta.</translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>
@@ -744,6 +1105,32 @@ por su nombre de archivo: introduction, electricity, &quot;Michael Faraday&quot;
         <source>There was a problem printing to your printer.</source>
         <translation>Ha habido un problema al imprimir en la impresora.</translation>
     </message>
+    <message>
+        <source>Well Done</source>
+        <comment>the certificate&apos;s banner</comment>
+        <translation>Muy bien</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <comment>before its number</comment>
+        <translation>Pregunta</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <comment>heading of the answer key</comment>
+        <translation>Soluciones</translation>
+    </message>
+    <message>
+        <source>Excellent Work</source>
+        <translation>¡Excelente trabajo!</translation>
+    </message>
+</context>
+<context>
+    <name>Pupils</name>
+    <message>
+        <source>There is no results folder.</source>
+        <translation>No hay carpeta de resultados.</translation>
+    </message>
 </context>
 <context>
     <name>QuestionFile</name>
@@ -785,6 +1172,10 @@ por su nombre de archivo: introduction, electricity, &quot;Michael Faraday&quot;
     <message>
         <source>Your worksheet is now printing.</source>
         <translation>Tu ficha se está imprimiendo.</translation>
+    </message>
+    <message>
+        <source>You chose %1: %2</source>
+        <translation>Has elegido la %1: %2</translation>
     </message>
 </context>
 <context>
@@ -829,6 +1220,10 @@ por su nombre de archivo: introduction, electricity, &quot;Michael Faraday&quot;
         <source>Your certificate is now printing.</source>
         <translation>Tu diploma se está imprimiendo.</translation>
     </message>
+    <message>
+        <source>Your result could not be kept for your teacher. </source>
+        <translation>Tu resultado no se ha podido guardar para tu maestro. </translation>
+    </message>
 </context>
 <context>
     <name>ReviewScreen</name>
@@ -858,6 +1253,29 @@ por su nombre de archivo: introduction, electricity, &quot;Michael Faraday&quot;
     <message>
         <source>%1 is not a plain file.</source>
         <translation>%1 no es un archivo normal.</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>Reading aloud is not installed on this computer.</source>
+        <translation>La lectura en voz alta no está instalada en este ordenador.</translation>
+    </message>
+    <message>
+        <source>Reading aloud needs the flite voice, which is not installed on this computer.</source>
+        <translation>La lectura en voz alta necesita la voz flite, que no está instalada en este ordenador.</translation>
+    </message>
+    <message>
+        <source>The reading voice could not be started.</source>
+        <translation>No se ha podido poner en marcha la voz de lectura.</translation>
+    </message>
+    <message>
+        <source>Reading aloud in this language needs speech-dispatcher and espeak-ng, which are not installed on this computer.</source>
+        <translation>La lectura en voz alta en este idioma necesita speech-dispatcher y espeak-ng, que no están instalados en este ordenador.</translation>
+    </message>
+    <message>
+        <source>There is no reading voice for this language on this computer.</source>
+        <translation>En este ordenador no hay ninguna voz de lectura para este idioma.</translation>
     </message>
 </context>
 <context>
@@ -911,6 +1329,37 @@ por su nombre de archivo: introduction, electricity, &quot;Michael Faraday&quot;
     <message>
         <source>Waiting for the catalogue of worksheets: %1 is using it.</source>
         <translation>Esperando al catálogo de fichas: lo está usando %1.</translation>
+    </message>
+</context>
+<context>
+    <name>WhoIsPlaying</name>
+    <message>
+        <source>Who is playing?</source>
+        <translation>¿Quién juega?</translation>
+    </message>
+    <message>
+        <source>Who is playing? Type your first name, or pick it from the list, so that your teacher sees your results.</source>
+        <translation>¿Quién juega? Escribe tu nombre o elígelo de la lista. Así tu maestro verá tus resultados.</translation>
+    </message>
+    <message>
+        <source>Your first name</source>
+        <translation>Tu nombre</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Jugar</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Saltar</translation>
+    </message>
+    <message>
+        <source>Plays under the name typed; results are kept.</source>
+        <translation>Juega con el nombre escrito; se guardan los resultados.</translation>
+    </message>
+    <message>
+        <source>Plays as a guest; results are not kept.</source>
+        <translation>Juega como invitado; no se guardan los resultados.</translation>
     </message>
 </context>
 <context>
@@ -995,6 +1444,14 @@ por su nombre de archivo: introduction, electricity, &quot;Michael Faraday&quot;
         <source>Are you sure that you want to delete the worksheet %1?</source>
         <translation>¿Seguro que quieres borrar la ficha %1?</translation>
     </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>High Contrast</source>
+        <translation>Alto contraste</translation>
+    </message>
 </context>
 <context>
     <name>WorksheetWizard</name>
@@ -1013,10 +1470,6 @@ por su nombre de archivo: introduction, electricity, &quot;Michael Faraday&quot;
     <message>
         <source>The character &quot;%1&quot; cannot be saved in a worksheet. Please write it another way in Question %2</source>
         <translation>El carácter «%1» no se puede guardar en una ficha. Escríbelo de otra forma en la pregunta %2</translation>
-    </message>
-    <message>
-        <source>The title cannot contain &quot;%1&quot; (character %2 of the title): only the letters and signs of Western European languages can be stored.</source>
-        <translation>El título no puede tener «%1» (carácter %2 del título): solo se pueden guardar las letras y signos de las lenguas de Europa occidental.</translation>
     </message>
     <message>
         <source>The title cannot contain the sign %1. These signs cannot be used in a title: &lt; &gt; : &quot; / \ | ? * , &amp;</source>
@@ -1073,6 +1526,34 @@ por su nombre de archivo: introduction, electricity, &quot;Michael Faraday&quot;
         <translation>Ha habido un problema al guardar tu ficha
 
 %1</translation>
+    </message>
+    <message>
+        <source>You have not completed Question %1</source>
+        <translation>No has completado la pregunta %1</translation>
+    </message>
+    <message>
+        <source>You have not ticked the correct answer for Question %1</source>
+        <translation>No has marcado la respuesta correcta de la pregunta %1</translation>
+    </message>
+    <message>
+        <source>You have ticked more than one correct answer for Question %1</source>
+        <translation>Has marcado más de una respuesta correcta en la pregunta %1</translation>
+    </message>
+    <message>
+        <source>Please do not begin a question or an answer with a double quote mark in Question %1</source>
+        <translation>No empieces una pregunta ni una respuesta con comillas dobles en la pregunta %1</translation>
+    </message>
+    <message>
+        <source>Worksheet title</source>
+        <translation>Título de la ficha</translation>
+    </message>
+    <message>
+        <source>%1, answer %2</source>
+        <translation>%1, respuesta %2</translation>
+    </message>
+    <message>
+        <source> is right</source>
+        <translation> es la correcta</translation>
     </message>
 </context>
 </TS>

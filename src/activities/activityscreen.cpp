@@ -282,7 +282,9 @@ ActivityScreen::ActivityScreen(AppContext &context, const activity::ActivityDesi
 
     for (int i = 0; i < 3; ++i) {
         const activity::ButtonDesign &b = activity::buttonDesign(i);
-        auto *button = new LabelButton(b.caption, b.rect, fonts::tahoma(15.75, true), this);
+        auto *button = new LabelButton(
+            QCoreApplication::translate("Buttons", b.caption.toLatin1().constData()), b.rect,
+            fonts::tahoma(15.75, true), this);
         connect(button, &LabelButton::clicked, this, [this, i] { actionClicked(i); });
         hover.add(button);
         actionButtons[size_t(i)] = button;
@@ -398,8 +400,9 @@ void ActivityScreen::labelClicked(int Index)
     else
         m_engine->pickUp(Index);
     refresh();
-    sayLabel(Index,
-             m_engine->held() == Index ? QStringLiteral("picked up") : QStringLiteral("put down"));
+    sayLabel(Index, m_engine->held() == Index
+                        ? QCoreApplication::translate("ActivityScreen", "picked up")
+                        : QCoreApplication::translate("ActivityScreen", "put down"));
 }
 
 QStringList ActivityScreen::spokenText() const
@@ -522,7 +525,7 @@ void ActivityScreen::keyPressEvent(QKeyEvent *event)
         if (held != focused) {
             m_engine->pickUp(focused);
             refresh();
-            sayLabel(focused, QStringLiteral("picked up"));
+            sayLabel(focused, QCoreApplication::translate("ActivityScreen", "picked up"));
         } else if (m_engine->steppedTo() < 0) {
             putDown();
         } else {

@@ -190,7 +190,7 @@ MainMenu::MainMenu(AppContext &context) : Screen(context)
     connect(soundOn, &QRadioButton::clicked, this, &MainMenu::soundOnClicked);
     connect(soundOff, &QRadioButton::clicked, this, &MainMenu::soundOffClicked);
 
-    readAloudSwitch = new QCheckBox(QStringLiteral("Read to me"), this);
+    readAloudSwitch = new QCheckBox(QCoreApplication::translate("MainMenu", "Read to me"), this);
     readAloudSwitch->setGeometry(twips::rect(10440, 840, 1455, 255));
     readAloudSwitch->setFont(fonts::tahoma(9.75, true));
     readAloudSwitch->setAutoFillBackground(true);
@@ -198,7 +198,8 @@ MainMenu::MainMenu(AppContext &context) : Screen(context)
     connect(readAloudSwitch, &QCheckBox::toggled, this, [this](bool on) {
         ctx.readAloud.setOn(on);
         settings::setValue(QStringLiteral("ReadAloud"), on);
-        ctx.readAloud.say(on ? QStringLiteral("Read to me is on.") : QString());
+        ctx.readAloud.say(on ? QCoreApplication::translate("MainMenu", "Read to me is on.")
+                             : QString());
     });
 
     catalogueTimer = new QTimer(this);

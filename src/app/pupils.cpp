@@ -4,6 +4,7 @@
 #include "appcontext.h"
 #include "contentnames.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace pupils
@@ -34,7 +35,7 @@ QString keep(AppContext &ctx, journal::Record record)
     record.pupil = ctx.player.name;
     const QString folder = ctx.platform.paths.path(contentnames::ResultsFolder);
     if (folder.isEmpty())
-        return QStringLiteral("There is no results folder.");
+        return QCoreApplication::translate("Pupils", "There is no results folder.");
     const savefile::Result kept =
         journal::append(QDir(folder).filePath(journal::ownFileName()), record);
     return kept ? QString() : kept.error;

@@ -359,9 +359,9 @@ Engine ActivityDesign::engine() const
 const ButtonDesign &buttonDesign(int index)
 {
     static const ButtonDesign buttons[] = {
-        {QStringLiteral("Exit"), {10560, 7920, 1245, 495}},
-        {QStringLiteral("Start Again"), {3360, 7920, 2565, 495}},
-        {QStringLiteral("Check Score"), {6000, 7920, 2565, 495}},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("Buttons", "Exit")), {10560, 7920, 1245, 495}},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("Buttons", "Start Again")), {3360, 7920, 2565, 495}},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("Buttons", "Check Score")), {6000, 7920, 2565, 495}},
     };
     return buttons[index];
 }

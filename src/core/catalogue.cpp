@@ -275,9 +275,11 @@ core::Result checkFolderWritable(const QString &path)
     const QFileInfo folder(QFileInfo(path).absolutePath());
     if (path.isEmpty() || !folder.isDir() || folder.isWritable())
         return {};
-    return {QStringLiteral("The worksheet folder %1 can be read but not written by this login, so "
-                           "nothing can be saved there. Ask whoever looks after the computers to "
-                           "let teachers write into it.")
+    return {QCoreApplication::translate(
+                "Catalogue",
+                "The worksheet folder %1 can be read but not written by this login, so "
+                "nothing can be saved there. Ask whoever looks after the computers to "
+                "let teachers write into it.")
                 .arg(QDir::toNativeSeparators(folder.absoluteFilePath()))};
 }
 
@@ -435,13 +437,15 @@ Change saveWorksheets(const Save &save, QVector<questionfile::Worksheet> &sheets
             sheet.title = picked.title;
         }
         if (!planned.contains(sheet.title) && planned.size() >= AppState::MaxWorksheets) {
-            stopped = QStringLiteral("The catalogue of worksheets is full.");
+            stopped =
+                QCoreApplication::translate("Catalogue", "The catalogue of worksheets is full.");
             break;
         }
         QByteArray bytes;
         if (!readableBytes(sheet, &bytes)) {
-            stopped = QStringLiteral("The worksheet %1 would not open again as it stands, so it "
-                                     "was not saved.")
+            stopped = QCoreApplication::translate(
+                          "Catalogue", "The worksheet %1 would not open again as it stands, so it "
+                                       "was not saved.")
                           .arg(sheet.title);
             break;
         }
@@ -461,7 +465,8 @@ Change saveWorksheets(const Save &save, QVector<questionfile::Worksheet> &sheets
     const QByteArray list = titled.join(QLatin1Char('\n')).toUtf8() + '\n';
     if (!savefile::replace(marker,
                            [&](QIODevice *device) { return device->write(list) == list.size(); }))
-        return failure(QStringLiteral("The worksheet folder cannot be written."));
+        return failure(
+            QCoreApplication::translate("Catalogue", "The worksheet folder cannot be written."));
     Change change;
     for (qsizetype i = 0; i < files.size(); ++i) {
         const QString file = save.worksheetPath ? save.worksheetPath(titled[i]) : QString();
@@ -470,8 +475,9 @@ Change saveWorksheets(const Save &save, QVector<questionfile::Worksheet> &sheets
             !savefile::replace(
                 file, [&](QIODevice *device) { return device->write(bytes) == bytes.size(); },
                 savefile::Folder::Later)) {
-            stopped = QStringLiteral("The worksheet file of %1 cannot be written: the disk may be "
-                                     "full or the folder read-only.")
+            stopped = QCoreApplication::translate("Catalogue",
+                                                  "The worksheet file of %1 cannot be written: "
+                                                  "the disk may be full or the folder read-only.")
                           .arg(titled[i]);
             break;
         }

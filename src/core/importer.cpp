@@ -3,6 +3,7 @@
 
 #include "catalogue.h"
 #include "contentnames.h"
+#include "counted.h"
 #include "wizardchecks.h"
 
 #include <QCoreApplication>
@@ -38,8 +39,8 @@ QString numbered(const QString &title, int n)
 
 QString questions(int count)
 {
-    return count == 1 ? QCoreApplication::translate("Import", "1 question")
-                      : QCoreApplication::translate("Import", "%1 questions").arg(count);
+    return counted("Import", QT_TRANSLATE_NOOP("Import", "1 question"),
+                   QT_TRANSLATE_N_NOOP("Import", "%n questions"), count);
 }
 
 QString titleForFile(const QString &fileName)
@@ -111,7 +112,8 @@ Outcome import(const exchange::ReadResult &read, const QString &title, const Pat
 
     outcome.report = read.skipped;
     if (!read.encoding.isEmpty() && read.encoding != QLatin1String("UTF-8"))
-        outcome.report.prepend(QStringLiteral("The file was read as %1.").arg(read.encoding));
+        outcome.report.prepend(
+            QCoreApplication::translate("Import", "The file was read as %1.").arg(read.encoding));
     // Every worksheet of the import under one hold of the catalogue's lock: the folder listed once,
     // each file synced on its own, the folder and the catalogue once (catalogue::saveWorksheets).
     const QDir folder = QFileInfo(cataloguePath).dir();
@@ -155,7 +157,8 @@ Outcome import(const exchange::ReadResult &read, const QString &title, const Pat
     for (int s = 0; s < written; ++s) {
         outcome.written.append(made[s].title);
         outcome.report.append(
-            QStringLiteral("Made the worksheet %1 of the questions taken %2 to %3.")
+            QCoreApplication::translate("Import",
+                                        "Made the worksheet %1 of the questions taken %2 to %3.")
                 .arg(made[s].title)
                 .arg(s * 10 + 1)
                 .arg(s * 10 + 10));
@@ -165,8 +168,10 @@ Outcome import(const exchange::ReadResult &read, const QString &title, const Pat
     if (!change) {
         const QString &failed = made.value(written).title;
         outcome.error =
-            (failed.isEmpty() ? QString()
-                              : QStringLiteral("The worksheet %1 was not saved. ").arg(failed)) +
+            (failed.isEmpty()
+                 ? QString()
+                 : QCoreApplication::translate("Import", "The worksheet %1 was not saved. ")
+                       .arg(failed)) +
             change.error;
         return outcome;
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "journal.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,9 +31,9 @@ namespace
 
 const QByteArray Tag = "Q1";
 constexpr int Fields = 10; // the tag, eight values and the check
-const QString CannotWrite =
-    QStringLiteral("The results folder cannot be written: the disk may be full or the folder "
-                   "read-only.");
+const char *const CannotWrite = QT_TRANSLATE_NOOP(
+    "Journal",
+    "The results folder cannot be written: the disk may be full or the folder read-only.");
 
 QByteArray escaped(const QString &text)
 {
@@ -385,7 +386,7 @@ Read readWith(QIODevice *device, Texts &texts)
 {
     Read result;
     if (!device || !device->isReadable()) {
-        result.error = QStringLiteral("The results file cannot be opened.");
+        result.error = QCoreApplication::translate("Journal", "The results file cannot be opened.");
         return result;
     }
     const QByteArray bytes = device->readAll();
@@ -431,8 +432,9 @@ Read readFolder(const QString &folder)
         all.skipped += one.skipped;
     }
     if (!unread.isEmpty())
-        all.error = QStringLiteral("These results files cannot be read: %1.")
-                        .arg(unread.join(QStringLiteral(", ")));
+        all.error =
+            QCoreApplication::translate("Journal", "These results files cannot be read: %1.")
+                .arg(unread.join(QStringLiteral(", ")));
     std::stable_sort(all.records.begin(), all.records.end(), finishedBefore);
     return all;
 }
@@ -501,7 +503,7 @@ savefile::Result append(const QString &path, const Record &record)
     savefile::Result result;
     const QString folder = QFileInfo(path).absolutePath();
     if (!savefile::makeSharedFolder(folder)) {
-        result.error = CannotWrite;
+        result.error = QCoreApplication::translate("Journal", CannotWrite);
         return result;
     }
     bool made = false;
@@ -514,7 +516,7 @@ savefile::Result append(const QString &path, const Record &record)
             fd = ::open(native(path).constData(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_CLOEXEC);
     }
     if (fd < 0) {
-        result.error = CannotWrite;
+        result.error = QCoreApplication::translate("Journal", CannotWrite);
         return result;
     }
     QByteArray bytes = line(record);
@@ -543,7 +545,7 @@ savefile::Result append(const QString &path, const Record &record)
     const bool known = ::fstat(fd, &wrote) == 0;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed) {
-        result.error = CannotWrite;
+        result.error = QCoreApplication::translate("Journal", CannotWrite);
         return result;
     }
     // A teacher deleting a pupil replaces the file; a record that landed in the file replaced
@@ -714,7 +716,8 @@ savefile::Result removePupil(const QString &folder, const QString &pupil, int *r
             if (!file.open(QIODevice::ReadOnly)) {
                 savefile::Result failed;
                 failed.error =
-                    QStringLiteral("The results file %1 cannot be read.").arg(info.fileName());
+                    QCoreApplication::translate("Journal", "The results file %1 cannot be read.")
+                        .arg(info.fileName());
                 return failed;
             }
             const QByteArray bytes = file.readAll(); // the file stays open to the end
@@ -740,7 +743,8 @@ savefile::Result removePupil(const QString &folder, const QString &pupil, int *r
                 continue;
             if (!replaced) {
                 savefile::Result failed;
-                failed.error = QStringLiteral("The results file %1 cannot be written. %2")
+                failed.error = QCoreApplication::translate(
+                                   "Journal", "The results file %1 cannot be written. %2")
                                    .arg(info.fileName(), replaced.error);
                 return failed;
             }

@@ -3,6 +3,8 @@
 
 #include "results.h"
 
+#include <QCoreApplication>
+
 namespace printlayouts
 {
 
@@ -10,8 +12,13 @@ const QString WorksheetHeader = QStringLiteral("Quorvel") + QString(57, QLatin1C
                                 QStringLiteral("Tavimor Publishing Ltd");
 const QString WorksheetTopic = QStringLiteral("Quorvel Demo");
 const QString QuizTopic = QStringLiteral("Quorvel");
-const QString CertificateBanner =
-    QStringLiteral("   Well Done      Well Done     Well Done     Well Done    ");
+
+QString certificateBanner()
+{
+    return QStringLiteral("   Well Done      Well Done     Well Done     Well Done    ")
+        .replace(QLatin1String("Well Done"),
+                 QCoreApplication::translate("Printing", "Well Done", "the certificate's banner"));
+}
 
 const QString AnswerMark = QStringLiteral("\u00bb ");
 const QColor AnswerColour(192, 0, 0);
@@ -108,8 +115,8 @@ PrintJob questionSheet(const PrinterMetrics &printer, const QString &topic, cons
     for (int q = 1; q <= questionfile::QuestionsPerSheet; ++q) {
         p.at(margin.x());
         const questionfile::Question &question = quiz.question(q);
-        p.text(QStringLiteral("Question") + results::number(q) + QStringLiteral("    ") +
-               question.text);
+        p.text(QCoreApplication::translate("Printing", "Question", "before its number") +
+               results::number(q) + QStringLiteral("    ") + question.text);
         const int right = answers ? question.rightAnswer() : 0;
         for (int a = 0; a < 4; ++a) {
             const QString letter(QChar(u'A' + a));
@@ -135,7 +142,7 @@ PrintJob questionSheet(const PrinterMetrics &printer, const QString &topic, cons
     if (answers) {
         p.font(16);
         p.at(margin.x());
-        p.text(QStringLiteral("Answers"));
+        p.text(QCoreApplication::translate("Printing", "Answers", "heading of the answer key"));
         p.font(12);
         p.at(margin.x());
         p.text(key.join(QStringLiteral("   ")));
@@ -169,7 +176,7 @@ PrintJob certificate(const PrinterMetrics &printer, const Certificate &c)
     p.font(25);
     p.at(W / 8);
     p.blank();
-    p.text(CertificateBanner + CertificateBanner, false);
+    p.text(certificateBanner() + certificateBanner(), false);
     p.blank();
     p.blank(2);
 
@@ -187,7 +194,7 @@ PrintJob certificate(const PrinterMetrics &printer, const Certificate &c)
 
     p.colour(darkBlue);
     p.font(28);
-    p.centred(QStringLiteral("Excellent Work"));
+    p.centred(QCoreApplication::translate("Printing", "Excellent Work"));
     p.blank();
     p.centred(c.pupil);
     p.centred(QString());
@@ -200,7 +207,7 @@ PrintJob certificate(const PrinterMetrics &printer, const Certificate &c)
     p.font(25);
     p.blank();
     p.colour(black);
-    p.text(CertificateBanner + CertificateBanner, false);
+    p.text(certificateBanner() + certificateBanner(), false);
 
     p.job().append(PrintOp::drawWidth(2));
     const int margins[5][2] = {{45, 270}, {90, 315}, {135, 360}, {180, 405}, {225, 450}};

@@ -13,7 +13,8 @@ extern const QString WorksheetHeader;
 // built-in quiz (the product title).
 extern const QString WorksheetTopic;
 extern const QString QuizTopic;
-extern const QString CertificateBanner;
+// "Well Done" four times, in the language chosen.
+QString certificateBanner();
 // How the teacher's copy marks a right answer: this mark before it, both in this colour.
 extern const QString AnswerMark;
 extern const QColor AnswerColour;

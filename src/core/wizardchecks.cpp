@@ -30,7 +30,7 @@ namespace
 
 QString numbered(const char *message, int questionNumber)
 {
-    return QString::fromLatin1(message) + QStringLiteral(" ") + QString::number(questionNumber);
+    return QCoreApplication::translate("WorksheetWizard", message).arg(questionNumber);
 }
 
 // A text whose first non-blank character is a double quote would be read back as a quoted field:
@@ -67,23 +67,30 @@ bool isBlank(const QString &text)
 
 QString notCompleted(int questionNumber)
 {
-    return numbered("You have not completed Question", questionNumber);
+    return numbered(QT_TRANSLATE_NOOP("WorksheetWizard", "You have not completed Question %1"),
+                    questionNumber);
 }
 
 QString notTicked(int questionNumber)
 {
-    return numbered("You have not ticked the correct answer for Question", questionNumber);
+    return numbered(QT_TRANSLATE_NOOP("WorksheetWizard",
+                                      "You have not ticked the correct answer for Question %1"),
+                    questionNumber);
 }
 
 QString tickedMoreThanOne(int questionNumber)
 {
-    return numbered("You have ticked more than one correct answer for Question", questionNumber);
+    return numbered(
+        QT_TRANSLATE_NOOP("WorksheetWizard",
+                          "You have ticked more than one correct answer for Question %1"),
+        questionNumber);
 }
 
 QString startsWithQuoteMark(int questionNumber)
 {
-    return numbered("Please do not begin a question or an answer with a double quote mark in "
-                    "Question",
+    return numbered(QT_TRANSLATE_NOOP("WorksheetWizard",
+                                      "Please do not begin a question or an answer with a double "
+                                      "quote mark in Question %1"),
                     questionNumber);
 }
 

@@ -4,6 +4,7 @@
 #include "qtplatform.h"
 #include "settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -15,14 +16,15 @@ const QString SettingsKey = QStringLiteral("ClassFolder");
 Choice choose(const QString &option, const QString &runFolder)
 {
     QString named = option;
-    QString by = QStringLiteral("the option --class-folder");
+    QString by = QCoreApplication::translate("ClassFolder", "the option --class-folder");
     if (named.isEmpty()) {
         named = qEnvironmentVariable(Variable);
-        by = QStringLiteral("the variable %1").arg(QLatin1String(Variable));
+        by = QCoreApplication::translate("ClassFolder", "the variable %1")
+                 .arg(QLatin1String(Variable));
     }
     if (named.isEmpty()) {
         named = settings::value(SettingsKey).toString();
-        by = QStringLiteral("ClassFolder in the settings file");
+        by = QCoreApplication::translate("ClassFolder", "ClassFolder in the settings file");
     }
     Choice choice;
     if (named.startsWith(QLatin1String("~/")))
@@ -31,19 +33,21 @@ Choice choose(const QString &option, const QString &runFolder)
         const QFileInfo info(named);
         QString why;
         if (!info.exists())
-            why = QStringLiteral("it does not exist");
+            why = QCoreApplication::translate("ClassFolder", "it does not exist");
         else if (!info.isDir())
-            why = QStringLiteral("it is not a folder");
+            why = QCoreApplication::translate("ClassFolder", "it is not a folder");
         else if (!info.isReadable() || !info.isExecutable())
-            why = QStringLiteral("this login may not read it");
+            why = QCoreApplication::translate("ClassFolder", "this login may not read it");
         if (why.isEmpty()) {
             choice.folder = info.absoluteFilePath();
             choice.named = true;
             return choice;
         }
-        choice.problem = QStringLiteral("The class folder %1, named by %2, cannot be used: %3. "
+        choice.problem =
+            QCoreApplication::translate("ClassFolder",
+                                        "The class folder %1, named by %2, cannot be used: %3. "
                                         "Quorvel uses this login's own worksheet folder instead.")
-                             .arg(QDir::toNativeSeparators(named), by, why);
+                .arg(QDir::toNativeSeparators(named), by, why);
     }
     choice.folder = RunFolderPaths::worksheetFolderFor(runFolder);
     return choice;

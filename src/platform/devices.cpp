@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "devices.h"
 
+#include <QCoreApplication>
 #include <QLibrary>
 
 DeviceModule::DeviceModule(const QString &folder, const ContentPaths &paths)
@@ -51,7 +52,8 @@ QString DeferredSpeech::unavailable()
 {
     Speech *speech = m_module.speech();
     return speech ? speech->unavailable()
-                  : QStringLiteral("Reading aloud is not installed on this computer.");
+                  : QCoreApplication::translate("Speech",
+                                                "Reading aloud is not installed on this computer.");
 }
 
 void DeferredSpeech::say(const QStringList &texts)

@@ -72,15 +72,17 @@ QString QtMessageBoxes::saveFile(QWidget *parent, const QString &caption, const 
 QString QtMessageBoxes::whoIsPlaying(QWidget *parent, const QStringList &offered)
 {
     QDialog dialog(parent ? parent : QApplication::activeWindow());
-    dialog.setWindowTitle(QStringLiteral("Who is playing?"));
+    dialog.setWindowTitle(QCoreApplication::translate("WhoIsPlaying", "Who is playing?"));
     QFont large = dialog.font(); // for young readers, larger than the other message boxes
     large.setPointSizeF(large.pointSizeF() * 1.5);
     dialog.setFont(large);
     auto *layout = new QVBoxLayout(&dialog);
-    auto *question = new QLabel(QStringLiteral("Who is playing? Type your first name, or pick it "
+    auto *question =
+        new QLabel(QCoreApplication::translate("WhoIsPlaying",
+                                               "Who is playing? Type your first name, or pick it "
                                                "from the list, so that your teacher sees your "
                                                "results."),
-                                &dialog);
+                   &dialog);
     question->setTextFormat(Qt::PlainText);
     question->setWordWrap(true);
     layout->addWidget(question);
@@ -90,16 +92,22 @@ QString QtMessageBoxes::whoIsPlaying(QWidget *parent, const QStringList &offered
     name->addItems(offered);
     name->setCurrentIndex(-1);
     name->lineEdit()->setMaxLength(30);
-    name->lineEdit()->setPlaceholderText(QStringLiteral("Your first name"));
-    name->setAccessibleName(QStringLiteral("Your first name"));
-    name->lineEdit()->setAccessibleName(QStringLiteral("Your first name"));
+    name->lineEdit()->setPlaceholderText(
+        QCoreApplication::translate("WhoIsPlaying", "Your first name"));
+    name->setAccessibleName(QCoreApplication::translate("WhoIsPlaying", "Your first name"));
+    name->lineEdit()->setAccessibleName(
+        QCoreApplication::translate("WhoIsPlaying", "Your first name"));
     question->setBuddy(name);
     layout->addWidget(name);
     auto *buttons = new QDialogButtonBox(&dialog);
-    QPushButton *play = buttons->addButton(QStringLiteral("Play"), QDialogButtonBox::AcceptRole);
-    QPushButton *skip = buttons->addButton(QStringLiteral("Skip"), QDialogButtonBox::RejectRole);
-    play->setAccessibleDescription(QStringLiteral("Plays under the name typed; results are kept."));
-    skip->setAccessibleDescription(QStringLiteral("Plays as a guest; results are not kept."));
+    QPushButton *play = buttons->addButton(QCoreApplication::translate("WhoIsPlaying", "Play"),
+                                           QDialogButtonBox::AcceptRole);
+    QPushButton *skip = buttons->addButton(QCoreApplication::translate("WhoIsPlaying", "Skip"),
+                                           QDialogButtonBox::RejectRole);
+    play->setAccessibleDescription(QCoreApplication::translate(
+        "WhoIsPlaying", "Plays under the name typed; results are kept."));
+    skip->setAccessibleDescription(
+        QCoreApplication::translate("WhoIsPlaying", "Plays as a guest; results are not kept."));
     play->setDefault(true);
     play->setEnabled(false);
     layout->addWidget(buttons);

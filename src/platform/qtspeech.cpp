@@ -1,14 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qtspeech.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QTextToSpeech>
 #include <QVoice>
 
 namespace
 {
-const QString EngineName = QStringLiteral("flite");
+const QString EnglishEngine = QStringLiteral("flite");
 const QString PreferredVoice = QStringLiteral("slt");
+// Every other language: speech-dispatcher, which speaks it through espeak-ng.
+const QString OtherEngine = QStringLiteral("speechd");
+
+// The language the program's texts are in (English for the pseudo-languages and for "C").
+QLocale textLanguage()
+{
+    const QLocale chosen;
+    const QString name = chosen.name();
+    if (chosen.language() == QLocale::C || name.endsWith(QLatin1String("_XA")) ||
+        name.endsWith(QLatin1String("_XB")))
+        return QLocale(QLocale::English, QLocale::UnitedStates);
+    return chosen;
+}
+
 } // namespace
 
 QtSpeech::QtSpeech() = default;
@@ -24,21 +39,45 @@ bool QtSpeech::start()
     if (m_tried)
         return m_engine != nullptr;
     m_tried = true;
-    if (!QTextToSpeech::availableEngines().contains(EngineName)) {
-        m_unavailable = QStringLiteral("Reading aloud needs the flite voice, which is not "
-                                       "installed on this computer.");
+    const QLocale language = textLanguage();
+    const bool english = language.language() == QLocale::English;
+    const QString engineName = english ? EnglishEngine : OtherEngine;
+    if (!QTextToSpeech::availableEngines().contains(engineName)) {
+        m_unavailable =
+            english
+                ? QCoreApplication::translate("Speech",
+                                              "Reading aloud needs the flite voice, which is not "
+                                              "installed on this computer.")
+                : QCoreApplication::translate(
+                      "Speech", "Reading aloud in this language needs speech-dispatcher and "
+                                "espeak-ng, which are not installed on this computer.");
         return false;
     }
-    auto *engine = new QTextToSpeech(EngineName, this);
+    auto *engine = new QTextToSpeech(engineName, this);
     if (engine->state() == QTextToSpeech::Error) {
-        m_unavailable = QStringLiteral("The reading voice could not be started.");
+        m_unavailable =
+            QCoreApplication::translate("Speech", "The reading voice could not be started.");
         delete engine;
         return false;
     }
-    engine->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    bool spoken = english;
+    const QList<QLocale> locales = engine->availableLocales();
+    for (const QLocale &offered : locales) {
+        if (offered.language() == language.language())
+            spoken = true;
+    }
+    if (!spoken) {
+        m_unavailable = QCoreApplication::translate(
+            "Speech", "There is no reading voice for this language on this computer.");
+        delete engine;
+        return false;
+    }
+    // The locale is set explicitly: the voice follows the program's language, not the
+    // desktop's.
+    engine->setLocale(language);
     const QList<QVoice> voices = engine->availableVoices();
     for (const QVoice &voice : voices) {
-        if (voice.name() == PreferredVoice)
+        if (english && voice.name() == PreferredVoice)
             engine->setVoice(voice);
     }
     connect(engine, &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State state) {

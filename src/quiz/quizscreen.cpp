@@ -373,7 +373,7 @@ void QuizScreen::answerClicked(int Index)
         std::find(answerButtons.begin(), answerButtons.end(), focusWidget()) != answerButtons.end())
         answerButtons[size_t(Index)]->setFocus(Qt::OtherFocusReason);
     if (q >= 1 && q <= AppState::MaxQuestions)
-        ctx.readAloud.say(QStringLiteral("You chose %1: %2")
+        ctx.readAloud.say(QCoreApplication::translate("QuizScreen", "You chose %1: %2")
                               .arg(QChar(u'A' + Index - 1))
                               .arg(s.quiz.question(q).answers[size_t(Index - 1)]));
 }

@@ -150,7 +150,8 @@ void ResultsScreen::showQuizResult(const QString &notKept)
 
 void ResultsScreen::showNotKept(const QString &notKept)
 {
-    notKeptLine->setText(QStringLiteral("Your result could not be kept for your teacher. ") +
+    notKeptLine->setText(QCoreApplication::translate(
+                             "ResultsScreen", "Your result could not be kept for your teacher. ") +
                          notKept);
     notKeptLine->setVisible(!notKept.isEmpty());
 }

@@ -4,6 +4,7 @@
 #include "appcontext.h"
 #include "contentnames.h"
 #include "controlnames.h"
+#include "counted.h"
 #include "fonts.h"
 #include "labelbutton.h"
 #include "standardlook.h"
@@ -29,7 +30,8 @@ QString score(int score, int outOf)
 // "1 result", "2 results".
 QString results(int count)
 {
-    return count == 1 ? QStringLiteral("1 result") : QStringLiteral("%1 results").arg(count);
+    return counted("ClassResults", QT_TRANSLATE_NOOP("ClassResults", "1 result"),
+                   QT_TRANSLATE_N_NOOP("ClassResults", "%n results"), count);
 }
 
 QTableWidgetItem *item(const QString &text)
@@ -68,25 +70,33 @@ QTableWidget *table(QWidget *parent, const QRect &r, const QString &name)
 
 ClassResults::ClassResults(AppContext &context) : Screen(context)
 {
-    titleText = addLabel(QStringLiteral("Class Results"), {0, 0, 12000, 780},
-                         fonts::tahoma(24, true), Yellow);
-    addLabel(QStringLiteral("From"), {120, 870, 735, 315}, fonts::tahoma(9.75, true), Yellow,
-             Qt::AlignRight | Qt::AlignVCenter);
-    fromDate = dateBox(this, {960, 840, 1935, 375}, QStringLiteral("Results from"));
-    addLabel(QStringLiteral("to"), {3000, 870, 375, 315}, fonts::tahoma(9.75, true), Yellow,
-             Qt::AlignRight | Qt::AlignVCenter);
-    toDate = dateBox(this, {3480, 840, 1935, 375}, QStringLiteral("Results to"));
-    legend = addLabel(QStringLiteral("Each square: best · latest score · tries. Pick a pupil "
-                                     "to see every attempt."),
+    titleText = addLabel(QCoreApplication::translate("ClassResults", "Class Results"),
+                         {0, 0, 12000, 780}, fonts::tahoma(24, true), Yellow);
+    addLabel(QCoreApplication::translate("ClassResults", "From"), {120, 870, 735, 315},
+             fonts::tahoma(9.75, true), Yellow, Qt::AlignRight | Qt::AlignVCenter);
+    fromDate = dateBox(this, {960, 840, 1935, 375},
+                       QCoreApplication::translate("ClassResults", "Results from"));
+    addLabel(QCoreApplication::translate("ClassResults", "to"), {3000, 870, 375, 315},
+             fonts::tahoma(9.75, true), Yellow, Qt::AlignRight | Qt::AlignVCenter);
+    toDate = dateBox(this, {3480, 840, 1935, 375},
+                     QCoreApplication::translate("ClassResults", "Results to"));
+    legend = addLabel(QCoreApplication::translate(
+                          "ClassResults", "Each square: best · latest score · tries. Pick a pupil "
+                                          "to see every attempt."),
                       {5520, 780, 6360, 495}, fonts::tahoma(9.75), Yellow,
                       Qt::AlignLeft | Qt::AlignVCenter);
-    pupilTable = table(this, {120, 1320, 11760, 3840}, QStringLiteral("Results of each pupil"));
-    attemptTable = table(this, {120, 5280, 11760, 2520}, QStringLiteral("Attempts of the pupil"));
+    pupilTable = table(this, {120, 1320, 11760, 3840},
+                       QCoreApplication::translate("ClassResults", "Results of each pupil"));
+    attemptTable = table(this, {120, 5280, 11760, 2520},
+                         QCoreApplication::translate("ClassResults", "Attempts of the pupil"));
     attemptTable->setColumnCount(6);
-    attemptTable->setHorizontalHeaderLabels({QStringLiteral("Started"), QStringLiteral("Finished"),
-                                             QStringLiteral("Topic or worksheet"),
-                                             QStringLiteral("Activity"), QStringLiteral("Score"),
-                                             QStringLiteral("Questions answered wrongly")});
+    attemptTable->setHorizontalHeaderLabels(
+        {QCoreApplication::translate("ClassResults", "Started"),
+         QCoreApplication::translate("ClassResults", "Finished"),
+         QCoreApplication::translate("ClassResults", "Topic or worksheet"),
+         QCoreApplication::translate("ClassResults", "Activity"),
+         QCoreApplication::translate("ClassResults", "Score"),
+         QCoreApplication::translate("ClassResults", "Questions answered wrongly")});
     attemptTable->verticalHeader()->hide();
     attemptTable->horizontalHeader()->setStretchLastSection(true);
     status = addLabel(QString(), {120, 8520, 11760, 375}, fonts::tahoma(9.75), Yellow,
@@ -94,9 +104,9 @@ ClassResults::ClassResults(AppContext &context) : Screen(context)
 
     addButtons(
         buttons,
-        {{Export, "Export", {120, 7920, 2535, 495}},
-         {DeletePupil, "Delete Pupil", {2880, 7920, 2535, 495}},
-         {Exit, "Exit", {10560, 7920, 1245, 495}}},
+        {{Export, QT_TRANSLATE_NOOP("Buttons", "Export"), {120, 7920, 2535, 495}},
+         {DeletePupil, QT_TRANSLATE_NOOP("Buttons", "Delete Pupil"), {2880, 7920, 2535, 495}},
+         {Exit, QT_TRANSLATE_NOOP("Buttons", "Exit"), {10560, 7920, 1245, 495}}},
         [this](int i) { buttonClicked(i); }, &hover);
     setExitButton(buttons[Exit]);
 
@@ -165,15 +175,21 @@ void ClassResults::fill()
     }
     pupilTable->resizeColumnsToContents();
     pupilTable->setUpdatesEnabled(true);
-    QString line = QStringLiteral("%1 of %2 from %3 to %4.")
+    QString line = QCoreApplication::translate("ClassResults", "%1 of %2 from %3 to %4.")
                        .arg(results(int(m_shown.size())),
-                            m_table.pupils.size() == 1
-                                ? QStringLiteral("1 pupil")
-                                : QStringLiteral("%1 pupils").arg(m_table.pupils.size()),
+                            counted("ClassResults", QT_TRANSLATE_NOOP("ClassResults", "1 pupil"),
+                                    QT_TRANSLATE_N_NOOP("ClassResults", "%n pupils"),
+                                    int(m_table.pupils.size())),
                             QLocale().toString(fromDate->date(), QLocale::ShortFormat),
                             QLocale().toString(toDate->date(), QLocale::ShortFormat));
     if (m_skipped > 0)
-        line += QStringLiteral(" %1 unfinished or damaged lines were skipped.").arg(m_skipped);
+        line +=
+            QLatin1Char(' ') +
+            counted(
+                "ClassResults",
+                QT_TRANSLATE_NOOP("ClassResults", "1 unfinished or damaged line was skipped."),
+                QT_TRANSLATE_N_NOOP("ClassResults", "%n unfinished or damaged lines were skipped."),
+                m_skipped);
     if (!m_readError.isEmpty())
         line += QLatin1Char(' ') + m_readError;
     status->setText(line);
@@ -184,8 +200,9 @@ void ClassResults::showPupil(int row)
 {
     const QString pupil = m_table.pupils.value(row);
     attemptTable->setRowCount(0);
-    attemptTable->setAccessibleName(pupil.isEmpty() ? QStringLiteral("Attempts of the pupil")
-                                                    : QStringLiteral("Attempts of %1").arg(pupil));
+    attemptTable->setAccessibleName(
+        pupil.isEmpty() ? QCoreApplication::translate("ClassResults", "Attempts of the pupil")
+                        : QCoreApplication::translate("ClassResults", "Attempts of %1").arg(pupil));
     if (pupil.isEmpty())
         return;
     const QVector<journal::Record> attempts = journal::filter(m_shown, {}, {}, pupil);
@@ -210,9 +227,10 @@ void ClassResults::showPupil(int row)
 void ClassResults::exportResults()
 {
     const QString typed = ctx.platform.boxes.saveFile(
-        this, QStringLiteral("Export Results"),
-        QDir(documentsFolder()).filePath(QStringLiteral("Class results.csv")),
-        QStringLiteral("CSV files (*.csv)"));
+        this, QCoreApplication::translate("ClassResults", "Export Results"),
+        QDir(documentsFolder())
+            .filePath(QCoreApplication::translate("ClassResults", "Class results.csv")),
+        QCoreApplication::translate("ClassResults", "CSV files (*.csv)"));
     if (typed.isEmpty())
         return;
     const QString file = fileToWrite(ctx.platform.boxes, this, typed, {QStringLiteral(".csv")});
@@ -221,26 +239,32 @@ void ClassResults::exportResults()
     const savefile::Result saved = savefile::replace(
         file, [this](QIODevice *device) { return journal::writeCsv(device, m_shown); });
     ctx.platform.boxes.ok(
-        this, saved ? QStringLiteral("%1 %2 been exported to %3.")
-                          .arg(results(int(m_shown.size())),
-                               m_shown.size() == 1 ? QStringLiteral("has") : QStringLiteral("have"),
-                               QDir::toNativeSeparators(file))
-                    : QStringLiteral("The results could not be exported to %1. %2")
-                          .arg(QDir::toNativeSeparators(file), saved.error));
+        this,
+        saved ? counted("ClassResults",
+                        QT_TRANSLATE_NOOP("ClassResults", "1 result has been exported to %1."),
+                        QT_TRANSLATE_N_NOOP("ClassResults", "%n results have been exported to %1."),
+                        int(m_shown.size()))
+                    .arg(QDir::toNativeSeparators(file))
+              : QCoreApplication::translate("ClassResults",
+                                            "The results could not be exported to %1. %2")
+                    .arg(QDir::toNativeSeparators(file), saved.error));
 }
 
 void ClassResults::deletePupil()
 {
     const QString pupil = m_table.pupils.value(pupilTable->currentRow());
     if (pupil.isEmpty()) {
-        ctx.platform.boxes.ok(this, QStringLiteral("Pick the pupil whose results are to be "
-                                                   "deleted in the table first."));
+        ctx.platform.boxes.ok(this, QCoreApplication::translate(
+                                        "ClassResults", "Pick the pupil whose results are to be "
+                                                        "deleted in the table first."));
         return;
     }
     if (!ctx.platform.boxes.okCancel(
-            this, QStringLiteral("Are you sure that you want to delete every result of %1, from "
-                                 "every date? This cannot be undone.")
-                      .arg(pupil)))
+            this,
+            QCoreApplication::translate(
+                "ClassResults", "Are you sure that you want to delete every result of %1, from "
+                                "every date? This cannot be undone.")
+                .arg(pupil)))
         return;
     int removed = 0;
     const savefile::Result done =
@@ -248,11 +272,14 @@ void ClassResults::deletePupil()
     reload();
     ctx.platform.boxes.ok(
         this,
-        done
-            ? QStringLiteral("%1 of %2 %3 been deleted.")
-                  .arg(results(removed), pupil,
-                       removed == 1 ? QStringLiteral("has") : QStringLiteral("have"))
-            : QStringLiteral("Not every result of %1 could be deleted. %2").arg(pupil, done.error));
+        done ? counted("ClassResults",
+                       QT_TRANSLATE_NOOP("ClassResults", "1 result of %1 has been deleted."),
+                       QT_TRANSLATE_N_NOOP("ClassResults", "%n results of %1 have been deleted."),
+                       removed)
+                   .arg(pupil)
+             : QCoreApplication::translate("ClassResults",
+                                           "Not every result of %1 could be deleted. %2")
+                   .arg(pupil, done.error));
 }
 
 void ClassResults::buttonClicked(int Index)

@@ -67,10 +67,13 @@ WorksheetCatalogue::WorksheetCatalogue(AppContext &context) : Screen(context)
     connect(deleteTick, &QCheckBox::clicked, this, &WorksheetCatalogue::deleteTicked);
     for (QCheckBox *box : {exportTick, answerKeyTick})
         connect(box, &QCheckBox::clicked, this, [this, box] { untickOthers(box); });
-    fullScreenChoice = checkBox(QStringLiteral("Full Screen"), {5580, 8520, 1740, 375}, Yellow);
+    fullScreenChoice = checkBox(QCoreApplication::translate("WorksheetCatalogue", "Full Screen"),
+                                {5580, 8520, 1740, 375}, Yellow);
     fullScreenChoice->setFont(fonts::tahoma(9.75, true));
     connect(fullScreenChoice, &QCheckBox::clicked, this, &displayscale::chooseFullScreen);
-    highContrastChoice = checkBox(QStringLiteral("High Contrast"), {7440, 8520, 1740, 375}, Yellow);
+    highContrastChoice =
+        checkBox(QCoreApplication::translate("WorksheetCatalogue", "High Contrast"),
+                 {7440, 8520, 1740, 375}, Yellow);
     highContrastChoice->setFont(fonts::tahoma(9.75, true));
     connect(highContrastChoice, &QCheckBox::clicked, this, [](bool on) {
         highcontrast::setOn(on);

@@ -59,7 +59,7 @@ WorksheetWizard::WorksheetWizard(AppContext &context) : Screen(context)
     titleCaption = addLabel(QCoreApplication::translate("WorksheetWizard", "Worksheet Title"),
                             {5160, 120, 2280, 345}, fonts::tahoma(14.25, true), Yellow);
     titleBox = makeBox(this, {7560, 120, 4215, 375}, TitleLength, fonts::times(12));
-    titleBox->setAccessibleName(QStringLiteral("Worksheet title"));
+    titleBox->setAccessibleName(QCoreApplication::translate("WorksheetWizard", "Worksheet title"));
 
     static const char *const letters[] = {"A.", "B.", "C.", "D."};
     static const int boxLeft[] = {720, 3600, 720, 3600};
@@ -78,7 +78,8 @@ WorksheetWizard::WorksheetWizard(AppContext &context) : Screen(context)
             makeBox(this, {240 + o.x(), 840 + o.y(), 5655, 375}, QuestionLength, fonts::times(12));
         connect(questionBoxes[q], &QLineEdit::returnPressed, this,
                 [this, q] { questionKeyPress(q, EnterKey); });
-        const QString question = QStringLiteral("Question %1").arg(q + 1);
+        const QString question =
+            QCoreApplication::translate("WorksheetWizard", "Question %1").arg(q + 1);
         questionBoxes[q]->setAccessibleName(question);
         for (int a = 0; a < 4; ++a) {
             const int i = 4 * q + a;
@@ -89,10 +90,12 @@ WorksheetWizard::WorksheetWizard(AppContext &context) : Screen(context)
             rightAnswerTicks[i] = new QCheckBox(this);
             rightAnswerTicks[i]->setGeometry(
                 twips::rect(tickLeft[a] + o.x(), rowTop[a] + o.y(), 255, 315));
-            const QString answer =
-                QStringLiteral("%1, answer %2").arg(question).arg(QChar(u'A' + a));
+            const QString answer = QCoreApplication::translate("WorksheetWizard", "%1, answer %2")
+                                       .arg(question)
+                                       .arg(QChar(u'A' + a));
             answerBoxes[i]->setAccessibleName(answer);
-            rightAnswerTicks[i]->setAccessibleName(answer + QStringLiteral(" is right"));
+            rightAnswerTicks[i]->setAccessibleName(
+                answer + QCoreApplication::translate("WorksheetWizard", " is right"));
             answerLetters[i] =
                 addLabel(QString::fromLatin1(letters[a]),
                          {letterLeft[a] + o.x(), letterTop[a] + o.y(), 240, 300},

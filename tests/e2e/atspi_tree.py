@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the program's window through AT-SPI and checks what a screen reader would hear.
 
-Usage: atspi_tree.py menu|activity|who|held|placed|quiz|page|wizard; exits 1 with the differences
+Usage: atspi_tree.py menu|activity|who|held|placed|quiz|page|wizard|results_es; exits 1 with the differences
        on failure.
        atspi_tree.py listen SECONDS: prints the names announced as changed meanwhile, and the name
        and description of each object that takes the focus."""

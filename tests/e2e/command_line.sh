@@ -3,7 +3,8 @@
 # The real program's command line, with no display: a GIFT file written for a learning platform,
 # with questions of other kinds mixed in, becomes a worksheet; a file with nothing to take
 # changes nothing; the worksheet exports to Aiken and imports again unchanged; a built-in quiz
-# exports to GIFT; the answer key prints into a PDF file that pdftotext reads back.
+# exports to GIFT; the answer key prints into a PDF file that pdftotext reads back, and in Spanish
+# the Spanish quiz's key with its printed words in Spanish.
 set -euo pipefail
 fail() { echo "FAIL: $*" >&2; exit 1; }
 # A private copy of the run folder, so the build's own worksheets are never touched.
@@ -55,6 +56,13 @@ text=$(pdftotext -layout "$copy/key.pdf" -)
 grep -q "Push number 10 is a" <<< "$text" || fail "the answer key lacks question 10"
 grep -q "^ *Answers" <<< "$text" || fail "the answer key has no Answers heading"
 grep -Eq "1\. B +2\. B +3\. B.* 10\. B" <<< "$text" || fail "the answer key lists the wrong answers"
+# In Spanish: the Spanish quiz, with the printed words in Spanish.
+"$exe" --language es print introduction --answers --pdf "$copy/clave.pdf" > /dev/null ||
+  fail "print in Spanish failed"
+text=$(pdftotext -layout "$copy/clave.pdf" -)
+for line in "^Pregunta 1 +¿Qué es una fuerza\?" "^Introducción" "^Soluciones"; do
+  grep -Eq "$line" <<< "$(sed 's/^ *//' <<< "$text")" || fail "the Spanish answer key lacks $line"
+done
 
 # A full disk (a file size limit of 1 KiB) or a failing device: the export or PDF says it failed
 # and an existing file stays as it was.

@@ -49,11 +49,11 @@ click() {
   sleep 0.3
 }
 
-# start_program EXE: starts the program as $program (killed when the test ends), presses the
+# start_program EXE [ARGUMENT...]: starts the program as $program (killed when the test ends), presses the
 # title screen's "OK" and sets $menu to the main menu's window. Every 800 x 600 screen is centred
 # at the same place, so the menu's position serves for every later screen.
 start_program() {
-  "$1" >/dev/null 2>&1 & program=$!
+  "$@" >/dev/null 2>&1 & program=$!
   trap 'kill $program 2>/dev/null || true' EXIT
   local title
   title=$(wait_window "$(titled Welcome)")
@@ -73,11 +73,12 @@ answer_quiz() {
   sleep 0.5
 }
 
-# who_is_playing [NAME] -> answers the "Who is playing?" question that the first quiz, worksheet or
+# who_is_playing [NAME] -> answers the "Who is playing?" question (its window title is WHO_TITLE
+# when set, for another language) that the first quiz, worksheet or
 # activity of a run asks: types NAME and presses Enter ("Play"), or without a name presses Escape
 # ("Skip", a guest).
 who_is_playing() {
-  wait_window '^Who is playing\?$' > /dev/null
+  wait_window "${WHO_TITLE:-^Who is playing\?\$}" > /dev/null
   sleep 0.3
   if [ -n "${1:-}" ]; then
     xdotool type --delay 30 "$1"

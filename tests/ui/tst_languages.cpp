@@ -4,6 +4,8 @@
 // ar_XB (the same, right to left) shows the design's positions mirrored.
 #include "uitest.h"
 
+#include "activityscreens.h"
+#include "classresults.h"
 #include "labelbutton.h"
 #include "language.h"
 #include "mainmenu.h"
@@ -13,6 +15,7 @@
 #include "reviewscreen.h"
 #include "titlescreen.h"
 #include "topichub.h"
+#include "topics.h"
 #include "worksheetcatalogue.h"
 #include "worksheetwizard.h"
 
@@ -48,13 +51,33 @@ QSet<QString> englishTexts()
     return texts;
 }
 
+// The activities' words, which each language's content translates (labels.txt), not the
+// translation files: the pseudo-languages have no content of their own.
+QSet<QString> activityWords()
+{
+    QFile labels(QStringLiteral(QUORVEL_SOURCE_DIR "/content/es/labels.txt"));
+    QSet<QString> words;
+    if (labels.open(QIODevice::ReadOnly)) {
+        for (const QString &line : QString::fromUtf8(labels.readAll()).split(QLatin1Char('\n')))
+            words.insert(line.section(QStringLiteral(" | "), 0, 0));
+    }
+    words.insert(QStringLiteral("Michael Faraday")); // a name, the same in every language
+    return words;
+}
+
+// Every kind of screen, and each topic's two activities (six designs).
 QList<Screen *> screens(AppContext &ctx)
 {
-    return {ctx.screens.get<TitleScreen>(),        ctx.screens.get<MainMenu>(),
-            ctx.screens.get<TopicHub>(),           ctx.screens.get<QuizScreen>(),
-            ctx.screens.get<ResultsScreen>(),      ctx.screens.get<ReviewScreen>(),
-            ctx.screens.get<WorksheetCatalogue>(), ctx.screens.get<WorksheetWizard>(),
-            ctx.screens.get<PageViewer>()};
+    QList<Screen *> all = {
+        ctx.screens.get<TitleScreen>(),        ctx.screens.get<MainMenu>(),
+        ctx.screens.get<TopicHub>(),           ctx.screens.get<QuizScreen>(),
+        ctx.screens.get<ResultsScreen>(),      ctx.screens.get<ReviewScreen>(),
+        ctx.screens.get<WorksheetCatalogue>(), ctx.screens.get<WorksheetWizard>(),
+        ctx.screens.get<PageViewer>(),         ctx.screens.get<ClassResults>()};
+    for (int topic = 0; topic < int(topics::table().size()); ++topic)
+        all << ctx.screens.get<LabellingActivity>(topic)
+            << ctx.screens.get<OrderingActivity>(topic);
+    return all;
 }
 
 // Why a control's text does not fit its box, as the screen shows it; empty when it does. A label
@@ -86,21 +109,27 @@ void TestLanguages::everyScreen_data()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<int>("exitLeft");
+    QTest::addColumn<bool>("mirrored");
     // The menu's Exit is designed 10560 twips from the left, 1245 wide, across 12000: at 704 px,
-    // and at 13 px when mirrored.
-    QTest::newRow("accented") << QStringLiteral("en_XA") << 704;
-    QTest::newRow("right to left") << QStringLiteral("ar_XB") << 13;
+    // and at 13 px when mirrored. Every screen's Exit at the bottom ends 11805 twips from the
+    // left: at 787 px, or starts at 13 px when mirrored.
+    QTest::newRow("accented") << QStringLiteral("en_XA") << 704 << false;
+    QTest::newRow("right to left") << QStringLiteral("ar_XB") << 13 << true;
 }
 
 void TestLanguages::everyScreen()
 {
     QFETCH(QString, code);
     QFETCH(int, exitLeft);
+    QFETCH(bool, mirrored);
     QCOMPARE(language::install(*qApp, code), code);
     Harness h;
     const QSet<QString> english = englishTexts();
+    const QSet<QString> content = activityWords();
+    QVERIFY(content.contains(QStringLiteral("Magnetism")));
     QVERIFY(english.contains(QStringLiteral("Exit")));
     QStringList faults;
+    const QString exit = QCoreApplication::translate("Buttons", "Exit");
     for (Screen *screen : screens(*h.ctx)) {
         screen->show();
         for (QWidget *control : screen->findChildren<QWidget *>()) {
@@ -112,8 +141,13 @@ void TestLanguages::everyScreen()
             if (text.isEmpty() || !control->isVisibleTo(screen))
                 continue;
             const QString where = QStringLiteral("%1: ").arg(screen->metaObject()->className());
-            if (english.contains(text))
+            if (english.contains(text) && !content.contains(text))
                 faults << where + QStringLiteral("%1 is not translated").arg(text);
+            if (text == exit && control->y() > 500 &&
+                (mirrored ? control->x() != 13 : control->geometry().right() + 1 != 787))
+                faults << where + QStringLiteral("Exit from %1 to %2 px")
+                                      .arg(control->x())
+                                      .arg(control->geometry().right() + 1);
             const QString cut = cutOff(control, text);
             if (!cut.isEmpty())
                 faults << where + cut;

@@ -40,13 +40,15 @@ def main():
         translation = message.find("translation")
         translation.attrib.clear()
         # A right-to-left mark first makes each text a right-to-left paragraph.
-        translation.text = pseudo(text) if kind == "accented" else "\u200f" + pseudo(text)
+        written = pseudo(text) if kind == "accented" else "\u200f" + pseudo(text)
+        translation.text = written
         if message.get("numerus") == "yes":
             translation.text = None
             for form in list(translation):
                 translation.remove(form)
-            for _ in range(2):
-                ET.SubElement(translation, "numerusform").text = translation.text
+            # Every plural form the language has: two in English, six in Arabic.
+            for _ in range(2 if kind == "accented" else 6):
+                ET.SubElement(translation, "numerusform").text = written
     os.makedirs(os.path.dirname(os.path.abspath(target)), exist_ok=True)
     tree.write(target, encoding="utf-8", xml_declaration=True)
 
