@@ -55,6 +55,142 @@
         <source>put down</source>
         <translation>soltada</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Box 1 of 5, under the picture of a match</source>
+        <translation>Casilla 1 de 5, bajo el dibujo de una cerilla</translation>
+    </message>
+    <message>
+        <source>Box 2 of 5, under the picture of a magnet</source>
+        <translation>Casilla 2 de 5, bajo el dibujo de un imán</translation>
+    </message>
+    <message>
+        <source>Box 3 of 5, under the picture of lightning</source>
+        <translation>Casilla 3 de 5, bajo el dibujo de un rayo</translation>
+    </message>
+    <message>
+        <source>Box 4 of 5, under the picture of a roller coaster</source>
+        <translation>Casilla 4 de 5, bajo el dibujo de una montaña rusa</translation>
+    </message>
+    <message>
+        <source>Box 5 of 5, under the picture of a rocket</source>
+        <translation>Casilla 5 de 5, bajo el dibujo de un cohete</translation>
+    </message>
+    <message>
+        <source>Box 1 of 4, beside the orange part marked plus and minus on the left of the circuit</source>
+        <translation>Casilla 1 de 4, junto a la pieza naranja con más y menos, a la izquierda del circuito</translation>
+    </message>
+    <message>
+        <source>Box 2 of 4, above the lever at the bottom of the circuit</source>
+        <translation>Casilla 2 de 4, sobre la palanca de abajo del circuito</translation>
+    </message>
+    <message>
+        <source>Box 3 of 4, above the red line along the top of the circuit</source>
+        <translation>Casilla 3 de 4, sobre la línea roja de arriba del circuito</translation>
+    </message>
+    <message>
+        <source>Box 4 of 4, beside the glass globe at the top right of the circuit</source>
+        <translation>Casilla 4 de 4, junto a la bola de cristal arriba a la derecha del circuito</translation>
+    </message>
+    <message>
+        <source>Box 1 of 4, in the lower circuit, whose wire runs over a compass</source>
+        <translation>Casilla 1 de 4, en el circuito de abajo, cuyo cable pasa sobre una brújula</translation>
+    </message>
+    <message>
+        <source>Box 2 of 4, between the meter and the coil that the magnet moves into</source>
+        <translation>Casilla 2 de 4, entre el medidor y la bobina en la que entra el imán</translation>
+    </message>
+    <message>
+        <source>Box 3 of 4, under the picture of iron filings round a bar magnet</source>
+        <translation>Casilla 3 de 4, bajo el dibujo de limaduras de hierro alrededor de un imán</translation>
+    </message>
+    <message>
+        <source>Box 4 of 4, in the upper circuit</source>
+        <translation>Casilla 4 de 4, en el circuito de arriba</translation>
+    </message>
+    <message>
+        <source>Friction scale, place 3 of 4</source>
+        <translation>Escala de rozamiento, puesto 3 de 4</translation>
+    </message>
+    <message>
+        <source>Friction scale, place 1 of 4, most friction</source>
+        <translation>Escala de rozamiento, puesto 1 de 4, el que más roza</translation>
+    </message>
+    <message>
+        <source>Friction scale, place 4 of 4, least friction</source>
+        <translation>Escala de rozamiento, puesto 4 de 4, el que menos roza</translation>
+    </message>
+    <message>
+        <source>Friction scale, place 2 of 4</source>
+        <translation>Escala de rozamiento, puesto 2 de 4</translation>
+    </message>
+    <message>
+        <source>Insulators, place 3 of 5</source>
+        <translation>Aislantes, puesto 3 de 5</translation>
+    </message>
+    <message>
+        <source>Insulators, place 2 of 5</source>
+        <translation>Aislantes, puesto 2 de 5</translation>
+    </message>
+    <message>
+        <source>Insulators, place 1 of 5</source>
+        <translation>Aislantes, puesto 1 de 5</translation>
+    </message>
+    <message>
+        <source>Insulators, place 4 of 5</source>
+        <translation>Aislantes, puesto 4 de 5</translation>
+    </message>
+    <message>
+        <source>Insulators, place 5 of 5</source>
+        <translation>Aislantes, puesto 5 de 5</translation>
+    </message>
+    <message>
+        <source>Conductors, place 2 of 5</source>
+        <translation>Conductores, puesto 2 de 5</translation>
+    </message>
+    <message>
+        <source>Conductors, place 3 of 5</source>
+        <translation>Conductores, puesto 3 de 5</translation>
+    </message>
+    <message>
+        <source>Conductors, place 4 of 5</source>
+        <translation>Conductores, puesto 4 de 5</translation>
+    </message>
+    <message>
+        <source>Conductors, place 1 of 5</source>
+        <translation>Conductores, puesto 1 de 5</translation>
+    </message>
+    <message>
+        <source>Conductors, place 5 of 5</source>
+        <translation>Conductores, puesto 5 de 5</translation>
+    </message>
+    <message>
+        <source>Timeline, 1826</source>
+        <translation>Línea del tiempo, 1826</translation>
+    </message>
+    <message>
+        <source>Timeline, 1791</source>
+        <translation>Línea del tiempo, 1791</translation>
+    </message>
+    <message>
+        <source>Timeline, 1861</source>
+        <translation>Línea del tiempo, 1861</translation>
+    </message>
+    <message>
+        <source>Timeline, 1821</source>
+        <translation>Línea del tiempo, 1821</translation>
+    </message>
+    <message>
+        <source>Timeline, 1831</source>
+        <translation>Línea del tiempo, 1831</translation>
+    </message>
+    <message>
+        <source>Timeline, 1867</source>
+        <translation>Línea del tiempo, 1867</translation>
+    </message>
 </context>
 <context>
     <name>Buttons</name>
@@ -643,6 +779,10 @@ en quorvel.conf, y si no con la carpeta de fichas propia de este usuario.</trans
             <numerusform>%n alumnos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>This command needs the program&apos;s quorvel-windows module, which is missing.</source>
+        <translation>Esta orden necesita el módulo quorvel-windows del programa, que falta.</translation>
+    </message>
 </context>
 <context>
     <name>Import</name>
@@ -868,6 +1008,10 @@ en quorvel.conf, y si no con la carpeta de fichas propia de este usuario.</trans
     <message>
         <source>The worksheet %1 was not saved. </source>
         <translation>La ficha %1 no se ha guardado. </translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>No se pudo escribir el archivo.</translation>
     </message>
 </context>
 <context>
@@ -1224,6 +1368,10 @@ en quorvel.conf, y si no con la carpeta de fichas propia de este usuario.</trans
         <source>Your result could not be kept for your teacher. </source>
         <translation>Tu resultado no se ha podido guardar para tu maestro. </translation>
     </message>
+    <message>
+        <source>Your name</source>
+        <translation>Tu nombre</translation>
+    </message>
 </context>
 <context>
     <name>ReviewScreen</name>
@@ -1253,6 +1401,69 @@ en quorvel.conf, y si no con la carpeta de fichas propia de este usuario.</trans
     <message>
         <source>%1 is not a plain file.</source>
         <translation>%1 no es un archivo normal.</translation>
+    </message>
+</context>
+<context>
+    <name>Screens</name>
+    <message>
+        <source>%1 labelling activity</source>
+        <translation>%1: actividad de etiquetas</translation>
+    </message>
+    <message>
+        <source>%1 ordering activity</source>
+        <translation>%1: actividad de ordenar</translation>
+    </message>
+    <message>
+        <source>Main menu</source>
+        <translation>Menú principal</translation>
+    </message>
+    <message>
+        <source>Quorvel: %1</source>
+        <translation>Quorvel: %1</translation>
+    </message>
+    <message>
+        <source>Welcome</source>
+        <translation>Bienvenida</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>%1 quiz</source>
+        <translation>%1: test</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Questions to look at again</source>
+        <translation>Preguntas para mirar otra vez</translation>
+    </message>
+    <message>
+        <source>Class Results</source>
+        <translation>Resultados de la clase</translation>
+    </message>
+    <message>
+        <source>Acknowledgments</source>
+        <translation>Agradecimientos</translation>
+    </message>
+    <message>
+        <source>Teachers&apos; Guide</source>
+        <translation>Guía docente</translation>
+    </message>
+    <message>
+        <source>Worksheet Catalogue</source>
+        <translation>Catálogo de fichas</translation>
+    </message>
+    <message>
+        <source>Multiple Choice Wizard</source>
+        <translation>Crear una ficha de test</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
