@@ -195,7 +195,7 @@ Window front(X &x)
     Window w;
     for (const Window &v : viewable(x)) {
         watch(x, v.id);
-        if (windowName(x, v.id) != "Form1")
+        if (windowName(x, v.id) != "Quorvel")
             w = v;
     }
     xcb_flush(x.c);
@@ -403,9 +403,9 @@ int main(int argc, char *argv[])
         execv(argv[1], programArgs.data());
         _exit(127);
     }
-    // The title screen is on view when a viewable window named " " exists (the yardstick's is
-    // named "bare").
-    const std::string firstTitle = bare ? "bare" : " ";
+    // The title screen is on view when a viewable window named "Quorvel: Welcome" exists (the
+    // yardstick's is named "bare").
+    const std::string firstTitle = bare ? "bare" : "Quorvel: Welcome";
     const Clock::time_point started = Clock::now();
     bool up = false;
     while (!up && Clock::now() - started < std::chrono::seconds(20)) {

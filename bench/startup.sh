@@ -39,7 +39,7 @@ q_t=(); q_d=(); q_m=(); b_t=(); b_d=(); b_m=(); l_t=(); l_d=()
 for _ in $(seq "$runs"); do
   read -r t d m < <(measure "$bare" 'bare' ${full[@]+"${full[@]}"}); b_t+=("$t"); b_d+=("$d"); b_m+=("$m")
   read -r t d _ < <(measure "$bare" 'bare' --label ${full[@]+"${full[@]}"}); l_t+=("$t"); l_d+=("$d")
-  read -r t d m < <(measure "$quorvel" ' ' ${full[@]+"${full[@]}"}); q_t+=("$t"); q_d+=("$d"); q_m+=("$m")
+  read -r t d m < <(measure "$quorvel" 'Quorvel: Welcome' ${full[@]+"${full[@]}"}); q_t+=("$t"); q_d+=("$d"); q_m+=("$m")
 done
 ms() { awk "BEGIN{printf \"%.1f\", $1/1000}"; }
 bt=$(printf '%s\n' "${b_t[@]}" | median); bd=$(printf '%s\n' "${b_d[@]}" | median)
