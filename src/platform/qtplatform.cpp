@@ -74,7 +74,7 @@ QString QtMessageBoxes::whoIsPlaying(QWidget *parent, const QStringList &offered
     QDialog dialog(parent ? parent : QApplication::activeWindow());
     dialog.setWindowTitle(QCoreApplication::translate("WhoIsPlaying", "Who is playing?"));
     QFont large = dialog.font(); // for young readers, larger than the other message boxes
-    if (large.pointSizeF() > 0) // full screen sizes the program's fonts in pixels
+    if (large.pointSizeF() > 0)  // full screen sizes the program's fonts in pixels
         large.setPointSizeF(large.pointSizeF() * 1.5);
     else
         large.setPixelSize(large.pixelSize() * 3 / 2);
