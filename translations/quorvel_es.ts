@@ -783,6 +783,10 @@ en quorvel.conf, y si no con la carpeta de fichas propia de este usuario.</trans
         <source>This command needs the program&apos;s quorvel-windows module, which is missing.</source>
         <translation>Esta orden necesita el módulo quorvel-windows del programa, que falta.</translation>
     </message>
+    <message>
+        <source>Quorvel needs a display to open its window; without one, &quot;quorvel --help&quot; lists the commands it can run.</source>
+        <translation>Quorvel necesita una pantalla para abrir su ventana; sin ella, &quot;quorvel --help&quot; muestra las órdenes que puede ejecutar.</translation>
+    </message>
 </context>
 <context>
     <name>Import</name>
