@@ -68,6 +68,9 @@ EXPECTED = {
     "page": [],
     "quiz": [("radio button", "A: Stores light for the bulb", True),
              ("radio button", "D: Keeps the wires cool", True)],
+    "results_es": [("push button", "Imprimir diploma", True), ("push button", "Salir", True),
+                   ("label", "¡Muy bien!", True),
+                   ("label", "¡Excelente trabajo! Has acertado 10 de 10.", True)],
     "wizard": [("text", "Question 3", True), ("text", "Question 3, answer B", True),
                ("check box", "Question 3, answer B is right", True)],
 }
@@ -79,7 +82,7 @@ DESCRIBED = {"page": "Electricity can only flow round a complete circuit.",
 # Each window is named by the screen it shows.
 WINDOWS = {"menu": "Main menu", "who": None, "activity": "Electricity labelling activity",
            "quiz": "Electricity quiz", "page": "Electricity Key Facts",
-           "wizard": "Multiple Choice Wizard"}
+           "wizard": "Multiple Choice Wizard", "results_es": "Resultados"}
 
 # Pictures that only decorate are not in the tree.
 ABSENT_ROLES = {"menu": {"image", "filler", "panel"}}
