@@ -64,9 +64,16 @@ int main(int argc, char *argv[])
                                 err);
     }
     if (!command && !hasDisplay()) {
-        std::fputs("Quorvel needs a display to open its window; without one, "
-                   "\"quorvel --help\" lists the commands it can run.\n",
-                   stderr);
+        // Said in the program's language, so the translations are loaded first.
+        commandline::leaveOutRuntimeDirWarning();
+        QCoreApplication app(argc, argv);
+        commandline::nameProgram();
+        language::install(app, language::chosen(languageOption));
+        QTextStream(stderr) << QCoreApplication::translate(
+                                   "CommandLine",
+                                   "Quorvel needs a display to open its window; without one, "
+                                   "\"quorvel --help\" lists the commands it can run.")
+                            << Qt::endl;
         return 1;
     }
     return runWindows(argc, argv);

@@ -63,17 +63,17 @@ void openQuiz(AppContext &ctx, const QString &picture)
     ctx.screens.get<QuizScreen>()->open(picture, QStringLiteral("Quorvel"));
 }
 
-void openLabelling(AppContext &ctx, int topic, const QString &title)
+void openLabelling(AppContext &ctx, int topic, const QString &topicName)
 {
     pupils::askOnce(ctx, nullptr);
-    // Touching the screen loads it first, so the hub's title wins over the design caption.
-    ctx.screens.get<LabellingActivity>(topic)->open(title);
+    // Touching the screen loads it first, so the topic's name wins over the design caption.
+    ctx.screens.get<LabellingActivity>(topic)->open(topicName);
 }
 
-void openOrdering(AppContext &ctx, int topic, const QString &title)
+void openOrdering(AppContext &ctx, int topic, const QString &topicName)
 {
     pupils::askOnce(ctx, nullptr);
-    ctx.screens.get<OrderingActivity>(topic)->open(title);
+    ctx.screens.get<OrderingActivity>(topic)->open(topicName);
 }
 
 void warmHubs(AppContext &ctx, qreal ratio)

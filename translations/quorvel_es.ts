@@ -212,7 +212,7 @@
     </message>
     <message>
         <source>Print</source>
-        <translation>Imprimir</translation>
+        <translation>Imprime</translation>
     </message>
     <message>
         <source>Next Page</source>
@@ -236,7 +236,7 @@
     </message>
     <message>
         <source>Key Facts</source>
-        <translation>Lo esencial</translation>
+        <translation>Ideas clave</translation>
     </message>
     <message>
         <source>Teacher&apos;s Notes</source>
@@ -264,7 +264,7 @@
     </message>
     <message>
         <source>Start Again</source>
-        <translation>Empezar otra vez</translation>
+        <translation>Otra vez</translation>
     </message>
     <message>
         <source>Check Score</source>
@@ -517,6 +517,22 @@
     <message>
         <source>Not every result of %1 could be deleted. %2</source>
         <translation>No se han podido borrar todos los resultados de %1. %2</translation>
+    </message>
+    <message>
+        <source>Quiz</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>Ficha</translation>
+    </message>
+    <message>
+        <source>Labelling</source>
+        <translation>Etiquetas</translation>
+    </message>
+    <message>
+        <source>Ordering</source>
+        <translation>Ordenar</translation>
     </message>
 </context>
 <context>
@@ -782,6 +798,10 @@ en quorvel.conf, y si no con la carpeta de fichas propia de este usuario.</trans
     <message>
         <source>This command needs the program&apos;s quorvel-windows module, which is missing.</source>
         <translation>Esta orden necesita el módulo quorvel-windows del programa, que falta.</translation>
+    </message>
+    <message>
+        <source>Quorvel needs a display to open its window; without one, &quot;quorvel --help&quot; lists the commands it can run.</source>
+        <translation>Quorvel necesita una pantalla para abrir su ventana; sin ella, &quot;quorvel --help&quot; muestra las órdenes que puede ejecutar.</translation>
     </message>
 </context>
 <context>
@@ -1196,6 +1216,13 @@ en quorvel.conf, y si no con la carpeta de fichas propia de este usuario.</trans
     </message>
 </context>
 <context>
+    <name>PageViewer</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>Printing failed: save as PDF</source>
@@ -1377,7 +1404,7 @@ en quorvel.conf, y si no con la carpeta de fichas propia de este usuario.</trans
     <name>ReviewScreen</name>
     <message>
         <source>Read the Key Facts and try again.</source>
-        <translation>Lee «Lo esencial» y vuelve a intentarlo.</translation>
+        <translation>Lee las Ideas clave y vuelve a intentarlo.</translation>
     </message>
     <message>
         <source>You answered the following questions incorrectly.</source>
@@ -1463,7 +1490,7 @@ en quorvel.conf, y si no con la carpeta de fichas propia de este usuario.</trans
     </message>
     <message>
         <source>%1 %2</source>
-        <translation>%1 %2</translation>
+        <translation>%2 (%1)</translation>
     </message>
 </context>
 <context>

@@ -627,8 +627,11 @@ void ActivityScreen::actionClicked(int Index)
     ctx.playSound(Click);
 }
 
-void ActivityScreen::open(const QString &title)
+void ActivityScreen::open(const QString &topic)
 {
+    // The topic in the activity's own words ("Electricidad"), as its quiz names it in the results.
+    const ActivityLabels words(ctx.platform.paths.path(QLatin1String(ActivityLabels::FileName)));
+    const QString title = words(topic);
     heading->setText(title);
     nameWindow(this, (m_kind == QLatin1String("Labelling")
                           ? QCoreApplication::translate("Screens", "%1 labelling activity")

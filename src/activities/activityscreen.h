@@ -128,8 +128,9 @@ public:
     void load() override;
     // The heading and the instructions: the design's texts in reading order.
     QStringList spokenText() const override;
-    // Shows the screen under the heading of the topic hub that opens it.
-    void open(const QString &title);
+    // Shows the screen under the name of the topic that opens it, in English ("Electricity"), as
+    // the activity's words give it in the program's language.
+    void open(const QString &topic);
 
     // X and Y: the pointer relative to the label's top-left corner, in twips.
     void labelMoved(int Index, int Button, float X, float Y);

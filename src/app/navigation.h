@@ -27,9 +27,10 @@ void openPageSet(AppContext &ctx, const QString &screen);
 // picture (a content name) and the program's name as its caption.
 void openQuiz(AppContext &ctx, const QString &picture);
 
-// Shows a topic's labelling or ordering activity with the hub's title.
-void openLabelling(AppContext &ctx, int topic, const QString &title);
-void openOrdering(AppContext &ctx, int topic, const QString &title);
+// Shows a topic's labelling or ordering activity headed by the topic's English name in the
+// activity's words.
+void openLabelling(AppContext &ctx, int topic, const QString &topicName);
+void openOrdering(AppContext &ctx, int topic, const QString &topicName);
 
 // Read and keep the pictures the topic hubs open with, the quiz's picture, or those a topic's
 // two activities open with, for a screen of this device pixel ratio.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages.h"
 
-#include "results.h"
+#include <QCoreApplication>
 
 namespace pages
 {
@@ -23,8 +23,7 @@ QString guideFile(int page, bool printCopy)
 
 QString counter(int page, int count)
 {
-    return QStringLiteral("Page") + results::number(page) + QStringLiteral(" of") +
-           results::number(count);
+    return QCoreApplication::translate("PageViewer", "Page %1 of %2").arg(page).arg(count);
 }
 
 Buttons buttons(int page, int count)

@@ -34,6 +34,20 @@ QString results(int count)
                    QT_TRANSLATE_N_NOOP("ClassResults", "%n results"), count);
 }
 
+// The kind of activity in the program's language; the journal keeps the English word.
+QString activityName(const QString &kind)
+{
+    static const char *const Kinds[] = {QT_TRANSLATE_NOOP("ClassResults", "Quiz"),
+                                        QT_TRANSLATE_NOOP("ClassResults", "Worksheet"),
+                                        QT_TRANSLATE_NOOP("ClassResults", "Labelling"),
+                                        QT_TRANSLATE_NOOP("ClassResults", "Ordering")};
+    for (const char *k : Kinds) {
+        if (kind == QLatin1String(k))
+            return QCoreApplication::translate("ClassResults", k);
+    }
+    return kind;
+}
+
 QTableWidgetItem *item(const QString &text)
 {
     auto *cell = new QTableWidgetItem(text);
@@ -162,7 +176,7 @@ void ClassResults::fill()
     pupilTable->setColumnCount(int(m_table.columns.size()));
     QStringList headers;
     for (const auto &column : m_table.columns)
-        headers << column.first + QLatin1Char('\n') + column.second;
+        headers << column.first + QLatin1Char('\n') + activityName(column.second);
     pupilTable->setHorizontalHeaderLabels(headers);
     pupilTable->setVerticalHeaderLabels(m_table.pupils);
     for (auto cell = m_table.cells.cbegin(); cell != m_table.cells.cend(); ++cell) {
@@ -215,7 +229,7 @@ void ClassResults::showPupil(int row)
         const QStringList texts = {QLocale().toString(r.started, QLocale::ShortFormat),
                                    QLocale().toString(r.finished, QLocale::ShortFormat),
                                    r.topic,
-                                   r.activity,
+                                   activityName(r.activity),
                                    score(r.score, r.outOf),
                                    wrong.join(QStringLiteral(", "))};
         for (int c = 0; c < texts.size(); ++c)

@@ -91,10 +91,10 @@ void TopicHub::buttonClicked(int Index)
         startQuiz();
         break;
     case LabellingActivity:
-        navigation::openLabelling(ctx, m_topic, titleText->text());
+        navigation::openLabelling(ctx, m_topic, m_data.title);
         break;
     case OrderingActivity:
-        navigation::openOrdering(ctx, m_topic, titleText->text());
+        navigation::openOrdering(ctx, m_topic, m_data.title);
         break;
     case Exit:
         ctx.screens.show<MainMenu>();

@@ -68,8 +68,9 @@ EXPECTED = {
     "page": [],
     "quiz": [("radio button", "A: Stores light for the bulb", True),
              ("radio button", "D: Keeps the wires cool", True)],
-    "results_es": [("label", "¡Excelente trabajo! Has acertado 10 de 10.", True),
-                   ("push button", "Imprimir diploma", True), ("push button", "Salir", True)],
+    "results_es": [("push button", "Imprimir diploma", True), ("push button", "Salir", True),
+                   ("label", "¡Muy bien!", True),
+                   ("label", "¡Excelente trabajo! Has acertado 10 de 10.", True)],
     "wizard": [("text", "Question 3", True), ("text", "Question 3, answer B", True),
                ("check box", "Question 3, answer B is right", True)],
 }

@@ -23,8 +23,8 @@ if [ "$language" = es ]; then
   topic=Electricidad # the quiz file's title
   arguments=(--language es)
   WHO_TITLE='^¿Quién juega\?$'
-  WELCOME_SCREEN=Bienvenida
-  MENU_SCREEN='Menú principal'
+  WELCOME_TITLE=$(titled Bienvenida)
+  MENU_TITLE=$(titled 'Menú principal')
   # What a screen reader does when it starts, so that the results screen can be read.
   dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
     org.freedesktop.DBus.Properties.Set string:org.a11y.Status \

@@ -16,6 +16,8 @@ if [ "${2:-}" = es ]; then
   pace=3 # espeak-ng's, at speech-dispatcher's usual rate
   arguments=(--language es)
   WHO_TITLE='^¿Quién juega\?$'
+  WELCOME_TITLE=$(titled Bienvenida)
+  MENU_TITLE=$(titled 'Menú principal')
 fi
 command -v parec >/dev/null || fail "parec is not installed (scripts/setup installs it)"
 pactl info >/dev/null 2>&1 || fail "no sound server (run the tests through scripts/run-tests)"

@@ -50,16 +50,16 @@ click() {
 }
 
 # start_program EXE [ARGUMENT...]: starts the program as $program (killed when the test ends), presses the
-# title screen's "OK" and sets $menu to the main menu's window (WELCOME_SCREEN and MENU_SCREEN name
-# those two screens in another language). Every 800 x 600 screen is centred
+# title screen's "OK" and sets $menu to the main menu's window (titled WELCOME_TITLE and MENU_TITLE
+# when set, for another language). Every 800 x 600 screen is centred
 # at the same place, so the menu's position serves for every later screen.
 start_program() {
   "$@" >/dev/null 2>&1 & program=$!
   trap 'kill $program 2>/dev/null || true' EXIT
   local title
-  title=$(wait_window "$(titled "${WELCOME_SCREEN:-Welcome}")")
+  title=$(wait_window "${WELCOME_TITLE:-$(titled Welcome)}")
   click "$title" $((1320 + 600)) $((6000 - 90 + 180))   # OK (its frame starts 90 twips up)
-  menu=$(wait_window "$(titled "${MENU_SCREEN:-Main menu}")")
+  menu=$(wait_window "${MENU_TITLE:-$(titled 'Main menu')}")
 }
 
 # answer_quiz WINDOW DIGIT... -> picks the given answer (1 to 4) of each question and presses

@@ -16,6 +16,7 @@
 #include "titlescreen.h"
 #include "topichub.h"
 #include "topics.h"
+#include "twips.h"
 #include "worksheetcatalogue.h"
 #include "worksheetwizard.h"
 
@@ -156,6 +157,21 @@ void TestLanguages::everyScreen()
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     QCOMPARE(control<LabelButton>(h.ctx->screens.get<MainMenu>(), "entries", MainMenu::Exit)->x(),
              exitLeft);
+
+    // The labels and boxes sit on the picture, which reads the same in every direction: the
+    // battery dragged with the mouse to the top-left of its box (2100, 2700 twips) snaps into it
+    // (2760, 2880 twips) either way.
+    for (int topic = 0; topic < int(topics::table().size()); ++topic) {
+        if (topics::table()[size_t(topic)].labelling().name != QLatin1String("electricitylab"))
+            continue;
+        ActivityScreen *lab = h.ctx->screens.get<LabellingActivity>(topic);
+        auto *battery = control<DragLabel>(lab, "dragLabels", 0);
+        const QPoint to = QPoint(twips::px(2100), twips::px(2700)) + battery->rect().center();
+        QTest::mousePress(battery, Qt::LeftButton, {}, battery->rect().center());
+        QTest::mouseMove(battery, battery->mapFrom(lab, to));
+        QTest::mouseRelease(battery, Qt::LeftButton, {}, battery->mapFrom(lab, to));
+        QCOMPARE(battery->pos(), QPoint(twips::px(2760), twips::px(2880)));
+    }
 
     for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
         QCoreApplication::removeTranslator(translator);
