@@ -162,6 +162,7 @@ void DragLabel::mouseDoubleClickEvent(QMouseEvent *event)
 void DragLabel::focusInEvent(QFocusEvent *event)
 {
     raise();
+    access::pointAt(nullptr);
     PlainLabel::focusInEvent(event);
 }
 
@@ -320,6 +321,8 @@ ActivityScreen::ActivityScreen(AppContext &context, const activity::ActivityDesi
     controlnames::nameArray(startBoxes, "startBoxes");
     controlnames::nameArray(actionButtons, "actionButtons");
     heading->setObjectName(QStringLiteral("heading")); // texts[0]
+    // A screen reader speaks the window's description, the instructions, as the window opens.
+    setAccessibleDescription(spokenText().join(QLatin1Char(' ')));
 }
 
 ActivityScreen::~ActivityScreen()
@@ -423,12 +426,8 @@ void ActivityScreen::sayLabel(int i, const QString &what)
 {
     if (i < 0 || i >= count())
         return;
-    QString box;
-    for (int b = 0; b < m_engine->dropBoxCount() && box.isEmpty(); ++b) {
-        if (activity::isOn(m_engine->label(i), m_engine->dropBox(b)))
-            box = (b < count() ? targetBoxes[size_t(b)] : startBoxes[size_t(b - count())])
-                      ->accessibleName();
-    }
+    const DropBox *under = boxUnder(i);
+    const QString box = under ? under->accessibleName() : QString();
     const QString label = dragLabels[size_t(i)]->text();
     ctx.readAloud.say(box.isEmpty() ? QStringLiteral("%1, %2.").arg(label, what)
                                     : QStringLiteral("%1, %2. %3").arg(label, what, box));
@@ -439,10 +438,22 @@ void ActivityScreen::sayMovedTo()
     const int box = m_engine->steppedTo();
     if (box < 0 || box >= m_engine->dropBoxCount())
         return;
+    ctx.readAloud.say(QStringLiteral("To ") + dropBox(box)->accessibleName());
+}
+
+DropBox *ActivityScreen::dropBox(int b) const
+{
     const int n = count();
-    ctx.readAloud.say(
-        QStringLiteral("To ") +
-        (box < n ? targetBoxes[size_t(box)] : startBoxes[size_t(box - n)])->accessibleName());
+    return b < n ? targetBoxes[size_t(b)] : startBoxes[size_t(b - n)];
+}
+
+DropBox *ActivityScreen::boxUnder(int i) const
+{
+    for (int b = 0; b < m_engine->dropBoxCount(); ++b) {
+        if (activity::isOn(m_engine->label(i), m_engine->dropBox(b)))
+            return dropBox(b);
+    }
+    return nullptr;
 }
 
 void ActivityScreen::boxClicked(int Box)
@@ -466,10 +477,19 @@ void ActivityScreen::dropped(int i, int snaps)
 
 void ActivityScreen::putDown()
 {
-    if (m_engine->held() < 0)
+    const int i = m_engine->held();
+    if (i < 0)
         return;
     m_engine->putDown();
     refresh();
+    if (dragLabels[size_t(i)]->hasFocus())
+        pointAtLabel(i);
+}
+
+void ActivityScreen::pointAtLabel(int i)
+{
+    const DropBox *under = boxUnder(i);
+    access::pointAt(dragLabels[size_t(i)], under ? under->accessibleName() : QString());
 }
 
 void ActivityScreen::refresh()
@@ -526,10 +546,13 @@ void ActivityScreen::keyPressEvent(QKeyEvent *event)
             m_engine->pickUp(focused);
             refresh();
             sayLabel(focused, QCoreApplication::translate("ActivityScreen", "picked up"));
+            // A screen reader hears the box the label lies on, then each box it is moved to.
+            access::pointAt(boxUnder(focused), dragLabels[size_t(focused)]->accessibleName());
         } else if (m_engine->steppedTo() < 0) {
             putDown();
         } else {
             dropped(focused, m_engine->place(m_engine->steppedTo()));
+            pointAtLabel(focused);
         }
         return;
     case Qt::Key_Right:
@@ -548,6 +571,7 @@ void ActivityScreen::keyPressEvent(QKeyEvent *event)
         m_engine->step(direction);
         refresh();
         sayMovedTo();
+        access::pointAt(dropBox(m_engine->steppedTo()));
         return;
     }
     Screen::keyPressEvent(event);

@@ -192,6 +192,11 @@ private:
     // box 2 of 4: Sun"), or the box a held label has been moved to.
     void sayLabel(int i, const QString &what);
     void sayMovedTo();
+    // Drop box B (targets, then start boxes), and the one label I lies on (null if none).
+    DropBox *dropBox(int b) const;
+    DropBox *boxUnder(int i) const;
+    // Gives label I the screen reader's focus again, described by the box it lies on.
+    void pointAtLabel(int i);
 
     const activity::ActivityDesign &m_design;
     std::optional<activity::Engine> m_engine;

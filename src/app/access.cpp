@@ -17,6 +17,8 @@ namespace
 {
 
 const char RoleProperty[] = "quorvelAccessibleRole";
+const char PointedProperty[] = "quorvelPointedAt";
+QPointer<QWidget> pointed; // the control pointAt() gave the screen reader's focus
 
 // Width of the outline laid outside the focused control: 2 pixels of white between single
 // pixels of black, so it stands out on the dark screens, on pictures and on white text boxes.
@@ -68,12 +70,27 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name) {
-            if (!widget()->accessibleName().isEmpty())
-                return widget()->accessibleName();
-            if (const auto *label = qobject_cast<const QLabel *>(widget()))
-                return label->text();
+            QString name = widget()->accessibleName();
+            if (const auto *label = qobject_cast<const QLabel *>(widget()); label && name.isEmpty())
+                name = label->text();
+            // Screen readers say no description of a text, so the news a text pointed at brings
+            // ("switch, picked up") goes before its name.
+            const QString news = widget()->accessibleDescription();
+            if (role() == QAccessible::StaticText && !news.isEmpty() &&
+                widget()->property(PointedProperty).toBool())
+                return news + QStringLiteral(". ") + name;
+            if (!name.isEmpty())
+                return name;
         }
         return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (widget()->property(PointedProperty).toBool())
+            s.focusable = s.focused = true;
+        return s;
     }
 
     QStringList actionNames() const override
@@ -190,6 +207,22 @@ void keepTabStop(QAbstractButton *focused)
 
 namespace access
 {
+
+void pointAt(QWidget *widget, const QString &what)
+{
+    if (pointed && pointed != widget) {
+        pointed->setProperty(PointedProperty, false);
+        pointed->setAccessibleDescription(QString());
+    }
+    pointed = widget;
+    if (!widget)
+        return;
+    widget->setProperty(PointedProperty, true);
+    if (widget->accessibleDescription() != what)
+        widget->setAccessibleDescription(what);
+    QAccessibleEvent event(widget, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
+}
 
 void setRole(QWidget *widget, Role role)
 {

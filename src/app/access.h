@@ -6,6 +6,7 @@
 
 class QPainter;
 class QRect;
+class QString;
 class QWidget;
 
 // Keyboard and screen-reader support shared by every screen.
@@ -25,6 +26,13 @@ namespace access
 // Roles a control can declare (QAccessible::Role values).
 enum class Role { PushButton, StaticText, Button };
 void setRole(QWidget *widget, Role role);
+
+// Hands a screen reader's focus to WIDGET, a control the keyboard focus does not reach (the box
+// an activity's held label is moved to), with WHAT as its description (before the name of a
+// text, as screen readers say no description of one): its state says focused
+// until the next call, and a focus event makes the screen reader speak it. A null WIDGET only
+// takes that back. (Qt sends no text with a changed name, so a screen reader cannot speak one.)
+void pointAt(QWidget *widget, const QString &what = QString());
 
 // The picked-up outline of a held label: 5 pixels of white with a black edge.
 void drawHeldRing(QPainter &painter, const QRect &rect);

@@ -198,6 +198,9 @@ void PageViewer::showPage()
     pageOnScreen->load(ctx.platform.paths, pageFile(s.pageNumber, false));
     pagePrintCopy->load(ctx.platform.paths, pageFile(s.pageNumber, true));
     pageCounter->setText(pages::counter(s.pageNumber, s.pageCount));
+    // A screen reader hears a new page where the focus lands (it says nothing of a changed one).
+    if (isVisible() && QAccessible::isActive())
+        pageOnScreen->setFocus(Qt::OtherFocusReason);
 }
 
 QString PageViewer::pageFile(int page, bool printCopy) const

@@ -3,7 +3,7 @@
 # The real program as a screen reader sees it: on an accessibility bus (started here inside a
 # private session bus when there is none), the main menu and the Electricity labelling activity
 # are read through AT-SPI (roles, names, the greyed topics not enabled), each window named by its
-# screen, the quiz's question and next question are heard, a Key Facts page gives its words and
+# screen, a label picked up and moved is heard box by box, the quiz's question and next question are heard, a Key Facts page gives its words, the next page takes the focus, and
 # the wizard names its boxes.
 set -euo pipefail
 if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
@@ -32,9 +32,17 @@ read_tree who || fail "\"Who is playing?\" as read through AT-SPI"
 xdotool key Escape                                      # Skip
 sleep 0.8
 read_tree activity || fail "the labelling activity as read through AT-SPI"
+# Picked up and moved, the label's box takes a screen reader's focus, so each box is heard.
+read_tree listen 3 > "$announced" & listener=$!
+for _ in $(seq 50); do grep -q listening "$announced" && break; sleep 0.1; done
 xdotool key Return; sleep 0.3                           # pick up "switch", first in reading order
 read_tree held || fail "a picked-up label"
-xdotool key Right Return; sleep 0.3                     # into the top box, the bulb's
+xdotool key Right                                       # into the top box, the bulb's
+wait $listener
+grep -qx "switch, picked up. Start box 2 of 4: switch" "$announced" &&
+  grep -qx "Box 4 of 4, beside the glass globe at the top right of the circuit: switch" "$announced" ||
+  fail "picking up and moving were not announced: $(cat "$announced")"
+xdotool key Return; sleep 0.3
 read_tree placed || fail "a placed label"
 
 # The question is heard on the answers; a new question takes the focus to its first answer.
@@ -49,16 +57,21 @@ wait $listener
 grep -qx "A: Complete with no gaps" "$announced" &&
   grep -qx "Question 2: A bulb will only light up if its circuit is..." "$announced" ||
   fail "the new question was not announced: $(cat "$announced")"
-rm -f "$announced"
 
 # The page screen gives its words; the wizard names its boxes.
 xdotool key Escape; sleep 0.8                           # the quiz's Exit
 click "$menu" $((6360 + 1000)) $((120 + 240))           # Key Facts
 sleep 1
 read_tree page || fail "the Key Facts page as read through AT-SPI"
+read_tree listen 3 > "$announced" & listener=$!
+for _ in $(seq 50); do grep -q listening "$announced" && break; sleep 0.1; done
+xdotool key Tab Return                                  # Next Page: its words take the focus
+wait $listener
+grep -q "Conductors and insulators" "$announced" || fail "the next page was not heard: $(cat "$announced")"
 xdotool key Escape; sleep 0.8
 xdotool key Escape; sleep 0.8                           # back to the menu
 click "$menu" $((6960 + 2300)) $((5760 + 240))          # Multiple Choice Wizard
 sleep 1
 read_tree wizard || fail "the wizard as read through AT-SPI"
+rm -f "$announced"
 echo PASS

@@ -75,8 +75,9 @@ EXPECTED = {
                ("check box", "Question 3, answer B is right", True)],
 }
 
-# Words some object's description must hold.
+# Words the window's or some object's description must hold.
 DESCRIBED = {"page": "Electricity can only flow round a complete circuit.",
+             "activity": "Drag the labels into the correct boxes to label the parts",
              "quiz": "Question 1: What does the cell do in a circuit?"}
 
 # Each window is named by the screen it shows.
@@ -111,10 +112,10 @@ def main():
         listen(float(sys.argv[2]))
         return
     for attempt in range(20):
-        descriptions = []
         screen = WINDOWS.get(which, WINDOWS["activity"])
-        found = controls(window(f"Quorvel: {screen}" if screen else "Who is playing?"),
-                         descriptions)
+        frame = window(f"Quorvel: {screen}" if screen else "Who is playing?")
+        descriptions = [frame.description or ""]
+        found = controls(frame, descriptions)
         missing = [e for e in EXPECTED[which] if e not in found]
         words = DESCRIBED.get(which)
         if words and not any(words in d for d in descriptions):
