@@ -104,8 +104,13 @@ void PageScreen::pageTurned(bool aloud)
     pageOnScreen->setAccessibleDescription(words.join(QLatin1Char('\n')));
     QAccessibleEvent changed(pageOnScreen, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&changed);
-    if (aloud)
-        ctx.readAloud.say(words);
+    if (!aloud)
+        return;
+    // A screen reader hears a turned page where the focus lands (it says nothing of a changed
+    // description), in the Key Facts and notes as in the guide.
+    if (isVisible() && QAccessible::isActive())
+        pageOnScreen->setFocus(Qt::OtherFocusReason);
+    ctx.readAloud.say(words);
 }
 
 void PageScreen::warmNext()
@@ -198,9 +203,6 @@ void PageViewer::showPage()
     pageOnScreen->load(ctx.platform.paths, pageFile(s.pageNumber, false));
     pagePrintCopy->load(ctx.platform.paths, pageFile(s.pageNumber, true));
     pageCounter->setText(pages::counter(s.pageNumber, s.pageCount));
-    // A screen reader hears a new page where the focus lands (it says nothing of a changed one).
-    if (isVisible() && QAccessible::isActive())
-        pageOnScreen->setFocus(Qt::OtherFocusReason);
 }
 
 QString PageViewer::pageFile(int page, bool printCopy) const
