@@ -7,6 +7,7 @@
 
 #include <QCache>
 #include <QFile>
+#include <QFocusEvent>
 #include <QPainter>
 
 namespace
@@ -103,6 +104,16 @@ QSize MetafileView::ownSizeTwips() const
 {
     const QSizeF inches = m_metafile.sizeInInches();
     return QSize(qRound(inches.width() * 1440), qRound(inches.height() * 1440));
+}
+
+void MetafileView::focusInEvent(QFocusEvent *event)
+{
+    event->accept();
+}
+
+void MetafileView::focusOutEvent(QFocusEvent *event)
+{
+    event->accept();
 }
 
 void MetafileView::paintEvent(QPaintEvent *)

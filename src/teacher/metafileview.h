@@ -36,6 +36,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // The page looks the same with or without the focus (the focus outline is a control of its
+    // own): a change of focus draws nothing.
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     QString m_name;
