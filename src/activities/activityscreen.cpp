@@ -161,7 +161,10 @@ void DragLabel::mouseDoubleClickEvent(QMouseEvent *event)
 
 void DragLabel::focusInEvent(QFocusEvent *event)
 {
-    raise();
+    // A label reached by the keyboard is drawn over the others. The focus coming back with its
+    // window leaves the label where it is: raising it would only draw it again.
+    if (event->reason() != Qt::ActiveWindowFocusReason)
+        raise();
     access::pointAt(nullptr);
     PlainLabel::focusInEvent(event);
 }
