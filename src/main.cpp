@@ -17,12 +17,27 @@ namespace
 {
 
 // Without a display the windowing toolkit would abort with a message of its own: say in one line
-// what is missing instead. A platform chosen by hand (QT_QPA_PLATFORM) is left to its own checks.
+// what is missing instead. QT_QPA_PLATFORM may name platforms to try in turn ("wayland;xcb"); an
+// empty one means the usual choice. X11 needs DISPLAY and Wayland WAYLAND_DISPLAY; any other
+// platform (offscreen, eglfs, vnc) is left to its own checks.
 bool hasDisplay()
 {
-    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ||
-           !qEnvironmentVariableIsEmpty("DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    const QStringList platforms =
+        qEnvironmentVariable("QT_QPA_PLATFORM").split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    if (platforms.isEmpty())
+        return x11 || wayland;
+    for (const QString &platform : platforms) {
+        const QString name = platform.section(QLatin1Char(':'), 0, 0).trimmed();
+        if (name == QLatin1String("xcb")) {
+            if (x11)
+                return true;
+        } else if (!name.startsWith(QLatin1String("wayland")) || wayland) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // Hands the arguments as given to the windows module beside this file (a link into modules/ when

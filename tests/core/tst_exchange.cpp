@@ -107,6 +107,13 @@ void TestExchange::reads_data()
     QTest::newRow("gift: html")
         << gift << QByteArray("[html]<p><b>Heat</b> &amp; light&#33;</p>{=yes ~no ~maybe ~never}")
         << "Heat and light!|yes|no|maybe|never|A" << QString();
+    QTest::newRow("gift: html, numeric entity unescaped in an answer")
+        << gift << QByteArray("[html]Whose light?{=the Sun&#8217;s &#x3A9; ~its own ~fire ~stars}")
+        << QString::fromUtf8("Whose light?|the Sun\u2019s \u03a9|its own|fire|stars|A")
+        << QString();
+    QTest::newRow("gift: html, entity left after decoding")
+        << gift << QByteArray("::tick::[html]Ticked?{=&check; ~no ~maybe ~never}") << QString()
+        << "Skipped \"tick\": it writes \"&check;\", which a worksheet cannot hold as written.";
     QTest::newRow("gift: escapes")
         << gift << QByteArray("[plain]1\\=1\\: \\{so\\} \\~ \\# \\\\ \\n ok?{=a\\=b ~c ~d ~e}")
         << "1=1: {so} ~ # \\ ok?|a=b|c|d|e|A" << QString();

@@ -86,4 +86,8 @@ if timeout 10 "$exe" import "$copy/pipe.gift" > /dev/null 2>&1; then fail "a pip
 
 "$exe" --version | grep -qx "Quorvel [0-9.]*" || fail "--version"
 "$exe" --help | grep -q "print TITLE \[--answers\] \[--pdf FILE\]" || fail "--help"
+# The windows without a display (QT_QPA_PLATFORM set but empty, as a login script may leave it):
+# one line and status 1, not the toolkit's abort.
+status=0; said=$(QT_QPA_PLATFORM= "$exe" 2>&1) || status=$?
+[ "$status" = 1 ] && [ "$(wc -l <<< "$said")" = 1 ] || fail "no display: status $status, $said"
 echo "command line: ok"

@@ -20,8 +20,9 @@ QString shortQuote(const QString &text);
 // which the question file cannot carry, as "and".
 QString asShown(const QString &text);
 
-// The first entity such as "&lt;" in a text that is not HTML, or an empty string: the worksheet
-// cannot hold it as written, and "and lt;" would change it.
+// The first entity such as "&lt;" in a text as it will be shown (plain text, or HTML once its
+// entities are decoded), or an empty string: the worksheet cannot hold it as written, and
+// "and lt;" would change it.
 QString entityOutsideHtml(const QString &text);
 
 // How the report names a question that has no name of its own: its first line and first words,

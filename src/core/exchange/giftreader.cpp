@@ -68,6 +68,23 @@ bool takeMarker(QString *text)
     return m.captured(1) == QLatin1String("html") || m.captured(1) == QLatin1String("moodle");
 }
 
+// An answer's text without its feedback, which starts at the first "#" that does not belong to
+// a numeric character reference ("&#8217;" in HTML an author did not escape).
+QString withoutFeedback(const QString &text)
+{
+    static const QRegularExpression reference(QStringLiteral("#(?:[0-9]+|[xX][0-9A-Fa-f]+);"));
+    for (qsizetype i = text.indexOf(QLatin1Char('#')); i >= 0;
+         i = text.indexOf(QLatin1Char('#'), i + 1)) {
+        if (i == 0 || text[i - 1] != QLatin1Char('&') ||
+            !reference
+                 .match(text, i, QRegularExpression::NormalMatch,
+                        QRegularExpression::AnchorAtOffsetMatchOption)
+                 .hasMatch())
+            return text.left(i);
+    }
+    return text;
+}
+
 struct GiftAnswer {
     QChar mark; // '=' or '~'
     QString text;
@@ -112,7 +129,7 @@ AnswerSet readAnswerSet(const QString &body)
             continue;
         GiftAnswer answer;
         answer.mark = trimmed[start];
-        answer.text = trimmed.mid(start + 1, i - start - 1).section(QLatin1Char('#'), 0, 0);
+        answer.text = withoutFeedback(trimmed.mid(start + 1, i - start - 1));
         const auto m = weight.match(answer.text.trimmed());
         if (m.hasMatch()) {
             answer.weight = m.captured(1).toDouble();
@@ -167,15 +184,20 @@ void readGiftBlock(const Block &block, ReadResult *result)
         }
     }
     const bool html = takeMarker(&s);
-    QString entity; // the first entity found in a text that is not HTML
+    // The first entity found in a text that is not HTML, or left in an HTML text after decoding
+    // (one the toolkit does not know, or "&amp;lt;"): either would be shown as "and lt;".
+    QString entity;
+    bool entityInHtml = false;
     // Each answer may have a marker of its own; the question's was taken off above.
-    const auto clean = [&entity](QString text, bool isHtml, bool ownMarker = true) {
+    const auto clean = [&entity, &entityInHtml](QString text, bool isHtml, bool ownMarker = true) {
         if (ownMarker)
             isHtml = takeMarker(&text) || isHtml;
-        const QString plain = restoreEscapes(text);
-        if (!isHtml && entity.isEmpty())
+        const QString plain = isHtml ? fromHtml(restoreEscapes(text)) : restoreEscapes(text);
+        if (entity.isEmpty()) {
             entity = entityOutsideHtml(plain);
-        return asShown(isHtml ? fromHtml(plain) : plain);
+            entityInHtml = isHtml;
+        }
+        return asShown(plain);
     };
 
     const qsizetype open = s.indexOf(QLatin1Char('{'));
@@ -227,10 +249,14 @@ void readGiftBlock(const Block &block, ReadResult *result)
     const QString after = clean(tail, html);
     question.text = after.isEmpty() ? words : words + QStringLiteral(" _____ ") + after;
     if (!entity.isEmpty())
-        return skipped(QCoreApplication::translate(
-                           "Import", "it writes \"%1\" in a text that is not HTML, which a "
-                                     "worksheet cannot hold as written")
-                           .arg(entity));
+        return skipped(
+            (entityInHtml
+                 ? QCoreApplication::translate(
+                       "Import", "it writes \"%1\", which a worksheet cannot hold as written")
+                 : QCoreApplication::translate(
+                       "Import", "it writes \"%1\" in a text that is not HTML, which a "
+                                 "worksheet cannot hold as written"))
+                .arg(entity));
     const core::Result fits = checkFits(question);
     if (!fits)
         return skipped(fits.error);
