@@ -40,9 +40,20 @@ int importFile(const RunFolderPaths &paths, const QString &fileName, const QStri
     if (list)
         return listFile(read, out, err);
     AppState state;
+    // Said once when another program holds the catalogue, so that a wait of seconds is explained.
+    bool told = false;
+    const catalogue::Waiting waiting = [&](const QString &holder) {
+        if (!told)
+            err << QCoreApplication::translate(
+                       "WaitNotice", "Waiting for the catalogue of worksheets: %1 is using it.")
+                       .arg(holder)
+                << Qt::endl;
+        told = true;
+        return true;
+    };
     const importer::Outcome outcome = importer::import(
         read, title.isEmpty() ? importer::titleForFile(fileName) : title,
-        [&](const QString &name) { return paths.path(name); }, state);
+        [&](const QString &name) { return paths.path(name); }, state, waiting);
     // What was made goes to standard output; every question skipped or left over, to standard
     // error, all of them.
     const QString made = QCoreApplication::translate(
@@ -103,6 +114,8 @@ int printFile(const RunFolderPaths &paths, const QString &runFolder, const QStri
                 << Qt::endl;
             return 1;
         }
+        if (!saved.confirmed)
+            err << notConfirmed() << Qt::endl;
     } else if (!printer->play(job, paths)) {
         err << QCoreApplication::translate("CommandLine",
                                            "There was a problem printing to your printer.")

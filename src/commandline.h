@@ -58,6 +58,10 @@ struct Loaded {
 };
 Loaded load(const ContentPaths &paths, const QString &title);
 
+// Said beside the success of a file written whose folder the disk did not confirm (a failed
+// folder sync): the file is there, but a power cut now might still take it away.
+QString notConfirmed();
+
 // The commands that need the toolkit's graphical side (needsGraphics): import and print, in the
 // windows module (commandline.cpp) with the screens.
 struct GraphicCommands {

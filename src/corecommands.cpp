@@ -62,6 +62,13 @@ Loaded load(const ContentPaths &paths, const QString &title)
     return loaded;
 }
 
+QString notConfirmed()
+{
+    return QCoreApplication::translate("CommandLine",
+                                       "The disk did not confirm the change to the folder: the "
+                                       "file may be lost if the power fails now.");
+}
+
 namespace
 {
 
@@ -93,6 +100,8 @@ int exportFile(const RunFolderPaths &paths, const QString &title, const QString 
     }
     for (const QString &problem : written.problems)
         out << problem << Qt::endl;
+    if (!saved.confirmed)
+        err << notConfirmed() << Qt::endl;
     out << QCoreApplication::translate("CommandLine", "Exported %1 to %2 as %3.")
                .arg(title, fileName,
                     *format == exchange::Format::Gift ? QStringLiteral("GIFT")

@@ -558,6 +558,10 @@
         <translation>No se puede escribir %1. %2</translation>
     </message>
     <message>
+        <source>The disk did not confirm the change to the folder: the file may be lost if the power fails now.</source>
+        <translation>El disco no ha confirmado el cambio en la carpeta: el archivo podría perderse si ahora se va la luz.</translation>
+    </message>
+    <message>
         <source>Exported %1 to %2 as %3.</source>
         <translation>Se ha exportado %1 a %2 en formato %3.</translation>
     </message>

@@ -356,9 +356,14 @@ TitleCheck checkTitle(const QString &title)
     if (title != title.trimmed())
         return {TitleFault::Blanks, {}};
     // Any letter of any language can name a file; a character that prints nothing, or half of a
-    // character beyond the first 65536, cannot be seen or carried back.
+    // character beyond the first 65536, cannot be seen or carried back. The joiner that makes one
+    // picture of two (a woman and a microscope: a scientist) is part of what is seen.
+    const QChar joiner(0x200D);
     for (qsizetype i = 0; i < title.size(); ++i) {
         const QChar c = title[i];
+        if (c == joiner && i > 0 && i + 1 < title.size() && !title[i - 1].isSpace() &&
+            title[i - 1] != joiner && !title[i + 1].isSpace() && title[i + 1] != joiner)
+            continue;
         if (c.isHighSurrogate() && i + 1 < title.size() && title[i + 1].isLowSurrogate()) {
             if (!QChar::isPrint(QChar::surrogateToUcs4(c, title[i + 1])))
                 return {TitleFault::Invisible, {}};

@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -74,16 +75,32 @@ int createTemporary(const QString &path, QString *temporary)
     return -1;
 }
 
+// Renames from to to; with Existing::Keep only while nothing stands at to, so that a file another
+// program made a moment ago is never replaced.
+bool putInPlace(const QByteArray &from, const QByteArray &to, Existing existing)
+{
+    if (existing == Existing::Replace)
+        return ::rename(from.constData(), to.constData()) == 0;
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    // A file system that cannot rename that way refuses a hard link over a file just as well.
+    if ((errno != EINVAL && errno != ENOSYS) || ::link(from.constData(), to.constData()) != 0)
+        return false;
+    ::unlink(from.constData());
+    return true;
+}
+
 // Puts the written temporary file in place of path: synced, renamed, the folder synced (unless
 // the caller syncs it later, for several files at once).
-Result commit(const QString &temporary, const QString &path, Folder folder = Folder::Sync)
+Result commit(const QString &temporary, const QString &path, Folder folder = Folder::Sync,
+              Existing existing = Existing::Replace)
 {
     Result result;
     const int fd = ::open(native(temporary).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
     const bool synced = fd >= 0 && ::fsync(fd) == 0;
     if (fd >= 0)
         ::close(fd);
-    if (!synced || ::rename(native(temporary).constData(), native(path).constData()) != 0) {
+    if (!synced || !putInPlace(native(temporary), native(path), existing)) {
         ::unlink(native(temporary).constData());
         result.error =
             QCoreApplication::translate("Saving", "The disk may be full or the folder read-only.");
@@ -184,7 +201,7 @@ namespace
 // the descriptor and says whether it wrote the file in full; only then is it put in place.
 Result replaceThrough(const QString &path,
                       const std::function<bool(int fd, const QString &temporary)> &fill,
-                      Folder folder = Folder::Sync)
+                      Folder folder = Folder::Sync, Existing existing = Existing::Replace)
 {
     const core::Result writable = checkWritable(path);
     if (!writable)
@@ -195,12 +212,13 @@ Result replaceThrough(const QString &path,
         return failed(QString(), DiskFull());
     if (!fill(fd, temporary))
         return failed(temporary, DiskFull());
-    return commit(temporary, path, folder);
+    return commit(temporary, path, folder, existing);
 }
 
 } // namespace
 
-Result replace(const QString &path, const std::function<bool(QIODevice *)> &write, Folder folder)
+Result replace(const QString &path, const std::function<bool(QIODevice *)> &write, Folder folder,
+               Existing existing)
 {
     return replaceThrough(
         path,
@@ -214,7 +232,7 @@ Result replace(const QString &path, const std::function<bool(QIODevice *)> &writ
             }
             return write(&file) && file.error() == QFileDevice::NoError;
         },
-        folder);
+        folder, existing);
 }
 
 Result replaceByName(const QString &path, const std::function<bool(const QString &)> &writeFile,

@@ -34,10 +34,12 @@ struct Result : core::Result {
 // and writable by the group whatever the umask, so that every teacher of the group can replace it.
 // No temporary file is left behind.
 // With Folder::Later the folder is not synced: the caller saving several files syncs it once
-// (syncFolderOf) before it counts them as saved.
+// (syncFolderOf) before it counts them as saved. With Existing::Keep the file is only made where
+// nothing stands yet: one that another program made meanwhile stays, and the result fails.
 enum class Folder { Sync, Later };
+enum class Existing { Replace, Keep };
 Result replace(const QString &path, const std::function<bool(QIODevice *)> &write,
-               Folder folder = Folder::Sync);
+               Folder folder = Folder::Sync, Existing existing = Existing::Replace);
 // Syncs the folder of path; false when the disk did not confirm it.
 bool syncFolderOf(const QString &path);
 

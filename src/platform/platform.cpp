@@ -149,14 +149,16 @@ PrintOutcome printOrSavePdf(const Platform &platform, QWidget *parent, const Pri
 namespace
 {
 
-// A PDF file ends with its end-of-file marker; a file cut short by a full disk does not.
+// A PDF file ends with its end-of-file marker and that line's end, as the printer writes it; a
+// file cut short by a full disk, even by its last byte, does not.
 bool isWholePdf(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() < 8 || !file.read(5).startsWith("%PDF-"))
         return false;
-    file.seek(qMax<qint64>(0, file.size() - 1024));
-    return file.readAll().contains("%%EOF");
+    file.seek(qMax<qint64>(0, file.size() - 16));
+    const QByteArray tail = file.readAll();
+    return tail.endsWith("%%EOF\n") || tail.endsWith("%%EOF\r\n");
 }
 
 } // namespace

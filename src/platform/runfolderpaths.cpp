@@ -32,12 +32,14 @@ RunFolderPaths::RunFolderPaths(const QString &root, const QString &userWorksheet
     for (const QString &name : installed.entryList(QDir::Files)) {
         const QString target = QDir(m_userWorksheets).filePath(name);
         // Copied as new files, not with the installation's modes: a folder shared by a group
-        // keeps its files writable by the group.
+        // keeps its files writable by the group. Never over a file that appeared since it was
+        // looked for: a catalogue another copy of the program has just written stays.
         QFile source(installed.filePath(name));
         if (!QFileInfo::exists(target) && source.open(QIODevice::ReadOnly)) {
             const QByteArray bytes = source.readAll();
             savefile::replace(
-                target, [&](QIODevice *device) { return device->write(bytes) == bytes.size(); });
+                target, [&](QIODevice *device) { return device->write(bytes) == bytes.size(); },
+                savefile::Folder::Sync, savefile::Existing::Keep);
         }
     }
 }

@@ -450,6 +450,8 @@ void TestCatalogue::storableTitle_data()
     QTest::newRow("no-break space") << QStringLiteral("a\u00a0b") << false;
     QTest::newRow("outside code page") << QStringLiteral("\u03a9 ohms") << true;
     QTest::newRow("half a character") << QStringLiteral("\xd83d ohms") << false;
+    QTest::newRow("emoji of two joined")
+        << QStringLiteral("Lab \U0001F469\u200D\U0001F52C") << true;
     QTest::newRow("C1 control") << QStringLiteral("a\u0081") << false;
     QTest::newRow("device name") << "Con" << false;
     QTest::newRow("numbered device") << "lpt1" << false;

@@ -183,6 +183,9 @@ void TestExchange::reads_data()
     QTest::newRow("gift: C1 control in the question")
         << gift << QByteArray("::d::Q\xC2\x90?{=a ~b ~c ~d}") << QString()
         << "Skipped \"d\": it holds an invisible control character (U+0090).";
+    QTest::newRow("gift: NEL, a C1 control the toolkit counts as a blank")
+        << gift << QByteArray("::d::Q\xC2\x85?{=a ~b ~c ~d}") << QString()
+        << "Skipped \"d\": it holds an invisible control character (U+0085).";
     QTest::newRow("gift: UTF-8 with one stray byte")
         << gift << QByteArray("Caf\xC3\xA9 or caf\xE9?{=a ~b ~c ~d}")
         << QString::fromUtf8("Caf\xC3\xA9 or caf\xC3\xA9?|a|b|c|d|A") << QString();
@@ -191,6 +194,9 @@ void TestExchange::reads_data()
                                          QByteArray(
                                              reinterpret_cast<const char *>(u"Q?{=a ~b ~c ~d}"), 30)
                                   << "Q?|a|b|c|d|A" << QString();
+    QTest::newRow("gift: UTF-16 without its mark")
+        << gift << QByteArray(reinterpret_cast<const char *>(u"Q?{=a ~b ~c ~d}"), 30)
+        << "Q?|a|b|c|d|A" << QString();
     QTest::newRow("gift: a long name quoted short")
         << gift << (QByteArray("::") + QByteArray(5000, 'n') + "::Q?{=a =b ~c ~d}") << QString()
         << "Skipped \"" + QString(57, QLatin1Char('n')) + "...\": it has 2 right answers, not 1.";

@@ -76,11 +76,14 @@ done
 cmp -s "$copy/old.gift" "$copy/old.pdf" || fail "a failed export or PDF changed the file"
 if "$exe" print "Forces CLI" --pdf /dev/full > /dev/null 2>&1; then fail "--pdf /dev/full saved"; fi
 [ -c /dev/full ] || fail "--pdf /dev/full replaced the device"
-# Twenty imports of one title at once make twenty worksheets.
-for i in $(seq 20); do "$exe" import "$copy/forces.txt" --title Race > /dev/null & done
+# Twenty imports of one title at once make twenty worksheets, in an empty class folder that they
+# all set up at once.
+race="$copy/race"
+mkdir "$race"
+for i in $(seq 20); do "$exe" --class-folder "$race" import "$copy/forces.txt" --title Race > /dev/null & done
 wait
-[ "$(ls "$folder"/Race*.txt | wc -l)" = 20 ] || fail "twenty imports at once left $(ls "$folder"/Race*.txt | wc -l)"
-[ "$(tr -d '\r' < "$folder/track.txt" | grep -c '^Race')" = 20 ] || fail "not every import is listed"
+[ "$(ls "$race"/Race*.txt | wc -l)" = 20 ] || fail "twenty imports at once left $(ls "$race"/Race*.txt | wc -l)"
+[ "$(tr -d '\r' < "$race/track.txt" | grep -c '^Race')" = 20 ] || fail "not every import is listed"
 mkfifo "$copy/pipe.gift"
 if timeout 10 "$exe" import "$copy/pipe.gift" > /dev/null 2>&1; then fail "a pipe was imported"; fi
 

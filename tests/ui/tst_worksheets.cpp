@@ -646,9 +646,16 @@ void TestWorksheets::answerKeyWithoutPrinter_data()
     QTest::addColumn<bool>("hasPrinter");
     QTest::addColumn<bool>("chosen"); // a PDF file is chosen in the dialog
     QTest::addColumn<QString>("caption");
-    QTest::newRow("no printer") << false << true << "No printer: save as PDF";
-    QTest::newRow("printing fails") << true << true << "Printing failed: save as PDF";
-    QTest::newRow("dialog cancelled") << false << false << "No printer: save as PDF";
+    // The name typed; one without ".pdf" names key.pdf, which is there and not to be replaced.
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("no printer") << false << true << "No printer: save as PDF"
+                                << "key.pdf";
+    QTest::newRow("printing fails") << true << true << "Printing failed: save as PDF"
+                                    << "key.pdf";
+    QTest::newRow("dialog cancelled") << false << false << "No printer: save as PDF"
+                                      << "key.pdf";
+    QTest::newRow("typed without .pdf, kept") << false << true << "No printer: save as PDF"
+                                              << "key";
 }
 
 void TestWorksheets::answerKeyWithoutPrinter()
@@ -656,12 +663,19 @@ void TestWorksheets::answerKeyWithoutPrinter()
     QFETCH(bool, hasPrinter);
     QFETCH(bool, chosen);
     QFETCH(QString, caption);
+    QFETCH(QString, typed);
     Harness h;
     h.printer.hasPrinter = hasPrinter;
     h.printer.paperFails = true;
     const QString pdf = h.file(QStringLiteral("key.pdf"));
+    const bool asked = !typed.endsWith(QLatin1String(".pdf"));
+    if (asked) {
+        h.writeFile(QStringLiteral("key.pdf"), "mine");
+        h.boxes.okCancelReplies = {false};
+    }
     if (chosen)
-        h.boxes.fileReplies = {pdf};
+        h.boxes.fileReplies = {h.file(typed)};
+    chosen = chosen && !asked;
     WorksheetCatalogue *screen = open(h, {QStringLiteral("Light: 2")}, true);
     control<QCheckBox>(screen, "answerKeyTick")->click();
     screen->titleClicked(1);
@@ -673,11 +687,19 @@ void TestWorksheets::answerKeyWithoutPrinter()
                          QStringLiteral("/Light 2 answers.pdf|PDF files (*.pdf)")});
     // Written beside the file chosen, then put in its place.
     QCOMPARE(h.printer.pdfFiles.size(), chosen ? 1 : 0);
-    QCOMPARE(QFileInfo(pdf).isFile(), chosen);
-    QCOMPARE(h.boxes.shown,
-             chosen ? QStringList{QStringLiteral("Your answer key has been saved as %1.")
-                                      .arg(QDir::toNativeSeparators(pdf))}
-                    : QStringList{QStringLiteral("There was a problem printing to your printer.")});
+    QCOMPARE(QFileInfo(pdf).isFile(), chosen || asked);
+    QStringList shown =
+        chosen ? QStringList{QStringLiteral("Your answer key has been saved as %1.")
+                                 .arg(QDir::toNativeSeparators(pdf))}
+               : QStringList{QStringLiteral("There was a problem printing to your printer.")};
+    if (asked) {
+        shown.prepend(QStringLiteral("The file %1 already exists. Do you want to replace it?")
+                          .arg(QDir::toNativeSeparators(pdf)));
+        QFile kept(pdf);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("mine"));
+    }
+    QCOMPARE(h.boxes.shown, shown);
     if (chosen)
         QVERIFY(h.printer.printed[0].contains(PrintOp::print(QStringLiteral("Answers"), true)));
 }

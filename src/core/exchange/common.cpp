@@ -14,9 +14,23 @@ namespace
 // The longest piece of a file's text quoted in a message.
 constexpr int MaxQuoted = 60;
 
+// Runs of blanks as one space, none at either end. A control character that the toolkit counts as
+// a blank (NEL, U+0085) stays, for checkFits to refuse.
 QString collapsed(const QString &text)
 {
-    return text.simplified();
+    QString out;
+    bool blank = false;
+    for (QChar c : text) {
+        if (c.isSpace() && (c.unicode() < 0x7F || c.unicode() > 0x9F)) {
+            blank = !out.isEmpty();
+            continue;
+        }
+        if (blank)
+            out += QLatin1Char(' ');
+        blank = false;
+        out += c;
+    }
+    return out;
 }
 
 // The first few words of a text, to name a question that has no name.

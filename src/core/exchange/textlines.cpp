@@ -60,13 +60,33 @@ QString decodeMixed(const QByteArray &bytes, int *multiByte, int *strays)
 
 // The file's bytes as text, by the rule of readLines. *encoding names what was used, for the
 // report.
+// Whether bytes without a byte-order mark are UTF-16 (little-endian when *little): an even
+// number of them, with a zero byte in every other place of the first characters, as the letters
+// and signs of the first 256 give.
+bool unmarkedUtf16(const QByteArray &bytes, bool *little)
+{
+    const qsizetype n = qMin<qsizetype>(bytes.size(), 64);
+    if (bytes.size() < 2 || bytes.size() % 2 != 0)
+        return false;
+    bool low = true, high = true;
+    for (qsizetype i = 0; i + 1 < n; i += 2) {
+        low = low && bytes[i + 1] == 0 && bytes[i] != 0;
+        high = high && bytes[i] == 0 && bytes[i + 1] != 0;
+    }
+    *little = low;
+    return low || high;
+}
+
 QString decodeText(QByteArray bytes, QString *encoding)
 {
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+    bool little = false;
+    const bool marked16 = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+    if (marked16 || unmarkedUtf16(bytes, &little)) {
         *encoding = QStringLiteral("UTF-16");
-        QStringDecoder utf16(bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE
-                                                          : QStringDecoder::Utf16BE);
-        return utf16.decode(bytes.mid(2));
+        if (marked16)
+            little = bytes.startsWith("\xFF\xFE");
+        QStringDecoder utf16(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+        return utf16.decode(marked16 ? bytes.mid(2) : bytes);
     }
     const bool marked = bytes.startsWith("\xEF\xBB\xBF");
     if (marked)

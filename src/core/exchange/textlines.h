@@ -32,7 +32,9 @@ struct TextLines : core::Result {
 };
 
 // Reads the device (open for reading) to its end, at most MaxFileSize bytes, and decodes it by
-// one rule: a byte-order mark says UTF-8 or UTF-16; without one, a file whose bytes above 127 form
+// one rule: a byte-order mark says UTF-8 or UTF-16; without one, a file of an even number of bytes
+// whose first characters each have a zero byte on the same side is UTF-16; a file whose bytes above
+// 127 form
 // at least as many well-formed UTF-8 sequences as stray bytes is UTF-8 (any stray byte read as
 // Windows-1252, as an older tool that added to the file wrote it); any other is Windows-1252. LF,
 // CR LF and CR end lines. A file that is too large or holds control characters other than tab
