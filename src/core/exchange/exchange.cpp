@@ -10,6 +10,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace exchange
 {
 
@@ -24,6 +28,28 @@ ReadResult read(QIODevice *device, Format format)
     return result;
 }
 
+namespace
+{
+
+// Opens without waiting (a pipe put in the file's place since it was looked at would block the
+// open) and checks again, on what was opened, that it is a plain file.
+bool openPlainFile(QFile &file)
+{
+    const int fd =
+        ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st = {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 ReadResult readFile(const QString &fileName)
 {
     ReadResult result;
@@ -35,7 +61,7 @@ ReadResult readFile(const QString &fileName)
     else if (!info.isFile())
         result.error = QCoreApplication::translate("Import", "%1 is not a plain file.")
                            .arg(shortQuote(fileName));
-    else if (!file.open(QIODevice::ReadOnly))
+    else if (!openPlainFile(file))
         result.error = QCoreApplication::translate("Import", "The file cannot be opened.");
     else
         result = read(&file, sniff(file.peek(MaxFileSize), fileName));
