@@ -111,7 +111,7 @@ void ImportList::updateSummary()
     const int ticked = int(chosen().questions.size());
     const int sheets = ticked / AppState::MaxQuestions;
     const int left = ticked % AppState::MaxQuestions;
-    const QString WorksheetCatalogue =
+    const QString worksheetsText =
         sheets == 1 ? QCoreApplication::translate("ImportList", "1 worksheet of ten")
                     : QCoreApplication::translate("ImportList", "%1 worksheets of ten").arg(sheets);
     const QString count = QString::number(ticked);
@@ -120,15 +120,15 @@ void ImportList::updateSummary()
         text =
             QCoreApplication::translate("ImportList", "%1 ticked: nothing to import.").arg(count);
     else if (left == 0)
-        text = QCoreApplication::translate("ImportList", "%1 ticked: %2.")
-                   .arg(count, WorksheetCatalogue);
+        text =
+            QCoreApplication::translate("ImportList", "%1 ticked: %2.").arg(count, worksheetsText);
     else if (sheets == 0)
         text = QCoreApplication::translate("ImportList", "%1 ticked: %2 to complete in the wizard.")
                    .arg(count, importer::questions(left));
     else
         text = QCoreApplication::translate("ImportList",
                                            "%1 ticked: %2, and %3 to complete in the wizard.")
-                   .arg(count, WorksheetCatalogue, importer::questions(left));
+                   .arg(count, worksheetsText, importer::questions(left));
     summary->setText(text);
     importTicked->setEnabled(ticked > 0);
 }
