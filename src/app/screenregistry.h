@@ -2,6 +2,7 @@
 #pragma once
 
 #include "screen.h"
+#include "textfit.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -61,6 +62,7 @@ public:
             return static_cast<T *>(built->second.get());
         std::unique_ptr<T> screen(make<T>(topic));
         screen->ensurePolished();
+        fitTextsToBoxes(screen.get()); // measured now, not when the click shows it
         T *made = screen.get();
         m_built[key] = std::move(screen);
         return made;

@@ -11,6 +11,7 @@ namespace
 
 constexpr qreal MinimumTextScale = 0.6;
 const char DesignSize[] = "quorvelDesignPixelSize";
+const char FittedFor[] = "quorvelFittedFor";
 
 bool fits(const QWidget *control, const QFont &font)
 {
@@ -33,6 +34,15 @@ void fitTextsToBoxes(QWidget *screen)
         if ((!label && !button) || qobject_cast<PlainLabel *>(control) ||
             (label && (label->text().isEmpty() || label->textFormat() != Qt::PlainText)))
             continue;
+        // A control is fitted again only when its text, its box or its look has changed since it
+        // was last fitted: a screen shown again measures nothing.
+        const QString fittedFor = (label ? label->text() : button->text()) + QLatin1Char('\n') +
+                                  QString::number(control->width()) + QLatin1Char('x') +
+                                  QString::number(control->height()) + QLatin1Char('\n') +
+                                  control->styleSheet();
+        if (control->property(FittedFor).toString() == fittedFor)
+            continue;
+        control->setProperty(FittedFor, fittedFor);
         QFont font = control->font();
         int design = control->property(DesignSize).toInt();
         if (design == 0) {
@@ -42,8 +52,10 @@ void fitTextsToBoxes(QWidget *screen)
             control->setProperty(DesignSize, design);
         }
         for (int size = design; size >= design * MinimumTextScale; --size) {
-            font.setPixelSize(size);
-            control->setFont(font);
+            if (font.pixelSize() != size) {
+                font.setPixelSize(size);
+                control->setFont(font);
+            }
             if (fits(control, font))
                 break;
         }
