@@ -5,9 +5,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QPainter>
+#include <QScreen>
 #include <QStandardPaths>
+
+#include <algorithm>
 
 namespace
 {
@@ -71,6 +75,13 @@ QImage ContentPaths::picture(const QString &contentName) const
     return readAs(file, QSize());
 }
 
+int keptPixelsBudgetKiB()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const qreal ratio = screen ? screen->devicePixelRatio() : 1;
+    return int(24 * 1024 * std::max<qreal>(1, ratio / 2));
+}
+
 QImage ContentPaths::picture(const QString &contentName, const QSize &pixels) const
 {
     const QString file = path(contentName);
@@ -86,6 +97,7 @@ QImage ContentPaths::picture(const QString &contentName, const QSize &pixels) co
     if (image.isNull())
         return {};
     image = screenFormat(image);
+    m_pictures.setMaxCost(keptPixelsBudgetKiB());
     m_pictures.insert(key, new QImage(image), static_cast<int>(image.sizeInBytes() / 1024 + 1));
     return image;
 }

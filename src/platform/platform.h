@@ -14,6 +14,11 @@
 
 class QWidget;
 
+// How much of decoded pictures and drawn pages each of their caches keeps, in KiB: 24 MiB up to a
+// device pixel ratio of 2, growing with the ratio beyond it (43 MiB full screen on a 4K board),
+// enough for the pictures and the two pages a hub or the menu makes ready at that size.
+int keptPixelsBudgetKiB();
+
 // The seam between the screens and the machine. Screens reach sound, message boxes, the printer
 // and the content folders only through these interfaces; tests replace each with a recording
 // double.

@@ -29,8 +29,10 @@ void keep(const QString &path, const KeptPage &page)
 {
     const int cost =
         1 + int(page.drawn.sizeInBytes() / 1024) + int(page.metafile.records.size() / 32);
-    if (!path.isEmpty())
+    if (!path.isEmpty()) {
+        keptPages().setMaxCost(keptPixelsBudgetKiB());
         keptPages().insert(path, new KeptPage(page), cost);
+    }
 }
 
 // The page at path, read once: a damaged page keeps what could be read.
