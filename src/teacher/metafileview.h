@@ -12,9 +12,9 @@ class ContentPaths;
 // 96 dots an inch) with its top-left corner where the control is. A page that cannot be read
 // shows as nothing. The page is drawn once; later paints copy that drawing.
 //
-// Pages read and drawn are kept (at most 24 MiB, by file, with the drawing at its size in device
-// pixels), so that turning back to a page, or to a page warmed beforehand, reads and draws
-// nothing. Content files do not change while the program runs.
+// Pages read and drawn are kept (within keptPixelsBudgetKiB(), by file, with the drawing at its
+// size in device pixels), so that turning back to a page, or to a page warmed beforehand, reads
+// and draws nothing. Content files do not change while the program runs.
 class MetafileView : public QWidget
 {
     Q_OBJECT
