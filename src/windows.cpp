@@ -70,10 +70,6 @@ extern "C" Q_DECL_EXPORT int quorvel_windows(int argc, char *argv[])
     const QString fileToOpen = commandline::fileToOpen(arguments);
     if (fileToOpen.isEmpty() && commandline::wanted(arguments))
         return runCommandLine(argc, argv, arguments, classFolder, languageOption);
-    // Qt draws text larger than 64 device pixels as outlines, glyph by glyph, at every paint; on a
-    // 4K board every design text is larger. Glyphs up to 256 pixels are kept as drawn instead.
-    if (!qEnvironmentVariableIsSet("QT_MAX_CACHED_GLYPH_SIZE"))
-        qputenv("QT_MAX_CACHED_GLYPH_SIZE", "256");
     QApplication app(argc, argv);
     commandline::nameProgram();
     language::install(app, language::chosen(languageOption));
