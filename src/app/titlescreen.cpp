@@ -104,6 +104,9 @@ TitleScreen::TitleScreen(AppContext &context) : Screen(context)
 
 void TitleScreen::load()
 {
+    // The font configuration is read before the screen is shown, where its texts are first
+    // measured: read later, fontconfig would have read its own first, and then both.
+    fonts::loadConfiguration();
     centreOnScreen(this);
     ctx.screens.show<Backdrop>();
     if (ctx.platform.paths.path(contentnames::TitlePicture).isEmpty())
@@ -112,10 +115,8 @@ void TitleScreen::load()
 
 void TitleScreen::afterShow()
 {
-    // The font configuration is read and the picture decoded while the X server maps the
-    // window, before the window's first paint (at start-up the title is on view about 2 ms and
-    // fully drawn about 2.5 ms sooner).
-    fonts::loadConfiguration();
+    // The picture is decoded while the X server maps the window, before the window's first paint
+    // (at start-up the title is on view about 2 ms and fully drawn about 2.5 ms sooner).
     if (titlePicture->hasPicture() || m_dressed)
         return;
     titlePicture->load(ctx.platform.paths, contentnames::TitlePicture);

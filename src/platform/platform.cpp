@@ -28,10 +28,19 @@ QImage readWith(QImageReader &reader, const QSize &pixels)
     return reader.read();
 }
 
+// Asking a reader for the picture's format without letting it detect one: with detection on, a
+// format that is given still has every plugin loaded in turn until one claims it.
+void readOnlyAsNamed(QImageReader &reader, const QString &file)
+{
+    reader.setFileName(file);
+    reader.setFormat(QFileInfo(file).suffix().toLower().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+}
+
 QImage readAs(const QString &file, const QSize &pixels)
 {
-    QImageReader named(file, QFileInfo(file).suffix().toLower().toLatin1());
-    named.setAutoDetectImageFormat(false);
+    QImageReader named;
+    readOnlyAsNamed(named, file);
     QImage image = readWith(named, pixels);
     if (image.isNull()) {
         QImageReader detecting(file);
@@ -49,7 +58,9 @@ QImage drawnLarger(const QString &file, const QSize &pixels)
     const QString drawing = info.dir().filePath(info.completeBaseName() + QStringLiteral(".svg"));
     if (!QFileInfo::exists(drawing))
         return {};
-    QSize own = QImageReader(file, info.suffix().toLower().toLatin1()).size();
+    QImageReader named;
+    readOnlyAsNamed(named, file);
+    QSize own = named.size();
     if (!own.isValid())
         own = QImageReader(file).size(); // contents of another format than its name says
     if (!own.isValid() || (own.width() >= pixels.width() && own.height() >= pixels.height()))
