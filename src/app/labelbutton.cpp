@@ -6,9 +6,6 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QStyle>
-#include <QStyleOption>
 
 namespace
 {
@@ -18,48 +15,24 @@ constexpr qreal MinimumTextScale = 0.7;
 
 } // namespace
 
-void PlainLabel::paintEvent(QPaintEvent *)
+QFont PlainLabel::fontForBox(const QRect &box, int flags) const
 {
-    // As QLabel draws plain text without a document: inside the frame, half an "x" in from the
-    // aligned edges.
-    QPainter painter(this);
-    drawFrame(&painter);
-    QRect r = contentsRect();
-    r.adjust(margin(), margin(), -margin(), -margin());
-    const bool rightToLeft = text().isRightToLeft();
-    const Qt::Alignment align =
-        QStyle::visualAlignment(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight, alignment());
-    int inset = indent();
-    if (inset < 0 && frameWidth())
-        inset = fontMetrics().horizontalAdvance(u'x') / 2 - margin();
-    if (inset > 0) {
-        if (align & Qt::AlignLeft)
-            r.setLeft(r.left() + inset);
-        if (align & Qt::AlignRight)
-            r.setRight(r.right() - inset);
-        if (align & Qt::AlignTop)
-            r.setTop(r.top() + inset);
-        if (align & Qt::AlignBottom)
-            r.setBottom(r.bottom() - inset);
-    }
-    int flags = int(align) | (rightToLeft ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
-    if (wordWrap())
-        flags |= Qt::TextWordWrap;
     // A text longer than its box (a translation, most often) is drawn smaller until it fits.
     QFont font = this->font();
     const int designSize = font.pixelSize();
     for (int size = designSize; size > 0 && size >= designSize * MinimumTextScale; --size) {
         font.setPixelSize(size);
-        const QRect needed = QFontMetrics(font).boundingRect(r, flags, text());
-        if (needed.width() <= r.width() && needed.height() <= r.height())
+        const QRect needed = QFontMetrics(font).boundingRect(box, flags, text());
+        if (needed.width() <= box.width() && needed.height() <= box.height())
             break;
     }
-    painter.setFont(font);
-    QStyleOption option;
-    option.initFrom(this);
+    return font;
+}
+
+QPalette::ColorRole PlainLabel::textRole() const
+{
     // Disabled text takes the palette's disabled text colour, a lighter grey than the frame's.
-    style()->drawItemText(&painter, r, flags, option.palette, isEnabled(), text(),
-                          isEnabled() ? foregroundRole() : QPalette::Text);
+    return isEnabled() ? foregroundRole() : QPalette::Text;
 }
 
 void PlainLabel::focusInEvent(QFocusEvent *event)

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "captionlabel.h"
 #include "clicktracker.h"
-
-#include <QLabel>
 
 #include <vector>
 
@@ -12,14 +11,15 @@
 // label's first paint and after each change of text, and that asks for the label to be drawn a
 // second time; the focus changes nothing that is drawn (the focus outline is a control of its
 // own), so a change of focus draws nothing either.
-class PlainLabel : public QLabel
+class PlainLabel : public CaptionLabel
 {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    using CaptionLabel::CaptionLabel;
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
+    QFont fontForBox(const QRect &box, int flags) const override;
+    QPalette::ColorRole textRole() const override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 };

@@ -2,6 +2,7 @@
 #include "screen.h"
 
 #include "appcontext.h"
+#include "captionlabel.h"
 #include "displayscale.h"
 #include "fonts.h"
 #include "highcontrast.h"
@@ -187,7 +188,7 @@ void Screen::setBackColor(const QColor &color)
 QLabel *Screen::addLabel(const QString &caption, const QRect &twipRect, const QFont &font,
                          const QColor &color, Qt::Alignment align)
 {
-    auto *label = new QLabel(caption, this);
+    auto *label = new CaptionLabel(caption, this);
     label->setTextFormat(Qt::PlainText); // captions may come from files and teachers
     label->setGeometry(twips::rect(twipRect));
     label->setFont(font);

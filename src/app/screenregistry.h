@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "captionlabel.h"
 #include "screen.h"
 #include "textfit.h"
 
@@ -63,6 +64,7 @@ public:
         std::unique_ptr<T> screen(make<T>(topic));
         screen->ensurePolished();
         fitTextsToBoxes(screen.get()); // measured now, not when the click shows it
+        drawCaptionsAhead(screen.get());
         T *made = screen.get();
         m_built[key] = std::move(screen);
         return made;

@@ -2,6 +2,7 @@
 #include "resultsscreen.h"
 
 #include "appcontext.h"
+#include "captionlabel.h"
 #include "contentnames.h"
 #include "controlnames.h"
 #include "fonts.h"
@@ -137,6 +138,12 @@ void ResultsScreen::afterShow()
     for (QWidget *w : {static_cast<QWidget *>(buttons[CertificateOrReview]),
                        static_cast<QWidget *>(buttons[Exit]), static_cast<QWidget *>(pupilName)})
         w->setAccessibleDescription(score);
+}
+
+void ResultsScreen::warmNext()
+{
+    if (ReviewScreen *review = ctx.screens.loaded<ReviewScreen>())
+        drawCaptionsAhead(review);
 }
 
 void ResultsScreen::showQuizResult(const QString &notKept)

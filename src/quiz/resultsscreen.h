@@ -64,4 +64,6 @@ protected:
     // Screen readers hear the score where the focus lands: every control that takes it carries
     // the score sentence and hint.
     void afterShow() override;
+    // The review of wrong answers, filled in with this screen, has its captions drawn ahead.
+    void warmNext() override;
 };
