@@ -90,6 +90,13 @@ bool QtSpeech::start()
 
 QString QtSpeech::unavailable()
 {
+    // In English the flite engine's own voices speak: whether it can is known from the list of
+    // engines, and the engine (about 20 ms and 7 MB to start) starts when it first has something
+    // to say. In another language the engine has to be started to learn whether it has a voice
+    // for it.
+    if (!m_tried && textLanguage().language() == QLocale::English &&
+        QTextToSpeech::availableEngines().contains(EnglishEngine))
+        return {};
     start();
     return m_unavailable;
 }
