@@ -244,6 +244,12 @@ void MainMenu::load()
     catalogueTimer->start();
 }
 
+void MainMenu::makeReady(AppContext &ctx, qreal ratio)
+{
+    warmPicture(ctx.platform.paths, contentnames::MenuPicture, PictureRect, ratio);
+    ctx.screens.build<MainMenu>();
+}
+
 void MainMenu::warmNext()
 {
     navigation::warmHubs(ctx, devicePixelRatioF());

@@ -43,6 +43,9 @@ public:
     };
     static constexpr int EntrySlots = 22;
     static const QRect PictureRect; // menuPicture, twips
+    // Makes the menu ready to open at once: built ahead, its picture decoded at the screen's
+    // ratio. For the screens that go back to the menu when it is not loaded.
+    static void makeReady(AppContext &ctx, qreal ratio);
     static const std::array<int, 18> EntryIndices;
 
     explicit MainMenu(AppContext &ctx);

@@ -142,9 +142,7 @@ void TitleScreen::warmNext()
 {
     // Loads the sound system, so that the first click is heard at once.
     ctx.platform.sound.prepare(contentnames::ClickSound);
-    warmPicture(ctx.platform.paths, contentnames::MenuPicture, MainMenu::PictureRect,
-                devicePixelRatioF());
-    ctx.screens.build<MainMenu>();
+    MainMenu::makeReady(ctx, devicePixelRatioF());
 }
 
 void TitleScreen::showAsExitScreen()

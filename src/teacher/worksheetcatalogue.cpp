@@ -254,7 +254,7 @@ void WorksheetCatalogue::untickOthers(QCheckBox *ticked)
 
 void WorksheetCatalogue::warmNext()
 {
-    ctx.screens.build<MainMenu>();
+    MainMenu::makeReady(ctx, devicePixelRatioF());
 }
 
 void WorksheetCatalogue::titleClicked(int Index)
