@@ -6,6 +6,7 @@
 #include <QStyleOption>
 
 #include <cmath>
+#include <cstdlib>
 
 namespace
 {
@@ -62,43 +63,84 @@ void CaptionLabel::drawText(QPainter &painter, const Layout &l) const
 
 QString CaptionLabel::keyFor(const Layout &l, qreal ratio) const
 {
-    const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
+    QStyleOption option;
+    option.initFrom(this);
     return text() + QLatin1Char('\n') + l.font.key() + QLatin1Char('\n') +
-           QStringLiteral("%1,%2,%3,%4 %5 %6 %7 %8")
+           QStringLiteral("%1,%2,%3,%4 %5 %6 %7 %8 %9")
                .arg(l.box.x())
                .arg(l.box.y())
                .arg(l.box.width())
                .arg(l.box.height())
                .arg(l.flags)
                .arg(ratio)
-               .arg(palette().color(group, textRole()).rgba())
-               .arg(size().width() * 65536 + size().height());
+               .arg(option.palette.color(textRole()).rgba())
+               .arg(size().width() * 65536 + size().height())
+               .arg(QString::number(mapTo(window(), QPoint()).x()) + QLatin1Char(',') +
+                    QString::number(mapTo(window(), QPoint()).y()));
 }
 
 void CaptionLabel::keep(const Layout &l, qreal ratio)
 {
-    // Only the text's own rectangle is kept, with room for what a glyph draws beyond its
-    // advance (bold made from the regular face, accents), so that the copy blends no more
-    // pixels than the text covers.
-    const int room = l.font.pixelSize() / 4 + 2;
+    // Only the text's own lines are kept, with room for what a glyph draws beyond its advance
+    // (bold made from the regular face widens each glyph by a 24th of its size), so that the
+    // image holds and the copy blends no more pixels than the text covers.
+    const int room = l.font.pixelSize() / 8 + 2;
     const QRect covered = QFontMetrics(l.font)
                               .boundingRect(l.box, l.flags, text())
                               .adjusted(-room, -room, room, room) &
                           rect();
     m_keptFor = keyFor(l, ratio);
-    m_keptAt = covered.topLeft();
     if (covered.isEmpty()) {
         m_kept = QImage();
         return;
     }
-    m_kept = QImage(
-        QSize(int(std::ceil(covered.width() * ratio)), int(std::ceil(covered.height() * ratio))),
-        QImage::Format_ARGB32_Premultiplied);
-    m_kept.setDevicePixelRatio(ratio);
-    m_kept.fill(Qt::transparent);
-    QPainter painter(&m_kept);
-    painter.translate(-covered.topLeft());
-    drawText(painter, l);
+    // The image lies on whole pixels of the window, so that each of its pixels is copied onto
+    // one pixel as it is, and the text in it falls where it would fall drawn directly.
+    const QPointF origin = QPointF(mapTo(window(), QPoint())) * ratio;
+    const QPointF first(std::floor(covered.left() * ratio + origin.x()),
+                        std::floor(covered.top() * ratio + origin.y()));
+    const QPointF last(std::ceil((covered.right() + 1) * ratio + origin.x()),
+                       std::ceil((covered.bottom() + 1) * ratio + origin.y()));
+    m_keptAt = (first - origin) / ratio;
+    QImage drawn(QSize(int(last.x() - first.x()), int(last.y() - first.y())),
+                 QImage::Format_ARGB32_Premultiplied);
+    drawn.setDevicePixelRatio(ratio);
+    drawn.fill(Qt::transparent);
+    {
+        QPainter painter(&drawn);
+        painter.translate(-m_keptAt);
+        drawText(painter, l);
+    }
+    // The text is one colour at many strengths: it is kept as those strengths, a byte a pixel,
+    // a quarter of the memory of the drawing. A text drawn in more than one colour (a style that
+    // etches disabled text) is kept as drawn.
+    QStyleOption option;
+    option.initFrom(this);
+    const QRgb colour = option.palette.color(textRole()).rgb();
+    QList<QRgb> strengths(256);
+    for (int a = 0; a < 256; ++a)
+        strengths[a] = qRgba(qRed(colour), qGreen(colour), qBlue(colour), a);
+    QImage kept(drawn.size(), QImage::Format_Indexed8);
+    kept.setColorTable(strengths);
+    kept.setDevicePixelRatio(ratio);
+    const auto near = [](int a, int b) { return std::abs(a - b) <= 2; };
+    for (int y = 0; y < drawn.height(); ++y) {
+        const auto *in = reinterpret_cast<const QRgb *>(drawn.constScanLine(y));
+        uchar *out = kept.scanLine(y);
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QRgb pixel = in[x];
+            if (qAlpha(pixel) >= 128) {
+                const QRgb own = qUnpremultiply(pixel);
+                if (!near(qRed(own), qRed(colour)) || !near(qGreen(own), qGreen(colour)) ||
+                    !near(qBlue(own), qBlue(colour))) {
+                    m_kept = drawn;
+                    return;
+                }
+            }
+            out[x] = uchar(qAlpha(pixel));
+        }
+    }
+    m_kept = kept;
 }
 
 void CaptionLabel::drawAhead()

@@ -38,7 +38,7 @@ private:
     QString keyFor(const Layout &layout, qreal ratio) const;
 
     QImage m_kept;
-    QPoint m_keptAt;
+    QPointF m_keptAt;
     QString m_keptFor;
 };
 

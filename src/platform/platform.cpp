@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
-#include <QPainter>
 #include <QScreen>
 #include <QStandardPaths>
 
@@ -51,7 +50,8 @@ QImage readAs(const QString &file, const QSize &pixels)
 
 // A picture shown larger than its file (full screen on a 4K board) is drawn from the drawing it
 // was made from, shipped beside it as NAME.svg, rather than stretched: the SVG reader is loaded
-// only then. The drawing is laid on white, as the pictures were made.
+// only then. The reader lays the drawing on white, as the pictures were made, so that no second
+// picture of that size is made for it.
 QImage drawnLarger(const QString &file, const QSize &pixels)
 {
     const QFileInfo info(file);
@@ -65,15 +65,15 @@ QImage drawnLarger(const QString &file, const QSize &pixels)
         own = QImageReader(file).size(); // contents of another format than its name says
     if (!own.isValid() || (own.width() >= pixels.width() && own.height() >= pixels.height()))
         return {};
-    QImageReader reader(drawing, "svg");
+    QImageReader reader;
+    readOnlyAsNamed(reader, drawing);
     reader.setScaledSize(pixels);
-    const QImage drawn = reader.read();
+    reader.setBackgroundColor(Qt::white);
+    QImage drawn = reader.read();
     if (drawn.isNull())
         return {};
-    QImage onWhite(pixels, QImage::Format_RGB32);
-    onWhite.fill(Qt::white);
-    QPainter(&onWhite).drawImage(0, 0, drawn);
-    return onWhite;
+    drawn.convertTo(QImage::Format_RGB32); // in place: on white, every pixel is opaque
+    return drawn;
 }
 
 } // namespace

@@ -104,12 +104,14 @@ void TestPlatform::picturesWhateverTheirName()
         QCOMPARE(half.size(), QSize(20, 15));
         QCOMPARE(QColor(half.pixel(10, 7)).red() > 200, true);
     }
-    // Shown larger than its file, a picture is drawn from the drawing beside it; not smaller.
+    // Shown larger than its file, a picture is drawn from the drawing beside it, on white; not
+    // smaller.
     write(root.filePath(QStringLiteral("Images/png.svg")),
           R"(<svg xmlns="http://www.w3.org/2000/svg" width="4" height="3">)"
-          R"(<rect width="4" height="3" fill="#0000ff"/></svg>)");
+          R"(<rect width="2" height="3" fill="#0000ff"/></svg>)");
     const QString png = QStringLiteral("Images\\png.bmp");
-    QCOMPARE(paths.picture(png, QSize(80, 60)).pixel(40, 30), qRgb(0, 0, 255));
+    QCOMPARE(paths.picture(png, QSize(80, 60)).pixel(20, 30), qRgb(0, 0, 255));
+    QCOMPARE(paths.picture(png, QSize(80, 60)).pixel(60, 30), qRgb(255, 255, 255));
     QCOMPARE(QColor(paths.picture(png, QSize(40, 30)).pixel(20, 15)).red() > 200, true);
 }
 
