@@ -14,6 +14,11 @@ namespace
 // Qt's own limit: glyphs up to this many device pixels are kept by Qt and drawn quickly anyway.
 constexpr qreal KeptGlyphLimitPx = 64;
 
+bool worthKeeping(const QFont &font, qreal ratio)
+{
+    return font.pixelSize() * ratio > KeptGlyphLimitPx;
+}
+
 } // namespace
 
 CaptionLabel::Layout CaptionLabel::layout() const
@@ -65,6 +70,7 @@ QString CaptionLabel::keyFor(const Layout &l, qreal ratio) const
 {
     QStyleOption option;
     option.initFrom(this);
+    const QPoint place = mapTo(window(), QPoint());
     return text() + QLatin1Char('\n') + l.font.key() + QLatin1Char('\n') +
            QStringLiteral("%1,%2,%3,%4 %5 %6 %7 %8 %9")
                .arg(l.box.x())
@@ -75,11 +81,10 @@ QString CaptionLabel::keyFor(const Layout &l, qreal ratio) const
                .arg(ratio)
                .arg(option.palette.color(textRole()).rgba())
                .arg(size().width() * 65536 + size().height())
-               .arg(QString::number(mapTo(window(), QPoint()).x()) + QLatin1Char(',') +
-                    QString::number(mapTo(window(), QPoint()).y()));
+               .arg(QString::number(place.x()) + QLatin1Char(',') + QString::number(place.y()));
 }
 
-void CaptionLabel::keep(const Layout &l, qreal ratio)
+void CaptionLabel::keep(const Layout &l, qreal ratio, const QString &key)
 {
     // Only the text's own lines are kept, with room for what a glyph draws beyond its advance
     // (bold made from the regular face widens each glyph by a 24th of its size), so that the
@@ -89,7 +94,7 @@ void CaptionLabel::keep(const Layout &l, qreal ratio)
                               .boundingRect(l.box, l.flags, text())
                               .adjusted(-room, -room, room, room) &
                           rect();
-    m_keptFor = keyFor(l, ratio);
+    m_keptFor = key;
     if (covered.isEmpty()) {
         m_kept = QImage();
         return;
@@ -149,9 +154,11 @@ void CaptionLabel::drawAhead()
         return;
     const Layout l = layout();
     const qreal ratio = devicePixelRatioF();
-    if (l.font.pixelSize() * ratio <= KeptGlyphLimitPx || keyFor(l, ratio) == m_keptFor)
+    if (!worthKeeping(l.font, ratio))
         return;
-    keep(l, ratio);
+    const QString key = keyFor(l, ratio);
+    if (key != m_keptFor)
+        keep(l, ratio, key);
 }
 
 void CaptionLabel::paintEvent(QPaintEvent *)
@@ -162,14 +169,15 @@ void CaptionLabel::paintEvent(QPaintEvent *)
         return;
     const Layout l = layout();
     const qreal ratio = devicePixelRatioF();
-    if (l.font.pixelSize() * ratio <= KeptGlyphLimitPx) {
+    if (!worthKeeping(l.font, ratio)) {
         m_kept = QImage();
         m_keptFor.clear();
         drawText(painter, l);
         return;
     }
-    if (keyFor(l, ratio) != m_keptFor)
-        keep(l, ratio);
+    const QString key = keyFor(l, ratio);
+    if (key != m_keptFor)
+        keep(l, ratio, key);
     if (!m_kept.isNull())
         painter.drawImage(m_keptAt, m_kept);
 }

@@ -34,7 +34,7 @@ private:
     };
     Layout layout() const;
     void drawText(QPainter &painter, const Layout &layout) const;
-    void keep(const Layout &layout, qreal ratio);
+    void keep(const Layout &layout, qreal ratio, const QString &key);
     QString keyFor(const Layout &layout, qreal ratio) const;
 
     QImage m_kept;
