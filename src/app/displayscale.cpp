@@ -2,6 +2,7 @@
 #include "displayscale.h"
 
 #include "settings.h"
+#include "stage.h"
 #include "standardlook.h"
 
 #include <QApplication>
@@ -121,12 +122,23 @@ void setFullScreen(bool on)
     fullScreenOn = on;
     QWidget *active = QApplication::activeWindow();
     QPointer<QWidget> focus = QApplication::focusWidget();
+    Stage *stage = Stage::current();
+    // The screen a dialog was opened from goes back in front, under its dialog.
+    QWidget *front = active;
+    if (front && waitsForAnswer(front) && front->parentWidget())
+        front = front->parentWidget()->window();
+    if (stage && front == stage)
+        front = stage->front();
     // Windows are taken off view while the scale changes, so that each is made again at its new
-    // size; the backdrop goes back first, the active window last.
+    // size; the backdrop goes back first, the active window last. The screens in the stage leave
+    // it, each a window again.
     QList<QWidget *> shown, waiting;
     for (QWidget *w : QApplication::topLevelWidgets()) {
         if (waitsForAnswer(w) && w->isVisible()) {
             waiting.append(w);
+        } else if (w == stage) {
+            if (stage->isVisible())
+                shown += stage->releaseAll();
         } else if (w->isVisible() && w->isWindow() && w->windowType() != Qt::ToolTip) {
             shown.append(w);
             w->hide();
@@ -135,14 +147,13 @@ void setFullScreen(bool on)
     applyScale();
     // A window keeps its size in design pixels, so Qt would keep its drawing buffer at the old
     // scale's pixels: each is made again at the new.
-    for (QWidget *w : shown + waiting) {
+    QList<QWidget *> stores = shown + waiting;
+    if (stage)
+        stores.append(stage);
+    for (QWidget *w : stores) {
         if (QBackingStore *store = w->backingStore())
             store->resize(w->size());
     }
-    // The screen a dialog was opened from goes back in front, under its dialog.
-    QWidget *front = active;
-    if (front && waitsForAnswer(front) && front->parentWidget())
-        front = front->parentWidget()->window();
     std::stable_sort(shown.begin(), shown.end(), [front](QWidget *a, QWidget *b) {
         const auto rank = [front](QWidget *w) {
             return w->property(FramelessByDesign).toBool() && w->width() > Design.width() ? 0
@@ -152,6 +163,10 @@ void setFullScreen(bool on)
         return rank(a) < rank(b);
     });
     for (QWidget *w : shown) {
+        if (stage && Stage::takes(w)) {
+            stage->bringToFront(w);
+            continue;
+        }
         place(w);
         w->show();
         w->raise();
@@ -165,10 +180,11 @@ void setFullScreen(bool on)
         w->raise();
         w->update();
     }
-    if (active) {
+    if (focus) {
+        focus->window()->activateWindow();
+        focus->setFocus(Qt::OtherFocusReason);
+    } else if (active && active->isVisible()) {
         active->activateWindow();
-        if (focus)
-            focus->setFocus(Qt::OtherFocusReason);
     }
 }
 

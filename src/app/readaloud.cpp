@@ -3,6 +3,7 @@
 
 #include "platform.h"
 #include "screen.h"
+#include "stage.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -54,8 +55,13 @@ void ReadAloud::readAgain()
         say(nameOf(focus));
         return;
     }
-    QWidget *window = focus ? focus->window() : QApplication::activeWindow();
-    if (const auto *screen = qobject_cast<Screen *>(window))
+    // The screen is the focus's window, or in full screen the stage's screen in front.
+    QWidget *on = focus ? focus : QApplication::activeWindow();
+    if (auto *stage = qobject_cast<Stage *>(on))
+        on = stage->front();
+    while (on && !qobject_cast<Screen *>(on) && !on->isWindow())
+        on = on->parentWidget();
+    if (const auto *screen = qobject_cast<Screen *>(on))
         say(screen->spokenText());
 }
 

@@ -7,6 +7,7 @@
 #include "fonts.h"
 #include "highcontrast.h"
 #include "labelbutton.h"
+#include "stage.h"
 #include "textfit.h"
 #include "twips.h"
 #include "windowsystem.h"
@@ -32,12 +33,16 @@ Screen::Screen(AppContext &context) : QWidget(nullptr), ctx(context)
 
 void Screen::showScreen()
 {
-    displayscale::place(this);
     if (highcontrast::isOn())
         highcontrast::apply(this);
-    show();
-    raise();
-    activateWindow();
+    if (Stage::takes(this)) {
+        ctx.screens.stage().bringToFront(this);
+    } else {
+        displayscale::place(this);
+        show();
+        raise();
+        activateWindow();
+    }
     ctx.screens.raised(this);
     // Qt sends its requests to the X server when the event loop next waits. Sent now, the server
     // maps the window while the program goes on: at start-up, the backdrop is on view while the

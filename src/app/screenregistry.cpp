@@ -39,13 +39,19 @@ void ScreenRegistry::unload(Screen *screen)
     if (m_closing)
         return;
     for (auto it = m_front.rbegin(); it != m_front.rend(); ++it) {
-        if ((*it)->isVisible()) {
+        Screen *next = *it;
+        if (m_stage.isCovered(next)) {
+            m_stage.bringToFront(next);
+        } else if (next->isVisible()) {
             if (hadKeyboard)
-                (*it)->activateWindow();
-            (*it)->backInFront();
-            return;
+                next->activateWindow();
+        } else {
+            continue;
         }
+        next->backInFront();
+        break;
     }
+    m_stage.tidy();
 }
 
 void ScreenRegistry::raised(Screen *screen)

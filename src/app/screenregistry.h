@@ -3,6 +3,7 @@
 
 #include "captionlabel.h"
 #include "screen.h"
+#include "stage.h"
 #include "textfit.h"
 
 #include <QPointer>
@@ -112,6 +113,9 @@ public:
     // what it opens next.
     void raised(Screen *screen);
 
+    // The one window the screens are shown in at full screen (stage.h).
+    Stage &stage() { return m_stage; }
+
 private:
     // A screen class, and the topic for a kind of screen that each topic has (0 for any other).
     using Key = std::pair<std::type_index, int>;
@@ -139,4 +143,5 @@ private:
     QTimer m_buildTimer;
     std::vector<QPointer<Screen>> m_front; // least recently raised first
     bool m_closing = false;
+    Stage m_stage; // destroyed after the screens, which may be its children
 };
