@@ -50,9 +50,14 @@ namespace
 using Clock = std::chrono::steady_clock;
 
 struct Step {
-    const char *name; // the screen change, as the pupil or teacher makes it
-    int x, y;         // twips inside the front window: the centre of the control clicked
+    const char *name;     // the screen change, as the pupil or teacher makes it
+    int x, y;             // twips inside the front window: the centre of the control clicked
+    bool onTitle = false; // a control of the title screen, which in full screen may be drawn
+                          // centred inside the larger window the other screens are drawn in
 };
+
+// The title screen's size in twips.
+constexpr int TitleWidth = 5460, TitleHeight = 6570;
 
 // One round trip through every screen, ending where it started (the main menu). Centres of the
 // controls are taken from their design rectangles (left + width / 2, top + height / 2).
@@ -104,11 +109,11 @@ const Step Tour[] = {
     {"menu -> Catalogue", 9277, 6847},
     {"catalogue -> menu", 11182, 8167},
     {"menu -> title (Exit)", 11182, 8167},
-    {"title -> menu (Cancel)", 1987, 6097},
+    {"title -> menu (Cancel)", 1987, 6097, true},
 };
 
 // The first step of all: the title screen's OK.
-const Step TitleOk = {"title -> menu", 1987, 6097};
+const Step TitleOk = {"title -> menu", 1987, 6097, true};
 
 // The yardstick's button, in the middle of each of its windows.
 const Step BareFirst = {"bare window, first switch", 6000, 4500};
@@ -154,6 +159,7 @@ std::string windowName(X &x, xcb_window_t w)
 struct Window {
     xcb_window_t id = 0;
     int x = 0, y = 0;
+    int width = 0, height = 0;
 };
 
 // Viewable top-level windows, bottom to top; every one is watched for drawing.
@@ -175,7 +181,7 @@ std::vector<Window> viewable(X &x)
             xcb_get_geometry_reply(x.c, xcb_get_geometry(x.c, children[i]), nullptr);
         if (!g)
             continue;
-        out.push_back({children[i], g->x, g->y});
+        out.push_back({children[i], g->x, g->y, g->width, g->height});
         std::free(g);
     }
     std::free(tree);
@@ -257,7 +263,11 @@ void fake(X &x, uint8_t type, uint8_t detail, int16_t rx = 0, int16_t ry = 0)
 double click(X &x, const Step &s)
 {
     Window w = front(x);
-    const int px = w.x + int(s.x * clickScale / 15), py = w.y + int(s.y * clickScale / 15);
+    int px = w.x + int(s.x * clickScale / 15), py = w.y + int(s.y * clickScale / 15);
+    if (s.onTitle) {
+        px += std::max(0, int(w.width - TitleWidth * clickScale / 15) / 2);
+        py += std::max(0, int(w.height - TitleHeight * clickScale / 15) / 2);
+    }
     fake(x, XCB_MOTION_NOTIFY, 0, static_cast<int16_t>(px), static_cast<int16_t>(py));
     xcb_flush(x.c);
     drainUntilQuiet(x, Clock::now());

@@ -22,7 +22,7 @@ Backdrop::Backdrop(AppContext &context) : Screen(context)
 
 void Backdrop::load()
 {
-    const QColor colour(48, 133, 214);
+    const QColor colour = backdropColour();
     setBackColor(colour);
     WindowSystem &windows = ctx.platform.windows;
     if (!windows.fillsBackgrounds())

@@ -24,6 +24,11 @@ Stage::Stage()
     setObjectName(QStringLiteral("stage"));
     nameWindow(this, QString());
     setFixedSize(displayscale::Design);
+    // Around a screen smaller than the design, the stage looks like the backdrop.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, backdropColour());
+    setPalette(pal);
+    setAutoFillBackground(true);
 }
 
 Stage::~Stage()
@@ -39,8 +44,20 @@ Stage *Stage::current()
 
 bool Stage::takes(const QWidget *screen)
 {
-    return displayscale::isFullScreen() && screen->minimumSize() == displayscale::Design &&
-           screen->maximumSize() == displayscale::Design;
+    if (!displayscale::isFullScreen() || screen->minimumSize() != screen->maximumSize())
+        return false;
+    const QSize size = screen->maximumSize();
+    if (size == displayscale::Design)
+        return true;
+    // A smaller screen (the title as the menu's Exit) while the stage is on view; at start-up
+    // the title keeps a window of its own size, which costs less to draw than the stage.
+    return theStage && theStage->isVisible() && size.width() <= displayscale::Design.width() &&
+           size.height() <= displayscale::Design.height();
+}
+
+void Stage::centre(QWidget *screen)
+{
+    screen->move((width() - screen->width()) / 2, (height() - screen->height()) / 2);
 }
 
 QList<QWidget *> Stage::screens() const
@@ -75,9 +92,9 @@ void Stage::bringToFront(QWidget *screen)
     if (screen->parentWidget() != this) {
         screen->setProperty(OwnFlags, int(screen->windowFlags()));
         screen->setParent(this, Qt::Widget);
-        screen->move(0, 0);
         screen->installEventFilter(this);
     }
+    centre(screen);
     displayscale::place(this);
     // The screen in front goes first, so that the keyboard does not pass through it on its way.
     for (QWidget *other : screens()) {
@@ -127,6 +144,8 @@ bool Stage::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::WindowTitleChange && watched == front())
         setWindowTitle(static_cast<QWidget *>(watched)->windowTitle());
+    if (event->type() == QEvent::Resize)
+        centre(static_cast<QWidget *>(watched));
     return QWidget::eventFilter(watched, event);
 }
 

@@ -8,8 +8,15 @@
 #include <QScreen>
 #include <QWidget>
 
+QColor backdropColour()
+{
+    return {48, 133, 214};
+}
+
 void centreOnScreen(QWidget *form)
 {
+    if (!form->isWindow())
+        return;
     QScreen *screen = form->screen() ? form->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;

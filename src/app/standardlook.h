@@ -16,8 +16,11 @@ void applyStandardLook(QWidget *form, QWidget *picture1 = nullptr);
 // window is called "Quorvel".
 void nameWindow(QWidget *form, const QString &screen);
 
-// Centres a top-level window on its screen.
+// Centres a top-level window on its screen (a screen shown inside another window stays put).
 void centreOnScreen(QWidget *form);
+
+// The backdrop's colour, behind every screen.
+QColor backdropColour();
 
 // Style sheet for a tick box on a dark background: the box is drawn in the mark's colour, empty
 // on the background colour, and filled with the mark's colour when ticked.
