@@ -129,10 +129,11 @@ void CaptionLabel::keep(const Layout &l, qreal ratio, const QString &key)
     kept.setColorTable(strengths);
     kept.setDevicePixelRatio(ratio);
     const auto near = [](int a, int b) { return std::abs(a - b) <= 2; };
-    for (int y = 0; y < drawn.height(); ++y) {
+    const int width = drawn.width(), height = drawn.height();
+    for (int y = 0; y < height; ++y) {
         const auto *in = reinterpret_cast<const QRgb *>(drawn.constScanLine(y));
         uchar *out = kept.scanLine(y);
-        for (int x = 0; x < drawn.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             const QRgb pixel = in[x];
             if (qAlpha(pixel) >= 128) {
                 const QRgb own = qUnpremultiply(pixel);
