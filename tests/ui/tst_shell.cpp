@@ -64,6 +64,7 @@ private Q_SLOTS:
     void displayScale();
     void screensOnABoard_data();
     void screensOnABoard();
+    void oneScreenInFrontOnABoard();
 };
 
 void TestShell::designFacesResolve_data()
@@ -671,6 +672,42 @@ void TestShell::screensOnABoard()
                                      highcontrast::ratio(back, pixels.back().second));
         QVERIFY2(best >= 7, qPrintable(QStringLiteral("%1 at %2:1").arg(text).arg(best)));
     }
+}
+
+// Full screen draws the screens in one window: only the one in front is on view, the one under it
+// comes back when it is unloaded, and leaving full screen gives each its own window again.
+void TestShell::oneScreenInFrontOnABoard()
+{
+    struct Restore {
+        ~Restore() { displayscale::setFullScreen(false); }
+    } restore;
+    displayscale::setFullScreen(true);
+    Harness h;
+    auto &screens = h.ctx->screens;
+    control<QPushButton>(screens.show<TitleScreen>(), "okOrCancel")->click();
+    MainMenu *menu = screens.loaded<MainMenu>();
+    TopicHub *hub = screens.show<TopicHub>(1);
+    settle();
+    QVERIFY(hub->isVisible() && !menu->isVisible());
+    QCOMPARE(hub->window(), menu->window());
+    QCOMPARE(hub->window()->windowTitle(), hub->windowTitle());
+
+    screens.unload(hub);
+    settle();
+    QVERIFY(menu->isVisible());
+    QCOMPARE(menu->window()->windowTitle(), menu->windowTitle());
+    // The menu's Exit shows the title over the backdrop's colour, the menu under it not on view.
+    control<LabelButton>(menu, "entries", MainMenu::Exit)->clicked();
+    TitleScreen *exitScreen = screens.loaded<TitleScreen>();
+    QVERIFY(exitScreen->isVisible() && !menu->isVisible());
+    control<QPushButton>(exitScreen, "okOrCancel")->click(); // Cancel
+    settle();
+    QVERIFY(menu->isVisible());
+
+    displayscale::setFullScreen(false);
+    settle();
+    QVERIFY(menu->isWindow() && menu->isVisible());
+    QCOMPARE(menu->size(), displayscale::Design);
 }
 
 QTEST_MAIN(TestShell)
