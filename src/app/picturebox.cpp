@@ -77,18 +77,24 @@ void PictureBox::showFrame(WindowSystem &windows, int index, const QImage &frame
 
 bool PictureBox::inFullView() const
 {
-    // Straight on the screen, not clipped by it, and nothing drawn over it: no later sibling
-    // overlaps it.
-    const QWidget *parent = parentWidget();
-    if (!parent || parent != window() || !parent->isVisible() ||
-        !parent->rect().contains(geometry()))
-        return false;
-    const QObjectList &siblings = parent->children();
-    for (qsizetype i = siblings.indexOf(const_cast<PictureBox *>(this)) + 1; i < siblings.size();
-         ++i) {
-        const auto *sibling = qobject_cast<const QWidget *>(siblings[i]);
-        if (sibling && sibling->isVisible() && sibling->geometry().intersects(geometry()))
+    // Straight on its screen, not clipped by it, and nothing drawn over it: at each level up to
+    // the window (the screen's own, or the stage a full-screen screen is drawn in), no later
+    // sibling on view overlaps it.
+    const QWidget *top = window();
+    QRect area = geometry();
+    for (const QWidget *w = this; w != top; w = w->parentWidget()) {
+        const QWidget *parent = w->parentWidget();
+        if (!parent || !parent->isVisible() || !parent->rect().contains(area))
             return false;
+        const QObjectList &siblings = parent->children();
+        for (qsizetype i = siblings.indexOf(const_cast<QWidget *>(w)) + 1; i < siblings.size();
+             ++i) {
+            const auto *sibling = qobject_cast<const QWidget *>(siblings[i]);
+            if (sibling && !sibling->isWindow() && sibling->isVisible() &&
+                sibling->geometry().intersects(area))
+                return false;
+        }
+        area.translate(parent->pos());
     }
     return true;
 }

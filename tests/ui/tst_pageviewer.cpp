@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "uitest.h"
 
+#include "displayscale.h"
 #include "labelbutton.h"
 #include "mainmenu.h"
 #include "metafileview.h"
@@ -19,6 +20,7 @@ private Q_SLOTS:
     void oneNotesPageHasNoNavigation();
     void printPrintsThePrintCopy();
     void acknowledgmentsAnimateTheLogo();
+    void logoFramesKeptOnABoard();
     void guidePages();
     void missingPageShowsEmpty();
     void pagesFitTheViewer_data();
@@ -126,6 +128,25 @@ void TestPageViewer::acknowledgmentsAnimateTheLogo()
     QCOMPARE(h.paths.requested[19], QStringLiteral("logo\\tavimor0000.gif"));
     QCOMPARE(h.paths.requested.size(), 20); // each frame is read once, then kept
     QCOMPARE(int(h.ctx->state.logoFrame), 1);
+}
+
+// Full screen draws the page inside the one window every screen is drawn in: the logo's frames
+// are still kept in the display server and shown from there, not drawn again at each tick.
+void TestPageViewer::logoFramesKeptOnABoard()
+{
+    struct Restore {
+        ~Restore() { displayscale::setFullScreen(false); }
+    } restore;
+    displayscale::setFullScreen(true);
+    Harness h;
+    h.windows.keepsFrames = true;
+    h.ctx->screens.show<MainMenu>()->entryClicked(MainMenu::Acknowledgments);
+    PageViewer *viewer = h.ctx->screens.loaded<PageViewer>();
+    QVERIFY(QTest::qWaitForWindowExposed(viewer));
+    control<QTimer>(viewer, "logoTimer")->stop();
+    for (int i = 0; i < 42; ++i)
+        viewer->turnLogo();
+    QVERIFY(h.windows.frames.contains(QStringLiteral("show 1")));
 }
 
 void TestPageViewer::guidePages()
